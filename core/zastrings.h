@@ -1,0 +1,16 @@
+// The core library's string table (ids 500 to 524).
+#pragma once
+
+#include "wintypes.h"
+
+#include <QString>
+
+namespace za {
+
+// Name of the core library's string table.
+inline constexpr const char* kCoreModule = "zalib";
+
+// A text of the core library's table; empty for an unknown id.
+QString CoreString(UINT id);
+
+}  // namespace za

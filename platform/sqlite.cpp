@@ -1,0 +1,159 @@
+#include "sqlite.h"
+
+#include <sqlite3.h>
+
+namespace za::sql {
+
+Database::~Database() { close(); }
+
+Database& Database::operator=(Database&& other) noexcept {
+    if (this != &other) {
+        close();
+        m_db = std::exchange(other.m_db, nullptr);
+        m_error = other.m_error;
+    }
+    return *this;
+}
+
+bool Database::open(const QString& path, bool create) {
+    close();
+    int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        m_errorCode = rc;
+        m_error = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
+        sqlite3_close(db);
+        return false;
+    }
+    m_db = db;
+    sqlite3_extended_result_codes(m_db, 1);
+    return true;
+}
+
+void Database::close() {
+    if (m_db) {
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+    }
+}
+
+void Database::setError(const QString& where) {
+    m_errorCode = m_db ? sqlite3_errcode(m_db) : SQLITE_MISUSE;
+    m_error = where + QStringLiteral(": ") +
+              (m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("not open"));
+}
+
+bool Database::exec(const char* sql) {
+    if (!m_db) {
+        setError(QStringLiteral("exec"));
+        return false;
+    }
+    char* msg = nullptr;
+    int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, &msg);
+    if (rc != SQLITE_OK) {
+        m_errorCode = rc;
+        m_error = QString::fromUtf8(msg ? msg : sqlite3_errstr(rc));
+        sqlite3_free(msg);
+        return false;
+    }
+    return true;
+}
+
+Statement Database::prepare(const char* sql) {
+    sqlite3_stmt* stmt = nullptr;
+    if (!m_db || sqlite3_prepare_v2(m_db, sql, -1, &stmt, nullptr) != SQLITE_OK) {
+        setError(QStringLiteral("prepare"));
+        sqlite3_finalize(stmt);
+        return Statement();
+    }
+    return Statement(this, stmt);
+}
+
+std::int64_t Database::lastInsertRowId() const { return m_db ? sqlite3_last_insert_rowid(m_db) : 0; }
+int Database::changes() const { return m_db ? sqlite3_changes(m_db) : 0; }
+
+Statement::~Statement() { sqlite3_finalize(m_stmt); }
+
+Statement& Statement::operator=(Statement&& other) noexcept {
+    if (this != &other) {
+        sqlite3_finalize(m_stmt);
+        m_db = other.m_db;
+        m_stmt = std::exchange(other.m_stmt, nullptr);
+        m_done = other.m_done;
+        m_failed = other.m_failed;
+    }
+    return *this;
+}
+
+Statement& Statement::bind(int index, std::int64_t value) {
+    if (m_stmt) sqlite3_bind_int64(m_stmt, index, value);
+    return *this;
+}
+
+Statement& Statement::bind(int index, const QString& text) {
+    if (m_stmt) {
+        QByteArray utf8 = text.toUtf8();
+        sqlite3_bind_text(m_stmt, index, utf8.constData(), utf8.size(), SQLITE_TRANSIENT);
+    }
+    return *this;
+}
+
+Statement& Statement::bindBlob(int index, const QByteArray& data) {
+    if (m_stmt) {
+        // A zero-length blob must stay a blob, not become NULL.
+        sqlite3_bind_blob(m_stmt, index, data.isEmpty() ? "" : data.constData(), data.size(),
+                          SQLITE_TRANSIENT);
+    }
+    return *this;
+}
+
+Statement& Statement::bindNull(int index) {
+    if (m_stmt) sqlite3_bind_null(m_stmt, index);
+    return *this;
+}
+
+bool Statement::step() {
+    if (!m_stmt || m_done || m_failed) return false;
+    int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) {
+        m_done = true;
+    } else {
+        m_failed = true;
+        if (m_db) m_db->setError(QStringLiteral("step"));
+    }
+    return false;
+}
+
+bool Statement::run() {
+    while (step()) {
+    }
+    return m_stmt && !m_failed;
+}
+
+void Statement::reset() {
+    if (m_stmt) {
+        sqlite3_reset(m_stmt);
+        sqlite3_clear_bindings(m_stmt);
+    }
+    m_done = false;
+    m_failed = false;
+}
+
+std::int64_t Statement::columnInt(int col) const { return sqlite3_column_int64(m_stmt, col); }
+
+QString Statement::columnText(int col) const {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, col));
+    return text ? QString::fromUtf8(text, sqlite3_column_bytes(m_stmt, col)) : QString();
+}
+
+QByteArray Statement::columnBlob(int col) const {
+    const void* data = sqlite3_column_blob(m_stmt, col);
+    int size = sqlite3_column_bytes(m_stmt, col);
+    return data ? QByteArray(static_cast<const char*>(data), size) : QByteArray();
+}
+
+bool Statement::columnIsNull(int col) const { return sqlite3_column_type(m_stmt, col) == SQLITE_NULL; }
+
+}  // namespace za::sql

@@ -1,0 +1,128 @@
+#include "stringtable.h"
+
+#include <QHash>
+#include <QRegularExpression>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace za {
+namespace {
+
+std::map<std::string, QHash<UINT, QString>>& Tables() {
+    static std::map<std::string, QHash<UINT, QString>> tables;
+    return tables;
+}
+
+}  // namespace
+
+void RegisterStringTable(const char* module, std::initializer_list<StringEntry> entries) {
+    auto& table = Tables()[module];
+    for (const StringEntry& e : entries) table.insert(e.id, QString::fromUtf16(e.text));
+}
+
+QString LoadModuleString(const char* module, UINT id, bool* found) {
+    auto it = Tables().find(module);
+    bool ok = it != Tables().end() && it->second.contains(id);
+    if (found) *found = ok;
+    return ok ? it->second.value(id) : QString();
+}
+
+QString FormatString(const QString& pattern, std::initializer_list<FormatArg> args) {
+    std::vector<const FormatArg*> list;
+    for (const FormatArg& a : args) list.push_back(&a);
+    size_t next = 0;
+    QString out;
+    out.reserve(pattern.size() + 16);
+    const int n = pattern.size();
+    for (int i = 0; i < n; ++i) {
+        QChar c = pattern.at(i);
+        if (c != QLatin1Char('%')) {
+            out += c;
+            continue;
+        }
+        if (i + 1 < n && pattern.at(i + 1) == QLatin1Char('%')) {
+            out += QLatin1Char('%');
+            ++i;
+            continue;
+        }
+        // %[flags][width][.precision][length]conversion
+        int j = i + 1;
+        std::string spec = "%";
+        while (j < n && QStringLiteral("-+ 0#").contains(pattern.at(j))) spec += char(pattern.at(j++).unicode());
+        while (j < n && pattern.at(j).isDigit()) spec += char(pattern.at(j++).unicode());
+        if (j < n && pattern.at(j) == QLatin1Char('.')) {
+            spec += '.';
+            ++j;
+            while (j < n && pattern.at(j).isDigit()) spec += char(pattern.at(j++).unicode());
+        }
+        while (j < n && (pattern.at(j) == QLatin1Char('l') || pattern.at(j) == QLatin1Char('h'))) ++j;
+        if (j >= n) {
+            out += pattern.mid(i);
+            break;
+        }
+        const char conv = char(pattern.at(j).unicode());
+        const FormatArg* arg = next < list.size() ? list[next] : nullptr;
+        ++next;
+        char buf[512];
+        switch (conv) {
+        case 'd':
+        case 'i': {
+            long long v = arg && arg->kind() != FormatArg::Kind::Text ? arg->toInt() : 0;
+            std::snprintf(buf, sizeof buf, (spec + "lld").c_str(), v);
+            out += QString::fromLatin1(buf);
+            break;
+        }
+        case 'u':
+        case 'x':
+        case 'X': {
+            // As on the handheld, a negative 32-bit value prints as its unsigned bits.
+            long long v = arg && arg->kind() != FormatArg::Kind::Text ? arg->toInt() : 0;
+            unsigned long long u = static_cast<std::uint32_t>(v);
+            if (v > 0xFFFFFFFFLL) u = static_cast<unsigned long long>(v);
+            std::snprintf(buf, sizeof buf, (spec + "ll" + conv).c_str(), u);
+            out += QString::fromLatin1(buf);
+            break;
+        }
+        case 'f':
+        case 'e':
+        case 'g': {
+            double v = arg && arg->kind() != FormatArg::Kind::Text ? arg->toDouble() : 0.0;
+            std::snprintf(buf, sizeof buf, (spec + conv).c_str(), v);
+            out += QString::fromLatin1(buf);
+            break;
+        }
+        case 'c': {
+            if (arg && arg->kind() == FormatArg::Kind::Int) out += QChar(char16_t(arg->toInt()));
+            break;
+        }
+        case 's':
+        case 'S': {
+            QString text = arg && arg->kind() == FormatArg::Kind::Text ? arg->text() : QString();
+            // Precision limits the characters; width pads.
+            QString s = QString::fromLatin1(spec.c_str());
+            int dot = s.indexOf(QLatin1Char('.'));
+            if (dot >= 0) text.truncate(s.mid(dot + 1).toInt());
+            QString widthDigits = (dot >= 0 ? s.left(dot) : s).remove(QRegularExpression(QStringLiteral("[^0-9]")));
+            int width = widthDigits.toInt();
+            if (text.size() < width) {
+                QString pad(width - text.size(), QLatin1Char(' '));
+                text = s.contains(QLatin1Char('-')) ? text + pad : pad + text;
+            }
+            out += text;
+            break;
+        }
+        default:
+            // Unknown conversion: keep it as written.
+            out += pattern.mid(i, j - i + 1);
+            --next;
+            break;
+        }
+        i = j;
+    }
+    return out;
+}
+
+}  // namespace za

@@ -1,0 +1,36 @@
+// A second process for the cross-process tests: writes DWORD values under a key of the
+// profile named by ZONARIA_DEVICE.
+//   regwriter write KEY PREFIX COUNT      writes PREFIX0..PREFIX<COUNT-1> = 0..COUNT-1
+//   regwriter forever KEY PREFIX          writes PREFIX0, PREFIX1, ... until killed
+#include "device.h"
+#include "registry.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 4) return 2;
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, args[2], 0, QString(), 0, 0, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+        std::fprintf(stderr, "cannot open key: %s\n", qPrintable(za::device::LastError()));
+        return 1;
+    }
+    const bool endless = args[1] == QLatin1String("forever");
+    const long count = endless ? -1 : args.value(4).toLong();
+    std::printf("ready\n");
+    std::fflush(stdout);
+    for (long i = 0; endless || i < count; ++i) {
+        const DWORD value = static_cast<DWORD>(i);
+        if (RegSetValueExW(key, args[3] + QString::number(i), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                           sizeof value) != ERROR_SUCCESS) {
+            std::fprintf(stderr, "write %ld failed: %s\n", i, qPrintable(za::device::LastError()));
+            return 1;
+        }
+    }
+    RegCloseKey(key);
+    return 0;
+}
