@@ -122,12 +122,56 @@ void SetUserLocale(const QLocale& locale) { Override() = locale; }
 void ResetUserLocale() { Override().reset(); }
 
 QString FormatDate(const SYSTEMTIME& st, DWORD flags, const QString& picture) {
-    QDate date;
-    if (!ValidDate(st, &date)) return QString();
     const QLocale loc = UserLocale();
-    if (!picture.isEmpty()) return loc.toString(date, picture);
-    if (flags & DATE_LONGDATE) return loc.toString(date, QLocale::LongFormat);
-    return loc.toString(date, QLocale::ShortFormat);
+    QDate date;
+    const bool valid = ValidDate(st, &date);
+    if (picture.isEmpty()) {
+        if (!valid) return QString();
+        return loc.toString(date, (flags & DATE_LONGDATE) ? QLocale::LongFormat : QLocale::ShortFormat);
+    }
+    // A picture of names only (weekday, month) needs no year: a yearly transition rule
+    // (year 0, weekday and month set) still has its names.
+    const int weekday = valid ? date.dayOfWeek() % 7 : st.wDayOfWeek;
+    if (!valid && (st.wMonth < 1 || st.wMonth > 12 || st.wDayOfWeek > 6)) return QString();
+    QString out;
+    const int n = picture.size();
+    for (int i = 0; i < n;) {
+        const QChar c = picture.at(i);
+        if (c == QLatin1Char('\'')) {
+            int j = i + 1;
+            while (j < n && picture.at(j) != QLatin1Char('\'')) out += picture.at(j++);
+            i = j + 1;
+            continue;
+        }
+        int run = 1;
+        while (i + run < n && picture.at(i + run) == c) ++run;
+        const bool numeric = (c == QLatin1Char('d') && run <= 2) || c == QLatin1Char('y') || (c == QLatin1Char('M') && run <= 2);
+        if (numeric && !valid) return QString();
+        switch (c.unicode()) {
+        case 'd':
+            if (run >= 4) out += loc.dayName(weekday == 0 ? 7 : weekday, QLocale::LongFormat);
+            else if (run == 3) out += loc.dayName(weekday == 0 ? 7 : weekday, QLocale::ShortFormat);
+            else out += run == 2 ? QStringLiteral("%1").arg(date.day(), 2, 10, QLatin1Char('0')) : QString::number(date.day());
+            break;
+        case 'M':
+            if (run >= 4) out += loc.monthName(st.wMonth, QLocale::LongFormat);
+            else if (run == 3) out += loc.monthName(st.wMonth, QLocale::ShortFormat);
+            else out += run == 2 ? QStringLiteral("%1").arg(date.month(), 2, 10, QLatin1Char('0')) : QString::number(date.month());
+            break;
+        case 'y':
+            if (run >= 3) out += QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0'));
+            else if (run == 2) out += QStringLiteral("%1").arg(date.year() % 100, 2, 10, QLatin1Char('0'));
+            else out += QString::number(date.year() % 100);
+            break;
+        case 'g':
+            break;  // era: none in these calendars
+        default:
+            out += QString(run, c);
+            break;
+        }
+        i += run;
+    }
+    return out;
 }
 
 QString FormatTime(const SYSTEMTIME& st, DWORD flags, const QString& picture) {

@@ -52,3 +52,14 @@ TEST_F(LocaleTexts, BuffersAndInvalidInputBehaveAsTheHandheldsCalls) {
     EXPECT_EQ(0, GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &bad, nullptr, buf, 32));
     EXPECT_EQ(0, GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE | DATE_LONGDATE, &st, nullptr, buf, 32));
 }
+
+TEST_F(LocaleTexts, NamePicturesWorkForYearlyRulesWithoutAYear) {
+    SYSTEMTIME rule{};
+    rule.wMonth = 10;
+    rule.wDayOfWeek = 0;
+    rule.wDay = 5;  // the last Sunday of October, in no particular year
+    EXPECT_EQ(QStringLiteral("Sunday"), Date(0, u"dddd", rule));
+    EXPECT_EQ(QStringLiteral("October"), Date(0, u"MMMM", rule));
+    EXPECT_EQ(QStringLiteral("<failed>"), Date(0, u"d MMMM yyyy", rule));
+    EXPECT_EQ(QStringLiteral("<failed>"), Date(DATE_SHORTDATE, nullptr, rule));
+}

@@ -1,0 +1,231 @@
+#include "timezone.h"
+
+#include "clock.h"
+#include "localetext.h"
+#include "oledate.h"
+#include "poapp.h"
+#include "registry.h"
+#include "stringtable.h"
+#include "tzrule.h"
+#include "zastrings.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr const char16_t* kTimeZonesKey = u"\\SOFTWARE\\Microsoft\\TimeZones";
+constexpr UINT IDS_NO_DST = 504;
+constexpr UINT IDS_DST_RULE = 510;
+
+// Whole seconds since 1970 of a SYSTEMTIME (milliseconds dropped); false when it is not a
+// valid time.
+bool ToSeconds(const SYSTEMTIME& st, std::int64_t* seconds) { return za::SystemTimeToSeconds(st, seconds); }
+
+SYSTEMTIME FromSeconds(std::int64_t seconds) {
+    SYSTEMTIME st{};
+    za::SecondsToSystemTime(seconds, &st);
+    return st;
+}
+
+SYSTEMTIME AddMinutes(const SYSTEMTIME& st, int minutes) {
+    std::int64_t s = 0;
+    if (!ToSeconds(st, &s)) return st;
+    return FromSeconds(s + static_cast<std::int64_t>(minutes) * 60);
+}
+
+int BiasAt(const TIME_ZONE_INFORMATION& tzi, const SYSTEMTIME& utc) {
+    return tzi.Bias + (IsDaylightTime(tzi, utc) ? tzi.DaylightBias : tzi.StandardBias);
+}
+
+QString DisplayNameFromRegistry(int id) {
+    const QString path = za::FormatString(QStringLiteral("%s\\%d"), {QString::fromUtf16(kTimeZonesKey), id});
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path, 0, 0, &key) != ERROR_SUCCESS) return QString();
+    QString name;
+    DWORD size = 0, type = 0;
+    if (RegQueryValueExW(key, QStringLiteral("Display"), nullptr, &type, nullptr, &size) == ERROR_SUCCESS && size > 0) {
+        std::vector<char16_t> buffer(size / 2 + 1, 0);
+        if (RegQueryValueExW(key, QStringLiteral("Display"), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
+                             &size) == ERROR_SUCCESS) {
+            name = QString::fromUtf16(buffer.data());
+        }
+    }
+    RegCloseKey(key);
+    return name;
+}
+
+QString NameField(const WCHAR* field) {
+    int n = 0;
+    while (n < 32 && field[n]) ++n;
+    return QString::fromUtf16(field, n);
+}
+
+bool SameDate(const SYSTEMTIME& a, const SYSTEMTIME& b) {
+    return a.wYear == b.wYear && a.wMonth == b.wMonth && a.wDayOfWeek == b.wDayOfWeek && a.wDay == b.wDay;
+}
+
+// The weekday or month name of a transition date, through the locale's date formatting with a
+// picture, into a 16-character buffer as the handheld does.
+QString DatePart(const SYSTEMTIME& date, const char16_t* picture) {
+    WCHAR buffer[16] = {};
+    if (GetDateFormatW(LOCALE_USER_DEFAULT, 0, &date, picture, buffer, 16) == 0) return QString();
+    return QString::fromUtf16(buffer);
+}
+
+// The occurrence word of a transition: 505 "First" to 509 "Last". A yearly rule names its
+// occurrence; an absolute date (one year's instant) is described by where its day falls in
+// its month, so the text stays true for that year. Out-of-range occurrences are clamped.
+QString OccurrenceWord(const SYSTEMTIME& date) {
+    int occurrence = date.wDay;
+    if (date.wYear != 0) {
+        occurrence = (date.wDay - 1) / 7 + 1;
+        if (date.wDay + 7 > za::DaysInMonth(date.wYear, date.wMonth)) occurrence = 5;
+    }
+    occurrence = std::clamp(occurrence, 1, 5);
+    return za::CoreString(IDS_NO_DST + static_cast<UINT>(occurrence));
+}
+
+}  // namespace
+
+CDBTimeZone::CDBTimeZone() { Unload(); }
+
+void CDBTimeZone::Unload() {
+    m_bias = 0;
+    m_bDaylight = FALSE;
+    m_id = -1;
+    m_name.clear();
+    std::memset(&m_tzi, 0, sizeof m_tzi);
+}
+
+BOOL CDBTimeZone::Load(int id) {
+    Unload();
+    CPOApp& po = GetPOApp();
+    po.GetTZIFromID(id, &m_tzi);
+    if (po.SupportsICity()) {
+        m_name = DisplayNameFromRegistry(id);
+    } else {
+        m_name = NameField(m_tzi.StandardName);
+        if (m_name.startsWith(QLatin1String("MT"))) m_name.prepend(QLatin1Char('G'));
+    }
+    m_id = id;
+    AdjustBiasForDST();
+    return TRUE;
+}
+
+BOOL CDBTimeZone::IsSameTZ(const TIME_ZONE_INFORMATION* tzi, BOOL* sameNames) const {
+    if (!tzi) return FALSE;
+    if (sameNames) {
+        *sameNames = std::memcmp(tzi->StandardName, m_tzi.StandardName, sizeof m_tzi.StandardName) == 0 &&
+                     std::memcmp(tzi->DaylightName, m_tzi.DaylightName, sizeof m_tzi.DaylightName) == 0;
+    }
+    return tzi->Bias == m_tzi.Bias && tzi->DaylightBias == m_tzi.DaylightBias &&
+           tzi->StandardBias == m_tzi.StandardBias && SameDate(tzi->DaylightDate, m_tzi.DaylightDate) &&
+           SameDate(tzi->StandardDate, m_tzi.StandardDate);
+}
+
+int CDBTimeZone::Bias(const SYSTEMTIME& utc) const { return BiasAt(m_tzi, utc); }
+
+BOOL CDBTimeZone::IsDaylightTime(const SYSTEMTIME& utc) const { return ::IsDaylightTime(m_tzi, utc); }
+
+void CDBTimeZone::AdjustBiasForDST() {
+    SYSTEMTIME now{};
+    GetSystemTime(&now);
+    m_bDaylight = ::IsDaylightTime(m_tzi, now);
+    m_bias = m_tzi.Bias + (m_bDaylight ? m_tzi.DaylightBias : m_tzi.StandardBias);
+}
+
+QString CDBTimeZone::GetDaylightRule() const {
+    if (!SupportsDST()) return za::CoreString(IDS_NO_DST);
+    const SYSTEMTIME& start = m_tzi.DaylightDate;
+    const SYSTEMTIME& end = m_tzi.StandardDate;
+    return za::FormatString(za::CoreString(IDS_DST_RULE),
+                            {OccurrenceWord(start), DatePart(start, u"dddd"), DatePart(start, u"MMMM"),
+                             OccurrenceWord(end), DatePart(end, u"dddd"), DatePart(end, u"MMMM")});
+}
+
+void CTimeZone::GetLocalTime(SYSTEMTIME& local) const {
+    SYSTEMTIME now{};
+    GetSystemTime(&now);
+    now.wMilliseconds = 0;
+    local = AddMinutes(now, -m_bias);
+}
+
+void CTimeZone::UTCTimeToLocalTime(const SYSTEMTIME& utc, SYSTEMTIME& local) const {
+    local = AddMinutes(utc, -Bias(utc));
+}
+
+void CTimeZone::LocalTimeToUTCTime(const SYSTEMTIME& local, SYSTEMTIME& utc) const {
+    // The rule is first evaluated as if the local time were UTC, then corrected once.
+    const int first = Bias(local);
+    SYSTEMTIME result = AddMinutes(local, first);
+    int used = first;
+    const int second = Bias(result);
+    if (second != first) {
+        result = AddMinutes(local, second);
+        used = second;
+    }
+
+    // The single correction maps the first second of daylight time east of Greenwich an hour
+    // late (Paris, 29 March 2026, 03:00 local gave 02:00 UTC, not 01:00), so an alarm for that
+    // minute would ring an hour late. When the result does not convert back to the local time
+    // but the other bias's result does, that one is right. A transition instant converts back
+    // to the wall clock on either side of it, both being the same moment.
+    std::int64_t wanted = 0;
+    if (!SupportsDST() || !ToSeconds(local, &wanted)) {
+        utc = result;
+        return;
+    }
+    auto convertsBack = [&](const SYSTEMTIME& candidate) {
+        std::int64_t at = 0;
+        if (!ToSeconds(candidate, &at)) return false;
+        const int biasAt = za::tz::BiasAt(m_tzi, at);
+        const int biasAfter = za::tz::BiasAt(m_tzi, at + 1);
+        return at - biasAt * 60 == wanted || at - biasAfter * 60 == wanted;
+    };
+    if (!convertsBack(result)) {
+        const int standard = m_tzi.Bias + m_tzi.StandardBias;
+        const int daylight = m_tzi.Bias + m_tzi.DaylightBias;
+        const SYSTEMTIME other = AddMinutes(local, used == daylight ? standard : daylight);
+        if (convertsBack(other)) result = other;
+    }
+    utc = result;
+}
+
+BOOL CTimeZone::SetSystemTimeZone() {
+    AdjustBiasForDST();
+    SYSTEMTIME now{};
+    GetSystemTime(&now);
+    const BOOL result = SetTimeZoneInformation(&m_tzi);
+    SetDaylightTime(m_bDaylight ? 1 : 0);
+    SetSystemTime(&now);
+    return result;
+}
+
+BOOL IsDaylightTime(const TIME_ZONE_INFORMATION& tzi, const SYSTEMTIME& utc) {
+    std::int64_t seconds = 0;
+    if (!ToSeconds(utc, &seconds)) return FALSE;
+    return za::tz::IsDaylightAt(tzi, seconds) ? TRUE : FALSE;
+}
+
+BOOL SetSystemTimeAndDST(const SYSTEMTIME& utc) {
+    TIME_ZONE_INFORMATION tzi{};
+    GetTimeZoneInformation(&tzi);
+    SetDaylightTime(IsDaylightTime(tzi, utc) ? 1 : 0);
+    return SetSystemTime(&utc);
+}
+
+void UTCTimeToSystemLocalTime(const SYSTEMTIME& utc, SYSTEMTIME& local) {
+    TIME_ZONE_INFORMATION tzi{};
+    GetTimeZoneInformation(&tzi);
+    local = AddMinutes(utc, -BiasAt(tzi, utc));
+}
+
+void SystemLocalTimeToUTCTime(const SYSTEMTIME& local, SYSTEMTIME& utc) {
+    TIME_ZONE_INFORMATION tzi{};
+    GetTimeZoneInformation(&tzi);
+    SYSTEMTIME u = AddMinutes(local, tzi.Bias);
+    utc = AddMinutes(u, IsDaylightTime(tzi, u) ? tzi.DaylightBias : tzi.StandardBias);
+}
