@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <unistd.h>
@@ -72,7 +73,16 @@ RECT VisibleDesktop() {
     return rect;
 }
 
-QString PlatformType() { return QStringLiteral("PocketPC"); }
+static QString& PlatformTypeOverride() {
+    static QString type;
+    return type;
+}
+
+QString PlatformType() {
+    return PlatformTypeOverride().isEmpty() ? QStringLiteral("PocketPC") : PlatformTypeOverride();
+}
+
+void SetPlatformType(const QString& type) { PlatformTypeOverride() = type; }
 
 QString HelpFile() {
     QStringList dirs;
@@ -191,3 +201,12 @@ ScopedRecorder::ScopedRecorder() {
 ScopedRecorder::~ScopedRecorder() { Install(nullptr); }
 
 }  // namespace za::shell
+
+BOOL SystemParametersInfoW(UINT action, UINT uiParam, void* pv, UINT) {
+    if (action != SPI_GETPLATFORMTYPE || !pv) return FALSE;
+    const QString type = za::shell::PlatformType();
+    const UINT bytes = static_cast<UINT>((type.size() + 1) * sizeof(WCHAR));
+    if (uiParam < bytes) return FALSE;
+    std::memcpy(pv, type.utf16(), bytes);
+    return TRUE;
+}

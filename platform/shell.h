@@ -53,6 +53,11 @@ struct SIPINFO {
     void* pvImData;
 };
 constexpr DWORD SIPF_ON = 0x1;
+constexpr UINT SPI_GETPLATFORMTYPE = 257;
+
+// SPI_GETPLATFORMTYPE: the platform's type text into pv, a buffer of uiParam bytes. Other
+// actions, or a buffer too small, give FALSE.
+BOOL SystemParametersInfoW(UINT action, UINT uiParam, void* pv, UINT winIni);
 constexpr UINT SPI_GETSIPINFO = 225;
 
 namespace za::shell {
@@ -85,8 +90,10 @@ void Install(std::unique_ptr<Shell> shell);
 void SetDesktopAreaProvider(std::function<bool(RECT*)> provider);
 RECT VisibleDesktop();
 
-// The platform's type text, as the handheld's system parameter gives it.
+// The platform's type text, as the handheld's system parameter gives it: "PocketPC", unless
+// a test set another (an empty text restores it).
 QString PlatformType();
+void SetPlatformType(const QString& type);
 
 // Where the help file lives: $ZONARIA_HELP_DIR, else <program dir>/help, else
 // <program dir>/../share/zonaria/help. Empty when it is not found.

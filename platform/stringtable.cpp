@@ -16,7 +16,30 @@ std::map<std::string, QHash<UINT, QString>>& Tables() {
     return tables;
 }
 
+struct ResourceModule {
+    std::string module = "zalib";
+    QString caption = QStringLiteral("Zonaria");
+};
+
+ResourceModule& Resources() {
+    static ResourceModule resources;
+    return resources;
+}
+
 }  // namespace
+
+void SetResourceModule(const char* module, const QString& caption) {
+    Resources().module = module ? module : "zalib";
+    Resources().caption = caption;
+}
+
+QString LoadResourceString(UINT id) {
+    bool found = false;
+    QString text = LoadModuleString(Resources().module.c_str(), id, &found);
+    return found ? text : LoadModuleString("zalib", id);
+}
+
+QString ResourceCaption() { return Resources().caption; }
 
 void RegisterStringTable(const char* module, std::initializer_list<StringEntry> entries) {
     auto& table = Tables()[module];

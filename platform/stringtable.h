@@ -22,6 +22,12 @@ void RegisterStringTable(const char* module, std::initializer_list<StringEntry> 
 // The text of id in module's table; *found (when given) tells a missing id from an empty text.
 QString LoadModuleString(const char* module, UINT id, bool* found = nullptr);
 
+// The running program's module: resource lookups look in its table first and then in the core
+// library's ("zalib"); its caption titles message boxes. Defaults to "zalib" and "Zonaria".
+void SetResourceModule(const char* module, const QString& caption);
+QString LoadResourceString(UINT id);
+QString ResourceCaption();
+
 struct StringTableRegistrar {
     StringTableRegistrar(const char* module, std::initializer_list<StringEntry> entries) {
         RegisterStringTable(module, entries);
