@@ -8,6 +8,6 @@ profile=$(mktemp -d)
 trap 'rm -rf "$profile"' EXIT
 export ZONARIA_DEVICE="$profile/device"
 export QT_QPA_PLATFORM=offscreen
-export LANG=en_US.UTF-8
+export LANG=C.UTF-8
 cd "${ZONARIA_BUILD_DIR:-build}"
 ctest --output-on-failure -j2

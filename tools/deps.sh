@@ -5,9 +5,9 @@ set -euo pipefail
 PACKAGES=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libsqlite3-dev sqlite3
-    libgtest-dev libgmock-dev googletest libbenchmark-dev
-    tzdata xdg-utils
+    libsqlite3-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    tzdata
 )
 
 missing=()
@@ -22,9 +22,14 @@ SUDO=""
 if [ "$(id -u)" -ne 0 ]; then
     SUDO="sudo"
 fi
-echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-if ! $SUDO apt-get install -y --no-install-recommends "${missing[@]}"; then
-    $SUDO apt-get update
-    $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+
+# A package the package lists do not know yet needs a fresh list first.
+for p in "${missing[@]}"; do
+    if ! apt-cache show "$p" >/dev/null 2>&1; then
+        $SUDO apt-get update
+        break
+    fi
+done
+echo "Installing: ${missing[*]}"
+$SUDO apt-get install -y --no-install-recommends "${missing[@]}"
