@@ -32,4 +32,4 @@ for p in "${missing[@]}"; do
     fi
 done
 echo "Installing: ${missing[*]}"
-$SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+$SUDO apt-get install -y "${missing[@]}"
