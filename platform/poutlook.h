@@ -7,10 +7,12 @@
 
 #include "wintypes.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace za::outlook {
 
@@ -113,5 +115,31 @@ const ZoneEntry* ZoneTable(int* count);
 QString DisplayName(const ZoneEntry& entry, int year);
 // The entry's zone information for `year`, names included; false for an invalid zone.
 bool ZoneInformation(const ZoneEntry& entry, int year, TIME_ZONE_INFORMATION* tzi);
+
+// The entry with time-zone ID `id`, or null.
+const ZoneEntry* FindZoneEntry(int id);
+
+// The whole table derived for `year`, in table order, names included: what Logon serves.
+// False when an entry's representative zone is missing from the tz database.
+bool DeriveZoneTable(int year, std::vector<TIME_ZONE_INFORMATION>* out);
+
+// Whether two zone informations give the same rule: equal Bias, StandardBias and DaylightBias,
+// and equal DaylightDate and StandardDate in wYear, wMonth, wDayOfWeek, wDay, wHour and
+// wMinute. Names are not compared.
+bool SameRule(const TIME_ZONE_INFORMATION& a, const TIME_ZONE_INFORMATION& b);
+
+// The entry a zone of the tz database maps to in `year`: the entry whose representative it is;
+// else among the entries with the same rule the one whose label names the zone's city ("Rome"
+// for Europe/Rome), else the lowest of them; else the entry with the nearest standard offset
+// (lowest id on a tie). An id the tz database does not know is taken as UTC. Returns the ID.
+int EntryForZone(const QByteArray& tzId, int year);
+
+// The host zone a new profile's device zone is taken from (through EntryForZone) at
+// installation: QTimeZone::systemTimeZone() unless a test names another; empty restores it.
+void SetHostZoneId(const QByteArray& tzId);
+
+// A quoted text for a Find restriction: in double quotes, a double quote inside doubled
+// ("say ""hi""" is the text say "hi").
+QString RestrictionText(const QString& text);
 
 }  // namespace za::outlook
