@@ -19,7 +19,8 @@ namespace za::outlook {
 // Folder number of the cities folder.
 constexpr int olFolderCities = 101;
 
-// A city item of the cities folder. Changes are kept in the item until Save.
+// A city item of the cities folder. Changes are kept in the item until Save. Getters and
+// setters work on the item alone (also after Logoff); a null out-pointer gives E_INVALIDARG.
 class ICity {
 public:
     virtual ~ICity() = default;
@@ -33,14 +34,17 @@ public:
     virtual HRESULT put_CountryPhoneCode(const QString& code) = 0;
     virtual HRESULT get_AreaCode(QString* code) = 0;
     virtual HRESULT put_AreaCode(const QString& code) = 0;
-    // Hundredths of a degree, east and north positive.
+    // Hundredths of a degree, east and north positive: longitude -18000..18000, latitude
+    // -9000..9000; a value outside gives E_INVALIDARG and leaves the item as it was.
     virtual HRESULT get_Longitude(long* value) = 0;
     virtual HRESULT put_Longitude(long value) = 0;
     virtual HRESULT get_Latitude(long* value) = 0;
     virtual HRESULT put_Latitude(long value) = 0;
+    // A time-zone ID of the table (ZoneTable); any other gives E_INVALIDARG. A new item has 0.
     virtual HRESULT get_TimezoneIndex(long* index) = 0;
     virtual HRESULT put_TimezoneIndex(long index) = 0;
-    // Writes the item to the store (a new item gets its place in the folder).
+    // Writes the item to the store: a new item gets its place at the end of the folder, a saved
+    // or found one is updated in place. E_FAIL after Logoff or when the store cannot be written.
     virtual HRESULT Save() = 0;
 };
 using CityPtr = std::shared_ptr<ICity>;
@@ -51,13 +55,19 @@ public:
     // Restrictions of the forms
     //   [Name] = "text"
     //   [Name] = "text" AND [TimezoneIndex] = 35
-    // Names compare exactly. No match gives S_FALSE and a null item; a restriction that
-    // cannot be parsed gives E_INVALIDARG.
+    // A double quote inside the text is written doubled ("Bar ""Zum Hirschen""", see
+    // RestrictionText). Spaces between the parts are free (AND needs one on each side), the
+    // property names and AND compare without regard to case, the index is a decimal integer.
+    // Names compare exactly (case and all). The first matching item in folder order is given;
+    // no match gives S_FALSE and a null item; a restriction that cannot be parsed gives
+    // E_INVALIDARG.
     virtual HRESULT Find(const QString& restriction, CityPtr* item) = 0;
-    // A new, unsaved item.
+    // A new, unsaved item (empty texts, zeros); it joins the folder on Save.
     virtual HRESULT Add(CityPtr* item) = 0;
     virtual HRESULT get_Count(int* count) = 0;
-    virtual HRESULT Item(int index, CityPtr* item) = 0;  // 1-based, as the object model counts
+    // 1-based, as the object model counts, in the order the items were first saved;
+    // E_INVALIDARG outside 1..count.
+    virtual HRESULT Item(int index, CityPtr* item) = 0;
 };
 using ItemsPtr = std::shared_ptr<IPOutlookItemCollection>;
 
@@ -68,41 +78,59 @@ public:
 };
 using FolderPtr = std::shared_ptr<IFolder>;
 
+// Before a successful Logon, and after Logoff, every call that needs the zone table or the
+// store fails with E_FAIL, and so do the folders, collections and items handed out before
+// (they work again after a new Logon). In every failure an out-pointer is left null.
 class IPOutlookApp {
 public:
     virtual ~IPOutlookApp() = default;
-    // Derives the zone table for the device clock's year.
+    // Derives the zone table for the device clock's year (the year of za::device::NowUtcMs()
+    // at this call; a later change of year needs a new Logon). hwnd is not used. E_FAIL when
+    // the object refuses logons or the device profile cannot be used.
     virtual HRESULT Logon(long hwnd) = 0;
     virtual HRESULT Logoff() = 0;
-    // 0 = home city, 1 = visiting city. Fails when the object has no city interface.
+    // 0 = home city, 1 = visiting city; 0 until one is chosen; put takes only 0 or 1
+    // (E_INVALIDARG). Kept in device.db.
     virtual HRESULT get_CurrentCityIndex(long* index) = 0;
     virtual HRESULT put_CurrentCityIndex(long index) = 0;
     // Fills all 172 bytes; E_INVALIDARG for an index the table does not hold; fails before Logon.
+    // On every failure the whole structure is zero-filled (so no stale zone is used by mistake).
     virtual HRESULT GetTimeZoneInformationFromIndex(long index, TIME_ZONE_INFORMATION* tzi) = 0;
-    // No such city: S_FALSE with a null item.
+    // No such city: S_FALSE with a null item. The item given is the folder's item itself:
+    // changes saved to it show in the folder, and the other way round.
     virtual HRESULT get_HomeCity(CityPtr* city) = 0;
+    // Takes a saved item of the cities folder; a null, unsaved or unknown item gives
+    // E_INVALIDARG. What is kept is the item, not its unsaved changes.
     virtual HRESULT put_HomeCity(const CityPtr& city) = 0;
     virtual HRESULT get_VisitingCity(CityPtr* city) = 0;
     virtual HRESULT put_VisitingCity(const CityPtr& city) = 0;
+    // Only olFolderCities; any other folder number gives E_INVALIDARG.
     virtual HRESULT GetDefaultFolder(int folder, FolderPtr* out) = 0;
 };
 using AppPtr = std::shared_ptr<IPOutlookApp>;
 
 // Creates the application object for a ProgID ("PocketOutlook.Application") or a class id in
-// braces. REGDB_E_CLASSNOTREG for anything else.
+// braces ({05058F23-20BE-11D2-8F18-0000F87A4335}), either without regard to case.
+// REGDB_E_CLASSNOTREG for anything else.
 HRESULT CreateApplication(const QString& progId, AppPtr* app);
 
-// What tests can make of the object, to exercise the callers' failure paths.
+// What tests can make of the object, to exercise the callers' failure paths. An object keeps
+// the availability in force when it was created.
 enum class Availability {
     Present,          // the full object
     Absent,           // creation fails (REGDB_E_CLASSNOTREG)
     RefusesLogon,     // Logon fails with E_FAIL
-    NoCityInterface,  // get_CurrentCityIndex fails; zones still served
+    // As on handhelds whose Outlook has no cities: get_CurrentCityIndex fails with
+    // E_NOINTERFACE, and so do put_CurrentCityIndex, the home and visiting city and the cities
+    // folder; zones are still served after Logon.
+    NoCityInterface,
 };
 void SetAvailability(Availability availability);
 Availability GetAvailability();
 
-// The table the object serves, for tools and tests: one entry per time-zone ID.
+// The table the object serves, for tools and tests: one entry per time-zone ID, sorted by ID.
+// IDs up to 300 are the handheld's; those above were added for rules of today's world that
+// none of them gives (data/zones.md says which and how they were found).
 struct ZoneEntry {
     int id;
     const char* standardName;  // "Pacific Standard Time"
@@ -111,7 +139,8 @@ struct ZoneEntry {
     const char* tzId;          // representative zone of the tz database
 };
 const ZoneEntry* ZoneTable(int* count);
-// "(GMT-08:00) Pacific Time (US & Canada)", from the entry's standard offset in `year`.
+// "(GMT-08:00) Pacific Time (US & Canada)", from the entry's standard offset (Bias) in `year`;
+// "(GMT) label" for offset 0; empty for an invalid zone.
 QString DisplayName(const ZoneEntry& entry, int year);
 // The entry's zone information for `year`, names included; false for an invalid zone.
 bool ZoneInformation(const ZoneEntry& entry, int year, TIME_ZONE_INFORMATION* tzi);
