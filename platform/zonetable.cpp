@@ -70,7 +70,7 @@ constexpr ZoneEntry kZones[] = {
     {130, "GTB Standard Time", "GTB Daylight Time", "Athens, Nicosia", "Europe/Athens"},
     {135, "Israel Standard Time", "Israel Daylight Time", "Jerusalem", "Asia/Jerusalem"},
     {140, "South Africa Standard Time", "South Africa Daylight Time", "Harare, Pretoria", "Africa/Johannesburg"},
-    {145, "Russian Standard Time", "Russian Daylight Time", "Moscow, St. Petersburg", "Europe/Moscow"},
+    {145, "Russian Standard Time", "Russian Daylight Time", "Moscow, St. Petersburg, Volgograd", "Europe/Moscow"},
     {150, "Arab Standard Time", "Arab Daylight Time", "Kuwait, Riyadh", "Asia/Riyadh"},
     {155, "E. Africa Standard Time", "E. Africa Daylight Time", "Nairobi", "Africa/Nairobi"},
     {158, "Arabic Standard Time", "Arabic Daylight Time", "Baghdad", "Asia/Baghdad"},

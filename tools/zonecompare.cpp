@@ -2,10 +2,12 @@
 // table for one year and lists the zones whose rule no entry gives, grouped by rule. This is
 // how the entries above 300 were found (data/zones.md).
 //
-//   zonecompare [YEAR] [--entries]
+//   zonecompare [YEAR] [--classic] [--entries | --markdown]
 //
-// YEAR defaults to the current UTC year. --entries also lists, per entry, its rule and the
-// zones it gives. The output depends only on the year, the table and the tz database, and is
+// YEAR defaults to the current UTC year. --classic compares with the handheld's entries alone
+// (IDs up to 300): the run that shows which entries above 300 are needed. --entries also lists,
+// per entry, its rule and the zones it gives; --markdown prints only the table of entries as
+// data/zones.md shows it. The output depends only on the year, the table and the tz database, and is
 // sorted, so two runs on the same data give the same text. Exit status: 0 when every zone is
 // given, 2 when some are not, 1 on a usage error or an invalid representative.
 #include "poutlook.h"
@@ -60,8 +62,12 @@ QString Date(const SYSTEMTIME& d) {
 QString Rule(const TIME_ZONE_INFORMATION& t) {
     QString text = QStringLiteral("UTC%1").arg(Offset(-t.Bias));
     if (t.StandardDate.wMonth == 0) return text + QStringLiteral(", no daylight time");
-    return text + QStringLiteral(", daylight UTC%1 from %2 (standard wall clock) to %3 (daylight wall clock)")
-                      .arg(Offset(-(t.Bias + t.DaylightBias)), Date(t.DaylightDate), Date(t.StandardDate));
+    // A yearly rule is written in the wall clock of the time it ends, an absolute date in UTC.
+    const bool yearly = t.DaylightDate.wYear == 0;
+    return text + QStringLiteral(", daylight UTC%1 from %2%3 to %4%5")
+                      .arg(Offset(-(t.Bias + t.DaylightBias)), Date(t.DaylightDate),
+                           yearly ? QStringLiteral(" standard time") : QString(), Date(t.StandardDate),
+                           yearly ? QStringLiteral(" daylight time") : QString());
 }
 
 // A key that sorts rules west to east and groups equal ones (the fields SameRule compares).
@@ -119,21 +125,33 @@ int main(int argc, char** argv) {
     QTextStream err(stderr);
     int year = QDateTime::currentDateTimeUtc().date().year();
     bool listEntries = false;
+    bool markdown = false;
+    bool classicOnly = false;
     for (const QString& arg : app.arguments().mid(1)) {
         bool ok = false;
         const int y = arg.toInt(&ok);
         if (arg == QLatin1String("--entries")) {
             listEntries = true;
+        } else if (arg == QLatin1String("--markdown")) {
+            markdown = true;
+        } else if (arg == QLatin1String("--classic")) {
+            classicOnly = true;
         } else if (ok && y >= 1900 && y <= 9998) {
             year = y;
         } else {
-            err << "usage: zonecompare [YEAR] [--entries]   (YEAR 1900..9998)\n";
+            err << "usage: zonecompare [YEAR] [--classic] [--entries | --markdown]   (YEAR 1900..9998)\n";
             return 1;
         }
     }
 
     int count = 0;
     const ZoneEntry* table = za::outlook::ZoneTable(&count);
+    if (classicOnly) {
+        // The table is sorted by ID: the handheld's entries come first.
+        int classic = 0;
+        while (classic < count && table[classic].id <= 300) ++classic;
+        count = classic;
+    }
     std::vector<TIME_ZONE_INFORMATION> derived(count);
     bool representativesOk = true;
     for (int i = 0; i < count; ++i) {
@@ -143,6 +161,18 @@ int main(int argc, char** argv) {
         }
     }
     if (!representativesOk) return 1;
+
+    if (markdown) {
+        out << "| ID | Standard name | Daylight name | Label | Display name (" << year
+            << ") | Representative zone | Rule in " << year << " |\n";
+        out << "|---:|---|---|---|---|---|---|\n";
+        for (int i = 0; i < count; ++i) {
+            out << "| " << table[i].id << " | " << table[i].standardName << " | " << table[i].daylightName << " | "
+                << table[i].label << " | " << za::outlook::DisplayName(table[i], year) << " | " << table[i].tzId
+                << " | " << Rule(derived[i]) << " |\n";
+        }
+        return 0;
+    }
 
     std::map<int, QStringList> givenBy;              // entry index -> zones
     std::map<QString, QStringList> notGiven;         // rule key -> zones
