@@ -154,6 +154,7 @@ public:
     }
     HRESULT get_TimezoneIndex(long* index) override { return GetNumber(m_data.timezoneIndex, index); }
     HRESULT put_TimezoneIndex(long index) override {
+        // The range check keeps a huge long from wrapping onto a valid ID.
         if (index < 0 || index > 0xFFFF || !FindZoneEntry(static_cast<int>(index))) return E_INVALIDARG;
         m_data.timezoneIndex = index;
         return S_OK;
@@ -412,15 +413,10 @@ public:
         if (!tzi) return E_INVALIDARG;
         std::memset(tzi, 0, sizeof *tzi);
         if (!m_session->loggedOn) return E_FAIL;
-        int count = 0;
-        const ZoneEntry* table = ZoneTable(&count);
-        for (int i = 0; i < count; ++i) {
-            if (table[i].id == index) {
-                *tzi = m_table[static_cast<size_t>(i)];
-                return S_OK;
-            }
-        }
-        return E_INVALIDARG;
+        const ZoneEntry* entry = index >= 0 && index <= 0xFFFF ? FindZoneEntry(static_cast<int>(index)) : nullptr;
+        if (!entry) return E_INVALIDARG;
+        *tzi = m_table[static_cast<size_t>(entry - ZoneTable(nullptr))];
+        return S_OK;
     }
 
     HRESULT get_HomeCity(CityPtr* city) override { return GetCity("home_city", city); }

@@ -160,7 +160,8 @@ bool SameRule(const TIME_ZONE_INFORMATION& a, const TIME_ZONE_INFORMATION& b);
 // The entry a zone of the tz database maps to in `year`: the entry whose representative it is;
 // else among the entries with the same rule the one whose label names the zone's city ("Rome"
 // for Europe/Rome), else the lowest of them; else the entry with the nearest standard offset
-// (lowest id on a tie). An id the tz database does not know is taken as UTC. Returns the ID.
+// (lowest id on a tie). An id the tz database does not know is taken as UTC. Returns the ID,
+// or -1 when nothing can be derived for the year (outside 1900..9998).
 int EntryForZone(const QByteArray& tzId, int year);
 
 // The host zone a new profile's device zone is taken from (through EntryForZone) at

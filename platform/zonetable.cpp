@@ -245,42 +245,36 @@ bool SameRule(const TIME_ZONE_INFORMATION& a, const TIME_ZONE_INFORMATION& b) {
 }
 
 int EntryForZone(const QByteArray& tzId, int year) {
-    QTimeZone zone(tzId);
-    if (!zone.isValid()) zone = QTimeZone::utc();
     for (const ZoneEntry& e : kZones) {
         if (tzId == e.tzId) return e.id;
     }
+    QTimeZone zone(tzId);
+    if (!zone.isValid()) zone = QTimeZone::utc();
     TIME_ZONE_INFORMATION wanted{};
-    std::vector<TIME_ZONE_INFORMATION> table;
-    if (!za::tz::DeriveFromZone(zone, year, &wanted) || !DeriveZoneTable(year, &table)) {
-        // Only a year outside the derivable range gets here; the table's first entry is as
-        // good as any other then.
-        return kZones[0].id;
-    }
+    if (!za::tz::DeriveFromZone(zone, year, &wanted)) return -1;
     // "Europe/Rome" -> "Rome", "America/Argentina/Buenos_Aires" -> "Buenos Aires".
     QString city = QString::fromLatin1(tzId);
     city = city.mid(city.lastIndexOf(QLatin1Char('/')) + 1).replace(QLatin1Char('_'), QLatin1Char(' '));
+    static const QRegularExpression separators(QStringLiteral("[,:()]"));
     int sameRule = -1;
-    for (size_t i = 0; i < table.size(); ++i) {
-        if (!SameRule(table[i], wanted)) continue;
-        if (sameRule < 0) sameRule = kZones[i].id;
-        const QStringList places = QString::fromUtf8(kZones[i].label)
-                                       .split(QRegularExpression(QStringLiteral("[,:()]")), Qt::SkipEmptyParts);
-        for (const QString& place : places) {
-            if (place.trimmed() == city) return kZones[i].id;
-        }
-    }
-    if (sameRule >= 0) return sameRule;
-    int nearest = kZones[0].id;
-    int distance = -1;
-    for (size_t i = 0; i < table.size(); ++i) {
-        const int d = std::abs(table[i].Bias - wanted.Bias);
-        if (distance < 0 || d < distance) {
+    int nearest = -1;
+    int distance = 0;
+    for (const ZoneEntry& e : kZones) {
+        // An older tz database may lack a representative: that entry cannot be chosen.
+        TIME_ZONE_INFORMATION tzi{};
+        if (!za::tz::DeriveFromZone(QTimeZone(QByteArray(e.tzId)), year, &tzi)) continue;
+        const int d = std::abs(tzi.Bias - wanted.Bias);
+        if (nearest < 0 || d < distance) {
+            nearest = e.id;
             distance = d;
-            nearest = kZones[i].id;
+        }
+        if (!SameRule(tzi, wanted)) continue;
+        if (sameRule < 0) sameRule = e.id;
+        for (const QString& place : QString::fromUtf8(e.label).split(separators, Qt::SkipEmptyParts)) {
+            if (place.trimmed() == city) return e.id;
         }
     }
-    return nearest;
+    return sameRule >= 0 ? sameRule : nearest;
 }
 
 QString RestrictionText(const QString& text) {

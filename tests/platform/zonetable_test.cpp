@@ -286,6 +286,8 @@ TEST(ZoneTable, HostZonesMapToTheirEntry) {
         SCOPED_TRACE(testing::Message() << r.zone << ": " << r.why);
         EXPECT_EQ(r.id, za::outlook::EntryForZone(QByteArray(r.zone), 2026));
     }
+    EXPECT_EQ(-1, za::outlook::EntryForZone("Europe/Rome", 1800)) << "no rules before 1900";
+    EXPECT_EQ(4, za::outlook::EntryForZone("America/Los_Angeles", 1800)) << "a representative needs no rules";
 }
 
 TEST(ZoneTable, RestrictionTextDoublesQuotes) {
