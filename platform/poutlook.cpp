@@ -6,6 +6,7 @@
 #include "device.h"
 #include "oledate.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <cstring>
@@ -380,9 +381,18 @@ public:
         SYSTEMTIME now{};
         const std::int64_t ms = za::device::NowUtcMs();
         if (!za::SecondsToSystemTime(ms / 1000 - (ms % 1000 < 0 ? 1 : 0), &now)) return E_FAIL;
+        // An entry the tz database cannot give stays unserved; the rest of the table still serves.
         std::vector<TIME_ZONE_INFORMATION> table;
-        if (!DeriveZoneTable(now.wYear, &table)) return E_FAIL;
+        std::vector<bool> derived;
+        if (!DeriveZoneTable(now.wYear, &table)) {
+            // Such an entry comes back zero-filled, names included.
+            for (const TIME_ZONE_INFORMATION& tzi : table) derived.push_back(tzi.StandardName[0] != 0);
+            if (std::find(derived.begin(), derived.end(), true) == derived.end()) return E_FAIL;
+        } else {
+            derived.assign(table.size(), true);
+        }
         m_table = std::move(table);
+        m_derived = std::move(derived);
         m_session->loggedOn = true;
         return S_OK;
     }
@@ -390,6 +400,7 @@ public:
     HRESULT Logoff() override {
         m_session->loggedOn = false;
         m_table.clear();
+        m_derived.clear();
         return S_OK;
     }
 
@@ -414,8 +425,9 @@ public:
         std::memset(tzi, 0, sizeof *tzi);
         if (!m_session->loggedOn) return E_FAIL;
         const ZoneEntry* entry = index >= 0 && index <= 0xFFFF ? FindZoneEntry(static_cast<int>(index)) : nullptr;
-        if (!entry) return E_INVALIDARG;
-        *tzi = m_table[static_cast<size_t>(entry - ZoneTable(nullptr))];
+        const auto i = static_cast<size_t>(entry ? entry - ZoneTable(nullptr) : 0);
+        if (!entry || !m_derived[i]) return E_INVALIDARG;
+        *tzi = m_table[i];
         return S_OK;
     }
 
@@ -478,6 +490,7 @@ private:
     const Availability m_availability;
     SessionPtr m_session = std::make_shared<Session>();
     std::vector<TIME_ZONE_INFORMATION> m_table;  // in the order of ZoneTable()
+    std::vector<bool> m_derived;                 // whether each entry could be derived
 };
 
 }  // namespace

@@ -86,15 +86,17 @@ public:
     virtual ~IPOutlookApp() = default;
     // Derives the zone table for the device clock's year (the year of za::device::NowUtcMs()
     // at this call; a later change of year needs a new Logon). hwnd is not used. E_FAIL when
-    // the object refuses logons or the device profile cannot be used.
+    // the object refuses logons, the device profile cannot be used or no entry can be derived;
+    // a failed Logon leaves the object as it was.
     virtual HRESULT Logon(long hwnd) = 0;
     virtual HRESULT Logoff() = 0;
     // 0 = home city, 1 = visiting city; 0 until one is chosen; put takes only 0 or 1
     // (E_INVALIDARG). Kept in device.db.
     virtual HRESULT get_CurrentCityIndex(long* index) = 0;
     virtual HRESULT put_CurrentCityIndex(long index) = 0;
-    // Fills all 172 bytes; E_INVALIDARG for an index the table does not hold; fails before Logon.
-    // On every failure the whole structure is zero-filled (so no stale zone is used by mistake).
+    // Fills all 172 bytes; E_INVALIDARG for an index the table does not hold (or whose zone the
+    // system's tz database lacks); fails before Logon. On every failure the whole structure is
+    // zero-filled (so no stale zone is used by mistake).
     virtual HRESULT GetTimeZoneInformationFromIndex(long index, TIME_ZONE_INFORMATION* tzi) = 0;
     // No such city: S_FALSE with a null item. The item given is the folder's item itself:
     // changes saved to it show in the folder, and the other way round.
@@ -149,7 +151,9 @@ bool ZoneInformation(const ZoneEntry& entry, int year, TIME_ZONE_INFORMATION* tz
 const ZoneEntry* FindZoneEntry(int id);
 
 // The whole table derived for `year`, in table order, names included: what Logon serves.
-// False when an entry's representative zone is missing from the tz database.
+// False when an entry cannot be derived (its representative is missing from an older tz
+// database, or the year is outside 1900..9998); that entry is left zero-filled, the others
+// are derived all the same.
 bool DeriveZoneTable(int year, std::vector<TIME_ZONE_INFORMATION>* out);
 
 // Whether two zone informations give the same rule: equal Bias, StandardBias and DaylightBias,

@@ -229,10 +229,14 @@ QString DisplayName(const ZoneEntry& entry, int year) {
 bool DeriveZoneTable(int year, std::vector<TIME_ZONE_INFORMATION>* out) {
     if (!out) return false;
     out->assign(std::size(kZones), TIME_ZONE_INFORMATION{});
+    bool all = true;
     for (size_t i = 0; i < std::size(kZones); ++i) {
-        if (!ZoneInformation(kZones[i], year, &(*out)[i])) return false;
+        if (!ZoneInformation(kZones[i], year, &(*out)[i])) {
+            (*out)[i] = TIME_ZONE_INFORMATION{};
+            all = false;
+        }
     }
-    return true;
+    return all;
 }
 
 bool SameRule(const TIME_ZONE_INFORMATION& a, const TIME_ZONE_INFORMATION& b) {
