@@ -2,11 +2,9 @@
 
 #include "device.h"
 #include "oledate.h"
-#include "tzderive.h"
 #include "tzrule.h"
 
 #include <QDateTime>
-#include <QTimeZone>
 
 #include <cstring>
 
@@ -55,27 +53,6 @@ std::int64_t OffsetMs() {
     std::int64_t offset = 0;
     return ReadValue("offset_ms", nullptr, &offset) ? offset : 0;
 }
-
-// The host's zone as the device's first zone, derived for the device's year.
-bool HostZone(za::sql::Database& db, QString* error) {
-    TIME_ZONE_INFORMATION tzi{};
-    const QTimeZone host = QTimeZone::systemTimeZone();
-    const int year = QDateTime::currentDateTimeUtc().date().year();
-    if (!za::tz::DeriveFromZone(host, year, &tzi)) {
-        za::tz::DeriveFromZone(QTimeZone::utc(), year, &tzi);
-    }
-    za::tz::SetNames(&tzi, host.displayName(QTimeZone::StandardTime, QTimeZone::LongName),
-                     host.displayName(QTimeZone::DaylightTime, QTimeZone::LongName));
-    za::sql::Statement st = db.prepare(kWrite);
-    st.bind(1, QStringLiteral("zone"))
-        .bindBlob(2, QByteArray(reinterpret_cast<const char*>(&tzi), sizeof tzi));
-    if (!st.run()) {
-        *error = db.error();
-        return false;
-    }
-    return true;
-}
-const za::device::InstallRegistrar g_install(100, "device zone", HostZone);
 
 }  // namespace
 

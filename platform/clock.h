@@ -1,6 +1,7 @@
 // The device clock and time zone. The device's UTC time is the host's UTC clock plus an offset
 // kept in device.db, so setting the device clock never touches the host's. The device zone is
-// a TIME_ZONE_INFORMATION kept in device.db; a new profile starts with the host's zone.
+// a TIME_ZONE_INFORMATION kept in device.db; a new profile starts with the zone-table entry of
+// the host's zone (the Outlook stand-in's installation step, platform/zonetable.cpp).
 #pragma once
 
 #include "wintypes.h"

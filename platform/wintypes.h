@@ -37,6 +37,7 @@ constexpr LONG ERROR_BADDB = 1009;
 constexpr LONG ERROR_KEY_DELETED = 1018;
 
 constexpr HRESULT S_OK = 0;
+constexpr HRESULT S_FALSE = 1;  // success, with nothing to give (no match, no such city)
 constexpr HRESULT E_FAIL = static_cast<HRESULT>(0x80004005u);
 constexpr HRESULT E_NOINTERFACE = static_cast<HRESULT>(0x80004002u);
 constexpr HRESULT E_INVALIDARG = static_cast<HRESULT>(0x80070057u);

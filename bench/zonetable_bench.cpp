@@ -1,0 +1,41 @@
+// The Outlook stand-in's zone table: deriving it for a year, which every Logon does.
+#include "poutlook.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+namespace {
+
+// The whole table for one year: a QTimeZone per entry and its two transition rules.
+void BM_DeriveZoneTable(benchmark::State& state) {
+    std::vector<TIME_ZONE_INFORMATION> table;
+    for (auto _ : state) {
+        if (!za::outlook::DeriveZoneTable(2026, &table)) state.SkipWithError("an entry's zone is missing");
+        benchmark::DoNotOptimize(table.data());
+    }
+    state.counters["entries"] = static_cast<double>(table.size());
+}
+BENCHMARK(BM_DeriveZoneTable)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+// Logon on an installed profile: the device clock's year, then the table.
+void BM_Logon(benchmark::State& state) {
+    QTemporaryDir dir;
+    qputenv("ZONARIA_DEVICE", (dir.path() + "/device").toUtf8());
+    za::outlook::AppPtr app;
+    if (za::outlook::CreateApplication(QStringLiteral("PocketOutlook.Application"), &app) != S_OK || app->Logon(0) != S_OK) {
+        state.SkipWithError("no Outlook object");
+        return;
+    }
+    for (auto _ : state) {
+        if (app->Logon(0) != S_OK) state.SkipWithError("Logon failed");
+    }
+    app->Logoff();
+}
+BENCHMARK(BM_Logon)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+}  // namespace
+
+BENCHMARK_MAIN();
