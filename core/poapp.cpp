@@ -46,8 +46,13 @@ BOOL CPOApp::Logon() {
             }
             m_app = app;
         }
-        // There is no main window of ours to hand over at this level.
-        Check(m_app->Logon(0));
+        // There is no main window of ours to hand over at this level. A refused logon releases
+        // the object, like every reference taken before a failure, so the next try starts anew.
+        const HRESULT hr = m_app->Logon(0);
+        if (hr < 0) {
+            m_app.reset();
+            throw OutlookFailure{hr};
+        }
         m_bLoggedOn = TRUE;
         long index = 0;
         m_bSupportsICity = m_app->get_CurrentCityIndex(&index) >= 0;
@@ -61,6 +66,8 @@ BOOL CPOApp::Logoff() {
         CheckPtr(m_app);
         Check(m_app->Logoff());
         m_bLoggedOn = FALSE;
+        // The city interface is known only while logged on.
+        m_bSupportsICity = FALSE;
         m_app.reset();
         return TRUE;
     });

@@ -495,6 +495,11 @@ private:
 
 }  // namespace
 
+static ApplicationFactory& Factory() {
+    static ApplicationFactory factory;
+    return factory;
+}
+
 HRESULT CreateApplication(const QString& progId, AppPtr* app) {
     if (!app) return E_INVALIDARG;
     *app = nullptr;
@@ -504,9 +509,12 @@ HRESULT CreateApplication(const QString& progId, AppPtr* app) {
         progId.compare(QLatin1String(kClassId), Qt::CaseInsensitive) != 0) {
         return REGDB_E_CLASSNOTREG;
     }
+    if (ApplicationFactory& factory = Factory()) return factory(app);
     *app = std::make_shared<App>(availability);
     return S_OK;
 }
+
+void SetApplicationFactory(ApplicationFactory factory) { Factory() = std::move(factory); }
 
 void SetAvailability(Availability availability) { g_availability.store(availability); }
 

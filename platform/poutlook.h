@@ -128,6 +128,11 @@ enum class Availability {
     NoCityInterface,
 };
 void SetAvailability(Availability availability);
+
+// Lets tests hand out an object of their own (a zone table with names of their choosing);
+// an empty factory restores the real object.
+using ApplicationFactory = std::function<HRESULT(AppPtr*)>;
+void SetApplicationFactory(ApplicationFactory factory);
 Availability GetAvailability();
 
 // The table the object serves, for tools and tests: one entry per time-zone ID, sorted by ID.

@@ -16,6 +16,12 @@ for p in "${PACKAGES[@]}"; do
         missing+=("$p")
     fi
 done
+# The time-zone table was checked against the tz database of 2026 (data/zones.md): older data
+# gives last year's rules for zones that have changed since.
+tz_version=$(dpkg-query -W -f='${Version}' tzdata 2>/dev/null || true)
+if [ -n "$tz_version" ] && dpkg --compare-versions "$tz_version" lt 2026a; then
+    missing+=(tzdata)
+fi
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 SUDO=""
@@ -24,12 +30,15 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 export DEBIAN_FRONTEND=noninteractive
 
-# A package the package lists do not know yet needs a fresh list first.
+# A package the package lists do not know yet, or only in an old version, needs a fresh list.
+refresh=0
 for p in "${missing[@]}"; do
-    if ! apt-cache show "$p" >/dev/null 2>&1; then
-        $SUDO apt-get update
-        break
-    fi
+    apt-cache show "$p" >/dev/null 2>&1 || refresh=1
 done
+if [ -n "$tz_version" ]; then
+    candidate=$(apt-cache policy tzdata 2>/dev/null | awk '/Candidate:/ {print $2}')
+    if [ -z "$candidate" ] || dpkg --compare-versions "$candidate" lt 2026a; then refresh=1; fi
+fi
+[ $refresh -eq 1 ] && $SUDO apt-get update
 echo "Installing: ${missing[*]}"
 $SUDO apt-get install -y "${missing[@]}"

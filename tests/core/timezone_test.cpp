@@ -10,6 +10,7 @@
 #include <QTimeZone>
 
 #include <cstring>
+#include <map>
 
 using za::test::FixedHostClock;
 using za::test::MakeTime;
@@ -251,4 +252,218 @@ TEST_F(TimeZoneRules, DeviceZoneFunctionsUseTheDeviceZone) {
     SYSTEMTIME invalid = MakeTime(2026, 6, 24);
     invalid.wMonth = 14;
     EXPECT_FALSE(SetSystemTimeAndDST(invalid));
+}
+
+namespace {
+
+// An Outlook of the handheld's older kind: zones only, no city interface, and a zone table
+// whose names are the test's.
+class ZonesOnlyOutlook : public za::outlook::IPOutlookApp {
+public:
+    HRESULT Logon(long) override { return S_OK; }
+    HRESULT Logoff() override { return S_OK; }
+    HRESULT get_CurrentCityIndex(long*) override { return E_NOINTERFACE; }
+    HRESULT put_CurrentCityIndex(long) override { return E_NOINTERFACE; }
+    HRESULT GetTimeZoneInformationFromIndex(long index, TIME_ZONE_INFORMATION* tzi) override {
+        std::memset(tzi, 0, sizeof *tzi);
+        if (index == 85) za::tz::SetNames(tzi, QStringLiteral("MT Standard Time"), QStringLiteral("MT Daylight Time"));
+        else if (index == 10) za::tz::SetNames(tzi, QStringLiteral("Mountain Standard Time"), QString());
+        else return E_INVALIDARG;
+        return S_OK;
+    }
+    HRESULT get_HomeCity(za::outlook::CityPtr*) override { return E_NOINTERFACE; }
+    HRESULT put_HomeCity(const za::outlook::CityPtr&) override { return E_NOINTERFACE; }
+    HRESULT get_VisitingCity(za::outlook::CityPtr*) override { return E_NOINTERFACE; }
+    HRESULT put_VisitingCity(const za::outlook::CityPtr&) override { return E_NOINTERFACE; }
+    HRESULT GetDefaultFolder(int, za::outlook::FolderPtr*) override { return E_NOINTERFACE; }
+};
+
+}  // namespace
+
+// Zones loaded through the library's Outlook bridge. Each test starts logged off so that the
+// bridge logs on to the Outlook of that test.
+class TimeZoneLoading : public ProfileTest {
+protected:
+    void SetUp() override { GetPOApp().Logoff(); }
+    void TearDown() override {
+        za::outlook::SetAvailability(za::outlook::Availability::Present);
+        za::outlook::SetApplicationFactory({});
+        GetPOApp().Logoff();
+    }
+};
+
+TEST_F(TimeZoneLoading, AZoneLoadsItsRuleAndItsDisplayNameFromTheRegistry) {
+    CTimeZone pacific;
+    EXPECT_FALSE(pacific.IsLoaded());
+    EXPECT_EQ(-1, pacific.ID());
+    ASSERT_TRUE(pacific.Load(4));
+    EXPECT_TRUE(pacific.IsLoaded());
+    EXPECT_TRUE(GetPOApp().SupportsICity());
+    EXPECT_EQ(QStringLiteral("(GMT-08:00) Pacific Time (US & Canada)"), pacific.Name());
+    EXPECT_EQ(480, pacific.UnadjustedBias());
+    EXPECT_TRUE(pacific.SupportsDST());
+    EXPECT_EQ(QStringLiteral("Second Sunday in March to First Sunday in November"), pacific.GetDaylightRule());
+    CTimeZone copy = pacific;
+    EXPECT_TRUE(copy.IsIdenticalTZ(pacific));
+    EXPECT_TRUE(copy.IsSameTZ(pacific.GetTZI()));
+    CTimeZone tokyo;
+    tokyo.Load(235);
+    EXPECT_FALSE(tokyo.IsIdenticalTZ(pacific));
+    EXPECT_EQ(QStringLiteral("Does not observe daylight savings time"), tokyo.GetDaylightRule());
+    pacific.Unload();
+    EXPECT_FALSE(pacific.IsLoaded());
+    EXPECT_EQ(0, pacific.GetTZI()->Bias);
+}
+
+TEST_F(TimeZoneLoading, TheStoredBiasIsASnapshotOfTheDeviceClock) {
+    FixedHostClock host(UtcMs(2026, 7, 1, 12, 0, 0));
+    CTimeZone pacific;
+    pacific.Load(4);
+    EXPECT_TRUE(pacific.IsDaylightTime());
+    EXPECT_EQ(420, pacific.Bias());
+    SYSTEMTIME local{};
+    pacific.GetLocalTime(local);
+    EXPECT_EQ(5, local.wHour);
+    // The snapshot stays until the zone is evaluated again.
+    host.Set(UtcMs(2026, 12, 1, 12, 0, 0));
+    EXPECT_EQ(420, pacific.Bias());
+    pacific.AdjustBiasForDST();
+    EXPECT_FALSE(pacific.IsDaylightTime());
+    EXPECT_EQ(480, pacific.Bias());
+    pacific.GetLocalTime(local);
+    EXPECT_EQ(4, local.wHour);
+}
+
+TEST_F(TimeZoneLoading, AnUnknownIdLoadsAsAZoneWithoutOffset) {
+    CTimeZone unknown;
+    EXPECT_TRUE(unknown.Load(4242));
+    EXPECT_TRUE(unknown.IsLoaded());
+    EXPECT_EQ(4242, unknown.ID());
+    EXPECT_EQ(0, unknown.Bias());
+    EXPECT_FALSE(unknown.SupportsDST());
+    EXPECT_TRUE(unknown.Name().isEmpty());
+    SYSTEMTIME local{};
+    unknown.UTCTimeToLocalTime(MakeTime(2026, 5, 5, 5, 5, 5), local);
+    ExpectTime(MakeTime(2026, 5, 5, 5, 5, 5), local);
+}
+
+TEST_F(TimeZoneLoading, WithoutOutlookEveryZoneIsAllZeroAndLogonIsRetried) {
+    za::outlook::SetAvailability(za::outlook::Availability::Absent);
+    CTimeZone zone;
+    EXPECT_TRUE(zone.Load(4));
+    EXPECT_FALSE(GetPOApp().IsLoggedOn());
+    EXPECT_FALSE(GetPOApp().SupportsICity());
+    TIME_ZONE_INFORMATION zero{};
+    EXPECT_EQ(0, std::memcmp(&zero, zone.GetTZI(), sizeof zero));
+    EXPECT_TRUE(zone.Name().isEmpty());
+    TIME_ZONE_INFORMATION tzi;
+    std::memset(&tzi, 0xAB, sizeof tzi);
+    EXPECT_FALSE(GetPOApp().GetTZIFromID(4, &tzi));
+    EXPECT_EQ(0, std::memcmp(&zero, &tzi, sizeof zero));
+
+    za::outlook::SetAvailability(za::outlook::Availability::RefusesLogon);
+    EXPECT_FALSE(GetPOApp().IsLoggedOn());
+
+    // Outlook is back: the next use logs on.
+    za::outlook::SetAvailability(za::outlook::Availability::Present);
+    EXPECT_TRUE(GetPOApp().IsLoggedOn());
+    zone.Load(4);
+    EXPECT_EQ(480, zone.UnadjustedBias());
+}
+
+TEST_F(TimeZoneLoading, WithoutTheCityInterfaceTheNameIsTheStandardName) {
+    za::outlook::SetApplicationFactory([](za::outlook::AppPtr* app) {
+        *app = std::make_shared<ZonesOnlyOutlook>();
+        return S_OK;
+    });
+    CTimeZone gmt;
+    gmt.Load(85);
+    EXPECT_FALSE(GetPOApp().SupportsICity());
+    EXPECT_EQ(QStringLiteral("GMT Standard Time"), gmt.Name());
+    CTimeZone mountain;
+    mountain.Load(10);
+    EXPECT_EQ(QStringLiteral("Mountain Standard Time"), mountain.Name());
+    // The real object without its city interface serves its own names the same way.
+    za::outlook::SetApplicationFactory({});
+    za::outlook::SetAvailability(za::outlook::Availability::NoCityInterface);
+    GetPOApp().Logoff();
+    CTimeZone pacific;
+    pacific.Load(4);
+    EXPECT_FALSE(GetPOApp().SupportsICity());
+    EXPECT_EQ(QStringLiteral("Pacific Standard Time"), pacific.Name());
+}
+
+TEST_F(TimeZoneLoading, MakingAZoneTheDeviceZoneKeepsTheDeviceUtcTime) {
+    FixedHostClock host(UtcMs(2026, 1, 20, 8, 0, 0));
+    SYSTEMTIME before{};
+    GetSystemTime(&before);
+    CTimeZone sydney;
+    sydney.Load(255);
+    ASSERT_TRUE(sydney.SetSystemTimeZone());
+    TIME_ZONE_INFORMATION device{};
+    EXPECT_EQ(TIME_ZONE_ID_DAYLIGHT, GetTimeZoneInformation(&device));
+    EXPECT_TRUE(sydney.IsSameTZ(&device));
+    EXPECT_TRUE(GetDaylightTime());
+    SYSTEMTIME after{}, local{};
+    GetSystemTime(&after);
+    EXPECT_EQ(before.wHour, after.wHour);
+    EXPECT_EQ(before.wMinute, after.wMinute);
+    GetLocalTime(&local);
+    EXPECT_EQ(19, local.wHour);  // 08:00 UTC is 19:00 in Sydney's summer
+}
+
+TEST_F(TimeZoneLoading, AnAbsoluteRuleIsDescribedAsItFallsThatYear) {
+    FixedHostClock host(UtcMs(2026, 12, 1, 0, 0, 0));
+    CTimeZone morocco;
+    morocco.Load(311);
+    ASSERT_EQ(2026, morocco.GetTZI()->DaylightDate.wYear);
+    const QString rule = morocco.GetDaylightRule();
+    EXPECT_TRUE(rule.contains(QStringLiteral(" Sunday in March to ")) && rule.endsWith(QStringLiteral("Sunday in September")))
+        << rule.toStdString();
+}
+
+// Every entry of the zone table, at every hour of the device's year, gives the local time the
+// tz database gives for the entry's representative zone. The instant of a change into
+// daylight time counts as standard time by design, and a zone that changes more than twice
+// in the year is only held from its last change on.
+TEST_F(TimeZoneLoading, EveryTableEntryGivesTheTzDatabasesLocalTimeAllYear) {
+    SYSTEMTIME now{};
+    GetSystemTime(&now);
+    const int year = now.wYear;
+    const std::int64_t from = za::DaysFromCivil(year, 1, 1) * 86400;
+    const std::int64_t to = za::DaysFromCivil(year + 1, 1, 1) * 86400;
+    auto utc = [](std::int64_t t) { return QDateTime::fromSecsSinceEpoch(t, QTimeZone::utc()); };
+    int count = 0;
+    const za::outlook::ZoneEntry* table = za::outlook::ZoneTable(&count);
+    ASSERT_GT(count, 90);
+    QStringList failures;
+    for (int e = 0; e < count; ++e) {
+        const QTimeZone tz(table[e].tzId);
+        CTimeZone zone;
+        zone.Load(table[e].id);
+        std::map<std::int64_t, int> intoDaylight;
+        std::int64_t checkFrom = from;
+        int previous = tz.offsetFromUtc(utc(from - 1)), changes = 0;
+        for (const auto& tr : tz.transitions(utc(from), utc(to - 1))) {
+            if (tr.offsetFromUtc == previous) continue;
+            ++changes;
+            if (tr.offsetFromUtc > previous) intoDaylight[tr.atUtc.toSecsSinceEpoch()] = previous;
+            previous = tr.offsetFromUtc;
+            if (changes > 2) checkFrom = tr.atUtc.toSecsSinceEpoch();
+        }
+        for (std::int64_t t = checkFrom - checkFrom % 3600; t < to; t += 3600) {
+            if (t < checkFrom) continue;
+            const auto it = intoDaylight.find(t);
+            const int offset = it != intoDaylight.end() ? it->second : tz.offsetFromUtc(utc(t));
+            SYSTEMTIME u{}, local{}, expected{};
+            za::SecondsToSystemTime(t, &u);
+            zone.UTCTimeToLocalTime(u, local);
+            za::SecondsToSystemTime(t + offset, &expected);
+            if (std::memcmp(&local, &expected, sizeof local) != 0) {
+                failures << QStringLiteral("%1 (%2) at %3").arg(table[e].id).arg(QString::fromLatin1(table[e].tzId), utc(t).toString(Qt::ISODate));
+                break;
+            }
+        }
+    }
+    EXPECT_TRUE(failures.isEmpty()) << failures.join(QStringLiteral("; ")).toStdString();
 }
