@@ -1,6 +1,7 @@
 // Hot paths of the core library, each on a fresh temporary profile.
 #include "device.h"
 #include "settings.h"
+#include "timezone.h"
 
 #include <QTemporaryDir>
 
@@ -33,6 +34,53 @@ void BM_SettingsMainScreenStart(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SettingsMainScreenStart)->Repetitions(5)->ReportAggregatesOnly(true);
+
+SYSTEMTIME Utc(int month, int day, int hour) {
+    SYSTEMTIME st{};
+    st.wYear = 2026;
+    st.wMonth = month;
+    st.wDay = day;
+    st.wHour = hour;
+    return st;
+}
+
+// The conversion every city display makes on every tick.
+void BM_UTCTimeToLocalTime(benchmark::State& state) {
+    BenchProfile profile;
+    CTimeZone zone;
+    zone.Load(105);  // Paris
+    SYSTEMTIME utc = Utc(7, 14, 12), local{};
+    for (auto _ : state) {
+        zone.UTCTimeToLocalTime(utc, local);
+        benchmark::DoNotOptimize(local);
+        utc.wHour = (utc.wHour + 7) % 24;
+    }
+}
+BENCHMARK(BM_UTCTimeToLocalTime)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_IsDaylightTime(benchmark::State& state) {
+    BenchProfile profile;
+    CTimeZone zone;
+    zone.Load(255);  // Sydney, a rule across the year's end
+    SYSTEMTIME utc = Utc(3, 1, 12);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(IsDaylightTime(*zone.GetTZI(), utc));
+        utc.wMonth = utc.wMonth % 12 + 1;
+    }
+}
+BENCHMARK(BM_IsDaylightTime)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_LocalTimeToUTCTime(benchmark::State& state) {
+    BenchProfile profile;
+    CTimeZone zone;
+    zone.Load(4);
+    SYSTEMTIME local = Utc(11, 1, 1), utc{};
+    for (auto _ : state) {
+        zone.LocalTimeToUTCTime(local, utc);
+        benchmark::DoNotOptimize(utc);
+    }
+}
+BENCHMARK(BM_LocalTimeToUTCTime)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace
 
