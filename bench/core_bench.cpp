@@ -1,22 +1,11 @@
 // Hot paths of the core library, each on a fresh temporary profile.
-#include "device.h"
+#include "benchprofile.h"
 #include "settings.h"
 #include "timezone.h"
-
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-struct BenchProfile {
-    QTemporaryDir dir;
-    BenchProfile() {
-        qputenv("ZONARIA_DEVICE", (dir.path() + "/device").toUtf8());
-        za::device::Reset();
-    }
-    ~BenchProfile() { za::device::Reset(); }
-};
 
 // What the main screen reads at start: the five city names and the selected display, inside
 // one Open/Close bracket.

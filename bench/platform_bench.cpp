@@ -1,21 +1,10 @@
 // Hot paths of the platform layer, each on a fresh temporary profile.
-#include "device.h"
+#include "benchprofile.h"
 #include "registry.h"
-
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-struct BenchProfile {
-    QTemporaryDir dir;
-    BenchProfile() {
-        qputenv("ZONARIA_DEVICE", (dir.path() + "/device").toUtf8());
-        za::device::Reset();
-    }
-    ~BenchProfile() { za::device::Reset(); }
-};
 
 // Open the settings key, query one value (size, then data), close: what a settings read costs.
 void BM_RegistryReadOneValue(benchmark::State& state) {

@@ -1,7 +1,7 @@
 // The Outlook stand-in's zone table: deriving it for a year, which every Logon does.
 #include "poutlook.h"
 
-#include <QTemporaryDir>
+#include "benchprofile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -22,8 +22,7 @@ BENCHMARK(BM_DeriveZoneTable)->Unit(benchmark::kMillisecond)->Repetitions(9)->Re
 
 // Logon on an installed profile: the device clock's year, then the table.
 void BM_Logon(benchmark::State& state) {
-    QTemporaryDir dir;
-    qputenv("ZONARIA_DEVICE", (dir.path() + "/device").toUtf8());
+    BenchProfile profile;
     za::outlook::AppPtr app;
     if (za::outlook::CreateApplication(QStringLiteral("PocketOutlook.Application"), &app) != S_OK || app->Logon(0) != S_OK) {
         state.SkipWithError("no Outlook object");
