@@ -73,13 +73,13 @@ QString FormatString(const QString& pattern, std::initializer_list<FormatArg> ar
         }
         // %[flags][width][.precision][length]conversion
         int j = i + 1;
-        std::string spec = "%";
-        while (j < n && QStringLiteral("-+ 0#").contains(pattern.at(j))) spec += char(pattern.at(j++).unicode());
-        while (j < n && pattern.at(j).isDigit()) spec += char(pattern.at(j++).unicode());
+        std::string conversion = "%";
+        while (j < n && QStringLiteral("-+ 0#").contains(pattern.at(j))) conversion += char(pattern.at(j++).unicode());
+        while (j < n && pattern.at(j).isDigit()) conversion += char(pattern.at(j++).unicode());
         if (j < n && pattern.at(j) == QLatin1Char('.')) {
-            spec += '.';
+            conversion += '.';
             ++j;
-            while (j < n && pattern.at(j).isDigit()) spec += char(pattern.at(j++).unicode());
+            while (j < n && pattern.at(j).isDigit()) conversion += char(pattern.at(j++).unicode());
         }
         while (j < n && (pattern.at(j) == QLatin1Char('l') || pattern.at(j) == QLatin1Char('h'))) ++j;
         if (j >= n) {
@@ -94,7 +94,7 @@ QString FormatString(const QString& pattern, std::initializer_list<FormatArg> ar
         case 'd':
         case 'i': {
             long long v = arg && arg->kind() != FormatArg::Kind::Text ? arg->toInt() : 0;
-            std::snprintf(buf, sizeof buf, (spec + "lld").c_str(), v);
+            std::snprintf(buf, sizeof buf, (conversion + "lld").c_str(), v);
             out += QString::fromLatin1(buf);
             break;
         }
@@ -105,7 +105,7 @@ QString FormatString(const QString& pattern, std::initializer_list<FormatArg> ar
             long long v = arg && arg->kind() != FormatArg::Kind::Text ? arg->toInt() : 0;
             unsigned long long u = static_cast<std::uint32_t>(v);
             if (v > 0xFFFFFFFFLL) u = static_cast<unsigned long long>(v);
-            std::snprintf(buf, sizeof buf, (spec + "ll" + conv).c_str(), u);
+            std::snprintf(buf, sizeof buf, (conversion + "ll" + conv).c_str(), u);
             out += QString::fromLatin1(buf);
             break;
         }
@@ -113,7 +113,7 @@ QString FormatString(const QString& pattern, std::initializer_list<FormatArg> ar
         case 'e':
         case 'g': {
             double v = arg && arg->kind() != FormatArg::Kind::Text ? arg->toDouble() : 0.0;
-            std::snprintf(buf, sizeof buf, (spec + conv).c_str(), v);
+            std::snprintf(buf, sizeof buf, (conversion + conv).c_str(), v);
             out += QString::fromLatin1(buf);
             break;
         }
@@ -125,7 +125,7 @@ QString FormatString(const QString& pattern, std::initializer_list<FormatArg> ar
         case 'S': {
             QString text = arg && arg->kind() == FormatArg::Kind::Text ? arg->text() : QString();
             // Precision limits the characters; width pads.
-            QString s = QString::fromLatin1(spec.c_str());
+            QString s = QString::fromLatin1(conversion.c_str());
             int dot = s.indexOf(QLatin1Char('.'));
             if (dot >= 0) text.truncate(s.mid(dot + 1).toInt());
             QString widthDigits = (dot >= 0 ? s.left(dot) : s).remove(QRegularExpression(QStringLiteral("[^0-9]")));
