@@ -3,6 +3,30 @@
 #include <sqlite3.h>
 
 namespace za::sql {
+namespace {
+
+// Case-insensitive order over the whole of Unicode (SQLite's NOCASE folds only ASCII). Names
+// are mostly ASCII, so those are compared in place without decoding.
+int CompareNoCase(void*, int lengthA, const void* a, int lengthB, const void* b) {
+    const auto* pa = static_cast<const unsigned char*>(a);
+    const auto* pb = static_cast<const unsigned char*>(b);
+    const int n = lengthA < lengthB ? lengthA : lengthB;
+    for (int i = 0; i < n; ++i) {
+        unsigned char ca = pa[i];
+        unsigned char cb = pb[i];
+        if ((ca | cb) & 0x80) {
+            const QString sa = QString::fromUtf8(reinterpret_cast<const char*>(pa + i), lengthA - i);
+            const QString sb = QString::fromUtf8(reinterpret_cast<const char*>(pb + i), lengthB - i);
+            return sa.compare(sb, Qt::CaseInsensitive);
+        }
+        if (ca >= 'A' && ca <= 'Z') ca = static_cast<unsigned char>(ca + 32);
+        if (cb >= 'A' && cb <= 'Z') cb = static_cast<unsigned char>(cb + 32);
+        if (ca != cb) return ca < cb ? -1 : 1;
+    }
+    return lengthA == lengthB ? 0 : (lengthA < lengthB ? -1 : 1);
+}
+
+}  // namespace
 
 Database::~Database() { close(); }
 
@@ -28,6 +52,7 @@ bool Database::open(const QString& path, bool create) {
     }
     m_db = db;
     sqlite3_extended_result_codes(m_db, 1);
+    sqlite3_create_collation(m_db, kNoCaseCollation, SQLITE_UTF8, nullptr, CompareNoCase);
     return true;
 }
 
@@ -155,5 +180,6 @@ QByteArray Statement::columnBlob(int col) const {
 }
 
 bool Statement::columnIsNull(int col) const { return sqlite3_column_type(m_stmt, col) == SQLITE_NULL; }
+bool Statement::columnIsText(int col) const { return sqlite3_column_type(m_stmt, col) == SQLITE_TEXT; }
 
 }  // namespace za::sql

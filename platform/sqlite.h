@@ -15,6 +15,9 @@ namespace za::sql {
 
 class Statement;
 
+// Registered on every connection: text compared without regard to case, for all of Unicode.
+constexpr const char* kNoCaseCollation = "ZANOCASE";
+
 class Database {
 public:
     Database() = default;
@@ -80,6 +83,7 @@ public:
     QString columnText(int col) const;
     QByteArray columnBlob(int col) const;
     bool columnIsNull(int col) const;
+    bool columnIsText(int col) const;
 
 private:
     Database* m_db = nullptr;

@@ -26,15 +26,29 @@ constexpr LONG ERROR_FILE_NOT_FOUND = 2;
 constexpr LONG ERROR_ACCESS_DENIED = 5;
 constexpr LONG ERROR_INVALID_HANDLE = 6;
 constexpr LONG ERROR_NOT_ENOUGH_MEMORY = 8;
+constexpr LONG ERROR_BAD_FORMAT = 11;
 constexpr LONG ERROR_INVALID_DATA = 13;
+constexpr LONG ERROR_SEEK = 25;
 constexpr LONG ERROR_WRITE_FAULT = 29;
+constexpr LONG ERROR_DUP_NAME = 52;
 constexpr LONG ERROR_INVALID_PARAMETER = 87;
+constexpr LONG ERROR_DISK_FULL = 112;
 constexpr LONG ERROR_INSUFFICIENT_BUFFER = 122;
 constexpr LONG ERROR_ALREADY_EXISTS = 183;
+constexpr LONG ERROR_NO_DATA = 232;
 constexpr LONG ERROR_MORE_DATA = 234;
 constexpr LONG ERROR_NO_MORE_ITEMS = 259;
 constexpr LONG ERROR_BADDB = 1009;
 constexpr LONG ERROR_KEY_DELETED = 1018;
+
+// An open platform object (a record database); INVALID_HANDLE_VALUE when an open failed.
+using HANDLE = void*;
+inline HANDLE const INVALID_HANDLE_VALUE = reinterpret_cast<HANDLE>(~static_cast<std::uintptr_t>(0));
+
+// The error of the calling thread's last failed platform call that reports through it (the
+// record databases do; the registry returns its code instead).
+DWORD GetLastError();
+void SetLastError(DWORD error);
 
 constexpr HRESULT S_OK = 0;
 constexpr HRESULT S_FALSE = 1;  // success, with nothing to give (no match, no such city)
