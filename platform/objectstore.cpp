@@ -53,7 +53,6 @@ constexpr const char* kAddCatalog =
     "INSERT INTO odb_catalog(name, type, sorts, sort0, flags0, sort1, flags1, sort2, flags2,"
     " sort3, flags3) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)";
 constexpr const char* kRemoveCatalog = "DELETE FROM odb_catalog WHERE oid = ?1";
-constexpr const char* kDataVersion = "PRAGMA data_version";
 
 // ---------------------------------------------------------------------------------------------
 // Property values as stored: a sequence of (propid u32, length u32, data), little-endian.
@@ -92,6 +91,7 @@ QByteArray Serialise(const std::vector<StoredProp>& props) {
 }
 
 // Returns false for a blob that is not a well-formed property list (a damaged or hostile file).
+// The values refer to the blob's bytes without copying them: the blob must outlive them.
 bool Parse(const QByteArray& blob, std::vector<StoredProp>* props) {
     props->clear();
     const char* p = blob.constData();
@@ -109,7 +109,7 @@ bool Parse(const QByteArray& blob, std::vector<StoredProp>* props) {
                             : type == CEVT_LPWSTR                   ? length % 2 == 0
                                                                     : type == CEVT_BLOB;
         if (!sizeOk || props->size() >= CEDB_MAXPROPCOUNT) return false;
-        props->push_back(StoredProp{propid, QByteArray(p, static_cast<qsizetype>(length))});
+        props->push_back(StoredProp{propid, QByteArray::fromRawData(p, static_cast<qsizetype>(length))});
         p += length;
         left -= length;
     }
@@ -319,7 +319,6 @@ struct DbHandle {
     qint64 index = -1;  // position of the current record, when known
     std::deque<Row> ahead;
     quint64 changesSeen = 0;
-    qint64 dataVersion = -1;
 };
 
 std::unordered_map<DbHandle*, std::unique_ptr<DbHandle>>& Handles() {
@@ -411,30 +410,20 @@ void BindPosition(Statement* st, const Row& row) {
     st->bind(3, static_cast<std::int64_t>(row.oid));
 }
 
-// Drops rows read ahead when this process wrote to the volume or another process committed.
+// Drops rows read ahead once this process has written to the volume. Rows read ahead are a
+// snapshot taken by the query that read them, as any SQLite statement's rows are: another
+// process's commit shows from the next batch on. Asking SQLite for its data version at each
+// step would cost two lock calls per record and triple the time of a full walk.
 void CheckFresh(Volume& vol, DbHandle& d) {
     if (d.changesSeen != vol.changes) {
         d.ahead.clear();
         d.changesSeen = vol.changes;
     }
-    if (d.ahead.empty()) return;
-    Statement* st = vol.prepare(kDataVersion);
-    if (st && st->step()) {
-        const qint64 version = st->columnInt(0);
-        if (version != d.dataVersion) d.ahead.clear();
-        d.dataVersion = version;
-    }
-    if (st) st->reset();
 }
 
-void NoteDataVersion(Volume& vol, DbHandle& d) {
-    Statement* st = vol.prepare(kDataVersion);
-    if (st && st->step()) d.dataVersion = st->columnInt(0);
-    if (st) st->reset();
+// Makes the first of freshly queried rows the current record, keeping the rest to step to.
+CEOID Land(const Volume& vol, DbHandle& d, std::vector<Row>&& rows, qint64 index, bool keepAhead) {
     d.changesSeen = vol.changes;
-}
-
-CEOID Land(DbHandle& d, std::vector<Row>&& rows, qint64 index, bool keepAhead) {
     d.current = std::move(rows.front());
     d.hasCurrent = true;
     d.index = index;
@@ -468,12 +457,11 @@ CEOID Move(Volume& vol, DbHandle& d, LONG delta) {
     BindPosition(st, d.current);
     st->bind(4, forward ? kBatch : 1);
     st->bind(5, static_cast<std::int64_t>(forward ? delta - 1 : -static_cast<qint64>(delta) - 1));
-    NoteDataVersion(vol, d);
     bool failed = false;
     std::vector<Row> rows = Fetch(st, &failed);
     if (failed) return SeekFailed(ErrorFromSqlite(*vol.db(), ERROR_BADDB));
     if (rows.empty()) return SeekFailed(ERROR_SEEK);
-    return Land(d, std::move(rows), newIndex, forward);
+    return Land(vol, d, std::move(rows), newIndex, forward);
 }
 
 }  // namespace
@@ -808,12 +796,11 @@ CEOID CeSeekDatabase(HANDLE handle, DWORD seekType, DWORD value, DWORD* index) {
         Statement* st = Prepare(*vol, *d, fromEnd ? Query::Last : Query::First);
         if (!st) return SeekFailed(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
         st->bind(1, fromEnd ? 1 : kBatch).bind(2, static_cast<std::int64_t>(skip));
-        NoteDataVersion(*vol, *d);
         bool failed = false;
         std::vector<Row> rows = Fetch(st, &failed);
         if (failed) return SeekFailed(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
         if (rows.empty()) return SeekFailed(ERROR_SEEK);
-        found = Land(*d, std::move(rows), fromEnd ? -1 : skip, !fromEnd);
+        found = Land(*vol, *d, std::move(rows), fromEnd ? -1 : skip, !fromEnd);
         break;
     }
     case CEDB_SEEK_CEOID: {
@@ -821,12 +808,11 @@ CEOID CeSeekDatabase(HANDLE handle, DWORD seekType, DWORD value, DWORD* index) {
         Statement* st = Prepare(*vol, *d, Query::ByOid);
         if (!st) return SeekFailed(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
         st->bind(1, static_cast<std::int64_t>(value));
-        NoteDataVersion(*vol, *d);
         bool failed = false;
         std::vector<Row> rows = Fetch(st, &failed);
         if (failed) return SeekFailed(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
         if (rows.empty()) return SeekFailed(ERROR_SEEK);
-        found = Land(*d, std::move(rows), -1, false);
+        found = Land(*vol, *d, std::move(rows), -1, false);
         break;
     }
     default:
@@ -876,12 +862,11 @@ CEOID CeSeekDatabase(HANDLE handle, DWORD seekType, const CEPROPVAL* value, DWOR
         Statement* st = Prepare(*vol, *d, q);
         if (!st) return SeekFailed(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
         BindKey(*st, 1, wanted);
-        NoteDataVersion(*vol, *d);
         bool failed = false;
         std::vector<Row> rows = Fetch(st, &failed);
         if (failed) return SeekFailed(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
         if (rows.empty()) return SeekFailed(ERROR_SEEK);
-        Land(*d, std::move(rows), -1, false);
+        Land(*vol, *d, std::move(rows), -1, false);
     }
     if (index) {
         if (d->index < 0) {
@@ -922,11 +907,13 @@ CEOID CeReadRecordPropsEx(HANDLE handle, DWORD flags, WORD* count, const CEPROPI
         d->ahead.clear();
         d->changesSeen = vol->changes;
     }
-    std::vector<StoredProp> stored;
+    // Kept between calls: a walk reads thousands of records and should not allocate for each.
+    static thread_local std::vector<StoredProp> stored;
+    static thread_local std::vector<const StoredProp*> answer;
+    answer.clear();
     if (!Parse(d->current.props, &stored)) return SeekFailed(ERROR_INVALID_DATA);
 
     // Which stored property answers each requested one (null = not found).
-    std::vector<const StoredProp*> answer;
     if (propids) {
         answer.reserve(*count);
         for (WORD i = 0; i < *count; ++i) {
@@ -1031,19 +1018,20 @@ CEOID CeWriteRecordProps(HANDLE handle, CEOID oid, WORD count, const CEPROPVAL* 
     const bool ok = InWrite(*vol, [&] {
         Database& db = *vol->db();
         std::vector<StoredProp> props;
+        QByteArray existing;  // the parsed properties refer to it
         if (oid != 0) {
             Statement* st = Prepare(*vol, *d, Query::Props);
             if (!st) return false;
             st->bind(1, static_cast<std::int64_t>(oid));
             const bool found = st->step();
-            QByteArray blob = found ? st->columnBlob(0) : QByteArray();
+            existing = found ? st->columnBlob(0) : QByteArray();
             const bool failed = st->failed();
             st->reset();
             if (!found) {
                 error = failed ? ErrorFromSqlite(db, ERROR_WRITE_FAULT) : ERROR_INVALID_PARAMETER;
                 return false;
             }
-            if (!Parse(blob, &props)) {
+            if (!Parse(existing, &props)) {
                 error = ERROR_INVALID_DATA;
                 return false;
             }

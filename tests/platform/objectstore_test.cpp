@@ -384,21 +384,33 @@ TEST_F(ProfileTest, ObjectStoreWalksLargeDatabasesWhileRecordsChange) {
     ASSERT_NE(0u, CeSeekDatabase(walker, CEDB_SEEK_CURRENT, DWORD{1}, nullptr));
     EXPECT_EQ(QStringLiteral("City 003"), ReadCurrent(walker).name) << "a deleted record is skipped";
 
+    // Another process's commits show from the next query on: a fresh seek, or the next batch
+    // of a walk (the records a walk has read ahead are a snapshot, as a statement's rows are).
     {
         za::sql::Database other;
         ASSERT_TRUE(other.open(za::device::ProfilePath() + QStringLiteral("/device.db"), false));
         ASSERT_TRUE(other.exec("PRAGMA busy_timeout = 5000"));
-        const std::string del =
-            "DELETE FROM odb_" + std::to_string(dbOid) + " WHERE oid = " + std::to_string(oids[4]);
-        ASSERT_TRUE(other.exec(del.c_str())) << qPrintable(other.error());
+        for (int gone : {4, 150}) {
+            const std::string del =
+                "DELETE FROM odb_" + std::to_string(dbOid) + " WHERE oid = " + std::to_string(oids[gone]);
+            ASSERT_TRUE(other.exec(del.c_str())) << qPrintable(other.error());
+        }
     }
-    ASSERT_NE(0u, CeSeekDatabase(walker, CEDB_SEEK_CURRENT, DWORD{1}, nullptr));
-    EXPECT_EQ(QStringLiteral("City 005"), ReadCurrent(walker).name) << "another connection's delete is seen";
+    ASSERT_NE(0u, CeSeekDatabase(walker, CEDB_SEEK_BEGINNING, DWORD{3}, nullptr));
+    EXPECT_EQ(QStringLiteral("City 005"), ReadCurrent(walker).name);
+    QStringList walked;
+    while (CeSeekDatabase(walker, CEDB_SEEK_CURRENT, DWORD{1}, nullptr)) {
+        walked << ReadCurrent(walker).name;
+        if (walked.last() == QLatin1String("City 152")) break;
+    }
+    EXPECT_TRUE(walked.contains(QStringLiteral("City 149")));
+    EXPECT_FALSE(walked.contains(QStringLiteral("City 150")));
+    EXPECT_EQ(146, walked.size());
 
     // Deleting the current record leaves the walk able to go on from where it was.
-    ASSERT_TRUE(CeDeleteRecord(walker, oids[5]));
+    ASSERT_TRUE(CeDeleteRecord(walker, oids[152]));
     ASSERT_NE(0u, CeSeekDatabase(walker, CEDB_SEEK_CURRENT, DWORD{1}, nullptr));
-    EXPECT_EQ(QStringLiteral("City 006"), ReadCurrent(walker).name);
+    EXPECT_EQ(QStringLiteral("City 153"), ReadCurrent(walker).name);
     CloseHandle(walker);
     CloseHandle(db);
 }
@@ -534,5 +546,63 @@ TEST_F(ProfileTest, ObjectStoreVolumesKeepTheirOwnDatabases) {
     ASSERT_NE(INVALID_HANDLE_VALUE, db);
     EXPECT_EQ(QStringList({"On the volume"}), WalkNames(db));
     CloseHandle(db);
+    EXPECT_TRUE(CeUnmountDBVol(&volume));
+}
+
+TEST_F(ProfileTest, ObjectStoreDamagedVolumeGivesFailuresNotCrashes) {
+    const QString path = profile.path() + QStringLiteral("/../damaged.vol");
+    CEGUID volume;
+    ASSERT_TRUE(CeMountDBVol(&volume, path, CREATE_NEW));
+    const CEOID dbOid = CreateCities(volume);
+    ASSERT_NE(0u, CreateCities(volume, QStringLiteral("Odd sorts")));
+    const CEOID noTableOid = CreateCities(volume, QStringLiteral("No table"));
+    HANDLE db = Open(volume, kName);
+    const CEOID good = AddCity(db, QStringLiteral("Good"), 1, 1);
+    const CEOID bad = AddCity(db, QStringLiteral("Bad"), 1, 2);
+    const CEOID cut = AddCity(db, QStringLiteral("Cut"), 1, 3);
+    CloseHandle(db);
+    ASSERT_TRUE(CeUnmountDBVol(&volume));
+
+    // Damage it the way a foreign program or a broken disk might.
+    {
+        za::sql::Database raw;
+        ASSERT_TRUE(raw.open(path, false));
+        const std::string table = "odb_" + std::to_string(dbOid);
+        const std::string garbage = "UPDATE " + table + " SET props = x'0100ffff' WHERE oid = " + std::to_string(bad);
+        // A name that claims 256 bytes and has none.
+        const std::string truncated = "UPDATE " + table + " SET props = x'1f00640000010000' WHERE oid = " + std::to_string(cut);
+        const std::string drop = "DROP TABLE odb_" + std::to_string(noTableOid);
+        ASSERT_TRUE(raw.exec(garbage.c_str())) << qPrintable(raw.error());
+        ASSERT_TRUE(raw.exec(truncated.c_str())) << qPrintable(raw.error());
+        ASSERT_TRUE(raw.exec("UPDATE odb_catalog SET sorts = 9 WHERE name = 'Odd sorts'"));
+        ASSERT_TRUE(raw.exec(drop.c_str()));
+    }
+    ASSERT_TRUE(CeMountDBVol(&volume, path, OPEN_EXISTING));
+    db = Open(volume, kName);
+    ASSERT_NE(INVALID_HANDLE_VALUE, db);
+    ASSERT_EQ(bad, SeekText(db, CEDB_SEEK_VALUEFIRSTEQUAL, QStringLiteral("Bad")));
+    WORD count = 0;
+    BYTE* buffer = nullptr;
+    DWORD size = 0;
+    EXPECT_EQ(0u, CeReadRecordPropsEx(db, CEDB_ALLOWREALLOC, &count, nullptr, &buffer, &size, nullptr));
+    EXPECT_EQ(DWORD(ERROR_INVALID_DATA), GetLastError());
+    CEPROPVAL rename = Short(kZone, 3);
+    EXPECT_EQ(0u, CeWriteRecordProps(db, bad, 1, &rename)) << "a damaged record is not rewritten on top";
+    EXPECT_EQ(DWORD(ERROR_INVALID_DATA), GetLastError());
+    ASSERT_EQ(cut, SeekText(db, CEDB_SEEK_VALUEFIRSTEQUAL, QStringLiteral("Cut")));
+    EXPECT_EQ(0u, CeReadRecordPropsEx(db, CEDB_ALLOWREALLOC, &count, nullptr, &buffer, &size, nullptr));
+    EXPECT_EQ(DWORD(ERROR_INVALID_DATA), GetLastError());
+    ASSERT_EQ(good, SeekText(db, CEDB_SEEK_VALUEFIRSTEQUAL, QStringLiteral("Good")));
+    EXPECT_EQ(QStringLiteral("Good"), ReadCurrent(db).name) << "the other records still read";
+    CloseHandle(db);
+    LocalFree(buffer);
+
+    EXPECT_EQ(INVALID_HANDLE_VALUE, Open(volume, kName, QStringLiteral("Odd sorts")));
+    EXPECT_EQ(DWORD(ERROR_BADDB), GetLastError());
+    HANDLE noTable = Open(volume, kName, QStringLiteral("No table"));
+    ASSERT_NE(INVALID_HANDLE_VALUE, noTable);
+    EXPECT_EQ(0u, CeSeekDatabase(noTable, CEDB_SEEK_BEGINNING, DWORD{0}, nullptr));
+    EXPECT_EQ(DWORD(ERROR_BADDB), GetLastError());
+    CloseHandle(noTable);
     EXPECT_TRUE(CeUnmountDBVol(&volume));
 }
