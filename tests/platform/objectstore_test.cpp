@@ -42,10 +42,19 @@ HANDLE Open(CEGUID guid, CEPROPID sort, const QString& name = kDbName, DWORD fla
     return CeOpenDatabaseEx(&guid, &oid, name, sort, flags, nullptr);
 }
 
+// The value points into text, which must outlive it.
 CEPROPVAL Text(CEPROPID id, const QString& text) {
     CEPROPVAL v{};
     v.propid = id;
     v.val.lpwstr = reinterpret_cast<const WCHAR*>(text.utf16());
+    return v;
+}
+CEPROPVAL Text(CEPROPID id, QString&& text) = delete;
+
+CEPROPVAL Deletion(CEPROPID id) {
+    CEPROPVAL v{};
+    v.propid = id;
+    v.wFlags = CEDB_PROPDELETE;
     return v;
 }
 
@@ -207,8 +216,7 @@ TEST_F(ProfileTest, ObjectStoreWritesReadsAndMergesProperties) {
     LocalFree(buffer);
 
     // Overwriting keeps what is not written; CEDB_PROPDELETE removes a property.
-    CEPROPVAL changes[] = {Short(kZone, 7), Text(kCountry, QString())};
-    changes[1].wFlags = CEDB_PROPDELETE;
+    CEPROPVAL changes[] = {Short(kZone, 7), Deletion(kCountry)};
     ASSERT_EQ(oid, CeWriteRecordProps(db, oid, 2, changes));
     Record r = ReadCurrent(db);
     EXPECT_EQ(name, r.name);
@@ -320,7 +328,8 @@ TEST_F(ProfileTest, ObjectStoreIntegerOrdersKeepCreationOrderAmongEquals) {
     const CEOID second = AddCity(db, QStringLiteral("Second"), 5, 2000);
     AddCity(db, QStringLiteral("Big"), 9, 8999);
     // A record without the sort property goes after all others.
-    CEPROPVAL nameOnly = Text(kName, QStringLiteral("Nowhere"));
+    const QString nowhere = QStringLiteral("Nowhere");
+    CEPROPVAL nameOnly = Text(kName, nowhere);
     ASSERT_NE(0u, CeWriteRecordProps(db, 0, 1, &nameOnly));
     CloseHandle(db);
 
@@ -347,7 +356,8 @@ TEST_F(ProfileTest, ObjectStoreUnknownFirstPutsRecordsWithoutTheValueFirst) {
     ASSERT_NE(0u, CreateCities(guid, kDbName, CEDB_SORT_UNKNOWNFIRST));
     HANDLE db = Open(guid, kLatitude);
     AddCity(db, QStringLiteral("South"), 1, -100);
-    CEPROPVAL nameOnly = Text(kName, QStringLiteral("Nowhere"));
+    const QString nowhere = QStringLiteral("Nowhere");
+    CEPROPVAL nameOnly = Text(kName, nowhere);
     ASSERT_NE(0u, CeWriteRecordProps(db, 0, 1, &nameOnly));
     EXPECT_EQ(QStringList({"Nowhere", "South"}), WalkNames(db));
     CloseHandle(db);
@@ -376,7 +386,8 @@ TEST_F(ProfileTest, ObjectStoreWalksLargeDatabasesWhileRecordsChange) {
     // this process, and through another connection (as another process would).
     HANDLE walker = Open(guid, kName);
     ASSERT_NE(0u, CeSeekDatabase(walker, CEDB_SEEK_BEGINNING, DWORD{0}, nullptr));
-    CEPROPVAL renamed = Text(kCountry, QStringLiteral("Renamed"));
+    const QString newCountry = QStringLiteral("Renamed");
+    CEPROPVAL renamed = Text(kCountry, newCountry);
     ASSERT_EQ(oids[1], CeWriteRecordProps(db, oids[1], 1, &renamed));
     ASSERT_TRUE(CeDeleteRecord(db, oids[2]));
     ASSERT_NE(0u, CeSeekDatabase(walker, CEDB_SEEK_CURRENT, DWORD{1}, nullptr));
