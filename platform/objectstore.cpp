@@ -633,13 +633,13 @@ CEOID CeCreateDatabaseEx(CEGUID* guid, const CEDBASEINFO* info) {
         return SeekFailed(ERROR_INVALID_PARAMETER);
     }
     for (int i = 0; i < info->wNumSortOrder; ++i) {
-        const SORTORDERSPEC& spec = info->rgSortSpecs[i];
-        if (!IsSortableType(TypeFromPropID(spec.propid)) ||
-            (spec.dwFlags & ~(CEDB_SORT_CASEINSENSITIVE | CEDB_SORT_UNKNOWNFIRST)) != 0) {
+        const SORTORDERSPEC& order = info->rgSortSpecs[i];
+        if (!IsSortableType(TypeFromPropID(order.propid)) ||
+            (order.dwFlags & ~(CEDB_SORT_CASEINSENSITIVE | CEDB_SORT_UNKNOWNFIRST)) != 0) {
             return SeekFailed(ERROR_INVALID_PARAMETER);
         }
         for (int j = 0; j < i; ++j) {
-            if (info->rgSortSpecs[j].propid == spec.propid) return SeekFailed(ERROR_INVALID_PARAMETER);
+            if (info->rgSortSpecs[j].propid == order.propid) return SeekFailed(ERROR_INVALID_PARAMETER);
         }
     }
 

@@ -163,7 +163,7 @@ TEST_F(ProfileTest, ObjectStoreCreatesAndOpensDatabases) {
         const char* nickname;
         QString name;
         WORD sorts;
-        SORTORDERSPEC spec;
+        SORTORDERSPEC order;
     } bad[] = {
         {"name too long", QString(32, QLatin1Char('x')), 1, {kName, 0}},
         {"empty name", QString(), 1, {kName, 0}},
@@ -177,7 +177,7 @@ TEST_F(ProfileTest, ObjectStoreCreatesAndOpensDatabases) {
         CEDBASEINFO info{};
         info.szDbaseName = b.name;
         info.wNumSortOrder = b.sorts;
-        info.rgSortSpecs[0] = b.spec;
+        info.rgSortSpecs[0] = b.order;
         EXPECT_EQ(0u, CeCreateDatabaseEx(&guid, &info));
         EXPECT_EQ(DWORD(ERROR_INVALID_PARAMETER), GetLastError());
     }
