@@ -439,6 +439,20 @@ CEOID SeekFailed(DWORD error) {
     return 0;
 }
 
+// The current record's position in the sort order. Counted only when a caller asks and it is
+// not known from the seek, since counting walks the index up to the record.
+DWORD IndexOfCurrent(Volume& vol, DbHandle& d) {
+    if (d.index < 0) {
+        Statement* st = Prepare(vol, d, Query::IndexOf);
+        if (st) {
+            BindPosition(st, d.current);
+            if (st->step()) d.index = st->columnInt(0);
+            st->reset();
+        }
+    }
+    return static_cast<DWORD>(d.index);
+}
+
 // Moves delta records from the current one (delta != 0).
 CEOID Move(Volume& vol, DbHandle& d, LONG delta) {
     if (!d.hasCurrent) return SeekFailed(ERROR_SEEK);
@@ -818,17 +832,7 @@ CEOID CeSeekDatabase(HANDLE handle, DWORD seekType, DWORD value, DWORD* index) {
     default:
         return SeekFailed(ERROR_INVALID_PARAMETER);
     }
-    if (found && index) {
-        if (d->index < 0) {
-            Statement* st = Prepare(*vol, *d, Query::IndexOf);
-            if (st) {
-                BindPosition(st, d->current);
-                if (st->step()) d->index = st->columnInt(0);
-                st->reset();
-            }
-        }
-        *index = static_cast<DWORD>(d->index);
-    }
+    if (found && index) *index = IndexOfCurrent(*vol, *d);
     return found;
 }
 
@@ -868,17 +872,7 @@ CEOID CeSeekDatabase(HANDLE handle, DWORD seekType, const CEPROPVAL* value, DWOR
         if (rows.empty()) return SeekFailed(ERROR_SEEK);
         Land(*vol, *d, std::move(rows), -1, false);
     }
-    if (index) {
-        if (d->index < 0) {
-            Statement* st = Prepare(*vol, *d, Query::IndexOf);
-            if (st) {
-                BindPosition(st, d->current);
-                if (st->step()) d->index = st->columnInt(0);
-                st->reset();
-            }
-        }
-        *index = static_cast<DWORD>(d->index);
-    }
+    if (index) *index = IndexOfCurrent(*vol, *d);
     return d->current.oid;
 }
 
