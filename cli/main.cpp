@@ -1,5 +1,6 @@
 // zonaria-cli: the world clock without a window. For now it shows the device's clock and
 // where its profile lives.
+#include "citylist.h"
 #include "clock.h"
 #include "device.h"
 #include "localetext.h"
@@ -43,5 +44,12 @@ int main(int argc, char* argv[]) {
     out << "Local:          " << Stamp(local) << "  " << za::locale::FormatDate(local, DATE_LONGDATE) << ", "
         << za::locale::FormatTime(local, TIME_NOSECONDS) << "\n";
     out << "Time zone:      " << zoneName << "\n";
+    CCityList& cities = GetCityList();
+    if (cities.Open()) {
+        out << "Cities:         " << cities.GetCityCount() << "\n";
+        cities.Close();
+    } else {
+        out << "Cities:         the city database cannot be opened\n";
+    }
     return 0;
 }

@@ -77,6 +77,64 @@ bool ToShort(const QString& text, int low, int high, short* out) {
     return true;
 }
 
+// Creates the database and writes one record per row; false with *error at the first problem.
+bool ImportCities(CEGUID* volume, const std::vector<QStringList>& rows, QString* error, int* count) {
+    CEDBASEINFO info{};
+    info.szDbaseName = QString::fromUtf16(kCityDatabaseName);
+    info.wNumSortOrder = 3;
+    info.rgSortSpecs[0] = {PROPID_CITY_NAME, CEDB_SORT_CASEINSENSITIVE};
+    info.rgSortSpecs[1] = {PROPID_CITY_TZID, 0};
+    info.rgSortSpecs[2] = {PROPID_CITY_LATITUDE, 0};
+    CEOID oid = CeCreateDatabaseEx(volume, &info);
+    if (!oid) {
+        *error = QStringLiteral("cannot create the city database (error %1)").arg(GetLastError());
+        return false;
+    }
+    HANDLE db = CeOpenDatabaseEx(volume, &oid, QString(), PROPID_CITY_NAME, 0, nullptr);
+    if (db == INVALID_HANDLE_VALUE) {
+        *error = QStringLiteral("cannot open the new city database (error %1)").arg(GetLastError());
+        return false;
+    }
+    bool ok = true;
+    for (std::size_t line = 1; ok && line < rows.size(); ++line) {
+        const QStringList& f = rows[line];
+        short latitude = 0, longitude = 0, zone = 0;
+        const QString where = QStringLiteral("line %1 of the city list").arg(line + 1);
+        if (f.size() != kColumns || f[kName].isEmpty() || !ToShort(f[kLatitude], -9000, 9000, &latitude) ||
+            !ToShort(f[kLongitude], -18000, 18000, &longitude) || !ToShort(f[kZoneId], 0, 32767, &zone)) {
+            *error = QStringLiteral("%1 is malformed").arg(where);
+            ok = false;
+            break;
+        }
+        // Always all eight properties, in the record's order.
+        const CEPROPID ids[] = {PROPID_CITY_NAME,     PROPID_CITY_TZID,    PROPID_CITY_LONGITUDE,
+                                PROPID_CITY_LATITUDE, PROPID_CITY_AIRPORT, PROPID_CITY_COUNTRY_CODE,
+                                PROPID_CITY_AREA_CODE, PROPID_CITY_COUNTRY};
+        CEPROPVAL v[8] = {};
+        for (int i = 0; i < 8; ++i) v[i].propid = ids[i];
+        v[0].val.lpwstr = reinterpret_cast<const WCHAR*>(f[kName].utf16());
+        v[1].val.iVal = zone;
+        v[2].val.iVal = longitude;
+        v[3].val.iVal = latitude;
+        v[4].val.lpwstr = reinterpret_cast<const WCHAR*>(f[kAirport].utf16());
+        v[5].val.lpwstr = reinterpret_cast<const WCHAR*>(f[kPhone].utf16());
+        v[6].val.lpwstr = reinterpret_cast<const WCHAR*>(f[kArea].utf16());
+        v[7].val.lpwstr = reinterpret_cast<const WCHAR*>(f[kCountry].utf16());
+        CEPROPVAL key = v[0];
+        if (CeSeekDatabase(db, CEDB_SEEK_VALUEFIRSTEQUAL, &key, nullptr)) {
+            *error = QStringLiteral("%1 repeats the city name \"%2\"").arg(where, f[kName]);
+            ok = false;
+        } else if (!CeWriteRecordProps(db, 0, 8, v)) {
+            *error = QStringLiteral("cannot store %1 (error %2)").arg(where).arg(GetLastError());
+            ok = false;
+        } else {
+            ++*count;
+        }
+    }
+    CloseHandle(db);
+    return ok;
+}
+
 // Installation: the "TZID" table lists every entry of the zone table, grouped by standard
 // offset from west to east (largest Bias first), by ID within a group.
 bool TimeZoneTable(sql::Database&, QString* error) {
@@ -150,59 +208,11 @@ bool CreateCityDatabase(CEGUID* volume, const QByteArray& csv, QString* error, i
         return false;
     }
 
-    CEDBASEINFO info{};
-    info.szDbaseName = QString::fromUtf16(kCityDatabaseName);
-    info.wNumSortOrder = 3;
-    info.rgSortSpecs[0] = {PROPID_CITY_NAME, CEDB_SORT_CASEINSENSITIVE};
-    info.rgSortSpecs[1] = {PROPID_CITY_TZID, 0};
-    info.rgSortSpecs[2] = {PROPID_CITY_LATITUDE, 0};
-    const CEOID database = CeCreateDatabaseEx(volume, &info);
-    if (!database) {
-        *error = QStringLiteral("cannot create the city database (error %1)").arg(GetLastError());
-        return false;
-    }
-    CEOID oid = database;
-    HANDLE db = CeOpenDatabaseEx(volume, &oid, QString(), PROPID_CITY_NAME, 0, nullptr);
-    bool ok = db != INVALID_HANDLE_VALUE;
-    if (!ok) *error = QStringLiteral("cannot open the new city database (error %1)").arg(GetLastError());
     int count = 0;
-    for (std::size_t line = 1; ok && line < rows.size(); ++line) {
-        const QStringList& f = rows[line];
-        short latitude = 0, longitude = 0, zone = 0;
-        const QString where = QStringLiteral("line %1 of the city list").arg(line + 1);
-        if (f.size() != kColumns || f[kName].isEmpty() || !ToShort(f[kLatitude], -9000, 9000, &latitude) ||
-            !ToShort(f[kLongitude], -18000, 18000, &longitude) || !ToShort(f[kZoneId], 0, 32767, &zone)) {
-            *error = QStringLiteral("%1 is malformed").arg(where);
-            ok = false;
-            break;
-        }
-        // Always all eight properties, in the record's order.
-        const CEPROPID ids[] = {PROPID_CITY_NAME,    PROPID_CITY_TZID,         PROPID_CITY_LONGITUDE,
-                                PROPID_CITY_LATITUDE, PROPID_CITY_AIRPORT,     PROPID_CITY_COUNTRY_CODE,
-                                PROPID_CITY_AREA_CODE, PROPID_CITY_COUNTRY};
-        CEPROPVAL v[8] = {};
-        for (int i = 0; i < 8; ++i) v[i].propid = ids[i];
-        v[0].val.lpwstr = reinterpret_cast<const WCHAR*>(f[kName].utf16());
-        v[1].val.iVal = zone;
-        v[2].val.iVal = longitude;
-        v[3].val.iVal = latitude;
-        v[4].val.lpwstr = reinterpret_cast<const WCHAR*>(f[kAirport].utf16());
-        v[5].val.lpwstr = reinterpret_cast<const WCHAR*>(f[kPhone].utf16());
-        v[6].val.lpwstr = reinterpret_cast<const WCHAR*>(f[kArea].utf16());
-        v[7].val.lpwstr = reinterpret_cast<const WCHAR*>(f[kCountry].utf16());
-        CEPROPVAL key = v[0];
-        if (CeSeekDatabase(db, CEDB_SEEK_VALUEFIRSTEQUAL, &key, nullptr)) {
-            *error = QStringLiteral("%1 repeats the city name \"%2\"").arg(where, f[kName]);
-            ok = false;
-        } else if (!CeWriteRecordProps(db, 0, 8, v)) {
-            *error = QStringLiteral("cannot store %1 (error %2)").arg(where).arg(GetLastError());
-            ok = false;
-        }
-        ++count;
-    }
-    if (db != INVALID_HANDLE_VALUE) CloseHandle(db);
+    // One transaction: a list that fails half way leaves no database behind.
+    const BOOL ok = CeWriteAllOrNothing(volume, [&] { return ImportCities(volume, rows, error, &count); });
     if (!ok) {
-        CeDeleteDatabaseEx(volume, database);
+        if (error->isEmpty()) *error = QStringLiteral("cannot store the city list (error %1)").arg(GetLastError());
         return false;
     }
     if (imported) *imported = count;

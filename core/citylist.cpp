@@ -265,8 +265,10 @@ void CCityList::CityNames() {
         // An empty database empties the list: keeping the old names would offer cities that
         // are gone.
         m_names.clear();
+        m_lowerNames.clear();
         for (qsizetype i = 0; i < names.size(); ++i) {
             m_names.append(za::FormatString(QStringLiteral("%s (%s)"), {names[i], countries[i]}));
+            m_lowerNames.append(m_names.last().toLower());
         }
     }
     // Cleared even when the database did not open; the list then stays as it was.
@@ -303,8 +305,8 @@ const QString& CCityList::GetNextCityName(POSITION& pos) {
 long CCityList::FindIndexOfCity(const QString& text) {
     CityNames();
     const QString wanted = text.toLower();
-    for (qsizetype i = 0; i < m_names.size(); ++i) {
-        if (m_names.at(i).toLower().indexOf(wanted) == 0) return static_cast<long>(i);
+    for (qsizetype i = 0; i < m_lowerNames.size(); ++i) {
+        if (m_lowerNames.at(i).startsWith(wanted)) return static_cast<long>(i);
     }
     return -1;
 }

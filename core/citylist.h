@@ -112,6 +112,7 @@ private:
     void CityNames();
 
     QStringList m_names;
+    QStringList m_lowerNames;  // the same, lower-cased once for the prefix search
     bool m_namesStale = true;
     ChangeHandler m_changeHandler = nullptr;
 };

@@ -217,6 +217,7 @@ struct Volume {
     QString path;          // canonical path of a volume file
     Database own;          // the connection of a volume file
     int mounts = 0;
+    int transactionDepth = 0;
     unsigned deviceGeneration = 0;
     quint64 changes = 0;   // writes through this process, so handles drop rows read ahead
     std::unordered_map<std::string, Statement> statements;
@@ -284,12 +285,17 @@ Volume* FindVolume(const CEGUID* guid) {
 }
 
 // Runs fn inside one write transaction of the volume's connection.
+// Nested calls join the outer transaction.
 bool InWrite(Volume& vol, const std::function<bool()>& fn) {
     if (vol.id == 0) {
         return za::device::Transaction([&](Database&) { return fn(); });
     }
+    if (vol.transactionDepth > 0) return fn();
     if (!vol.own.exec("BEGIN IMMEDIATE")) return false;
-    if (fn() && vol.own.exec("COMMIT")) return true;
+    ++vol.transactionDepth;
+    const bool ok = fn();
+    --vol.transactionDepth;
+    if (ok && vol.own.exec("COMMIT")) return true;
     vol.own.exec("ROLLBACK");
     return false;
 }
@@ -319,6 +325,7 @@ struct DbHandle {
     qint64 index = -1;  // position of the current record, when known
     std::deque<Row> ahead;
     quint64 changesSeen = 0;
+    qint64 aheadVersion = -1;  // SQLite's data version when the rows ahead were read
 };
 
 std::unordered_map<DbHandle*, std::unique_ptr<DbHandle>>& Handles() {
@@ -421,15 +428,25 @@ void CheckFresh(Volume& vol, DbHandle& d) {
     }
 }
 
+// SQLite's count of commits by other connections, -1 when it cannot be read.
+qint64 DataVersion(Volume& vol) {
+    Statement* st = vol.prepare("PRAGMA data_version");
+    if (!st) return -1;
+    const qint64 version = st->step() ? st->columnInt(0) : -1;
+    st->reset();
+    return version;
+}
+
 // Makes the first of freshly queried rows the current record, keeping the rest to step to.
-CEOID Land(const Volume& vol, DbHandle& d, std::vector<Row>&& rows, qint64 index, bool keepAhead) {
+CEOID Land(Volume& vol, DbHandle& d, std::vector<Row>&& rows, qint64 index, bool keepAhead) {
     d.changesSeen = vol.changes;
     d.current = std::move(rows.front());
     d.hasCurrent = true;
     d.index = index;
     d.ahead.clear();
-    if (keepAhead) {
+    if (keepAhead && rows.size() > 1) {
         for (std::size_t i = 1; i < rows.size(); ++i) d.ahead.push_back(std::move(rows[i]));
+        d.aheadVersion = DataVersion(vol);
     }
     return d.current.oid;
 }
@@ -527,6 +544,7 @@ bool OpenVolumeFile(Database& db, const QString& path, bool create) {
     }
     // Changes are on disk when a write returns, as with the device's own store.
     if (!db.exec("PRAGMA journal_mode = WAL") || !db.exec("PRAGMA synchronous = FULL") ||
+        !db.exec("PRAGMA cache_size = -32768") || !db.exec("PRAGMA mmap_size = 268435456") ||
         !db.exec(kCatalogSchema)) {
         const DWORD error = ErrorFromSqlite(db, ERROR_BAD_FORMAT);
         db.close();
@@ -595,6 +613,21 @@ BOOL CeFlushDBVol(CEGUID* guid) {
     Database* db = vol->db();
     if (!db->exec("PRAGMA wal_checkpoint(FULL)")) return FailWith(ErrorFromSqlite(*db, ERROR_WRITE_FAULT));
     return TRUE;
+}
+
+BOOL CeWriteAllOrNothing(CEGUID* guid, const std::function<bool()>& writes) {
+    Volume* vol = FindVolume(guid);
+    if (!vol || !writes) return FailWith(ERROR_INVALID_PARAMETER);
+    DWORD error = ERROR_SUCCESS;
+    const bool ok = InWrite(*vol, [&] {
+        const bool done = writes();
+        if (!done) error = GetLastError();
+        return done;
+    });
+    // Rows read ahead during the writes may have been rolled back.
+    ++vol->changes;
+    if (ok) return TRUE;
+    return FailWith(error != ERROR_SUCCESS ? error : ErrorFromSqlite(*vol->db(), ERROR_WRITE_FAULT));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -803,6 +836,20 @@ CEOID CeSeekDatabase(HANDLE handle, DWORD seekType, DWORD value, DWORD* index) {
         break;
     }
     case CEDB_SEEK_BEGINNING:
+        // Near the current record a move costs the distance; an offset from the first record
+        // costs the whole way there.
+        // (Only while this process has not written since the position was counted; the rows
+        // read ahead are dropped when another process has committed since, as a seek sees
+        // every commit.)
+        if (d->hasCurrent && d->index >= 0 && d->changesSeen == vol->changes &&
+            std::llabs(static_cast<qint64>(value) - d->index) < static_cast<qint64>(value)) {
+            const qint64 delta = static_cast<qint64>(value) - d->index;
+            if (!d->ahead.empty() && DataVersion(*vol) != d->aheadVersion) d->ahead.clear();
+            found = delta == 0 ? d->current.oid : Move(*vol, *d, static_cast<LONG>(delta));
+            if (!found) return 0;
+            break;
+        }
+        [[fallthrough]];
     case CEDB_SEEK_END: {
         const bool fromEnd = seekType == CEDB_SEEK_END;
         // From the end the count goes backwards; either sign is taken as that distance.

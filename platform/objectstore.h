@@ -16,6 +16,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <functional>
 
 using CEOID = DWORD;
 using CEPROPID = DWORD;
@@ -106,6 +107,11 @@ BOOL CeMountDBVol(CEGUID* guid, const QString& path, DWORD flags);
 BOOL CeUnmountDBVol(CEGUID* guid);
 // Folds the volume's write-ahead log into its file.
 BOOL CeFlushDBVol(CEGUID* guid);
+
+// Runs writes (any of the calls below on this volume) as one transaction: when it returns false
+// or the commit fails, none of them is kept. Also much faster for many writes, which otherwise
+// are each made durable on their own. Calls nest.
+BOOL CeWriteAllOrNothing(CEGUID* guid, const std::function<bool()>& writes);
 
 // Creates a database (the installation does this; the system itself never does). Returns its
 // identifier, or 0 (ERROR_DUP_NAME when the name is taken).

@@ -1,7 +1,6 @@
 #include "stringtable.h"
 
 #include <QHash>
-#include <QRegularExpression>
 
 #include <cstdio>
 #include <map>
@@ -128,8 +127,11 @@ QString FormatString(const QString& pattern, std::initializer_list<FormatArg> ar
             QString s = QString::fromLatin1(conversion.c_str());
             int dot = s.indexOf(QLatin1Char('.'));
             if (dot >= 0) text.truncate(s.mid(dot + 1).toInt());
-            QString widthDigits = (dot >= 0 ? s.left(dot) : s).remove(QRegularExpression(QStringLiteral("[^0-9]")));
-            int width = widthDigits.toInt();
+            // The width: the digits before the precision (flags such as '-' are not digits).
+            int width = 0;
+            for (QChar c : (dot >= 0 ? s.left(dot) : s)) {
+                if (c.isDigit()) width = width * 10 + c.digitValue();
+            }
             if (text.size() < width) {
                 QString pad(width - text.size(), QLatin1Char(' '));
                 text = s.contains(QLatin1Char('-')) ? text + pad : pad + text;

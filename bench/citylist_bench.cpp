@@ -1,0 +1,130 @@
+// The city list on the shipped data and on a generated 50,000-city database: the look-ups the
+// pickers, the map and the editor make.
+#include "benchprofile.h"
+#include "cityinstall.h"
+#include "citylist.h"
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+namespace {
+
+// Replaces the installed city database with `count` generated cities spread over the globe
+// (0 keeps the shipped list).
+void UseCities(int count) {
+    if (count == 0) return;
+    CEGUID store;
+    CREATE_SYSTEMGUID(&store);
+    CEOID oid = 0;
+    CloseHandle(CeOpenDatabaseEx(&store, &oid, QStringLiteral("Zonaria Cities"), 0, 0, nullptr));
+    CeDeleteDatabaseEx(&store, oid);
+    QByteArray csv = "name,country,phone,area,airport,latitude,longitude,tz,zone_id\n";
+    std::mt19937 random(11);
+    for (int i = 0; i < count; ++i) {
+        const int latitude = static_cast<int>(random() % 15001) - 6000;
+        const int longitude = static_cast<int>(random() % 36000) - 18000;
+        csv += QStringLiteral("Town %1,Country %2,%3,,,%4,%5,UTC,85\n")
+                   .arg(i)
+                   .arg(i % 200)
+                   .arg(i % 999 + 1)
+                   .arg(latitude)
+                   .arg(longitude)
+                   .toUtf8();
+    }
+    QString error;
+    za::CreateCityDatabase(&store, csv, &error);
+}
+
+QString SomeName(CCityList& list, std::mt19937& random) {
+    QString name = [&] {
+        POSITION pos = list.GetHeadCityNamePosition();
+        const int skip = static_cast<int>(random() % static_cast<unsigned>(list.GetCityCount()));
+        for (int i = 0; i < skip; ++i) list.GetNextCityName(pos);
+        return list.GetNextCityName(pos);
+    }();
+    return name.left(name.lastIndexOf(QStringLiteral(" (")));
+}
+
+void BM_CityListOpenAndLoadNames(benchmark::State& state) {
+    BenchProfile profile;
+    UseCities(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        CCityList list;
+        list.Open();
+        list.LoadCityNames();
+        benchmark::DoNotOptimize(list.GetCityCount());
+        list.Close();
+    }
+}
+BENCHMARK(BM_CityListOpenAndLoadNames)->Arg(0)->Arg(50000)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_CityListLoadCityByName(benchmark::State& state) {
+    BenchProfile profile;
+    UseCities(static_cast<int>(state.range(0)));
+    CCityList list;
+    list.Open();
+    std::mt19937 random(3);
+    std::vector<QString> names;
+    for (int i = 0; i < 200; ++i) names.push_back(SomeName(list, random));
+    std::size_t next = 0;
+    CCity city;
+    for (auto _ : state) {
+        if (!list.LoadCity(names[next++ % names.size()], city)) state.SkipWithError("city not found");
+    }
+    list.Close();
+}
+BENCHMARK(BM_CityListLoadCityByName)->Arg(0)->Arg(50000)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_CityListFindNearestCity(benchmark::State& state) {
+    BenchProfile profile;
+    UseCities(static_cast<int>(state.range(0)));
+    CCityList list;
+    list.Open();
+    std::mt19937 random(5);
+    CCity city;
+    for (auto _ : state) {
+        const int latitude = static_cast<int>(random() % 12001) - 5000;
+        const int longitude = static_cast<int>(random() % 36000) - 18000;
+        benchmark::DoNotOptimize(list.FindNearestCity(longitude, latitude, city));
+    }
+    list.Close();
+}
+BENCHMARK(BM_CityListFindNearestCity)->Arg(0)->Arg(50000)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_CityListFindIndexOfCity(benchmark::State& state) {
+    BenchProfile profile;
+    UseCities(static_cast<int>(state.range(0)));
+    CCityList list;
+    list.Open();
+    std::mt19937 random(9);
+    std::vector<QString> prefixes;
+    for (int i = 0; i < 200; ++i) prefixes.push_back(SomeName(list, random));  // found where it stands
+    std::size_t next = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(list.FindIndexOfCity(prefixes[next++ % prefixes.size()]));
+    list.Close();
+}
+BENCHMARK(BM_CityListFindIndexOfCity)->Arg(0)->Arg(50000)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// One screen of a picker: 15 rows loaded by position.
+void BM_CityListLoadOneScreen(benchmark::State& state) {
+    BenchProfile profile;
+    UseCities(static_cast<int>(state.range(0)));
+    CCityList list;
+    list.Open();
+    std::mt19937 random(13);
+    const int count = list.GetCityCount();
+    CCity city;
+    for (auto _ : state) {
+        const long first = static_cast<long>(random() % static_cast<unsigned>(std::max(1, count - 15)));
+        list.BeginLoadCityByIndex();
+        for (long i = first; i < first + 15 && i < count; ++i) list.LoadCity(i, city);
+        list.EndLoadCityByIndex();
+    }
+    list.Close();
+}
+BENCHMARK(BM_CityListLoadOneScreen)->Arg(0)->Arg(50000)->Repetitions(5)->ReportAggregatesOnly(true);
+
+}  // namespace
+
+BENCHMARK_MAIN();
