@@ -1,0 +1,45 @@
+#include "city.h"
+
+#include "geography.h"
+
+#include <algorithm>
+
+CCity& CCity::operator=(const CCity& other) {
+    CDBCity::operator=(other);
+    m_timeZone.Unload();
+    return *this;
+}
+
+void CCity::SetLatitude(int latitude) { m_latitude = static_cast<short>(std::clamp(latitude, -9000, 9000)); }
+
+void CCity::SetLongitude(int longitude) {
+    m_longitude = static_cast<short>(std::clamp(longitude, -18000, 18000));
+}
+
+void CCity::SetTimeZoneID(int id) {
+    m_timeZoneID = static_cast<short>(std::clamp(id, -32768, 32767));
+    m_timeZone.Unload();
+}
+
+CTimeZone& CCity::TimeZone() const {
+    if (!m_timeZone.IsLoaded()) m_timeZone.Load(m_timeZoneID);
+    return m_timeZone;
+}
+
+QString CCity::LocalTimeAsString(const SYSTEMTIME& utc, TIME_FMT format) const {
+    CTimeZone& zone = TimeZone();
+    SYSTEMTIME local{};
+    zone.UTCTimeToLocalTime(utc, local);
+    return FormatDateAndTime(local, zone.IsDaylightTime(utc), format);
+}
+
+QString CCity::LocalTimeAsString(TIME_FMT format) const {
+    CTimeZone& zone = TimeZone();
+    SYSTEMTIME local{};
+    zone.GetLocalTime(local);
+    return FormatDateAndTime(local, zone.IsDaylightTime(), format);
+}
+
+QString CCity::LatitudeAsString() const { return FormatLatitude(m_latitude); }
+
+QString CCity::LongitudeAsString() const { return FormatLongitude(m_longitude); }

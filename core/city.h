@@ -1,0 +1,88 @@
+// A city: a named place with its country, dialling codes, airport code, position and time
+// zone. CDBCity is the city as one record of the city database; CCity adds the zone as a live
+// object, local-time texts and the coordinate texts, and is what every other part passes on.
+#pragma once
+
+#include "format.h"
+#include "timezone.h"
+
+#include <QString>
+
+// The time-zone ID of a city that has none of its own: 35, US Eastern.
+constexpr int kDefaultCityTimeZoneID = 35;
+
+class CDBCity {
+public:
+    // Name empty, time-zone ID 35, coordinates 0, the other strings empty.
+    CDBCity() = default;
+    CDBCity(const CDBCity& other) = default;
+    CDBCity& operator=(const CDBCity& other) = default;
+    virtual ~CDBCity() = default;
+
+protected:
+    // The defaults set before every database load: name, zone and coordinates; the four other
+    // strings keep what they hold.
+    void ResetForLoad() {
+        m_name.clear();
+        m_timeZoneID = kDefaultCityTimeZoneID;
+        m_longitude = 0;
+        m_latitude = 0;
+    }
+
+    friend class CDBCityList;
+
+    QString m_name;
+    short m_timeZoneID = kDefaultCityTimeZoneID;
+    short m_longitude = 0;  // hundredths of a degree, east positive
+    short m_latitude = 0;   // hundredths of a degree, north positive
+    QString m_airportCode;
+    QString m_countryPhoneCode;
+    QString m_areaCode;
+    QString m_countryName;
+};
+
+class CCity : public CDBCity {
+public:
+    CCity() = default;
+    explicit CCity(const CDBCity& record) : CDBCity(record) {}
+    // Copies leave the zone unloaded; it is loaded again from the ID on first use.
+    CCity(const CCity& other) : CDBCity(other) {}
+    CCity& operator=(const CCity& other);
+    ~CCity() override = default;
+
+    QString Name() const { return m_name; }
+    void SetName(const QString& name) { m_name = name; }
+    QString CountryName() const { return m_countryName; }
+    void SetCountryName(const QString& name) { m_countryName = name; }
+    QString CountryPhoneCode() const { return m_countryPhoneCode; }
+    void SetCountryPhoneCode(const QString& code) { m_countryPhoneCode = code; }
+    QString AreaCode() const { return m_areaCode; }
+    void SetAreaCode(const QString& code) { m_areaCode = code; }
+    QString AirportCode() const { return m_airportCode; }
+    void SetAirportCode(const QString& code) { m_airportCode = code; }
+
+    // Hundredths of a degree. Values beyond the globe (latitude ±9000, longitude ±18000) are
+    // clamped to it, since a record keeps only 16 bits and would otherwise wrap around.
+    int Latitude() const { return m_latitude; }
+    void SetLatitude(int latitude);
+    int Longitude() const { return m_longitude; }
+    void SetLongitude(int longitude);
+
+    int TimeZoneID() const { return m_timeZoneID; }
+    // Always unloads the zone, so the next use loads the rule in force now.
+    void SetTimeZoneID(int id);
+    // The city's zone, loaded from the time-zone ID when it is not loaded. An ID the zone
+    // table does not know gives UTC without daylight time.
+    CTimeZone& TimeZone() const;
+
+    // The city's local time at a UTC instant, with the daylight mark of that instant.
+    QString LocalTimeAsString(const SYSTEMTIME& utc, TIME_FMT format) const;
+    // The city's local time now, by the bias and daylight flag of when the zone was loaded.
+    QString LocalTimeAsString(TIME_FMT format) const;
+
+    QString LatitudeAsString() const;
+    QString LongitudeAsString() const;
+
+private:
+    mutable CTimeZone m_timeZone;  // a cache of the zone of m_timeZoneID
+};

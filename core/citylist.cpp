@@ -1,0 +1,357 @@
+#include "citylist.h"
+
+#include "settings.h"
+#include "stringtable.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// The record-reading buffer, shared by the whole library: allocated by a successful Open,
+// freed by Close, enlarged by the object store when a record needs more.
+constexpr DWORD kRecordBufferSize = 1024;
+BYTE* g_recordBuffer = nullptr;
+DWORD g_recordBufferSize = 0;
+
+constexpr int kMaxCityNameLength = 31;
+const QString kForbiddenNameCharacters = QStringLiteral("\"~()*%#");
+
+QString DatabaseName() { return QString::fromUtf16(kCityDatabaseName); }
+
+CEPROPVAL TextValue(CEPROPID id, const QString& text) {
+    CEPROPVAL v{};
+    v.propid = id;
+    v.val.lpwstr = reinterpret_cast<const WCHAR*>(text.utf16());
+    return v;
+}
+
+CEPROPVAL ShortValue(CEPROPID id, short value) {
+    CEPROPVAL v{};
+    v.propid = id;
+    v.val.iVal = value;
+    return v;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// CDBCityList
+
+CDBCityList::CDBCityList() { CREATE_INVALIDGUID(&m_volume); }
+
+CDBCityList::~CDBCityList() {
+    CloseDatabase();
+    Close();
+}
+
+BOOL CDBCityList::Open(const QString& path) {
+    m_path = path;
+    if (path.isEmpty()) {
+        CREATE_SYSTEMGUID(&m_volume);
+    } else if (!CeMountDBVol(&m_volume, path, OPEN_EXISTING)) {
+        // A missing or foreign file: no volume to unmount later.
+        CREATE_INVALIDGUID(&m_volume);
+        return FALSE;
+    }
+    if (!OpenDatabase(PROPID_CITY_NAME)) return FALSE;
+    CloseDatabase();
+    if (!g_recordBuffer) {
+        g_recordBuffer = LocalAlloc(LPTR, kRecordBufferSize);
+        g_recordBufferSize = g_recordBuffer ? kRecordBufferSize : 0;
+    }
+    return TRUE;
+}
+
+BOOL CDBCityList::Close() {
+    g_recordBuffer = LocalFree(g_recordBuffer);
+    g_recordBufferSize = 0;
+    if (!CHECK_INVALIDGUID(&m_volume) && !m_path.isEmpty()) {
+        const BOOL unmounted = CeUnmountDBVol(&m_volume);
+        // Unmounted once: a second Close must not unmount another user's mount of the file.
+        CREATE_INVALIDGUID(&m_volume);
+        return unmounted;
+    }
+    return TRUE;
+}
+
+BOOL CDBCityList::OpenDatabase(CEPROPID sortPropid) {
+    CloseDatabase();
+    if (CHECK_INVALIDGUID(&m_volume)) return FALSE;
+    m_database = CeOpenDatabaseEx(&m_volume, &m_databaseOid, m_databaseOid ? QString() : DatabaseName(),
+                                  sortPropid, 0, nullptr);
+    return m_database != INVALID_HANDLE_VALUE;
+}
+
+void CDBCityList::CloseDatabase() {
+    if (m_database != INVALID_HANDLE_VALUE) {
+        CloseHandle(m_database);
+        m_database = INVALID_HANDLE_VALUE;
+    }
+}
+
+BOOL CDBCityList::ReadCity(CDBCity& city) {
+    WORD count = 0;
+    if (!CeReadRecordPropsEx(m_database, CEDB_ALLOWREALLOC, &count, nullptr, &g_recordBuffer,
+                             &g_recordBufferSize, nullptr)) {
+        return FALSE;
+    }
+    city.ResetForLoad();
+    const auto* values = reinterpret_cast<const CEPROPVAL*>(g_recordBuffer);
+    for (WORD i = 0; i < count; ++i) {
+        const CEPROPVAL& v = values[i];
+        switch (v.propid) {
+        case PROPID_CITY_NAME: city.m_name = QString::fromUtf16(v.val.lpwstr); break;
+        case PROPID_CITY_TZID: city.m_timeZoneID = v.val.iVal; break;
+        case PROPID_CITY_LONGITUDE: city.m_longitude = v.val.iVal; break;
+        case PROPID_CITY_LATITUDE: city.m_latitude = v.val.iVal; break;
+        case PROPID_CITY_AIRPORT: city.m_airportCode = QString::fromUtf16(v.val.lpwstr); break;
+        case PROPID_CITY_COUNTRY_CODE: city.m_countryPhoneCode = QString::fromUtf16(v.val.lpwstr); break;
+        case PROPID_CITY_AREA_CODE: city.m_areaCode = QString::fromUtf16(v.val.lpwstr); break;
+        case PROPID_CITY_COUNTRY: city.m_countryName = QString::fromUtf16(v.val.lpwstr); break;
+        default: break;
+        }
+    }
+    return TRUE;
+}
+
+CEOID CDBCityList::SeekName(const QString& name) {
+    CEPROPVAL key = TextValue(PROPID_CITY_NAME, name);
+    return CeSeekDatabase(m_database, CEDB_SEEK_VALUEFIRSTEQUAL, &key, nullptr);
+}
+
+BOOL CDBCityList::LoadCity(const QString& name, CDBCity& city) {
+    if (!OpenDatabase(PROPID_CITY_NAME)) return FALSE;
+    const BOOL loaded = SeekName(name) && ReadCity(city);
+    CloseDatabase();
+    return loaded;
+}
+
+BOOL CDBCityList::BeginLoadCityByIndex() { return OpenDatabase(PROPID_CITY_NAME); }
+
+BOOL CDBCityList::LoadCity(long index, CDBCity& city) {
+    if (m_database == INVALID_HANDLE_VALUE || index < 0) return FALSE;
+    return CeSeekDatabase(m_database, CEDB_SEEK_BEGINNING, static_cast<DWORD>(index), nullptr) && ReadCity(city);
+}
+
+void CDBCityList::EndLoadCityByIndex() { CloseDatabase(); }
+
+BOOL CDBCityList::FindCityWithSameTZ(int tzID, CDBCity& city, const QString* preferred) {
+    if (preferred && OpenDatabase(PROPID_CITY_NAME)) {
+        CDBCity candidate(city);
+        if (SeekName(*preferred) && ReadCity(candidate) && candidate.m_timeZoneID == tzID) {
+            city = candidate;
+            CloseDatabase();
+            return TRUE;
+        }
+        CloseDatabase();
+    }
+    if (!OpenDatabase(PROPID_CITY_TZID)) return FALSE;
+    CEPROPVAL key = ShortValue(PROPID_CITY_TZID, static_cast<short>(tzID));
+    const BOOL found = CeSeekDatabase(m_database, CEDB_SEEK_VALUEFIRSTEQUAL, &key, nullptr) && ReadCity(city);
+    CloseDatabase();
+    return found;
+}
+
+BOOL CDBCityList::FindNearestCity(int longitude, int latitude, CDBCity& city) {
+    if (!OpenDatabase(PROPID_CITY_LATITUDE)) return FALSE;
+    int lonLow = longitude, lonHigh = longitude, latLow = latitude, latHigh = latitude;
+    BOOL found = FALSE;
+    const CEPROPID position[] = {PROPID_CITY_LONGITUDE, PROPID_CITY_LATITUDE};
+    for (int pass = 1; pass <= 5 && !found; ++pass) {
+        // Half-widths of 1°, 3°, 6°, 10° and 15°; the box does not wrap across ±180°.
+        const int step = 100 * pass;
+        lonLow = std::max(lonLow - step, -18000);
+        lonHigh = std::min(lonHigh + step, 17999);
+        latLow = std::max(latLow - step, -8999);
+        latHigh = std::min(latHigh + step, 9000);
+
+        CEPROPVAL key = ShortValue(PROPID_CITY_LATITUDE, static_cast<short>(latLow));
+        for (CEOID oid = CeSeekDatabase(m_database, CEDB_SEEK_VALUEGREATER, &key, nullptr); oid;
+             oid = CeSeekDatabase(m_database, CEDB_SEEK_CURRENT, DWORD{1}, nullptr)) {
+            WORD count = 2;
+            if (!CeReadRecordPropsEx(m_database, CEDB_ALLOWREALLOC, &count, position, &g_recordBuffer,
+                                     &g_recordBufferSize, nullptr)) {
+                break;
+            }
+            const auto* v = reinterpret_cast<const CEPROPVAL*>(g_recordBuffer);
+            if (v[1].wFlags & CEDB_PROPNOTFOUND) break;  // records without a latitude come last
+            if (v[1].val.iVal > latHigh) break;
+            const int lon = (v[0].wFlags & CEDB_PROPNOTFOUND) ? 0 : v[0].val.iVal;
+            // Each city in the box replaces the last, so the northernmost one is the result.
+            if (lon >= lonLow && lon <= lonHigh && ReadCity(city)) found = TRUE;
+        }
+    }
+    CloseDatabase();
+    return found;
+}
+
+BOOL CDBCityList::SaveCity(const CDBCity& city) {
+    if (!OpenDatabase(PROPID_CITY_NAME)) return FALSE;
+    const CEOID existing = SeekName(city.m_name);
+    const CEPROPVAL values[] = {
+        TextValue(PROPID_CITY_NAME, city.m_name),
+        ShortValue(PROPID_CITY_TZID, city.m_timeZoneID),
+        ShortValue(PROPID_CITY_LONGITUDE, city.m_longitude),
+        ShortValue(PROPID_CITY_LATITUDE, city.m_latitude),
+        TextValue(PROPID_CITY_AIRPORT, city.m_airportCode),
+        TextValue(PROPID_CITY_COUNTRY_CODE, city.m_countryPhoneCode),
+        TextValue(PROPID_CITY_AREA_CODE, city.m_areaCode),
+        TextValue(PROPID_CITY_COUNTRY, city.m_countryName),
+    };
+    const CEOID written = CeWriteRecordProps(m_database, existing, 8, values);
+    CloseDatabase();
+    return written != 0;
+}
+
+BOOL CDBCityList::DeleteCity(const QString& name) {
+    if (!OpenDatabase(PROPID_CITY_NAME)) return FALSE;
+    const CEOID oid = SeekName(name);
+    const BOOL deleted = oid && CeDeleteRecord(m_database, oid);
+    CloseDatabase();
+    return deleted;
+}
+
+BOOL CDBCityList::CityExists(const QString& name) {
+    if (!OpenDatabase(PROPID_CITY_NAME)) return FALSE;
+    const BOOL exists = SeekName(name) != 0;
+    CloseDatabase();
+    return exists;
+}
+
+BOOL CDBCityList::ReadNamesAndCountries(QStringList* names, QStringList* countries) {
+    if (!OpenDatabase(PROPID_CITY_NAME)) return FALSE;
+    names->clear();
+    countries->clear();
+    const CEPROPID wanted[] = {PROPID_CITY_NAME, PROPID_CITY_COUNTRY};
+    for (CEOID oid = CeSeekDatabase(m_database, CEDB_SEEK_BEGINNING, DWORD{0}, nullptr); oid;
+         oid = CeSeekDatabase(m_database, CEDB_SEEK_CURRENT, DWORD{1}, nullptr)) {
+        WORD count = 2;
+        if (!CeReadRecordPropsEx(m_database, CEDB_ALLOWREALLOC, &count, wanted, &g_recordBuffer,
+                                 &g_recordBufferSize, nullptr)) {
+            continue;  // a damaged record is left out, not the whole list
+        }
+        const auto* v = reinterpret_cast<const CEPROPVAL*>(g_recordBuffer);
+        names->append((v[0].wFlags & CEDB_PROPNOTFOUND) ? QString() : QString::fromUtf16(v[0].val.lpwstr));
+        countries->append((v[1].wFlags & CEDB_PROPNOTFOUND) ? QString() : QString::fromUtf16(v[1].val.lpwstr));
+    }
+    CloseDatabase();
+    return TRUE;
+}
+
+// ---------------------------------------------------------------------------------------------
+// CCityList
+
+BOOL CCityList::Open() {
+    CRegistry& reg = GetReg();
+    reg.Open();
+    const QString path = reg.GetStringValue(CRegistry::DBPath);
+    reg.Close();
+    return CDBCityList::Open(path);
+}
+
+BOOL CCityList::Close() { return CDBCityList::Close(); }
+
+void CCityList::Refresh() {
+    m_namesStale = true;
+    CityNames();
+    if (m_changeHandler) m_changeHandler();
+}
+
+void CCityList::CityNames() {
+    if (!m_namesStale) return;
+    QStringList names, countries;
+    if (ReadNamesAndCountries(&names, &countries)) {
+        // An empty database empties the list: keeping the old names would offer cities that
+        // are gone.
+        m_names.clear();
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            m_names.append(za::FormatString(QStringLiteral("%s (%s)"), {names[i], countries[i]}));
+        }
+    }
+    // Cleared even when the database did not open; the list then stays as it was.
+    m_namesStale = false;
+}
+
+BOOL CCityList::LoadCityNames() {
+    CityNames();
+    return TRUE;
+}
+
+int CCityList::GetCityCount() {
+    CityNames();
+    return static_cast<int>(m_names.size());
+}
+
+POSITION CCityList::GetHeadCityNamePosition() {
+    CityNames();
+    return m_names.isEmpty() ? 0 : 1;
+}
+
+const QString& CCityList::GetNextCityName(POSITION& pos) {
+    static const QString kNone;
+    CityNames();
+    if (pos < 1 || pos > m_names.size()) {
+        pos = 0;
+        return kNone;
+    }
+    const QString& entry = m_names.at(pos - 1);
+    pos = pos < m_names.size() ? pos + 1 : 0;
+    return entry;
+}
+
+long CCityList::FindIndexOfCity(const QString& text) {
+    CityNames();
+    const QString wanted = text.toLower();
+    for (qsizetype i = 0; i < m_names.size(); ++i) {
+        if (m_names.at(i).toLower().indexOf(wanted) == 0) return static_cast<long>(i);
+    }
+    return -1;
+}
+
+BOOL CCityList::IsCityNameValid(const QString& name) {
+    if (CityExists(name)) return FALSE;
+    if (name.isEmpty() || name.size() > kMaxCityNameLength) return FALSE;
+    return std::none_of(name.begin(), name.end(), [](QChar c) { return kForbiddenNameCharacters.contains(c); });
+}
+
+BOOL CCityList::LoadCity(const QString& name, CCity& city) {
+    const BOOL loaded = CDBCityList::LoadCity(name, city);
+    city.SetTimeZoneID(city.TimeZoneID());  // unloads the zone for the ID just read
+    return loaded;
+}
+
+BOOL CCityList::BeginLoadCityByIndex() { return CDBCityList::BeginLoadCityByIndex(); }
+
+BOOL CCityList::LoadCity(long index, CCity& city) {
+    const BOOL loaded = CDBCityList::LoadCity(index, city);
+    city.SetTimeZoneID(city.TimeZoneID());
+    return loaded;
+}
+
+void CCityList::EndLoadCityByIndex() { CDBCityList::EndLoadCityByIndex(); }
+
+BOOL CCityList::FindCityWithSameTZ(int tzID, CCity& city, const QString* preferred) {
+    const BOOL found = CDBCityList::FindCityWithSameTZ(tzID, city, preferred);
+    city.SetTimeZoneID(city.TimeZoneID());
+    return found;
+}
+
+BOOL CCityList::FindNearestCity(int longitude, int latitude, CCity& city) {
+    const BOOL found = CDBCityList::FindNearestCity(longitude, latitude, city);
+    city.SetTimeZoneID(city.TimeZoneID());
+    return found;
+}
+
+BOOL CCityList::SaveCity(const CCity& city) { return CDBCityList::SaveCity(city); }
+
+BOOL CCityList::DeleteCity(const QString& name) {
+    const BOOL deleted = CDBCityList::DeleteCity(name);
+    if (deleted) Refresh();
+    return deleted;
+}
+
+CCityList& GetCityList() {
+    static CCityList list;
+    return list;
+}

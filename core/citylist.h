@@ -1,0 +1,120 @@
+// The city database "Zonaria Cities" and the city list built on it. CDBCityList reads and
+// writes the database record by record; CCityList keeps the alphabetical name list for the
+// pickers and is what the applications use, through the library-wide GetCityList().
+//
+// The database lies in the device's object store, or in the volume file that the "DBPath"
+// setting names. The suite never creates either: the installation does. Every operation opens
+// the database with the sort order it needs, makes one seek, and closes it again.
+#pragma once
+
+#include "city.h"
+#include "objectstore.h"
+
+#include <QString>
+#include <QStringList>
+
+// The record of one city: eight properties, always written together in this order.
+constexpr CEPROPID PROPID_CITY_NAME = MAKE_PROPID(100, CEVT_LPWSTR);  // unique; the main sort key
+constexpr CEPROPID PROPID_CITY_TZID = MAKE_PROPID(101, CEVT_I2);
+constexpr CEPROPID PROPID_CITY_LONGITUDE = MAKE_PROPID(102, CEVT_I2);  // hundredths of a degree, east positive
+constexpr CEPROPID PROPID_CITY_LATITUDE = MAKE_PROPID(103, CEVT_I2);   // hundredths of a degree, north positive
+constexpr CEPROPID PROPID_CITY_AIRPORT = MAKE_PROPID(104, CEVT_LPWSTR);
+constexpr CEPROPID PROPID_CITY_COUNTRY_CODE = MAKE_PROPID(105, CEVT_LPWSTR);
+constexpr CEPROPID PROPID_CITY_AREA_CODE = MAKE_PROPID(106, CEVT_LPWSTR);
+constexpr CEPROPID PROPID_CITY_COUNTRY = MAKE_PROPID(107, CEVT_LPWSTR);
+
+inline constexpr const char16_t* kCityDatabaseName = u"Zonaria Cities";
+
+// A position in the name list; 0 (NULL) past the last entry.
+using POSITION = qsizetype;
+
+class CDBCityList {
+public:
+    CDBCityList();
+    CDBCityList(const CDBCityList&) = delete;
+    CDBCityList& operator=(const CDBCityList&) = delete;
+    virtual ~CDBCityList();
+
+protected:
+    // Mounts the volume at path (empty: the object store) and checks that the database opens.
+    BOOL Open(const QString& path);
+    // Frees the record buffer and unmounts the volume, if one was mounted.
+    BOOL Close();
+
+    BOOL LoadCity(const QString& name, CDBCity& city);
+    BOOL BeginLoadCityByIndex();
+    BOOL LoadCity(long index, CDBCity& city);
+    void EndLoadCityByIndex();
+    BOOL FindCityWithSameTZ(int tzID, CDBCity& city, const QString* preferred);
+    BOOL FindNearestCity(int longitude, int latitude, CDBCity& city);
+    BOOL SaveCity(const CDBCity& city);
+    BOOL DeleteCity(const QString& name);
+    // Whether a record with exactly this name (without regard to case) exists.
+    BOOL CityExists(const QString& name);
+    // Every record's name and country, in name order. FALSE when the database does not open;
+    // an empty database gives TRUE and no entries.
+    BOOL ReadNamesAndCountries(QStringList* names, QStringList* countries);
+
+private:
+    BOOL OpenDatabase(CEPROPID sortPropid);
+    void CloseDatabase();
+    // Reads the current record into city: name, zone and coordinates default when missing,
+    // the four other strings keep what they hold.
+    BOOL ReadCity(CDBCity& city);
+    CEOID SeekName(const QString& name);
+
+    CEGUID m_volume;
+    QString m_path;
+    CEOID m_databaseOid = 0;
+    HANDLE m_database = INVALID_HANDLE_VALUE;
+};
+
+class CCityList : public CDBCityList {
+public:
+    using ChangeHandler = void (*)();
+
+    CCityList() = default;
+    ~CCityList() override = default;
+
+    // Opens the database named by the "DBPath" setting.
+    BOOL Open();
+    BOOL Close();
+    // Marks the names stale, rebuilds them and calls the change handler.
+    void Refresh();
+    void SetChangeHandler(ChangeHandler handler) { m_changeHandler = handler; }
+
+    BOOL LoadCityNames();
+    int GetCityCount();
+    POSITION GetHeadCityNamePosition();
+    // The entry at pos, "Name (Country)"; moves pos on (to 0 after the last).
+    const QString& GetNextCityName(POSITION& pos);
+    // Index of the first entry that begins with text, without regard to case, or -1.
+    long FindIndexOfCity(const QString& text);
+    // A name a new city may take: 1 to 31 characters, none of "~()*%#, not already taken.
+    BOOL IsCityNameValid(const QString& name);
+
+    BOOL LoadCity(const QString& name, CCity& city);
+    BOOL BeginLoadCityByIndex();
+    // The city at this position of the name order, between Begin- and EndLoadCityByIndex.
+    BOOL LoadCity(long index, CCity& city);
+    void EndLoadCityByIndex();
+    // A city of the zone: preferred when it exists and has the zone, else the first of the
+    // zone in zone order.
+    BOOL FindCityWithSameTZ(int tzID, CCity& city, const QString* preferred = nullptr);
+    // The northernmost city within the first of five growing boxes (±1°, 3°, 6°, 10°, 15°)
+    // around the position that holds any; hundredths of a degree.
+    BOOL FindNearestCity(int longitude, int latitude, CCity& city);
+    BOOL SaveCity(const CCity& city);
+    // Deletes the city and refreshes the names.
+    BOOL DeleteCity(const QString& name);
+
+private:
+    void CityNames();
+
+    QStringList m_names;
+    bool m_namesStale = true;
+    ChangeHandler m_changeHandler = nullptr;
+};
+
+// The library-wide city list.
+CCityList& GetCityList();

@@ -1,0 +1,356 @@
+#include "cityinstall.h"
+#include "citylist.h"
+#include "poutlook.h"
+#include "profile.h"
+#include "registry.h"
+#include "settings.h"
+
+#include <QFile>
+#include <QSet>
+
+#include <vector>
+
+using za::test::ProfileTest;
+
+namespace {
+
+// Columns: name, country, phone, area, airport, latitude, longitude, tz, zone_id.
+const QByteArray kTestCities =
+    "name,country,phone,area,airport,latitude,longitude,tz,zone_id\n"
+    "Paris,France,33,1,CDG,4886,235,Europe/Paris,105\n"
+    "Amsterdam,Netherlands,31,20,AMS,5237,490,Europe/Amsterdam,110\n"
+    "Berlin,Germany,49,30,BER,5252,1340,Europe/Berlin,110\n"
+    "Brussels,Belgium,32,2,BRU,5085,435,Europe/Brussels,105\n"
+    "\"Portland, OR\",United States,1,503,PDX,4552,-12268,America/Los_Angeles,4\n"
+    "\"Portland, ME\",United States,1,207,PWM,4366,-7026,America/New_York,35\n"
+    "Suva,Fiji,679,,SUV,-1814,17844,Pacific/Fiji,285\n"
+    "Apia,Samoa,685,,APW,-1383,-17177,Pacific/Apia,300\n";
+
+class CityListTest : public ProfileTest {
+protected:
+    void SetUp() override { ASSERT_TRUE(Replace(kTestCities)); }
+    void TearDown() override { list.Close(); }
+
+    // Replaces the installed city database with one holding exactly these cities.
+    bool Replace(const QByteArray& csv) {
+        CEGUID store;
+        CREATE_SYSTEMGUID(&store);
+        CEOID oid = 0;
+        HANDLE db = CeOpenDatabaseEx(&store, &oid, QStringLiteral("Zonaria Cities"), 0, 0, nullptr);
+        if (db == INVALID_HANDLE_VALUE) return false;
+        CloseHandle(db);
+        QString error;
+        return CeDeleteDatabaseEx(&store, oid) && za::CreateCityDatabase(&store, csv, &error) && list.Open();
+    }
+
+    QStringList Names() {
+        QStringList names;
+        for (POSITION pos = list.GetHeadCityNamePosition(); pos;) names << list.GetNextCityName(pos);
+        return names;
+    }
+
+    CCityList list;
+};
+
+int g_changes = 0;
+void CountChange() { ++g_changes; }
+
+}  // namespace
+
+TEST_F(CityListTest, NamesAreListedInNameOrderWithTheirCountry) {
+    EXPECT_TRUE(list.LoadCityNames());
+    EXPECT_EQ(QStringList({"Amsterdam (Netherlands)", "Apia (Samoa)", "Berlin (Germany)", "Brussels (Belgium)",
+                           "Paris (France)", "Portland, ME (United States)", "Portland, OR (United States)",
+                           "Suva (Fiji)"}),
+              Names());
+    EXPECT_EQ(8, list.GetCityCount());
+
+    struct Find {
+        const char* nickname;
+        const char* text;
+        long index;
+    } finds[] = {
+        {"whole name", "Paris", 4},        {"other case", "bERLIN", 2},   {"first letters", "a", 0},
+        {"first of a run", "Portland", 5}, {"with the comma", "portland, o", 6}, {"not a beginning", "msterdam", -1},
+        {"nothing begins so", "Zurich", -1},
+    };
+    for (const Find& f : finds) {
+        SCOPED_TRACE(f.nickname);
+        EXPECT_EQ(f.index, list.FindIndexOfCity(QString::fromUtf8(f.text)));
+    }
+}
+
+TEST_F(CityListTest, RefreshRebuildsTheNamesAndTellsTheHandler) {
+    g_changes = 0;
+    list.SetChangeHandler(CountChange);
+    EXPECT_EQ(8, list.GetCityCount());
+    CCity city;
+    city.SetName(QStringLiteral("Aachen"));  // no country
+    ASSERT_TRUE(list.SaveCity(city));
+    EXPECT_EQ(8, list.GetCityCount()) << "a save does not refresh by itself";
+    list.Refresh();
+    EXPECT_EQ(1, g_changes);
+    EXPECT_EQ(QStringLiteral("Aachen ()"), Names().first());
+
+    // Deleting refreshes; the last city deleted leaves an empty list, not a stale one.
+    for (const char* name : {"Aachen", "Paris", "Amsterdam", "Berlin", "Brussels", "Portland, OR", "Portland, ME",
+                                "Suva", "Apia"}) {
+        ASSERT_TRUE(list.DeleteCity(QString::fromUtf8(name))) << name;
+    }
+    EXPECT_EQ(10, g_changes);
+    EXPECT_EQ(0, list.GetCityCount());
+    EXPECT_EQ(0, list.GetHeadCityNamePosition());
+    EXPECT_FALSE(list.DeleteCity(QStringLiteral("Paris")));
+    EXPECT_EQ(10, g_changes) << "a failed delete does not refresh";
+}
+
+TEST_F(CityListTest, NameRules) {
+    struct Rule {
+        const char* nickname;
+        QString name;
+        BOOL valid;
+    } rules[] = {
+        {"31 characters", QString(31, QLatin1Char('x')), TRUE},
+        {"32 characters", QString(32, QLatin1Char('x')), FALSE},
+        {"empty", QString(), FALSE},
+        {"new name", QStringLiteral("Lyon"), TRUE},
+        {"existing name", QStringLiteral("Paris"), FALSE},
+        {"existing name in other case", QStringLiteral("PARIS"), FALSE},
+        {"comma and space are fine", QStringLiteral("Salem, OR"), TRUE},
+        {"beyond ASCII", QStringLiteral("Zürich"), TRUE},
+    };
+    for (const Rule& r : rules) {
+        SCOPED_TRACE(r.nickname);
+        EXPECT_EQ(r.valid, list.IsCityNameValid(r.name));
+    }
+    for (QChar c : QStringLiteral("\"~()*%#")) {
+        SCOPED_TRACE(QString(c).toStdString());
+        EXPECT_FALSE(list.IsCityNameValid(QStringLiteral("Bad") + c + QStringLiteral("Name")));
+    }
+}
+
+TEST_F(CityListTest, LoadsCitiesByNameAndByPosition) {
+    CCity city;
+    ASSERT_TRUE(list.LoadCity(QStringLiteral("portland, or"), city));
+    EXPECT_EQ(QStringLiteral("Portland, OR"), city.Name());
+    EXPECT_EQ(4, city.TimeZoneID());
+    EXPECT_EQ(4552, city.Latitude());
+    EXPECT_EQ(-12268, city.Longitude());
+    EXPECT_EQ(QStringLiteral("PDX"), city.AirportCode());
+    EXPECT_EQ(QStringLiteral("1"), city.CountryPhoneCode());
+    EXPECT_EQ(QStringLiteral("503"), city.AreaCode());
+    EXPECT_EQ(QStringLiteral("United States"), city.CountryName());
+    EXPECT_EQ(4, city.TimeZone().ID()) << "the zone is the loaded city's";
+
+    // Not found: the city stays as it was.
+    EXPECT_FALSE(list.LoadCity(QStringLiteral("Atlantis"), city));
+    EXPECT_EQ(QStringLiteral("Portland, OR"), city.Name());
+
+    ASSERT_TRUE(list.BeginLoadCityByIndex());
+    ASSERT_TRUE(list.LoadCity(2L, city));
+    EXPECT_EQ(QStringLiteral("Berlin"), city.Name());
+    EXPECT_EQ(110, city.TimeZone().ID());
+    ASSERT_TRUE(list.LoadCity(7L, city));
+    EXPECT_EQ(QStringLiteral("Suva"), city.Name());
+    EXPECT_FALSE(list.LoadCity(8L, city));
+    EXPECT_FALSE(list.LoadCity(-1L, city));
+    list.EndLoadCityByIndex();
+    EXPECT_FALSE(list.LoadCity(0L, city)) << "outside the bracket";
+}
+
+TEST_F(CityListTest, RecordsLackingPropertiesLoadWithDefaults) {
+    CEGUID store;
+    CREATE_SYSTEMGUID(&store);
+    CEOID oid = 0;
+    HANDLE db = CeOpenDatabaseEx(&store, &oid, QStringLiteral("Zonaria Cities"), 0, 0, nullptr);
+    const QString name = QStringLiteral("Bare");
+    CEPROPVAL v{};
+    v.propid = PROPID_CITY_NAME;
+    v.val.lpwstr = reinterpret_cast<const WCHAR*>(name.utf16());
+    ASSERT_NE(0u, CeWriteRecordProps(db, 0, 1, &v));
+    CloseHandle(db);
+
+    CCity city;
+    ASSERT_TRUE(list.LoadCity(QStringLiteral("Paris"), city));
+    ASSERT_TRUE(list.LoadCity(QStringLiteral("Bare"), city));
+    EXPECT_EQ(35, city.TimeZoneID());
+    EXPECT_EQ(0, city.Latitude());
+    EXPECT_EQ(0, city.Longitude());
+    // The four other strings keep what they held.
+    EXPECT_EQ(QStringLiteral("France"), city.CountryName());
+    EXPECT_EQ(QStringLiteral("CDG"), city.AirportCode());
+    list.Refresh();
+    EXPECT_TRUE(Names().contains(QStringLiteral("Bare ()")));
+}
+
+TEST_F(CityListTest, SaveOverwritesByNameAndDeleteRemoves) {
+    CCity city;
+    city.SetName(QStringLiteral("Lyon"));
+    city.SetCountryName(QStringLiteral("France"));
+    city.SetTimeZoneID(105);
+    city.SetLatitude(4576);
+    city.SetLongitude(484);
+    ASSERT_TRUE(list.SaveCity(city));
+    city.SetAirportCode(QStringLiteral("LYS"));
+    city.SetLatitude(4575);
+    ASSERT_TRUE(list.SaveCity(city));
+    list.Refresh();
+    EXPECT_EQ(9, list.GetCityCount()) << "saved twice, stored once";
+
+    CCity loaded;
+    ASSERT_TRUE(list.LoadCity(QStringLiteral("Lyon"), loaded));
+    EXPECT_EQ(QStringLiteral("LYS"), loaded.AirportCode());
+    EXPECT_EQ(4575, loaded.Latitude());
+    EXPECT_EQ(484, loaded.Longitude());
+    EXPECT_EQ(105, loaded.TimeZoneID());
+
+    ASSERT_TRUE(list.DeleteCity(QStringLiteral("LYON")));
+    EXPECT_FALSE(list.LoadCity(QStringLiteral("Lyon"), loaded));
+    EXPECT_EQ(8, list.GetCityCount());
+}
+
+TEST_F(CityListTest, FindsACityOfAZone) {
+    CCity city;
+    const QString brussels = QStringLiteral("Brussels");
+    const QString berlin = QStringLiteral("Berlin");
+    const QString nowhere = QStringLiteral("Nowhere");
+    ASSERT_TRUE(list.FindCityWithSameTZ(105, city, &brussels));
+    EXPECT_EQ(brussels, city.Name()) << "the preferred city has the zone";
+    ASSERT_TRUE(list.FindCityWithSameTZ(105, city, &berlin));
+    EXPECT_EQ(QStringLiteral("Paris"), city.Name()) << "first of the zone in zone order (first stored)";
+    ASSERT_TRUE(list.FindCityWithSameTZ(110, city, &nowhere));
+    EXPECT_EQ(QStringLiteral("Amsterdam"), city.Name());
+    EXPECT_EQ(110, city.TimeZone().ID());
+    city.SetName(QStringLiteral("Kept"));
+    EXPECT_FALSE(list.FindCityWithSameTZ(190, city));
+    EXPECT_EQ(QStringLiteral("Kept"), city.Name());
+}
+
+TEST_F(CityListTest, FindsTheNearestCityByGrowingBoxes) {
+    struct Near {
+        const char* nickname;
+        int longitude;
+        int latitude;
+        const char* found;  // null: none within 15°
+    } cases[] = {
+        {"at the city", 235, 4886, "Paris"},
+        {"2° away, second pass", 235, 4686, "Paris"},
+        // Amsterdam (52.37) and Berlin (52.52) both lie in the first box that holds any.
+        {"two in one box give the northernmost", 950, 5200, "Berlin"},
+        {"the nearer box holds only one", 435, 5000, "Brussels"},
+        {"a box reaching two cities takes the northern one, not the nearer", 430, 5150, "Amsterdam"},
+        {"14° away, fifth pass", 235, 3486, "Paris"},
+        {"nothing within 15°", -4000, 0, nullptr},
+        // Apia (-171.77) is 10° east of Suva (178.44) across the date line; the box does not wrap.
+        {"no wrap across the date line", 17999, -1400, "Suva"},
+        {"near the south pole", 0, -9000, nullptr},
+    };
+    for (const Near& c : cases) {
+        SCOPED_TRACE(c.nickname);
+        CCity city;
+        city.SetName(QStringLiteral("Before"));
+        const BOOL found = list.FindNearestCity(c.longitude, c.latitude, city);
+        EXPECT_EQ(c.found != nullptr, found != FALSE);
+        EXPECT_EQ(c.found ? QString::fromUtf8(c.found) : QStringLiteral("Before"), city.Name());
+    }
+}
+
+TEST_F(ProfileTest, CityDatabaseOnAVolumeNamedByTheSetting) {
+    const QString path = profile.path() + QStringLiteral("/../cities.vol");
+    CEGUID volume;
+    ASSERT_TRUE(CeMountDBVol(&volume, path, CREATE_NEW));
+    QString error;
+    int imported = 0;
+    ASSERT_TRUE(za::CreateCityDatabase(&volume, kTestCities, &error, &imported)) << qPrintable(error);
+    EXPECT_EQ(8, imported);
+    ASSERT_TRUE(CeUnmountDBVol(&volume));
+
+    CRegistry& reg = GetReg();
+    ASSERT_TRUE(reg.Open());
+    reg.WriteStringValue(CRegistry::DBPath, path);
+    reg.Close();
+    CCityList list;
+    ASSERT_TRUE(list.Open());
+    EXPECT_EQ(8, list.GetCityCount());
+    CCity city;
+    EXPECT_TRUE(list.LoadCity(QStringLiteral("Suva"), city));
+    EXPECT_TRUE(list.Close());
+    EXPECT_FALSE(CeUnmountDBVol(&volume)) << "Close unmounted the volume";
+
+    // A missing or foreign file fails to open, cleanly.
+    for (const QString& bad : {profile.path() + QStringLiteral("/../missing.vol"), profile.dbPath()}) {
+        SCOPED_TRACE(bad.toStdString());
+        reg.Open();
+        reg.WriteStringValue(CRegistry::DBPath, bad);
+        reg.Close();
+        CCityList other;
+        EXPECT_FALSE(other.Open());
+        EXPECT_FALSE(other.LoadCity(QStringLiteral("Suva"), city));
+        EXPECT_EQ(0, other.GetCityCount());
+        EXPECT_TRUE(other.Close());
+    }
+}
+
+TEST_F(ProfileTest, CityImportRefusesABadListAndKeepsNothing) {
+    CEGUID volume;
+    ASSERT_TRUE(CeMountDBVol(&volume, profile.path() + QStringLiteral("/../import.vol"), CREATE_NEW));
+    struct Bad {
+        const char* nickname;
+        QByteArray csv;
+    } bad[] = {
+        {"latitude off the globe", "name,country,phone,area,airport,latitude,longitude,tz,zone_id\n"
+                                   "A,B,1,,,9100,0,UTC,85\n"},
+        {"repeated name", "name,country,phone,area,airport,latitude,longitude,tz,zone_id\n"
+                          "A,B,1,,,0,0,UTC,85\na,B,1,,,0,0,UTC,85\n"},
+        {"missing column", "name,country,phone,area,airport,latitude,longitude,tz,zone_id\nA,B,1,,,0,0,UTC\n"},
+        {"open quote", "name,country,phone,area,airport,latitude,longitude,tz,zone_id\n\"A,B,1,,,0,0,UTC,85\n"},
+        {"no cities", "name,country,phone,area,airport,latitude,longitude,tz,zone_id\n"},
+    };
+    for (const Bad& b : bad) {
+        SCOPED_TRACE(b.nickname);
+        QString error;
+        EXPECT_FALSE(za::CreateCityDatabase(&volume, b.csv, &error));
+        EXPECT_FALSE(error.isEmpty());
+        CEOID oid = 0;
+        EXPECT_EQ(INVALID_HANDLE_VALUE, CeOpenDatabaseEx(&volume, &oid, QStringLiteral("Zonaria Cities"), 0, 0, nullptr))
+            << "nothing is kept of a failed import";
+    }
+    CeUnmountDBVol(&volume);
+}
+
+TEST_F(ProfileTest, InstallationWritesTheCitiesAndTheZoneTable) {
+    CCityList list;
+    ASSERT_TRUE(list.Open());
+    CCity city;
+    for (const char* name : {"San Francisco, CA", "Chicago, IL", "New York, NY", "London", "Tokyo"}) {
+        EXPECT_TRUE(list.LoadCity(QString::fromUtf8(name), city)) << name;
+    }
+    list.Close();
+
+    // "TZID": a count and every entry of the zone table once, grouped by Bias west to east.
+    HKEY key = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExW(HKEY_LOCAL_MACHINE, QStringLiteral("\\Software\\Corvantel\\Zonaria"), 0, 0, &key));
+    DWORD size = 0, type = 0;
+    ASSERT_EQ(ERROR_SUCCESS, RegQueryValueExW(key, QStringLiteral("TZID"), nullptr, &type, nullptr, &size));
+    std::vector<WORD> words(size / 2);
+    ASSERT_EQ(ERROR_SUCCESS, RegQueryValueExW(key, QStringLiteral("TZID"), nullptr, &type,
+                                              reinterpret_cast<BYTE*>(words.data()), &size));
+    RegCloseKey(key);
+    EXPECT_EQ(REG_BINARY, type);
+    int tableSize = 0;
+    za::outlook::ZoneTable(&tableSize);
+    ASSERT_EQ(static_cast<std::size_t>(tableSize) + 1, words.size());
+    EXPECT_EQ(tableSize, words[0]);
+    QSet<int> seen;
+    LONG previousBias = 100000;
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        TIME_ZONE_INFORMATION tzi{};
+        const za::outlook::ZoneEntry* entry = za::outlook::FindZoneEntry(words[i]);
+        ASSERT_NE(nullptr, entry) << words[i];
+        ASSERT_TRUE(za::outlook::ZoneInformation(*entry, 2026, &tzi));
+        EXPECT_LE(tzi.Bias, previousBias) << "grouped by Bias, west to east, at " << words[i];
+        previousBias = tzi.Bias;
+        seen.insert(words[i]);
+    }
+    EXPECT_EQ(tableSize, seen.size());
+}
