@@ -1,10 +1,10 @@
 // The astronomy the dialogs and the map compute: one city's rise and set for a day, the moon
 // phases around an instant, and the map's day/night outline.
 #include "benchprofile.h"
+#include "city.h"
 #include "daynight.h"
 #include "moon.h"
 #include "sun.h"
-#include "timezone.h"
 
 #include <benchmark/benchmark.h>
 
@@ -31,21 +31,23 @@ BENCHMARK(BM_RiseSetSun)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // What the Sunrise dialog shows for a city: the search, the zone's conversions and the two
 // formatted times.
-void BM_RiseSetTexts(benchmark::State& state) {
+void BM_CityRiseSet(benchmark::State& state) {
     BenchProfile profile;
-    CTimeZone zone;
-    zone.Load(105);  // Paris
+    CCity paris;
+    paris.SetLatitude(4886);
+    paris.SetLongitude(235);
+    paris.SetTimeZoneID(105);
     QString rise, set;
     int day = 0;
     for (auto _ : state) {
         const SYSTEMTIME date = Day(1 + day % 12, 1 + day % 28);
-        za::astro::RiseSetTexts(zone, 235, 4886, date, ZENITH_OFFICIAL, rise, set);
+        paris.RiseSet(rise, set, &date, ZENITH_OFFICIAL);
         benchmark::DoNotOptimize(rise);
         benchmark::DoNotOptimize(set);
         ++day;
     }
 }
-BENCHMARK(BM_RiseSetTexts)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_CityRiseSet)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // The Moon's series is the dearer one.
 void BM_RiseSetMoon(benchmark::State& state) {

@@ -1,6 +1,6 @@
 // The principal phases of the Moon: when the Moon's ecliptic longitude runs ahead of the Sun's
 // by 0, 90, 180 or 270 degrees. Times are UTC. With the low-precision lunar series the phases
-// come within a few minutes of a full ephemeris (a median of about two minutes).
+// come within 8 minutes of a full ephemeris, with a median of about two (1826 to 2099).
 #pragma once
 
 #include "wintypes.h"
