@@ -58,7 +58,6 @@ TEST(CalendarFromMjd, DatesTimesAndTheCalendarReform) {
         {"epoch", 0.0, 1858, 11, 17, 0, 0, 0},
         {"J2000", 51544.5, 2000, 1, 1, 12, 0, 0},
         {"seconds truncated", 51544.5 + 59.9 / 86400.0, 2000, 1, 1, 12, 0, 59},
-        {"end of a leap day", 60369.0 + 86399.5 / 86400.0, 2024, 2, 29, 23, 59, 59},
         {"last Julian day", -100841.0, 1582, 10, 4, 0, 0, 0},
         {"first Gregorian day", -100840.0, 1582, 10, 15, 0, 0, 0},
     };
@@ -153,22 +152,4 @@ TEST(MoonPhase, AtTheInstantOfAPhase) {
     EXPECT_EQ(fullIsLast ? LP_LAST_QUARTER : LP_FIRST_QUARTER, fullIsLast ? p.next : p.last);
     EXPECT_NEAR(MinutesOf(full), MinutesOf(fullIsLast ? p.lastTime : p.nextTime), 1.0);
     EXPECT_GT(std::fabs(MinutesOf(full) - MinutesOf(fullIsLast ? p.nextTime : p.lastTime)), 6.0 * 1440.0);
-}
-
-TEST(MoonPhase, FollowsThePhasesThroughALunation) {
-    // Hour by hour through one lunation of 2031: the last phase never goes back, each change
-    // moves on by one quarter, and last and next are always neighbours.
-    Phases before = PhasesAround(Utc(2031, 5, 1, 0, 0));
-    int changes = 0;
-    for (int hour = 1; hour <= 30 * 24; ++hour) {
-        const Phases p = PhasesAround(Utc(2031, 5, 1 + hour / 24, hour % 24, 0));
-        ASSERT_EQ((p.last + 1) % 4, p.next) << "hour " << hour;
-        if (p.last != before.last) {
-            ++changes;
-            ASSERT_EQ((before.last + 1) % 4, p.last) << "hour " << hour;
-            ASSERT_NEAR(MinutesOf(before.nextTime), MinutesOf(p.lastTime), 1.0) << "hour " << hour;
-        }
-        before = p;
-    }
-    EXPECT_GE(changes, 4);
 }
