@@ -102,29 +102,34 @@ TEST(AstroReference, RiseSetTimesAgainstAFullEphemeris) {
     const std::vector<RiseSetRow> rows = RiseSetRows();
     ASSERT_GT(rows.size(), 2000u) << "reference table " << DataPath("riseset.txt") << " missing or short";
 
-    // [moon?][beyond 60°?]
-    Worst worst[2][2];
+    // By kind (moon, sunrise and sunset, twilight) and by latitude (up to 60°, beyond).
+    struct Kind {
+        const char* name;
+        double limits[2];
+        Worst worst[2];
+    } kinds[] = {
+        {"moonrise/moonset", {1.5, 5.0}, {}},
+        {"sunrise/sunset", {1.0, 3.0}, {}},
+        {"twilight", {1.0, 3.0}, {}},
+    };
     std::vector<std::string> mismatches;
     for (const RiseSetRow& r : rows) {
         const za::astro::RiseSetEvents ev = za::astro::FindRiseSet(r.date, r.bias, r.longitude, r.latitude, r.zenith);
-        const bool moon = r.zenith == ZENITH_MOON;
-        const bool polar = std::abs(r.latitude) > 6000;
         if (ev.day.rises != !r.rises.empty() || ev.day.sets != !r.sets.empty()) {
             mismatches.push_back(r.text);
             continue;
         }
-        if (ev.day.rises) worst[moon][polar].Take(ErrorMinutes(ev.day.rise, r.rises), r.text + "  (rise)");
-        if (ev.day.sets) worst[moon][polar].Take(ErrorMinutes(ev.day.set, r.sets), r.text + "  (set)");
+        Worst& worst = kinds[std::min(r.zenith, 2)].worst[std::abs(r.latitude) > 6000];
+        if (ev.day.rises) worst.Take(ErrorMinutes(ev.day.rise, r.rises), r.text + "  (rise)");
+        if (ev.day.sets) worst.Take(ErrorMinutes(ev.day.set, r.sets), r.text + "  (set)");
     }
 
-    const char* names[2][2] = {{"sun up to 60 deg", "sun beyond 60 deg"}, {"moon up to 60 deg", "moon beyond 60 deg"}};
-    const double limits[2][2] = {{1.0, 3.0}, {1.5, 5.0}};
-    for (int m = 0; m < 2; ++m) {
-        for (int p = 0; p < 2; ++p) {
-            std::printf("%-20s %4d events, worst %.2f min: %s\n", names[m][p], worst[m][p].count, worst[m][p].minutes,
-                        worst[m][p].row.c_str());
-            EXPECT_LE(worst[m][p].minutes, limits[m][p])
-                << names[m][p] << ": worst " << worst[m][p].minutes << " min at " << worst[m][p].row;
+    for (const Kind& k : kinds) {
+        for (int polar = 0; polar < 2; ++polar) {
+            const Worst& w = k.worst[polar];
+            const char* band = polar ? "beyond 60 deg" : "up to 60 deg";
+            std::printf("%-16s %-13s %4d events, worst %.2f min: %s\n", k.name, band, w.count, w.minutes, w.row.c_str());
+            EXPECT_LE(w.minutes, k.limits[polar]) << k.name << " " << band << ": worst " << w.minutes << " min at " << w.row;
         }
     }
     std::string list;
