@@ -35,7 +35,8 @@ void CalcDarkBoundaries(ZENITH zenith, int year, int month, int day, POINT* poin
             if (lambda > kPi) lambda -= kPi2;
             points[k++] = {Hundredths(lambda), Hundredths(phi)};
         } else if (SinAltitude(ZENITH_OFFICIAL, mjd, 0.0, 0.0, std::cos(phi), std::sin(phi)) - sinH0 <= 0.0) {
-            // Dark all round: the edge runs along the map's western border.
+            // Dark all round (the Sun's altitude, whatever the zenith): the edge runs along the
+            // map's western border.
             if (k == 0) points[k++] = {-18000, -9000};
             points[k++] = {-18000, Hundredths(phi)};
             if (phi + step > kPi / 2.0) points[k++] = {-18000, 9000};
