@@ -3,6 +3,7 @@
 // object, local-time texts and the coordinate texts, and is what every other part passes on.
 #pragma once
 
+#include "astro.h"
 #include "format.h"
 #include "timezone.h"
 
@@ -82,6 +83,12 @@ public:
 
     QString LatitudeAsString() const;
     QString LongitudeAsString() const;
+
+    // The rising and setting of the Sun or the Moon on a local date of the city (today there
+    // when date is null), as local times or "Never rises" / "Never sets"; and how long the body
+    // is up that day, or "Always light" / "Always dark". In cityastro.cpp.
+    void RiseSet(QString& riseText, QString& setText, const SYSTEMTIME* date, ZENITH zenith) const;
+    QString DaylightHours(const SYSTEMTIME* date, ZENITH zenith) const;
 
 private:
     mutable CTimeZone m_timeZone;  // a cache of the zone of m_timeZoneID

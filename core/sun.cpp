@@ -1,0 +1,143 @@
+#include "sun.h"
+
+#include "format.h"
+#include "oledate.h"
+#include "stringtable.h"
+#include "timezone.h"
+#include "zastrings.h"
+
+#include <cmath>
+
+namespace za::astro {
+namespace {
+
+constexpr UINT IDS_NEVER_RISES = 500;
+constexpr UINT IDS_NEVER_SETS = 501;
+constexpr UINT IDS_ALWAYS_LIGHT = 502;
+constexpr UINT IDS_ALWAYS_DARK = 503;
+constexpr UINT IDS_HOURS_MINUTES = 520;
+
+// Rounds an event to the minute. The guard keeps a later conversion to whole seconds from
+// landing on hh:mm-1:59 through the binary fraction of a minute.
+double RoundToMinute(double hour) { return std::floor(hour * 60.0 + 0.5) / 60.0 + 0.00001; }
+
+SYSTEMTIME LocalMidnight(const SYSTEMTIME& date) {
+    SYSTEMTIME midnight = date;
+    midnight.wHour = midnight.wMinute = midnight.wSecond = midnight.wMilliseconds = 0;
+    return midnight;
+}
+
+// The UTC instant `hours` after a local midnight whose bias is `bias`.
+SYSTEMTIME InstantAfter(const SYSTEMTIME& midnight, double hours, int bias) {
+    SYSTEMTIME out{};
+    DATE start = 0;
+    if (!SystemTimeToVariantTime(&midnight, &start)) return out;
+    VariantTimeToSystemTime(AddSpan(start, hours / 24.0 + bias / 1440.0), &out);
+    return out;
+}
+
+QString EventText(const CTimeZone& zone, const SYSTEMTIME& utc) {
+    SYSTEMTIME local{};
+    zone.UTCTimeToLocalTime(utc, local);
+    return FormatDateAndTime(local, zone.IsDaylightTime(utc), TF_TIME);
+}
+
+RiseSetEvents EventsOfLocalDay(const CTimeZone& zone, int longitude, int latitude, const SYSTEMTIME& localDate,
+                               int zenith) {
+    SYSTEMTIME midnightUtc{};
+    zone.LocalTimeToUTCTime(LocalMidnight(localDate), midnightUtc);
+    return FindRiseSet(localDate, zone.Bias(midnightUtc), longitude, latitude, zenith);
+}
+
+}  // namespace
+
+DayEvents SearchDay(int zenith, double mjd0, double lambda, double phi) {
+    const double sinH0 = SinH0(zenith);
+    const double cosPhi = std::cos(phi), sinPhi = std::sin(phi);
+    DayEvents ev;
+
+    double yMinus = SinAltitude(zenith, mjd0, 0.0, lambda, cosPhi, sinPhi) - sinH0;
+    ev.above = yMinus > 0.0;
+
+    // Two-hour steps, each fitting a parabola through three hourly altitudes: 25 evaluations
+    // cover the day and still catch a body that rises and sets within one step.
+    for (int hour = 1; hour != 25 && !(ev.rises && ev.sets); hour += 2) {
+        const double y0 = SinAltitude(zenith, mjd0, hour, lambda, cosPhi, sinPhi) - sinH0;
+        const double yPlus = SinAltitude(zenith, mjd0, hour + 1.0, lambda, cosPhi, sinPhi) - sinH0;
+        const QuadFit q = FitQuadratic(yMinus, y0, yPlus);
+        if (q.roots == 1) {
+            if (yMinus < 0.0) {
+                ev.rise = hour + q.r1;
+                ev.rises = true;
+            } else {
+                ev.set = hour + q.r1;
+                ev.sets = true;
+            }
+        } else if (q.roots == 2) {
+            // Both crossings within the step: which comes first follows from whether the
+            // parabola dips (a minimum below h0) or peaks.
+            if (q.ye < 0.0) {
+                ev.rise = hour + q.r2;
+                ev.set = hour + q.r1;
+            } else {
+                ev.rise = hour + q.r1;
+                ev.set = hour + q.r2;
+            }
+            ev.rises = ev.sets = true;
+        }
+        yMinus = yPlus;
+    }
+    return ev;
+}
+
+RiseSetEvents FindRiseSet(const SYSTEMTIME& localDate, int bias, int longitude, int latitude, int zenith) {
+    const SYSTEMTIME midnight = LocalMidnight(localDate);
+    // Real divisions throughout: a zone of 5 h 45 min or a longitude of 85.32° must not be cut
+    // to whole units.
+    const double zone = -bias / 60.0;
+    const double lambda = kRad * (longitude / 100.0);
+    const double phi = kRad * (latitude / 100.0);
+    const double mjd0 = DayNumber(midnight.wYear, midnight.wMonth, midnight.wDay, 0, 0, 0) - zone / 24.0;
+
+    RiseSetEvents out;
+    out.day = SearchDay(zenith, mjd0, lambda, phi);
+    if (out.day.rises) {
+        out.day.rise = RoundToMinute(out.day.rise);
+        out.rise = InstantAfter(midnight, out.day.rise, bias);
+    }
+    if (out.day.sets) {
+        out.day.set = RoundToMinute(out.day.set);
+        out.set = InstantAfter(midnight, out.day.set, bias);
+    }
+    return out;
+}
+
+double HoursAbove(const DayEvents& day) {
+    if (day.rises && day.sets) {
+        // A set before the rise (Reykjavik in June: set 00:04, rise 02:55) leaves the day light
+        // but for the interval between them.
+        const double span = day.set - day.rise;
+        return span >= 0.0 ? span : 24.0 + span;
+    }
+    if (day.rises) return 24.0 - day.rise;  // up from the rise until midnight
+    if (day.sets) return day.set;           // up from midnight until the set
+    return -1.0;
+}
+
+void RiseSetTexts(const CTimeZone& zone, int longitude, int latitude, const SYSTEMTIME& localDate, int zenith,
+                  QString& riseText, QString& setText) {
+    const RiseSetEvents ev = EventsOfLocalDay(zone, longitude, latitude, localDate, zenith);
+    riseText = ev.day.rises ? EventText(zone, ev.rise) : CoreString(IDS_NEVER_RISES);
+    setText = ev.day.sets ? EventText(zone, ev.set) : CoreString(IDS_NEVER_SETS);
+}
+
+QString DaylightHoursText(const CTimeZone& zone, int longitude, int latitude, const SYSTEMTIME& localDate,
+                          int zenith) {
+    const RiseSetEvents ev = EventsOfLocalDay(zone, longitude, latitude, localDate, zenith);
+    const double hours = HoursAbove(ev.day);
+    if (hours < 0.0) return CoreString(ev.day.above ? IDS_ALWAYS_LIGHT : IDS_ALWAYS_DARK);
+    const long long seconds = std::llround(hours * 3600.0);
+    return FormatString(CoreString(IDS_HOURS_MINUTES), {seconds / 3600, (seconds % 3600) / 60});
+}
+
+}  // namespace za::astro
