@@ -44,7 +44,11 @@ const LARGE_COUNTRIES = [
 ];
 // Cities with an airport of scheduled flights and at least this many people are listed too:
 // the places beyond the big cities that travellers fly to.
-const AIRPORT_CITY = 150000;
+const AIRPORT_CITY = 100000;
+// A large airport also serves the biggest city of at least this many people within
+// NEAR_AIRPORT_KM, whatever town the airport is in (Glasgow's airport lies in Paisley).
+const NEAR_AIRPORT_CITY = 100000;
+const NEAR_AIRPORT_KM = 30;
 // How far a city's main airport may lie from it.
 const LARGE_AIRPORT_KM = 60;
 const MEDIUM_AIRPORT_KM = 40;
@@ -72,9 +76,25 @@ const CANADA_PROVINCES = {
     '10': 'QC', '11': 'SK', '12': 'YT', '13': 'NT', '14': 'NU',
 };
 
-// Where GeoNames' name is not the one English speakers use. New York must read "New York, NY"
-// as the settings' default cities do.
+// Where GeoNames' name is not the one English speakers use: its local names of some European
+// cities that English calls otherwise, and a few more. New York must read "New York, NY" as the
+// settings' default cities do.
 const RENAMES = {
+    'DE:2886242': 'Cologne',        // "Köln"
+    'DE:2861650': 'Nuremberg',      // "Nürnberg"
+    'DE:2925533': 'Frankfurt',      // "Frankfurt am Main"
+    'DE:2910831': 'Hanover',        // "Hannover"
+    'CH:2660646': 'Geneva',         // "Genève"
+    'CH:2657896': 'Zurich',         // "Zürich"
+    'SE:2711537': 'Gothenburg',     // "Göteborg"
+    'DK:2624652': 'Aarhus',         // "Århus"
+    'BE:2803138': 'Antwerp',        // "Antwerpen"
+    'GR:261745': 'Heraklion',       // "Irákleion"
+    'GR:255683': 'Patras',          // "Pátra"
+    'GR:734077': 'Thessaloniki',    // "Thessaloníki"
+    'ES:2510911': 'Seville',        // "Sevilla"
+    'RU:2027456': 'Artyom',         // "Artëm"
+    'RU:515012': 'Oryol',           // "Orël"
     'US:5128581': 'New York',       // "New York City"
     'CA:6077243': 'Montreal',       // "Montréal"
     'CA:6325494': 'Quebec City',    // "Québec"
@@ -203,11 +223,20 @@ function hundredths(deg) {
 // English writes them without. European letters (São Paulo, Zürich, Kraków) are kept.
 const TRANSLITERATION = /[āēīōūĀĒĪŌŪḍḌḥḤḩḨṭṬṣṢẓẒṇṆṛṚḷḶṃṂẕʼʻ‘’ḑţ]/;
 
-function englishName(row) {
+// The English name of a place. Besides RENAMES and the marks above: a capital whose GeoNames
+// name has letters beyond ASCII takes the ASCII name countries-list gives it where that is
+// another name (Panamá is Panama City); Vietnamese names are written without their tone marks (Ðà Lạt is Da Lat); the
+// "-si" and "-shi" of Korean and Japanese city names are dropped (Goyang-si, Nara-shi).
+function englishName(row, capital) {
     const renamed = RENAMES[`${row.country}:${row.id}`];
     if (renamed) return renamed;
     let name = row.name;
-    if ((TRANSLITERATION.test(name) || FORBIDDEN.test(name)) && row.ascii) name = row.ascii;
+    if (capital && !/^[\x20-\x7e]+$/.test(name) && /^[A-Za-z .'-]+$/.test(capital) && fold(capital) !== fold(name) &&
+        namesOf(row).has(fold(capital))) {
+        return capital;
+    }
+    if ((TRANSLITERATION.test(name) || FORBIDDEN.test(name) || row.country === 'VN') && row.ascii) name = row.ascii;
+    if (row.country === 'KR' || row.country === 'JP') name = name.replace(/-(si|shi)$/, '');
     return name.trim();
 }
 
@@ -322,6 +351,12 @@ async function main() {
         else if (p.pop >= AIRPORT_CITY) choose(p, 'airport town');
         else if (a.large) note('airport', `${a.iata}: its town ${p.name} (${p.pop} people) is not listed`);
     }
+    for (const a of airports) {
+        if (!a.large) continue;
+        const near = grid.near(a, NEAR_AIRPORT_KM).filter((q) => q.country === a.country && q.pop >= NEAR_AIRPORT_CITY);
+        near.sort((x, y) => y.pop - x.pop);
+        if (near.length) choose(near[0], 'airport');
+    }
 
     // Big cities, without the districts of bigger ones.
     for (const p of places) {
@@ -332,6 +367,19 @@ async function main() {
             continue;
         }
         choose(p, 'big city');
+    }
+
+    // Every zone of the tz database that has a town gets one: its most populous (Eucla, Lord
+    // Howe Island, Kiritimati), so that each zone's clock can be picked by a city.
+    const zoneTowns = new Map();
+    for (const p of places) {
+        if (!p.tz) continue;
+        const best = zoneTowns.get(p.tz);
+        if (!best || p.pop > best.pop) zoneTowns.set(p.tz, p);
+    }
+    const zonesListed = new Set([...chosen.keys()].map((id) => byId.get(id).tz));
+    for (const [tz, p] of zoneTowns) {
+        if (!zonesListed.has(tz)) choose(p, 'zone');
     }
 
     // -----------------------------------------------------------------------------------------
@@ -352,7 +400,9 @@ async function main() {
             note('state', `${p.name} (${p.country}): no state or province code; left out`);
             continue;
         }
-        const base = englishName(p);
+        const capital = reasons.has('capital') && p.country !== 'US' && p.country !== 'CA' ? country.capital : null;
+        const base = englishName(p, capital);
+        if (base !== p.name) note('english name', `${p.name} (${p.country}) is listed as ${base}`);
         const lon = hundredths(p.lon);
         cities.push({
             id,
@@ -409,8 +459,9 @@ async function main() {
         `capitals: ${count('capital')}`,
         `state and province capitals of large countries: ${count('state capital')}`,
         `cities of at least ${BIG_CITY} people: ${count('big city')}`,
-        `towns of large airports: ${count('airport')}`,
+        `towns and cities of large airports: ${count('airport')}`,
         `airport towns of at least ${AIRPORT_CITY} people: ${count('airport town')}`,
+        `towns of a zone no other city has: ${count('zone')}`,
         `with an airport code: ${cities.filter((c) => c.airport).length}`,
         `with an area code: ${cities.filter((c) => c.area).length}`,
         `countries and territories: ${new Set(cities.map((c) => c.country)).size}`,
