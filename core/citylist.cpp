@@ -4,6 +4,8 @@
 #include "stringtable.h"
 
 #include <algorithm>
+#include <deque>
+#include <vector>
 #include <cstring>
 
 namespace {
@@ -155,18 +157,19 @@ BOOL CDBCityList::FindCityWithSameTZ(int tzID, CDBCity& city, const QString* pre
 
 BOOL CDBCityList::FindNearestCity(int longitude, int latitude, CDBCity& city) {
     if (!OpenDatabase(PROPID_CITY_LATITUDE)) return FALSE;
-    int lonLow = longitude, lonHigh = longitude, latLow = latitude, latHigh = latitude;
-    BOOL found = FALSE;
+    // Each pass's box holds the last one, so the records of the latitude band are read once,
+    // as the band grows, and kept in latitude order; each pass then looks through them. The
+    // result is the same as walking the whole band in every pass: the last record of the band,
+    // in latitude order, whose longitude lies in the box.
+    struct Seen {
+        CEOID oid;
+        int longitude;
+    };
+    std::deque<Seen> band;
     const CEPROPID position[] = {PROPID_CITY_LONGITUDE, PROPID_CITY_LATITUDE};
-    for (int pass = 1; pass <= 5 && !found; ++pass) {
-        // Half-widths of 1°, 3°, 6°, 10° and 15°; the box does not wrap across ±180°.
-        const int step = 100 * pass;
-        lonLow = std::max(lonLow - step, -18000);
-        lonHigh = std::min(lonHigh + step, 17999);
-        latLow = std::max(latLow - step, -8999);
-        latHigh = std::min(latHigh + step, 9000);
-
-        CEPROPVAL key = ShortValue(PROPID_CITY_LATITUDE, static_cast<short>(latLow));
+    // Reads the records whose latitude lies in (low, high], in order.
+    auto readBand = [&](int low, int high, std::vector<Seen>* out) {
+        CEPROPVAL key = ShortValue(PROPID_CITY_LATITUDE, static_cast<short>(low));
         for (CEOID oid = CeSeekDatabase(m_database, CEDB_SEEK_VALUEGREATER, &key, nullptr); oid;
              oid = CeSeekDatabase(m_database, CEDB_SEEK_CURRENT, DWORD{1}, nullptr)) {
             WORD count = 2;
@@ -176,12 +179,38 @@ BOOL CDBCityList::FindNearestCity(int longitude, int latitude, CDBCity& city) {
             }
             const auto* v = reinterpret_cast<const CEPROPVAL*>(g_recordBuffer);
             if (v[1].wFlags & CEDB_PROPNOTFOUND) break;  // records without a latitude come last
-            if (v[1].val.iVal > latHigh) break;
-            const int lon = (v[0].wFlags & CEDB_PROPNOTFOUND) ? 0 : v[0].val.iVal;
-            // Each city in the box replaces the last, so the northernmost one is the result.
-            if (lon >= lonLow && lon <= lonHigh && ReadCity(city)) found = TRUE;
+            if (v[1].val.iVal > high) break;
+            out->push_back(Seen{oid, (v[0].wFlags & CEDB_PROPNOTFOUND) ? 0 : v[0].val.iVal});
+        }
+    };
+
+    int lonLow = longitude, lonHigh = longitude, latLow = latitude, latHigh = latitude;
+    CEOID winner = 0;
+    for (int pass = 1; pass <= 5 && !winner; ++pass) {
+        // Half-widths of 1°, 3°, 6°, 10° and 15°; the box does not wrap across ±180°.
+        const int step = 100 * pass;
+        const int oldLow = latLow, oldHigh = latHigh;
+        lonLow = std::max(lonLow - step, -18000);
+        lonHigh = std::min(lonHigh + step, 17999);
+        latLow = std::max(latLow - step, -8999);
+        latHigh = std::min(latHigh + step, 9000);
+        std::vector<Seen> below, above;
+        if (pass == 1) {
+            readBand(latLow, latHigh, &above);
+        } else {
+            if (latLow < oldLow) readBand(latLow, oldLow, &below);
+            if (latHigh > oldHigh) readBand(oldHigh, latHigh, &above);
+        }
+        band.insert(band.begin(), below.begin(), below.end());
+        band.insert(band.end(), above.begin(), above.end());
+        for (auto it = band.rbegin(); it != band.rend(); ++it) {
+            if (it->longitude >= lonLow && it->longitude <= lonHigh) {
+                winner = it->oid;
+                break;
+            }
         }
     }
+    const BOOL found = winner && CeSeekDatabase(m_database, CEDB_SEEK_CEOID, winner, nullptr) && ReadCity(city);
     CloseDatabase();
     return found;
 }
