@@ -103,18 +103,17 @@ const RENAMES = {
     'MM:6611854': 'Naypyidaw',      // "Nay Pyi Taw"
 };
 
-// Capitals of countries that GeoNames marks no place of as capital (PPLC), taken from
-// countries-list by name.
-const CAPITAL_FALLBACK_FROM_COUNTRIES_LIST = true;
+// Zones the tz database made after GeoNames' data was taken (March 2023), by country and
+// GeoNames first-level region: Chile's Aysén Region keeps UTC-3 all year since 2025.
+const NEWER_ZONES = {
+    'CL:02': 'America/Coyhaique',
+};
 
 // Country names for a name that tells two cities apart ("Valencia, Venezuela") where
 // countries-list's is too long for the 31 characters of a city name.
 const SHORT_COUNTRY = {
     CD: 'DR Congo',
     CF: 'Central African Rep.',
-    GB: 'UK',
-    US: 'USA',
-    AE: 'UAE',
 };
 
 // The forbidden characters of a city name and its length limit (the database's name rules).
@@ -146,7 +145,7 @@ function loadGeoNames() {
             country: f[8],
             admin1: f[10],
             pop: Number(f[14]) || 0,
-            tz: f[17],
+            tz: NEWER_ZONES[`${f[8]}:${f[10]}`] || f[17],
         });
     }
     return rows;
@@ -573,7 +572,8 @@ function makeNamesUnique(cities) {
                     continue;
                 }
             } else {
-                qualifier = SHORT_COUNTRY[c.country] || c.countryName;
+                const long = `${c.name}, ${c.countryName}`.length > MAX_NAME;
+                qualifier = (long && SHORT_COUNTRY[c.country]) || c.countryName;
             }
             const old = c.name;
             c.name = `${c.name}, ${qualifier}`;
