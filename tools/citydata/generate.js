@@ -30,7 +30,7 @@ const BIG_CITY = 750000;
 // A place of a big city's population that lies this close to a bigger one of its country is a
 // district of it in the data (Kowloon, Çankaya in Ankara), not a city of its own; such places are
 // left out unless they are a capital or an airport's town. Farther out, boroughs and suburbs
-// with a million people (Brooklyn, Howrah, Omdurman) are listed: they are cities in their own
+// with a million people (Brooklyn, Omdurman, Kawasaki) are listed: they are cities in their own
 // right, though some of them are parts of a bigger one.
 const DISTRICT_KM = 5;
 // Countries whose states or provinces are known by name: at least a million square kilometres
@@ -224,8 +224,9 @@ const TRANSLITERATION = /[āēīōūĀĒĪŌŪḍḌḥḤḩḨṭṬṣṢẓ�
 
 // The English name of a place. Besides RENAMES and the marks above: a capital whose GeoNames
 // name has letters beyond ASCII takes the ASCII name countries-list gives it where that is
-// another name (Panamá is Panama City); Vietnamese names are written without their tone marks (Ðà Lạt is Da Lat); the
-// "-si" and "-shi" of Korean and Japanese city names are dropped (Goyang-si, Nara-shi).
+// another name (Panamá is Panama City); Vietnamese names are written without their tone marks
+// (Ðà Lạt is Da Lat); the "-si" and "-shi" of Korean and Japanese city names are dropped
+// (Goyang-si, Nara-shi).
 function englishName(row, capital) {
     const renamed = RENAMES[`${row.country}:${row.id}`];
     if (renamed) return renamed;
@@ -368,8 +369,9 @@ async function main() {
         choose(p, 'big city');
     }
 
-    // Every zone of the tz database that has a town gets one: its most populous (Eucla, Lord
-    // Howe Island, Kiritimati), so that each zone's clock can be picked by a city.
+    // Every zone of the tz database that GeoNames gives a town gets one: its most populous
+    // (Waitangi on the Chatham Islands, Hanga Roa on Easter Island), so that each such zone's
+    // clock can be picked by a city.
     const zoneTowns = new Map();
     for (const p of places) {
         if (!p.tz) continue;
