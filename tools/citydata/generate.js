@@ -27,9 +27,9 @@ function note(section, text) {
 
 // Every city of at least this many people is listed.
 const BIG_CITY = 750000;
-// A place of a big city's population that lies this close to a bigger one of its country is a
-// district of it in the data (Kowloon, Çankaya in Ankara), not a city of its own; such places are
-// left out unless they are a capital or an airport's town. Farther out, boroughs and suburbs
+// A place of a big city's population that lies this close to a bigger or listed one of its
+// country is a district of it in the data (Kowloon, Çankaya in Ankara), not a city of its own;
+// such places are left out unless they are a capital or an airport's town. Farther out, boroughs and suburbs
 // with a million people (Brooklyn, Omdurman, Kawasaki) are listed: they are cities in their own
 // right, though some of them are parts of a bigger one.
 const DISTRICT_KM = 5;
@@ -358,12 +358,14 @@ async function main() {
         if (near.length) choose(near[0], 'airport');
     }
 
-    // Big cities, without the districts of bigger ones.
-    for (const p of places) {
-        if (p.pop < BIG_CITY) continue;
-        const bigger = grid.near(p, DISTRICT_KM).find((q) => q.pop > p.pop && q.country === p.country);
-        if (bigger && !chosen.has(p.id)) {
-            note('district', `${p.name} (${p.country}, ${p.pop} people) lies ${distanceKm(p, bigger).toFixed(1)} km from ${bigger.name}: left out`);
+    // Big cities, without the districts of bigger or listed ones (GeoNames may give a district
+    // more people than the capital it lies in: Camayenne in Conakry).
+    const big = places.filter((p) => p.pop >= BIG_CITY).sort((a, b) => b.pop - a.pop);
+    for (const p of big) {
+        const city = chosen.has(p.id) ? null : grid.near(p, DISTRICT_KM).find(
+            (q) => q !== p && q.country === p.country && (q.pop > p.pop || chosen.has(q.id)));
+        if (city) {
+            note('district', `${p.name} (${p.country}, ${p.pop} people) lies ${distanceKm(p, city).toFixed(1)} km from ${city.name}: left out`);
             continue;
         }
         choose(p, 'big city');
