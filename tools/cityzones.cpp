@@ -22,8 +22,8 @@
 #include <QTextStream>
 #include <QTimeZone>
 
+#include <algorithm>
 #include <map>
-#include <set>
 #include <vector>
 
 namespace {

@@ -27,10 +27,10 @@ function note(section, text) {
 
 // Every city of at least this many people is listed.
 const BIG_CITY = 750000;
-// A place of a big city's population that lies this close to a bigger one of its country is a
-// district of it in the data (Kowloon, Çankaya in Ankara), not a city of its own; such places are
-// left out unless they are a capital or an airport's town. Farther out, boroughs and suburbs
-// with a million people (Brooklyn, Howrah, Omdurman) are listed: they are cities in their own
+// A place of a big city's population that lies this close to a bigger or listed one of its
+// country is a district of it in the data (Kowloon, Çankaya in Ankara), not a city of its own;
+// such places are left out unless they are a capital or an airport's town. Farther out, boroughs and suburbs
+// with a million people (Brooklyn, Omdurman, Kawasaki) are listed: they are cities in their own
 // right, though some of them are parts of a bigger one.
 const DISTRICT_KM = 5;
 // Countries whose states or provinces are known by name: at least a million square kilometres
@@ -103,18 +103,17 @@ const RENAMES = {
     'MM:6611854': 'Naypyidaw',      // "Nay Pyi Taw"
 };
 
-// Capitals of countries that GeoNames marks no place of as capital (PPLC), taken from
-// countries-list by name.
-const CAPITAL_FALLBACK_FROM_COUNTRIES_LIST = true;
+// Zones the tz database made after GeoNames' data was taken (March 2023), by country and
+// GeoNames first-level region: Chile's Aysén Region keeps UTC-3 all year since 2025.
+const NEWER_ZONES = {
+    'CL:02': 'America/Coyhaique',
+};
 
 // Country names for a name that tells two cities apart ("Valencia, Venezuela") where
 // countries-list's is too long for the 31 characters of a city name.
 const SHORT_COUNTRY = {
     CD: 'DR Congo',
     CF: 'Central African Rep.',
-    GB: 'UK',
-    US: 'USA',
-    AE: 'UAE',
 };
 
 // The forbidden characters of a city name and its length limit (the database's name rules).
@@ -146,7 +145,7 @@ function loadGeoNames() {
             country: f[8],
             admin1: f[10],
             pop: Number(f[14]) || 0,
-            tz: f[17],
+            tz: NEWER_ZONES[`${f[8]}:${f[10]}`] || f[17],
         });
     }
     return rows;
@@ -225,8 +224,9 @@ const TRANSLITERATION = /[āēīōūĀĒĪŌŪḍḌḥḤḩḨṭṬṣṢẓ�
 
 // The English name of a place. Besides RENAMES and the marks above: a capital whose GeoNames
 // name has letters beyond ASCII takes the ASCII name countries-list gives it where that is
-// another name (Panamá is Panama City); Vietnamese names are written without their tone marks (Ðà Lạt is Da Lat); the
-// "-si" and "-shi" of Korean and Japanese city names are dropped (Goyang-si, Nara-shi).
+// another name (Panamá is Panama City); Vietnamese names are written without their tone marks
+// (Ðà Lạt is Da Lat); the "-si" and "-shi" of Korean and Japanese city names are dropped
+// (Goyang-si, Nara-shi).
 function englishName(row, capital) {
     const renamed = RENAMES[`${row.country}:${row.id}`];
     if (renamed) return renamed;
@@ -358,19 +358,22 @@ async function main() {
         if (near.length) choose(near[0], 'airport');
     }
 
-    // Big cities, without the districts of bigger ones.
-    for (const p of places) {
-        if (p.pop < BIG_CITY) continue;
-        const bigger = grid.near(p, DISTRICT_KM).find((q) => q.pop > p.pop && q.country === p.country);
-        if (bigger && !chosen.has(p.id)) {
-            note('district', `${p.name} (${p.country}, ${p.pop} people) lies ${distanceKm(p, bigger).toFixed(1)} km from ${bigger.name}: left out`);
+    // Big cities, without the districts of bigger or listed ones (GeoNames may give a district
+    // more people than the capital it lies in: Camayenne in Conakry).
+    const big = places.filter((p) => p.pop >= BIG_CITY).sort((a, b) => b.pop - a.pop);
+    for (const p of big) {
+        const city = chosen.has(p.id) ? null : grid.near(p, DISTRICT_KM).find(
+            (q) => q !== p && q.country === p.country && (q.pop > p.pop || chosen.has(q.id)));
+        if (city) {
+            note('district', `${p.name} (${p.country}, ${p.pop} people) lies ${distanceKm(p, city).toFixed(1)} km from ${city.name}: left out`);
             continue;
         }
         choose(p, 'big city');
     }
 
-    // Every zone of the tz database that has a town gets one: its most populous (Eucla, Lord
-    // Howe Island, Kiritimati), so that each zone's clock can be picked by a city.
+    // Every zone of the tz database that GeoNames gives a town gets one: its most populous
+    // (Waitangi on the Chatham Islands, Hanga Roa on Easter Island), so that each such zone's
+    // clock can be picked by a city.
     const zoneTowns = new Map();
     for (const p of places) {
         if (!p.tz) continue;
@@ -573,7 +576,8 @@ function makeNamesUnique(cities) {
                     continue;
                 }
             } else {
-                qualifier = SHORT_COUNTRY[c.country] || c.countryName;
+                const long = `${c.name}, ${c.countryName}`.length > MAX_NAME;
+                qualifier = (long && SHORT_COUNTRY[c.country]) || c.countryName;
             }
             const old = c.name;
             c.name = `${c.name}, ${qualifier}`;
