@@ -26,7 +26,10 @@ using za::sql::Statement;
 // Marks a SQLite file as a record volume, so that mounting any other database fails.
 constexpr std::int32_t kVolumeApplicationId = 0x5A415644;  // "ZAVD"
 // Rows fetched ahead when walking in sort order: one query per batch instead of per record.
-constexpr int kBatch = 64;
+// A walk's batches start small and double, so a short walk reads little it does not use and a
+// long one makes few queries.
+constexpr int kFirstBatch = 32;
+constexpr int kLargestBatch = 1024;
 
 // The catalog of a volume (device.db or a volume file). Each database gets a table
 // odb_<oid> holding its records: the properties serialised in one blob, and for each sort
@@ -90,9 +93,16 @@ QByteArray Serialise(const std::vector<StoredProp>& props) {
     return out;
 }
 
+// One stored property seen in place: its bytes stay in the blob it was parsed from.
+struct PropView {
+    CEPROPID propid;
+    const char* data;
+    DWORD size;
+};
+
 // Returns false for a blob that is not a well-formed property list (a damaged or hostile file).
-// The values refer to the blob's bytes without copying them: the blob must outlive them.
-bool Parse(const QByteArray& blob, std::vector<StoredProp>* props) {
+// The views point into the blob, which must outlive them.
+bool ParseViews(const QByteArray& blob, std::vector<PropView>* props) {
     props->clear();
     const char* p = blob.constData();
     qsizetype left = blob.size();
@@ -109,9 +119,20 @@ bool Parse(const QByteArray& blob, std::vector<StoredProp>* props) {
                             : type == CEVT_LPWSTR                   ? length % 2 == 0
                                                                     : type == CEVT_BLOB;
         if (!sizeOk || props->size() >= CEDB_MAXPROPCOUNT) return false;
-        props->push_back(StoredProp{propid, QByteArray::fromRawData(p, static_cast<qsizetype>(length))});
+        props->push_back(PropView{propid, p, length});
         p += length;
         left -= length;
+    }
+    return true;
+}
+
+// The same, as values of their own.
+bool Parse(const QByteArray& blob, std::vector<StoredProp>* props) {
+    std::vector<PropView> views;
+    if (!ParseViews(blob, &views)) return false;
+    props->clear();
+    for (const PropView& v : views) {
+        props->push_back(StoredProp{v.propid, QByteArray(v.data, static_cast<qsizetype>(v.size))});
     }
     return true;
 }
@@ -325,7 +346,8 @@ struct DbHandle {
     qint64 index = -1;  // position of the current record, when known
     std::deque<Row> ahead;
     quint64 changesSeen = 0;
-    qint64 aheadVersion = -1;  // SQLite's data version when the rows ahead were read
+    qint64 aheadVersion = -1;  // the content version when the rows ahead were read
+    int batch = kFirstBatch;   // rows the next refill reads
 };
 
 std::unordered_map<DbHandle*, std::unique_ptr<DbHandle>>& Handles() {
@@ -428,13 +450,24 @@ void CheckFresh(Volume& vol, DbHandle& d) {
     }
 }
 
-// SQLite's count of commits by other connections, -1 when it cannot be read.
-qint64 DataVersion(Volume& vol) {
+// The version of the database content as of the connection's last transaction; it changes
+// with every commit by any connection. Reading it costs no system call.
+qint64 ContentVersion(Volume& vol) {
+    unsigned int version = 0;
+    Database* db = vol.db();
+    if (!db || sqlite3_file_control(db->handle(), "main", SQLITE_FCNTL_DATA_VERSION, &version) != SQLITE_OK) {
+        return -1;
+    }
+    return version;
+}
+
+// The same after looking at the database afresh (one short read transaction).
+qint64 CurrentContentVersion(Volume& vol) {
     Statement* st = vol.prepare("PRAGMA data_version");
     if (!st) return -1;
-    const qint64 version = st->step() ? st->columnInt(0) : -1;
+    st->step();
     st->reset();
-    return version;
+    return ContentVersion(vol);
 }
 
 // Makes the first of freshly queried rows the current record, keeping the rest to step to.
@@ -446,7 +479,7 @@ CEOID Land(Volume& vol, DbHandle& d, std::vector<Row>&& rows, qint64 index, bool
     d.ahead.clear();
     if (keepAhead && rows.size() > 1) {
         for (std::size_t i = 1; i < rows.size(); ++i) d.ahead.push_back(std::move(rows[i]));
-        d.aheadVersion = DataVersion(vol);
+        d.aheadVersion = ContentVersion(vol);  // as of the query that read them
     }
     return d.current.oid;
 }
@@ -486,7 +519,8 @@ CEOID Move(Volume& vol, DbHandle& d, LONG delta) {
     Statement* st = Prepare(vol, d, forward ? Query::After : Query::Before);
     if (!st) return SeekFailed(ErrorFromSqlite(*vol.db(), ERROR_BADDB));
     BindPosition(st, d.current);
-    st->bind(4, forward ? kBatch : 1);
+    st->bind(4, forward ? d.batch : 1);
+    if (forward) d.batch = std::min(d.batch * 2, kLargestBatch);
     st->bind(5, static_cast<std::int64_t>(forward ? delta - 1 : -static_cast<qint64>(delta) - 1));
     bool failed = false;
     std::vector<Row> rows = Fetch(st, &failed);
@@ -729,7 +763,7 @@ CEOID CeCreateDatabaseEx(CEGUID* guid, const CEDBASEINFO* info) {
         for (int i = 0; i < info->wNumSortOrder; ++i) {
             const std::string s = std::to_string(i);
             const std::string index =
-                "CREATE INDEX " + table + "_s" + s + " ON " + table + "(m" + s + ", k" + s + ", oid)";
+                "CREATE INDEX " + table + "_s" + s + " ON " + table + "(m" + s + ", k" + s + ", oid, props)";
             if (!db.exec(index.c_str())) {
                 error = ErrorFromSqlite(db, ERROR_WRITE_FAULT);
                 return false;
@@ -844,7 +878,7 @@ CEOID CeSeekDatabase(HANDLE handle, DWORD seekType, DWORD value, DWORD* index) {
         if (d->hasCurrent && d->index >= 0 && d->changesSeen == vol->changes &&
             std::llabs(static_cast<qint64>(value) - d->index) < static_cast<qint64>(value)) {
             const qint64 delta = static_cast<qint64>(value) - d->index;
-            if (!d->ahead.empty() && DataVersion(*vol) != d->aheadVersion) d->ahead.clear();
+            if (!d->ahead.empty() && CurrentContentVersion(*vol) != d->aheadVersion) d->ahead.clear();
             found = delta == 0 ? d->current.oid : Move(*vol, *d, static_cast<LONG>(delta));
             if (!found) return 0;
             break;
@@ -856,7 +890,8 @@ CEOID CeSeekDatabase(HANDLE handle, DWORD seekType, DWORD value, DWORD* index) {
         const qint64 skip = fromEnd ? std::llabs(static_cast<LONG>(value)) : static_cast<qint64>(value);
         Statement* st = Prepare(*vol, *d, fromEnd ? Query::Last : Query::First);
         if (!st) return SeekFailed(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
-        st->bind(1, fromEnd ? 1 : kBatch).bind(2, static_cast<std::int64_t>(skip));
+        d->batch = kFirstBatch;
+        st->bind(1, fromEnd ? 1 : d->batch).bind(2, static_cast<std::int64_t>(skip));
         bool failed = false;
         std::vector<Row> rows = Fetch(st, &failed);
         if (failed) return SeekFailed(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
@@ -873,6 +908,7 @@ CEOID CeSeekDatabase(HANDLE handle, DWORD seekType, DWORD value, DWORD* index) {
         std::vector<Row> rows = Fetch(st, &failed);
         if (failed) return SeekFailed(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
         if (rows.empty()) return SeekFailed(ERROR_SEEK);
+        d->batch = kFirstBatch;
         found = Land(*vol, *d, std::move(rows), -1, false);
         break;
     }
@@ -917,6 +953,7 @@ CEOID CeSeekDatabase(HANDLE handle, DWORD seekType, const CEPROPVAL* value, DWOR
         std::vector<Row> rows = Fetch(st, &failed);
         if (failed) return SeekFailed(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
         if (rows.empty()) return SeekFailed(ERROR_SEEK);
+        d->batch = kFirstBatch;
         Land(*vol, *d, std::move(rows), -1, false);
     }
     if (index) *index = IndexOfCurrent(*vol, *d);
@@ -949,34 +986,34 @@ CEOID CeReadRecordPropsEx(HANDLE handle, DWORD flags, WORD* count, const CEPROPI
         d->changesSeen = vol->changes;
     }
     // Kept between calls: a walk reads thousands of records and should not allocate for each.
-    static thread_local std::vector<StoredProp> stored;
-    static thread_local std::vector<const StoredProp*> answer;
+    static thread_local std::vector<PropView> stored;
+    static thread_local std::vector<const PropView*> answer;
     answer.clear();
-    if (!Parse(d->current.props, &stored)) return SeekFailed(ERROR_INVALID_DATA);
+    if (!ParseViews(d->current.props, &stored)) return SeekFailed(ERROR_INVALID_DATA);
 
     // Which stored property answers each requested one (null = not found).
     if (propids) {
         answer.reserve(*count);
         for (WORD i = 0; i < *count; ++i) {
-            const StoredProp* match = nullptr;
-            for (const StoredProp& p : stored) {
+            const PropView* match = nullptr;
+            for (const PropView& p : stored) {
                 if (p.propid == propids[i]) match = &p;
             }
             answer.push_back(match);
         }
     } else {
-        for (const StoredProp& p : stored) answer.push_back(&p);
+        for (const PropView& p : stored) answer.push_back(&p);
     }
 
-    auto dataSize = [](const StoredProp* p) -> std::size_t {
+    auto dataSize = [](const PropView* p) -> std::size_t {
         if (!p) return 0;
         const WORD type = TypeFromPropID(p->propid);
-        if (type == CEVT_LPWSTR) return static_cast<std::size_t>(p->data.size()) + 2;  // with NUL
-        if (type == CEVT_BLOB) return (static_cast<std::size_t>(p->data.size()) + 1) & ~std::size_t(1);
+        if (type == CEVT_LPWSTR) return static_cast<std::size_t>(p->size) + 2;  // with NUL
+        if (type == CEVT_BLOB) return (static_cast<std::size_t>(p->size) + 1) & ~std::size_t(1);
         return 0;
     };
     std::size_t needed = answer.size() * sizeof(CEPROPVAL);
-    for (const StoredProp* p : answer) needed += dataSize(p);
+    for (const PropView* p : answer) needed += dataSize(p);
     if (needed > 0xFFFFFFFFu) return SeekFailed(ERROR_NOT_ENOUGH_MEMORY);
     if (*buffer == nullptr || *cbBuffer < needed) {
         if (!(flags & CEDB_ALLOWREALLOC)) {
@@ -993,31 +1030,31 @@ CEOID CeReadRecordPropsEx(HANDLE handle, DWORD flags, WORD* count, const CEPROPI
     BYTE* data = *buffer + answer.size() * sizeof(CEPROPVAL);
     for (std::size_t i = 0; i < answer.size(); ++i) {
         CEPROPVAL v{};
-        const StoredProp* p = answer[i];
+        const PropView* p = answer[i];
         if (!p) {
             v.propid = propids[i];
             v.wFlags = CEDB_PROPNOTFOUND;
         } else {
             v.propid = p->propid;
-            const auto* u = reinterpret_cast<const unsigned char*>(p->data.constData());
+            const auto* u = reinterpret_cast<const unsigned char*>(p->data);
             switch (TypeFromPropID(p->propid)) {
             case CEVT_I2:
             case CEVT_UI2: v.val.uiVal = static_cast<WORD>(u[0] | u[1] << 8); break;
             case CEVT_I4:
-            case CEVT_UI4: v.val.ulVal = GetU32(p->data.constData()); break;
+            case CEVT_UI4: v.val.ulVal = GetU32(p->data); break;
             case CEVT_LPWSTR: {
-                std::memcpy(data, p->data.constData(), static_cast<std::size_t>(p->data.size()));
-                data[p->data.size()] = 0;
-                data[p->data.size() + 1] = 0;
+                std::memcpy(data, p->data, static_cast<std::size_t>(p->size));
+                data[p->size] = 0;
+                data[p->size + 1] = 0;
                 v.val.lpwstr = reinterpret_cast<const WCHAR*>(data);
-                v.wLenData = static_cast<WORD>(std::min<qsizetype>(p->data.size(), 0xFFFF));
+                v.wLenData = static_cast<WORD>(std::min<DWORD>(p->size, 0xFFFF));
                 break;
             }
             case CEVT_BLOB:
-                if (!p->data.isEmpty()) std::memcpy(data, p->data.constData(), static_cast<std::size_t>(p->data.size()));
-                v.val.blob.dwCount = static_cast<DWORD>(p->data.size());
+                if (p->size > 0) std::memcpy(data, p->data, static_cast<std::size_t>(p->size));
+                v.val.blob.dwCount = p->size;
                 v.val.blob.lpb = data;
-                v.wLenData = static_cast<WORD>(std::min<qsizetype>(p->data.size(), 0xFFFF));
+                v.wLenData = static_cast<WORD>(std::min<DWORD>(p->size, 0xFFFF));
                 break;
             default: break;
             }
@@ -1059,7 +1096,7 @@ CEOID CeWriteRecordProps(HANDLE handle, CEOID oid, WORD count, const CEPROPVAL* 
     const bool ok = InWrite(*vol, [&] {
         Database& db = *vol->db();
         std::vector<StoredProp> props;
-        QByteArray existing;  // the parsed properties refer to it
+        QByteArray existing;
         if (oid != 0) {
             Statement* st = Prepare(*vol, *d, Query::Props);
             if (!st) return false;
