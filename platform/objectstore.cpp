@@ -1,6 +1,7 @@
 #include "objectstore.h"
 
 #include "device.h"
+#include "handles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -839,15 +840,8 @@ HANDLE CeOpenDatabaseEx(CEGUID* guid, CEOID* oid, const QString& name, CEPROPID 
     *oid = entry.oid;
     DbHandle* handle = d.get();
     Handles().emplace(handle, std::move(d));
+    za::handles::Add(handle, [handle] { Handles().erase(handle); });
     return handle;
-}
-
-BOOL CloseHandle(HANDLE handle) {
-    auto& handles = Handles();
-    auto it = handles.find(static_cast<DbHandle*>(handle));
-    if (it == handles.end()) return FailWith(ERROR_INVALID_HANDLE);
-    handles.erase(it);
-    return TRUE;
 }
 
 // ---------------------------------------------------------------------------------------------

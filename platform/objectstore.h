@@ -11,6 +11,7 @@
 // GetLastError(), never a crash on a bad handle, a seek past the end or a hostile file.
 #pragma once
 
+#include "handles.h"
 #include "wintypes.h"
 
 #include <QString>
@@ -124,7 +125,7 @@ BOOL CeDeleteDatabaseEx(CEGUID* guid, CEOID oid);
 constexpr DWORD CEDB_AUTOINCREMENT = 0x00000001;
 HANDLE CeOpenDatabaseEx(CEGUID* guid, CEOID* oid, const QString& name, CEPROPID sortPropid,
                         DWORD flags, void* notify);
-BOOL CloseHandle(HANDLE handle);
+// CloseHandle (handles.h) closes a database handle.
 
 // Seek types. Without a match the position is unchanged and the call returns 0 (ERROR_SEEK).
 constexpr DWORD CEDB_SEEK_CEOID = 0x00000001;          // value: a record identifier

@@ -12,6 +12,9 @@ using LONG = std::int32_t;
 using UINT = std::uint32_t;
 using HRESULT = std::int32_t;
 using WCHAR = char16_t;
+// Message parameters: pointer-sized, unsigned and signed.
+using WPARAM = std::uintptr_t;
+using LPARAM = std::intptr_t;
 
 #ifndef TRUE
 #define TRUE 1
@@ -40,8 +43,10 @@ constexpr LONG ERROR_MORE_DATA = 234;
 constexpr LONG ERROR_NO_MORE_ITEMS = 259;
 constexpr LONG ERROR_BADDB = 1009;
 constexpr LONG ERROR_KEY_DELETED = 1018;
+constexpr LONG ERROR_INVALID_WINDOW_HANDLE = 1400;
 
-// An open platform object (a record database); INVALID_HANDLE_VALUE when an open failed.
+// An open platform object (a record database, a process); INVALID_HANDLE_VALUE when an open
+// failed. CloseHandle (handles.h) closes any of them.
 using HANDLE = void*;
 inline HANDLE const INVALID_HANDLE_VALUE = reinterpret_cast<HANDLE>(~static_cast<std::uintptr_t>(0));
 

@@ -1,0 +1,189 @@
+#include "process.h"
+
+#include <QByteArray>
+#include <QFile>
+
+#include <cerrno>
+#include <csignal>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <unordered_map>
+
+#include <poll.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+namespace {
+
+struct Process {
+    DWORD pid = 0;
+    std::uint64_t startTime = 0;
+    DWORD access = 0;
+    int pidfd = -1;  // -1 where the kernel has no pidfds: then pid and start time name it
+};
+
+struct Table {
+    std::mutex lock;
+    std::unordered_map<HANDLE, std::unique_ptr<Process>> open;
+};
+
+Table& Processes() {
+    static Table table;
+    return table;
+}
+
+// A copy of the process behind handle; false with ERROR_INVALID_HANDLE when there is none.
+bool Lookup(HANDLE handle, Process* out) {
+    Table& t = Processes();
+    std::lock_guard<std::mutex> guard(t.lock);
+    auto it = t.open.find(handle);
+    if (it == t.open.end()) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return false;
+    }
+    *out = *it->second;
+    return true;
+}
+
+int PidfdOpen(DWORD pid) {
+#ifdef SYS_pidfd_open
+    return static_cast<int>(::syscall(SYS_pidfd_open, static_cast<pid_t>(pid), 0));
+#else
+    (void)pid;
+    errno = ENOSYS;
+    return -1;
+#endif
+}
+
+int PidfdKill(int pidfd) {
+#ifdef SYS_pidfd_send_signal
+    return static_cast<int>(::syscall(SYS_pidfd_send_signal, pidfd, SIGKILL, nullptr, 0));
+#else
+    (void)pidfd;
+    errno = ENOSYS;
+    return -1;
+#endif
+}
+
+// Fields of /proc/<pid>/stat after the command name, which may itself hold spaces and parentheses.
+bool StatFields(DWORD pid, QList<QByteArray>* fields) {
+    QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    const QByteArray stat = f.readAll();
+    const qsizetype close = stat.lastIndexOf(')');
+    if (close < 0) return false;
+    *fields = stat.mid(close + 2).split(' ');
+    return fields->size() > 19;
+}
+
+// Whether the process has ended, by polling its pidfd once or, without one, by its id.
+bool Ended(const Process& p, int timeoutMs) {
+    if (p.pidfd >= 0) {
+        pollfd pfd{p.pidfd, POLLIN, 0};
+        int r;
+        do {
+            r = ::poll(&pfd, 1, timeoutMs);
+        } while (r < 0 && errno == EINTR);
+        return r > 0;
+    }
+    return !za::process::IsAlive(p.pid, p.startTime);
+}
+
+}  // namespace
+
+namespace za::process {
+
+std::uint64_t StartTime(DWORD pid) {
+    QList<QByteArray> fields;
+    if (!StatFields(pid, &fields)) return 0;
+    // After the name: state is field 3 of the file, start time field 22.
+    if (fields[0] == "Z" || fields[0] == "X") return 0;
+    return fields[19].toULongLong();
+}
+
+bool IsAlive(DWORD pid, std::uint64_t startTime) {
+    if (pid == 0) return false;
+    if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno != EPERM) return false;
+    QList<QByteArray> fields;
+    if (!StatFields(pid, &fields)) return true;  // no /proc: kill() is all we can know
+    if (fields[0] == "Z" || fields[0] == "X") return false;
+    return startTime == 0 || fields[19].toULongLong() == startTime;
+}
+
+}  // namespace za::process
+
+HANDLE OpenProcess(DWORD access, BOOL /*inherit*/, DWORD pid) {
+    if (pid == 0 || !za::process::IsAlive(pid)) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    if ((access & PROCESS_TERMINATE) && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == EPERM) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return nullptr;
+    }
+    auto p = std::make_unique<Process>();
+    p->pid = pid;
+    p->access = access;
+    p->startTime = za::process::StartTime(pid);
+    p->pidfd = PidfdOpen(pid);
+    if (p->pidfd < 0 && errno == ESRCH) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    HANDLE handle = p.get();
+    {
+        Table& t = Processes();
+        std::lock_guard<std::mutex> guard(t.lock);
+        t.open.emplace(handle, std::move(p));
+    }
+    za::handles::Add(handle, [handle] {
+        std::unique_ptr<Process> gone;
+        {
+            Table& t = Processes();
+            std::lock_guard<std::mutex> guard(t.lock);
+            auto it = t.open.find(handle);
+            if (it == t.open.end()) return;
+            gone = std::move(it->second);
+            t.open.erase(it);
+        }
+        if (gone->pidfd >= 0) ::close(gone->pidfd);
+    });
+    return handle;
+}
+
+DWORD WaitForSingleObject(HANDLE handle, DWORD ms) {
+    Process p;
+    if (!Lookup(handle, &p)) return WAIT_FAILED;
+    if (!(p.access & SYNCHRONIZE)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return WAIT_FAILED;
+    }
+    if (p.pidfd >= 0) {
+        // poll() takes an int; INFINITE and anything longer than it holds wait without limit.
+        const int timeout = ms > 0x7FFFFFFFu ? -1 : static_cast<int>(ms);
+        return Ended(p, timeout) ? WAIT_OBJECT_0 : WAIT_TIMEOUT;
+    }
+    // Without a pidfd nothing wakes us when the process ends: look every 10 ms.
+    constexpr DWORD kStepMs = 10;
+    for (DWORD waited = 0;; waited += kStepMs) {
+        if (Ended(p, 0)) return WAIT_OBJECT_0;
+        if (ms != INFINITE && waited >= ms) return WAIT_TIMEOUT;
+        std::this_thread::sleep_for(std::chrono::milliseconds(kStepMs));
+    }
+}
+
+BOOL TerminateProcess(HANDLE handle, UINT /*exitCode*/) {
+    Process p;
+    if (!Lookup(handle, &p)) return FALSE;
+    if (!(p.access & PROCESS_TERMINATE) || Ended(p, 0)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    const int r = p.pidfd >= 0 ? PidfdKill(p.pidfd) : ::kill(static_cast<pid_t>(p.pid), SIGKILL);
+    if (r != 0) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    return TRUE;
+}
