@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFile>
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <memory>
@@ -28,6 +29,8 @@ struct Table {
     std::unordered_map<HANDLE, std::unique_ptr<Process>> open;
 };
 
+std::atomic<bool> g_pidfds{true};
+
 Table& Processes() {
     static Table table;
     return table;
@@ -48,6 +51,10 @@ bool Lookup(HANDLE handle, Process* out) {
 
 int PidfdOpen(DWORD pid) {
 #ifdef SYS_pidfd_open
+    if (!g_pidfds) {
+        errno = ENOSYS;
+        return -1;
+    }
     return static_cast<int>(::syscall(SYS_pidfd_open, static_cast<pid_t>(pid), 0));
 #else
     (void)pid;
@@ -110,6 +117,8 @@ bool IsAlive(DWORD pid, std::uint64_t startTime) {
     if (fields[0] == "Z" || fields[0] == "X") return false;
     return startTime == 0 || fields[19].toULongLong() == startTime;
 }
+
+void SetPidfdsEnabled(bool enabled) { g_pidfds = enabled; }
 
 }  // namespace za::process
 

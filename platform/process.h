@@ -45,4 +45,8 @@ std::uint64_t StartTime(DWORD pid);
 // started then.
 bool IsAlive(DWORD pid, std::uint64_t startTime = 0);
 
+// Whether handles opened from now on use pidfds (when the kernel has them). Tests turn them
+// off to run the path of kernels without them: polling by id and start time.
+void SetPidfdsEnabled(bool enabled);
+
 }  // namespace za::process

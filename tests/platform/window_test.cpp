@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include <unistd.h>
@@ -362,5 +363,47 @@ TEST_F(WindowTest, OneTableClosesHandlesOfEveryKind) {
     EXPECT_TRUE(CloseHandle(self));
     EXPECT_FALSE(za::handles::IsOpen(self));
 }
+
+// Waiting and terminating, with pidfds and by polling the process id (kernels without them).
+class ProcessWaitTest : public WindowTest, public ::testing::WithParamInterface<bool> {
+protected:
+    ProcessWaitTest() { za::process::SetPidfdsEnabled(GetParam()); }
+    ~ProcessWaitTest() override { za::process::SetPidfdsEnabled(true); }
+};
+
+TEST_P(ProcessWaitTest, WaitTimesOutWhileRunningAndEndsAfterTerminate) {
+    QProcess* clock = StartClock({QStringLiteral("--ignore-close")});
+    ASSERT_NE(clock, nullptr);
+    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, PidOf(clock));
+    ASSERT_NE(process, nullptr);
+
+    EXPECT_EQ(WaitForSingleObject(process, 0), WAIT_TIMEOUT);
+    EXPECT_EQ(WaitForSingleObject(process, 300), WAIT_TIMEOUT);
+    EXPECT_EQ(clock->state(), QProcess::Running);
+    EXPECT_TRUE(TerminateProcess(process, 0));
+    EXPECT_EQ(WaitForSingleObject(process, INFINITE), WAIT_OBJECT_0);
+    EXPECT_FALSE(TerminateProcess(process, 0));
+    EXPECT_TRUE(clock->waitForFinished(kEventMs));
+    EXPECT_EQ(clock->exitStatus(), QProcess::CrashExit);
+    EXPECT_TRUE(CloseHandle(process));
+}
+
+TEST_P(ProcessWaitTest, WaitSeesAProcessEndedByOthers) {
+    QProcess* clock = StartClock();
+    ASSERT_NE(clock, nullptr);
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, PidOf(clock));
+    ASSERT_NE(process, nullptr);
+    const HWND hwnd = FindWindowW(QStringLiteral("Dialog"), QStringLiteral("Clock"));
+    ASSERT_TRUE(PostMessageW(hwnd, WM_CLOSE, 0, 0));
+    EXPECT_EQ(WaitForSingleObject(process, kEventMs), WAIT_OBJECT_0);
+    EXPECT_TRUE(clock->waitForFinished(kEventMs));
+    EXPECT_EQ(clock->exitCode(), 0);
+    EXPECT_TRUE(CloseHandle(process));
+}
+
+INSTANTIATE_TEST_SUITE_P(Kernel, ProcessWaitTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return std::string(info.param ? "Pidfd" : "PollById");
+                         });
 
 }  // namespace
