@@ -11,6 +11,7 @@
 #include <QLocalSocket>
 #include <QPointer>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <vector>
@@ -153,6 +154,7 @@ bool LiveWindows(std::vector<WindowRow>* live) {
         return false;
     }
     std::vector<qint64> dead;
+    std::vector<std::pair<DWORD, QString>> deadEndpoints;
     {
         Statement q = db->prepare(kAllWindows);
         while (q.step()) {
@@ -168,6 +170,7 @@ bool LiveWindows(std::vector<WindowRow>* live) {
                 live->push_back(std::move(r));
             } else {
                 dead.push_back(r.id);
+                deadEndpoints.emplace_back(r.pid, r.endpoint);
             }
         }
         if (q.failed()) {
@@ -185,6 +188,13 @@ bool LiveWindows(std::vector<WindowRow>* live) {
             }
             return true;
         });
+    }
+    // A killed process leaves its socket file behind. Only a process with that id could listen
+    // under the name, so it goes once no process has the id and no live window names it.
+    for (const auto& [pid, endpoint] : deadEndpoints) {
+        const bool inUse = std::any_of(live->begin(), live->end(),
+                                       [&](const WindowRow& r) { return r.endpoint == endpoint; });
+        if (!inUse && !za::process::IsAlive(pid)) QLocalServer::removeServer(endpoint);
     }
     return true;
 }

@@ -7,7 +7,9 @@
 #include "window.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
 #include <QThread>
 
@@ -47,6 +49,8 @@ protected:
                 p->waitForFinished(kStartMs);
             }
         }
+        // A look at the windows sweeps the socket files that killed clocks left behind.
+        EnumWindows([](HWND) { return TRUE; });
     }
 
     // Starts the clock program in this test's profile and waits until its window exists.
@@ -77,6 +81,11 @@ protected:
     static int WindowRows() {
         za::sql::Statement q = za::device::Db()->prepare("SELECT count(*) FROM windows");
         return q.step() ? static_cast<int>(q.columnInt(0)) : -1;
+    }
+
+    static QString OnlyEndpoint() {
+        za::sql::Statement q = za::device::Db()->prepare("SELECT endpoint FROM windows");
+        return q.step() ? q.columnText(0) : QString();
     }
 
 private:
@@ -166,10 +175,13 @@ TEST_F(WindowTest, WindowOfAKilledProcessIsGone) {
     ASSERT_EQ(WaitForSingleObject(process, kEventMs), WAIT_OBJECT_0);
     EXPECT_TRUE(CloseHandle(process));
 
-    // Killed, it never removed its window: the row stays until someone looks.
+    // Killed, it never removed its window nor its endpoint: both stay until someone looks.
     EXPECT_EQ(WindowRows(), 1);
+    const QString socketFile = QDir::tempPath() + QLatin1Char('/') + OnlyEndpoint();
+    EXPECT_TRUE(QFileInfo::exists(socketFile)) << qPrintable(socketFile);
     EXPECT_EQ(FindWindowW(QStringLiteral("Dialog"), QStringLiteral("Clock")), nullptr);
     EXPECT_EQ(WindowRows(), 0);
+    EXPECT_FALSE(QFileInfo::exists(socketFile));
     EXPECT_EQ(GetWindowThreadProcessId(hwnd, nullptr), 0u);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
     EXPECT_FALSE(PostMessageW(hwnd, WM_CLOSE, 0, 0));
