@@ -2,10 +2,13 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QList>
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
+#include <limits>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -110,7 +113,9 @@ std::uint64_t StartTime(DWORD pid) {
 }
 
 bool IsAlive(DWORD pid, std::uint64_t startTime) {
-    if (pid == 0) return false;
+    // kill() reads 0 and negative ids as process groups (-1: every process we may signal);
+    // none of them names one process.
+    if (pid == 0 || pid > static_cast<DWORD>(std::numeric_limits<pid_t>::max())) return false;
     if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno != EPERM) return false;
     QList<QByteArray> fields;
     if (!StatFields(pid, &fields)) return true;  // no /proc: kill() is all we can know

@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <functional>
+#include <utility>
 
 // Names one window of the profile; null = none. Ids are never reused within a profile.
 struct HWND__;
@@ -34,7 +35,8 @@ HWND CreatePlatformWindow(const QString& className, const QString& title, Window
 BOOL DestroyPlatformWindow(HWND hwnd);
 
 // The first window, newest first, whose class and title equal the given ones without regard
-// to case; an empty class or title matches any. Null (ERROR_SUCCESS) when none matches.
+// to case; an empty class or title matches any. Null when none matches (ERROR_SUCCESS) or the
+// profile cannot be used (ERROR_BADDB).
 HWND FindWindowW(const QString& className, const QString& title);
 
 // The id of the thread that created the window, and in *processId (when given) its process.

@@ -335,9 +335,14 @@ TEST_F(WindowTest, BadHandlesFailCleanly) {
     EXPECT_EQ(CreatePlatformWindow(QStringLiteral("Dialog"), QStringLiteral("Clock"), WindowHandler()), nullptr);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
 
-    SetLastError(0);
-    EXPECT_EQ(OpenProcess(SYNCHRONIZE, FALSE, 0), nullptr);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    // 0 and ids beyond pid_t would reach kill() as process groups (-1: every process).
+    for (DWORD pid : {0u, 0xFFFFFFFFu, 0x80000000u}) {
+        SCOPED_TRACE(pid);
+        SetLastError(0);
+        EXPECT_EQ(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, pid), nullptr);
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+        EXPECT_FALSE(za::process::IsAlive(pid));
+    }
 }
 
 TEST_F(WindowTest, OpenProcessFailsForAProcessThatIsGone) {
