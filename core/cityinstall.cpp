@@ -3,6 +3,7 @@
 #include "citylist.h"
 #include "clock.h"
 #include "device.h"
+#include "poapp.h"
 #include "poutlook.h"
 #include "registry.h"
 
@@ -189,6 +190,58 @@ bool CityDatabase(sql::Database&, QString* error) {
     return CreateCityDatabase(&store, ShippedCityList(), error);
 }
 const device::InstallRegistrar g_cityDatabase(60, "city database", CityDatabase);
+
+// Installation: the first city shown, "San Francisco, CA", is the device's home city, in
+// Outlook (current city index 0) and in the Clock program's settings.
+bool HomeCity(sql::Database&, QString* error) {
+    const QString name = QStringLiteral("San Francisco, CA");
+    CCityList list;
+    CCity city;
+    if (!list.Open() || !list.LoadCity(name, city)) {
+        *error = QStringLiteral("the city list has no \"%1\"").arg(name);
+        return false;
+    }
+    const long index = list.FindIndexOfCity(name);
+    list.Close();
+
+    CPOApp& po = GetPOApp();
+    if (po.SupportsICity() && !po.AddHomeCity(city)) {
+        *error = QStringLiteral("cannot make %1 the home city").arg(name);
+        return false;
+    }
+
+    HKEY key = nullptr;
+    LONG rc = RegCreateKeyExW(HKEY_LOCAL_MACHINE, QStringLiteral("\\Software\\Microsoft\\Clock"), 0, QString(), 0,
+                              0, nullptr, &key, nullptr);
+    if (rc == ERROR_SUCCESS) {
+        const DWORD daylight = city.TimeZone().IsDaylightTime() ? 1 : 0;
+        const DWORD values[] = {static_cast<DWORD>(city.TimeZone().UnadjustedBias()), daylight,
+                                static_cast<DWORD>(city.TimeZoneID())};
+        const char16_t* names[] = {u"GMT_OFFSET", u"HomeDST", u"TZIndex"};
+        for (int i = 0; i < 3 && rc == ERROR_SUCCESS; ++i) {
+            rc = RegSetValueExW(key, QString::fromUtf16(names[i]), 0, REG_DWORD,
+                                reinterpret_cast<const BYTE*>(&values[i]), sizeof(DWORD));
+        }
+        // Twelve words; the home city's in 0 (home is current), 1 (its place in the name list),
+        // 2 (zone) and 4 (daylight flag).
+        DWORD appInfo[12] = {};
+        appInfo[0] = 1;
+        appInfo[1] = static_cast<DWORD>(index);
+        appInfo[2] = static_cast<DWORD>(city.TimeZoneID());
+        appInfo[4] = daylight;
+        if (rc == ERROR_SUCCESS) {
+            rc = RegSetValueExW(key, QStringLiteral("AppInfo"), 0, REG_BINARY, reinterpret_cast<const BYTE*>(appInfo),
+                                sizeof appInfo);
+        }
+        RegCloseKey(key);
+    }
+    if (rc != ERROR_SUCCESS) {
+        *error = QStringLiteral("cannot write the Clock settings (error %1)").arg(rc);
+        return false;
+    }
+    return true;
+}
+const device::InstallRegistrar g_homeCity(70, "home city", HomeCity);
 
 }  // namespace
 

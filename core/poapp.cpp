@@ -1,6 +1,12 @@
 #include "poapp.h"
 
+#include "city.h"
+#include "citylist.h"
+#include "registry.h"
+#include "stringtable.h"
+
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -28,6 +34,24 @@ BOOL Guard(Fn&& fn) {
     } catch (const OutlookFailure&) {
         return FALSE;
     }
+}
+
+// A new, saved item of the cities folder with all eight fields of the city, set in the order
+// the handheld's Outlook expects them.
+za::outlook::CityPtr AddCityItem(za::outlook::IPOutlookItemCollection& items, const CCity& city) {
+    za::outlook::CityPtr item;
+    Check(items.Add(&item));
+    CheckPtr(item);
+    Check(item->put_Longitude(city.Longitude()));
+    Check(item->put_Latitude(city.Latitude()));
+    Check(item->put_TimezoneIndex(city.TimeZoneID()));
+    Check(item->put_AirportCode(city.AirportCode()));
+    Check(item->put_CountryPhoneCode(city.CountryPhoneCode()));
+    Check(item->put_AreaCode(city.AreaCode()));
+    Check(item->put_Name(city.Name()));
+    Check(item->put_Country(city.CountryName()));
+    Check(item->Save());
+    return item;
 }
 
 }  // namespace
@@ -85,6 +109,163 @@ BOOL CPOApp::GetTZIFromID(long id, TIME_ZONE_INFORMATION* tzi) {
         }
         return TRUE;
     });
+}
+
+BOOL CPOApp::GetHomeCity(QString& name) {
+    if (!m_bSupportsICity) return FALSE;
+    return Guard([&]() -> BOOL {
+        CheckPtr(m_app);
+        za::outlook::CityPtr city;
+        Check(m_app->get_HomeCity(&city));
+        CheckPtr(city);
+        Check(city->get_Name(&name));
+        return TRUE;
+    });
+}
+
+BOOL CPOApp::GetVisitingCity(QString& name) {
+    if (!m_bSupportsICity) return FALSE;
+    return Guard([&]() -> BOOL {
+        CheckPtr(m_app);
+        za::outlook::CityPtr city;
+        Check(m_app->get_VisitingCity(&city));
+        CheckPtr(city);
+        Check(city->get_Name(&name));
+        return TRUE;
+    });
+}
+
+BOOL CPOApp::GetCurrentCityAndTZID(QString& name, int* tzID) {
+    if (!m_bSupportsICity) return FALSE;
+    return Guard([&]() -> BOOL {
+        CheckPtr(m_app);
+        long index = 0;
+        Check(m_app->get_CurrentCityIndex(&index));
+        za::outlook::CityPtr city;
+        Check(index == 0 ? m_app->get_HomeCity(&city) : m_app->get_VisitingCity(&city));
+        CheckPtr(city);
+        long zone = 0;
+        Check(city->get_Name(&name));
+        Check(city->get_TimezoneIndex(&zone));
+        if (tzID) *tzID = static_cast<int>(zone);
+        return TRUE;
+    });
+}
+
+BOOL CPOApp::SetTimeZoneCity(const CCity& city, BOOL home) {
+    if (!m_bSupportsICity) return FALSE;
+    if (!KillClock()) return FALSE;
+    return Guard([&]() -> BOOL {
+        CheckPtr(m_app);
+        const long currentIndex = home ? 0 : 1;
+        auto makeCurrent = [&](const za::outlook::CityPtr& item) {
+            Check(home ? m_app->put_HomeCity(item) : m_app->put_VisitingCity(item));
+            Check(m_app->put_CurrentCityIndex(currentIndex));
+        };
+
+        // A device without a visiting (or home) city yet simply gets one: failing here would
+        // make the first visiting city impossible to set on a new device.
+        za::outlook::CityPtr present;
+        Check(home ? m_app->get_HomeCity(&present) : m_app->get_VisitingCity(&present));
+        if (present) {
+            QString presentName;
+            long presentZone = 0;
+            Check(present->get_Name(&presentName));
+            Check(present->get_TimezoneIndex(&presentZone));
+            if (presentName == city.Name() && presentZone == city.TimeZoneID()) {
+                Check(m_app->put_CurrentCityIndex(currentIndex));
+                return TRUE;
+            }
+        }
+
+        za::outlook::FolderPtr folder;
+        Check(m_app->GetDefaultFolder(za::outlook::olFolderCities, &folder));
+        CheckPtr(folder);
+        za::outlook::ItemsPtr items;
+        Check(folder->get_Items(&items));
+        CheckPtr(items);
+        // The name in quotes with any quote inside doubled, so the restriction finds exactly
+        // that name and never another item.
+        const QString name = za::outlook::RestrictionText(city.Name());
+        za::outlook::CityPtr item;
+        Check(items->Find(za::FormatString(QStringLiteral("[Name] = %s AND [TimezoneIndex] = %d"),
+                                           {name, city.TimeZoneID()}),
+                          &item));
+        if (item) {
+            makeCurrent(item);
+            return TRUE;
+        }
+        Check(items->Find(za::FormatString(QStringLiteral("[Name] = %s"), {name}), &item));
+        if (item) {
+            Check(item->put_TimezoneIndex(city.TimeZoneID()));
+            Check(item->Save());
+            makeCurrent(item);
+            return TRUE;
+        }
+        item = AddCityItem(*items, city);
+        makeCurrent(item);
+        return TRUE;
+    });
+}
+
+BOOL CPOApp::AddHomeCity(const CCity& city) {
+    if (!m_bSupportsICity) return FALSE;
+    return Guard([&]() -> BOOL {
+        CheckPtr(m_app);
+        za::outlook::FolderPtr folder;
+        Check(m_app->GetDefaultFolder(za::outlook::olFolderCities, &folder));
+        CheckPtr(folder);
+        za::outlook::ItemsPtr items;
+        Check(folder->get_Items(&items));
+        CheckPtr(items);
+        Check(m_app->put_HomeCity(AddCityItem(*items, city)));
+        Check(m_app->put_CurrentCityIndex(0));
+        return TRUE;
+    });
+}
+
+void CPOApp::WriteClockRegistryInfo(const CCity& city, BOOL home) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, QStringLiteral("\\Software\\Microsoft\\Clock"), 0, 0, &key) != ERROR_SUCCESS) {
+        return;
+    }
+    const DWORD daylight = city.TimeZone().IsDaylightTime() ? 1 : 0;
+    const DWORD zoneID = static_cast<DWORD>(city.TimeZoneID());
+    auto writeDword = [&](const char16_t* name, DWORD value) {
+        RegSetValueExW(key, QString::fromUtf16(name), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+    };
+    if (home) {
+        writeDword(u"GMT_OFFSET", static_cast<DWORD>(city.TimeZone().UnadjustedBias()));
+        writeDword(u"HomeDST", daylight);
+        writeDword(u"TZIndex", zoneID);
+    }
+    DWORD size = 0;
+    DWORD type = 0;
+    const QString appInfo = QStringLiteral("AppInfo");
+    if (RegQueryValueExW(key, appInfo, nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
+        std::vector<BYTE> bytes(size);
+        DWORD read = size;
+        if (RegQueryValueExW(key, appInfo, nullptr, &type, bytes.data(), &read) == ERROR_SUCCESS) {
+            const DWORD cityIndex = static_cast<DWORD>(GetCityList().FindIndexOfCity(city.Name()));
+            // Words past the end of a short value are not there to write.
+            auto setWord = [&](std::size_t word, DWORD value) {
+                if ((word + 1) * 4 <= read) std::memcpy(bytes.data() + word * 4, &value, 4);
+            };
+            if (home) {
+                setWord(0, 1);
+                setWord(1, cityIndex);
+                setWord(2, zoneID);
+                setWord(4, daylight);
+            } else {
+                setWord(0, 0);
+                setWord(5, cityIndex);
+                setWord(6, zoneID);
+                setWord(8, daylight);
+            }
+            RegSetValueExW(key, appInfo, 0, type, bytes.data(), read);
+        }
+    }
+    RegCloseKey(key);
 }
 
 CPOApp& GetPOApp() {

@@ -30,7 +30,7 @@ constexpr std::int32_t kVolumeApplicationId = 0x5A415644;  // "ZAVD"
 // A walk's batches start small and double, so a short walk reads little it does not use and a
 // long one makes few queries.
 constexpr int kFirstBatch = 32;
-constexpr int kLargestBatch = 1024;
+constexpr int kLargestBatch = 256;
 
 // The catalog of a volume (device.db or a volume file). Each database gets a table
 // odb_<oid> holding its records: the properties serialised in one blob, and for each sort
@@ -328,7 +328,8 @@ bool InWrite(Volume& vol, const std::function<bool()>& fn) {
 struct Row {
     CEOID oid = 0;
     SortKey key;
-    QByteArray props;
+    QByteArray props;                    // may point into arena
+    std::shared_ptr<QByteArray> arena;  // the properties of a whole batch, read in one buffer
 };
 
 struct DbHandle {
@@ -414,6 +415,10 @@ std::vector<Row> Fetch(Statement* st, bool* failed) {
         *failed = true;
         return rows;
     }
+    // One buffer for the batch's properties instead of an allocation per record; the rows
+    // refer to it and keep it alive.
+    auto arena = std::make_shared<QByteArray>();
+    std::vector<std::pair<qsizetype, int>> spans;
     while (st->step()) {
         Row row;
         row.oid = static_cast<CEOID>(st->columnInt(0));
@@ -424,11 +429,18 @@ std::vector<Row> Fetch(Statement* st, bool* failed) {
         } else {
             row.key.number = st->columnInt(2);
         }
-        row.props = st->columnBlob(3);
+        int size = 0;
+        const char* data = st->columnBlobData(3, &size);
+        spans.emplace_back(arena->size(), size);
+        if (size > 0) arena->append(data, size);
         rows.push_back(std::move(row));
     }
     *failed = st->failed();
     st->reset();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i].props = QByteArray::fromRawData(arena->constData() + spans[i].first, spans[i].second);
+        rows[i].arena = arena;
+    }
     return rows;
 }
 

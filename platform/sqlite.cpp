@@ -179,6 +179,12 @@ QByteArray Statement::columnBlob(int col) const {
     return data ? QByteArray(static_cast<const char*>(data), size) : QByteArray();
 }
 
+const char* Statement::columnBlobData(int col, int* size) const {
+    const void* data = sqlite3_column_blob(m_stmt, col);
+    *size = sqlite3_column_bytes(m_stmt, col);
+    return static_cast<const char*>(data);
+}
+
 bool Statement::columnIsNull(int col) const { return sqlite3_column_type(m_stmt, col) == SQLITE_NULL; }
 bool Statement::columnIsText(int col) const { return sqlite3_column_type(m_stmt, col) == SQLITE_TEXT; }
 

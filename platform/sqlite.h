@@ -82,6 +82,8 @@ public:
     std::int64_t columnInt(int col) const;
     QString columnText(int col) const;
     QByteArray columnBlob(int col) const;
+    // The column's bytes in place, valid until the next step or reset.
+    const char* columnBlobData(int col, int* size) const;
     bool columnIsNull(int col) const;
     bool columnIsText(int col) const;
 
