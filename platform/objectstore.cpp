@@ -35,7 +35,8 @@ constexpr int kLargestBatch = 256;
 // The catalog of a volume (device.db or a volume file). Each database gets a table
 // odb_<oid> holding its records: the properties serialised in one blob, and for each sort
 // order s a column k<s> with the sort value and m<s> telling where records without it go
-// (0 first, 1 has a value, 2 last), indexed on (m<s>, k<s>, oid).
+// (0 first, 1 has a value, 2 last), indexed on (m<s>, k<s>, oid, props): the index holds the
+// records too, so a walk in sort order reads no table rows.
 constexpr const char* kCatalogSchema =
     "CREATE TABLE IF NOT EXISTS odb_catalog("
     " oid INTEGER PRIMARY KEY,"
