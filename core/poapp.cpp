@@ -111,24 +111,16 @@ BOOL CPOApp::GetTZIFromID(long id, TIME_ZONE_INFORMATION* tzi) {
     });
 }
 
-BOOL CPOApp::GetHomeCity(QString& name) {
-    if (!m_bSupportsICity) return FALSE;
-    return Guard([&]() -> BOOL {
-        CheckPtr(m_app);
-        za::outlook::CityPtr city;
-        Check(m_app->get_HomeCity(&city));
-        CheckPtr(city);
-        Check(city->get_Name(&name));
-        return TRUE;
-    });
-}
+BOOL CPOApp::GetHomeCity(QString& name) { return GetCityName(TRUE, name); }
 
-BOOL CPOApp::GetVisitingCity(QString& name) {
+BOOL CPOApp::GetVisitingCity(QString& name) { return GetCityName(FALSE, name); }
+
+BOOL CPOApp::GetCityName(BOOL home, QString& name) {
     if (!m_bSupportsICity) return FALSE;
     return Guard([&]() -> BOOL {
         CheckPtr(m_app);
         za::outlook::CityPtr city;
-        Check(m_app->get_VisitingCity(&city));
+        Check(home ? m_app->get_HomeCity(&city) : m_app->get_VisitingCity(&city));
         CheckPtr(city);
         Check(city->get_Name(&name));
         return TRUE;

@@ -42,6 +42,8 @@ public:
     BOOL AddHomeCity(const CCity& city);
 
 private:
+    BOOL GetCityName(BOOL home, QString& name);
+
     BOOL m_bLoggedOn;
     BOOL m_bSupportsICity;
     za::outlook::AppPtr m_app;
