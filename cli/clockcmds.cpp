@@ -1,7 +1,10 @@
 // The main screen's five cities: clock, set-city, select.
 #include "citylist.h"
 #include "device.h"
+#include "clock.h"
 #include "commands.h"
+#include "currentcity.h"
+#include "tzderive.h"
 #include "settings.h"
 
 #include <QJsonArray>
@@ -18,18 +21,51 @@ CRegistry::ValueName CitySetting(int display) {
 
 int ParseDisplay(const QString& text) { return ParseInteger(QStringLiteral("DISPLAY"), text, 0, kDisplays - 1); }
 
+struct Displays {
+    QStringList names;
+    int selected = 0;
+};
+
+Displays ReadDisplays() {
+    Displays d;
+    CRegistry& reg = GetReg();
+    reg.Open();
+    for (int i = 0; i < kDisplays; ++i) d.names << reg.GetStringValue(CitySetting(i));
+    d.selected = static_cast<int>(reg.GetDWORDValue(CRegistry::CityX));
+    reg.Close();
+    if (d.selected < 0 || d.selected >= kDisplays) d.selected = 0;
+    return d;
+}
+
+bool LoadByName(const QString& name, CCity& city) {
+    CCityList& list = GetCityList();
+    const bool found = list.Open() && list.LoadCity(name, city);
+    list.Close();
+    return found;
+}
+
+// Makes newCity the current city as the application does after the user says yes: the
+// device takes its zone when that differs from the current city's. Returns the line to show.
+QString MakeCurrent(const QString& oldName, const CCity& newCity, int display) {
+    CCity oldCity;
+    if (LoadByName(oldName, oldCity) && !za::CurrentCityChangesZone(oldCity, newCity)) {
+        return QStringLiteral("The time zone of this device does not change");
+    }
+    if (!za::ApplyCurrentCity(newCity, display)) {
+        Fail(QStringLiteral("the device's time zone could not be changed to %1; nothing was changed").arg(newCity.TimeZone().Name()));
+    }
+    return QStringLiteral("The time zone of this device is now %1").arg(newCity.TimeZone().Name());
+}
+
 }  // namespace
 
 void ClockCommand(const QStringList& words, Output& out) {
     const Args args(words, {}, {});
     if (!args.Positional().isEmpty()) Fail(QStringLiteral("clock takes no arguments; see --help"));
     OpenProfile();
-    CRegistry& reg = GetReg();
-    reg.Open();
-    QStringList names;
-    for (int i = 0; i < kDisplays; ++i) names << reg.GetStringValue(CitySetting(i));
-    const DWORD selected = reg.GetDWORDValue(CRegistry::CityX);
-    reg.Close();
+    const Displays d = ReadDisplays();
+    const QStringList& names = d.names;
+    const DWORD selected = static_cast<DWORD>(d.selected);
 
     const SYSTEMTIME utc = NowUtc();
     QJsonArray cities;
@@ -40,9 +76,7 @@ void ClockCommand(const QStringList& words, Output& out) {
         const bool current = static_cast<DWORD>(i) == selected;
         o[QStringLiteral("current")] = current;
         CCity city;
-        CCityList& list = GetCityList();
-        const bool found = list.Open() && list.LoadCity(names[i], city);
-        list.Close();
+        const bool found = LoadByName(names[i], city);
         QString line = QStringLiteral("%1 %2  %3").arg(current ? QStringLiteral("*") : QStringLiteral(" ")).arg(i).arg(names[i], -24);
         if (found) {
             SYSTEMTIME local{};
@@ -62,6 +96,12 @@ void ClockCommand(const QStringList& words, Output& out) {
     }
     out.object[QStringLiteral("cities")] = cities;
     out.object[QStringLiteral("utc")] = IsoUtc(utc);
+    TIME_ZONE_INFORMATION tzi{};
+    const DWORD state = GetTimeZoneInformation(&tzi);
+    QJsonObject device;
+    device[QStringLiteral("name")] = state == TIME_ZONE_ID_DAYLIGHT ? za::tz::DaylightName(tzi) : za::tz::StandardName(tzi);
+    device[QStringLiteral("bias")] = static_cast<int>(tzi.Bias);
+    out.object[QStringLiteral("device_zone")] = device;
 }
 
 void SetCityCommand(const QStringList& words, Output& out) {
@@ -70,6 +110,10 @@ void SetCityCommand(const QStringList& words, Output& out) {
     const int display = ParseDisplay(args.Positional()[0]);
     OpenProfile();
     const CCity city = LoadCity(args.Positional()[1]);
+    const Displays d = ReadDisplays();
+    // A new city for the selected display makes it the current city.
+    QString note;
+    if (display == d.selected) note = MakeCurrent(d.names[display], city, display);
     CRegistry& reg = GetReg();
     reg.Open();
     reg.WriteStringValue(CitySetting(display), city.Name());
@@ -79,8 +123,10 @@ void SetCityCommand(const QStringList& words, Output& out) {
     reg.Close();
     if (!stored) Fail(QStringLiteral("the setting could not be written to the device profile %1").arg(za::device::ProfilePath()));
     out.Line(QStringLiteral("Display %1 now shows %2").arg(display).arg(city.Name()));
+    if (!note.isEmpty()) out.Line(note);
     out.object[QStringLiteral("display")] = display;
     out.object[QStringLiteral("name")] = city.Name();
+    out.object[QStringLiteral("current")] = display == d.selected;
 }
 
 void SelectCommand(const QStringList& words, Output& out) {
@@ -88,18 +134,29 @@ void SelectCommand(const QStringList& words, Output& out) {
     if (args.Positional().size() != 1) Fail(QStringLiteral("select takes DISPLAY (0-4); see --help"));
     const int display = ParseDisplay(args.Positional()[0]);
     OpenProfile();
+    const Displays d = ReadDisplays();
+    const QString name = d.names[display];
+    out.object[QStringLiteral("display")] = display;
+    out.object[QStringLiteral("name")] = name;
+    if (display == d.selected) {
+        out.Line(QStringLiteral("Display %1 (%2) is already the selected display").arg(display).arg(name));
+        return;
+    }
+    CCity city;
+    if (!LoadByName(name, city)) {
+        Fail(QStringLiteral("display %1 shows \"%2\", which is not in the city database; give it a city with set-city first").arg(display).arg(name));
+    }
+    const QString note = MakeCurrent(d.names[d.selected], city, display);
     CRegistry& reg = GetReg();
     reg.Open();
     reg.WriteDWORDValue(CRegistry::CityX, static_cast<DWORD>(display));
-    const QString name = reg.GetStringValue(CitySetting(display));
     reg.Close();
     reg.Open();
     const bool stored = reg.GetDWORDValue(CRegistry::CityX) == static_cast<DWORD>(display);
     reg.Close();
     if (!stored) Fail(QStringLiteral("the setting could not be written to the device profile %1").arg(za::device::ProfilePath()));
     out.Line(QStringLiteral("Display %1 (%2) is now the selected display").arg(display).arg(name));
-    out.object[QStringLiteral("display")] = display;
-    out.object[QStringLiteral("name")] = name;
+    out.Line(note);
 }
 
 }  // namespace cli

@@ -46,10 +46,12 @@ QString Usage(const QString& command) {
          "  takes a travel mode's speed (--modes lists them). Units default to the UnitSystem setting.\n"},
         {"set-city",
          "zonaria-cli set-city DISPLAY NAME [--json]\n"
-         "  Shows the city NAME in display DISPLAY (0 to 4).\n"},
+         "  Shows the city NAME in display DISPLAY (0 to 4). On the selected display the city becomes\n"
+         "  the device's current city, and the device takes its time zone.\n"},
         {"select",
          "zonaria-cli select DISPLAY [--json]\n"
-         "  Makes display DISPLAY (0 to 4) the selected display.\n"},
+         "  Makes display DISPLAY (0 to 4) the selected display: its city becomes the device's current\n"
+         "  city, and the device takes its time zone when that differs. There is no question first.\n"},
     };
     for (const Help& h : kHelp) {
         if (command == QLatin1String(h.name)) return QString::fromUtf8(h.text);

@@ -352,6 +352,30 @@ TEST_F(Cli, ClockSetCityAndSelectShareTheProfile) {
     EXPECT_TRUE(text.out.contains(S("* 4  Tokyo"))) << text.out.toStdString();
 }
 
+TEST_F(Cli, SelectingADisplayMakesItsCityTheDevicesCurrentCity) {
+    // Display 4 shows Tokyo: the device takes Tokyo's zone.
+    EXPECT_EQ(0, Exec({S("select"), S("4")}).code);
+    EXPECT_EQ(-540, Json({})[S("device_zone")].toObject()[S("bias")].toInt(12345));
+
+    // A display whose city is not current changes without touching the device.
+    EXPECT_EQ(0, Exec({S("set-city"), S("0"), S("Osaka")}).code);
+    EXPECT_EQ(-540, Json({})[S("device_zone")].toObject()[S("bias")].toInt(12345));
+
+    // Another city in the same zone becomes current without a zone change.
+    const Result same = Exec({S("select"), S("0")});
+    EXPECT_EQ(0, same.code);
+    EXPECT_TRUE(same.out.contains(S("does not change"))) << same.out.toStdString();
+    EXPECT_EQ(-540, Json({})[S("device_zone")].toObject()[S("bias")].toInt(12345));
+
+    // A new city for the selected display is a new current city.
+    const QJsonObject moved = Json({S("set-city"), S("0"), S("New York, NY")});
+    EXPECT_TRUE(moved[S("current")].toBool());
+    const QJsonObject clock = Json({});
+    EXPECT_EQ(300, clock[S("device_zone")].toObject()[S("bias")].toInt(12345));
+    EXPECT_TRUE(clock[S("cities")].toArray()[0].toObject()[S("current")].toBool());
+    EXPECT_EQ(S("New York, NY"), clock[S("cities")].toArray()[0].toObject()[S("name")].toString());
+}
+
 TEST_F(Cli, ErrorsNameTheProblemAndTheWayOut) {
     EXPECT_TRUE(Error({S("city"), S("Tokio")}).contains(S("Tokyo")));
     EXPECT_TRUE(Error({S("time"), S("Tokyo"), S("--at"), S("2026-03-08 10:00")}).contains(S("YYYY-MM-DD")));
