@@ -165,10 +165,16 @@ void MoonCommand(const QStringList& words, Output& out) {
     MoonPhase(date, p1, t1, p2, t2);
     static const char* const kPhaseTexts[] = {"New Moon %1", "First Quarter %1", "Full Moon on %1", "Last Quarter %1"};
     auto phase = [&site](enLunarPhase p, const SYSTEMTIME& utc) {
+        QJsonObject o;
+        if (utc.wYear == 0) {  // not found within the search window: MoonPhase left it as it was
+            o[QStringLiteral("phase")] = QJsonValue::Null;
+            o[QStringLiteral("time")] = QJsonValue::Null;
+            o[QStringLiteral("text")] = QString();
+            return o;
+        }
         SYSTEMTIME local{};
         site.zone.UTCTimeToLocalTime(utc, local);
         const QString when = FormatDateAndTime(local, site.zone.IsDaylightTime(utc), TF_SHORTDATE_TIME);
-        QJsonObject o;
         o[QStringLiteral("phase")] = static_cast<int>(p);
         o[QStringLiteral("time")] = IsoUtc(utc);
         o[QStringLiteral("text")] = QString::fromLatin1(kPhaseTexts[p]).arg(when);
@@ -180,8 +186,9 @@ void MoonCommand(const QStringList& words, Output& out) {
     out.Line(QStringLiteral("%1, %2").arg(site.name, IsoDate(date)));
     out.Line(QStringLiteral("Moonrise: %1").arg(rise));
     out.Line(QStringLiteral("Moonset: %1").arg(set));
-    out.Line(last[QStringLiteral("text")].toString());
-    out.Line(next[QStringLiteral("text")].toString());
+    for (const QJsonObject& p : {last, next}) {
+        if (!p[QStringLiteral("text")].toString().isEmpty()) out.Line(p[QStringLiteral("text")].toString());
+    }
 
     QJsonObject& o = out.object;
     o[QStringLiteral("name")] = site.name;
