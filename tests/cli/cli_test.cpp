@@ -387,6 +387,8 @@ TEST_F(Cli, ErrorsNameTheProblemAndTheWayOut) {
     EXPECT_NE(QString(), Error({S("distance"), S("@91,0"), S("London")}));
     EXPECT_NE(QString(), Error({S("sun"), S("--lat"), S("10"), S("--lon"), S("10"), S("--utc-offset"), S("8")}));
     EXPECT_NE(QString(), Error({S("sun"), S("Tokyo"), S("--twilight"), S("dusk")}));
+    EXPECT_TRUE(Error({S("sun"), S("--lat"), S("1"), S("--lon"), S("1"), S("--zone"), S("4242")}).contains(S("4242")));
+    EXPECT_NE(QString(), Error({S("moon"), S("Tokyo"), S("--lat"), S("1"), S("--lon"), S("1"), S("--zone"), S("235")}));
     EXPECT_NE(QString(), Error({S("codes"), S("fax")}));
     EXPECT_NE(QString(), Error({S("teleport")}));
     EXPECT_NE(QString(), Error({S("city"), S("Tokyo"), S("--colour")}));
