@@ -1,7 +1,21 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts Zonaria.
+# Installs what is missing, builds, and starts Zonaria. With arguments, or without a display,
+# it runs the command-line companion instead (zonaria-cli clock when nothing is asked).
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/deps.sh
 tools/build.sh
-exec "${ZONARIA_BUILD_DIR:-build}/bin/zonaria-cli" "$@"
+BIN="${ZONARIA_BUILD_DIR:-build}/bin"
+if [ "$#" -gt 0 ]; then
+    exec "$BIN/zonaria-cli" "$@"
+fi
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "No display is available (neither DISPLAY nor WAYLAND_DISPLAY is set); showing zonaria-cli clock." >&2
+    echo "To open the window, run ./run.sh in a desktop session; zonaria-cli --help lists the commands." >&2
+    exec "$BIN/zonaria-cli" clock
+fi
+if [ -x "$BIN/zonaria" ]; then
+    exec "$BIN/zonaria"
+fi
+echo "The window program is not part of this build yet; showing zonaria-cli clock." >&2
+exec "$BIN/zonaria-cli" clock

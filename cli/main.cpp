@@ -1,55 +1,77 @@
-// zonaria-cli: the world clock without a window. For now it shows the device's clock and
-// where its profile lives.
-#include "citylist.h"
-#include "clock.h"
-#include "device.h"
-#include "localetext.h"
-#include "tzderive.h"
+// zonaria-cli: the world clock and its calculators from a terminal, over the core library and
+// the same device profile as the application.
+#include "commands.h"
 
 #include <QCoreApplication>
+#include <QJsonDocument>
 #include <QTextStream>
+
+#include <cstdio>
 
 namespace {
 
-QString Stamp(const SYSTEMTIME& st) {
-    return QStringLiteral("%1-%2-%3 %4:%5:%6")
-        .arg(st.wYear, 4, 10, QLatin1Char('0'))
-        .arg(st.wMonth, 2, 10, QLatin1Char('0'))
-        .arg(st.wDay, 2, 10, QLatin1Char('0'))
-        .arg(st.wHour, 2, 10, QLatin1Char('0'))
-        .arg(st.wMinute, 2, 10, QLatin1Char('0'))
-        .arg(st.wSecond, 2, 10, QLatin1Char('0'));
-}
+struct Entry {
+    const char* name;
+    cli::Command run;
+};
+
+const Entry kCommands[] = {
+    {"clock", cli::ClockCommand},       {"city", cli::CityCommand},
+    {"find", cli::FindCommand},         {"codes", cli::CodesCommand},
+    {"time", cli::TimeCommand},         {"convert", cli::ConvertCommand},
+    {"distance", cli::DistanceCommand}, {"sun", cli::SunCommand},
+    {"moon", cli::MoonCommand},         {"set-city", cli::SetCityCommand},
+    {"select", cli::SelectCommand},
+};
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    QStringList words = app.arguments().mid(1);
     QTextStream out(stdout);
     QTextStream err(stderr);
 
-    out << "Device profile: " << za::device::ProfilePath() << "\n";
-    if (!za::device::Db()) {
-        err << "zonaria-cli: " << za::device::LastError() << "\n";
-        return 1;
-    }
-    SYSTEMTIME utc{}, local{};
-    GetSystemTime(&utc);
-    GetLocalTime(&local);
-    TIME_ZONE_INFORMATION tzi{};
-    const DWORD state = GetTimeZoneInformation(&tzi);
-    const QString zoneName = state == TIME_ZONE_ID_DAYLIGHT ? za::tz::DaylightName(tzi) : za::tz::StandardName(tzi);
+    // --json and --help may stand anywhere on the line.
+    const bool json = words.removeAll(QStringLiteral("--json")) > 0;
+    const bool help = words.removeAll(QStringLiteral("--help")) > 0 || words.removeAll(QStringLiteral("-h")) > 0;
 
-    out << "UTC:            " << Stamp(utc) << "\n";
-    out << "Local:          " << Stamp(local) << "  " << za::locale::FormatDate(local, DATE_LONGDATE) << ", "
-        << za::locale::FormatTime(local, TIME_NOSECONDS) << "\n";
-    out << "Time zone:      " << zoneName << "\n";
-    CCityList& cities = GetCityList();
-    if (cities.Open()) {
-        out << "Cities:         " << cities.GetCityCount() << "\n";
-        cities.Close();
+    QString name = QStringLiteral("clock");
+    const bool named = !words.isEmpty() && !words.first().startsWith(QLatin1String("--"));
+    if (named) name = words.takeFirst();
+    if (help && !named) {
+        out << cli::Usage(QString());
+        return 0;
+    }
+    if (name == QLatin1String("help")) {
+        out << cli::Usage(words.value(0));
+        return 0;
+    }
+    const Entry* entry = nullptr;
+    for (const Entry& e : kCommands) {
+        if (name == QLatin1String(e.name)) entry = &e;
+    }
+    if (!entry) {
+        err << "zonaria-cli: unknown command \"" << name << "\"; run zonaria-cli --help for the list\n";
+        return 2;
+    }
+    if (help) {
+        out << cli::Usage(name);
+        return 0;
+    }
+
+    cli::Output result;
+    result.json = json;
+    try {
+        entry->run(words, result);
+    } catch (const cli::UsageError& e) {
+        err << "zonaria-cli " << name << ": " << e.message << "\n";
+        return 2;
+    }
+    if (json) {
+        out << QString::fromUtf8(QJsonDocument(result.object).toJson(QJsonDocument::Indented));
     } else {
-        out << "Cities:         the city database cannot be opened\n";
+        out << result.text;
     }
     return 0;
 }

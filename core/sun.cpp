@@ -42,13 +42,6 @@ QString EventText(const CTimeZone& zone, const SYSTEMTIME& utc) {
     return FormatDateAndTime(local, zone.IsDaylightTime(utc), TF_TIME);
 }
 
-RiseSetEvents EventsOfLocalDay(const CTimeZone& zone, int longitude, int latitude, const SYSTEMTIME& localDate,
-                               int zenith) {
-    SYSTEMTIME midnightUtc{};
-    zone.LocalTimeToUTCTime(LocalMidnight(localDate), midnightUtc);
-    return FindRiseSet(localDate, zone.Bias(midnightUtc), longitude, latitude, zenith);
-}
-
 }  // namespace
 
 DayEvents SearchDay(int zenith, double mjd0, double lambda, double phi) {
@@ -122,6 +115,13 @@ double HoursAbove(const DayEvents& day) {
     if (day.rises) return 24.0 - day.rise;  // up from the rise until midnight
     if (day.sets) return day.set;           // up from midnight until the set
     return -1.0;
+}
+
+RiseSetEvents EventsOfLocalDay(const CTimeZone& zone, int longitude, int latitude, const SYSTEMTIME& localDate,
+                               int zenith) {
+    SYSTEMTIME midnightUtc{};
+    zone.LocalTimeToUTCTime(LocalMidnight(localDate), midnightUtc);
+    return FindRiseSet(localDate, zone.Bias(midnightUtc), longitude, latitude, zenith);
 }
 
 void RiseSetTexts(const CTimeZone& zone, int longitude, int latitude, const SYSTEMTIME& localDate, int zenith,

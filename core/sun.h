@@ -46,6 +46,11 @@ struct RiseSetEvents {
 // Newfoundland) shifts the day by exactly that much.
 RiseSetEvents FindRiseSet(const SYSTEMTIME& localDate, int bias, int longitude, int latitude, int zenith);
 
+// The events of the zone's local day of `localDate`, with the bias in force at its midnight:
+// what the texts below are made of, for callers that want the UTC instants.
+RiseSetEvents EventsOfLocalDay(const CTimeZone& zone, int longitude, int latitude, const SYSTEMTIME& localDate,
+                               int zenith);
+
 // The texts of the rising and setting event in the zone's local time ("6:42 AM", with the
 // daylight-time mark when it applies), or "Never rises" / "Never sets". The local day is
 // taken with the bias in force at its midnight.

@@ -1,0 +1,109 @@
+// The facts of one city and the lists of the city database: city, find, codes.
+#include "citylist.h"
+#include "commands.h"
+
+#include <QJsonArray>
+
+namespace cli {
+
+void CityCommand(const QStringList& words, Output& out) {
+    const Args args(words, {}, {});
+    if (args.Positional().size() != 1) Fail(QStringLiteral("city takes one NAME (quote names with blanks); see --help"));
+    OpenProfile();
+    const CCity city = LoadCity(args.Positional()[0]);
+    QString rise, set;
+    city.RiseSet(rise, set, nullptr, ZENITH_OFFICIAL);
+    const QString zoneName = city.TimeZone().Name();
+
+    out.Line(city.Name() + QStringLiteral(", ") + city.CountryName());
+    out.Line(QStringLiteral("Time zone:    ") + zoneName);
+    out.Line(QStringLiteral("Latitude:     ") + city.LatitudeAsString());
+    out.Line(QStringLiteral("Longitude:    ") + city.LongitudeAsString());
+    out.Line(QStringLiteral("Sunrise:      ") + rise);
+    out.Line(QStringLiteral("Sunset:       ") + set);
+    out.Line(QStringLiteral("Airport code: ") + city.AirportCode());
+    out.Line(QStringLiteral("Phone code:   ") + city.CountryPhoneCode() + QStringLiteral(" - ") + city.AreaCode());
+
+    QJsonObject& o = out.object;
+    o[QStringLiteral("name")] = city.Name();
+    o[QStringLiteral("country")] = city.CountryName();
+    o[QStringLiteral("zone_id")] = city.TimeZoneID();
+    o[QStringLiteral("zone_name")] = zoneName;
+    o[QStringLiteral("latitude")] = city.Latitude();
+    o[QStringLiteral("longitude")] = city.Longitude();
+    o[QStringLiteral("latitude_text")] = city.LatitudeAsString();
+    o[QStringLiteral("longitude_text")] = city.LongitudeAsString();
+    o[QStringLiteral("airport")] = city.AirportCode();
+    o[QStringLiteral("country_code")] = city.CountryPhoneCode();
+    o[QStringLiteral("area_code")] = city.AreaCode();
+    o[QStringLiteral("sunrise_text")] = rise;
+    o[QStringLiteral("sunset_text")] = set;
+}
+
+void FindCommand(const QStringList& words, Output& out) {
+    const Args args(words, {}, {});
+    if (args.Positional().size() != 1) Fail(QStringLiteral("find takes one TEXT; see --help"));
+    const QString text = args.Positional()[0];
+    OpenProfile();
+    const QStringList entries = CityEntries();
+    QJsonArray matches;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (!entries[i].startsWith(text, Qt::CaseInsensitive)) continue;
+        QString name, country;
+        SplitEntry(entries[i], &name, &country);
+        QJsonObject m;
+        m[QStringLiteral("index")] = static_cast<int>(i);
+        m[QStringLiteral("entry")] = entries[i];
+        m[QStringLiteral("name")] = name;
+        m[QStringLiteral("country")] = country;
+        matches.append(m);
+        out.Line(entries[i]);
+    }
+    out.object[QStringLiteral("matches")] = matches;
+}
+
+void CodesCommand(const QStringList& words, Output& out) {
+    const Args args(words, {}, {});
+    const QStringList& pos = args.Positional();
+    if (pos.isEmpty() || pos.size() > 2) Fail(QStringLiteral("codes takes phone or airport, and optionally TEXT; see --help"));
+    const bool phone = pos[0] == QLatin1String("phone");
+    if (!phone && pos[0] != QLatin1String("airport")) {
+        Fail(QStringLiteral("\"%1\" is not a code list; use codes phone or codes airport").arg(pos[0]));
+    }
+    const QString text = pos.value(1);
+    OpenProfile();
+    const QStringList entries = CityEntries();
+
+    CCityList& list = GetCityList();
+    if (!list.Open() || !list.BeginLoadCityByIndex()) {
+        list.Close();
+        Fail(QStringLiteral("the city database cannot be opened; move the device profile aside to reinstall it"));
+    }
+    QJsonArray matches;
+    out.Line(QStringLiteral("%1  %2").arg(QStringLiteral("City"), -32).arg(phone ? QStringLiteral("Phone Code") : QStringLiteral("Airport Code")));
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (!entries[i].startsWith(text, Qt::CaseInsensitive)) continue;
+        CCity city;
+        if (!list.LoadCity(static_cast<long>(i), city)) continue;
+        const QString code = phone ? city.CountryPhoneCode() + QStringLiteral(" - ") + city.AreaCode() : city.AirportCode();
+        QJsonObject m;
+        m[QStringLiteral("index")] = static_cast<int>(i);
+        m[QStringLiteral("entry")] = entries[i];
+        m[QStringLiteral("name")] = city.Name();
+        m[QStringLiteral("country")] = city.CountryName();
+        m[QStringLiteral("code")] = code;
+        if (phone) {
+            m[QStringLiteral("country_code")] = city.CountryPhoneCode();
+            m[QStringLiteral("area_code")] = city.AreaCode();
+        } else {
+            m[QStringLiteral("airport")] = city.AirportCode();
+        }
+        matches.append(m);
+        out.Line(QStringLiteral("%1  %2").arg(city.Name(), -32).arg(code));
+    }
+    list.EndLoadCityByIndex();
+    list.Close();
+    out.object[QStringLiteral("matches")] = matches;
+}
+
+}  // namespace cli

@@ -1,0 +1,248 @@
+#include "cliutil.h"
+
+#include "citylist.h"
+#include "clock.h"
+#include "device.h"
+#include "oledate.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace cli {
+
+void Fail(const QString& message) { throw UsageError{message}; }
+
+Args::Args(const QStringList& words, const QStringList& valueOptions, const QStringList& flags) {
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QString& w = words[i];
+        if (!w.startsWith(QLatin1String("--")) || w == QLatin1String("--")) {
+            m_positional << w;
+            continue;
+        }
+        QString name = w;
+        QString value;
+        bool hasValue = false;
+        const qsizetype eq = w.indexOf(QLatin1Char('='));
+        if (eq > 0) {
+            name = w.left(eq);
+            value = w.mid(eq + 1);
+            hasValue = true;
+        }
+        if (valueOptions.contains(name)) {
+            if (!hasValue) {
+                if (i + 1 >= words.size()) Fail(QStringLiteral("%1 needs a value; see --help").arg(name));
+                value = words[++i];
+            }
+            m_values.insert(name, value);
+        } else if (flags.contains(name) && !hasValue) {
+            m_flags << name;
+        } else {
+            Fail(QStringLiteral("unknown option %1; see --help").arg(w));
+        }
+    }
+}
+
+void OpenProfile() {
+    if (!za::device::Db()) {
+        Fail(QStringLiteral("the device profile %1 cannot be used: %2; set ZONARIA_DEVICE to another folder or "
+                            "move this one aside to start with a new profile")
+                 .arg(za::device::ProfilePath(), za::device::LastError()));
+    }
+}
+
+void SplitEntry(const QString& entry, QString* name, QString* country) {
+    // Names cannot hold parentheses, so the first " (" starts the country.
+    const qsizetype open = entry.indexOf(QLatin1String(" ("));
+    if (open < 0 || !entry.endsWith(QLatin1Char(')'))) {
+        *name = entry;
+        country->clear();
+        return;
+    }
+    *name = entry.left(open);
+    *country = entry.mid(open + 2, entry.size() - open - 3);
+}
+
+QStringList CityEntries() {
+    CCityList& list = GetCityList();
+    if (!list.Open()) Fail(QStringLiteral("the city database cannot be opened; move the device profile aside to reinstall it"));
+    list.LoadCityNames();
+    QStringList entries;
+    POSITION pos = list.GetHeadCityNamePosition();
+    while (pos) entries << list.GetNextCityName(pos);
+    list.Close();
+    return entries;
+}
+
+namespace {
+
+int EditDistance(const QString& a, const QString& b) {
+    std::vector<int> row(static_cast<size_t>(b.size()) + 1);
+    for (size_t j = 0; j < row.size(); ++j) row[j] = static_cast<int>(j);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = static_cast<int>(i);
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            const int above = row[static_cast<size_t>(j)];
+            const int cost = a[i - 1] == b[j - 1] ? 0 : 1;
+            row[static_cast<size_t>(j)] = std::min({above + 1, row[static_cast<size_t>(j - 1)] + 1, diagonal + cost});
+            diagonal = above;
+        }
+    }
+    return row.back();
+}
+
+// Up to three names: those that begin with the text first, then the nearest by spelling.
+QStringList ClosestNames(const QString& text, const QStringList& entries) {
+    const QString wanted = text.toLower();
+    std::vector<std::pair<int, QString>> ranked;
+    for (const QString& entry : entries) {
+        QString name, country;
+        SplitEntry(entry, &name, &country);
+        const QString lower = name.toLower();
+        const int score = lower.startsWith(wanted) ? -1000 + static_cast<int>(lower.size())
+                                                   : EditDistance(wanted, lower.left(wanted.size() + 2));
+        ranked.emplace_back(score, name);
+    }
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto& x, const auto& y) { return x.first < y.first; });
+    QStringList out;
+    for (size_t i = 0; i < ranked.size() && out.size() < 3; ++i) out << ranked[i].second;
+    return out;
+}
+
+}  // namespace
+
+CCity LoadCity(const QString& text) {
+    const QStringList entries = CityEntries();
+    const QString trimmed = text.trimmed();
+    for (const QString& entry : entries) {
+        QString name, country;
+        SplitEntry(entry, &name, &country);
+        if (name.compare(trimmed, Qt::CaseInsensitive) == 0 || entry.compare(trimmed, Qt::CaseInsensitive) == 0) {
+            CCity city;
+            CCityList& list = GetCityList();
+            bool ok = false;
+            if (list.Open()) {
+                ok = list.LoadCity(name, city);
+                list.Close();
+            }
+            if (!ok) Fail(QStringLiteral("the city \"%1\" cannot be read from the city database").arg(name));
+            return city;
+        }
+    }
+    const QStringList closest = ClosestNames(trimmed, entries);
+    Fail(closest.isEmpty()
+             ? QStringLiteral("unknown city \"%1\"; the city database is empty").arg(trimmed)
+             : QStringLiteral("unknown city \"%1\"; closest names: %2 (zonaria-cli find TEXT lists more)")
+                   .arg(trimmed, closest.join(QStringLiteral(", "))));
+}
+
+SYSTEMTIME NowUtc() {
+    SYSTEMTIME utc{};
+    GetSystemTime(&utc);
+    utc.wMilliseconds = 0;
+    return utc;
+}
+
+QString IsoDate(const SYSTEMTIME& d) {
+    return QStringLiteral("%1-%2-%3")
+        .arg(d.wYear, 4, 10, QLatin1Char('0'))
+        .arg(d.wMonth, 2, 10, QLatin1Char('0'))
+        .arg(d.wDay, 2, 10, QLatin1Char('0'));
+}
+
+QString IsoLocal(const SYSTEMTIME& t) {
+    return IsoDate(t) + QStringLiteral("T%1:%2:%3")
+                            .arg(t.wHour, 2, 10, QLatin1Char('0'))
+                            .arg(t.wMinute, 2, 10, QLatin1Char('0'))
+                            .arg(t.wSecond, 2, 10, QLatin1Char('0'));
+}
+
+QString IsoUtc(const SYSTEMTIME& utc) { return IsoLocal(utc) + QLatin1Char('Z'); }
+
+namespace {
+
+// A calendar time that exists, with the weekday set; fails otherwise.
+SYSTEMTIME Checked(const QString& what, const QString& text, const QString& form, int y, int mo, int d, int h,
+                   int mi, int s) {
+    SYSTEMTIME st{};
+    st.wYear = static_cast<WORD>(y);
+    st.wMonth = static_cast<WORD>(mo);
+    st.wDay = static_cast<WORD>(d);
+    st.wHour = static_cast<WORD>(h);
+    st.wMinute = static_cast<WORD>(mi);
+    st.wSecond = static_cast<WORD>(s);
+    std::int64_t seconds = 0;
+    SYSTEMTIME back{};
+    const bool exists = y >= 1601 && y <= 9999 && mo >= 1 && mo <= 12 && d >= 1 && d <= 31 && h <= 23 && mi <= 59 &&
+                        s <= 59 && za::SystemTimeToSeconds(st, &seconds) && za::SecondsToSystemTime(seconds, &back) &&
+                        back.wDay == st.wDay && back.wMonth == st.wMonth;
+    if (!exists) Fail(QStringLiteral("%1: \"%2\" is not a valid date or time; write it as %3").arg(what, text, form));
+    return back;
+}
+
+}  // namespace
+
+SYSTEMTIME ParseInstant(const QString& what, const QString& text) {
+    static const QRegularExpression re(
+        QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})T(\\d{2}):(\\d{2})(?::(\\d{2}))?Z$"));
+    const QString form = QStringLiteral("YYYY-MM-DDTHH:MM:SSZ in UTC, such as 2026-03-08T10:00:00Z");
+    const auto m = re.match(text.trimmed());
+    if (!m.hasMatch()) Fail(QStringLiteral("%1: \"%2\" is not an instant; write it as %3").arg(what, text, form));
+    return Checked(what, text, form, m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(),
+                   m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt());
+}
+
+SYSTEMTIME ParseDate(const QString& what, const QString& text) {
+    static const QRegularExpression re(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
+    const QString form = QStringLiteral("YYYY-MM-DD");
+    const auto m = re.match(text.trimmed());
+    if (!m.hasMatch()) Fail(QStringLiteral("%1: \"%2\" is not a date; write it as %3").arg(what, text, form));
+    return Checked(what, text, form, m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(), 0, 0, 0);
+}
+
+SYSTEMTIME ParseLocalDateTime(const QString& what, const QString& text) {
+    static const QRegularExpression re(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})[ T](\\d{2}):(\\d{2})$"));
+    const QString form = QStringLiteral("'YYYY-MM-DD HH:MM'");
+    const auto m = re.match(text.trimmed());
+    if (!m.hasMatch()) Fail(QStringLiteral("%1: \"%2\" is not a local date and time; write it as %3").arg(what, text, form));
+    return Checked(what, text, form, m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(),
+                   m.captured(4).toInt(), m.captured(5).toInt(), 0);
+}
+
+double ParseNumber(const QString& what, const QString& text, double min, double max) {
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(v) || v < min || v > max) {
+        Fail(QStringLiteral("%1: \"%2\" is not a number from %3 to %4").arg(what, text).arg(min).arg(max, 0, 'f', 0));
+    }
+    return v;
+}
+
+int ParseInteger(const QString& what, const QString& text, int min, int max) {
+    bool ok = false;
+    const int v = text.trimmed().toInt(&ok);
+    if (!ok || v < min || v > max) Fail(QStringLiteral("%1: \"%2\" is not a whole number from %3 to %4").arg(what, text).arg(min).arg(max));
+    return v;
+}
+
+QString UnitsName(TUnitSystem units) {
+    switch (units) {
+        case usEnglish: return QStringLiteral("english");
+        case usNautical: return QStringLiteral("nautical");
+        case usMetric: break;
+    }
+    return QStringLiteral("metric");
+}
+
+TUnitSystem ParseUnits(const QString& text) {
+    for (TUnitSystem u : {usEnglish, usMetric, usNautical}) {
+        if (text.compare(UnitsName(u), Qt::CaseInsensitive) == 0) return u;
+    }
+    Fail(QStringLiteral("--units: \"%1\" is not a unit system; use english, metric or nautical").arg(text));
+}
+
+}  // namespace cli

@@ -1,0 +1,86 @@
+// What every zonaria-cli command shares: its arguments, its output (text or JSON), the error
+// that ends it with exit code 2, and the readers of cities, dates and numbers.
+#pragma once
+
+#include "city.h"
+#include "geography.h"
+#include "wintypes.h"
+
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace cli {
+
+// A problem the user can fix: one line on stderr, exit code 2, nothing written.
+struct UsageError {
+    QString message;
+};
+[[noreturn]] void Fail(const QString& message);
+
+// The command line after the command name: positional words and --options. Options listed in
+// valueOptions take the next word (or --name=value); the others are flags.
+class Args {
+public:
+    Args(const QStringList& words, const QStringList& valueOptions, const QStringList& flags);
+
+    const QStringList& Positional() const { return m_positional; }
+    bool Has(const QString& option) const { return m_values.contains(option) || m_flags.contains(option); }
+    QString Value(const QString& option) const { return m_values.value(option); }
+
+private:
+    QStringList m_positional;
+    QMap<QString, QString> m_values;
+    QStringList m_flags;
+};
+
+// What a command produces. Text and JSON are gathered and written only when the command ends
+// without an error.
+struct Output {
+    bool json = false;
+    QString text;
+    QJsonObject object;
+
+    void Line(const QString& line) { text += line + QLatin1Char('\n'); }
+};
+
+// A command: the words after its name; fills out or throws UsageError.
+using Command = void (*)(const QStringList& words, Output& out);
+
+// Opens the device profile (installing a new one); fails with the profile's own reason.
+void OpenProfile();
+
+// The city of that name (without regard to case; "Name (Country)" entries are accepted too).
+// An unknown name fails, naming the closest names of the city list.
+CCity LoadCity(const QString& name);
+// Every entry of the name list, "Name (Country)", in name order.
+QStringList CityEntries();
+// Splits an entry into name and country.
+void SplitEntry(const QString& entry, QString* name, QString* country);
+
+// The device's current UTC time.
+SYSTEMTIME NowUtc();
+
+// "2026-03-08T10:00:00Z"
+QString IsoUtc(const SYSTEMTIME& utc);
+// "2026-03-08T19:00:00", a local time without zone.
+QString IsoLocal(const SYSTEMTIME& local);
+// "2026-03-08"
+QString IsoDate(const SYSTEMTIME& date);
+
+// Readers that fail with a message naming the option and the expected form.
+SYSTEMTIME ParseInstant(const QString& what, const QString& text);     // 2026-03-08T10:00:00Z (seconds optional)
+SYSTEMTIME ParseDate(const QString& what, const QString& text);        // 2026-03-08
+SYSTEMTIME ParseLocalDateTime(const QString& what, const QString& text);  // 2026-03-08 19:00
+double ParseNumber(const QString& what, const QString& text, double min, double max);
+int ParseInteger(const QString& what, const QString& text, int min, int max);
+
+// Unit-system names on the command line and in JSON.
+QString UnitsName(TUnitSystem units);
+TUnitSystem ParseUnits(const QString& text);
+
+}  // namespace cli

@@ -1,0 +1,162 @@
+// The main screen's five cities: clock, set-city, select.
+#include "citylist.h"
+#include "device.h"
+#include "clock.h"
+#include "commands.h"
+#include "currentcity.h"
+#include "tzderive.h"
+#include "settings.h"
+
+#include <QJsonArray>
+
+namespace cli {
+
+namespace {
+
+constexpr int kDisplays = 5;
+
+CRegistry::ValueName CitySetting(int display) {
+    return static_cast<CRegistry::ValueName>(CRegistry::City0 + display);
+}
+
+int ParseDisplay(const QString& text) { return ParseInteger(QStringLiteral("DISPLAY"), text, 0, kDisplays - 1); }
+
+struct Displays {
+    QStringList names;
+    int selected = 0;
+};
+
+Displays ReadDisplays() {
+    Displays d;
+    CRegistry& reg = GetReg();
+    reg.Open();
+    for (int i = 0; i < kDisplays; ++i) d.names << reg.GetStringValue(CitySetting(i));
+    d.selected = static_cast<int>(reg.GetDWORDValue(CRegistry::CityX));
+    reg.Close();
+    if (d.selected < 0 || d.selected >= kDisplays) d.selected = 0;
+    return d;
+}
+
+bool LoadByName(const QString& name, CCity& city) {
+    CCityList& list = GetCityList();
+    const bool found = list.Open() && list.LoadCity(name, city);
+    list.Close();
+    return found;
+}
+
+// Makes newCity the current city as the application does after the user says yes: the
+// device takes its zone when that differs from the current city's. Returns the line to show.
+QString MakeCurrent(const QString& oldName, const CCity& newCity, int display) {
+    CCity oldCity;
+    if (LoadByName(oldName, oldCity) && !za::CurrentCityChangesZone(oldCity, newCity)) {
+        return QStringLiteral("The time zone of this device does not change");
+    }
+    if (!za::ApplyCurrentCity(newCity, display)) {
+        Fail(QStringLiteral("the device's time zone could not be changed to %1; nothing was changed").arg(newCity.TimeZone().Name()));
+    }
+    return QStringLiteral("The time zone of this device is now %1").arg(newCity.TimeZone().Name());
+}
+
+}  // namespace
+
+void ClockCommand(const QStringList& words, Output& out) {
+    const Args args(words, {}, {});
+    if (!args.Positional().isEmpty()) Fail(QStringLiteral("clock takes no arguments; see --help"));
+    OpenProfile();
+    const Displays d = ReadDisplays();
+    const QStringList& names = d.names;
+    const DWORD selected = static_cast<DWORD>(d.selected);
+
+    const SYSTEMTIME utc = NowUtc();
+    QJsonArray cities;
+    for (int i = 0; i < kDisplays; ++i) {
+        QJsonObject o;
+        o[QStringLiteral("display")] = i;
+        o[QStringLiteral("name")] = names[i];
+        const bool current = static_cast<DWORD>(i) == selected;
+        o[QStringLiteral("current")] = current;
+        CCity city;
+        const bool found = LoadByName(names[i], city);
+        QString line = QStringLiteral("%1 %2  %3").arg(current ? QStringLiteral("*") : QStringLiteral(" ")).arg(i).arg(names[i], -24);
+        if (found) {
+            SYSTEMTIME local{};
+            city.TimeZone().UTCTimeToLocalTime(utc, local);
+            const QString text = city.LocalTimeAsString(utc, TF_SHORTDATE_TIME);
+            o[QStringLiteral("local")] = IsoLocal(local);
+            o[QStringLiteral("text")] = text;
+            line += QStringLiteral("  ") + text;
+        } else {
+            // The setting names a city the database no longer holds.
+            o[QStringLiteral("local")] = QJsonValue::Null;
+            o[QStringLiteral("text")] = QJsonValue::Null;
+            line += QStringLiteral("  (not in the city database)");
+        }
+        cities.append(o);
+        out.Line(line);
+    }
+    out.object[QStringLiteral("cities")] = cities;
+    out.object[QStringLiteral("utc")] = IsoUtc(utc);
+    TIME_ZONE_INFORMATION tzi{};
+    const DWORD state = GetTimeZoneInformation(&tzi);
+    QJsonObject device;
+    device[QStringLiteral("name")] = state == TIME_ZONE_ID_DAYLIGHT ? za::tz::DaylightName(tzi) : za::tz::StandardName(tzi);
+    device[QStringLiteral("bias")] = static_cast<int>(tzi.Bias);
+    out.object[QStringLiteral("device_zone")] = device;
+}
+
+void SetCityCommand(const QStringList& words, Output& out) {
+    const Args args(words, {}, {});
+    if (args.Positional().size() != 2) Fail(QStringLiteral("set-city takes DISPLAY (0-4) and NAME; see --help"));
+    const int display = ParseDisplay(args.Positional()[0]);
+    OpenProfile();
+    const CCity city = LoadCity(args.Positional()[1]);
+    const Displays d = ReadDisplays();
+    // A new city for the selected display makes it the current city.
+    QString note;
+    if (display == d.selected) note = MakeCurrent(d.names[display], city, display);
+    CRegistry& reg = GetReg();
+    reg.Open();
+    reg.WriteStringValue(CitySetting(display), city.Name());
+    reg.Close();
+    reg.Open();
+    const bool stored = reg.GetStringValue(CitySetting(display)) == city.Name();
+    reg.Close();
+    if (!stored) Fail(QStringLiteral("the setting could not be written to the device profile %1").arg(za::device::ProfilePath()));
+    out.Line(QStringLiteral("Display %1 now shows %2").arg(display).arg(city.Name()));
+    if (!note.isEmpty()) out.Line(note);
+    out.object[QStringLiteral("display")] = display;
+    out.object[QStringLiteral("name")] = city.Name();
+    out.object[QStringLiteral("current")] = display == d.selected;
+}
+
+void SelectCommand(const QStringList& words, Output& out) {
+    const Args args(words, {}, {});
+    if (args.Positional().size() != 1) Fail(QStringLiteral("select takes DISPLAY (0-4); see --help"));
+    const int display = ParseDisplay(args.Positional()[0]);
+    OpenProfile();
+    const Displays d = ReadDisplays();
+    const QString name = d.names[display];
+    out.object[QStringLiteral("display")] = display;
+    out.object[QStringLiteral("name")] = name;
+    if (display == d.selected) {
+        out.Line(QStringLiteral("Display %1 (%2) is already the selected display").arg(display).arg(name));
+        return;
+    }
+    CCity city;
+    if (!LoadByName(name, city)) {
+        Fail(QStringLiteral("display %1 shows \"%2\", which is not in the city database; give it a city with set-city first").arg(display).arg(name));
+    }
+    const QString note = MakeCurrent(d.names[d.selected], city, display);
+    CRegistry& reg = GetReg();
+    reg.Open();
+    reg.WriteDWORDValue(CRegistry::CityX, static_cast<DWORD>(display));
+    reg.Close();
+    reg.Open();
+    const bool stored = reg.GetDWORDValue(CRegistry::CityX) == static_cast<DWORD>(display);
+    reg.Close();
+    if (!stored) Fail(QStringLiteral("the setting could not be written to the device profile %1").arg(za::device::ProfilePath()));
+    out.Line(QStringLiteral("Display %1 (%2) is now the selected display").arg(display).arg(name));
+    out.Line(note);
+}
+
+}  // namespace cli

@@ -1,0 +1,68 @@
+#include "commands.h"
+
+namespace cli {
+
+QString Usage(const QString& command) {
+    struct Help {
+        const char* name;
+        const char* text;
+    };
+    static const Help kHelp[] = {
+        {"clock",
+         "zonaria-cli [clock] [--json]\n"
+         "  The five displayed cities with their local time and date; * marks the selected display.\n"},
+        {"city",
+         "zonaria-cli city NAME [--json]\n"
+         "  Name and country, time zone, latitude and longitude, today's sunrise and sunset, airport\n"
+         "  and phone codes. Names are matched without regard to case; quote names with blanks.\n"},
+        {"find",
+         "zonaria-cli find TEXT [--json]\n"
+         "  The entries of the city list that begin with TEXT, without regard to case.\n"},
+        {"codes",
+         "zonaria-cli codes phone|airport [TEXT] [--json]\n"
+         "  The rows of the Phone Codes or Airport Codes list, optionally only the cities that begin\n"
+         "  with TEXT.\n"},
+        {"time",
+         "zonaria-cli time NAME [--at INSTANT] [--json]\n"
+         "  The city's local time at an instant (default now), whether daylight time is in force and\n"
+         "  the bias (UTC = local time + bias, in minutes). INSTANT is UTC: 2026-03-08T10:00:00Z.\n"},
+        {"convert",
+         "zonaria-cli convert --from NAME --local 'YYYY-MM-DD HH:MM' [NAME ...] [--json]\n"
+         "  The Time Calculator: the local time in the reference city --from, and the same instant\n"
+         "  in each named city (default: the five displayed cities).\n"},
+        {"sun",
+         "zonaria-cli sun NAME [--date YYYY-MM-DD] [--twilight none|civil|nautical|astronomical] [--json]\n"
+         "zonaria-cli sun --lat DEG --lon DEG (--zone ID | --utc-offset +HH:MM) [...]\n"
+         "  Sunrise, sunset and daylight hours of a local date (default today), with twilight on request.\n"},
+        {"moon",
+         "zonaria-cli moon NAME [--date YYYY-MM-DD] [--json]\n"
+         "zonaria-cli moon --lat DEG --lon DEG (--zone ID | --utc-offset +HH:MM) [...]\n"
+         "  Moonrise and moonset of a local date, and the last and next principal phases.\n"},
+        {"distance",
+         "zonaria-cli distance FROM TO [--units english|metric|nautical] [--speed N | --mode 0..11] [--json]\n"
+         "zonaria-cli distance --modes [--units ...]\n"
+         "  The Distance Calculator: FROM and TO are city names or positions @LAT,LON in degrees.\n"
+         "  The speed is in the unit system's speed unit (default: 500 km/h in those units); --mode\n"
+         "  takes a travel mode's speed (--modes lists them). Units default to the UnitSystem setting.\n"},
+        {"set-city",
+         "zonaria-cli set-city DISPLAY NAME [--json]\n"
+         "  Shows the city NAME in display DISPLAY (0 to 4). On the selected display the city becomes\n"
+         "  the device's current city, and the device takes its time zone.\n"},
+        {"select",
+         "zonaria-cli select DISPLAY [--json]\n"
+         "  Makes display DISPLAY (0 to 4) the selected display: its city becomes the device's current\n"
+         "  city, and the device takes its time zone when that differs. There is no question first.\n"},
+    };
+    for (const Help& h : kHelp) {
+        if (command == QLatin1String(h.name)) return QString::fromUtf8(h.text);
+    }
+    QString all = QStringLiteral(
+        "zonaria-cli: the Zonaria world clock and its calculators from a terminal.\n"
+        "It uses the device profile of the application ($ZONARIA_DEVICE, else ~/.local/share/zonaria/device).\n"
+        "--json gives machine-readable output; --help after a command describes it.\n"
+        "Errors print one line on stderr and exit with code 2.\n\nCommands:\n");
+    for (const Help& h : kHelp) all += QString::fromUtf8(h.text);
+    return all;
+}
+
+}  // namespace cli

@@ -1,0 +1,114 @@
+#include "calculators.h"
+
+#include "oledate.h"
+
+#include <cmath>
+
+namespace za::calc {
+
+namespace {
+
+// The application's mode strings, in slider order.
+const char* const kModeStrings[kTravelModeCount] = {
+    "2~Walk",          "8~Sailboat",          "10~Bicycle",       "22~Cruise Ship",
+    "48~Automobile",   "60~Train",            "136~High Speed Train", "125~Private Plane",
+    "200~Commuter Turbo-Prop", "450~Commercial Jet", "520~Commercial Jet (fastest)", "1160~Concorde Supersonic",
+};
+
+const TravelMode* Modes() {
+    static const auto* table = [] {
+        auto* modes = new TravelMode[kTravelModeCount];
+        for (int i = 0; i < kTravelModeCount; ++i) modes[i] = ParseTravelModeString(QString::fromLatin1(kModeStrings[i]));
+        return modes;
+    }();
+    return table;
+}
+
+}  // namespace
+
+bool GetTravelMode(int mode, TravelMode* out) {
+    if (mode < 0 || mode >= kTravelModeCount) return false;
+    if (out) *out = Modes()[mode];
+    return true;
+}
+
+TravelMode ParseTravelModeString(const QString& text) {
+    const qsizetype tilde = text.indexOf(QLatin1Char('~'));
+    const QString number = tilde < 0 ? text : text.left(tilde);
+    // Leading digits only, as a C library's integer reading would take them.
+    TravelMode mode;
+    for (QChar c : number) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) break;
+        if (mode.knots > 100000000) break;  // no mode is that fast; stop before overflow
+        mode.knots = mode.knots * 10 + (c.unicode() - u'0');
+    }
+    mode.name = tilde < 0 ? QString() : text.mid(tilde + 1);
+    return mode;
+}
+
+double InitialSpeed(TUnitSystem units) { return std::floor(ConvertDistance(500.0, usMetric, units)); }
+
+double TravelModeSpeed(int mode, TUnitSystem units) {
+    TravelMode m;
+    if (!GetTravelMode(mode, &m)) return 0.0;
+    return std::floor(ConvertDistance(m.knots, usNautical, units));
+}
+
+bool IsValidSpeed(double speed) { return std::isfinite(speed) && speed >= 0.0 && speed <= kMaxSpeed; }
+
+QString TypedSpeedText(double speed, TUnitSystem units) {
+    return FormatVelocity(ConvertDistance(speed, units, usMetric), units);
+}
+
+DistanceResult RecalculateDistance(int fromLongitude, int fromLatitude, int toLongitude, int toLatitude,
+                                   double speed, TUnitSystem units) {
+    DistanceResult r;
+    r.unitText = VelocityUnits(units);
+    GreatCircleDistance(fromLongitude, fromLatitude, toLongitude, toLatitude, &r.km);
+    const double kmPerHour = ConvertDistance(speed, units, usMetric);
+    r.days = (r.km / kmPerHour) / 24.0;
+    if (std::isnan(r.days)) r.days = HUGE_VAL;  // 0 km at 0 km/h: no finite time either
+    r.distanceText = FormatDistance(r.km, units);
+    r.timeText = FormatTimeSpan(r.days);
+    return r;
+}
+
+DistanceResult RecalculateDistance(const CCity& from, const CCity& to, double speed, TUnitSystem units) {
+    return RecalculateDistance(from.Longitude(), from.Latitude(), to.Longitude(), to.Latitude(), speed, units);
+}
+
+SYSTEMTIME CombineDateAndTime(const SYSTEMTIME& date, const SYSTEMTIME& time) {
+    SYSTEMTIME st{};
+    st.wYear = date.wYear;
+    st.wMonth = date.wMonth;
+    st.wDay = date.wDay;
+    st.wHour = time.wHour;
+    st.wMinute = time.wMinute;
+    st.wSecond = time.wSecond;
+    st.wMilliseconds = time.wMilliseconds;
+    // Recompute the weekday through the date conversion so the value is a proper SYSTEMTIME.
+    DATE d = 0;
+    if (SystemTimeToVariantTime(&st, &d)) {
+        SYSTEMTIME back{};
+        if (VariantTimeToSystemTime(d, &back)) st.wDayOfWeek = back.wDayOfWeek;
+    }
+    return st;
+}
+
+SYSTEMTIME ReferenceTimeToUtc(const CCity& reference, const SYSTEMTIME& date, const SYSTEMTIME& time) {
+    const SYSTEMTIME local = CombineDateAndTime(date, time);
+    SYSTEMTIME utc{};
+    reference.TimeZone().LocalTimeToUTCTime(local, utc);
+    return utc;
+}
+
+SYSTEMTIME InitialReferenceTime(const CCity& reference, const SYSTEMTIME& utcNow) {
+    SYSTEMTIME local{};
+    reference.TimeZone().UTCTimeToLocalTime(utcNow, local);
+    local.wMinute = 0;
+    local.wSecond = 0;
+    local.wMilliseconds = 0;
+    return local;
+}
+
+}  // namespace za::calc

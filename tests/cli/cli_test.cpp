@@ -1,0 +1,423 @@
+// Runs the built zonaria-cli as a user would, each test on a profile of its own, with the
+// locale pinned to en_US, and checks what it prints and how it exits.
+#include "geography.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+struct Result {
+    int code = -1;
+    QString out;
+    QString err;
+
+    QJsonObject Json() const {
+        QJsonParseError error{};
+        const QJsonDocument doc = QJsonDocument::fromJson(out.toUtf8(), &error);
+        EXPECT_EQ(QJsonParseError::NoError, error.error) << out.toStdString();
+        return doc.object();
+    }
+};
+
+class Cli : public ::testing::Test {
+protected:
+    QString ProfilePath() const { return m_dir.path() + QStringLiteral("/device"); }
+
+    Result Exec(const QStringList& args) const {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("ZONARIA_DEVICE"), ProfilePath());
+        env.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(ZONARIA_CLI_PATH), args);
+        Result r;
+        if (!p.waitForFinished(-1) || p.exitStatus() != QProcess::NormalExit) {
+            ADD_FAILURE() << "zonaria-cli did not finish normally";
+            return r;
+        }
+        r.code = p.exitCode();
+        r.out = QString::fromUtf8(p.readAllStandardOutput());
+        r.err = QString::fromUtf8(p.readAllStandardError());
+        return r;
+    }
+
+    // A command that must succeed, as JSON.
+    QJsonObject Json(QStringList args) const {
+        args << QStringLiteral("--json");
+        const Result r = Exec(args);
+        EXPECT_EQ(0, r.code) << r.err.toStdString();
+        EXPECT_EQ(QString(), r.err);
+        return r.Json();
+    }
+
+    // A command that must fail: exit code 2, one line on stderr, nothing on stdout.
+    QString Error(const QStringList& args) const {
+        const Result r = Exec(args);
+        EXPECT_EQ(2, r.code) << r.out.toStdString();
+        EXPECT_EQ(QString(), r.out);
+        EXPECT_TRUE(r.err.endsWith(QLatin1Char('\n'))) << r.err.toStdString();
+        EXPECT_EQ(1, r.err.count(QLatin1Char('\n'))) << r.err.toStdString();
+        return r.err;
+    }
+
+    static qint64 Seconds(const QJsonValue& iso) {
+        const QDateTime t = QDateTime::fromString(iso.toString(), Qt::ISODate);
+        EXPECT_TRUE(t.isValid()) << iso.toString().toStdString();
+        return t.toSecsSinceEpoch();
+    }
+    static qint64 Seconds(const char* iso) { return Seconds(QJsonValue(QString::fromLatin1(iso))); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QString S(const char* text) { return QString::fromUtf8(text); }
+
+}  // namespace
+
+TEST_F(Cli, TimeAtAnInstantGivesLocalTimeDaylightAndBias) {
+    struct Case {
+        const char* city;
+        const char* at;
+        const char* local;
+        int bias;
+        bool daylight;
+        const char* text;
+    } cases[] = {
+        {"Tokyo", "2026-03-08T10:00:00Z", "2026-03-08T19:00:00", -540, false, "3/8/26 7:00 PM"},
+        {"new york, ny", "2026-03-08T06:59:00Z", "2026-03-08T01:59:00", 300, false, "3/8/26 1:59 AM"},
+        {"New York, NY", "2026-03-08T07:01:00Z", "2026-03-08T03:01:00", 240, true, "3/8/26 3:01 AM \u00a4"},
+        {"London", "2026-07-01T12:00:00Z", "2026-07-01T13:00:00", -60, true, "7/1/26 1:00 PM \u00a4"},
+        {"San Francisco, CA", "2026-01-01T05:00:00Z", "2025-12-31T21:00:00", 480, false, "12/31/25 9:00 PM"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.city);
+        SCOPED_TRACE(c.at);
+        const QJsonObject o = Json({S("time"), S(c.city), S("--at"), S(c.at)});
+        EXPECT_EQ(S(c.local), o[S("local")].toString());
+        EXPECT_EQ(c.bias, o[S("bias")].toInt(12345));
+        EXPECT_EQ(c.daylight, o[S("daylight")].toBool(!c.daylight));
+        EXPECT_EQ(S(c.text), o[S("text")].toString());
+    }
+    const QJsonObject tokyo = Json({S("time"), S("Tokyo"), S("--at"), S("2026-03-08T10:00:00Z")});
+    EXPECT_EQ(S("Tokyo"), tokyo[S("city")].toString());
+    EXPECT_EQ(235, tokyo[S("zone_id")].toInt());
+
+    const Result text = Exec({S("time"), S("Tokyo"), S("--at"), S("2026-03-08T10:00:00Z")});
+    EXPECT_EQ(0, text.code);
+    EXPECT_TRUE(text.out.startsWith(S("Tokyo: 3/8/26 7:00 PM\n"))) << text.out.toStdString();
+    EXPECT_TRUE(text.out.contains(S("-540 minutes")));
+}
+
+TEST_F(Cli, ConvertGivesTheInstantOfTheReferenceCitysLocalTime) {
+    const QJsonObject o = Json({S("convert"), S("--from"), S("Tokyo"), S("--local"), S("2026-03-08 19:00"),
+                                S("London"), S("New York, NY"), S("San Francisco, CA")});
+    EXPECT_EQ(S("2026-03-08T10:00:00Z"), o[S("utc")].toString());
+    const QJsonArray cities = o[S("cities")].toArray();
+    ASSERT_EQ(3, cities.size());
+    const char* expected[][3] = {
+        {"London", "2026-03-08T10:00:00", "3/8/26 10:00 AM"},
+        {"New York, NY", "2026-03-08T06:00:00", "3/8/26 6:00 AM \u00a4"},  // daylight time began at 07:00 UTC
+        {"San Francisco, CA", "2026-03-08T02:00:00", "3/8/26 2:00 AM"},    // not yet in the Pacific
+    };
+    for (int i = 0; i < 3; ++i) {
+        const QJsonObject c = cities[i].toObject();
+        EXPECT_EQ(S(expected[i][0]), c[S("name")].toString());
+        EXPECT_EQ(S(expected[i][1]), c[S("local")].toString());
+        EXPECT_EQ(S(expected[i][2]), c[S("text")].toString());
+    }
+    EXPECT_EQ(S("2026-03-08T19:00:00"), o[S("reference")].toObject()[S("local")].toString());
+
+    // Another reference city keeps the local time and moves the instant.
+    const QJsonObject london = Json({S("convert"), S("--from"), S("London"), S("--local"), S("2026-03-08 19:00"), S("Tokyo")});
+    EXPECT_EQ(S("2026-03-08T19:00:00Z"), london[S("utc")].toString());
+    EXPECT_EQ(S("2026-03-09T04:00:00"), london[S("cities")].toArray()[0].toObject()[S("local")].toString());
+
+    // Without names, the five displayed cities in display order.
+    const QJsonArray five = Json({S("convert"), S("--from"), S("Tokyo"), S("--local"), S("2026-03-08 19:00")})[S("cities")].toArray();
+    ASSERT_EQ(5, five.size());
+    EXPECT_EQ(S("San Francisco, CA"), five[0].toObject()[S("name")].toString());
+    EXPECT_EQ(S("Tokyo"), five[4].toObject()[S("name")].toString());
+    EXPECT_EQ(S("2026-03-08T19:00:00"), five[4].toObject()[S("local")].toString());
+}
+
+TEST_F(Cli, DistanceTextsSpeedsAndTravelTimes) {
+    const QJsonObject same = Json({S("distance"), S("Tokyo"), S("tokyo"), S("--units"), S("english")});
+    EXPECT_EQ(0.0, same[S("km")].toDouble(-1));
+    EXPECT_EQ(S("0 miles"), same[S("text")].toString());
+    EXPECT_EQ(S("0 min 0 sec"), same[S("travel_time")].toString());
+    EXPECT_EQ(310.0, same[S("speed")].toDouble());
+    EXPECT_EQ(S("Commercial Jet"), same[S("mode_text")].toString());
+
+    // A quarter of the equator at the starting 500 km/h.
+    const QJsonObject quarter = Json({S("distance"), S("@0,0"), S("@0,90"), S("--units"), S("metric")});
+    EXPECT_NEAR(10018.75, quarter[S("km")].toDouble(), 0.5);
+    EXPECT_EQ(S("10019 km"), quarter[S("text")].toString());
+    EXPECT_EQ(S("20 hours 2 min"), quarter[S("travel_time")].toString());
+    EXPECT_EQ(S("metric"), quarter[S("units")].toString());
+
+    // City positions come from the database: the same as the library's own distance.
+    const QJsonObject sf = Json({S("city"), S("San Francisco, CA")});
+    const QJsonObject tokyo = Json({S("city"), S("Tokyo")});
+    double km = -1;
+    GreatCircleDistance(sf[S("longitude")].toInt(), sf[S("latitude")].toInt(), tokyo[S("longitude")].toInt(),
+                        tokyo[S("latitude")].toInt(), &km);
+    struct ModeCase {
+        const char* units;
+        const char* mode;
+        double speed;
+        const char* name;
+    } modes[] = {
+        {"nautical", "11", 1160, "Concorde Supersonic"},
+        {"english", "11", 1334, "Concorde Supersonic"},
+        {"english", "9", 517, "Commercial Jet"},
+        {"metric", "0", 3, "Walk"},
+        {"nautical", "6", 136, "High Speed Train"},
+        {"nautical", "7", 125, "Private Plane"},
+    };
+    for (const ModeCase& m : modes) {
+        SCOPED_TRACE(m.name);
+        const QJsonObject o = Json({S("distance"), S("San Francisco, CA"), S("Tokyo"), S("--units"), S(m.units), S("--mode"), S(m.mode)});
+        EXPECT_DOUBLE_EQ(km, o[S("km")].toDouble());
+        EXPECT_EQ(m.speed, o[S("speed")].toDouble());
+        EXPECT_EQ(S(m.name), o[S("mode_text")].toString());
+    }
+    EXPECT_EQ(FormatDistance(km, usMetric),
+              Json({S("distance"), S("San Francisco, CA"), S("Tokyo"), S("--units"), S("metric")})[S("text")].toString());
+
+    const QJsonObject typed = Json({S("distance"), S("@0,0"), S("@0,90"), S("--units"), S("metric"), S("--speed"), S("1000")});
+    EXPECT_EQ(S("1000 km/hour"), typed[S("mode_text")].toString());
+    EXPECT_EQ(S("10 hours 1 min"), typed[S("travel_time")].toString());
+
+    const QJsonObject stopped = Json({S("distance"), S("@0,0"), S("@0,90"), S("--speed"), S("0")});
+    EXPECT_TRUE(stopped[S("travel_time")].isNull());
+}
+
+TEST_F(Cli, DistanceListsTheTravelModesInSliderOrder) {
+    const QJsonArray modes = Json({S("distance"), S("--modes"), S("--units"), S("nautical")})[S("modes")].toArray();
+    ASSERT_EQ(12, modes.size());
+    const int knots[] = {2, 8, 10, 22, 48, 60, 136, 125, 200, 450, 520, 1160};
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_EQ(knots[i], modes[i].toObject()[S("speed")].toInt());
+        EXPECT_EQ(i, modes[i].toObject()[S("mode")].toInt(-1));
+    }
+    EXPECT_EQ(S("Commuter Turbo-Prop"), modes[8].toObject()[S("name")].toString());
+}
+
+TEST_F(Cli, CityShowsTheFactsOfTheMainScreensTap) {
+    const QJsonObject o = Json({S("city"), S("TOKYO")});
+    EXPECT_EQ(S("Tokyo"), o[S("name")].toString());
+    EXPECT_EQ(S("Japan"), o[S("country")].toString());
+    EXPECT_EQ(235, o[S("zone_id")].toInt());
+    EXPECT_EQ(S("(GMT+09:00) Osaka, Sapporo, Tokyo"), o[S("zone_name")].toString());
+    EXPECT_EQ(3569, o[S("latitude")].toInt());
+    EXPECT_EQ(13969, o[S("longitude")].toInt());
+    EXPECT_EQ(S("HND"), o[S("airport")].toString());
+    EXPECT_EQ(S("81"), o[S("country_code")].toString());
+    EXPECT_EQ(S("3"), o[S("area_code")].toString());
+    EXPECT_TRUE(o[S("sunrise_text")].toString().endsWith(S(" AM"))) << o[S("sunrise_text")].toString().toStdString();
+    EXPECT_TRUE(o[S("sunset_text")].toString().endsWith(S(" PM")));
+
+    const Result text = Exec({S("city"), S("Tokyo")});
+    EXPECT_EQ(0, text.code);
+    EXPECT_TRUE(text.out.startsWith(S("Tokyo, Japan\n")));
+    EXPECT_TRUE(text.out.contains(S("35\u00b0 41\u00b4 N")));
+    EXPECT_TRUE(text.out.contains(S("81 - 3")));
+}
+
+TEST_F(Cli, FindAndCodesListEntriesThatBeginWithTheText) {
+    const QJsonArray lower = Json({S("find"), S("new y")})[S("matches")].toArray();
+    const QJsonArray upper = Json({S("find"), S("NEW Y")})[S("matches")].toArray();
+    EXPECT_EQ(lower, upper);
+    ASSERT_FALSE(lower.isEmpty());
+    bool newYork = false;
+    int previous = -1;
+    for (const QJsonValue& v : lower) {
+        const QJsonObject m = v.toObject();
+        EXPECT_TRUE(m[S("entry")].toString().startsWith(S("New Y"), Qt::CaseInsensitive));
+        EXPECT_GT(m[S("index")].toInt(), previous);
+        previous = m[S("index")].toInt();
+        if (m[S("entry")].toString() == S("New York, NY (United States)")) {
+            newYork = true;
+            EXPECT_EQ(S("New York, NY"), m[S("name")].toString());
+            EXPECT_EQ(S("United States"), m[S("country")].toString());
+        }
+    }
+    EXPECT_TRUE(newYork);
+    EXPECT_TRUE(Json({S("find"), S("zzzz")})[S("matches")].toArray().isEmpty());
+
+    const QJsonArray phone = Json({S("codes"), S("phone"), S("Tokyo")})[S("matches")].toArray();
+    ASSERT_EQ(1, phone.size());
+    EXPECT_EQ(S("81 - 3"), phone[0].toObject()[S("code")].toString());
+    const QJsonArray airport = Json({S("codes"), S("airport"), S("london")})[S("matches")].toArray();
+    ASSERT_FALSE(airport.isEmpty());
+    EXPECT_EQ(S("London"), airport[0].toObject()[S("name")].toString());
+    EXPECT_EQ(S("LHR"), airport[0].toObject()[S("airport")].toString());
+    // Without a text, every city is a row.
+    const QJsonArray all = Json({S("codes"), S("airport")})[S("matches")].toArray();
+    EXPECT_EQ(Json({S("find"), S("")})[S("matches")].toArray().size(), all.size());
+    EXPECT_GT(all.size(), 100);
+}
+
+TEST_F(Cli, SunriseSunsetAndTwilightOfADate) {
+    const QJsonObject o = Json({S("sun"), S("London"), S("--date"), S("2026-06-21")});
+    EXPECT_EQ(S("2026-06-21"), o[S("date")].toString());
+    // The almanac: 04:43 and 21:21 British Summer Time.
+    EXPECT_NEAR(Seconds("2026-06-21T03:43:00Z"), Seconds(o[S("rise")]), 120);
+    EXPECT_NEAR(Seconds("2026-06-21T20:21:00Z"), Seconds(o[S("set")]), 120);
+    EXPECT_EQ(S("4:43 AM \u00a4"), o[S("rise_text")].toString());
+    EXPECT_FALSE(o.contains(S("twilight")));
+    EXPECT_TRUE(o[S("daylight_hours")].toString().startsWith(S("16 hr ")));
+
+    const QJsonObject civil = Json({S("sun"), S("London"), S("--date"), S("2026-06-21"), S("--twilight"), S("civil")});
+    const QJsonObject tw = civil[S("twilight")].toObject();
+    EXPECT_EQ(S("civil"), tw[S("kind")].toString());
+    EXPECT_NEAR(Seconds("2026-06-21T02:55:00Z"), Seconds(tw[S("begin")]), 180);
+    EXPECT_NEAR(Seconds("2026-06-21T21:10:00Z"), Seconds(tw[S("end")]), 180);
+    const Result text = Exec({S("sun"), S("London"), S("--date"), S("2026-06-21"), S("--twilight"), S("nautical")});
+    EXPECT_TRUE(text.out.contains(S("Begin Nautical Twilight: "))) << text.out.toStdString();
+    EXPECT_TRUE(text.out.contains(S("End Nautical Twilight: ")));
+
+    // Svalbard at midsummer, by position with a fixed offset.
+    const QJsonObject polar = Json({S("sun"), S("--lat"), S("78.22"), S("--lon"), S("15.65"), S("--utc-offset"),
+                                    S("+01:00"), S("--date"), S("2026-06-21")});
+    EXPECT_TRUE(polar[S("rise")].isNull());
+    EXPECT_TRUE(polar[S("set")].isNull());
+    EXPECT_EQ(S("Never rises"), polar[S("rise_text")].toString());
+    EXPECT_EQ(S("Always light"), polar[S("daylight_hours")].toString());
+
+    // A position with a zone ID gives what the city of that zone and place gives.
+    const QJsonObject tokyo = Json({S("city"), S("Tokyo")});
+    const QJsonObject byZone = Json({S("sun"), S("--lat"), S("35.69"), S("--lon"), S("139.69"), S("--zone"), S("235"),
+                                     S("--date"), S("2026-03-08")});
+    const QJsonObject byName = Json({S("sun"), S("Tokyo"), S("--date"), S("2026-03-08")});
+    EXPECT_EQ(byName[S("rise")], byZone[S("rise")]);
+    EXPECT_EQ(byName[S("set_text")], byZone[S("set_text")]);
+    EXPECT_FALSE(tokyo.isEmpty());
+}
+
+TEST_F(Cli, MoonriseAndThePrincipalPhases) {
+    const QJsonObject o = Json({S("moon"), S("Tokyo"), S("--date"), S("2026-03-08")});
+    // The almanac: full moon 3 March 2026 11:38 UTC, last quarter 11 March 09:38 UTC.
+    const QJsonObject last = o[S("last_phase")].toObject();
+    const QJsonObject next = o[S("next_phase")].toObject();
+    EXPECT_EQ(2, last[S("phase")].toInt(-1));
+    EXPECT_EQ(3, next[S("phase")].toInt(-1));
+    EXPECT_NEAR(Seconds("2026-03-03T11:38:00Z"), Seconds(last[S("time")]), 600);
+    EXPECT_NEAR(Seconds("2026-03-11T09:38:00Z"), Seconds(next[S("time")]), 600);
+    EXPECT_EQ(S("Full Moon on 3/3/26 8:38 PM"), last[S("text")].toString());
+    EXPECT_TRUE(next[S("text")].toString().startsWith(S("Last Quarter 3/11/26 6:3")));
+    EXPECT_FALSE(o[S("rise")].isNull());
+    EXPECT_FALSE(o[S("rise_text")].toString().isEmpty());
+}
+
+TEST_F(Cli, ClockSetCityAndSelectShareTheProfile) {
+    QJsonArray cities = Json({})[S("cities")].toArray();
+    ASSERT_EQ(5, cities.size());
+    const char* defaults[] = {"San Francisco, CA", "Chicago, IL", "New York, NY", "London", "Tokyo"};
+    for (int i = 0; i < 5; ++i) {
+        const QJsonObject c = cities[i].toObject();
+        EXPECT_EQ(i, c[S("display")].toInt(-1));
+        EXPECT_EQ(S(defaults[i]), c[S("name")].toString());
+        EXPECT_EQ(i == 0, c[S("current")].toBool());
+        EXPECT_EQ(19, c[S("local")].toString().size());
+        EXPECT_FALSE(c[S("text")].toString().isEmpty());
+    }
+
+    EXPECT_EQ(0, Exec({S("set-city"), S("2"), S("sydney")}).code);
+    EXPECT_EQ(0, Exec({S("select"), S("4")}).code);
+    EXPECT_NE(QString(), Error({S("select"), S("5")}));
+    EXPECT_NE(QString(), Error({S("set-city"), S("1"), S("Nowhere At All")}));
+
+    cities = Json({S("clock")})[S("cities")].toArray();
+    EXPECT_EQ(S("Sydney"), cities[2].toObject()[S("name")].toString());
+    EXPECT_EQ(S("Chicago, IL"), cities[1].toObject()[S("name")].toString());
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(i == 4, cities[i].toObject()[S("current")].toBool()) << i;
+
+    const Result text = Exec({});
+    EXPECT_EQ(0, text.code);
+    EXPECT_TRUE(text.out.contains(S("* 4  Tokyo"))) << text.out.toStdString();
+}
+
+TEST_F(Cli, SelectingADisplayMakesItsCityTheDevicesCurrentCity) {
+    // Display 4 shows Tokyo: the device takes Tokyo's zone.
+    EXPECT_EQ(0, Exec({S("select"), S("4")}).code);
+    EXPECT_EQ(-540, Json({})[S("device_zone")].toObject()[S("bias")].toInt(12345));
+
+    // A display whose city is not current changes without touching the device.
+    EXPECT_EQ(0, Exec({S("set-city"), S("0"), S("Osaka")}).code);
+    EXPECT_EQ(-540, Json({})[S("device_zone")].toObject()[S("bias")].toInt(12345));
+
+    // Another city in the same zone becomes current without a zone change.
+    const Result same = Exec({S("select"), S("0")});
+    EXPECT_EQ(0, same.code);
+    EXPECT_TRUE(same.out.contains(S("does not change"))) << same.out.toStdString();
+    EXPECT_EQ(-540, Json({})[S("device_zone")].toObject()[S("bias")].toInt(12345));
+
+    // A new city for the selected display is a new current city.
+    const QJsonObject moved = Json({S("set-city"), S("0"), S("New York, NY")});
+    EXPECT_TRUE(moved[S("current")].toBool());
+    const QJsonObject clock = Json({});
+    EXPECT_EQ(300, clock[S("device_zone")].toObject()[S("bias")].toInt(12345));
+    EXPECT_TRUE(clock[S("cities")].toArray()[0].toObject()[S("current")].toBool());
+    EXPECT_EQ(S("New York, NY"), clock[S("cities")].toArray()[0].toObject()[S("name")].toString());
+}
+
+TEST_F(Cli, ErrorsNameTheProblemAndTheWayOut) {
+    EXPECT_TRUE(Error({S("city"), S("Tokio")}).contains(S("Tokyo")));
+    EXPECT_TRUE(Error({S("time"), S("Tokyo"), S("--at"), S("2026-03-08 10:00")}).contains(S("YYYY-MM-DD")));
+    EXPECT_TRUE(Error({S("sun"), S("Tokyo"), S("--date"), S("2026-02-30")}).contains(S("YYYY-MM-DD")));
+    EXPECT_TRUE(Error({S("convert"), S("--from"), S("Tokyo"), S("--local"), S("tomorrow")}).contains(S("HH:MM")));
+    EXPECT_TRUE(Error({S("distance"), S("Tokyo"), S("London"), S("--speed"), S("fast")}).contains(S("--speed")));
+    EXPECT_NE(QString(), Error({S("distance"), S("Tokyo"), S("London"), S("--speed"), S("1000001")}));
+    EXPECT_NE(QString(), Error({S("distance"), S("Tokyo"), S("London"), S("--mode"), S("12")}));
+    EXPECT_NE(QString(), Error({S("distance"), S("@91,0"), S("London")}));
+    EXPECT_NE(QString(), Error({S("sun"), S("--lat"), S("10"), S("--lon"), S("10"), S("--utc-offset"), S("8")}));
+    EXPECT_NE(QString(), Error({S("sun"), S("Tokyo"), S("--twilight"), S("dusk")}));
+    EXPECT_TRUE(Error({S("sun"), S("--lat"), S("1"), S("--lon"), S("1"), S("--zone"), S("4242")}).contains(S("4242")));
+    EXPECT_NE(QString(), Error({S("moon"), S("Tokyo"), S("--lat"), S("1"), S("--lon"), S("1"), S("--zone"), S("235")}));
+    EXPECT_NE(QString(), Error({S("codes"), S("fax")}));
+    EXPECT_NE(QString(), Error({S("teleport")}));
+    EXPECT_NE(QString(), Error({S("city"), S("Tokyo"), S("--colour")}));
+}
+
+TEST_F(Cli, ACorruptProfileIsReportedAndLeftAlone) {
+    ASSERT_TRUE(QDir().mkpath(ProfilePath()));
+    QFile db(ProfilePath() + S("/device.db"));
+    ASSERT_TRUE(db.open(QIODevice::WriteOnly));
+    db.write("this is not a database");
+    db.close();
+    const QString err = Error({S("set-city"), S("0"), S("Tokyo")});
+    EXPECT_TRUE(err.contains(ProfilePath())) << err.toStdString();
+    EXPECT_TRUE(err.contains(S("ZONARIA_DEVICE")));
+    ASSERT_TRUE(db.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QByteArray("this is not a database"), db.readAll());
+}
+
+TEST_F(Cli, EveryCommandHasHelp) {
+    const char* commands[] = {"clock", "city", "find", "codes", "time", "convert", "sun", "moon", "distance", "set-city", "select"};
+    for (const char* c : commands) {
+        SCOPED_TRACE(c);
+        const Result r = Exec({S(c), S("--help")});
+        EXPECT_EQ(0, r.code);
+        EXPECT_TRUE(r.out.contains(S("zonaria-cli ") + S(c)) || (S(c) == S("clock") && r.out.contains(S("[clock]"))));
+    }
+    const Result all = Exec({S("--help")});
+    EXPECT_EQ(0, all.code);
+    for (const char* c : commands) EXPECT_TRUE(all.out.contains(S(c))) << c;
+    // Help touches no profile.
+    EXPECT_FALSE(QDir(ProfilePath()).exists());
+}
