@@ -36,6 +36,17 @@ BOOL Guard(Fn&& fn) {
     }
 }
 
+// The items of Outlook's cities folder.
+za::outlook::ItemsPtr CityItems(za::outlook::IPOutlookApp& app) {
+    za::outlook::FolderPtr folder;
+    Check(app.GetDefaultFolder(za::outlook::olFolderCities, &folder));
+    CheckPtr(folder);
+    za::outlook::ItemsPtr items;
+    Check(folder->get_Items(&items));
+    CheckPtr(items);
+    return items;
+}
+
 // A new, saved item of the cities folder with all eight fields of the city, set in the order
 // the handheld's Outlook expects them.
 za::outlook::CityPtr AddCityItem(za::outlook::IPOutlookItemCollection& items, const CCity& city) {
@@ -170,12 +181,7 @@ BOOL CPOApp::SetTimeZoneCity(const CCity& city, BOOL home) {
             }
         }
 
-        za::outlook::FolderPtr folder;
-        Check(m_app->GetDefaultFolder(za::outlook::olFolderCities, &folder));
-        CheckPtr(folder);
-        za::outlook::ItemsPtr items;
-        Check(folder->get_Items(&items));
-        CheckPtr(items);
+        const za::outlook::ItemsPtr items = CityItems(*m_app);
         // The name in quotes with any quote inside doubled, so the restriction finds exactly
         // that name and never another item.
         const QString name = za::outlook::RestrictionText(city.Name());
@@ -204,12 +210,7 @@ BOOL CPOApp::AddHomeCity(const CCity& city) {
     if (!m_bSupportsICity) return FALSE;
     return Guard([&]() -> BOOL {
         CheckPtr(m_app);
-        za::outlook::FolderPtr folder;
-        Check(m_app->GetDefaultFolder(za::outlook::olFolderCities, &folder));
-        CheckPtr(folder);
-        za::outlook::ItemsPtr items;
-        Check(folder->get_Items(&items));
-        CheckPtr(items);
+        const za::outlook::ItemsPtr items = CityItems(*m_app);
         Check(m_app->put_HomeCity(AddCityItem(*items, city)));
         Check(m_app->put_CurrentCityIndex(0));
         return TRUE;

@@ -124,20 +124,26 @@ RiseSetEvents EventsOfLocalDay(const CTimeZone& zone, int longitude, int latitud
     return FindRiseSet(localDate, zone.Bias(midnightUtc), longitude, latitude, zenith);
 }
 
-void RiseSetTexts(const CTimeZone& zone, int longitude, int latitude, const SYSTEMTIME& localDate, int zenith,
-                  QString& riseText, QString& setText) {
-    const RiseSetEvents ev = EventsOfLocalDay(zone, longitude, latitude, localDate, zenith);
+void RiseSetTexts(const CTimeZone& zone, const RiseSetEvents& ev, QString& riseText, QString& setText) {
     riseText = ev.day.rises ? EventText(zone, ev.rise) : CoreString(IDS_NEVER_RISES);
     setText = ev.day.sets ? EventText(zone, ev.set) : CoreString(IDS_NEVER_SETS);
 }
 
-QString DaylightHoursText(const CTimeZone& zone, int longitude, int latitude, const SYSTEMTIME& localDate,
-                          int zenith) {
-    const RiseSetEvents ev = EventsOfLocalDay(zone, longitude, latitude, localDate, zenith);
+void RiseSetTexts(const CTimeZone& zone, int longitude, int latitude, const SYSTEMTIME& localDate, int zenith,
+                  QString& riseText, QString& setText) {
+    RiseSetTexts(zone, EventsOfLocalDay(zone, longitude, latitude, localDate, zenith), riseText, setText);
+}
+
+QString DaylightHoursText(const RiseSetEvents& ev) {
     const double hours = HoursAbove(ev.day);
     if (hours < 0.0) return CoreString(ev.day.above ? IDS_ALWAYS_LIGHT : IDS_ALWAYS_DARK);
     const long long seconds = std::llround(hours * 3600.0);
     return FormatString(CoreString(IDS_HOURS_MINUTES), {seconds / 3600, (seconds % 3600) / 60});
+}
+
+QString DaylightHoursText(const CTimeZone& zone, int longitude, int latitude, const SYSTEMTIME& localDate,
+                          int zenith) {
+    return DaylightHoursText(EventsOfLocalDay(zone, longitude, latitude, localDate, zenith));
 }
 
 }  // namespace za::astro

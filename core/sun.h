@@ -51,6 +51,11 @@ RiseSetEvents FindRiseSet(const SYSTEMTIME& localDate, int bias, int longitude, 
 RiseSetEvents EventsOfLocalDay(const CTimeZone& zone, int longitude, int latitude, const SYSTEMTIME& localDate,
                                int zenith);
 
+// The texts and the day length of events already found, for callers that also want the
+// instants: one search serves all three.
+void RiseSetTexts(const CTimeZone& zone, const RiseSetEvents& events, QString& riseText, QString& setText);
+QString DaylightHoursText(const RiseSetEvents& events);
+
 // The texts of the rising and setting event in the zone's local time ("6:42 AM", with the
 // daylight-time mark when it applies), or "Never rises" / "Never sets". The local day is
 // taken with the bias in force at its midnight.
