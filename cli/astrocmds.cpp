@@ -92,6 +92,17 @@ QJsonValue Instant(bool happens, const SYSTEMTIME& utc) {
     return happens ? QJsonValue(IsoUtc(utc)) : QJsonValue(QJsonValue::Null);
 }
 
+// The fields the sun and the moon share: where, which day, and the rising and setting.
+void PutRiseSet(QJsonObject& o, const Site& site, const SYSTEMTIME& date, const za::astro::RiseSetEvents& ev,
+                const QString& rise, const QString& set) {
+    o[QStringLiteral("name")] = site.name;
+    o[QStringLiteral("date")] = IsoDate(date);
+    o[QStringLiteral("rise")] = Instant(ev.day.rises, ev.rise);
+    o[QStringLiteral("set")] = Instant(ev.day.sets, ev.set);
+    o[QStringLiteral("rise_text")] = rise;
+    o[QStringLiteral("set_text")] = set;
+}
+
 const QStringList kSiteOptions = {QStringLiteral("--lat"), QStringLiteral("--lon"), QStringLiteral("--zone"),
                                   QStringLiteral("--utc-offset"), QStringLiteral("--date")};
 
@@ -110,27 +121,22 @@ void SunCommand(const QStringList& words, Output& out) {
     const Site site = ReadSite(args, "sun");
     const SYSTEMTIME date = ReadDate(args, site);
 
-    QString rise, set;
-    za::astro::RiseSetTexts(site.zone, site.longitude, site.latitude, date, ZENITH_OFFICIAL, rise, set);
     const za::astro::RiseSetEvents ev = za::astro::EventsOfLocalDay(site.zone, site.longitude, site.latitude, date, ZENITH_OFFICIAL);
-    const QString day = za::astro::DaylightHoursText(site.zone, site.longitude, site.latitude, date, ZENITH_OFFICIAL);
+    QString rise, set;
+    za::astro::RiseSetTexts(site.zone, ev, rise, set);
+    const QString day = za::astro::DaylightHoursText(ev);
 
     QJsonObject& o = out.object;
-    o[QStringLiteral("name")] = site.name;
-    o[QStringLiteral("date")] = IsoDate(date);
-    o[QStringLiteral("rise")] = Instant(ev.day.rises, ev.rise);
-    o[QStringLiteral("set")] = Instant(ev.day.sets, ev.set);
-    o[QStringLiteral("rise_text")] = rise;
-    o[QStringLiteral("set_text")] = set;
+    PutRiseSet(o, site, date, ev, rise, set);
     o[QStringLiteral("daylight_hours")] = day;
 
     out.Line(QStringLiteral("%1, %2").arg(site.name, IsoDate(date)));
     if (twilight >= ZENITH_CIVIL && twilight <= ZENITH_ASTRONOMICAL) {
         static const char* const kKinds[] = {"Civil", "Nautical", "Astronomical"};
         const QString kind = QLatin1String(kKinds[twilight - ZENITH_CIVIL]);
-        QString begin, end;
-        za::astro::RiseSetTexts(site.zone, site.longitude, site.latitude, date, twilight, begin, end);
         const za::astro::RiseSetEvents tw = za::astro::EventsOfLocalDay(site.zone, site.longitude, site.latitude, date, twilight);
+        QString begin, end;
+        za::astro::RiseSetTexts(site.zone, tw, begin, end);
         out.Line(QStringLiteral("Begin %1 Twilight: %2").arg(kind, begin));
         out.Line(QStringLiteral("Sunrise: %1").arg(rise));
         out.Line(QStringLiteral("Sunset: %1").arg(set));
@@ -155,9 +161,9 @@ void MoonCommand(const QStringList& words, Output& out) {
     const Site site = ReadSite(args, "moon");
     const SYSTEMTIME date = ReadDate(args, site);
 
-    QString rise, set;
-    za::astro::RiseSetTexts(site.zone, site.longitude, site.latitude, date, ZENITH_MOON, rise, set);
     const za::astro::RiseSetEvents ev = za::astro::EventsOfLocalDay(site.zone, site.longitude, site.latitude, date, ZENITH_MOON);
+    QString rise, set;
+    za::astro::RiseSetTexts(site.zone, ev, rise, set);
 
     // The dialog passes its picked local date, at the time of day it holds, as the instant.
     enLunarPhase p1 = LP_NEW_MOON, p2 = LP_NEW_MOON;
@@ -191,12 +197,7 @@ void MoonCommand(const QStringList& words, Output& out) {
     }
 
     QJsonObject& o = out.object;
-    o[QStringLiteral("name")] = site.name;
-    o[QStringLiteral("date")] = IsoDate(date);
-    o[QStringLiteral("rise")] = Instant(ev.day.rises, ev.rise);
-    o[QStringLiteral("set")] = Instant(ev.day.sets, ev.set);
-    o[QStringLiteral("rise_text")] = rise;
-    o[QStringLiteral("set_text")] = set;
+    PutRiseSet(o, site, date, ev, rise, set);
     o[QStringLiteral("last_phase")] = last;
     o[QStringLiteral("next_phase")] = next;
 }

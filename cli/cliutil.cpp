@@ -116,24 +116,23 @@ QStringList ClosestNames(const QString& text, const QStringList& entries) {
 }  // namespace
 
 CCity LoadCity(const QString& text) {
-    const QStringList entries = CityEntries();
     const QString trimmed = text.trimmed();
-    for (const QString& entry : entries) {
+    CCityList& list = GetCityList();
+    if (!list.Open()) Fail(QStringLiteral("the city database cannot be opened; move the device profile aside to reinstall it"));
+    // One seek by name (the database compares names without regard to case); a "Name (Country)"
+    // entry is taken when its country is the city's.
+    CCity city;
+    bool found = list.LoadCity(trimmed, city);
+    if (!found) {
         QString name, country;
-        SplitEntry(entry, &name, &country);
-        if (name.compare(trimmed, Qt::CaseInsensitive) == 0 || entry.compare(trimmed, Qt::CaseInsensitive) == 0) {
-            CCity city;
-            CCityList& list = GetCityList();
-            bool ok = false;
-            if (list.Open()) {
-                ok = list.LoadCity(name, city);
-                list.Close();
-            }
-            if (!ok) Fail(QStringLiteral("the city \"%1\" cannot be read from the city database").arg(name));
-            return city;
-        }
+        SplitEntry(trimmed, &name, &country);
+        found = !country.isEmpty() && list.LoadCity(name, city) &&
+                city.CountryName().compare(country, Qt::CaseInsensitive) == 0;
     }
-    const QStringList closest = ClosestNames(trimmed, entries);
+    list.Close();
+    if (found) return city;
+    // Only a name that is not there needs the whole list, for the suggestions.
+    const QStringList closest = ClosestNames(trimmed, CityEntries());
     Fail(closest.isEmpty()
              ? QStringLiteral("unknown city \"%1\"; the city database is empty").arg(trimmed)
              : QStringLiteral("unknown city \"%1\"; closest names: %2 (zonaria-cli find TEXT lists more)")
