@@ -2,6 +2,7 @@
 
 #include "oledate.h"
 
+#include <array>
 #include <cmath>
 
 namespace za::calc {
@@ -15,9 +16,9 @@ const char* const kModeStrings[kTravelModeCount] = {
     "200~Commuter Turbo-Prop", "450~Commercial Jet", "520~Commercial Jet (fastest)", "1160~Concorde Supersonic",
 };
 
-const TravelMode* Modes() {
-    static const auto* table = [] {
-        auto* modes = new TravelMode[kTravelModeCount];
+const std::array<TravelMode, kTravelModeCount>& Modes() {
+    static const std::array<TravelMode, kTravelModeCount> table = [] {
+        std::array<TravelMode, kTravelModeCount> modes;
         for (int i = 0; i < kTravelModeCount; ++i) modes[i] = ParseTravelModeString(QString::fromLatin1(kModeStrings[i]));
         return modes;
     }();
@@ -28,7 +29,7 @@ const TravelMode* Modes() {
 
 bool GetTravelMode(int mode, TravelMode* out) {
     if (mode < 0 || mode >= kTravelModeCount) return false;
-    if (out) *out = Modes()[mode];
+    if (out) *out = Modes()[static_cast<std::size_t>(mode)];
     return true;
 }
 
