@@ -937,14 +937,22 @@ CEOID CeSeekDatabase(HANDLE handle, DWORD seekType, const CEPROPVAL* value, DWOR
     if (seekType == CEDB_SEEK_VALUENEXTEQUAL) {
         if (!d->hasCurrent) return SeekFailed(ERROR_SEEK);
         // Only moves when the very next record has the value.
-        DbHandle probe = *d;
-        if (!Move(*vol, probe, 1)) return 0;
-        const SortKey& next = probe.current.key;
-        const bool equal = next.m == 1 && next.isText == wanted.isText &&
-                           (wanted.isText ? next.text.compare(wanted.text, Qt::CaseInsensitive) == 0
-                                          : next.number == wanted.number);
-        if (!equal) return SeekFailed(ERROR_SEEK);
-        *d = std::move(probe);
+        auto hasValue = [&wanted](const SortKey& key) {
+            return key.m == 1 && key.isText == wanted.isText &&
+                   (wanted.isText ? key.text.compare(wanted.text, Qt::CaseInsensitive) == 0
+                                  : key.number == wanted.number);
+        };
+        CheckFresh(*vol, *d);
+        if (!d->ahead.empty()) {
+            // The next record is already read: look at it without copying the handle.
+            if (!hasValue(d->ahead.front().key)) return SeekFailed(ERROR_SEEK);
+            if (!Move(*vol, *d, 1)) return 0;
+        } else {
+            DbHandle probe = *d;  // nothing read ahead, so a cheap copy
+            if (!Move(*vol, probe, 1)) return 0;
+            if (!hasValue(probe.current.key)) return SeekFailed(ERROR_SEEK);
+            *d = std::move(probe);
+        }
     } else {
         Query q;
         switch (seekType) {
