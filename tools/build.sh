@@ -3,5 +3,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR=${ZONARIA_BUILD_DIR:-build}
-cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZONARIA_STRICT_WARNINGS=${ZONARIA_STRICT_WARNINGS:-OFF} >/dev/null
+launcher=()
+# A compiler cache, where one is installed, makes rebuilds after small changes quick.
+if command -v ccache >/dev/null 2>&1; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
+fi
+cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZONARIA_STRICT_WARNINGS=${ZONARIA_STRICT_WARNINGS:-OFF} "${launcher[@]}" >/dev/null
 cmake --build "$BUILD_DIR" -j2
