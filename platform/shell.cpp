@@ -192,6 +192,10 @@ bool RecordingShell::GetSipInfo(SIPINFO* info) {
     return true;
 }
 
+void RecordingShell::SetWaitCursor(bool on) {
+    m_calls.push_back({QStringLiteral("wait"), on ? QStringLiteral("on") : QStringLiteral("off"), {}, 0, {}, 0});
+}
+
 ScopedRecorder::ScopedRecorder() {
     auto shell = std::make_unique<RecordingShell>();
     m_shell = shell.get();

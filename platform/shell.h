@@ -78,12 +78,24 @@ public:
     virtual bool StartProgram(const QString& program, const QStringList& arguments) = 0;
     // The input panel: false when there is none to ask.
     virtual bool GetSipInfo(SIPINFO* info) = 0;
+    // Shows (on) or removes (off) the wait cursor around a long operation; calls nest.
+    virtual void SetWaitCursor(bool on) = 0;
 };
+
 
 // The shell in use. Defaults to the terminal shell.
 Shell& Current();
 // Installs a shell (the previous one is destroyed); null restores the terminal shell.
 void Install(std::unique_ptr<Shell> shell);
+
+// Shows the wait cursor for the life of this object.
+class WaitCursor {
+public:
+    WaitCursor() { Current().SetWaitCursor(true); }
+    ~WaitCursor() { Current().SetWaitCursor(false); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
 
 // The desktop area that is visible to the program: the application's screen, or 240 x 294
 // where there is no screen. Libraries with access to the screen set the provider.
@@ -110,6 +122,7 @@ public:
     bool ShowHelp(const QString& request) override;
     bool StartProgram(const QString& program, const QStringList& arguments) override;
     bool GetSipInfo(SIPINFO* info) override;
+    void SetWaitCursor(bool) override {}
 };
 
 // Answers message boxes with scripted buttons (the default button when the script is empty)
@@ -117,7 +130,7 @@ public:
 class RecordingShell : public Shell {
 public:
     struct Call {
-        QString kind;  // "message", "help", "start", "sip"
+        QString kind;  // "message", "help", "start", "sip", "wait" (text "on" or "off")
         QString text;
         QString caption;
         UINT type = 0;
@@ -137,6 +150,7 @@ public:
     bool ShowHelp(const QString& request) override;
     bool StartProgram(const QString& program, const QStringList& arguments) override;
     bool GetSipInfo(SIPINFO* info) override;
+    void SetWaitCursor(bool on) override;
 
 private:
     std::deque<int> m_answers;

@@ -38,6 +38,17 @@ constexpr const char* kSchema =
     " endpoint TEXT NOT NULL)";
 const za::device::SchemaRegistrar g_schema(kSchema);
 
+// Registered message names; the number is 0xC000 + rowid - 1.
+constexpr const char* kMessageSchema =
+    "CREATE TABLE IF NOT EXISTS registered_messages("
+    " id INTEGER PRIMARY KEY,"
+    " name TEXT NOT NULL UNIQUE COLLATE NOCASE)";
+const za::device::SchemaRegistrar g_messageSchema(kMessageSchema);
+constexpr const char* kFindMessage = "SELECT id FROM registered_messages WHERE name = ?1";
+constexpr const char* kInsertMessage = "INSERT INTO registered_messages(name) VALUES(?1)";
+constexpr qint64 kFirstMessage = 0xC000;
+constexpr qint64 kLastMessage = 0xFFFF;
+
 constexpr const char* kInsertWindow =
     "INSERT INTO windows(pid, started, tid, class, title, endpoint) VALUES(?1, ?2, ?3, ?4, ?5, ?6)";
 constexpr const char* kDeleteWindow = "DELETE FROM windows WHERE id = ?1";
@@ -242,6 +253,14 @@ HWND CreatePlatformWindow(const QString& className, const QString& title, Window
             .bind(6, ep->name);
         if (!ins.run()) return false;
         id = db.lastInsertRowId();
+        if (HwndOf(id) == HWND_BROADCAST) {
+            // That number means "every window": take the next one instead.
+            Statement del = db.prepare(kDeleteWindow);
+            if (!del.bind(1, id).run()) return false;
+            ins.reset();
+            if (!ins.run()) return false;
+            id = db.lastInsertRowId();
+        }
         return true;
     });
     if (!ok || id <= 0) {
@@ -302,12 +321,9 @@ BOOL EnumWindows(const std::function<BOOL(HWND)>& fn) {
     return TRUE;
 }
 
-BOOL PostMessageW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    WindowRow row;
-    if (!hwnd || !FindLive(hwnd, &row)) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return FALSE;
-    }
+namespace {
+
+bool Deliver(const WindowRow& row, UINT msg, WPARAM wParam, LPARAM lParam) {
     QByteArray frame;
     {
         QDataStream out(&frame, QIODevice::WriteOnly);
@@ -328,4 +344,55 @@ BOOL PostMessageW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     socket.disconnectFromServer();
     return TRUE;
+}
+
+}  // namespace
+
+BOOL PostMessageW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (hwnd == HWND_BROADCAST) {
+        std::vector<WindowRow> live;
+        if (!LiveWindows(&live)) return FALSE;
+        // A window that went away meanwhile just misses the message, as any late receiver would.
+        for (const WindowRow& r : live) Deliver(r, msg, wParam, lParam);
+        return TRUE;
+    }
+    WindowRow row;
+    if (!hwnd || !FindLive(hwnd, &row)) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return FALSE;
+    }
+    return Deliver(row, msg, wParam, lParam) ? TRUE : FALSE;
+}
+
+UINT RegisterWindowMessageW(const QString& name) {
+    if (name.isEmpty()) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return 0;
+    }
+    if (!za::device::Db()) {
+        SetLastError(ERROR_BADDB);
+        return 0;
+    }
+    qint64 id = 0;
+    const bool ok = za::device::Transaction([&](Database& db) {
+        Statement find = db.prepare(kFindMessage);
+        if (find.bind(1, name).step()) {
+            id = find.columnInt(0);
+            return true;
+        }
+        if (find.failed()) return false;
+        Statement ins = db.prepare(kInsertMessage);
+        if (!ins.bind(1, name).run()) return false;
+        id = db.lastInsertRowId();
+        return true;
+    });
+    if (!ok || id <= 0) {
+        SetLastError(ERROR_BADDB);
+        return 0;
+    }
+    if (kFirstMessage + id - 1 > kLastMessage) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return 0;
+    }
+    return static_cast<UINT>(kFirstMessage + id - 1);
 }

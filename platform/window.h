@@ -12,6 +12,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <utility>
 
@@ -20,6 +21,11 @@ struct HWND__;
 using HWND = HWND__*;
 
 constexpr UINT WM_CLOSE = 0x0010;
+constexpr UINT WM_SETTINGCHANGE = 0x001A;
+constexpr UINT WM_USER = 0x0400;
+
+// Posting to this handle reaches every top-level window of every running process.
+inline HWND const HWND_BROADCAST = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(0xFFFF));
 
 // Runs in the owning process for each message posted to the window.
 using WindowHandler = std::function<void(UINT msg, WPARAM wParam, LPARAM lParam)>;
@@ -49,7 +55,15 @@ BOOL EnumWindows(const std::function<BOOL(HWND)>& fn);
 
 // Queues a message for the window's handler and returns at once. FALSE with
 // ERROR_INVALID_WINDOW_HANDLE when the window does not exist or its process has ended.
+// HWND_BROADCAST posts to every live window (TRUE even when there is none; windows whose
+// process is gone are skipped).
 BOOL PostMessageW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// The message number of a name, the same in every process of the profile for as long as the
+// profile lives: 0xC000 to 0xFFFF, the first name registered taking 0xC000. Names compare
+// without regard to case. 0 for an empty name, when all numbers are taken, or when the profile
+// cannot be used (ERROR_BADDB).
+UINT RegisterWindowMessageW(const QString& name);
 
 namespace za {
 

@@ -2,7 +2,8 @@
 // of class "Dialog" titled "Clock" in the profile named by ZONARIA_DEVICE.
 //   clockwindow                 quits on WM_CLOSE
 //   clockwindow --ignore-close  prints "close ignored" on WM_CLOSE and keeps running
-// Prints "ready" once the window can be found.
+//   clockwindow --register NAME prints "registered N", the number of the message name, first
+// Prints "ready" once the window can be found, and "message M W L" for any other message.
 #include "device.h"
 #include "window.h"
 
@@ -13,9 +14,19 @@
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    const bool ignoreClose = app.arguments().contains(QStringLiteral("--ignore-close"));
-    za::PlatformWindow window(QStringLiteral("Dialog"), QStringLiteral("Clock"), [&](UINT msg, WPARAM, LPARAM) {
-        if (msg != WM_CLOSE) return;
+    const QStringList args = app.arguments();
+    const bool ignoreClose = args.contains(QStringLiteral("--ignore-close"));
+    const int reg = args.indexOf(QStringLiteral("--register"));
+    if (reg > 0 && reg + 1 < args.size()) {
+        std::printf("registered %u\n", RegisterWindowMessageW(args.at(reg + 1)));
+        std::fflush(stdout);
+    }
+    za::PlatformWindow window(QStringLiteral("Dialog"), QStringLiteral("Clock"), [&](UINT msg, WPARAM w, LPARAM l) {
+        if (msg != WM_CLOSE) {
+            std::printf("message %u %llu %lld\n", msg, static_cast<unsigned long long>(w), static_cast<long long>(l));
+            std::fflush(stdout);
+            return;
+        }
         if (ignoreClose) {
             std::printf("close ignored\n");
             std::fflush(stdout);

@@ -64,10 +64,14 @@ protected:
         QProcess* raw = p.get();
         m_processes.push_back(std::move(p));
         if (!raw->waitForStarted(kStartMs)) return nullptr;
-        if (!RunUntil([raw] { return raw->canReadLine() || raw->state() == QProcess::NotRunning; }, kStartMs)) {
-            return nullptr;
-        }
-        const QByteArray line = raw->readLine().trimmed();
+        QByteArray line;
+        do {
+            if (!RunUntil([raw] { return raw->canReadLine() || raw->state() == QProcess::NotRunning; }, kStartMs)) {
+                return nullptr;
+            }
+            line = raw->readLine().trimmed();
+            if (line.startsWith("registered ")) registered = line.mid(11).toUInt();
+        } while (line.startsWith("registered "));
         if (line != "ready") {
             ADD_FAILURE() << "clockwindow said '" << line.constData() << "', stderr: "
                           << raw->readAllStandardError().constData();
@@ -87,6 +91,9 @@ protected:
         za::sql::Statement q = za::device::Db()->prepare("SELECT endpoint FROM windows");
         return q.step() ? q.columnText(0) : QString();
     }
+
+    // What the last clock started with --register printed.
+    UINT registered = 0;
 
 private:
     std::vector<std::unique_ptr<QProcess>> m_processes;
@@ -162,6 +169,38 @@ TEST_F(WindowTest, IgnoredCloseTimesOutAndTerminateEndsIt) {
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
     EXPECT_EQ(WaitForSingleObject(process, 0), WAIT_FAILED);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+}
+
+TEST_F(WindowTest, RegisteredMessagesAgreeAcrossProcesses) {
+    const UINT first = RegisterWindowMessageW(QStringLiteral("WM_UPDATE_ZATODAY"));
+    EXPECT_EQ(first, 0xC000u);
+    EXPECT_EQ(RegisterWindowMessageW(QStringLiteral("wm_update_zatoday")), first);
+    const UINT second = RegisterWindowMessageW(QStringLiteral("Another"));
+    EXPECT_EQ(second, 0xC001u);
+    EXPECT_EQ(RegisterWindowMessageW(QString()), 0u);
+
+    QProcess* clock = StartClock({QStringLiteral("--register"), QStringLiteral("ANOTHER")});
+    ASSERT_NE(clock, nullptr);
+    EXPECT_EQ(registered, second);
+    StartClock({QStringLiteral("--register"), QStringLiteral("Third")});
+    EXPECT_EQ(registered, 0xC002u);
+    EXPECT_EQ(RegisterWindowMessageW(QStringLiteral("Third")), 0xC002u);
+}
+
+TEST_F(WindowTest, BroadcastReachesEveryProcess) {
+    std::vector<UINT> own;
+    za::PlatformWindow window(QStringLiteral("Frame"), QStringLiteral("Zonaria"),
+                              [&](UINT msg, WPARAM, LPARAM) { own.push_back(msg); });
+    ASSERT_NE(window.hwnd(), nullptr);
+    QProcess* clock = StartClock();
+    ASSERT_NE(clock, nullptr);
+
+    EXPECT_TRUE(PostMessageW(HWND_BROADCAST, WM_SETTINGCHANGE, 0xF2, 0));
+    ASSERT_TRUE(RunUntil([&] { return clock->canReadLine() && !own.empty(); }));
+    EXPECT_EQ(clock->readLine().trimmed(), QByteArray("message 26 242 0"));
+    EXPECT_EQ(own, std::vector<UINT>{WM_SETTINGCHANGE});
+    // No window answers to the broadcast handle itself.
+    EXPECT_EQ(GetWindowThreadProcessId(HWND_BROADCAST, nullptr), 0u);
 }
 
 TEST_F(WindowTest, WindowOfAKilledProcessIsGone) {
