@@ -1,6 +1,12 @@
 // Test programs run with a Qt application object (for QProcess, screens and the like) and
 // never touch a real device profile.
+#ifdef ZONARIA_TEST_WIDGETS
+#include <QApplication>
+using TestApplication = QApplication;
+#else
 #include <QGuiApplication>
+using TestApplication = QGuiApplication;
+#endif
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -9,7 +15,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QTemporaryDir fallback;
     if (qgetenv("ZONARIA_DEVICE").isEmpty()) qputenv("ZONARIA_DEVICE", (fallback.path() + "/device").toUtf8());
-    QGuiApplication app(argc, argv);
+    TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,471 @@
+#include "dialogframe.h"
+
+#include "format.h"
+#include "images.h"
+#include "resource.h"
+#include "shell.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace za::app {
+namespace {
+
+const char* const kControlIdProperty = "zonariaControlId";
+
+// The help button sits 4 pixels from the right edge; the title 4 from the left.
+constexpr int kTitleIndent = 4;
+constexpr int kBandExtra = 12;
+constexpr int kHelpButtonMargin = 4;
+constexpr int kHelpImage = 16;
+// The title font: 8.5 points, bold.
+constexpr int kTitlePointSize = 85;
+
+struct BarItem {
+    UINT id;
+    const char16_t* text;     // the button's own text (its accessible name)
+    const char16_t* toolTip;  // null: none
+    const char* themeIcon;    // null: a text button
+    QStyle::StandardPixmap fallback;
+};
+
+// The command bars of the dialogs: the alarms' (151) and the cities' (163). The Edit bar (145)
+// is a single drop-down menu built below.
+const BarItem kAlarmsBar[] = {
+    {32807, u"New", u"Create new alarm", nullptr, QStyle::SP_CustomBase},
+    {32810, u"Properties", u"View or edit alarm properties", "document-properties", QStyle::SP_FileDialogInfoView},
+    {32800, u"Delete", u"Delete the selected alarm", "edit-delete", QStyle::SP_TrashIcon},
+};
+const BarItem kCitiesBar[] = {
+    {32828, u"Copy", u"Create a copy of the selected city", nullptr, QStyle::SP_CustomBase},
+    {32810, u"Edit", u"View or edit city properties", "document-properties", QStyle::SP_FileDialogInfoView},
+    {32800, u"Delete", u"Delete the selected city", "edit-delete", QStyle::SP_TrashIcon},
+};
+
+struct EditItem {
+    UINT id;
+    const char16_t* text;
+};
+// Menu 145.
+const EditItem kEditMenu[] = {
+    {ID_EDIT_UNDO, u"Undo"},   {ID_EDIT_CUT, u"Cut"},     {ID_EDIT_COPY, u"Copy"},
+    {ID_EDIT_PASTE, u"Paste"}, {ID_EDIT_CLEAR, u"Clear"}, {ID_EDIT_SELECT_ALL, u"Select All"},
+};
+
+// The focused field of owner's window when it is an edit field (one line or several).
+QWidget* FocusedEdit(const QWidget* owner) {
+    QWidget* focus = owner->window()->focusWidget();
+    if (qobject_cast<QLineEdit*>(focus) || qobject_cast<QPlainTextEdit*>(focus)) return focus;
+    return nullptr;
+}
+
+bool ClipboardHasText() {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    return data && data->hasText();
+}
+
+// The colour of the lines: the desktop's dark shadow.
+QColor LineColour(const QWidget* owner) { return owner->palette().color(QPalette::Shadow); }
+
+}  // namespace
+
+void SetControlId(QWidget* control, int id) {
+    if (control) control->setProperty(kControlIdProperty, id);
+}
+
+int ControlId(const QWidget* control) {
+    const QVariant id = control ? control->property(kControlIdProperty) : QVariant();
+    return id.isValid() ? id.toInt() : 0;
+}
+
+QWidget* GetDlgItem(const QWidget* owner, int id) {
+    if (!owner) return nullptr;
+    const QList<QWidget*> children = owner->findChildren<QWidget*>();
+    for (QWidget* child : children) {
+        if (ControlId(child) == id) return child;
+    }
+    return nullptr;
+}
+
+CHelpButton::CHelpButton(QWidget* parent) : QAbstractButton(parent) {
+    setFocusPolicy(Qt::TabFocus);
+    setCursor(Qt::PointingHandCursor);
+    setToolTip(QStringLiteral("Help"));
+    setAccessibleName(QStringLiteral("Help"));
+    setFixedSize(sizeHint());
+}
+
+QSize CHelpButton::sizeHint() const { return QSize(kHelpImage, kHelpImage); }
+
+void CHelpButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawPixmap(rect(), HelpButtonImage(isDown()));
+    if (hasFocus()) {
+        p.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+CDialogFrame::CDialogFrame(QWidget* owner, const QString& helpRequest, UINT commandBarId)
+    : QObject(owner), m_owner(owner), m_commandBarId(commandBarId), m_helpRequest(helpRequest) {
+    CreatePointFont(m_titleFont, kTitlePointSize, QStringLiteral("Tahoma"), nullptr, TRUE);
+}
+
+CDialogFrame::~CDialogFrame() = default;
+
+void CDialogFrame::OnInitDialog() {
+    CreateCommandBar();
+    if (QWidget* heading = GetDlgItem(m_owner, IDC_HEADING1)) {
+        m_headingFont = heading->font();
+        m_headingFont.setWeight(QFont::Bold);
+        heading->setFont(m_headingFont);
+        if (QWidget* second = GetDlgItem(m_owner, IDC_HEADING2)) second->setFont(m_headingFont);
+    }
+    Layout();
+}
+
+void CDialogFrame::CreateCommandBar() {
+    if (m_commandBarId == 0 || m_commandBar) return;
+    m_commandBar = new QToolBar(m_owner);
+    m_commandBar->setIconSize(QSize(16, 16));
+    m_commandBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    auto addButton = [this](const BarItem& item) {
+        QAction* action = m_commandBar->addAction(QString::fromUtf16(item.text));
+        if (item.themeIcon) {
+            action->setIcon(QIcon::fromTheme(QString::fromLatin1(item.themeIcon),
+                                             m_owner->style()->standardIcon(item.fallback)));
+        }
+        if (item.toolTip) action->setToolTip(QString::fromUtf16(item.toolTip));
+        const UINT id = item.id;
+        connect(action, &QAction::triggered, this, [this, id] { emit command(id); });
+    };
+    if (m_commandBarId == IDR_ALARMS_BAR) {
+        for (const BarItem& item : kAlarmsBar) addButton(item);
+    } else if (m_commandBarId == IDR_CITIES_BAR) {
+        for (const BarItem& item : kCitiesBar) addButton(item);
+    } else if (m_commandBarId == IDR_EDIT_BAR) {
+        m_editMenu = new QMenu(QStringLiteral("Edit"), m_owner);
+        for (const EditItem& item : kEditMenu) {
+            QAction* action = m_editMenu->addAction(QString::fromUtf16(item.text));
+            action->setData(item.id);
+            const UINT id = item.id;
+            connect(action, &QAction::triggered, this, [this, id] { emit command(id); });
+        }
+        connect(m_editMenu, &QMenu::aboutToShow, this, [this] { UpdateEditMenu(m_editMenu); });
+        auto* button = new QToolButton(m_commandBar);
+        button->setText(QStringLiteral("Edit"));
+        button->setAccessibleName(QStringLiteral("Edit"));
+        button->setMenu(m_editMenu);
+        button->setPopupMode(QToolButton::InstantPopup);
+        // The field keeps the focus, so the menu acts on it.
+        button->setFocusPolicy(Qt::NoFocus);
+        m_commandBar->addWidget(button);
+    }
+    const QList<QWidget*> buttons = m_commandBar->findChildren<QWidget*>();
+    for (QWidget* b : buttons) {
+        if (qobject_cast<QToolButton*>(b)) b->setFocusPolicy(Qt::NoFocus);
+    }
+}
+
+int CDialogFrame::BandHeight() const { return m_titleRect.bottom() + 2; }
+
+void CDialogFrame::Layout() {
+    if (m_titleText.isEmpty()) m_titleText = m_owner->windowTitle();
+    const QFontMetrics metrics(m_titleFont);
+    const QSize text(metrics.horizontalAdvance(m_titleText), metrics.height());
+    m_titleRect = QRect(QPoint(kTitleIndent, 0), QSize(text.width(), text.height() + kBandExtra));
+    if (!m_helpButton) {
+        m_helpButton = new CHelpButton(m_owner);
+        connect(m_helpButton, &QAbstractButton::clicked, this, [this] { emit command(ID_HELP); });
+        m_helpButton->show();
+    }
+    const int band = m_titleRect.height();
+    m_helpButton->move(m_owner->width() - kHelpButtonMargin - m_helpButton->width(),
+                       (band - m_helpButton->height()) / 2);
+    m_helpButton->raise();
+}
+
+void CDialogFrame::Erase(QPainter& p) const { p.fillRect(m_owner->rect(), m_owner->palette().color(QPalette::Base)); }
+
+void CDialogFrame::Paint(QPainter& p) const {
+    p.setFont(m_titleFont);
+    p.setPen(m_owner->palette().color(QPalette::Highlight));
+    // The title rectangle stops short of the help button, so a long title never runs under it.
+    QRect title = m_titleRect;
+    if (m_helpButton) title.setRight(std::min(title.right(), m_helpButton->x() - kHelpButtonMargin));
+    p.drawText(title, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_titleText);
+    p.setPen(LineColour(m_owner));
+    const int y = m_titleRect.bottom() + 1;
+    p.drawLine(0, y, m_owner->width() - 1, y);
+    for (int id : {IDC_HEADING1, IDC_HEADING2}) {
+        const QWidget* heading = GetDlgItem(m_owner, id);
+        if (!heading || !heading->isVisibleTo(m_owner)) continue;
+        const QRect r(heading->mapTo(m_owner, QPoint(0, 0)), heading->size());
+        p.drawLine(r.left(), r.bottom() + 1, r.right(), r.bottom() + 1);
+    }
+}
+
+QRect CDialogFrame::GetBodyRect() const {
+    QRect body = m_owner->rect();
+    body.setTop(BandHeight());
+    return body;
+}
+
+void CDialogFrame::SetTitleText(const QString& text) {
+    m_titleText = text;
+    Layout();
+    m_owner->update(QRect(0, 0, m_owner->width(), BandHeight()));
+}
+
+void CDialogFrame::ShowHelp() const { za::shell::Current().ShowHelp(m_helpRequest); }
+
+bool CDialogFrame::IsEditCommandEnabled(UINT id) const {
+    QWidget* focus = FocusedEdit(m_owner);
+    if (!focus) return false;
+    bool selection = false, readOnly = false, undo = false;
+    if (auto* line = qobject_cast<QLineEdit*>(focus)) {
+        selection = line->hasSelectedText();
+        readOnly = line->isReadOnly();
+        undo = line->isUndoAvailable();
+    } else if (auto* text = qobject_cast<QPlainTextEdit*>(focus)) {
+        selection = text->textCursor().hasSelection();
+        readOnly = text->isReadOnly();
+        undo = text->document()->isUndoAvailable();
+    }
+    switch (id) {
+    case ID_EDIT_CUT:
+    case ID_EDIT_CLEAR: return selection && !readOnly;
+    case ID_EDIT_COPY: return selection;
+    case ID_EDIT_PASTE: return ClipboardHasText() && !readOnly;
+    case ID_EDIT_UNDO: return undo && !readOnly;
+    case ID_EDIT_SELECT_ALL: return true;
+    default: return false;
+    }
+}
+
+void CDialogFrame::UpdateEditMenu(QMenu* menu) const {
+    if (!menu) return;
+    const QList<QAction*> actions = menu->actions();
+    for (QAction* action : actions) {
+        if (action->isSeparator()) continue;
+        action->setEnabled(IsEditCommandEnabled(action->data().toUInt()));
+    }
+}
+
+BOOL CDialogFrame::OnEditCommand(UINT id) {
+    QWidget* focus = FocusedEdit(m_owner);
+    if (!focus) return FALSE;
+    if (auto* line = qobject_cast<QLineEdit*>(focus)) {
+        switch (id) {
+        case ID_EDIT_CLEAR: line->del(); return TRUE;
+        case ID_EDIT_COPY: line->copy(); return TRUE;
+        case ID_EDIT_CUT: line->cut(); return TRUE;
+        case ID_EDIT_PASTE: line->paste(); return TRUE;
+        case ID_EDIT_SELECT_ALL:
+            line->selectAll();
+            return TRUE;
+        case ID_EDIT_UNDO: line->undo(); return TRUE;
+        default: return FALSE;
+        }
+    }
+    auto* text = qobject_cast<QPlainTextEdit*>(focus);
+    switch (id) {
+    case ID_EDIT_CLEAR: text->textCursor().removeSelectedText(); return TRUE;
+    case ID_EDIT_COPY: text->copy(); return TRUE;
+    case ID_EDIT_CUT: text->cut(); return TRUE;
+    case ID_EDIT_PASTE: text->paste(); return TRUE;
+    case ID_EDIT_SELECT_ALL:
+        text->selectAll();
+        text->ensureCursorVisible();
+        return TRUE;
+    case ID_EDIT_UNDO: text->undo(); return TRUE;
+    default: return FALSE;
+    }
+}
+
+namespace {
+
+// The band at the top, the body, then the command bar and the buttons in one row.
+QWidget* LayOutFramedWindow(QWidget* owner, CDialogFrame& frame, QDialogButtonBox* buttons) {
+    auto* layout = new QVBoxLayout(owner);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* body = new QWidget(owner);
+    layout->addWidget(body, 1);
+    if (frame.CommandBar() || buttons) {
+        auto* row = new QHBoxLayout;
+        row->setContentsMargins(6, 6, 10, 10);
+        if (frame.CommandBar()) row->addWidget(frame.CommandBar());
+        row->addStretch(1);
+        if (buttons) row->addWidget(buttons);
+        layout->addLayout(row);
+    }
+    return body;
+}
+
+void SetBandMargin(QWidget* owner, const CDialogFrame& frame) {
+    if (QLayout* layout = owner->layout()) {
+        QMargins m = layout->contentsMargins();
+        if (m.top() != frame.BandHeight()) {
+            m.setTop(frame.BandHeight());
+            layout->setContentsMargins(m);
+        }
+    }
+}
+
+}  // namespace
+
+CBaseDialog::CBaseDialog(UINT templateId, const QString& helpRequest, UINT commandBarId, QWidget* parent)
+    : QDialog(parent), m_templateId(templateId), m_frame(this, helpRequest, commandBarId) {
+    setModal(true);
+    setAutoFillBackground(false);
+    m_frame.CreateCommandBar();
+    m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &CBaseDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &CBaseDialog::reject);
+    m_body = LayOutFramedWindow(this, m_frame, m_buttons);
+    connect(&m_frame, &CDialogFrame::command, this, [this](UINT id) { OnCommand(id); });
+}
+
+CBaseDialog::~CBaseDialog() = default;
+
+int CBaseDialog::DoModal() { return exec() == QDialog::Accepted ? IDOK : IDCANCEL; }
+
+BOOL CBaseDialog::OnInitDialog() { return TRUE; }
+
+BOOL CBaseDialog::OnCommand(UINT id) {
+    switch (id) {
+    case ID_HELP:
+        m_frame.ShowHelp();
+        return TRUE;
+    case ID_EDIT_CLEAR:
+    case ID_EDIT_COPY:
+    case ID_EDIT_CUT:
+    case ID_EDIT_PASTE:
+    case ID_EDIT_SELECT_ALL:
+    case ID_EDIT_UNDO:
+        return m_frame.OnEditCommand(id);
+    default:
+        return FALSE;
+    }
+}
+
+void CBaseDialog::accept() { OnOK(); }
+
+void CBaseDialog::reject() { OnCancel(); }
+
+void CBaseDialog::OnOK() { EndDialog(IDOK); }
+
+void CBaseDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+void CBaseDialog::EndDialog(int result) { done(result == IDOK ? QDialog::Accepted : QDialog::Rejected); }
+
+void CBaseDialog::showEvent(QShowEvent* e) {
+    if (!m_started) {
+        m_started = true;
+        m_frame.OnInitDialog();
+        OnInitDialog();
+        SetBandMargin(this, m_frame);
+    }
+    QDialog::showEvent(e);
+}
+
+void CBaseDialog::resizeEvent(QResizeEvent* e) {
+    QDialog::resizeEvent(e);
+    m_frame.Layout();
+    SetBandMargin(this, m_frame);
+}
+
+void CBaseDialog::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    m_frame.Erase(p);
+    m_frame.Paint(p);
+}
+
+bool CBaseDialog::event(QEvent* e) {
+    // F1 anywhere in the dialog: the system's help request.
+    if (e->type() == QEvent::ShortcutOverride || e->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(e);
+        if (key->matches(QKeySequence::HelpContents)) {
+            if (e->type() == QEvent::KeyPress) OnCommand(ID_HELP);
+            e->accept();
+            return true;
+        }
+    }
+    return QDialog::event(e);
+}
+
+CPageBase::CPageBase(UINT templateId, const QString& helpRequest, UINT commandBarId, const QString& pageTitle,
+                     QWidget* parent)
+    : QWidget(parent), m_templateId(templateId), m_pageTitle(pageTitle), m_frame(this, helpRequest, commandBarId) {
+    m_frame.CreateCommandBar();
+    m_body = LayOutFramedWindow(this, m_frame, nullptr);
+    connect(&m_frame, &CDialogFrame::command, this, [this](UINT id) { OnCommand(id); });
+}
+
+CPageBase::~CPageBase() = default;
+
+void CPageBase::SetPageModified(bool modified) {
+    m_modified = modified;
+    emit pageModified(modified);
+}
+
+BOOL CPageBase::OnInitDialog() { return TRUE; }
+
+BOOL CPageBase::OnCommand(UINT id) {
+    if (id == ID_HELP) {
+        m_frame.ShowHelp();
+        return TRUE;
+    }
+    return m_frame.OnEditCommand(id);
+}
+
+void CPageBase::UpdateTitle() {
+    const QString sheet = window() != this ? window()->windowTitle() : QString();
+    m_frame.SetTitleText(sheet + QStringLiteral(" - ") + m_pageTitle);
+}
+
+void CPageBase::showEvent(QShowEvent* e) {
+    if (!m_started) {
+        m_started = true;
+        m_frame.OnInitDialog();
+        OnInitDialog();
+        UpdateTitle();
+        SetBandMargin(this, m_frame);
+    }
+    QWidget::showEvent(e);
+}
+
+void CPageBase::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    UpdateTitle();
+    SetBandMargin(this, m_frame);
+}
+
+void CPageBase::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    m_frame.Erase(p);
+    m_frame.Paint(p);
+}
+
+bool CPageBase::event(QEvent* e) {
+    if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->matches(QKeySequence::HelpContents)) {
+        OnCommand(ID_HELP);
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+}  // namespace za::app

@@ -1,0 +1,83 @@
+// The application's resource numbers: commands, strings, menus, bitmaps, timers and private
+// messages, with the values every other module and the tests know them by.
+#pragma once
+
+#include "wintypes.h"
+#include "window.h"
+
+namespace za::app {
+
+// Resource set of the main frame: menu, accelerators, title string, tool bar.
+constexpr UINT IDR_MAINFRAME = 128;
+
+// Commands (menu items, tool buttons, pop-up menus, accelerators).
+constexpr UINT ID_OK = 1;
+constexpr UINT ID_CANCEL = 2;
+constexpr UINT ID_ALARMS = 32790;
+constexpr UINT ID_AIRPORT_CODES = 32827;
+constexpr UINT ID_PHONE_CODES = 32826;
+constexpr UINT ID_DISTANCE_CALC = 32798;
+constexpr UINT ID_TIME_CALC = 32782;
+constexpr UINT ID_SUNRISE = 32797;
+constexpr UINT ID_MOONRISE = 32829;
+constexpr UINT ID_SET_TIME = 32796;
+constexpr UINT ID_EDIT_CITIES = 32794;
+constexpr UINT ID_PREFERENCES = 32771;
+constexpr UINT ID_APP_ABOUT = 57664;
+constexpr UINT ID_HELP = 57670;
+constexpr UINT ID_SELECT_CITY = 32779;
+constexpr UINT ID_SET_CURRENT = 32775;
+constexpr UINT ID_VIEW_DETAILS = 32822;
+constexpr UINT ID_EDIT_CLEAR = 57632;
+constexpr UINT ID_EDIT_COPY = 57634;
+constexpr UINT ID_EDIT_CUT = 57635;
+constexpr UINT ID_EDIT_PASTE = 57637;
+constexpr UINT ID_EDIT_SELECT_ALL = 57642;
+constexpr UINT ID_EDIT_UNDO = 57643;
+
+// Strings of the application's table.
+constexpr UINT IDS_INFO_TEXT = 108;
+constexpr UINT IDS_SAME_ZONE_CITY = 109;
+constexpr UINT IDS_CANNOT_OPEN_DB = 120;
+constexpr UINT IDS_CHANGE_CURRENT_CITY = 122;
+constexpr UINT IDS_CITY_IN = 168;
+constexpr UINT IDS_ZOOM = 182;
+constexpr UINT IDS_TIP_SETTINGS = 32784;
+constexpr UINT IDS_TIP_TOOLS = 32799;
+constexpr UINT IDS_TIP_ALARM = 32790;
+constexpr UINT IDS_TIP_TIME_CALC = 32801;
+constexpr UINT IDS_TIP_DISTANCE_CALC = 32800;
+constexpr UINT IDS_TIP_SUNRISE = 32791;
+constexpr UINT IDS_TIP_MOONRISE = 32792;
+// Not the handheld's: texts for what only a desktop has.
+constexpr UINT IDS_HELP_MENU = 40001;
+constexpr UINT IDS_HELP_ITEM = 40002;
+constexpr UINT IDS_HELP_MISSING = 40003;
+constexpr UINT IDS_NO_BROWSER = 40004;
+constexpr UINT IDS_PROFILE_DAMAGED = 40005;
+
+// Dialog templates.
+constexpr UINT IDD_ABOUTBOX = 100;
+
+// Timers of the frame.
+constexpr int IDT_STARTUP = 100;
+constexpr int kStartupDelayMs = 3000;
+
+// Private messages to the main view, and to the frame.
+constexpr UINT WM_CHECKCITY = WM_USER + 1;
+constexpr UINT WM_ZOOMMAP = WM_USER + 2;
+// Another start of the program asks the running one to come to the front.
+constexpr UINT WM_BRINGTOFRONT = WM_USER + 3;
+constexpr UINT WM_CANCELMODE = 0x001F;
+
+// The main frame's platform window, which a second start finds.
+inline constexpr const char* kFrameWindowClass = "Zonaria";
+
+// The message that tells the Today item to reload, and the broadcast of a changed item set.
+inline constexpr const char* kTodayMessageName = "WM_UPDATE_ZATODAY";
+constexpr WPARAM kTodayItemsChanged = 0xF2;
+
+// Help topics.
+inline constexpr const char* kHelpPrefix = "file:Zonaria.htm#";
+
+}  // namespace za::app

@@ -1,0 +1,153 @@
+#include "zonariaapp.h"
+
+#include "appstrings.h"
+#include "citylist.h"
+#include "format.h"
+#include "mainframe.h"
+#include "resource.h"
+#include "settings.h"
+#include "shell.h"
+#include "window.h"
+#include "stringtable.h"
+
+#include <QApplication>
+#include <QFont>
+
+using namespace za::app;
+
+namespace {
+
+CZonariaApp*& Instance() {
+    static CZonariaApp* app = nullptr;
+    return app;
+}
+
+}  // namespace
+
+CZonariaApp* GetZonariaApp() { return Instance(); }
+
+void za::app::SetUpApplication() {
+    QApplication::setApplicationName(AppString(IDR_MAINFRAME));
+    QApplication::setApplicationVersion(QStringLiteral("2.1"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("zonaria"));
+    za::SetResourceModule(kAppModule, AppString(IDR_MAINFRAME));
+    // The handheld's interface font is the desktop's own here, at the sizes the screens ask.
+    QFont::insertSubstitution(QStringLiteral("Tahoma"), QApplication::font().family());
+}
+
+CZonariaApp::CZonariaApp() : m_dialogs(std::make_unique<CDialogLauncher>()) { Instance() = this; }
+
+CZonariaApp::~CZonariaApp() {
+    DestroyMainFrame();
+    if (Instance() == this) Instance() = nullptr;
+}
+
+BOOL CZonariaApp::InitInstance() {
+    auto& shell = za::shell::Current();
+    shell.SetWaitCursor(true);
+    CCityList& cities = GetCityList();
+    if (!cities.Open()) {
+        EZError(IDS_CANNOT_OPEN_DB, 0, MB_OK | MB_ICONSTOP);
+        shell.SetWaitCursor(false);
+        return FALSE;
+    }
+    cities.LoadCityNames();
+    ReadDisplayedCities();
+    m_frame = new CMainFrame(*this);
+    m_frame->ShowAtStart();
+    shell.SetWaitCursor(false);
+    return TRUE;
+}
+
+void CZonariaApp::ReadDisplayedCities() {
+    CRegistry& reg = GetReg();
+    reg.Open();
+    for (int i = 0; i < kDisplays; ++i) {
+        m_names[static_cast<size_t>(i)] = reg.GetStringValue(static_cast<CRegistry::ValueName>(CRegistry::City0 + i));
+    }
+    m_selected = reg.GetDWORDValue(CRegistry::CityX);
+    if (m_selected >= static_cast<DWORD>(kDisplays)) {
+        // Only an edit from outside can store this; display 0 is always there.
+        m_selected = 0;
+        reg.WriteDWORDValue(CRegistry::CityX, 0);
+    }
+    reg.Close();
+}
+
+int CZonariaApp::ExitInstance() {
+    DestroyMainFrame();
+    GetCityList().Close();
+    return 0;
+}
+
+void CZonariaApp::DestroyMainFrame() {
+    delete m_frame;
+    m_frame = nullptr;
+}
+
+void CZonariaApp::SetDialogs(std::unique_ptr<CDialogLauncher> dialogs) {
+    m_dialogs = dialogs ? std::move(dialogs) : std::make_unique<CDialogLauncher>();
+}
+
+QString CZonariaApp::GetDisplayedCity(int i) const {
+    if (i < 0 || i >= kDisplays) return QString();
+    return m_names[static_cast<size_t>(i)];
+}
+
+void CZonariaApp::SetDisplayedCity(int i, const QString& name) {
+    if (i < 0 || i >= kDisplays) return;
+    m_names[static_cast<size_t>(i)] = name;
+    GetReg().WriteStringValue(static_cast<CRegistry::ValueName>(CRegistry::City0 + i), name);
+    NotifyToday(0);
+}
+
+BOOL CZonariaApp::IsCityDisplayed(const QString& name) const {
+    for (const QString& shown : m_names) {
+        if (shown == name) return TRUE;
+    }
+    return FALSE;
+}
+
+void CZonariaApp::SetSelectedDisplay(DWORD i) {
+    m_selected = i;
+    GetReg().WriteDWORDValue(CRegistry::CityX, i);
+    NotifyToday(0);
+}
+
+void CZonariaApp::NotifyToday(int mode) {
+    if (mode == 1) {
+        PostMessageW(HWND_BROADCAST, WM_SETTINGCHANGE, kTodayItemsChanged, 0);
+        return;
+    }
+    if (m_todayMessage == 0) m_todayMessage = RegisterWindowMessageW(QString::fromLatin1(kTodayMessageName));
+    const DWORD item = GetReg().GetDWORDValue(CRegistry::ZAReserved);
+    if (item == 0) return;
+    // The item may have gone without clearing its handle; nothing waits for the post.
+    PostMessageW(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(item)), m_todayMessage, 0, 0);
+}
+
+BOOL CZonariaApp::OnCommand(UINT id) {
+    QWidget* owner = m_frame;
+    switch (id) {
+    case ID_AIRPORT_CODES:
+        m_dialogs->AirportCodes(owner);
+        return TRUE;
+    case ID_PHONE_CODES:
+        m_dialogs->PhoneCodes(owner);
+        return TRUE;
+    case ID_TIME_CALC:
+        m_dialogs->TimeCalculator(owner);
+        return TRUE;
+    case ID_APP_ABOUT:
+        m_dialogs->About(owner);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+BOOL ActivateRunningInstance() {
+    const HWND running = FindWindowW(QString::fromLatin1(kFrameWindowClass), QString());
+    if (!running) return FALSE;
+    return PostMessageW(running, WM_BRINGTOFRONT, 0, 0);
+}

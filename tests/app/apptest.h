@@ -1,0 +1,73 @@
+// What the window tests share: a profile, the recorder shell, pinned locale, and an
+// application object whose dialogs are recorded instead of opened.
+#pragma once
+
+#include "city.h"
+#include "dialoglauncher.h"
+#include "profile.h"
+#include "shell.h"
+#include "zonariaapp.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace za::test {
+
+// Remembers which dialog was asked for, with the cities it was given.
+class RecordingDialogs : public CDialogLauncher {
+public:
+    struct Call {
+        QString dialog;
+        QStringList cities;
+    };
+    std::vector<Call> calls;
+    int answer = IDCANCEL;
+
+    void Alarms(QWidget*, const CCity& city) override { Add("Alarms", {city.Name()}); }
+    void SetAlarm(QWidget*, const CCity& city) override { Add("SetAlarm", {city.Name()}); }
+    void AirportCodes(QWidget*) override { Add("AirportCodes", {}); }
+    void PhoneCodes(QWidget*) override { Add("PhoneCodes", {}); }
+    void DistanceCalculator(QWidget*, const CCity& a, const CCity& b) override {
+        Add("DistanceCalculator", {a.Name(), b.Name()});
+    }
+    void TimeCalculator(QWidget*) override { Add("TimeCalculator", {}); }
+    void Sunrise(QWidget*, const CCity& city) override { Add("Sunrise", {city.Name()}); }
+    void Moonrise(QWidget*, const CCity& city) override { Add("Moonrise", {city.Name()}); }
+    int SetTime(QWidget*) override { return Add("SetTime", {}); }
+    int EditCities(QWidget*) override { return Add("EditCities", {}); }
+    int Preferences(QWidget*) override { return Add("Preferences", {}); }
+    int EditCity(QWidget*, CCity& city, bool isNew) override {
+        return Add(isNew ? "EditNewCity" : "EditCity", {city.Name()});
+    }
+    void About(QWidget*) override { Add("About", {}); }
+
+private:
+    int Add(const char* dialog, QStringList cities) {
+        calls.push_back({QString::fromLatin1(dialog), std::move(cities)});
+        return answer;
+    }
+};
+
+// A fresh profile, the recorder, and an application started on them.
+class AppTest : public ProfileTest {
+protected:
+    AppTest();
+    ~AppTest() override;
+
+    // Starts the application; its dialogs go to `dialogs`.
+    bool Start();
+    CMainFrame& Frame() { return *app->MainFrame(); }
+
+    // Runs the event loop until cond holds or ms have passed; returns cond.
+    static bool RunUntil(const std::function<bool()>& cond, int ms = 5000);
+    // Runs the event loop for ms.
+    static void Pump(int ms);
+
+    za::shell::ScopedRecorder shell;
+    std::unique_ptr<CZonariaApp> app;
+    RecordingDialogs* dialogs = nullptr;
+};
+
+}  // namespace za::test

@@ -1,0 +1,309 @@
+// The application object and the main frame: start-up, the city database failure, the menus
+// and tool bar with their commands, the start-up timer, activation, the Today notices and a
+// second start.
+#include "apptest.h"
+
+#include "appstrings.h"
+#include "citylist.h"
+#include "mainframe.h"
+#include "resource.h"
+#include "settings.h"
+#include "window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QToolBar>
+
+using namespace za::app;
+using za::test::AppTest;
+
+namespace {
+
+QList<QAction*> MenuActions(CMainFrame& frame, int index) {
+    const QList<QAction*> menus = frame.menuBar()->actions();
+    return menus.at(index)->menu()->actions();
+}
+
+// "text id" per item, "-" per separator.
+QStringList Describe(const QList<QAction*>& actions) {
+    QStringList out;
+    for (QAction* a : actions) {
+        out << (a->isSeparator() ? QStringLiteral("-") : a->text() + QLatin1Char(' ') + a->data().toString());
+    }
+    return out;
+}
+
+QAction* ActionFor(CMainFrame& frame, UINT id) {
+    const QList<QAction*> all = frame.findChildren<QAction*>();
+    for (QAction* a : all) {
+        if (!a->isSeparator() && a->data().toUInt() == id && !a->text().isEmpty()) return a;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TEST_F(AppTest, StartsWithWaitCursorAndShowsTheFrame) {
+    GetReg().WriteStringValue(CRegistry::City3, QStringLiteral("Tokyo"));
+    GetReg().WriteDWORDValue(CRegistry::CityX, 3);
+    ASSERT_TRUE(Start());
+    ASSERT_NE(app->MainFrame(), nullptr);
+    EXPECT_TRUE(Frame().isVisible());
+    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Zonaria"));
+    const auto waits = shell->CallsOf(QStringLiteral("wait"));
+    ASSERT_EQ(waits.size(), 2u);
+    EXPECT_EQ(waits[0].text, QStringLiteral("on"));
+    EXPECT_EQ(waits[1].text, QStringLiteral("off"));
+    EXPECT_EQ(app->GetDisplayedCity(3), QStringLiteral("Tokyo"));
+    EXPECT_EQ(app->GetSelectedDisplay(), 3u);
+    EXPECT_GT(GetCityList().GetCityCount(), 1000);
+    EXPECT_TRUE(shell->CallsOf(QStringLiteral("message")).empty());
+}
+
+TEST_F(AppTest, SelectedDisplayOutsideTheFiveBecomesZero) {
+    GetReg().WriteDWORDValue(CRegistry::CityX, 7);
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(app->GetSelectedDisplay(), 0u);
+    EXPECT_EQ(GetReg().GetDWORDValue(CRegistry::CityX), 0u);
+    EXPECT_EQ(Frame().View().SelectedIndex(), 0);
+}
+
+TEST_F(AppTest, CityDatabaseFailureTellsAndCreatesNoWindow) {
+    // A database volume that does not exist cannot be opened.
+    GetReg().WriteStringValue(CRegistry::DBPath, QDir(profile.path()).filePath(QStringLiteral("missing.vol")));
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(app->MainFrame(), nullptr);
+    EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());
+    const auto messages = shell->CallsOf(QStringLiteral("message"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, AppString(IDS_CANNOT_OPEN_DB));
+    EXPECT_EQ(messages[0].type, MB_OK | MB_ICONSTOP);
+    const auto waits = shell->CallsOf(QStringLiteral("wait"));
+    ASSERT_EQ(waits.size(), 2u);
+    EXPECT_EQ(waits[1].text, QStringLiteral("off"));
+}
+
+TEST_F(AppTest, MenusAreMenu128WithAHelpMenu) {
+    ASSERT_TRUE(Start());
+    const QList<QAction*> menus = Frame().menuBar()->actions();
+    ASSERT_EQ(menus.size(), 3);
+    EXPECT_EQ(menus[0]->menu()->title(), QStringLiteral("&Tools"));
+    EXPECT_EQ(menus[1]->menu()->title(), QStringLiteral("&Settings"));
+    EXPECT_EQ(Describe(MenuActions(Frame(), 0)),
+              (QStringList{"Alarms... 32790", "-", "Airport Codes... 32827", "Phone Codes... 32826", "-",
+                           "Distance Calculator... 32798", "Time Calculator... 32782", "-", "Sunrise... 32797",
+                           "Moonrise... 32829"}));
+    EXPECT_EQ(Describe(MenuActions(Frame(), 1)),
+              (QStringList{"Set Time... 32796", "Edit Cities... 32794", "Preferences... 32771", "-",
+                           "About Zonaria... 57664"}));
+    EXPECT_EQ(Describe(MenuActions(Frame(), 2)), QStringList{"Zonaria Help 57670"});
+    EXPECT_EQ(MenuActions(Frame(), 2).at(0)->shortcut(), QKeySequence(QKeySequence::HelpContents));
+}
+
+TEST_F(AppTest, ToolBarHasFiveButtonsWithTheirTips) {
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Frame().ToolTips(), (QStringList{"Settings", "Tools", "Alarm", "Time Calculator",
+                                               "Distance Calculator", "Sunrise", "Moonrise"}));
+    const QList<QAction*> buttons = Frame().ToolBar()->actions();
+    ASSERT_EQ(buttons.size(), 5);
+    const UINT ids[] = {ID_ALARMS, ID_TIME_CALC, ID_DISTANCE_CALC, ID_SUNRISE, ID_MOONRISE};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(buttons[i]->data().toUInt(), ids[i]) << i;
+        EXPECT_EQ(buttons[i]->toolTip(), Frame().ToolTips().at(2 + i)) << i;
+        EXPECT_FALSE(buttons[i]->text().isEmpty()) << "a screen reader names the button by its text";
+    }
+}
+
+TEST_F(AppTest, EveryCommandReachesItsHandler) {
+    GetReg().WriteStringValue(CRegistry::City0, QStringLiteral("London"));
+    GetReg().WriteStringValue(CRegistry::City1, QStringLiteral("Tokyo"));
+    GetReg().WriteStringValue(CRegistry::City2, QStringLiteral("Sydney"));
+    GetReg().WriteDWORDValue(CRegistry::CityX, 2);
+    ASSERT_TRUE(Start());
+    struct Row {
+        UINT id;
+        const char* dialog;
+        QStringList cities;
+    };
+    const Row rows[] = {
+        {ID_ALARMS, "Alarms", {"Sydney"}},
+        {ID_AIRPORT_CODES, "AirportCodes", {}},
+        {ID_PHONE_CODES, "PhoneCodes", {}},
+        // The selected display's city, and display 0's because display 0 is not selected.
+        {ID_DISTANCE_CALC, "DistanceCalculator", {"Sydney", "London"}},
+        {ID_TIME_CALC, "TimeCalculator", {}},
+        {ID_SUNRISE, "Sunrise", {"Sydney"}},
+        {ID_MOONRISE, "Moonrise", {"Sydney"}},
+        {ID_SET_TIME, "SetTime", {}},
+        {ID_EDIT_CITIES, "EditCities", {}},
+        {ID_PREFERENCES, "Preferences", {}},
+        {ID_APP_ABOUT, "About", {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.dialog);
+        dialogs->calls.clear();
+        QAction* action = ActionFor(Frame(), row.id);
+        ASSERT_NE(action, nullptr);
+        action->trigger();
+        ASSERT_EQ(dialogs->calls.size(), 1u);
+        EXPECT_EQ(dialogs->calls[0].dialog, QString::fromLatin1(row.dialog));
+        EXPECT_EQ(dialogs->calls[0].cities, row.cities);
+    }
+    shell->Clear();
+    ActionFor(Frame(), ID_HELP)->trigger();
+    const auto help = shell->CallsOf(QStringLiteral("help"));
+    ASSERT_EQ(help.size(), 1u);
+    EXPECT_EQ(help[0].text, QStringLiteral("file:Zonaria.htm#Main_Contents"));
+}
+
+TEST_F(AppTest, DistanceFromDisplayZeroGoesToDisplayOne) {
+    GetReg().WriteStringValue(CRegistry::City0, QStringLiteral("London"));
+    GetReg().WriteStringValue(CRegistry::City1, QStringLiteral("Tokyo"));
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(Frame().RouteCommand(ID_DISTANCE_CALC));
+    ASSERT_EQ(dialogs->calls.size(), 1u);
+    EXPECT_EQ(dialogs->calls[0].cities, (QStringList{"London", "Tokyo"}));
+    EXPECT_FALSE(Frame().RouteCommand(12345));
+}
+
+TEST_F(AppTest, OkClosesTheFrame) {
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(Frame().RouteCommand(ID_OK));
+    EXPECT_FALSE(Frame().isVisible());
+    EXPECT_FALSE(Frame().IsStartupPending());
+}
+
+TEST_F(AppTest, FirstRunOpensWelcomeOnceAfterTheStartupDelay) {
+    ASSERT_EQ(GetReg().GetDWORDValue(CRegistry::InitialRun), 1u);
+    ASSERT_TRUE(Start());
+    QSignalSpy checks(&Frame().View(), &CMainView::cityChecked);
+    Pump(kStartupDelayMs - 500);
+    EXPECT_EQ(checks.count(), 0);
+    EXPECT_TRUE(shell->CallsOf(QStringLiteral("help")).empty());
+    ASSERT_TRUE(RunUntil([&] { return checks.count() == 1; }, 3000));
+    const auto help = shell->CallsOf(QStringLiteral("help"));
+    ASSERT_EQ(help.size(), 1u);
+    EXPECT_EQ(help[0].text, QStringLiteral("file:Zonaria.htm#welcome"));
+    EXPECT_EQ(GetReg().GetDWORDValue(CRegistry::InitialRun), 0u);
+    EXPECT_FALSE(Frame().IsStartupPending());
+
+    // The next check opens nothing.
+    Frame().OnApplicationStateChanged(Qt::ApplicationInactive);
+    Frame().OnApplicationStateChanged(Qt::ApplicationActive);
+    ASSERT_TRUE(RunUntil([&] { return checks.count() == 2; }));
+    EXPECT_EQ(shell->CallsOf(QStringLiteral("help")).size(), 1u);
+}
+
+TEST_F(AppTest, OneCheckPerReturnFromAnotherProgram) {
+    GetReg().WriteDWORDValue(CRegistry::InitialRun, 0);
+    ASSERT_TRUE(Start());
+    QSignalSpy checks(&Frame().View(), &CMainView::cityChecked);
+    // Within the first three seconds the start-up timer is the one that checks.
+    Frame().OnApplicationStateChanged(Qt::ApplicationInactive);
+    Frame().OnApplicationStateChanged(Qt::ApplicationActive);
+    Pump(200);
+    EXPECT_EQ(checks.count(), 0);
+    ASSERT_TRUE(RunUntil([&] { return checks.count() == 1; }, kStartupDelayMs + 2000));
+
+    Frame().OnApplicationStateChanged(Qt::ApplicationInactive);
+    Frame().OnApplicationStateChanged(Qt::ApplicationActive);
+    // Still active: no second return.
+    Frame().OnApplicationStateChanged(Qt::ApplicationActive);
+    Pump(200);
+    EXPECT_EQ(checks.count(), 2);
+
+    // A dialog of the program closing activates the frame from inside the program.
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&Frame(), &activate);
+    Pump(200);
+    EXPECT_EQ(checks.count(), 2);
+}
+
+TEST_F(AppTest, ClosingEarlyStopsTheStartupTimer) {
+    ASSERT_TRUE(Start());
+    QSignalSpy checks(&Frame().View(), &CMainView::cityChecked);
+    EXPECT_TRUE(Frame().IsStartupPending());
+    Frame().close();
+    EXPECT_FALSE(Frame().IsStartupPending());
+    Pump(kStartupDelayMs + 500);
+    EXPECT_EQ(checks.count(), 0);
+    EXPECT_EQ(GetReg().GetDWORDValue(CRegistry::InitialRun), 1u);
+}
+
+TEST_F(AppTest, MinimisedFrameLetsTheMapImagesGoUntilActivated) {
+    ASSERT_TRUE(Start());
+    Frame().showMinimized();
+    Frame().OnHibernate();
+    EXPECT_TRUE(Frame().IsInBackground());
+    Frame().OnActivate(true, false);
+    EXPECT_FALSE(Frame().IsInBackground());
+}
+
+TEST_F(AppTest, IsCityDisplayedComparesExactly) {
+    GetReg().WriteStringValue(CRegistry::City3, QStringLiteral("London"));
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(app->IsCityDisplayed(QStringLiteral("London")));
+    EXPECT_FALSE(app->IsCityDisplayed(QStringLiteral("london")));
+    EXPECT_FALSE(app->IsCityDisplayed(QStringLiteral("London ")));
+}
+
+TEST_F(AppTest, TodayItemHearsOfDisplayedCityChanges) {
+    ASSERT_TRUE(Start());
+    // Without an item nothing is posted and nothing fails.
+    ASSERT_EQ(GetReg().GetDWORDValue(CRegistry::ZAReserved), 0u);
+    app->SetDisplayedCity(1, QStringLiteral("Tokyo"));
+    EXPECT_EQ(GetReg().GetStringValue(CRegistry::City1), QStringLiteral("Tokyo"));
+
+    std::vector<UINT> received;
+    za::PlatformWindow item(QStringLiteral("ZAToday"), QString(),
+                            [&](UINT msg, WPARAM, LPARAM) { received.push_back(msg); });
+    ASSERT_NE(item.hwnd(), nullptr);
+    GetReg().WriteDWORDValue(CRegistry::ZAReserved,
+                             static_cast<DWORD>(reinterpret_cast<std::uintptr_t>(item.hwnd())));
+    app->SetDisplayedCity(2, QStringLiteral("Sydney"));
+    app->SetSelectedDisplay(2);
+    const UINT update = RegisterWindowMessageW(QStringLiteral("WM_UPDATE_ZATODAY"));
+    ASSERT_TRUE(RunUntil([&] { return received.size() == 2; }));
+    EXPECT_EQ(received, (std::vector<UINT>{update, update}));
+    EXPECT_EQ(app->TodayMessage(), update);
+    EXPECT_EQ(GetReg().GetDWORDValue(CRegistry::CityX), 2u);
+
+    // A changed set of items is a broadcast to every window.
+    received.clear();
+    app->NotifyToday(1);
+    ASSERT_TRUE(RunUntil([&] { return !received.empty(); }));
+    Pump(100);
+    EXPECT_EQ(received, std::vector<UINT>{WM_SETTINGCHANGE});
+}
+
+TEST_F(AppTest, SecondStartBringsTheRunningFrameForward) {
+    EXPECT_FALSE(ActivateRunningInstance());
+    std::vector<UINT> received;
+    za::PlatformWindow running(QStringLiteral("Zonaria"), QStringLiteral("Zonaria"),
+                               [&](UINT msg, WPARAM, LPARAM) { received.push_back(msg); });
+    EXPECT_TRUE(ActivateRunningInstance());
+    ASSERT_TRUE(RunUntil([&] { return !received.empty(); }));
+    EXPECT_EQ(received[0], WM_BRINGTOFRONT);
+}
+
+TEST_F(AppTest, RunningFrameAnswersASecondStart) {
+    ASSERT_TRUE(Start());
+    ASSERT_NE(Frame().PlatformHandle(), nullptr);
+    Frame().showMinimized();
+    ASSERT_TRUE(ActivateRunningInstance());
+    EXPECT_TRUE(RunUntil([&] { return !Frame().isMinimized(); }));
+}
+
+TEST_F(AppTest, FrameLooksRight) {
+    ASSERT_TRUE(Start());
+    QApplication::processEvents();
+    const QString dir = QStringLiteral(ZONARIA_ARTIFACT_DIR);
+    QDir().mkpath(dir);
+    const QImage shot = Frame().grab().toImage();
+    EXPECT_GT(shot.width(), 300);
+    EXPECT_TRUE(shot.save(dir + QStringLiteral("/mainframe.png")));
+}
