@@ -8,8 +8,11 @@ namespace {
 
 const StringTableRegistrar g_table(kAppModule, {
     {108, u"%s (%s)\n%s\n%s %s\nSunrise: %s\nSunset: %s\nAirport: %s\nPhone Code: %s - %s"},
+    {109, u"Change the current city to\n\"%s\"?\n\n(Time Zone will not change)"},
     {120, u"Cannot open city database.  If this problem persists, please re-install Zonaria.  Zonaria will now exit."},
+    {122, u"Change the current city to\n\"%s\"?\n\nThis will change the time zone for this device to\n\"%s\""},
     {128, u"Zonaria"},
+    {168, u"City in %s"},
     {182, u"Zoom"},
     {32784, u"Settings"},
     {32799, u"Tools"},

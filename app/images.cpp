@@ -1,6 +1,8 @@
 #include "images.h"
 
 #include <QImage>
+#include <QPainter>
+#include <QPainterPath>
 
 namespace za::app {
 namespace {
@@ -47,6 +49,57 @@ QList<QIcon> ToolBarIcons() {
 QPixmap HelpButtonImage(bool pressed) {
     const QString base = pressed ? QStringLiteral(":/zonaria/icons/help-down") : QStringLiteral(":/zonaria/icons/help-up");
     return IconPair(base).pixmap(QSize(16, 16));
+}
+
+QPixmap DisplayButtonImage(UINT id, qreal pixelRatio, const QPalette& palette) {
+    constexpr int kSize = 12;
+    QPixmap pixmap(QSize(kSize, kSize) * pixelRatio);
+    pixmap.setDevicePixelRatio(pixelRatio);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor ink = palette.color(QPalette::WindowText);
+    const QColor accent = palette.color(QPalette::Highlight);
+    switch (id) {
+    case 138: {
+        // A drop-down arrow in a rounded box: "pick another city".
+        p.setPen(QPen(ink, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(0.5, 0.5, 11, 11), 2, 2);
+        QPainterPath arrow;
+        arrow.moveTo(3, 4.5);
+        arrow.lineTo(9, 4.5);
+        arrow.lineTo(6, 8.5);
+        arrow.closeSubpath();
+        p.fillPath(arrow, ink);
+        break;
+    }
+    case 139:
+    case 140: {
+        // A house: outlined for another city, filled in the highlight colour for the current one.
+        QPainterPath house;
+        house.moveTo(6, 0.8);
+        house.lineTo(11.2, 5.6);
+        house.lineTo(9.6, 5.6);
+        house.lineTo(9.6, 11.2);
+        house.lineTo(2.4, 11.2);
+        house.lineTo(2.4, 5.6);
+        house.lineTo(0.8, 5.6);
+        house.closeSubpath();
+        if (id == 140) {
+            p.setPen(QPen(accent.darker(130), 1));
+            p.setBrush(accent);
+        } else {
+            p.setPen(QPen(ink, 1));
+            p.setBrush(Qt::NoBrush);
+        }
+        p.drawPath(house);
+        break;
+    }
+    default:
+        break;
+    }
+    return pixmap;
 }
 
 }  // namespace za::app

@@ -5,7 +5,10 @@
 
 #include <QIcon>
 #include <QList>
+#include <QPalette>
 #include <QPixmap>
+
+#include "wintypes.h"
 
 namespace za::app {
 
@@ -14,5 +17,8 @@ QIcon ProgramIcon();
 QList<QIcon> ToolBarIcons();
 // The help button's two looks: up (133) and pressed (135).
 QPixmap HelpButtonImage(bool pressed);
+// The city display's 12 x 12 buttons: change city (138), not the current city (139) and the
+// current city (140), drawn for the screen's pixel ratio in the palette's colours.
+QPixmap DisplayButtonImage(UINT id, qreal pixelRatio, const QPalette& palette);
 
 }  // namespace za::app

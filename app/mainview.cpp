@@ -1,28 +1,79 @@
 #include "mainview.h"
 
 #include "appmessage.h"
+#include "appstrings.h"
 #include "citylist.h"
+#include "clock.h"
+#include "currentcity.h"
+#include "dialogframe.h"
+#include "format.h"
+#include "geography.h"
 #include "mainframe.h"
+#include "poapp.h"
 #include "resource.h"
 #include "settings.h"
 #include "shell.h"
+#include "stringtable.h"
+#include "tzlist.h"
 #include "zonariaapp.h"
 
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimerEvent>
+
 using namespace za::app;
+using za::FormatString;
+
+namespace {
+
+// The map's height at the handheld's 240-pixel width; it keeps that aspect at any width.
+constexpr int kMapWidth = 240;
+constexpr int kMapHeight = 150;
+constexpr int kMaxCityName = 31;
+
+// The tip's text offset from the tapped point of the map.
+constexpr int kTipOffset = 5;
+
+}  // namespace
 
 CMainView::CMainView(CMainFrame& frame) : QWidget(&frame), m_frame(frame) {
-    m_selected = static_cast<int>(frame.App().GetSelectedDisplay());
+    setAccessibleName(QStringLiteral("Main screen"));
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Window);
+    m_selected = IDC_DISPLAY0 + static_cast<int>(frame.App().GetSelectedDisplay());
+    m_tip = new CMapTip(this);
+    for (auto& display : m_displays) display = new CCityDisplay(this);
     LoadDisplayedCities();
+    CRegistry& reg = GetReg();
+    for (int i = 0; i < kDisplays; ++i) {
+        reg.Open();
+        CCityDisplay& display = Display(i);
+        display.Create(OptionsFor(i, IDC_DISPLAY0 + i == m_selected), IDC_DISPLAY0 + i);
+        connect(&display, &CCityDisplay::notify, this, &CMainView::OnDisplayNotify);
+        reg.Close();
+    }
+    m_map = new CWorldMapWnd(this);
+    SetControlId(m_map, IDC_WORLDMAP);
+    m_map->SetOptions(MAP_SHADING | (reg.GetDWORDValue(CRegistry::Twilight) == 1 ? 0 : MAP_TWILIGHT));
+    connect(m_map, &CWorldMapWnd::tapped, this, &CMainView::OnMapTapped);
+    // Tab goes from display to display from the top, the map in its place between 0 and 1.
+    setTabOrder(m_displays[0], m_displays[1]);
+    for (int i = 1; i + 1 < kDisplays; ++i) setTabOrder(m_displays[static_cast<size_t>(i)], m_displays[static_cast<size_t>(i + 1)]);
+    m_clockTimer = startTimer(kClockMs);
 }
 
-CMainView::~CMainView() = default;
+CMainView::~CMainView() {
+    if (m_clockTimer) killTimer(m_clockTimer);
+    KillTipTimer();
+}
 
 void CMainView::LoadDisplayedCities() {
     CZonariaApp& app = m_frame.App();
     CCityList& list = GetCityList();
     for (int i = 0; i < kDisplays; ++i) {
-        CCity& city = m_cities[static_cast<size_t>(i)];
+        CCity& city = Display(i).City();
         if (list.LoadCity(app.GetDisplayedCity(i), city)) continue;
+        // The name is gone from the database: the first city stands in and is remembered.
         if (!list.BeginLoadCityByIndex()) continue;
         const BOOL loaded = list.LoadCity(0L, city);
         list.EndLoadCityByIndex();
@@ -30,7 +81,62 @@ void CMainView::LoadDisplayedCities() {
     }
 }
 
-const CCity& CMainView::SelectedCity() const { return m_cities[static_cast<size_t>(m_selected)]; }
+DWORD CMainView::OptionsFor(int i, bool selected) {
+    CRegistry& reg = GetReg();
+    DWORD options = 0;
+    if (reg.GetDWORDValue(CRegistry::CCButton) != 0) options |= CDS_CURRENTBUTTON;
+    if (reg.GetDWORDValue(CRegistry::CPButton) != 0) options |= CDS_CHANGEBUTTON;
+    const DWORD current = CDS_CURRENT | CDS_TWOLINE | CDS_ALTFORMAT | CDS_BOLD;
+    if (i == 0) {
+        if (selected) options |= current;
+    } else {
+        options |= CDS_TOPLINE;
+        if (selected) options |= current;
+    }
+    return options;
+}
+
+int CMainView::heightForWidth(int width) const {
+    int height = width * kMapHeight / kMapWidth;
+    for (const CCityDisplay* d : m_displays) height += d->PreferredHeight();
+    return height;
+}
+
+QSize CMainView::sizeHint() const { return QSize(2 * kMapWidth, heightForWidth(2 * kMapWidth)); }
+
+void CMainView::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    LayOut();
+}
+
+void CMainView::LayOut() {
+    const int width = this->width();
+    int y = 0;
+    m_displays[0]->setGeometry(0, y, width, m_displays[0]->PreferredHeight());
+    y += m_displays[0]->PreferredHeight();
+    const int mapHeight = width * kMapHeight / kMapWidth;
+    m_map->setGeometry(0, y, width, mapHeight);
+    y += mapHeight;
+    BOOL panelUp = FALSE;
+    SIP_Info(&panelUp, nullptr);
+    if (!panelUp) {
+        for (int i = 1; i < kDisplays; ++i) {
+            CCityDisplay& d = Display(i);
+            d.setGeometry(0, y, width, d.PreferredHeight());
+            y += d.PreferredHeight();
+        }
+        return;
+    }
+    // With an input panel up the displays stack upward from the bottom, over the map.
+    int bottom = height();
+    for (int i = kDisplays - 1; i >= 1; --i) {
+        CCityDisplay& d = Display(i);
+        bottom -= d.PreferredHeight();
+        d.setGeometry(0, bottom, width, d.PreferredHeight());
+    }
+}
+
+void CMainView::paintEvent(QPaintEvent* e) { QWidget::paintEvent(e); }
 
 BOOL CMainView::OnCommand(UINT id) {
     CDialogLauncher& dialogs = m_frame.App().Dialogs();
@@ -39,7 +145,7 @@ BOOL CMainView::OnCommand(UINT id) {
         dialogs.Alarms(&m_frame, SelectedCity());
         return TRUE;
     case ID_DISTANCE_CALC:
-        dialogs.DistanceCalculator(&m_frame, SelectedCity(), City(m_selected == 0 ? 1 : 0));
+        dialogs.DistanceCalculator(&m_frame, SelectedCity(), City(SelectedIndex() == 0 ? 1 : 0));
         return TRUE;
     case ID_SUNRISE:
         dialogs.Sunrise(&m_frame, SelectedCity());
@@ -48,19 +154,160 @@ BOOL CMainView::OnCommand(UINT id) {
         dialogs.Moonrise(&m_frame, SelectedCity());
         return TRUE;
     case ID_SET_TIME:
-        dialogs.SetTime(&m_frame);
+        if (dialogs.SetTime(&m_frame) == IDOK) OnClockTick();
         return TRUE;
     case ID_EDIT_CITIES:
         dialogs.EditCities(&m_frame);
         LoadDisplayedCities();
+        for (CCityDisplay* d : m_displays) d->update();
         return TRUE;
     case ID_PREFERENCES:
-        dialogs.Preferences(&m_frame);
+        if (dialogs.Preferences(&m_frame) == IDOK) ApplyPreferences();
         return TRUE;
     default:
         return FALSE;
     }
 }
+
+void CMainView::OnClockTick() {
+    SYSTEMTIME now{};
+    GetSystemTime(&now);
+    OnClockTick(now);
+}
+
+void CMainView::OnClockTick(const SYSTEMTIME& utc) {
+    for (CCityDisplay* d : m_displays) d->UpdateTime(utc);
+    m_map->Refresh(utc);
+}
+
+void CMainView::timerEvent(QTimerEvent* e) {
+    if (e->timerId() == m_clockTimer) {
+        OnClockTick();
+        return;
+    }
+    if (m_tipTimer != 0 && e->timerId() == m_tipTimer) {
+        HideTip();
+        return;
+    }
+    QWidget::timerEvent(e);
+}
+
+void CMainView::StartTipTimer() {
+    KillTipTimer();
+    m_tipTimer = startTimer(kTipMs);
+}
+
+void CMainView::KillTipTimer() {
+    if (m_tipTimer == 0) return;
+    killTimer(m_tipTimer);
+    m_tipTimer = 0;
+}
+
+void CMainView::ShowTip(int x, int y, const QString& text, int longitude, int latitude) {
+    HideTip();
+    m_map->SetMarker(longitude, latitude);
+    m_tip->Show(x, y, longitude, latitude, text);
+    StartTipTimer();
+    m_map->setAccessibleDescription(text.section(QLatin1Char('\n'), 0, 0));
+}
+
+void CMainView::HideTip() {
+    m_map->ClearMarker();
+    m_tip->Hide();
+    KillTipTimer();
+    m_map->setAccessibleDescription(QString());
+}
+
+void CMainView::mousePressEvent(QMouseEvent* e) {
+    HideTip();
+    QWidget::mousePressEvent(e);
+}
+
+void CMainView::OnMapTapped(int longitude, int latitude) {
+    CCity city;
+    QString text;
+    if (GetCityList().FindNearestCity(longitude, latitude, city)) {
+        text = FormatString(QStringLiteral("%s (%s)\n%s"),
+                            {city.Name(), city.CountryName(), city.LocalTimeAsString(Display(0).ShownTime(), TF_WEEKDAY_TIME)});
+        longitude = city.Longitude();
+        latitude = city.Latitude();
+    } else {
+        text = FormatString(QStringLiteral("%s\n%s"), {FormatLongitude(longitude), FormatLatitude(latitude)});
+    }
+    const QPoint at = m_map->mapTo(this, m_map->LatLongToPoint(longitude, latitude));
+    ShowTip(at.x() + kTipOffset, at.y() + kTipOffset, text, longitude, latitude);
+}
+
+void CMainView::OnZoomMap(LPARAM lParam) {
+    const auto packed = static_cast<quint32>(lParam);
+    const int longitude = static_cast<qint16>(packed & 0xFFFFu);
+    const int latitude = static_cast<qint16>(packed >> 16);
+    m_map->ZoomAt(longitude, latitude);
+    HideTip();
+    m_map->SetMarker(longitude, latitude);
+    StartTipTimer();
+}
+
+int CMainView::IndexOf(const CCityDisplay* display) const {
+    for (int i = 0; i < kDisplays; ++i) {
+        if (m_displays[static_cast<size_t>(i)] == display) return i;
+    }
+    return -1;
+}
+
+void CMainView::OnDisplayNotify(CityDisplayNotify& n) {
+    const int index = IndexOf(n.sender);
+    if (index < 0) return;
+    switch (n.code) {
+    case CDN_TAPPED:
+        if (n.hold) {
+            HideTip();
+        } else {
+            const QPoint at = n.sender->mapTo(this, n.point);
+            ShowTip(at.x(), at.y(), n.info, n.longitude, n.latitude);
+        }
+        break;
+    case CDN_CITYCHANGING:
+        if (n.id == m_selected) {
+            CCity newCity;
+            GetCityList().LoadCity(n.newCity, newCity);
+            if (!ConfirmCurrentCity(SelectedCity(), newCity, index)) n.cancel = TRUE;
+        }
+        break;
+    case CDN_CITYCHANGED:
+        m_frame.App().SetDisplayedCity(index, n.sender->City().Name());
+        break;
+    case CDN_SETCURRENT:
+        if (ConfirmCurrentCity(SelectedCity(), n.sender->City(), index)) SelectDisplay(index);
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainView::SelectDisplay(int i) {
+    if (IDC_DISPLAY0 + i == m_selected) return;
+    const int old = SelectedIndex();
+    m_selected = IDC_DISPLAY0 + i;
+    CRegistry& reg = GetReg();
+    reg.Open();
+    if (Display(i).SetOptions(OptionsFor(i, true))) Display(i).update();
+    if (Display(old).SetOptions(OptionsFor(old, false))) Display(old).update();
+    reg.Close();
+    m_frame.App().SetSelectedDisplay(static_cast<DWORD>(i));
+    LayOut();
+}
+
+BOOL CMainView::ConfirmCurrentCity(const CCity& oldCity, const CCity& newCity, int index) {
+    const bool differ = newCity.TimeZone().ID() != oldCity.TimeZone().ID();
+    const QString text = differ ? FormatString(AppString(IDS_CHANGE_CURRENT_CITY), {newCity.Name(), newCity.TimeZone().Name()})
+                                : FormatString(AppString(IDS_SAME_ZONE_CITY), {newCity.Name()});
+    if (za::shell::Current().MessageBox(text, za::ResourceCaption(), MB_YESNO | MB_ICONQUESTION) != IDYES) return FALSE;
+    if (!differ) return TRUE;
+    return ApplyCurrentCity(newCity, index);
+}
+
+BOOL CMainView::ApplyCurrentCity(const CCity& city, int index) { return za::ApplyCurrentCity(city, index); }
 
 void CMainView::OnCheckCity() {
     CheckDeviceTimeZone();
@@ -72,20 +319,89 @@ void CMainView::OnCheckCity() {
     emit cityChecked();
 }
 
-void CMainView::CheckDeviceTimeZone() {}
+void CMainView::CheckDeviceTimeZone() {
+    TIME_ZONE_INFORMATION device{};
+    GetTimeZoneInformation(&device);
+    const int s = SelectedIndex();
+    if (City(s).TimeZone().IsSameTZ(&device)) return;
+    for (int i = 0; i < kDisplays; ++i) {
+        if (i == s) continue;
+        if (City(i).TimeZone().IsSameTZ(&device)) {
+            SelectDisplay(i);
+            return;
+        }
+    }
+    QString outlookCity;
+    int outlookZone = -1;
+    const BOOL fromOutlook = GetPOApp().GetCurrentCityAndTZID(outlookCity, &outlookZone);
+    const int hint = fromOutlook ? outlookZone : -1;
+    BOOL sameRule = FALSE;
+    const int id = GetTZList().GetNearestTimeZoneID(&device, &sameRule, hint);
+    CCityDisplay& display = Display(s);
+    CCity& city = display.City();
+    if (GetCityList().FindCityWithSameTZ(id, city, fromOutlook ? &outlookCity : nullptr)) {
+        m_frame.App().SetDisplayedCity(s, city.Name());
+        display.SetCity(city);
+        return;
+    }
+    if (!sameRule) return;
+    // Nothing in the database lies in the device's zone: a new city for it, for the user to
+    // complete in the city editor.
+    CTimeZone zone;
+    zone.Load(id);
+    const QString name = FormatString(AppString(IDS_CITY_IN), {zone.Name()}).left(kMaxCityName);
+    CCity fresh;
+    fresh.SetName(name);
+    fresh.SetTimeZoneID(id);
+    fresh.SetAirportCode(QString());
+    fresh.SetCountryPhoneCode(QStringLiteral("1"));
+    fresh.SetAreaCode(QStringLiteral("800"));
+    fresh.SetCountryName(QStringLiteral("USA"));
+    fresh.SetLatitude(3800);
+    fresh.SetLongitude(-12000);
+    display.SetCity(fresh);
+    m_frame.App().SetDisplayedCity(s, name);
+    m_frame.App().Dialogs().EditCity(this, display.City(), true);
+    display.update();
+    m_frame.App().SetDisplayedCity(s, display.City().Name());
+}
 
-void CMainView::HideTip() {}
+void CMainView::ApplyPreferences() {
+    CRegistry& reg = GetReg();
+    reg.Open();
+    const DWORD twilight = reg.GetDWORDValue(CRegistry::Twilight);
+    const bool cc = reg.GetDWORDValue(CRegistry::CCButton) != 0;
+    const bool cp = reg.GetDWORDValue(CRegistry::CPButton) != 0;
+    reg.Close();
+    const DWORD options = m_map->Options();
+    m_map->SetOptions(twilight == 1 ? (options & ~MAP_TWILIGHT) : (options | MAP_TWILIGHT));
+    DWORD set = 0, clear = 0;
+    if (cp && cc) {
+        set = CDS_CHANGEBUTTON | CDS_CURRENTBUTTON;
+    } else if (cp) {
+        set = CDS_CHANGEBUTTON;
+        clear = CDS_CURRENTBUTTON;
+    } else if (cc) {
+        set = CDS_CURRENTBUTTON;
+        clear = CDS_CHANGEBUTTON;
+    } else {
+        clear = CDS_CHANGEBUTTON | CDS_CURRENTBUTTON;
+    }
+    for (CCityDisplay* d : m_displays) {
+        d->ChangeOptions(set, clear);
+        d->update();
+    }
+}
 
-void CMainView::ReleaseMapImages() {}
+void CMainView::ReleaseMapImages() { m_map->ReleaseImages(); }
 
-void CMainView::ReloadMapImages() {}
-
-QSize CMainView::sizeHint() const { return QSize(480, 400); }
+void CMainView::ReloadMapImages() { m_map->ReloadImages(); }
 
 bool CMainView::event(QEvent* e) {
     if (e->type() == AppMessageEvent::Type()) {
         const auto* msg = static_cast<AppMessageEvent*>(e);
         if (msg->message() == WM_CHECKCITY) OnCheckCity();
+        if (msg->message() == WM_ZOOMMAP) OnZoomMap(msg->lParam());
         return true;
     }
     return QWidget::event(e);

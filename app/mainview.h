@@ -1,8 +1,12 @@
 // The main view: the five city displays with the world map between display 0 and display 1,
-// the tip, the clock tick, and the view's share of the commands.
+// the tip, the clock tick, the view's share of the commands, and keeping the selected
+// display's city and the device's time zone in step.
 #pragma once
 
 #include "city.h"
+#include "citydisplay.h"
+#include "mapplaceholder.h"
+#include "maptip.h"
 #include "wintypes.h"
 
 #include <QWidget>
@@ -10,6 +14,16 @@
 #include <array>
 
 class CMainFrame;
+
+// The view's timers and their periods.
+constexpr int IDT_CLOCK = 100;
+constexpr int kClockMs = 10000;
+constexpr int IDT_TIP = 101;
+constexpr int kTipMs = 30000;
+// The displays' control ids: display i is 100 + i.
+constexpr int IDC_DISPLAY0 = 100;
+
+using CWorldMapWnd = za::app::CMapPlaceholder;
 
 class CMainView : public QWidget {
     Q_OBJECT
@@ -26,19 +40,46 @@ public:
     // Loads each displayed city by name, the first city of the list standing in for a name
     // that the database does not have (and becoming the displayed name).
     void LoadDisplayedCities();
-    const CCity& City(int i) const { return m_cities[static_cast<size_t>(i)]; }
-    const CCity& SelectedCity() const;
-    int SelectedIndex() const { return m_selected; }
+    za::app::CCityDisplay& Display(int i) { return *m_displays[static_cast<size_t>(i)]; }
+    const CCity& City(int i) const { return m_displays[static_cast<size_t>(i)]->City(); }
+    const CCity& SelectedCity() const { return City(SelectedIndex()); }
+    int SelectedIndex() const { return m_selected - IDC_DISPLAY0; }
+    // The option bits of display i, selected or not, from the button settings.
+    static DWORD OptionsFor(int i, bool selected);
+    // Makes display i the selected one (the current city's): its look, "CityX", the layout.
+    void SelectDisplay(int i);
 
+    // Asks whether newCity may become the current city shown on display index, and makes the
+    // device follow when its zone differs. TRUE: go ahead.
+    BOOL ConfirmCurrentCity(const CCity& oldCity, const CCity& newCity, int index);
+    // The device's zone and clock city become city's; FALSE when the zone could not be set.
+    BOOL ApplyCurrentCity(const CCity& city, int index);
     // The device-zone check and, on the first start, the welcome page.
     void OnCheckCity();
     // Follows a device time zone that another program changed.
     void CheckDeviceTimeZone();
 
+    // The clock tick: one read of the device clock for the five displays and the map.
+    void OnClockTick();
+    void OnClockTick(const SYSTEMTIME& utc);
+    void ShowTip(int x, int y, const QString& text, int longitude, int latitude);
     void HideTip();
+    // A tap on the map at a place (hundredths of a degree).
+    void OnMapTapped(int longitude, int latitude);
+    // lParam: longitude in the low 16 bits, latitude in the high 16, each signed.
+    void OnZoomMap(LPARAM lParam);
+    // New settings from the Preferences: twilight shading and the display buttons.
+    void ApplyPreferences();
     void ReleaseMapImages();
     void ReloadMapImages();
 
+    za::app::CMapTip& Tip() { return *m_tip; }
+    CWorldMapWnd& Map() { return *m_map; }
+    bool IsTipTimerRunning() const { return m_tipTimer != 0; }
+    bool IsClockTimerRunning() const { return m_clockTimer != 0; }
+
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
     QSize sizeHint() const override;
 
 signals:
@@ -47,9 +88,23 @@ signals:
 
 protected:
     bool event(QEvent* e) override;
+    void timerEvent(QTimerEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
+    void LayOut();
+    void OnDisplayNotify(za::app::CityDisplayNotify& n);
+    int IndexOf(const za::app::CCityDisplay* display) const;
+    void StartTipTimer();
+    void KillTipTimer();
+
     CMainFrame& m_frame;
-    std::array<CCity, kDisplays> m_cities;
-    int m_selected = 0;
+    za::app::CMapTip* m_tip = nullptr;
+    CWorldMapWnd* m_map = nullptr;
+    std::array<za::app::CCityDisplay*, kDisplays> m_displays{};
+    int m_selected = IDC_DISPLAY0;
+    int m_clockTimer = 0;
+    int m_tipTimer = 0;
 };

@@ -140,10 +140,20 @@ BOOL IsClearTypeEnabled() {
     return cache == 1 ? TRUE : FALSE;
 }
 
+namespace {
+double g_pointFontScale = 1.0;
+}  // namespace
+
+void SetPointFontScale(double scale) {
+    if (scale >= 0.5 && scale <= 4.0) g_pointFontScale = scale;
+}
+
+double PointFontScale() { return g_pointFontScale; }
+
 BOOL CreatePointFont(QFont& font, int size, const QString& face, QPaintDevice* /*dc*/, BOOL bold) {
     if (size <= 0) return FALSE;
     QFont created(face);
-    created.setPointSizeF(size / 10.0);
+    created.setPointSizeF(size / 10.0 * g_pointFontScale);
     created.setWeight(bold ? QFont::Bold : QFont::Normal);
     created.setStyleStrategy(IsClearTypeEnabled() ? QFont::PreferAntialias : QFont::PreferDefault);
     font = created;

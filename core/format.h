@@ -44,3 +44,8 @@ BOOL IsClearTypeEnabled();
 // A font of `size` tenths of a point, bold on request, antialiased when ClearType is on.
 // dc, when given, is the device the font is for; Qt scales point sizes itself.
 BOOL CreatePointFont(QFont& font, int size, const QString& face, QPaintDevice* dc = nullptr, BOOL bold = FALSE);
+// Every size CreatePointFont makes is multiplied by this (1 unless set): a desktop whose own
+// interface font is larger than the handheld's 8 points gets the handheld's texts as much
+// larger. Values outside 0.5 to 4 are ignored.
+void SetPointFontScale(double scale);
+double PointFontScale();

@@ -118,6 +118,13 @@ TEST_F(Formatting, PointFontsInTenthsOfAPoint) {
     ASSERT_TRUE(CreatePointFont(font, 120, QStringLiteral("DejaVu Sans")));
     EXPECT_EQ(QFont::Normal, font.weight());
     EXPECT_FALSE(CreatePointFont(font, 0, QStringLiteral("DejaVu Sans")));
+
+    // A desktop with a larger interface font scales every size; nonsense scales are ignored.
+    SetPointFontScale(1.25);
+    SetPointFontScale(0.1);
+    ASSERT_TRUE(CreatePointFont(font, 80, QStringLiteral("DejaVu Sans")));
+    EXPECT_DOUBLE_EQ(10.0, font.pointSizeF());
+    SetPointFontScale(1.0);
 }
 
 // ClearType is read once per process: a change after the first query is not seen.

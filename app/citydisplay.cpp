@@ -1,0 +1,482 @@
+#include "citydisplay.h"
+
+#include "appmessage.h"
+#include "appstrings.h"
+#include "citylist.h"
+#include "citypicker.h"
+#include "clock.h"
+#include "dialogframe.h"
+#include "images.h"
+#include "mainframe.h"
+#include "resource.h"
+#include "stringtable.h"
+#include "zonariaapp.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace za::app {
+namespace {
+
+constexpr int kPointSize = 85;  // 8.5 points
+constexpr int kMargin = 5;
+constexpr int kButton = 12;
+constexpr int kCurrentButtonRoom = 17;
+constexpr int kTimeGap = 11;
+const QColor kLineColour(180, 180, 180);
+// A press held this long is a tap-and-hold.
+constexpr int kHoldMs = 500;
+
+struct MenuItem {
+    UINT id;  // 0: separator
+    const char16_t* text;
+};
+// Pop-up menu 136.
+constexpr MenuItem kDisplayMenu[] = {
+    {ID_SELECT_CITY, u"Select a City"},
+    {ID_SET_CURRENT, u"Set as Current City"},
+    {0, nullptr},
+    {ID_ALARMS, u"Set Alarm..."},
+    {ID_SUNRISE, u"Sunrise..."},
+    {ID_MOONRISE, u"Moonrise..."},
+    {0, nullptr},
+    {ID_VIEW_DETAILS, u"View/Edit Details..."},
+};
+
+bool SameToTheMinute(const SYSTEMTIME& a, const SYSTEMTIME& b) {
+    return a.wYear == b.wYear && a.wMonth == b.wMonth && a.wDayOfWeek == b.wDayOfWeek && a.wDay == b.wDay &&
+           a.wHour == b.wHour && a.wMinute == b.wMinute;
+}
+
+// What a screen reader reads of a display: its city, its time, whether it is the current
+// city; and the two things a user does with it, tap and open its menu.
+class DisplayAccessible : public QAccessibleWidget {
+public:
+    explicit DisplayAccessible(CCityDisplay* display) : QAccessibleWidget(display, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override {
+        auto* d = static_cast<CCityDisplay*>(widget());
+        switch (t) {
+        case QAccessible::Name: return d->City().Name();
+        case QAccessible::Description: {
+            if (d->Options() & CDS_NAMEONLY) return QString();
+            if (d->Options() & CDS_TWOLINE) return d->NameText() + QLatin1Char('\n') + d->TimeText();
+            return d->TimeText();
+        }
+        default: return QAccessibleWidget::text(t);
+        }
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        auto* d = static_cast<CCityDisplay*>(widget());
+        s.selectable = true;
+        s.selected = (d->Options() & CDS_CURRENT) != 0;
+        s.pressed = (d->Options() & CDS_PRESSED) != 0;
+        return s;
+    }
+    QStringList actionNames() const override { return {pressAction(), showMenuAction()}; }
+    void doAction(const QString& name) override {
+        auto* d = static_cast<CCityDisplay*>(widget());
+        const QPoint centre = d->rect().center();
+        if (name == pressAction()) d->Tap(centre);
+        if (name == showMenuAction()) d->TapAndHold(centre);
+    }
+};
+
+QAccessibleInterface* DisplayAccessibleFactory(const QString& key, QObject* object) {
+    if (key == QLatin1String("za::app::CCityDisplay") && object && object->isWidgetType()) {
+        return new DisplayAccessible(static_cast<CCityDisplay*>(object));
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+CDisplayButton::CDisplayButton(UINT command, UINT image, const QString& name, QWidget* parent)
+    : QAbstractButton(parent), m_command(command), m_image(image) {
+    setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(name);
+    setToolTip(name);
+    setFixedSize(kButton, kButton);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void CDisplayButton::SetImage(UINT image) {
+    if (m_image == image) return;
+    m_image = image;
+    update();
+}
+
+void CDisplayButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawPixmap(rect(), DisplayButtonImage(m_image, devicePixelRatioF(), palette()));
+}
+
+CCityDisplay::CCityDisplay(QWidget* parent) : QWidget(parent) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(DisplayAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+    GetSystemTime(&m_shownTime);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_holdTimer.setSingleShot(true);
+    m_holdTimer.setInterval(kHoldMs);
+    connect(&m_holdTimer, &QTimer::timeout, this, [this] { TapAndHold(m_pressPoint); });
+}
+
+CCityDisplay::~CCityDisplay() = default;
+
+void CCityDisplay::Create(DWORD options, int id) {
+    m_id = id;
+    SetControlId(this, id);
+    m_changeButton = new CDisplayButton(ID_SELECT_CITY, IDB_CHANGECITY, QStringLiteral("Select a City"), this);
+    m_currentButton = new CDisplayButton(ID_SET_CURRENT, (options & CDS_CURRENT) ? IDB_CURRENT : IDB_NOTCURRENT,
+                                         QStringLiteral("Set as Current City"), this);
+    connect(m_changeButton, &QAbstractButton::clicked, this, [this] { OnCommand(ID_SELECT_CITY); });
+    connect(m_currentButton, &QAbstractButton::clicked, this, [this] { OnCommand(ID_SET_CURRENT); });
+    SetOptions(options);
+    show();
+}
+
+BOOL CCityDisplay::SetOptions(DWORD bits) {
+    const DWORD old = m_options;
+    const BOOL changed = bits != old;
+    m_options = bits;
+    if (bits & CDS_BLACKONWHITE) {
+        m_textColour = Qt::black;
+        m_backColour = Qt::white;
+    } else if (bits & CDS_PRESSED) {
+        m_backColour = palette().color(QPalette::Highlight);
+        m_textColour = palette().color(QPalette::HighlightedText);
+    } else {
+        m_backColour = palette().color(QPalette::Window);
+        m_textColour = palette().color(QPalette::WindowText);
+    }
+    const bool boldChanged = ((bits ^ old) & CDS_BOLD) != 0;
+    if (!m_hasFont || boldChanged) {
+        CreatePointFont(m_font, kPointSize, QStringLiteral("Tahoma"), nullptr, (bits & CDS_BOLD) ? TRUE : FALSE);
+        m_hasFont = true;
+    }
+    if (boldChanged && m_currentButton) m_currentButton->SetImage((bits & CDS_CURRENT) ? IDB_CURRENT : IDB_NOTCURRENT);
+    Layout();
+    if (changed) {
+        QAccessibleEvent event(this, QAccessible::StateChanged);
+        if (QAccessible::isActive()) QAccessible::updateAccessibility(&event);
+    }
+    return changed;
+}
+
+BOOL CCityDisplay::ChangeOptions(DWORD set, DWORD clear) { return SetOptions((m_options & ~clear) | set); }
+
+void CCityDisplay::Layout() {
+    const int h = QFontMetrics(m_font).height();
+    const int height = (m_options & CDS_TWOLINE) ? (h + 4) * 2 : h + 8;
+    if (height != m_height) {
+        m_height = height;
+        updateGeometry();
+    }
+    // Edges as the handheld's rectangles have them: right and bottom lie just outside.
+    const int left = 0, top = 0, right = width(), bottom = this->height();
+    int nl = left, nt = top, nr = right, nb = bottom;
+    int tl = left, tt = top, tr = right, tb = bottom;
+    if (m_options & CDS_TWOLINE) {
+        nl = left + kMargin;
+        nr = right - kMargin;
+        nb = (bottom - top) / 2;
+        tt = nb;
+    } else if (m_options & CDS_NAMEONLY) {
+        tl = tt = tr = tb = 0;
+    } else {
+        const int split = ((right - left) * 5) / 9;
+        nl = left + kMargin;
+        nr = split;
+        tl = split + kTimeGap;
+        tr = right - kMargin;
+    }
+    if (m_options & CDS_CURRENTBUTTON) nl += kCurrentButtonRoom;
+    if (m_options & CDS_CHANGEBUTTON) nr -= kButton;
+    m_nameRect = QRect(nl, nt, nr - nl, nb - nt);
+    m_timeRect = QRect(tl, tt, tr - tl, tb - tt);
+    if (!m_currentButton || !m_changeButton) return;
+    const int y = (m_nameRect.height() - kButton) / 2;
+    const bool pressed = (m_options & CDS_PRESSED) != 0;
+    m_currentButton->move(kMargin, y);
+    m_currentButton->setVisible((m_options & CDS_CURRENTBUTTON) && !pressed);
+    m_changeButton->move(nr, y);
+    m_changeButton->setVisible((m_options & CDS_CHANGEBUTTON) && !pressed);
+}
+
+QSize CCityDisplay::sizeHint() const { return QSize(240, m_height); }
+
+QSize CCityDisplay::minimumSizeHint() const { return QSize(120, m_height); }
+
+void CCityDisplay::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    Layout();
+}
+
+void CCityDisplay::changeEvent(QEvent* e) {
+    // A new desktop palette (a dark theme switched on) gives new colours.
+    if (e->type() == QEvent::PaletteChange) SetOptions(m_options);
+    QWidget::changeEvent(e);
+}
+
+void CCityDisplay::SetCity(const CCity& city) {
+    m_city = city;
+    UpdateAccessibleTexts();
+    update();
+}
+
+QString CCityDisplay::NameText() const {
+    if (m_options & CDS_TWOLINE) {
+        return FormatString(QStringLiteral("%s - %s"), {m_city.Name(), m_city.LocalTimeAsString(m_shownTime, TF_TIME)});
+    }
+    return m_city.Name();
+}
+
+QString CCityDisplay::TimeText() const {
+    if (m_options & CDS_NAMEONLY) return QString();
+    if (m_options & CDS_TWOLINE) return m_city.LocalTimeAsString(m_shownTime, TF_LONGDATE);
+    return m_city.LocalTimeAsString(m_shownTime, (m_options & CDS_ALTFORMAT) ? TF_WEEKDAY_SHORTDATE : TF_WEEKDAY_TIME);
+}
+
+void CCityDisplay::UpdateTime(const SYSTEMTIME& utc) {
+    if (SameToTheMinute(utc, m_shownTime)) return;
+    m_shownTime = utc;
+    update(m_timeRect);
+    if (m_options & CDS_TWOLINE) update(m_nameRect);
+    UpdateAccessibleTexts();
+}
+
+void CCityDisplay::UpdateAccessibleTexts() {
+    if (!QAccessible::isActive()) return;
+    QAccessibleEvent name(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&name);
+    QAccessibleEvent description(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&description);
+}
+
+void CCityDisplay::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), m_backColour);
+    if (m_options & CDS_TOPLINE) p.fillRect(0, 0, width(), 2, kLineColour);
+    if (m_options & CDS_BOTTOMLINE) p.fillRect(0, height() - 2, width(), 2, kLineColour);
+    p.setFont(m_font);
+    p.setPen(m_textColour);
+    const QFontMetrics metrics(m_font);
+    const int align = (m_options & CDS_TWOLINE) ? Qt::AlignHCenter : Qt::AlignLeft;
+    // A text too long for its rectangle ends in an ellipsis rather than being cut mid-letter.
+    auto draw = [&](const QRect& r, const QString& text) {
+        if (r.isEmpty()) return;
+        p.drawText(r, align | Qt::AlignVCenter | Qt::TextSingleLine,
+                   metrics.elidedText(text, Qt::ElideRight, r.width()));
+    };
+    draw(m_nameRect, NameText());
+    draw(m_timeRect, TimeText());
+    if (hasFocus()) {
+        QPen pen(m_textColour, 1, Qt::DotLine);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        const int inset = (m_options & CDS_TOPLINE) ? 2 : 0;
+        p.drawRect(rect().adjusted(1, 1 + inset, -2, -2));
+    }
+}
+
+QString CCityDisplay::InfoText() const {
+    QString rise, set;
+    SYSTEMTIME local{};
+    m_city.TimeZone().UTCTimeToLocalTime(m_shownTime, local);
+    m_city.RiseSet(rise, set, &local, ZENITH_OFFICIAL);
+    return FormatString(AppString(IDS_INFO_TEXT),
+                        {m_city.Name(), m_city.CountryName(), m_city.TimeZone().Name(), m_city.LongitudeAsString(),
+                         m_city.LatitudeAsString(), rise, set, m_city.AirportCode(), m_city.CountryPhoneCode(),
+                         m_city.AreaCode()});
+}
+
+void CCityDisplay::Send(CityDisplayNotify& n) {
+    n.sender = this;
+    n.id = m_id;
+    emit notify(n);
+}
+
+void CCityDisplay::Tap(const QPoint& at) {
+    CityDisplayNotify n;
+    n.code = CDN_TAPPED;
+    n.hold = FALSE;
+    n.point = at;
+    n.info = InfoText();
+    n.longitude = m_city.Longitude();
+    n.latitude = m_city.Latitude();
+    Send(n);
+}
+
+void CCityDisplay::TapAndHold(const QPoint& at) {
+    m_holdTimer.stop();
+    CityDisplayNotify n;
+    n.code = CDN_TAPPED;
+    n.hold = TRUE;
+    n.point = at;
+    n.info = InfoText();
+    n.longitude = m_city.Longitude();
+    n.latitude = m_city.Latitude();
+    Send(n);
+    std::unique_ptr<QMenu> menu(CreatePopupMenu());
+    if (!menu) return;
+    SetPressed(true);
+    // Centred on the point, as the handheld's menu was.
+    QPoint global = mapToGlobal(at);
+    global.ry() -= menu->sizeHint().height() / 2;
+    QAction* chosen = menu->exec(global);
+    SetPressed(false);
+    if (chosen) OnCommand(chosen->data().toUInt());
+}
+
+QMenu* CCityDisplay::CreatePopupMenu() {
+    if (m_options & CDS_NOMENU) return nullptr;
+    auto* menu = new QMenu(this);
+    menu->setAccessibleName(m_city.Name());
+    for (const MenuItem& item : kDisplayMenu) {
+        if (item.id == 0) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(QString::fromUtf16(item.text));
+        action->setData(item.id);
+    }
+    return menu;
+}
+
+void CCityDisplay::mousePressEvent(QMouseEvent* e) {
+    const QPoint at = e->position().toPoint();
+    if (e->button() == Qt::LeftButton) {
+        m_pressPoint = at;
+        Tap(at);
+        m_holdTimer.start();
+        return;
+    }
+    if (e->button() == Qt::RightButton) {
+        // A right click is a tap that became a tap-and-hold at once.
+        Tap(at);
+        TapAndHold(at);
+        return;
+    }
+    QWidget::mousePressEvent(e);
+}
+
+void CCityDisplay::mouseReleaseEvent(QMouseEvent* e) {
+    m_holdTimer.stop();
+    QWidget::mouseReleaseEvent(e);
+}
+
+void CCityDisplay::contextMenuEvent(QContextMenuEvent* e) {
+    // The mouse's right button was handled as it went down; the Menu key and Shift+F10 come here.
+    if (e->reason() == QContextMenuEvent::Mouse) return;
+    TapAndHold(QPoint(m_nameRect.left(), height() / 2));
+}
+
+void CCityDisplay::keyPressEvent(QKeyEvent* e) {
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        Tap(QPoint(m_nameRect.left(), height() / 2));
+        return;
+    default:
+        QWidget::keyPressEvent(e);
+    }
+}
+
+void CCityDisplay::focusInEvent(QFocusEvent* e) {
+    QWidget::focusInEvent(e);
+    update();
+}
+
+void CCityDisplay::focusOutEvent(QFocusEvent* e) {
+    QWidget::focusOutEvent(e);
+    update();
+}
+
+void CCityDisplay::SetPressed(bool pressed) {
+    if (pressed) {
+        if (CZonariaApp* app = GetZonariaApp()) PostAppMessage(app->MainFrame(), WM_CANCELMODE);
+        ChangeOptions(CDS_PRESSED, 0);
+    } else {
+        ChangeOptions(0, CDS_PRESSED);
+    }
+    repaint();
+}
+
+QWidget* CCityDisplay::DialogOwner() const { return parentWidget() ? parentWidget() : const_cast<CCityDisplay*>(this); }
+
+BOOL CCityDisplay::OnCommand(UINT id) {
+    CZonariaApp* app = GetZonariaApp();
+    switch (id) {
+    case ID_SELECT_CITY:
+        SelectCity();
+        return TRUE;
+    case ID_SET_CURRENT:
+        SetCurrent();
+        return TRUE;
+    case ID_ALARMS:
+        if (app) app->Dialogs().SetAlarm(DialogOwner(), m_city);
+        return TRUE;
+    case ID_SUNRISE:
+        if (app) app->Dialogs().Sunrise(DialogOwner(), m_city);
+        return TRUE;
+    case ID_MOONRISE:
+        if (app) app->Dialogs().Moonrise(DialogOwner(), m_city);
+        return TRUE;
+    case ID_VIEW_DETAILS:
+        if (app) {
+            CCity city = m_city;
+            app->Dialogs().EditCity(DialogOwner(), city, false);
+        }
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+void CCityDisplay::SetCurrent() {
+    if (m_options & CDS_CURRENT) return;
+    SetPressed(true);
+    CityDisplayNotify n;
+    n.code = CDN_SETCURRENT;
+    Send(n);
+    SetPressed(false);
+}
+
+void CCityDisplay::SelectCity() {
+    SetPressed(true);
+    QWidget* owner = DialogOwner();
+    const QPoint anchor = mapTo(owner, m_nameRect.bottomRight() + QPoint(1, 1));
+    QString chosen;
+    bool changed = false;
+    if (CCityPickerPopup::Instance().Show(anchor, m_city.Name(), owner, &chosen) && chosen != m_city.Name()) {
+        CityDisplayNotify n;
+        n.code = CDN_CITYCHANGING;
+        n.cancel = FALSE;
+        n.newCity = chosen;
+        Send(n);
+        if (!n.cancel) {
+            GetCityList().LoadCity(chosen, m_city);
+            changed = true;
+        }
+    }
+    SetPressed(false);
+    if (changed) {
+        UpdateAccessibleTexts();
+        CityDisplayNotify n;
+        n.code = CDN_CITYCHANGED;
+        Send(n);
+    }
+}
+
+}  // namespace za::app

@@ -1,0 +1,332 @@
+#include "citypicker.h"
+
+#include "citylist.h"
+#include "mainframe.h"
+#include "zonariaapp.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QSortFilterProxyModel>
+#include <QStringListModel>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace za::app {
+namespace {
+
+constexpr int kEdge = 5;
+constexpr int kVisibleRows = 12;
+constexpr int kWidth = 240;
+// The selected entry is shown as the fifth visible row.
+constexpr int kRowsAbove = 4;
+
+// Case and accents set aside: decomposed, marks dropped, the letters that do not decompose
+// spelled out, case folded.
+QString Fold(const QString& text) {
+    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
+    QString out;
+    out.reserve(decomposed.size());
+    for (QChar c : decomposed) {
+        if (c.category() == QChar::Mark_NonSpacing || c.category() == QChar::Mark_Enclosing ||
+            c.category() == QChar::Mark_SpacingCombining) {
+            continue;
+        }
+        switch (c.unicode()) {
+        case 0x00DF: out += QLatin1String("ss"); break;
+        case 0x00D8: case 0x00F8: out += QLatin1Char('o'); break;
+        case 0x00C6: case 0x00E6: out += QLatin1String("ae"); break;
+        case 0x0141: case 0x0142: out += QLatin1Char('l'); break;
+        case 0x0110: case 0x0111: out += QLatin1Char('d'); break;
+        case 0x0131: out += QLatin1Char('i'); break;
+        case 0x0152: case 0x0153: out += QLatin1String("oe"); break;
+        case 0x00DE: case 0x00FE: out += QLatin1String("th"); break;
+        default: out += c;
+        }
+    }
+    return out.toCaseFolded();
+}
+
+QStringList Words(const QString& folded) {
+    QStringList words;
+    QString word;
+    for (QChar c : folded) {
+        if (c.isLetterOrNumber()) {
+            word += c;
+        } else if (!word.isEmpty()) {
+            words << word;
+            word.clear();
+        }
+    }
+    if (!word.isEmpty()) words << word;
+    return words;
+}
+
+bool WordsMatch(const QStringList& entryWords, const QStringList& typedWords) {
+    for (const QString& typed : typedWords) {
+        bool found = false;
+        for (const QString& w : entryWords) {
+            if (w.startsWith(typed)) {
+                found = true;
+                break;
+            }
+        }
+        if (!found) return false;
+    }
+    return true;
+}
+
+// Keeps the rows whose entry matches the typed words; the entries' words are split once.
+class WordFilter : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+    void SetEntries(const QStringList& entries) {
+        m_words.clear();
+        m_words.reserve(entries.size());
+        for (const QString& e : entries) m_words.push_back(Words(Fold(e)));
+    }
+    void SetTyped(const QString& typed) {
+        m_typed = Words(Fold(typed));
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex&) const override {
+        if (m_typed.isEmpty()) return true;
+        if (row < 0 || row >= static_cast<int>(m_words.size())) return false;
+        return WordsMatch(m_words[static_cast<size_t>(row)], m_typed);
+    }
+
+private:
+    std::vector<QStringList> m_words;
+    QStringList m_typed;
+};
+
+void RefreshPicker() { CCityPickerPopup::Instance().Refresh(); }
+
+// The main frame's menus and tool bar, off while the picker runs.
+void EnableFrameBars(bool enable) {
+    CZonariaApp* app = GetZonariaApp();
+    CMainFrame* frame = app ? app->MainFrame() : nullptr;
+    if (!frame) return;
+    frame->menuBar()->setEnabled(enable);
+    if (frame->ToolBar()) frame->ToolBar()->setEnabled(enable);
+}
+
+}  // namespace
+
+CCityListBox::CCityListBox(QWidget* parent) : QListView(parent) {
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setUniformItemSizes(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+void CCityListBox::mouseReleaseEvent(QMouseEvent* e) {
+    QListView::mouseReleaseEvent(e);
+    if (e->button() == Qt::LeftButton && indexAt(e->position().toPoint()).isValid()) {
+        emit command(IDC_CITYLIST, LBN_RELEASED);
+    }
+}
+
+CCityPickerPopup::CCityPickerPopup() = default;
+
+CCityPickerPopup& CCityPickerPopup::Instance() {
+    static CCityPickerPopup* picker = [] {
+        auto* p = new CCityPickerPopup;
+        // Lives as long as the application object; its window belongs to its owner.
+        p->setParent(QCoreApplication::instance());
+        GetCityList().SetChangeHandler(RefreshPicker);
+        return p;
+    }();
+    return *picker;
+}
+
+void CCityPickerPopup::Create(QWidget* owner) {
+    delete m_window;
+    m_owner = owner;
+    m_window = new QWidget(owner ? owner->window() : nullptr, Qt::Popup);
+    m_window->setObjectName(QStringLiteral("dialog%1").arg(IDD_CITYPICKER));
+    m_window->setAccessibleName(QStringLiteral("Select a City"));
+    m_window->installEventFilter(this);
+    // The highlight colour shows as a frame around the list.
+    m_window->setAutoFillBackground(true);
+    QPalette palette = m_window->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::Highlight));
+    m_window->setPalette(palette);
+
+    m_search = new QLineEdit(m_window);
+    m_search->setPlaceholderText(QStringLiteral("Search"));
+    m_search->setAccessibleName(QStringLiteral("Search cities"));
+    m_search->setClearButtonEnabled(true);
+    m_search->installEventFilter(this);
+
+    m_model = new QStringListModel(m_window);
+    m_filter = new WordFilter(m_window);
+    m_filter->setSourceModel(m_model);
+    m_list = new CCityListBox(m_window);
+    m_list->setAccessibleName(QStringLiteral("Cities"));
+    m_list->setModel(m_filter);
+    m_list->installEventFilter(this);
+    connect(m_list, &CCityListBox::command, this, [this](int, int code) {
+        if (code == LBN_RELEASED) Choose();
+    });
+    connect(m_search, &QLineEdit::textChanged, this, [this](const QString& text) {
+        static_cast<WordFilter*>(m_filter)->SetTyped(text);
+        SelectFirstVisible();
+    });
+
+    auto* layout = new QVBoxLayout(m_window);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(2);
+    layout->addWidget(m_search);
+    layout->addWidget(m_list);
+    const int rowHeight = m_list->fontMetrics().height() + 2;
+    m_list->setFixedHeight(rowHeight * kVisibleRows + 2 * m_list->frameWidth());
+    m_window->setFixedWidth(kWidth);
+    m_window->adjustSize();
+}
+
+void CCityPickerPopup::Fill(const QString& current) {
+    CCityList& cities = GetCityList();
+    QStringList names;
+    names.reserve(cities.GetCityCount());
+    // The entries are "Name (Country)": the current city's is the one that begins with its name.
+    const QString prefix = current + QStringLiteral(" (");
+    int row = -1;
+    POSITION pos = cities.GetHeadCityNamePosition();
+    while (pos) {
+        const QString& entry = cities.GetNextCityName(pos);
+        if (row < 0 && (entry.startsWith(prefix) || entry == current)) row = static_cast<int>(names.size());
+        names << entry;
+    }
+    static_cast<WordFilter*>(m_filter)->SetEntries(names);
+    m_model->setStringList(names);
+    if (row < 0) {
+        m_list->clearSelection();
+        m_list->scrollToTop();
+        return;
+    }
+    const QModelIndex index = m_filter->mapFromSource(m_model->index(row));
+    m_list->setCurrentIndex(index);
+    // The selected entry as the fifth visible row.
+    m_list->scrollTo(m_filter->index(std::max(index.row() - kRowsAbove, 0), 0), QAbstractItemView::PositionAtTop);
+}
+
+void CCityPickerPopup::SelectFirstVisible() {
+    if (m_filter->rowCount() == 0) return;
+    const QModelIndex first = m_filter->index(0, 0);
+    m_list->setCurrentIndex(first);
+    m_list->scrollTo(first, QAbstractItemView::PositionAtTop);
+}
+
+QPoint CCityPickerPopup::Place(const QPoint& anchor, const QSize& popup, const QSize& owner) {
+    int x = std::min(anchor.x(), owner.width() - popup.width() - kEdge);
+    int y = std::min(anchor.y(), owner.height() - popup.height() - kEdge);
+    return QPoint(std::max(x, kEdge), std::max(y, kEdge));
+}
+
+bool CCityPickerPopup::Show(const QPoint& anchor, const QString& currentName, QWidget* owner, QString* chosen) {
+    if (!m_window || m_owner != owner) Create(owner);
+    m_chosenText = currentName;
+    m_chosen = false;
+    m_search->blockSignals(true);
+    m_search->clear();
+    static_cast<WordFilter*>(m_filter)->SetTyped(QString());
+    m_search->blockSignals(false);
+    Fill(currentName);
+    const QSize ownerSize = owner ? owner->size() : QSize(kWidth * 2, kWidth * 2);
+    const QPoint place = Place(anchor, m_window->size(), ownerSize);
+    m_window->move(owner ? owner->mapToGlobal(place) : place);
+    EnableFrameBars(false);
+    m_window->show();
+    m_search->setFocus();
+    QEventLoop loop;
+    m_loop = &loop;
+    // A popup hides itself on a click outside it: that is a cancel (see eventFilter).
+    if (m_window->isVisible()) loop.exec();
+    m_loop = nullptr;
+    if (m_window) m_window->hide();
+    EnableFrameBars(true);
+    if (!m_chosen) return false;
+    if (chosen) {
+        const int cut = m_chosenText.indexOf(QStringLiteral(" ("));
+        *chosen = cut >= 0 ? m_chosenText.left(cut) : m_chosenText;
+    }
+    return true;
+}
+
+void CCityPickerPopup::Choose() {
+    const QModelIndex index = m_list->currentIndex();
+    if (!index.isValid()) return;
+    m_chosenText = index.data().toString();
+    End(true);
+}
+
+void CCityPickerPopup::Cancel() { End(false); }
+
+void CCityPickerPopup::End(bool chosen) {
+    m_chosen = chosen;
+    if (m_window) m_window->hide();
+    if (m_loop) m_loop->quit();
+}
+
+void CCityPickerPopup::Refresh() {
+    if (!m_window) return;
+    const int cut = m_chosenText.indexOf(QStringLiteral(" ("));
+    Fill(cut >= 0 ? m_chosenText.left(cut) : m_chosenText);
+}
+
+QStringList CCityPickerPopup::VisibleEntries() const {
+    QStringList out;
+    if (!m_filter) return out;
+    for (int i = 0; i < m_filter->rowCount(); ++i) out << m_filter->index(i, 0).data().toString();
+    return out;
+}
+
+QString CCityPickerPopup::SelectedEntry() const {
+    return m_list && m_list->currentIndex().isValid() ? m_list->currentIndex().data().toString() : QString();
+}
+
+bool CCityPickerPopup::Matches(const QString& entry, const QString& typed) {
+    return WordsMatch(Words(Fold(entry)), Words(Fold(typed)));
+}
+
+bool CCityPickerPopup::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == m_window && e->type() == QEvent::Hide) {
+        if (m_loop) m_loop->quit();
+        return false;
+    }
+    if (e->type() != QEvent::KeyPress) return QObject::eventFilter(watched, e);
+    auto* key = static_cast<QKeyEvent*>(e);
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Choose();
+        return true;
+    case Qt::Key_Escape:
+        End(false);
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        if (watched == m_search) {
+            // The arrows move through the hits while the typing goes on in the field.
+            QApplication::sendEvent(m_list, e);
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, e);
+}
+
+}  // namespace za::app
