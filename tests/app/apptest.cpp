@@ -2,6 +2,7 @@
 
 #include "citylist.h"
 #include "mainframe.h"
+#include "poapp.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -10,6 +11,8 @@
 namespace za::test {
 
 AppTest::AppTest() {
+    // Outlook's logon belongs to the profile: a new profile needs a new logon.
+    GetPOApp().Logoff();
     za::app::SetUpApplication();
     app = std::make_unique<CZonariaApp>();
     auto recording = std::make_unique<RecordingDialogs>();
@@ -21,6 +24,7 @@ AppTest::~AppTest() {
     if (app) app->ExitInstance();
     app.reset();
     GetCityList().Close();
+    GetPOApp().Logoff();
 }
 
 bool AppTest::Start() { return app->InitInstance() == TRUE; }

@@ -1,0 +1,480 @@
+// The main screen: the displays' options and layout, their painting and repainting, the tip,
+// the picker, and the current city kept in step with the device's zone.
+#include "apptest.h"
+
+#include "appstrings.h"
+#include "citydisplay.h"
+#include "citylist.h"
+#include "citypicker.h"
+#include "clock.h"
+#include "mainframe.h"
+#include "poapp.h"
+#include "resource.h"
+#include "settings.h"
+#include "stringtable.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QTest>
+#include <QTimer>
+
+using namespace za::app;
+using za::test::AppTest;
+using za::test::FixedHostClock;
+using za::test::MakeTime;
+using za::test::UtcMs;
+
+namespace {
+
+// Counts the paints of a widget and keeps the last painted region.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
+    int paints = 0;
+    QRegion region;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) {
+            ++paints;
+            region += static_cast<QPaintEvent*>(e)->region();
+        }
+        return false;
+    }
+};
+
+class MainViewTest : public AppTest {
+protected:
+    MainViewTest() : host(UtcMs(2026, 3, 8, 14, 0)) {}
+
+    bool StartShown() {
+        if (!Start()) return false;
+        return QTest::qWaitForWindowExposed(&Frame());
+    }
+    CMainView& View() { return Frame().View(); }
+    TIME_ZONE_INFORMATION DeviceZone() {
+        TIME_ZONE_INFORMATION tzi{};
+        GetTimeZoneInformation(&tzi);
+        return tzi;
+    }
+    // Makes the device zone that of a city, as another program would.
+    void SetDeviceZoneOf(const QString& name) {
+        CCity city;
+        ASSERT_TRUE(GetCityList().LoadCity(name, city));
+        ASSERT_TRUE(SetTimeZoneInformation(city.TimeZone().GetTZI()));
+    }
+    // Runs Show on the picker and, inside its loop, types text and presses key.
+    static void PickLater(const QString& text, Qt::Key key) {
+        QTimer::singleShot(0, [text, key] {
+            CCityPickerPopup& picker = CCityPickerPopup::Instance();
+            if (!text.isEmpty()) QTest::keyClicks(picker.SearchField(), text);
+            QTest::keyClick(picker.SearchField(), key);
+        });
+    }
+
+    FixedHostClock host;
+};
+
+}  // namespace
+
+TEST_F(MainViewTest, SelectedDisplayIsBoldTwoLinesAndCurrent) {
+    EXPECT_EQ(CMainView::OptionsFor(0, true), DWORD(0x00A0 | 0x004D));
+    EXPECT_EQ(CMainView::OptionsFor(0, false), DWORD(0x00A0));
+    // Every selected display but the first keeps its top line.
+    EXPECT_EQ(CMainView::OptionsFor(2, true), DWORD(0x00A0 | 0x004F));
+    EXPECT_EQ(CMainView::OptionsFor(4, false), DWORD(0x00A0 | CDS_TOPLINE));
+    GetReg().WriteDWORDValue(CRegistry::CCButton, 0);
+    EXPECT_EQ(CMainView::OptionsFor(1, false), DWORD(CDS_CHANGEBUTTON | CDS_TOPLINE));
+    GetReg().WriteDWORDValue(CRegistry::CPButton, 0);
+    EXPECT_EQ(CMainView::OptionsFor(1, false), DWORD(CDS_TOPLINE));
+}
+
+TEST_F(MainViewTest, DisplayLayoutFollowsItsOptions) {
+    CCityDisplay display;
+    display.Create(CDS_TOPLINE, 101);
+    display.resize(240, display.PreferredHeight());
+    const int h = QFontMetrics(display.DisplayFont()).height();
+    EXPECT_EQ(display.PreferredHeight(), h + 8);
+    // Without buttons the name keeps its full width: 5 to the 5/9 split, the time after it.
+    EXPECT_EQ(display.NameRect(), QRect(5, 0, 240 * 5 / 9 - 5, h + 8));
+    EXPECT_EQ(display.TimeRect().left(), 240 * 5 / 9 + 11);
+    EXPECT_EQ(display.TimeRect().right() + 1, 240 - 5);
+    EXPECT_FALSE(display.ChangeButton()->isVisibleTo(&display));
+    EXPECT_FALSE(display.CurrentButton()->isVisibleTo(&display));
+
+    EXPECT_TRUE(display.ChangeOptions(CDS_CURRENTBUTTON | CDS_CHANGEBUTTON, 0));
+    EXPECT_FALSE(display.ChangeOptions(CDS_CURRENTBUTTON, 0));
+    EXPECT_EQ(display.NameRect().left(), 5 + 17);
+    EXPECT_EQ(display.NameRect().right() + 1, 240 * 5 / 9 - 12);
+    EXPECT_EQ(display.ChangeButton()->pos(), QPoint(240 * 5 / 9 - 12, (h + 8 - 12) / 2));
+    EXPECT_EQ(display.CurrentButton()->pos(), QPoint(5, (h + 8 - 12) / 2));
+    EXPECT_TRUE(display.ChangeButton()->isVisibleTo(&display));
+    EXPECT_EQ(display.CurrentButton()->Image(), IDB_NOTCURRENT);
+
+    // The current city's look: two lines, bold, the current image; pressed hides the buttons.
+    display.ChangeOptions(CDS_CURRENT | CDS_TWOLINE | CDS_BOLD | CDS_ALTFORMAT, 0);
+    display.resize(240, display.PreferredHeight());
+    const int hb = QFontMetrics(display.DisplayFont()).height();
+    EXPECT_EQ(display.PreferredHeight(), (hb + 4) * 2);
+    EXPECT_EQ(display.CurrentButton()->Image(), IDB_CURRENT);
+    EXPECT_EQ(display.TimeRect().top(), display.PreferredHeight() / 2);
+    display.ChangeOptions(CDS_PRESSED, 0);
+    EXPECT_FALSE(display.ChangeButton()->isVisibleTo(&display));
+    EXPECT_EQ(display.BackgroundColour(), display.palette().color(QPalette::Highlight));
+    display.ChangeOptions(CDS_BLACKONWHITE, 0);
+    EXPECT_EQ(display.BackgroundColour(), QColor(Qt::white));
+    EXPECT_EQ(display.TextColour(), QColor(Qt::black));
+}
+
+TEST_F(MainViewTest, DisplaysPaintTheirCitysTimeAtTheGivenInstant) {
+    ASSERT_TRUE(StartShown());
+    // 14:00 UTC on 8 March 2026: San Francisco has just gone to daylight time, Tokyo has none.
+    const SYSTEMTIME at = MakeTime(2026, 3, 8, 14, 0);
+    View().OnClockTick(at);
+    EXPECT_EQ(View().Display(0).NameText(), QString::fromUtf16(u"San Francisco, CA - 7:00 AM \u00a4"));
+    EXPECT_EQ(View().Display(0).TimeText(), QStringLiteral("Sunday, March 8, 2026"));
+    EXPECT_EQ(View().Display(4).NameText(), QStringLiteral("Tokyo"));
+    EXPECT_EQ(View().Display(4).TimeText(), QStringLiteral("Sun 11:00 PM"));
+    QImage image(View().Display(4).size(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    View().Display(4).render(&image);
+    // The time's half of the strip got ink.
+    const QRect time = View().Display(4).TimeRect();
+    int ink = 0;
+    for (int x = time.left(); x < time.right(); ++x) {
+        for (int y = time.top() + 2; y < time.bottom(); ++y) ink += image.pixelColor(x, y) == View().Display(4).TextColour();
+    }
+    EXPECT_GT(ink, 10);
+}
+
+TEST_F(MainViewTest, OnlyAChangedMinuteRepaintsAndOnlyTheTime) {
+    ASSERT_TRUE(StartShown());
+    View().OnClockTick(MakeTime(2026, 3, 8, 14, 0, 5));
+    QTest::qWait(50);
+    PaintCounter one(&View().Display(1));
+    PaintCounter zero(&View().Display(0));
+    const WORD shownSecond = View().Display(1).ShownTime().wSecond;
+    View().OnClockTick(MakeTime(2026, 3, 8, 14, 0, 55));
+    QTest::qWait(50);
+    EXPECT_EQ(one.paints, 0);
+    EXPECT_EQ(zero.paints, 0);
+    EXPECT_EQ(View().Display(1).ShownTime().wSecond, shownSecond) << "the time is kept only when a minute changed";
+
+    View().OnClockTick(MakeTime(2026, 3, 8, 14, 1, 0));
+    QTest::qWait(50);
+    EXPECT_EQ(one.paints, 1);
+    EXPECT_TRUE(QRegion(View().Display(1).TimeRect()).contains(one.region.boundingRect()));
+    EXPECT_FALSE(one.region.intersects(View().Display(1).NameRect()));
+    // In two lines the name line carries the time too.
+    EXPECT_TRUE(zero.region.intersects(View().Display(0).NameRect()));
+}
+
+TEST_F(MainViewTest, DisplayReadsItsCityAndTimeToAScreenReader) {
+    ASSERT_TRUE(StartShown());
+    View().OnClockTick(MakeTime(2026, 3, 8, 14, 0));
+    QAccessibleInterface* selected = QAccessible::queryAccessibleInterface(&View().Display(0));
+    ASSERT_NE(selected, nullptr);
+    EXPECT_EQ(selected->text(QAccessible::Name), QStringLiteral("San Francisco, CA"));
+    EXPECT_EQ(selected->text(QAccessible::Description),
+              QString::fromUtf16(u"San Francisco, CA - 7:00 AM \u00a4\nSunday, March 8, 2026"));
+    EXPECT_TRUE(selected->state().selected);
+    QAccessibleInterface* other = QAccessible::queryAccessibleInterface(&View().Display(3));
+    EXPECT_EQ(other->text(QAccessible::Description), QStringLiteral("Sun 2:00 PM"));
+    EXPECT_FALSE(other->state().selected);
+}
+
+TEST_F(MainViewTest, TapShowsTheTipAndMarkerAndTheTipStaysInside) {
+    ASSERT_TRUE(StartShown());
+    View().Display(4).Tap(QPoint(10, 5));
+    ASSERT_TRUE(View().Tip().isVisible());
+    EXPECT_TRUE(View().Tip().Text().startsWith(QStringLiteral("Tokyo (Japan)\n")));
+    EXPECT_TRUE(View().Tip().Text().contains(QStringLiteral("\nAirport: NRT\n")) ||
+                View().Tip().Text().contains(QStringLiteral("\nAirport: HND\n")));
+    EXPECT_TRUE(View().IsTipTimerRunning());
+    // Display 4 is at the bottom: the tip moved up to stay inside the view.
+    const QRect place = View().Tip().PlaceInOwner();
+    EXPECT_LE(place.bottom(), View().rect().bottom());
+    EXPECT_LT(place.top(), View().Display(4).y() + 5);
+
+    View().ShowTip(View().width() - 3, 10, QStringLiteral("Near the right edge"), 0, 0);
+    EXPECT_LE(View().Tip().PlaceInOwner().right(), View().rect().right());
+    EXPECT_EQ(View().Tip().PlaceInOwner().top(), 10);
+
+    // Larger than the view: cut at the left and top, not moved off them.
+    const QString tall = QStringLiteral("line\n").repeated(80) + QStringLiteral("x").repeated(400);
+    View().ShowTip(50, 50, tall, 0, 0);
+    EXPECT_EQ(View().Tip().PlaceInOwner().left(), 0);
+    EXPECT_EQ(View().Tip().PlaceInOwner().top(), 0);
+
+    // Tap-and-hold hides it.
+    View().Display(1).Tap(QPoint(5, 5));
+    EXPECT_TRUE(View().Tip().isVisible());
+    CityDisplayNotify hold;
+    hold.code = CDN_TAPPED;
+    hold.hold = TRUE;
+    hold.sender = &View().Display(1);
+    emit View().Display(1).notify(hold);
+    EXPECT_FALSE(View().Tip().isVisible());
+    EXPECT_FALSE(View().IsTipTimerRunning());
+}
+
+TEST_F(MainViewTest, TapOnTheTipHidesItAndZoomKeepsTheMarker) {
+    ASSERT_TRUE(StartShown());
+    View().ShowTip(20, 20, QStringLiteral("Tokyo (Japan)\nTue 4:38 AM"), 13969, 3569);
+    CMapTip& tip = View().Tip();
+    tip.Tap(QPoint(2, 2));
+    QApplication::processEvents();
+    EXPECT_FALSE(tip.isVisible());
+    EXPECT_FALSE(View().IsTipTimerRunning());
+
+    View().ShowTip(20, 20, QStringLiteral("Tokyo (Japan)\nTue 4:38 AM"), 13969, -3569);
+    // The label's right and bottom edges count as inside.
+    tip.Tap(tip.ZoomRect().bottomRight() + QPoint(1, 1));
+    QApplication::processEvents();
+    EXPECT_FALSE(tip.isVisible());
+    EXPECT_TRUE(View().IsTipTimerRunning()) << "the marker stays for 30 seconds after a zoom";
+}
+
+TEST_F(MainViewTest, ZoomMessageCarriesSignedCoordinates) {
+    ASSERT_TRUE(StartShown());
+    const LPARAM packed = static_cast<LPARAM>((static_cast<quint32>(-7400) & 0xFFFFu) | (static_cast<quint32>(-3350) << 16));
+    View().OnZoomMap(packed);
+    EXPECT_TRUE(View().IsTipTimerRunning());
+    EXPECT_FALSE(View().Tip().isVisible());
+}
+
+TEST_F(MainViewTest, PickerChoosesAndNotifiesOnlyForAnotherCity) {
+    ASSERT_TRUE(StartShown());
+    std::vector<int> codes;
+    QObject::connect(&View().Display(3), &CCityDisplay::notify, [&](CityDisplayNotify& n) { codes.push_back(n.code); });
+
+    // The same city again: no notification at all.
+    PickLater(QString(), Qt::Key_Return);
+    View().Display(3).OnCommand(ID_SELECT_CITY);
+    EXPECT_TRUE(codes.empty());
+
+    PickLater(QStringLiteral("sao pau"), Qt::Key_Return);
+    View().Display(3).OnCommand(ID_SELECT_CITY);
+    EXPECT_EQ(codes, (std::vector<int>{CDN_CITYCHANGING, CDN_CITYCHANGED}));
+    EXPECT_EQ(View().City(3).Name(), QString::fromUtf16(u"S\u00e3o Paulo"));
+    EXPECT_EQ(GetReg().GetStringValue(CRegistry::City3), QString::fromUtf16(u"S\u00e3o Paulo"));
+    EXPECT_EQ(app->GetDisplayedCity(3), QString::fromUtf16(u"S\u00e3o Paulo"));
+    EXPECT_TRUE(shell->CallsOf(QStringLiteral("message")).empty()) << "only the selected display asks";
+
+    // Esc leaves everything as it was.
+    codes.clear();
+    PickLater(QStringLiteral("tok"), Qt::Key_Escape);
+    View().Display(3).OnCommand(ID_SELECT_CITY);
+    EXPECT_TRUE(codes.empty());
+    EXPECT_EQ(View().City(3).Name(), QString::fromUtf16(u"S\u00e3o Paulo"));
+}
+
+TEST_F(MainViewTest, PickerShowsTheCurrentCityFifthAndSearchesWords) {
+    ASSERT_TRUE(StartShown());
+    CCityPickerPopup& picker = CCityPickerPopup::Instance();
+    QStringList seen;
+    QString selected;
+    int top = -1;
+    QTimer::singleShot(0, [&] {
+        selected = picker.SelectedEntry();
+        top = picker.ListBox()->indexAt(QPoint(2, 2)).row();
+        QTest::keyClicks(picker.SearchField(), QStringLiteral("york"));
+        seen = picker.VisibleEntries();
+        QTest::keyClick(picker.SearchField(), Qt::Key_Escape);
+    });
+    View().Display(4).OnCommand(ID_SELECT_CITY);
+    EXPECT_EQ(selected, QStringLiteral("Tokyo (Japan)"));
+    const int row = GetCityList().FindIndexOfCity(QStringLiteral("Tokyo (Japan)"));
+    EXPECT_EQ(top, row - 4);
+    EXPECT_TRUE(seen.contains(QStringLiteral("New York, NY (United States)"))) << qPrintable(seen.join(", "));
+    for (const QString& entry : seen) EXPECT_TRUE(CCityPickerPopup::Matches(entry, QStringLiteral("york")));
+
+    EXPECT_TRUE(CCityPickerPopup::Matches(QString::fromUtf16(u"Z\u00fcrich (Switzerland)"), QStringLiteral("zurich")));
+    EXPECT_TRUE(CCityPickerPopup::Matches(QStringLiteral("New York, NY (United States)"), QStringLiteral("york new")));
+    EXPECT_FALSE(CCityPickerPopup::Matches(QStringLiteral("New York, NY (United States)"), QStringLiteral("ork")));
+}
+
+TEST_F(MainViewTest, PickerStaysFivePixelsInsideItsOwner) {
+    const QSize popup(240, 300);
+    const QSize owner(480, 420);
+    EXPECT_EQ(CCityPickerPopup::Place(QPoint(100, 50), popup, owner), QPoint(100, 50));
+    EXPECT_EQ(CCityPickerPopup::Place(QPoint(400, 400), popup, owner), QPoint(480 - 240 - 5, 420 - 300 - 5));
+    EXPECT_EQ(CCityPickerPopup::Place(QPoint(-20, 2), popup, owner), QPoint(5, 5));
+    EXPECT_EQ(CCityPickerPopup::Place(QPoint(50, 50), QSize(600, 600), owner), QPoint(5, 5));
+}
+
+TEST_F(MainViewTest, SetAsCurrentOnTheCurrentDisplayDoesNothing) {
+    ASSERT_TRUE(StartShown());
+    View().Display(0).OnCommand(ID_SET_CURRENT);
+    EXPECT_TRUE(shell->CallsOf(QStringLiteral("message")).empty());
+    EXPECT_EQ(View().SelectedIndex(), 0);
+}
+
+TEST_F(MainViewTest, SameZoneCityAsksAndLeavesTheDeviceAlone) {
+    GetReg().WriteStringValue(CRegistry::City2, QStringLiteral("Los Angeles, CA"));
+    ASSERT_TRUE(StartShown());
+    const TIME_ZONE_INFORMATION before = DeviceZone();
+    shell->ScriptAnswers({IDYES});
+    View().Display(2).OnCommand(ID_SET_CURRENT);
+    const auto messages = shell->CallsOf(QStringLiteral("message"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, za::FormatString(AppString(IDS_SAME_ZONE_CITY), {QStringLiteral("Los Angeles, CA")}));
+    EXPECT_EQ(messages[0].type, MB_YESNO | MB_ICONQUESTION);
+    EXPECT_EQ(View().SelectedIndex(), 2);
+    EXPECT_EQ(GetReg().GetDWORDValue(CRegistry::CityX), 2u);
+    const TIME_ZONE_INFORMATION after = DeviceZone();
+    EXPECT_EQ(memcmp(&before, &after, sizeof before), 0);
+    EXPECT_TRUE(View().Display(2).Options() & CDS_CURRENT);
+    EXPECT_FALSE(View().Display(0).Options() & CDS_CURRENT);
+}
+
+TEST_F(MainViewTest, AnotherZoneAsksAndMovesTheDevice) {
+    ASSERT_TRUE(StartShown());
+    // No: nothing changes.
+    shell->ScriptAnswers({IDNO});
+    View().Display(4).OnCommand(ID_SET_CURRENT);
+    EXPECT_EQ(View().SelectedIndex(), 0);
+    EXPECT_NE(DeviceZone().Bias, -540);
+
+    shell->ScriptAnswers({IDYES});
+    View().Display(4).OnCommand(ID_SET_CURRENT);
+    const auto messages = shell->CallsOf(QStringLiteral("message"));
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].text, za::FormatString(AppString(IDS_CHANGE_CURRENT_CITY),
+                                                 {QStringLiteral("Tokyo"), View().City(4).TimeZone().Name()}));
+    EXPECT_EQ(View().SelectedIndex(), 4);
+    EXPECT_EQ(DeviceZone().Bias, -540);
+    QString visiting;
+    ASSERT_TRUE(GetPOApp().GetVisitingCity(visiting));
+    EXPECT_EQ(visiting, QStringLiteral("Tokyo"));
+
+    // Display 0 is the home city.
+    shell->ScriptAnswers({IDYES});
+    View().Display(0).OnCommand(ID_SET_CURRENT);
+    EXPECT_EQ(View().SelectedIndex(), 0);
+    QString home;
+    ASSERT_TRUE(GetPOApp().GetHomeCity(home));
+    EXPECT_EQ(home, QStringLiteral("San Francisco, CA"));
+    EXPECT_EQ(DeviceZone().Bias, 480);
+}
+
+TEST_F(MainViewTest, NewCityForTheSelectedDisplayIsAskedFor) {
+    ASSERT_TRUE(StartShown());
+    // Refused: the display keeps its city.
+    shell->ScriptAnswers({IDNO});
+    PickLater(QStringLiteral("tokyo"), Qt::Key_Return);
+    View().Display(0).OnCommand(ID_SELECT_CITY);
+    EXPECT_EQ(View().City(0).Name(), QStringLiteral("San Francisco, CA"));
+    EXPECT_EQ(GetReg().GetStringValue(CRegistry::City0), QStringLiteral("San Francisco, CA"));
+
+    shell->ScriptAnswers({IDYES});
+    PickLater(QStringLiteral("tokyo"), Qt::Key_Return);
+    View().Display(0).OnCommand(ID_SELECT_CITY);
+    EXPECT_EQ(View().City(0).Name(), QStringLiteral("Tokyo"));
+    EXPECT_EQ(DeviceZone().Bias, -540);
+    QString home;
+    ASSERT_TRUE(GetPOApp().GetHomeCity(home));
+    EXPECT_EQ(home, QStringLiteral("Tokyo"));
+}
+
+TEST_F(MainViewTest, DeviceZoneOfAnotherDisplaySelectsItSilently) {
+    ASSERT_TRUE(StartShown());
+    SetDeviceZoneOf(QStringLiteral("London"));
+    View().OnCheckCity();
+    EXPECT_EQ(View().SelectedIndex(), 3);
+    EXPECT_EQ(GetReg().GetDWORDValue(CRegistry::CityX), 3u);
+    EXPECT_TRUE(shell->CallsOf(QStringLiteral("message")).empty());
+    // Once in step, a second check changes nothing.
+    View().OnCheckCity();
+    EXPECT_EQ(View().SelectedIndex(), 3);
+}
+
+TEST_F(MainViewTest, DeviceZoneOnlyTheDatabaseHasReplacesTheSelectedCity) {
+    ASSERT_TRUE(StartShown());
+    SetDeviceZoneOf(QStringLiteral("Sydney"));
+    View().OnCheckCity();
+    EXPECT_EQ(View().SelectedIndex(), 0);
+    CCity sydney;
+    ASSERT_TRUE(GetCityList().LoadCity(QStringLiteral("Sydney"), sydney));
+    EXPECT_EQ(View().City(0).TimeZoneID(), sydney.TimeZoneID());
+    EXPECT_EQ(GetReg().GetStringValue(CRegistry::City0), View().City(0).Name());
+    EXPECT_TRUE(dialogs->calls.empty());
+
+    // Outlook's current city is preferred when it lies in the zone.
+    CCity melbourne;
+    ASSERT_TRUE(GetCityList().LoadCity(QStringLiteral("Melbourne"), melbourne));
+    ASSERT_TRUE(GetPOApp().SetTimeZoneCity(melbourne, TRUE));
+    SetDeviceZoneOf(QStringLiteral("Tokyo"));
+    SetDeviceZoneOf(QStringLiteral("Melbourne"));
+    View().Display(0).City().SetTimeZoneID(235);
+    View().OnCheckCity();
+    EXPECT_EQ(View().City(0).Name(), QStringLiteral("Melbourne"));
+}
+
+TEST_F(MainViewTest, ZoneThatNothingHasMakesANewCity) {
+    ASSERT_TRUE(StartShown());
+    // Every city of one zone goes; its rule stays in the zone table.
+    CCity eucla;
+    eucla.SetTimeZoneID(35);
+    TIME_ZONE_INFORMATION zone{};
+    // Chatham Islands: a zone of its own, +12:45, with few or no cities.
+    bool found = false;
+    for (int id = 0; id < 400 && !found; ++id) {
+        CTimeZone tz;
+        tz.Load(id);
+        if (!tz.IsLoaded() || tz.UnadjustedBias() != -765) continue;
+        zone = *tz.GetTZI();
+        while (GetCityList().FindCityWithSameTZ(id, eucla)) ASSERT_TRUE(GetCityList().DeleteCity(eucla.Name()));
+        found = true;
+    }
+    ASSERT_TRUE(found) << "the zone table has a +12:45 entry";
+    ASSERT_TRUE(SetTimeZoneInformation(&zone));
+    View().OnCheckCity();
+    ASSERT_EQ(dialogs->calls.size(), 1u);
+    EXPECT_EQ(dialogs->calls[0].dialog, QStringLiteral("EditNewCity"));
+    const QString name = dialogs->calls[0].cities.at(0);
+    EXPECT_TRUE(name.startsWith(QStringLiteral("City in ")));
+    EXPECT_LE(name.size(), 31);
+    EXPECT_EQ(View().City(0).Name(), name);
+    EXPECT_EQ(View().City(0).CountryName(), QStringLiteral("USA"));
+    EXPECT_EQ(View().City(0).Latitude(), 3800);
+    EXPECT_EQ(View().City(0).Longitude(), -12000);
+    EXPECT_EQ(GetReg().GetStringValue(CRegistry::City0), name);
+}
+
+TEST_F(MainViewTest, PreferencesTurnTheButtonsOnAndOff) {
+    ASSERT_TRUE(StartShown());
+    GetReg().WriteDWORDValue(CRegistry::CCButton, 0);
+    View().ApplyPreferences();
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_FALSE(View().Display(i).Options() & CDS_CURRENTBUTTON) << i;
+        EXPECT_TRUE(View().Display(i).Options() & CDS_CHANGEBUTTON) << i;
+    }
+    GetReg().WriteDWORDValue(CRegistry::Twilight, 1);
+    View().ApplyPreferences();
+    EXPECT_FALSE(View().Map().Options() & MAP_TWILIGHT);
+}
+
+TEST_F(MainViewTest, MissingDisplayedCityFallsBackToTheFirst) {
+    GetReg().WriteStringValue(CRegistry::City2, QStringLiteral("Atlantis"));
+    ASSERT_TRUE(StartShown());
+    CCity first;
+    ASSERT_TRUE(GetCityList().BeginLoadCityByIndex());
+    ASSERT_TRUE(GetCityList().LoadCity(0L, first));
+    GetCityList().EndLoadCityByIndex();
+    EXPECT_EQ(View().City(2).Name(), first.Name());
+    EXPECT_EQ(GetReg().GetStringValue(CRegistry::City2), first.Name());
+}
+
+TEST_F(MainViewTest, MainScreenLooksRight) {
+    ASSERT_TRUE(StartShown());
+    View().OnClockTick(MakeTime(2026, 3, 8, 14, 0));
+    View().Display(2).Tap(QPoint(10, 5));
+    QApplication::processEvents();
+    QDir().mkpath(QStringLiteral(ZONARIA_ARTIFACT_DIR));
+    EXPECT_TRUE(Frame().grab().toImage().save(QStringLiteral(ZONARIA_ARTIFACT_DIR "/mainscreen.png")));
+}
