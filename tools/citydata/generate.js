@@ -162,11 +162,6 @@ const ZONE_PLACES = {
     'Pacific/Kanton': { name: 'Kanton Island' },
 };
 
-// Places whose GeoNames zone has other offsets than the zone the map puts them in, where
-// GeoNames' zone is kept, by GeoNames id, with the reason (data/cities.md).
-const KEEP_ZONE = {
-};
-
 // Country names for a name that tells two cities apart ("Valencia, Venezuela") where
 // countries-list's is too long for the 31 characters of a city name.
 const SHORT_COUNTRY = {
@@ -625,10 +620,17 @@ async function main() {
     const zonesMissing = zone1970.filter((z) => !zonesOfCities.has(z.tz)).map((z) => z.tz);
     if (zonesMissing.length) throw new Error(`zones of zone1970.tab without a city: ${zonesMissing.join(', ')}`);
 
-    // The zone check's findings on the listed cities.
-    const zoneChecked = { corrected: 0, kept: 0, atSea: 0 };
+    // The zone check's findings on the listed cities. The rounded position of the file is
+    // checked too: it may lie across a border from the place's own point (Yuma, AZ).
+    const zoneChecked = { corrected: 0, kept: 0, atSea: 0, rounded: 0 };
     for (const c of cities) {
         const p = c.place;
+        const shipped = mapZones({ lat: c.lat / 100, lon: c.lon / 100 });
+        if (p.map.length && shipped.length && !shipped.some((tz) => offsets.same(tz, c.tz))) {
+            ++zoneChecked.rounded;
+            note('zone check', `${c.name} (${c.country}, ${c.tz}): its rounded position lies in ${shipped.join(' or ')}, ` +
+                 `its own point in ${p.map.join(' or ')}`);
+        }
         if (!p.map.length) {
             ++zoneChecked.atSea;
             note('zone check', `${c.name} (${c.country}, ${p.tz}): at sea on the map, not checked`);
@@ -674,7 +676,8 @@ async function main() {
         `with an area code: ${cities.filter((c) => c.area).length}`,
         `countries and territories: ${new Set(cities.map((c) => c.country)).size}`,
         `zone check: ${zoneChecked.corrected} corrected to the map's zone, ${zoneChecked.kept} kept, ` +
-            `${zoneChecked.atSea} at sea on the map`,
+            `${zoneChecked.atSea} at sea on the map; ${zoneChecked.rounded} whose rounded position lies in a zone of ` +
+            'other offsets',
         `libphonenumber: ${phone.version}`,
         `tz database: ${tzdataVersion()} (offsets compared from ${year} to ${LAST_YEAR})`,
         `geo-tz: ${JSON.parse(fs.readFileSync(path.join(packageDir('geo-tz'), 'package.json'), 'utf8')).version}`,
@@ -686,17 +689,14 @@ async function main() {
 // GeoNames' zone of every place, checked against the zone map: where it keeps other time than
 // every zone the map gives the place's point, the place takes the map's zone (Altai and
 // Uliastay in Mongolia keep Ulaanbaatar's time, not Hovd's), unless the map gives several
-// zones there (a disputed area) or KEEP_ZONE keeps GeoNames' zone. The outcome stays with the
-// place (zoneCheck) for the report on the listed cities; a point the map puts at sea is not
-// checked.
+// zones there (an area whose time depends on whom one asks). The outcome stays with the place
+// (zoneCheck) for the report on the listed cities; a point the map puts at sea is not checked.
 function checkZones(places, offsets) {
     for (const p of places) {
         p.geoNamesTz = p.tz;
         p.map = mapZones(p);
         if (!p.map.length || p.map.some((tz) => offsets.same(tz, p.tz))) continue;
-        if (KEEP_ZONE[p.id]) {
-            p.zoneCheck = `kept: ${KEEP_ZONE[p.id]}`;
-        } else if (p.map.length > 1) {
+        if (p.map.length > 1) {
             p.zoneCheck = 'kept: the map gives several zones';
         } else {
             p.tz = p.map[0];
