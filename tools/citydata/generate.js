@@ -746,18 +746,29 @@ function namesOf(p) {
 //   before LaGuardia, Heathrow before Gatwick);
 // - else the large one nearest, else the medium one nearest (a suburb flies from its city's
 //   airport).
+// Airports abroad count only for a city that has none in its country and lies within
+// NEAR_AIRPORT_KM of them (Monaco flies from Nice, Longyearbyen from its airport, which
+// OurAirports counts as Norway's).
 // MAIN_AIRPORT corrects the choice where the runway data mislead.
 function assignAirports(cities, airports, runways) {
     const grid = new Grid(airports);
     for (const c of cities) {
         const names = new Set(c.matchNames.map(fold));
         const candidates = [];
-        for (const a of grid.near(c.place, LARGE_AIRPORT_KM)) {
-            if (a.country !== c.country) continue;
-            const d = distanceKm(c.place, a);
-            if (!a.large && d > MEDIUM_AIRPORT_KM) continue;
-            const serves = municipalityNames(a.municipality).some((n) => names.has(n));
-            candidates.push({ a, d, serves, runway: serves ? runways.get(a.iata) || 0 : 0 });
+        const nearby = grid.near(c.place, LARGE_AIRPORT_KM);
+        for (const abroad of [false, true]) {
+            for (const a of nearby) {
+                if ((a.country !== c.country) !== abroad) continue;
+                const d = distanceKm(c.place, a);
+                if (!a.large && d > MEDIUM_AIRPORT_KM) continue;
+                if (abroad && d > NEAR_AIRPORT_KM) continue;
+                const serves = municipalityNames(a.municipality).some((n) => names.has(n));
+                candidates.push({ a, d, serves, runway: serves ? runways.get(a.iata) || 0 : 0 });
+            }
+            if (candidates.length) break;
+        }
+        if (candidates.length && candidates[0].a.country !== c.country) {
+            note('airport abroad', `${c.name} (${c.country}): ${candidates.map((x) => `${x.a.iata} (${x.a.country}) ${x.d.toFixed(0)} km`).join(', ')}`);
         }
         candidates.sort((x, y) => (y.serves - x.serves) || (y.a.large - x.a.large) || (y.runway - x.runway) || (x.d - y.d));
         c.airport = candidates.length ? candidates[0].a.iata : '';
