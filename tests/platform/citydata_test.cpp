@@ -101,7 +101,7 @@ QDateTime Utc(std::int64_t seconds) { return QDateTime::fromSecsSinceEpoch(secon
 
 TEST_F(CityData, EveryRecordHasAllFields) {
     const std::vector<QStringList> cities = Cities();
-    EXPECT_GE(cities.size(), 1500u);
+    EXPECT_GE(cities.size(), 3000u);
     for (size_t i = 0; i < cities.size(); ++i) {
         EXPECT_EQ(kColumnCount, cities[i].size()) << "record " << i + 1 << ": " << cities[i].join(QLatin1Char('|')).toStdString();
     }
