@@ -17,6 +17,7 @@
 const fs = require('fs');
 const path = require('path');
 const { execFileSync } = require('child_process');
+const { find: findZones } = require('geo-tz/all');
 
 const OUT_CSV = path.resolve(__dirname, '../../data/cities.csv');
 const args = process.argv.slice(2);
@@ -137,9 +138,9 @@ const LAST_YEAR = 2037;
 // Zones of zone1970.tab where GeoNames has no town of 500 people, neither by its own zone nor
 // by the zone map, and capitals that GeoNames lacks (`capital`): the zone's place as English
 // calls it, at the tz database's coordinates of the zone (zone1970.tab), in the country
-// zone1970.tab gives first. The Whitsunday Islands'
-// zone is named after Lindeman Island, a resort island; their main town is Hamilton Island,
-// placed at its airport (OurAirports, HTI), which lies by the village on that small island.
+// zone1970.tab gives first. The Whitsunday Islands' zone is named after Lindeman Island, a
+// resort island; their main town is Hamilton Island, placed at its airport (OurAirports, HTI),
+// which lies by the village on that small island.
 // `admin1` is the state or province of a US or Canadian place, as GeoNames codes it.
 const ZONE_PLACES = {
     'America/Adak': { name: 'Adak', admin1: 'AK' },
@@ -294,7 +295,7 @@ class ZoneOffsets {
 // The zones the map (geo-tz: timezone-boundary-builder's zones, all of them) gives a point on
 // land; none at sea, where it gives only Etc/ zones.
 function mapZones(p) {
-    return require('geo-tz/all').find(p.lat, p.lon).filter((tz) => !tz.startsWith('Etc/'));
+    return findZones(p.lat, p.lon).filter((tz) => !tz.startsWith('Etc/'));
 }
 
 function phoneData(cities) {
