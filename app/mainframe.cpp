@@ -262,7 +262,8 @@ void CMainFrame::OnActivate(bool active, bool fromOther) {
         m_view->ReloadMapImages();
     }
     if (!active) return;
-    if (fromOther && m_startupTimer == 0) PostAppMessage(m_view, WM_CHECKCITY);
+    // A closed frame has nothing left to check, whatever the desktop reports afterwards.
+    if (fromOther && m_startupTimer == 0 && isVisible()) PostAppMessage(m_view, WM_CHECKCITY);
 }
 
 void CMainFrame::OnHibernate() {

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Start-up time, resident memory and idle CPU of the window programs, each beside a Qt
+# "hello world" window measured in the same run, on a private X server.
+#
+#   bench/window/run.sh [PROGRAM ...]     (default: build/bin/zonaria)
+#
+# Start-up: wall time from launch to the first painted window (the programs print "painted"),
+# median of 7 starts. Memory: VmRSS 2 s after start. Idle CPU: user + system time over 60 s
+# (IDLE_SECONDS to change), after the first 2 s.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+BIN=${ZONARIA_BUILD_DIR:-build}/bin
+programs=("$@")
+[ ${#programs[@]} -gt 0 ] || programs=("$BIN/zonaria")
+idle=${IDLE_SECONDS:-60}
+runs=${RUNS:-7}
+command -v Xvfb >/dev/null || { echo "needs Xvfb (apt-get install xvfb)" >&2; exit 2; }
+
+display=":$((50 + RANDOM % 40))"
+Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+work=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+sleep 1
+export DISPLAY=$display QT_QPA_PLATFORM=xcb ZONARIA_REPORT_PAINT=1 LANG=C.UTF-8
+unset WAYLAND_DISPLAY
+
+# Milliseconds from launch to "painted" for one start; a fresh profile is installed once
+# before, so the start measured is an ordinary one.
+start_ms() {
+    local program=$1 out=$work/out
+    local t0 t1
+    t0=$(date +%s%N)
+    "$program" >"$out" 2>/dev/null &
+    local pid=$!
+    for _ in $(seq 1 2000); do
+        grep -q painted "$out" 2>/dev/null && break
+        sleep 0.002
+    done
+    t1=$(date +%s%N)
+    kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
+    echo $(((t1 - t0) / 1000000))
+}
+
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+# Resident kilobytes after 2 s and CPU seconds over the idle period.
+memory_and_idle() {
+    local program=$1
+    "$program" >/dev/null 2>&1 &
+    local pid=$!
+    sleep 2
+    local rss
+    rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
+    local hz; hz=$(getconf CLK_TCK)
+    local c0 c1
+    c0=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+    sleep "$idle"
+    c1=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+    kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
+    echo "$rss $(awk -v a="$c0" -v b="$c1" -v hz="$hz" 'BEGIN {printf "%.3f", (b - a) / hz}')"
+}
+
+measure() {
+    local name=$1 program=$2
+    export ZONARIA_DEVICE=$work/profile-$name
+    "$program" >/dev/null 2>&1 & local pid=$!; sleep 3; kill $pid; wait $pid 2>/dev/null || true
+    local times=()
+    for _ in $(seq 1 "$runs"); do times+=("$(start_ms "$program")"); done
+    local start; start=$(printf '%s\n' "${times[@]}" | median)
+    read -r rss cpu < <(memory_and_idle "$program")
+    printf '%-16s start %5d ms (median of %d)   resident %6.1f MB   idle CPU %s s / %d s\n' \
+        "$name" "$start" "$runs" "$(awk -v k="$rss" 'BEGIN {print k / 1024}')" "$cpu" "$idle"
+}
+
+measure "hello world" "$BIN/bench_hello"
+for p in "${programs[@]}"; do measure "$(basename "$p")" "$p"; done
