@@ -73,10 +73,6 @@ constexpr UINT WM_CANCELMODE = 0x001F;
 // The main frame's platform window, which a second start finds.
 inline constexpr const char* kFrameWindowClass = "Zonaria";
 
-// The message that tells the Today item to reload, and the broadcast of a changed item set.
-inline constexpr const char* kTodayMessageName = "WM_UPDATE_ZATODAY";
-constexpr WPARAM kTodayItemsChanged = 0xF2;
-
 // Help topics.
 inline constexpr const char* kHelpPrefix = "file:Zonaria.htm#";
 

@@ -9,6 +9,7 @@
 #include "shell.h"
 #include "window.h"
 #include "stringtable.h"
+#include "today.h"
 
 #include <QApplication>
 #include <QFont>
@@ -119,14 +120,12 @@ void CZonariaApp::SetSelectedDisplay(DWORD i) {
 
 void CZonariaApp::NotifyToday(int mode) {
     if (mode == 1) {
-        PostMessageW(HWND_BROADCAST, WM_SETTINGCHANGE, kTodayItemsChanged, 0);
+        za::BroadcastTodayItemsChanged();
         return;
     }
-    if (m_todayMessage == 0) m_todayMessage = RegisterWindowMessageW(QString::fromLatin1(kTodayMessageName));
-    const DWORD item = GetReg().GetDWORDValue(CRegistry::ZAReserved);
-    if (item == 0) return;
-    // The item may have gone without clearing its handle; nothing waits for the post.
-    PostMessageW(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(item)), m_todayMessage, 0, 0);
+    if (m_todayMessage == 0) m_todayMessage = za::TodayUpdateMessage();
+    // Nothing is posted while no item runs; a post to an item that went away just fails.
+    za::PostTodayUpdate(m_todayMessage);
 }
 
 BOOL CZonariaApp::OnCommand(UINT id) {

@@ -46,6 +46,12 @@ constexpr const char* kSetValue =
     "SELECT ?1, ?2, ?3, ?4, ?5 WHERE EXISTS(SELECT 1 FROM reg_keys WHERE id = ?1) "
     "ON CONFLICT(key_id, fold) DO UPDATE SET type = excluded.type, data = excluded.data";
 constexpr const char* kDeleteValue = "DELETE FROM reg_values WHERE key_id = ?1 AND fold = ?2";
+// Direct subkeys of the key whose folded path is ?2 ('' for the root), by folded name.
+constexpr const char* kSubKeys =
+    "SELECT path FROM reg_keys WHERE root = ?1 AND "
+    "((?2 = '' AND instr(fold, '\\') = 0) OR "
+    " (substr(fold, 1, length(?2) + 1) = ?2 || '\\' AND instr(substr(fold, length(?2) + 2), '\\') = 0)) "
+    "ORDER BY fold LIMIT 1 OFFSET ?3";
 constexpr const char* kDeleteKeys =
     "DELETE FROM reg_keys WHERE root = ?1 AND (fold = ?2 OR substr(fold, 1, length(?2) + 1) = ?2 || '\\')";
 
@@ -244,6 +250,24 @@ LONG RegDeleteValueW(HKEY key, const QString& valueName) {
     del.bind(1, key->id).bind(2, valueName.toCaseFolded());
     if (!del.run()) return ERROR_BADDB;
     return db->changes() ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+}
+
+LONG RegEnumKeyExW(HKEY key, DWORD index, QString* name) {
+    if (!key || !name) return ERROR_INVALID_PARAMETER;
+    za::sql::Database* db = za::device::Db();
+    if (!db) return ERROR_BADDB;
+    QString base;
+    if (!key->predefined && key->id != 0) {
+        za::sql::Statement q = db->prepare("SELECT fold FROM reg_keys WHERE id = ?1");
+        q.bind(1, key->id);
+        if (!q.step()) return q.failed() ? ERROR_BADDB : ERROR_KEY_DELETED;
+        base = q.columnText(0);
+    }
+    za::sql::Statement q = db->prepare(kSubKeys);
+    q.bind(1, key->root).bind(2, base).bind(3, static_cast<qint64>(index));
+    if (!q.step()) return q.failed() ? ERROR_BADDB : ERROR_NO_MORE_ITEMS;
+    *name = q.columnText(0).section(QLatin1Char('\\'), -1);
+    return ERROR_SUCCESS;
 }
 
 LONG RegDeleteKeyW(HKEY root, const QString& subKey) {

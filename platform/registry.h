@@ -41,6 +41,9 @@ LONG RegQueryValueExW(HKEY key, const QString& valueName, DWORD* reserved, DWORD
 LONG RegSetValueExW(HKEY key, const QString& valueName, DWORD reserved, DWORD type,
                     const BYTE* data, DWORD cbData);
 LONG RegDeleteValueW(HKEY key, const QString& valueName);
+// The name of the index-th direct subkey of key (a root or an open key), in the order of the
+// names without regard to case; ERROR_NO_MORE_ITEMS past the last.
+LONG RegEnumKeyExW(HKEY key, DWORD index, QString* name);
 // Deletes a key with its values and subkeys.
 LONG RegDeleteKeyW(HKEY root, const QString& subKey);
 // Every write is committed durably when it returns; a flush also folds the write-ahead log

@@ -154,6 +154,26 @@ TEST_F(Registry, NonBmpTextRoundTripsAndLoneSurrogatesAreRefused) {
     RegCloseKey(key);
 }
 
+TEST_F(Registry, SubkeysAreListedByNameOneLevelDown) {
+    const QString items = QStringLiteral("SOFTWARE\\Microsoft\\Today\\Items");
+    RegCloseKey(Create(items + QStringLiteral("\\\"Zonaria\"")));
+    RegCloseKey(Create(items + QStringLiteral("\\Calendar\\Deeper")));
+    RegCloseKey(Create(items + QStringLiteral("\\alarms")));
+    HKEY key = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExW(HKEY_LOCAL_MACHINE, QStringLiteral("software\\microsoft\\today\\items"), 0, 0, &key));
+    QStringList names;
+    QString name;
+    for (DWORD i = 0; RegEnumKeyExW(key, i, &name) == ERROR_SUCCESS; ++i) names << name;
+    EXPECT_EQ(names, (QStringList{"\"Zonaria\"", "alarms", "Calendar"}));
+    EXPECT_EQ(RegEnumKeyExW(key, 3, &name), ERROR_NO_MORE_ITEMS);
+    RegCloseKey(key);
+    // From a root: its top-level keys only.
+    names.clear();
+    for (DWORD i = 0; RegEnumKeyExW(HKEY_LOCAL_MACHINE, i, &name) == ERROR_SUCCESS; ++i) names << name;
+    EXPECT_TRUE(names.contains(QStringLiteral("SOFTWARE"), Qt::CaseInsensitive));
+    for (const QString& n : names) EXPECT_FALSE(n.contains(QLatin1Char('\\'))) << qPrintable(n);
+}
+
 TEST_F(Registry, WritesThroughAHandleOfADeletedKeyFail) {
     HKEY key = Create();
     ASSERT_EQ(ERROR_SUCCESS, RegDeleteKeyW(HKEY_LOCAL_MACHINE, QStringLiteral("\\Software\\Test")));

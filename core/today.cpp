@@ -1,0 +1,49 @@
+#include "today.h"
+
+#include "device.h"
+#include "registry.h"
+#include "settings.h"
+#include "window.h"
+
+#include <cstdint>
+
+namespace za {
+namespace {
+
+constexpr WPARAM kItemsChanged = 0xF2;
+
+// Installation: Zonaria's Today item, shown, its plug-in looked for beside the Today host.
+bool TodayItem(sql::Database&, QString* error) {
+    HKEY key = nullptr;
+    LONG rc = RegCreateKeyExW(HKEY_LOCAL_MACHINE, kZonariaTodayKey, 0, QString(), 0, 0, nullptr, &key, nullptr);
+    if (rc == ERROR_SUCCESS) {
+        const DWORD enabled = 1;
+        rc = RegSetValueExW(key, QStringLiteral("Enabled"), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&enabled),
+                            sizeof enabled);
+        if (rc == ERROR_SUCCESS) {
+            rc = RegSetValueExW(key, QStringLiteral("DLL"), 0, REG_SZ, reinterpret_cast<const BYTE*>(kTodayPlugin.utf16()),
+                                static_cast<DWORD>((kTodayPlugin.size() + 1) * 2));
+        }
+        RegCloseKey(key);
+    }
+    if (rc != ERROR_SUCCESS) {
+        *error = QStringLiteral("cannot write the Today item's key (error %1)").arg(rc);
+        return false;
+    }
+    return true;
+}
+const device::InstallRegistrar g_todayItem(80, "Today item", TodayItem);
+
+}  // namespace
+
+UINT TodayUpdateMessage() { return RegisterWindowMessageW(QStringLiteral("WM_UPDATE_ZATODAY")); }
+
+BOOL PostTodayUpdate(UINT message) {
+    const DWORD item = GetReg().GetDWORDValue(CRegistry::ZAReserved);
+    if (item == 0 || message == 0) return FALSE;
+    return PostMessageW(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(item)), message, 0, 0);
+}
+
+BOOL BroadcastTodayItemsChanged() { return PostMessageW(HWND_BROADCAST, WM_SETTINGCHANGE, kItemsChanged, 0); }
+
+}  // namespace za
