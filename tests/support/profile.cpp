@@ -98,6 +98,15 @@ void RunUnprivileged(QProcess& process) {
     });
 }
 
+bool CanRunUnprivileged(const QString& program) {
+    if (::geteuid() != 0) return true;
+    QProcess probe;
+    RunUnprivileged(probe);
+    probe.start(program, {QStringLiteral("--help")});  // does nothing but start and answer
+    // 127: the change of user failed before the program started.
+    return probe.waitForFinished(60000) && probe.exitStatus() == QProcess::NormalExit && probe.exitCode() != 127;
+}
+
 WriteProtect::WriteProtect(const QString& path) : m_path(path), m_permissions(QFile::permissions(path)) {
     const QFile::Permissions write = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther | QFile::WriteUser;
     EXPECT_TRUE(QFile::setPermissions(path, m_permissions & ~write)) << path.toStdString();

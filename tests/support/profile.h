@@ -56,6 +56,9 @@ QList<int> LeafPages(const QString& file, const QString& name);
 // first (and lets it through the folder above). As any other user both change nothing.
 void HandOver(const QString& folder);
 void RunUnprivileged(QProcess& process);
+// Whether program can be run that way here: false as root when the system refuses to change
+// the user, or the build folder is closed to "nobody" (the test then skips).
+bool CanRunUnprivileged(const QString& program);
 
 // Takes write permission away from a file or folder while alive; gives it back at the end, so
 // that the temporary folder can be removed.
