@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts Zonaria. With arguments, or without a display,
 # it runs the command-line companion instead (zonaria-cli clock when nothing is asked).
+# The install and build steps write to stderr: stdout carries only the program's output, so
+# `./run.sh clock --json > out.json` gives JSON.
 set -euo pipefail
 cd "$(dirname "$0")"
-tools/deps.sh
-tools/build.sh
+tools/deps.sh >&2
+tools/build.sh >&2
 BIN="${ZONARIA_BUILD_DIR:-build}/bin"
 if [ "$#" -gt 0 ]; then
     exec "$BIN/zonaria-cli" "$@"

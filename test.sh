@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds from scratch in build/ and runs every test.
+# Installs what is missing, builds in build/ (the same build as ./run.sh, so either reuses the
+# other's) and runs every test. The install and build steps write to stderr, the tests to stdout.
 set -euo pipefail
 cd "$(dirname "$0")"
-tools/deps.sh
-ZONARIA_STRICT_WARNINGS=ON tools/build.sh
+tools/deps.sh >&2
+tools/build.sh >&2
 profile=$(mktemp -d)
 trap 'rm -rf "$profile"' EXIT
 export ZONARIA_DEVICE="$profile/device"

@@ -64,7 +64,7 @@ Site ReadSite(const Args& args, const char* command) {
         const QString text = args.Value(QStringLiteral("--utc-offset"));
         const auto m = re.match(text);
         if (!m.hasMatch() || m.captured(2).toInt() > 14 || m.captured(3).toInt() > 59) {
-            Fail(QStringLiteral("--utc-offset: \"%1\" is not an offset; write it as +HH:MM or -HH:MM, such as -08:00").arg(text));
+            Fail(QStringLiteral("--utc-offset: \"%1\" is not an offset; write it as +HH:MM or -HH:MM, such as -08:00").arg(Shown(text)));
         }
         const int minutes = m.captured(2).toInt() * 60 + m.captured(3).toInt();
         // UTC = local + bias, so a zone east of Greenwich has a negative bias.
@@ -115,7 +115,7 @@ void SunCommand(const QStringList& words, Output& out) {
         const QString kind = args.Value(QStringLiteral("--twilight"));
         const QStringList kinds = {QStringLiteral("none"), QStringLiteral("civil"), QStringLiteral("nautical"), QStringLiteral("astronomical")};
         const qsizetype k = kinds.indexOf(kind);
-        if (k < 0) Fail(QStringLiteral("--twilight: \"%1\" is not a kind; use none, civil, nautical or astronomical").arg(kind));
+        if (k < 0) Fail(QStringLiteral("--twilight: \"%1\" is not a kind; use none, civil, nautical or astronomical").arg(Shown(kind)));
         twilight = static_cast<int>(k) + ZENITH_OFFICIAL;
     }
     const Site site = ReadSite(args, "sun");

@@ -44,6 +44,7 @@ void FindCommand(const QStringList& words, Output& out) {
     const Args args(words, {}, {});
     if (args.Positional().size() != 1) Fail(QStringLiteral("find takes one TEXT; see --help"));
     const QString text = args.Positional()[0];
+    CheckCityText(QStringLiteral("TEXT"), text);
     OpenProfile();
     const QStringList entries = CityEntries();
     QJsonArray matches;
@@ -68,9 +69,10 @@ void CodesCommand(const QStringList& words, Output& out) {
     if (pos.isEmpty() || pos.size() > 2) Fail(QStringLiteral("codes takes phone or airport, and optionally TEXT; see --help"));
     const bool phone = pos[0] == QLatin1String("phone");
     if (!phone && pos[0] != QLatin1String("airport")) {
-        Fail(QStringLiteral("\"%1\" is not a code list; use codes phone or codes airport").arg(pos[0]));
+        Fail(QStringLiteral("\"%1\" is not a code list; use codes phone or codes airport").arg(Shown(pos[0])));
     }
     const QString text = pos.value(1);
+    CheckCityText(QStringLiteral("TEXT"), text);
     OpenProfile();
     const QStringList entries = CityEntries();
 

@@ -9,11 +9,66 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace cli {
 
-void Fail(const QString& message) { throw UsageError{message}; }
+namespace {
+
+// One code point as a message shows it: itself, or an escape for a control or format
+// character (those could break the line, move the cursor or turn the text around).
+QString ShownCodePoint(char32_t c) {
+    switch (c) {
+    case U'\n': return QStringLiteral("\\n");
+    case U'\r': return QStringLiteral("\\r");
+    case U'\t': return QStringLiteral("\\t");
+    default: break;
+    }
+    switch (QChar::category(c)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return c < 0x100 ? QStringLiteral("\\x%1").arg(static_cast<uint>(c), 2, 16, QLatin1Char('0'))
+                         : QStringLiteral("\\u{%1}").arg(static_cast<uint>(c), 4, 16, QLatin1Char('0'));
+    default:
+        return QString::fromUcs4(&c, 1);
+    }
+}
+
+// The text with its control characters escaped, cut with "…" where it would be longer than
+// limit characters (never inside an escape or a surrogate pair).
+QString Escaped(const QString& text, qsizetype limit) {
+    QString out;
+    qsizetype fits = 0;  // where to cut: the last end of a piece that leaves room for "…"
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        }
+        if (out.size() < limit) fits = out.size();
+        out += ShownCodePoint(c);
+        if (out.size() > limit) return out.left(fits) + QChar(0x2026);
+    }
+    return out;
+}
+
+}  // namespace
+
+void Fail(const QString& message) { throw UsageError{Escaped(message, kWhole)}; }
+
+QString Shown(const QString& text, qsizetype limit) { return Escaped(text, limit); }
+
+void CheckCityText(const QString& what, const QString& text) {
+    if (text.size() > kMaxCityText) {
+        Fail(QStringLiteral("%1 has %2 characters, more than any city name (at most %3, or %4 with its country): %5")
+                 .arg(what, QString::number(text.size()), QString::number(kMaxCityNameLength),
+                      QString::number(kMaxCityText), Shown(text)));
+    }
+}
 
 Args::Args(const QStringList& words, const QStringList& valueOptions, const QStringList& flags) {
     for (qsizetype i = 0; i < words.size(); ++i) {
@@ -40,16 +95,46 @@ Args::Args(const QStringList& words, const QStringList& valueOptions, const QStr
         } else if (flags.contains(name) && !hasValue) {
             m_flags << name;
         } else {
-            Fail(QStringLiteral("unknown option %1; see --help").arg(w));
+            Fail(QStringLiteral("unknown option %1; see --help").arg(Shown(w)));
         }
     }
 }
 
+namespace {
+bool g_profileOpened = false;  // by this command; only then can a read have met damage
+}  // namespace
+
 void OpenProfile() {
-    if (!za::device::Db()) {
-        Fail(QStringLiteral("the device profile %1 cannot be used: %2; set ZONARIA_DEVICE to another folder or "
-                            "move this one aside to start with a new profile")
-                 .arg(za::device::ProfilePath(), za::device::LastError()));
+    const za::device::ProfileStatus status = za::device::Status();
+    switch (status.state) {
+    case za::device::ProfileState::Ready:
+    case za::device::ProfileState::ReadOnly:
+        g_profileOpened = true;
+        return;
+    case za::device::ProfileState::Unusable:
+        // The path itself may be what is wrong (the error then says so): set another one.
+        Fail(status.message + QStringLiteral("; set ZONARIA_DEVICE to another folder"));
+    default:
+        Fail(status.message + QStringLiteral("; set ZONARIA_DEVICE to another folder, or move %1 aside to start "
+                                             "with a new profile")
+                                  .arg(status.folder));
+    }
+}
+
+void RequireWritableProfile() {
+    const za::device::ProfileStatus status = za::device::Status();
+    if (status.state == za::device::ProfileState::ReadOnly) {
+        Fail(QStringLiteral("the setting could not be written: ") + status.message);
+    }
+}
+
+void CheckProfileAfterReading() {
+    if (!g_profileOpened) return;
+    const za::device::ProfileStatus status = za::device::Status();
+    if (status.state == za::device::ProfileState::Damaged) {
+        Fail(status.message + QStringLiteral("; what was read may be incomplete. Move %1 aside to start with a new "
+                                             "profile; zonaria-cli check tells more")
+                                  .arg(status.folder));
     }
 }
 
@@ -73,6 +158,7 @@ QStringList CityEntries() {
     POSITION pos = list.GetHeadCityNamePosition();
     while (pos) entries << list.GetNextCityName(pos);
     list.Close();
+    CheckProfileAfterReading();  // a list cut short by a damaged page is not the list
     return entries;
 }
 
@@ -116,6 +202,7 @@ QStringList ClosestNames(const QString& text, const QStringList& entries) {
 }  // namespace
 
 CCity LoadCity(const QString& text) {
+    CheckCityText(QStringLiteral("the city name"), text);
     const QString trimmed = text.trimmed();
     CCityList& list = GetCityList();
     if (!list.Open()) Fail(QStringLiteral("the city database cannot be opened; move the device profile aside to reinstall it"));
@@ -134,9 +221,9 @@ CCity LoadCity(const QString& text) {
     // Only a name that is not there needs the whole list, for the suggestions.
     const QStringList closest = ClosestNames(trimmed, CityEntries());
     Fail(closest.isEmpty()
-             ? QStringLiteral("unknown city \"%1\"; the city database is empty").arg(trimmed)
+             ? QStringLiteral("unknown city \"%1\"; the city database is empty").arg(Shown(trimmed))
              : QStringLiteral("unknown city \"%1\"; closest names: %2 (zonaria-cli find TEXT lists more)")
-                   .arg(trimmed, closest.join(QStringLiteral(", "))));
+                   .arg(Shown(trimmed), closest.join(QStringLiteral(", "))));
 }
 
 SYSTEMTIME NowUtc() {
@@ -179,7 +266,7 @@ SYSTEMTIME Checked(const QString& what, const QString& text, const QString& form
     const bool exists = y >= 1601 && y <= 9999 && mo >= 1 && mo <= 12 && d >= 1 && d <= 31 && h <= 23 && mi <= 59 &&
                         s <= 59 && za::SystemTimeToSeconds(st, &seconds) && za::SecondsToSystemTime(seconds, &back) &&
                         back.wDay == st.wDay && back.wMonth == st.wMonth;
-    if (!exists) Fail(QStringLiteral("%1: \"%2\" is not a valid date or time; write it as %3").arg(what, text, form));
+    if (!exists) Fail(QStringLiteral("%1: \"%2\" is not a valid date or time; write it as %3").arg(what, Shown(text), form));
     return back;
 }
 
@@ -190,7 +277,7 @@ SYSTEMTIME ParseInstant(const QString& what, const QString& text) {
         QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})T(\\d{2}):(\\d{2})(?::(\\d{2}))?Z$"));
     const QString form = QStringLiteral("YYYY-MM-DDTHH:MM:SSZ in UTC, such as 2026-03-08T10:00:00Z");
     const auto m = re.match(text.trimmed());
-    if (!m.hasMatch()) Fail(QStringLiteral("%1: \"%2\" is not an instant; write it as %3").arg(what, text, form));
+    if (!m.hasMatch()) Fail(QStringLiteral("%1: \"%2\" is not an instant; write it as %3").arg(what, Shown(text), form));
     return Checked(what, text, form, m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(),
                    m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt());
 }
@@ -199,7 +286,7 @@ SYSTEMTIME ParseDate(const QString& what, const QString& text) {
     static const QRegularExpression re(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
     const QString form = QStringLiteral("YYYY-MM-DD");
     const auto m = re.match(text.trimmed());
-    if (!m.hasMatch()) Fail(QStringLiteral("%1: \"%2\" is not a date; write it as %3").arg(what, text, form));
+    if (!m.hasMatch()) Fail(QStringLiteral("%1: \"%2\" is not a date; write it as %3").arg(what, Shown(text), form));
     return Checked(what, text, form, m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(), 0, 0, 0);
 }
 
@@ -207,7 +294,7 @@ SYSTEMTIME ParseLocalDateTime(const QString& what, const QString& text) {
     static const QRegularExpression re(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})[ T](\\d{2}):(\\d{2})$"));
     const QString form = QStringLiteral("'YYYY-MM-DD HH:MM'");
     const auto m = re.match(text.trimmed());
-    if (!m.hasMatch()) Fail(QStringLiteral("%1: \"%2\" is not a local date and time; write it as %3").arg(what, text, form));
+    if (!m.hasMatch()) Fail(QStringLiteral("%1: \"%2\" is not a local date and time; write it as %3").arg(what, Shown(text), form));
     return Checked(what, text, form, m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(),
                    m.captured(4).toInt(), m.captured(5).toInt(), 0);
 }
@@ -216,15 +303,20 @@ double ParseNumber(const QString& what, const QString& text, double min, double 
     bool ok = false;
     const double v = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(v) || v < min || v > max) {
-        Fail(QStringLiteral("%1: \"%2\" is not a number from %3 to %4").arg(what, text).arg(min).arg(max, 0, 'f', 0));
+        Fail(QStringLiteral("%1: \"%2\" is not a number from %3 to %4")
+                 .arg(what, Shown(text), QString::number(min, 'g', QLocale::FloatingPointShortest),
+                      QString::number(max, 'f', 0)));
     }
-    return v;
+    return v == 0 ? 0.0 : v;  // -0 is 0, and is shown so
 }
 
 int ParseInteger(const QString& what, const QString& text, int min, int max) {
     bool ok = false;
     const int v = text.trimmed().toInt(&ok);
-    if (!ok || v < min || v > max) Fail(QStringLiteral("%1: \"%2\" is not a whole number from %3 to %4").arg(what, text).arg(min).arg(max));
+    if (!ok || v < min || v > max) {
+        Fail(QStringLiteral("%1: \"%2\" is not a whole number from %3 to %4")
+                 .arg(what, Shown(text), QString::number(min), QString::number(max)));
+    }
     return v;
 }
 
@@ -241,7 +333,7 @@ TUnitSystem ParseUnits(const QString& text) {
     for (TUnitSystem u : {usEnglish, usMetric, usNautical}) {
         if (text.compare(UnitsName(u), Qt::CaseInsensitive) == 0) return u;
     }
-    Fail(QStringLiteral("--units: \"%1\" is not a unit system; use english, metric or nautical").arg(text));
+    Fail(QStringLiteral("--units: \"%1\" is not a unit system; use english, metric or nautical").arg(Shown(text)));
 }
 
 }  // namespace cli

@@ -12,15 +12,30 @@
 #include <QString>
 #include <QStringList>
 
+#include <limits>
 #include <optional>
 
 namespace cli {
 
-// A problem the user can fix: one line on stderr, exit code 2, nothing written.
+// A problem the user can fix: one line on stderr, exit code 2, nothing written. Control
+// characters in the message are shown as escapes, so it stays one line.
 struct UsageError {
     QString message;
 };
 [[noreturn]] void Fail(const QString& message);
+
+// User text as a message shows it: control and format characters escaped (a newline as \n, an
+// escape sequence as \x1b), and cut to 80 characters with "…". Messages put it in with one
+// QString::arg call (or +), never into a text that is formatted again, so that a "%1" typed
+// by the user stays as typed. kWhole escapes without cutting.
+constexpr qsizetype kWhole = std::numeric_limits<qsizetype>::max();
+QString Shown(const QString& text, qsizetype limit = 80);
+
+// The longest text that can name a city: 31 characters, 124 for a "Name (Country)" entry.
+// Longer names and prefixes are refused at once instead of being looked up.
+constexpr int kMaxCityNameLength = 31;
+constexpr int kMaxCityText = 4 * kMaxCityNameLength;
+void CheckCityText(const QString& what, const QString& text);
 
 // The command line after the command name: positional words and --options. Options listed in
 // valueOptions take the next word (or --name=value); the others are flags.
@@ -44,6 +59,7 @@ struct Output {
     bool json = false;
     QString text;
     QJsonObject object;
+    int exitCode = 0;  // a command that reports a problem with its output sets 2
 
     void Line(const QString& line) { text += line + QLatin1Char('\n'); }
 };
@@ -51,8 +67,14 @@ struct Output {
 // A command: the words after its name; fills out or throws UsageError.
 using Command = void (*)(const QStringList& words, Output& out);
 
-// Opens the device profile (installing a new one); fails with the profile's own reason.
+// Opens the device profile (installing a new one); fails with the profile's own reason. A
+// profile that cannot be written is opened for reading.
 void OpenProfile();
+// Fails, saying why, when the profile cannot be written: for commands that change settings.
+void RequireWritableProfile();
+// Fails when a read met a damaged page of the profile during the command: its output would be
+// incomplete.
+void CheckProfileAfterReading();
 
 // The city of that name (without regard to case; "Name (Country)" entries are accepted too).
 // An unknown name fails, naming the closest names of the city list.

@@ -110,6 +110,7 @@ void SetCityCommand(const QStringList& words, Output& out) {
     const int display = ParseDisplay(args.Positional()[0]);
     OpenProfile();
     const CCity city = LoadCity(args.Positional()[1]);
+    RequireWritableProfile();
     const Displays d = ReadDisplays();
     // A new city for the selected display makes it the current city.
     QString note;
@@ -144,8 +145,10 @@ void SelectCommand(const QStringList& words, Output& out) {
     }
     CCity city;
     if (!LoadByName(name, city)) {
-        Fail(QStringLiteral("display %1 shows \"%2\", which is not in the city database; give it a city with set-city first").arg(display).arg(name));
+        Fail(QStringLiteral("display %1 shows \"%2\", which is not in the city database; give it a city with set-city first")
+                 .arg(QString::number(display), Shown(name)));
     }
+    RequireWritableProfile();
     const QString note = MakeCurrent(d.names[d.selected], city, display);
     CRegistry& reg = GetReg();
     reg.Open();

@@ -23,9 +23,9 @@ Place ReadPlace(const QString& text) {
     Place p;
     if (text.startsWith(QLatin1Char('@'))) {
         const QStringList parts = text.mid(1).split(QLatin1Char(','));
-        if (parts.size() != 2) Fail(QStringLiteral("\"%1\" is not a position; write it as @LAT,LON in degrees, such as @37.75,-122.42").arg(text));
-        p.latitude = static_cast<int>(std::lround(ParseNumber(QStringLiteral("latitude of ") + text, parts[0], -90, 90) * 100));
-        p.longitude = static_cast<int>(std::lround(ParseNumber(QStringLiteral("longitude of ") + text, parts[1], -180, 180) * 100));
+        if (parts.size() != 2) Fail(QStringLiteral("\"%1\" is not a position; write it as @LAT,LON in degrees, such as @37.75,-122.42").arg(Shown(text)));
+        p.latitude = static_cast<int>(std::lround(ParseNumber(QStringLiteral("latitude of ") + Shown(text), parts[0], -90, 90) * 100));
+        p.longitude = static_cast<int>(std::lround(ParseNumber(QStringLiteral("longitude of ") + Shown(text), parts[1], -180, 180) * 100));
         p.name = text;
         return p;
     }

@@ -21,7 +21,7 @@ const Entry kCommands[] = {
     {"time", cli::TimeCommand},         {"convert", cli::ConvertCommand},
     {"distance", cli::DistanceCommand}, {"sun", cli::SunCommand},
     {"moon", cli::MoonCommand},         {"set-city", cli::SetCityCommand},
-    {"select", cli::SelectCommand},
+    {"select", cli::SelectCommand},     {"check", cli::CheckCommand},
 };
 
 }  // namespace
@@ -52,7 +52,7 @@ int main(int argc, char* argv[]) {
         if (name == QLatin1String(e.name)) entry = &e;
     }
     if (!entry) {
-        err << "zonaria-cli: unknown command \"" << name << "\"; run zonaria-cli --help for the list\n";
+        err << "zonaria-cli: unknown command \"" << cli::Shown(name) << "\"; run zonaria-cli --help for the list\n";
         return 2;
     }
     if (help) {
@@ -63,7 +63,14 @@ int main(int argc, char* argv[]) {
     cli::Output result;
     result.json = json;
     try {
-        entry->run(words, result);
+        try {
+            entry->run(words, result);
+        } catch (const cli::UsageError&) {
+            // A read that met a damaged page may be what made the command fail.
+            cli::CheckProfileAfterReading();
+            throw;
+        }
+        cli::CheckProfileAfterReading();
     } catch (const cli::UsageError& e) {
         err << "zonaria-cli " << name << ": " << e.message << "\n";
         return 2;
@@ -73,5 +80,5 @@ int main(int argc, char* argv[]) {
     } else {
         out << result.text;
     }
-    return 0;
+    return result.exitCode;
 }

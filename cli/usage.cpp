@@ -52,6 +52,11 @@ QString Usage(const QString& command) {
          "zonaria-cli select DISPLAY [--json]\n"
          "  Makes display DISPLAY (0 to 4) the selected display: its city becomes the device's current\n"
          "  city, and the device takes its time zone when that differs. There is no question first.\n"},
+        {"check",
+         "zonaria-cli check [--json]\n"
+         "  Checks the device profile as SQLite's integrity check does (which the sqlite3 tool cannot:\n"
+         "  the city database needs Zonaria's collation), and its schema; shows the profile's path,\n"
+         "  schema version, tzdata version and city count, then ok or what is wrong (exit code 2).\n"},
     };
     for (const Help& h : kHelp) {
         if (command == QLatin1String(h.name)) return QString::fromUtf8(h.text);

@@ -21,6 +21,10 @@ const QString kForbiddenNameCharacters = QStringLiteral("\"~()*%#");
 
 QString DatabaseName() { return QString::fromUtf16(kCityDatabaseName); }
 
+// A walk in sort order ends where a seek finds no further record; any other failure (a damaged
+// page, a lost handle) means records could not be read, and the walk must not pass for whole.
+bool WalkEnded() { return GetLastError() == ERROR_SEEK; }
+
 CEPROPVAL TextValue(CEPROPID id, const QString& text) {
     CEPROPVAL v{};
     v.propid = id;
@@ -167,7 +171,8 @@ BOOL CDBCityList::FindNearestCity(int longitude, int latitude, CDBCity& city) {
     };
     std::deque<Seen> band;
     const CEPROPID position[] = {PROPID_CITY_LONGITUDE, PROPID_CITY_LATITUDE};
-    // Reads the records whose latitude lies in (low, high], in order.
+    // Reads the records whose latitude lies in (low, high], in order; false when they could
+    // not all be read.
     auto readBand = [&](int low, int high, std::vector<Seen>* out) {
         CEPROPVAL key = ShortValue(PROPID_CITY_LATITUDE, static_cast<short>(low));
         for (CEOID oid = CeSeekDatabase(m_database, CEDB_SEEK_VALUEGREATER, &key, nullptr); oid;
@@ -175,13 +180,14 @@ BOOL CDBCityList::FindNearestCity(int longitude, int latitude, CDBCity& city) {
             WORD count = 2;
             if (!CeReadRecordPropsEx(m_database, CEDB_ALLOWREALLOC, &count, position, &g_recordBuffer,
                                      &g_recordBufferSize, nullptr)) {
-                break;
+                return false;
             }
             const auto* v = reinterpret_cast<const CEPROPVAL*>(g_recordBuffer);
-            if (v[1].wFlags & CEDB_PROPNOTFOUND) break;  // records without a latitude come last
-            if (v[1].val.iVal > high) break;
+            if (v[1].wFlags & CEDB_PROPNOTFOUND) return true;  // records without a latitude come last
+            if (v[1].val.iVal > high) return true;
             out->push_back(Seen{oid, (v[0].wFlags & CEDB_PROPNOTFOUND) ? 0 : v[0].val.iVal});
         }
+        return WalkEnded();
     };
 
     int lonLow = longitude, lonHigh = longitude, latLow = latitude, latHigh = latitude;
@@ -195,11 +201,12 @@ BOOL CDBCityList::FindNearestCity(int longitude, int latitude, CDBCity& city) {
         latLow = std::max(latLow - step, -8999);
         latHigh = std::min(latHigh + step, 9000);
         std::vector<Seen> below, above;
-        if (pass == 1) {
-            readBand(latLow, latHigh, &above);
-        } else {
-            if (latLow < oldLow) readBand(latLow, oldLow, &below);
-            if (latHigh > oldHigh) readBand(oldHigh, latHigh, &above);
+        const bool read = pass == 1 ? readBand(latLow, latHigh, &above)
+                                    : (latLow >= oldLow || readBand(latLow, oldLow, &below)) &&
+                                          (latHigh <= oldHigh || readBand(oldHigh, latHigh, &above));
+        if (!read) {
+            CloseDatabase();
+            return FALSE;
         }
         band.insert(band.begin(), below.begin(), below.end());
         band.insert(band.end(), above.begin(), above.end());
@@ -258,14 +265,17 @@ BOOL CDBCityList::ReadNamesAndCountries(QStringList* names, QStringList* countri
         WORD count = 2;
         if (!CeReadRecordPropsEx(m_database, CEDB_ALLOWREALLOC, &count, wanted, &g_recordBuffer,
                                  &g_recordBufferSize, nullptr)) {
-            continue;  // a damaged record is left out, not the whole list
+            if (GetLastError() == ERROR_INVALID_DATA) continue;  // a malformed record is left out, not the whole list
+            CloseDatabase();
+            return FALSE;
         }
         const auto* v = reinterpret_cast<const CEPROPVAL*>(g_recordBuffer);
         names->append((v[0].wFlags & CEDB_PROPNOTFOUND) ? QString() : QString::fromUtf16(v[0].val.lpwstr));
         countries->append((v[1].wFlags & CEDB_PROPNOTFOUND) ? QString() : QString::fromUtf16(v[1].val.lpwstr));
     }
+    const BOOL whole = WalkEnded();
     CloseDatabase();
-    return TRUE;
+    return whole;
 }
 
 // ---------------------------------------------------------------------------------------------

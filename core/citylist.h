@@ -51,8 +51,9 @@ protected:
     BOOL DeleteCity(const QString& name);
     // Whether a record with exactly this name (without regard to case) exists.
     BOOL CityExists(const QString& name);
-    // Every record's name and country, in name order. FALSE when the database does not open;
-    // an empty database gives TRUE and no entries.
+    // Every record's name and country, in name order. FALSE when the database does not open or
+    // the walk cannot read on to the last record (a damaged page): never a part of the list
+    // passed off as all of it. An empty database gives TRUE and no entries.
     BOOL ReadNamesAndCountries(QStringList* names, QStringList* countries);
 
 private:

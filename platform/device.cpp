@@ -1,14 +1,25 @@
 #include "device.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
+
+#include <sqlite3.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <map>
+#include <string>
 #include <vector>
 
 namespace za::device {
 namespace {
+
+struct Schema {
+    const char* sql;
+    int version;
+};
 
 struct Step {
     int order;
@@ -17,7 +28,8 @@ struct Step {
 };
 
 struct Registry {
-    std::vector<const char*> schema;
+    std::vector<Schema> schema;
+    std::vector<SchemaCheck> checks;
     std::vector<Step> steps;
 };
 
@@ -28,6 +40,9 @@ Registry& Modules() {
 
 struct State {
     sql::Database db;
+    ProfileState state = ProfileState::Unusable;
+    QString folder;
+    QString file;
     QString error;
     int transactionDepth = 0;
     unsigned generation = 0;
@@ -38,12 +53,21 @@ State& Current() {
     return state;
 }
 
+// The schema lives with the services that use it (RegisterSchema); this table is the
+// profile's own. The schema version is SQLite's user_version: new profiles get
+// SchemaVersion(), older healthy ones are brought up to it when they open, and a profile must
+// hold every table of its version (see RegisterSchema).
 constexpr const char* kProfileSchema =
     "CREATE TABLE IF NOT EXISTS profile(name TEXT PRIMARY KEY, value TEXT NOT NULL)";
 constexpr const char* kIsInstalled = "SELECT value FROM profile WHERE name = 'installed'";
 constexpr const char* kMarkInstalled =
     "INSERT OR REPLACE INTO profile(name, value) VALUES('installed', '1')";
 constexpr const char* kCountTables = "SELECT count(*) FROM sqlite_master";
+constexpr const char* kSchemaObjects =
+    "SELECT type, name FROM sqlite_master WHERE type IN ('table', 'index') AND name NOT LIKE 'sqlite_%'";
+// Marks device.db as a Zonaria profile ("ZADP"); profiles made before it was set are known by
+// their "installed" row.
+constexpr std::int32_t kProfileApplicationId = 0x5A414450;
 
 bool FolderIsEmpty(const QString& path) {
     QDir dir(path);
@@ -51,25 +75,154 @@ bool FolderIsEmpty(const QString& path) {
         .isEmpty();
 }
 
-bool Fail(State& s, const QString& message) {
+bool Writable(const QString& path) { return ::access(QFile::encodeName(path).constData(), W_OK) == 0; }
+bool Readable(const QString& path) { return ::access(QFile::encodeName(path).constData(), R_OK) == 0; }
+
+// The bytes of an environment variable that is set but not UTF-8: Qt would read it with
+// U+FFFD in place of the bad bytes and so name another folder. Shown with the bad bytes as
+// \xNN escapes.
+QString NotUtf8(const char* variable) {
+    const QByteArray raw = qgetenv(variable);
+    if (QString::fromUtf8(raw).toUtf8() == raw) return QString();
+    QString shown;
+    for (const char c : raw) {
+        const auto u = static_cast<unsigned char>(c);
+        shown += u < 0x20 || u >= 0x7F ? QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'))
+                                       : QString(QLatin1Char(c));
+    }
+    return shown;
+}
+
+// Opens device.db for reading only. Without a log of unfolded writes beside it, the file is all
+// there is to read, and an immutable open needs no lock files beside it: it works in a folder
+// that cannot be written and leaves nothing behind where the file itself is read-only.
+bool OpenForReading(sql::Database& db, const QString& folder, const QString& file) {
+    const QFileInfo wal(file + QStringLiteral("-wal"));
+    const bool canWrite = Writable(folder) && Writable(file);
+    return db.openReadOnly(file, !canWrite && (!wal.exists() || wal.size() == 0));
+}
+
+int Int(sql::Database& db, const char* query, bool* ok) {
+    sql::Statement q = db.prepare(query);
+    *ok = q.step();
+    return *ok ? static_cast<int>(q.columnInt(0)) : 0;
+}
+
+// The tables and indexes that the schema of a version consists of, as "table name" texts:
+// made once in a database in memory, so they are exactly what the statements create.
+const QStringList& ExpectedObjects(int version) {
+    static std::map<int, QStringList> cache;
+    auto it = cache.find(version);
+    if (it != cache.end()) return it->second;
+    QStringList names;
+    sql::Database memory;
+    if (memory.open(QStringLiteral(":memory:"), true) && memory.exec(kProfileSchema)) {
+        for (const Schema& schema : Modules().schema) {
+            if (schema.version <= version) memory.exec(schema.sql);
+        }
+        sql::Statement q = memory.prepare(kSchemaObjects);
+        while (q.step()) names << q.columnText(0) + QLatin1Char(' ') + q.columnText(1);
+    }
+    return cache.emplace(version, names).first->second;
+}
+
+// What the profile lacks of its version's schema, in words; empty when it is whole.
+QStringList SchemaProblems(sql::Database& db, int version) {
+    QStringList present;
+    sql::Statement q = db.prepare(kSchemaObjects);
+    while (q.step()) present << q.columnText(0) + QLatin1Char(' ') + q.columnText(1);
+    if (!q.done()) return {QStringLiteral("an unreadable schema (%1)").arg(db.error())};
+    QStringList missing;
+    for (const QString& object : ExpectedObjects(version)) {
+        if (!present.contains(object)) missing << object;
+    }
+    for (const SchemaCheck& check : Modules().checks) missing << check(db);
+    return missing;
+}
+
+// Whether device.db is a Zonaria profile; reads only.
+enum class Kind { Zonaria, Foreign, Unreadable };
+Kind Recognise(sql::Database& db) {
+    bool ok = false;
+    const int appId = Int(db, "PRAGMA application_id", &ok);
+    if (!ok) return Kind::Unreadable;
+    if (appId == kProfileApplicationId) return Kind::Zonaria;
+    sql::Statement installed = db.prepare(kIsInstalled);
+    if (installed.step() && installed.columnText(0) == QLatin1String("1")) return Kind::Zonaria;
+    return db.damageSeen() ? Kind::Unreadable : Kind::Foreign;
+}
+
+int StoredVersion(sql::Database& db, bool* ok) {
+    // 0 is a profile made before the version was counted: the first version's schema.
+    return std::max(Int(db, "PRAGMA user_version", ok), 1);
+}
+
+QString DamagedMessage(const QString& file, const QString& what) {
+    return QStringLiteral("the device profile is damaged: %1 %2").arg(file, what);
+}
+
+// The findings of SQLite's integrity or quick check, one per line, without the line that only
+// names the database.
+QStringList Findings(const QString& result) {
+    QStringList findings;
+    for (const QString& line : result.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        if (!line.startsWith(QLatin1String("*** in database"))) findings << line;
+    }
+    return findings;
+}
+
+// SQLite's quick check (every page readable, every record well formed) once per profile and
+// process, so that a damaged page is found when the profile opens, not halfway through a list.
+// Returns what is wrong, or nothing.
+QString QuickCheck(State& s) {
+    static QStringList checked;
+    if (checked.contains(s.file)) return QString();
+    sql::Statement q = s.db.prepare("PRAGMA quick_check(1)");
+    const QString result = q.step() ? q.columnText(0) : s.db.error();
+    if (result != QLatin1String("ok")) return Findings(result).join(QStringLiteral("; "));
+    checked << s.file;
+    return QString();
+}
+
+bool Fail(State& s, ProfileState state, const QString& message) {
+    s.state = state;
     s.error = message;
     s.db.close();
     return false;
 }
 
-bool RunSchema(sql::Database& db) {
-    if (!db.exec(kProfileSchema)) return false;
-    for (const char* sql : Modules().schema) {
-        if (!db.exec(sql)) return false;
+// The state for a failure of SQLite while reading a file not yet recognised.
+bool FailReading(State& s) {
+    if (s.db.damageSeen()) {
+        return Fail(s, ProfileState::Damaged,
+                    DamagedMessage(s.file, QStringLiteral("cannot be read as a database (%1)").arg(s.db.error())));
     }
-    return true;
+    return Fail(s, ProfileState::Unusable,
+                QStringLiteral("the device profile's %1 cannot be read: %2").arg(s.file, s.db.error()));
 }
 
-bool Install(State& s, const QString& dbPath) {
+bool RunSchema(sql::Database& db, int fromVersion) {
+    if (!db.exec(kProfileSchema)) return false;
+    for (const Schema& schema : Modules().schema) {
+        if (schema.version > fromVersion && !db.exec(schema.sql)) return false;
+    }
+    const std::string setVersion = "PRAGMA user_version = " + std::to_string(SchemaVersion());
+    return db.exec(setVersion.c_str());
+}
+
+// A commit in WAL mode with synchronous FULL is on disk when it returns, so every registry
+// write survives a crash, and a flush only has to checkpoint. Only set on a recognised profile
+// that can be written: the journal mode is kept in the file.
+bool SetJournal(sql::Database& db) {
+    return db.exec("PRAGMA journal_mode = WAL") && db.exec("PRAGMA synchronous = FULL");
+}
+
+bool Install(State& s) {
     sql::Database& db = s.db;
-    if (!db.exec("BEGIN IMMEDIATE")) {
-        return Fail(s, QStringLiteral("Could not start the installation of the device profile %1: %2")
-                           .arg(dbPath, db.error()));
+    if (!SetJournal(db) || !db.exec("BEGIN IMMEDIATE")) {
+        return Fail(s, ProfileState::Unusable,
+                    QStringLiteral("could not start the installation of the device profile %1: %2")
+                        .arg(s.file, db.error()));
     }
     // Another process may have installed the profile while we waited for the lock.
     {
@@ -79,10 +232,12 @@ bool Install(State& s, const QString& dbPath) {
             return true;
         }
     }
-    if (!RunSchema(db)) {
+    const std::string setId = "PRAGMA application_id = " + std::to_string(kProfileApplicationId);
+    if (!RunSchema(db, 0) || !db.exec(setId.c_str())) {
         QString why = db.error();
         db.exec("ROLLBACK");
-        return Fail(s, QStringLiteral("Could not create the device profile %1: %2").arg(dbPath, why));
+        return Fail(s, ProfileState::Unusable,
+                    QStringLiteral("could not create the device profile %1: %2").arg(s.file, why));
     }
     std::vector<Step> steps = Modules().steps;
     std::stable_sort(steps.begin(), steps.end(),
@@ -93,76 +248,146 @@ bool Install(State& s, const QString& dbPath) {
         if (!step.fn(db, &why)) {
             --s.transactionDepth;
             db.exec("ROLLBACK");
-            return Fail(s, QStringLiteral("Installation step \"%1\" failed: %2")
-                               .arg(QString::fromUtf8(step.name), why));
+            return Fail(s, ProfileState::Unusable,
+                        QStringLiteral("installation step \"%1\" failed: %2").arg(QString::fromUtf8(step.name), why));
         }
     }
     --s.transactionDepth;
     if (!db.prepare(kMarkInstalled).run() || !db.exec("COMMIT")) {
         QString why = db.error();
         db.exec("ROLLBACK");
-        return Fail(s, QStringLiteral("Could not finish the device profile %1: %2").arg(dbPath, why));
+        return Fail(s, ProfileState::Unusable,
+                    QStringLiteral("could not finish the device profile %1: %2").arg(s.file, why));
     }
     return true;
 }
 
+// Adds the tables of later schema versions to a healthy older profile.
+bool Upgrade(State& s) {
+    sql::Database& db = s.db;
+    if (!db.exec("BEGIN IMMEDIATE")) return false;
+    bool ok = false;
+    const int version = StoredVersion(db, &ok);  // another process may have upgraded it meanwhile
+    if (ok && (version >= SchemaVersion() || RunSchema(db, version)) && db.exec("COMMIT")) return true;
+    db.exec("ROLLBACK");
+    return false;
+}
+
 bool OpenProfile(State& s) {
-    const QString folder = ProfilePath();
-    const QString dbPath = QDir(folder).filePath(QStringLiteral("device.db"));
-    QFileInfo info(dbPath);
+    s.folder = ProfilePath();
+    s.file = QDir(s.folder).filePath(QStringLiteral("device.db"));
+    for (const char* variable : {"ZONARIA_DEVICE", "XDG_DATA_HOME", "HOME"}) {
+        const QString bad = NotUtf8(variable);
+        if (!bad.isEmpty()) {
+            return Fail(s, ProfileState::Unusable,
+                        QStringLiteral("%1 is not UTF-8 text (%2), so it cannot name the device profile's folder")
+                            .arg(QString::fromLatin1(variable), bad));
+        }
+        if (!qEnvironmentVariableIsEmpty(variable)) break;  // the first one set names the folder
+    }
+    QFileInfo info(s.file);
     bool isNew = false;
     if (!info.exists()) {
-        if (QFileInfo::exists(folder) && !FolderIsEmpty(folder)) {
-            return Fail(s, QStringLiteral("The device profile %1 has no device.db but is not empty; "
-                                          "it is not recreated so that nothing is lost. Move the "
-                                          "folder away to start a new profile.")
-                               .arg(folder));
+        if (QFileInfo::exists(s.folder) && !FolderIsEmpty(s.folder)) {
+            return Fail(s, ProfileState::Unusable,
+                        QStringLiteral("the device profile %1 has no device.db but is not empty; it is not made "
+                                       "anew there, so that nothing in it is lost")
+                            .arg(s.folder));
         }
-        if (!QDir().mkpath(folder)) {
-            return Fail(s, QStringLiteral("Could not create the device profile folder %1").arg(folder));
+        if (!QDir().mkpath(s.folder)) {
+            return Fail(s, ProfileState::Unusable,
+                        QStringLiteral("the device profile folder %1 cannot be made").arg(s.folder));
+        }
+        if (!Writable(s.folder)) {
+            return Fail(s, ProfileState::Unusable,
+                        QStringLiteral("the device profile folder %1 is not writable, so no profile can be made in it")
+                            .arg(s.folder));
         }
         isNew = true;
     } else if (!info.isFile()) {
-        return Fail(s, QStringLiteral("The device database %1 is not a file").arg(dbPath));
+        return Fail(s, ProfileState::Unusable, QStringLiteral("the device profile's %1 is not a file").arg(s.file));
+    } else if (!Readable(s.file)) {
+        return Fail(s, ProfileState::Unusable,
+                    QStringLiteral("the device profile's %1 cannot be read (permission denied)").arg(s.file));
     }
 
-    if (!s.db.open(dbPath, isNew)) {
-        return Fail(s, QStringLiteral("Could not open the device database %1: %2").arg(dbPath, s.db.error()));
+    // Where writing is refused, if anywhere. SQLite needs to make files beside device.db, so
+    // the folder counts too.
+    QString notWritable;
+    if (!isNew && !Writable(s.folder)) {
+        notWritable = QStringLiteral("its folder does not allow writing");
+    } else if (!isNew && !Writable(s.file)) {
+        notWritable = QStringLiteral("device.db does not allow writing");
     }
     sql::Database& db = s.db;
-    // A commit in WAL mode with synchronous FULL is on disk when it returns, so every
-    // registry write survives a crash, and a flush only has to checkpoint.
+    const bool opened = notWritable.isEmpty() ? db.open(s.file, isNew) : OpenForReading(db, s.folder, s.file);
+    if (!opened) return FailReading(s);
+    if (notWritable.isEmpty() && db.isReadOnly()) notWritable = QStringLiteral("SQLite can only read device.db");
     // The cache and the memory map let a walk through a large city database read pages
     // without a system call each; both only grow as far as the file needs.
-    if (!db.exec("PRAGMA busy_timeout = 10000") || !db.exec("PRAGMA journal_mode = WAL") ||
-        !db.exec("PRAGMA synchronous = FULL") || !db.exec("PRAGMA foreign_keys = ON") ||
+    if (!db.exec("PRAGMA busy_timeout = 10000") || !db.exec("PRAGMA foreign_keys = ON") ||
         !db.exec("PRAGMA cache_size = -32768") || !db.exec("PRAGMA mmap_size = 268435456")) {
-        return Fail(s, QStringLiteral("The device database %1 is damaged or cannot be used: %2")
-                           .arg(dbPath, db.error()));
+        return FailReading(s);
     }
-    sql::Statement count = db.prepare(kCountTables);
-    if (!count.step()) {
-        return Fail(s, QStringLiteral("The device database %1 is damaged or not a database: %2")
-                           .arg(dbPath, db.error()));
-    }
-    const bool empty = count.columnInt(0) == 0;
-    count = sql::Statement();
 
+    // Nothing is written before the file is known to be a healthy Zonaria profile.
+    bool ok = false;
+    const bool empty = Int(db, kCountTables, &ok) == 0;
+    if (!ok) return FailReading(s);
     if (empty) {
         // A brand-new file, or one left empty by an installation that was interrupted:
         // there is nothing in it to lose.
-        if (!Install(s, dbPath)) return false;
+        if (!notWritable.isEmpty()) {
+            return Fail(s, ProfileState::Unusable,
+                        QStringLiteral("the device profile %1 is empty and not writable (%2), so it cannot be installed")
+                            .arg(s.folder, notWritable));
+        }
+        if (!Install(s)) return false;
+        QuickCheck(s);  // a new profile passes; counted as checked
     } else {
-        sql::Statement installed = db.prepare(kIsInstalled);
-        if (!installed.isValid() || !installed.step() || installed.columnText(0) != QLatin1String("1")) {
-            return Fail(s, QStringLiteral("The file %1 is not a Zonaria device profile").arg(dbPath));
+        switch (Recognise(db)) {
+        case Kind::Unreadable: return FailReading(s);
+        case Kind::Foreign:
+            return Fail(s, ProfileState::Foreign,
+                        QStringLiteral("%1 is another program's database, not a Zonaria device profile; it is left "
+                                       "as it is")
+                            .arg(s.file));
+        case Kind::Zonaria: break;
+        }
+        const int version = StoredVersion(db, &ok);
+        if (!ok) return FailReading(s);
+        if (version > SchemaVersion()) {
+            return Fail(s, ProfileState::Newer,
+                        QStringLiteral("the device profile %1 was made by a later version of Zonaria (schema "
+                                       "version %2; this one knows up to %3); it is left as it is")
+                            .arg(s.folder, QString::number(version), QString::number(SchemaVersion())));
+        }
+        const QString damage = QuickCheck(s);
+        if (!damage.isEmpty()) {
+            return Fail(s, ProfileState::Damaged,
+                        DamagedMessage(s.file, QStringLiteral("fails SQLite's check (%1)").arg(damage)));
+        }
+        const QStringList missing = SchemaProblems(db, version);
+        if (!missing.isEmpty()) {
+            return Fail(s, ProfileState::Damaged,
+                        DamagedMessage(s.file, QStringLiteral("lacks %1").arg(missing.join(QStringLiteral(", ")))));
+        }
+        if (notWritable.isEmpty()) {
+            if (!SetJournal(db)) return FailReading(s);
+            if (version < SchemaVersion() && !Upgrade(s)) {
+                return Fail(s, ProfileState::Unusable,
+                            QStringLiteral("the device profile %1 could not be brought up to schema version %2: %3")
+                                .arg(s.folder, QString::number(SchemaVersion()), db.error()));
+            }
         }
     }
-    // Later versions may add tables; existing ones are left as they are.
-    if (!RunSchema(db)) {
-        return Fail(s, QStringLiteral("The device database %1 cannot be updated: %2").arg(dbPath, db.error()));
+    if (notWritable.isEmpty()) {
+        s.state = ProfileState::Ready;
+        s.error.clear();
+    } else {
+        s.state = ProfileState::ReadOnly;
+        s.error = QStringLiteral("the device profile %1 is not writable (%2)").arg(s.folder, notWritable);
     }
-    s.error.clear();
     return true;
 }
 
@@ -186,11 +411,24 @@ sql::Database* Db() {
 
 QString LastError() { return Current().error; }
 
+ProfileStatus Status() {
+    Db();
+    const State& s = Current();
+    ProfileStatus status{s.state, s.folder, s.file, s.error};
+    if (s.db.isOpen() && s.db.damageSeen()) {
+        status.state = ProfileState::Damaged;
+        status.message = DamagedMessage(s.file, QStringLiteral("has a damaged page (%1)")
+                                                    .arg(QString::fromUtf8(sqlite3_errstr(SQLITE_CORRUPT))));
+    }
+    return status;
+}
+
 unsigned Generation() { return Current().generation; }
 
 void Reset() {
     State& s = Current();
     s.db.close();
+    s.state = ProfileState::Unusable;
     s.error.clear();
     s.transactionDepth = 0;
 }
@@ -209,7 +447,51 @@ bool Transaction(const std::function<bool(sql::Database&)>& fn) {
     return false;
 }
 
-void RegisterSchema(const char* sql) { Modules().schema.push_back(sql); }
+CheckReport CheckProfile() {
+    CheckReport report;
+    const QString folder = ProfilePath();
+    report.file = QDir(folder).filePath(QStringLiteral("device.db"));
+    if (!QFileInfo(report.file).isFile()) {
+        report.problems << QStringLiteral("there is no device.db file");
+        return report;
+    }
+    sql::Database db;
+    if (!OpenForReading(db, folder, report.file) || !db.exec("PRAGMA busy_timeout = 10000")) {
+        report.problems << QStringLiteral("it cannot be opened: %1").arg(db.error());
+        return report;
+    }
+    const Kind kind = Recognise(db);
+    if (kind != Kind::Zonaria) {
+        report.problems << (kind == Kind::Foreign ? QStringLiteral("it is not a Zonaria device profile")
+                                                  : QStringLiteral("it cannot be read: %1").arg(db.error()));
+        return report;
+    }
+    bool ok = false;
+    const int version = StoredVersion(db, &ok);
+    if (ok) report.schemaVersion = version;
+    sql::Statement check = db.prepare("PRAGMA integrity_check(20)");
+    while (check.step()) {
+        if (check.columnText(0) != QLatin1String("ok")) report.problems << Findings(check.columnText(0));
+    }
+    if (check.failed() || !check.isValid()) report.problems << db.error();
+    check = sql::Statement();
+    if (ok && version > SchemaVersion()) {
+        report.problems << QStringLiteral("its schema version %1 is from a later version of Zonaria").arg(version);
+    } else if (ok) {
+        for (const QString& missing : SchemaProblems(db, version)) report.problems << QStringLiteral("it lacks %1").arg(missing);
+    }
+    return report;
+}
+
+int SchemaVersion() {
+    int version = 1;
+    for (const Schema& schema : Modules().schema) version = std::max(version, schema.version);
+    return version;
+}
+
+void RegisterSchema(const char* sql, int version) { Modules().schema.push_back(Schema{sql, version}); }
+
+void RegisterSchemaCheck(SchemaCheck check) { Modules().checks.push_back(std::move(check)); }
 
 void RegisterInstallStep(int order, const char* name, InstallStep step) {
     Modules().steps.push_back(Step{order, name, std::move(step)});

@@ -6,6 +6,7 @@
 #include "sqlite.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -14,9 +15,36 @@ namespace za::device {
 // $ZONARIA_DEVICE, else $XDG_DATA_HOME/zonaria/device (~/.local/share/zonaria/device).
 QString ProfilePath();
 
+// What the profile is, as far as this process knows.
+enum class ProfileState {
+    Ready,     // open for reading and writing
+    ReadOnly,  // open for reading; the folder or device.db cannot be written, so writes fail
+    Damaged,   // device.db fails SQLite's check, lacks part of its schema, or a read met a
+               // damaged page
+    Foreign,   // device.db is another program's file
+    Newer,     // made by a later version of Zonaria, with a schema this one does not know
+    Unusable,  // cannot be opened or made: missing permissions, not a file, a folder in use...
+};
+
+struct ProfileStatus {
+    ProfileState state = ProfileState::Unusable;
+    QString folder;   // the profile folder
+    QString file;     // device.db in it
+    // What is wrong and where, for the user, starting in lower case so that a program's name
+    // can stand before it ("the device profile is damaged: ..."); empty when Ready.
+    QString message;
+};
+
+// The one way to ask about the profile: opens it when it is not open yet. A Damaged state can
+// also appear later, when a read meets a damaged page that the check at opening missed; the
+// call that met it has already failed with its own failure result.
+ProfileStatus Status();
+
 // The open connection to device.db, opening the profile on first use. Returns null when the
-// profile cannot be used (unreadable, corrupted, not a Zonaria profile); LastError() then says
-// why in words fit for the user. A missing device.db is only recreated for a new, empty folder.
+// profile cannot be used (Damaged at opening, Foreign, Newer, Unusable); LastError() then says
+// why in words fit for the user. A ReadOnly profile gives a connection that refuses writes.
+// A missing device.db is only made in a new, empty folder; an existing file is never replaced,
+// and is not changed at all until it has been recognised as a Zonaria profile.
 sql::Database* Db();
 QString LastError();
 
@@ -25,15 +53,39 @@ QString LastError();
 unsigned Generation();
 
 // Closes the connection; the next Db() opens the profile named by the environment again
-// (tests point ZONARIA_DEVICE at a fresh folder and call this).
+// (tests point ZONARIA_DEVICE at a fresh folder and call this). SQLite's quick check runs at
+// the first opening of each profile in a process, not again after a Reset.
 void Reset();
 
 // Runs fn inside one write transaction (BEGIN IMMEDIATE ... COMMIT); rolls back when fn returns
 // false. Nested calls join the outer transaction.
 bool Transaction(const std::function<bool(sql::Database&)>& fn);
 
-// Schema statements of a service, run with every open (they must be CREATE ... IF NOT EXISTS).
-void RegisterSchema(const char* sql);
+// The full check behind `zonaria-cli check`: SQLite's integrity check (with the collation the
+// indexes need, which the sqlite3 tool lacks), the schema and its version. Reads device.db on
+// a connection of its own and changes nothing, whatever state the profile is in.
+struct CheckReport {
+    QString file;
+    int schemaVersion = -1;  // -1 when it could not be read
+    QStringList problems;    // empty when all is well
+};
+CheckReport CheckProfile();
+
+// The schema version this program writes into new profiles and upgrades older ones to.
+int SchemaVersion();
+
+// Schema statements of a service (CREATE ... IF NOT EXISTS), with the schema version that
+// introduced them. A profile must hold every table and index of its own version or older, else
+// it is damaged. A feature that adds a table to existing profiles registers it with a version
+// one above SchemaVersion(): a healthy profile of an older version gets it as an upgrade step
+// when it opens (in one transaction with the new version number), and is not taken for damaged
+// meanwhile. Profiles made before versions were counted hold 0 and count as version 1.
+void RegisterSchema(const char* sql, int version = 1);
+
+// A check of tables that a service makes at run time (the record databases' own tables):
+// returns what is missing, in words ("table odb_3 of the record database ..."), or nothing.
+using SchemaCheck = std::function<QStringList(sql::Database&)>;
+void RegisterSchemaCheck(SchemaCheck check);
 
 // A step of the installation package, run once when a profile is new, in ascending order,
 // inside the transaction that creates the profile. A step that fails aborts the installation.
@@ -42,7 +94,10 @@ void RegisterInstallStep(int order, const char* name, InstallStep step);
 
 // Registers at library load: static DeviceModule registrar{...};
 struct SchemaRegistrar {
-    explicit SchemaRegistrar(const char* sql) { RegisterSchema(sql); }
+    explicit SchemaRegistrar(const char* sql, int version = 1) { RegisterSchema(sql, version); }
+};
+struct SchemaCheckRegistrar {
+    explicit SchemaCheckRegistrar(SchemaCheck check) { RegisterSchemaCheck(std::move(check)); }
 };
 struct InstallRegistrar {
     InstallRegistrar(int order, const char* name, InstallStep step) {

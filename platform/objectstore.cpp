@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStringList>
 
 #include <sqlite3.h>
 
@@ -46,6 +47,27 @@ constexpr const char* kCatalogSchema =
     " sort0 INTEGER, flags0 INTEGER, sort1 INTEGER, flags1 INTEGER,"
     " sort2 INTEGER, flags2 INTEGER, sort3 INTEGER, flags3 INTEGER)";
 const za::device::SchemaRegistrar g_schema(kCatalogSchema);
+
+// A record database's table and sort indexes are made when the database is created, so the
+// catalog tells which a profile must hold.
+QStringList MissingDatabaseTables(Database& db) {
+    QStringList present;
+    Statement objects = db.prepare("SELECT name FROM sqlite_master");
+    while (objects.step()) present << objects.columnText(0);
+    QStringList missing;
+    Statement catalog = db.prepare("SELECT oid, name, sorts FROM odb_catalog");
+    while (catalog.step()) {
+        const QString table = QStringLiteral("odb_%1").arg(catalog.columnInt(0));
+        const QString of = QStringLiteral(" of the record database \"%1\"").arg(catalog.columnText(1));
+        if (!present.contains(table)) missing << QStringLiteral("table ") + table + of;
+        for (qint64 i = 0; i < catalog.columnInt(2); ++i) {
+            const QString index = QStringLiteral("%1_s%2").arg(table).arg(i);
+            if (!present.contains(index)) missing << QStringLiteral("index ") + index + of;
+        }
+    }
+    return missing;
+}
+const za::device::SchemaCheckRegistrar g_tablesCheck(MissingDatabaseTables);
 
 constexpr const char* kFindByName =
     "SELECT oid, sorts, sort0, flags0, sort1, flags1, sort2, flags2, sort3, flags3"
@@ -225,6 +247,7 @@ void BindKey(Statement& st, int index, const SortKey& key) {
 DWORD ErrorFromSqlite(const Database& db, DWORD otherwise) {
     switch (db.errorCode() & 0xFF) {
     case SQLITE_FULL: return ERROR_DISK_FULL;
+    case SQLITE_READONLY: return ERROR_ACCESS_DENIED;
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB: return ERROR_BADDB;
     default: return otherwise;
@@ -351,6 +374,9 @@ struct DbHandle {
     quint64 changesSeen = 0;
     qint64 aheadVersion = -1;  // the content version when the rows ahead were read
     int batch = kFirstBatch;   // rows the next refill reads
+    // Why a read's automatic move past its record failed, when that was not the end of the
+    // records: the next read reports it instead of taking the walk for finished.
+    DWORD moveError = ERROR_SUCCESS;
 };
 
 std::unordered_map<DbHandle*, std::unique_ptr<DbHandle>>& Handles() {
@@ -489,6 +515,7 @@ CEOID Land(Volume& vol, DbHandle& d, std::vector<Row>&& rows, qint64 index, bool
     d.changesSeen = vol.changes;
     d.current = std::move(rows.front());
     d.hasCurrent = true;
+    d.moveError = ERROR_SUCCESS;
     d.index = index;
     d.ahead.clear();
     if (keepAhead && rows.size() > 1) {
@@ -987,7 +1014,7 @@ CEOID CeReadRecordPropsEx(HANDLE handle, DWORD flags, WORD* count, const CEPROPI
         (flags & ~CEDB_ALLOWREALLOC) != 0) {
         return SeekFailed(ERROR_INVALID_PARAMETER);
     }
-    if (!d->hasCurrent) return SeekFailed(ERROR_NO_DATA);
+    if (!d->hasCurrent) return SeekFailed(d->moveError != ERROR_SUCCESS ? d->moveError : ERROR_NO_DATA);
     if (d->changesSeen != vol->changes) {
         // This process wrote since the record was sought: read it again.
         Statement* st = Prepare(*vol, *d, Query::Props);
@@ -1081,7 +1108,10 @@ CEOID CeReadRecordPropsEx(HANDLE handle, DWORD flags, WORD* count, const CEPROPI
 
     const CEOID oid = d->current.oid;
     if (d->flags & CEDB_AUTOINCREMENT) {
-        if (!Move(*vol, *d, 1)) d->hasCurrent = false;  // past the last record
+        if (!Move(*vol, *d, 1)) {
+            d->hasCurrent = false;  // past the last record, unless the move failed
+            d->moveError = GetLastError() == ERROR_SEEK ? ERROR_SUCCESS : GetLastError();
+        }
         SetLastError(ERROR_SUCCESS);
     }
     return oid;

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <sqlite3.h>
+
 #include <cstring>
 #include <memory>
 
@@ -99,6 +101,11 @@ bool NormalisePath(const QString& path, QString* out) {
     return true;
 }
 
+// A write that failed: refused by a profile that cannot be written, or the store's failure.
+LONG WriteError(const za::sql::Database& db) {
+    return (db.errorCode() & 0xFF) == SQLITE_READONLY ? ERROR_ACCESS_DENIED : ERROR_BADDB;
+}
+
 bool ValidRoot(HKEY key) { return key == HKEY_LOCAL_MACHINE || key == HKEY_CURRENT_USER; }
 
 LONG OpenOrCreate(HKEY root, const QString& subKey, bool create, HKEY* result, DWORD* disposition) {
@@ -157,7 +164,7 @@ LONG OpenOrCreate(HKEY root, const QString& subKey, bool create, HKEY* result, D
         id = find.columnInt(0);
         return true;
     });
-    if (!ok) return ERROR_BADDB;
+    if (!ok) return WriteError(*db);
     *result = new RegKey{root->root, id, false};
     if (disposition) *disposition = REG_CREATED_NEW_KEY;
     return ERROR_SUCCESS;
@@ -236,7 +243,7 @@ LONG RegSetValueExW(HKEY key, const QString& valueName, DWORD, DWORD type, const
         .bind(3, valueName.toCaseFolded())
         .bind(4, static_cast<int>(type))
         .bindBlob(5, QByteArray(reinterpret_cast<const char*>(data), static_cast<int>(cbData)));
-    if (!set.run()) return ERROR_BADDB;
+    if (!set.run()) return WriteError(*db);
     if (db->changes() == 0) return ERROR_KEY_DELETED;
     return ERROR_SUCCESS;
 }
@@ -248,7 +255,7 @@ LONG RegDeleteValueW(HKEY key, const QString& valueName) {
     if (!db) return ERROR_BADDB;
     za::sql::Statement del = db->prepare(kDeleteValue);
     del.bind(1, key->id).bind(2, valueName.toCaseFolded());
-    if (!del.run()) return ERROR_BADDB;
+    if (!del.run()) return WriteError(*db);
     return db->changes() ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
 }
 
@@ -278,7 +285,7 @@ LONG RegDeleteKeyW(HKEY root, const QString& subKey) {
     if (!db) return ERROR_BADDB;
     za::sql::Statement del = db->prepare(kDeleteKeys);
     del.bind(1, root->root).bind(2, rel.toCaseFolded());
-    if (!del.run()) return ERROR_BADDB;
+    if (!del.run()) return WriteError(*db);
     return db->changes() ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
 }
 

@@ -38,6 +38,7 @@ LONG RegCreateKeyExW(HKEY root, const QString& subKey, DWORD reserved, const QSt
 LONG RegQueryValueExW(HKEY key, const QString& valueName, DWORD* reserved, DWORD* type, BYTE* data,
                       DWORD* cbData);
 // REG_DWORD takes exactly 4 bytes; REG_SZ an even number of bytes (UTF-16, NUL included).
+// Writes to a profile that cannot be written fail with ERROR_ACCESS_DENIED.
 LONG RegSetValueExW(HKEY key, const QString& valueName, DWORD reserved, DWORD type,
                     const BYTE* data, DWORD cbData);
 LONG RegDeleteValueW(HKEY key, const QString& valueName);

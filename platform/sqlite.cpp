@@ -28,6 +28,11 @@ int CompareNoCase(void*, int lengthA, const void* a, int lengthB, const void* b)
 
 }  // namespace
 
+bool IsDamage(int code) {
+    const int primary = code & 0xFF;
+    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
+}
+
 Database::~Database() { close(); }
 
 Database& Database::operator=(Database&& other) noexcept {
@@ -35,17 +40,31 @@ Database& Database::operator=(Database&& other) noexcept {
         close();
         m_db = std::exchange(other.m_db, nullptr);
         m_error = other.m_error;
+        m_errorCode = other.m_errorCode;
+        m_damageSeen = other.m_damageSeen;
     }
     return *this;
 }
 
 bool Database::open(const QString& path, bool create) {
+    return openWith(path.toUtf8(), SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0));
+}
+
+bool Database::openReadOnly(const QString& path, bool immutable) {
+    if (!immutable) return openWith(path.toUtf8(), SQLITE_OPEN_READONLY);
+    // A URI carries the parameter; the path's bytes are escaped so that none of them is read
+    // as part of the URI's syntax.
+    const QByteArray uri = "file:" + path.toUtf8().toPercentEncoding("/") + "?immutable=1";
+    return openWith(uri, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
+}
+
+bool Database::openWith(const QByteArray& name, int flags) {
     close();
-    int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
+    m_damageSeen = false;
     sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr);
+    int rc = sqlite3_open_v2(name.constData(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
-        m_errorCode = rc;
+        noteError(rc);
         m_error = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
         sqlite3_close(db);
         return false;
@@ -56,6 +75,13 @@ bool Database::open(const QString& path, bool create) {
     return true;
 }
 
+bool Database::isReadOnly() const { return m_db && sqlite3_db_readonly(m_db, "main") == 1; }
+
+void Database::noteError(int code) {
+    m_errorCode = code;
+    if (IsDamage(code)) m_damageSeen = true;
+}
+
 void Database::close() {
     if (m_db) {
         sqlite3_close_v2(m_db);
@@ -64,7 +90,7 @@ void Database::close() {
 }
 
 void Database::setError(const QString& where) {
-    m_errorCode = m_db ? sqlite3_errcode(m_db) : SQLITE_MISUSE;
+    noteError(m_db ? sqlite3_extended_errcode(m_db) : SQLITE_MISUSE);
     m_error = where + QStringLiteral(": ") +
               (m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("not open"));
 }
@@ -77,7 +103,7 @@ bool Database::exec(const char* sql) {
     char* msg = nullptr;
     int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, &msg);
     if (rc != SQLITE_OK) {
-        m_errorCode = rc;
+        noteError(rc);
         m_error = QString::fromUtf8(msg ? msg : sqlite3_errstr(rc));
         sqlite3_free(msg);
         return false;

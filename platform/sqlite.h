@@ -22,15 +22,25 @@ class Database {
 public:
     Database() = default;
     ~Database();
-    Database(Database&& other) noexcept : m_db(std::exchange(other.m_db, nullptr)) {}
+    Database(Database&& other) noexcept
+        : m_db(std::exchange(other.m_db, nullptr)),
+          m_error(other.m_error),
+          m_errorCode(other.m_errorCode),
+          m_damageSeen(other.m_damageSeen) {}
     Database& operator=(Database&& other) noexcept;
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
     // Opens an existing file (create = false) or creates it. Returns false with error() set.
     bool open(const QString& path, bool create);
+    // Opens an existing file for reading only. immutable tells SQLite that nobody changes the
+    // file while it is open, so it needs no lock files beside it: the only way to read a
+    // database in write-ahead-log mode in a folder that cannot be written.
+    bool openReadOnly(const QString& path, bool immutable);
     void close();
     bool isOpen() const { return m_db != nullptr; }
+    // True when writes are refused: opened read-only, or the file itself cannot be written.
+    bool isReadOnly() const;
 
     // Runs statements without results (schema, pragmas, transaction control).
     bool exec(const char* sql);
@@ -38,6 +48,9 @@ public:
 
     QString error() const { return m_error; }
     int errorCode() const { return m_errorCode; }
+    // Set once any call met a damaged page or a file that is not a database (SQLITE_CORRUPT,
+    // SQLITE_NOTADB); kept until the connection is closed.
+    bool damageSeen() const { return m_damageSeen; }
     std::int64_t lastInsertRowId() const;
     int changes() const;
     sqlite3* handle() const { return m_db; }
@@ -45,10 +58,18 @@ public:
     void setError(const QString& where);
 
 private:
+    bool openWith(const QByteArray& name, int flags);
+    void noteError(int code);
+
     sqlite3* m_db = nullptr;
     QString m_error;
     int m_errorCode = 0;
+    bool m_damageSeen = false;
 };
+
+// True for the result codes of a damaged database: the file is there but its content is not
+// what SQLite wrote (a page overwritten, a file that is not a database).
+bool IsDamage(int code);
 
 class Statement {
 public:

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only when some are missing.
+# Everything it and the package tools print goes to stderr.
 set -euo pipefail
+exec >&2
 
 PACKAGES=(
     build-essential cmake pkg-config

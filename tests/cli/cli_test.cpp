@@ -1,6 +1,7 @@
 // Runs the built zonaria-cli as a user would, each test on a profile of its own, with the
 // locale pinned to en_US, and checks what it prints and how it exits.
 #include "geography.h"
+#include "profile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -13,6 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -34,8 +38,10 @@ class Cli : public ::testing::Test {
 protected:
     QString ProfilePath() const { return m_dir.path() + QStringLiteral("/device"); }
 
-    Result Exec(const QStringList& args) const {
+    // unprivileged: with the file permissions a user meets, also when the tests run as root.
+    Result Exec(const QStringList& args, bool unprivileged = false) const {
         QProcess p;
+        if (unprivileged) za::test::RunUnprivileged(p);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("ZONARIA_DEVICE"), ProfilePath());
         env.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
@@ -64,8 +70,8 @@ protected:
     }
 
     // A command that must fail: exit code 2, one line on stderr, nothing on stdout.
-    QString Error(const QStringList& args) const {
-        const Result r = Exec(args);
+    QString Error(const QStringList& args, bool unprivileged = false) const {
+        const Result r = Exec(args, unprivileged);
         EXPECT_EQ(2, r.code) << r.out.toStdString();
         EXPECT_EQ(QString(), r.out);
         EXPECT_TRUE(r.err.endsWith(QLatin1Char('\n'))) << r.err.toStdString();
@@ -85,6 +91,19 @@ private:
 };
 
 QString S(const char* text) { return QString::fromUtf8(text); }
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// SQL on device.db through a connection of SQLite's own, as another program would run it.
+void RawExec(const QString& file, const char* sql) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(SQLITE_OK, sqlite3_open(file.toUtf8().constData(), &db));
+    EXPECT_EQ(SQLITE_OK, sqlite3_exec(db, sql, nullptr, nullptr, nullptr)) << sqlite3_errmsg(db);
+    sqlite3_close(db);
+}
 
 }  // namespace
 
@@ -408,7 +427,7 @@ TEST_F(Cli, ACorruptProfileIsReportedAndLeftAlone) {
 }
 
 TEST_F(Cli, EveryCommandHasHelp) {
-    const char* commands[] = {"clock", "city", "find", "codes", "time", "convert", "sun", "moon", "distance", "set-city", "select"};
+    const char* commands[] = {"clock", "city", "find", "codes", "time", "convert", "sun", "moon", "distance", "set-city", "select", "check"};
     for (const char* c : commands) {
         SCOPED_TRACE(c);
         const Result r = Exec({S(c), S("--help")});
@@ -420,4 +439,166 @@ TEST_F(Cli, EveryCommandHasHelp) {
     for (const char* c : commands) EXPECT_TRUE(all.out.contains(S(c))) << c;
     // Help touches no profile.
     EXPECT_FALSE(QDir(ProfilePath()).exists());
+}
+
+// Pages 100 to 119 overwritten: every command fails and says so, instead of reading what it
+// can and passing a part of a list for the whole.
+TEST_F(Cli, ADamagedProfileIsReportedByEveryCommand) {
+    ASSERT_EQ(0, Exec({S("clock")}).code);
+    const QString file = ProfilePath() + S("/device.db");
+    QList<int> pages;
+    for (int page = 100; page <= 119; ++page) pages << page;
+    za::test::OverwritePages(file, pages);
+    const QByteArray damaged = ReadAll(file);
+    const QList<QStringList> commands = {{S("find"), S("")}, {S("clock")}, {S("city"), S("Tokyo")}, {S("set-city"), S("1"), S("Tokyo")}};
+    for (const QStringList& command : commands) {
+        SCOPED_TRACE(command.join(QLatin1Char(' ')).toStdString());
+        const QString err = Error(command);
+        EXPECT_TRUE(err.contains(S("the device profile is damaged: ") + file)) << err.toStdString();
+        EXPECT_TRUE(err.contains(S("move ") + ProfilePath() + S(" aside"))) << err.toStdString();
+    }
+    const Result check = Exec({S("check"), S("--json")});
+    EXPECT_EQ(2, check.code);
+    const QJsonObject report = check.Json();
+    EXPECT_FALSE(report[S("ok")].toBool(true));
+    EXPECT_EQ(S("damaged"), report[S("state")].toString());
+    EXPECT_FALSE(report[S("problems")].toArray().isEmpty());
+    EXPECT_EQ(damaged, ReadAll(file));
+}
+
+TEST_F(Cli, ADroppedTableIsReportedNotMadeAgain) {
+    const char* tables[] = {"reg_values", "outlook_cities"};
+    for (const char* table : tables) {
+        SCOPED_TRACE(table);
+        QDir(ProfilePath()).removeRecursively();
+        ASSERT_EQ(0, Exec({S("clock")}).code);
+        const QString file = ProfilePath() + S("/device.db");
+        RawExec(file, (QByteArray("DROP TABLE ") + table).constData());
+        const QString err = Error({S("city"), S("Tokyo")});
+        EXPECT_TRUE(err.contains(S("the device profile is damaged: ") + file + S(" lacks table ") + S(table))) << err.toStdString();
+        const Result check = Exec({S("check")});
+        EXPECT_EQ(2, check.code);
+        EXPECT_TRUE(check.out.contains(S("lacks table ") + S(table))) << check.out.toStdString();
+        EXPECT_EQ(2, Exec({S("city"), S("Tokyo")}).code);  // still missing: not made again, empty
+    }
+}
+
+TEST_F(Cli, CheckReportsTheProfile) {
+    const QJsonObject o = Json({S("check")});
+    EXPECT_TRUE(o[S("ok")].toBool());
+    EXPECT_EQ(S("ready"), o[S("state")].toString());
+    EXPECT_TRUE(o[S("writable")].toBool());
+    EXPECT_EQ(ProfilePath(), o[S("profile")].toString());
+    EXPECT_EQ(ProfilePath() + S("/device.db"), o[S("database")].toString());
+    EXPECT_EQ(1, o[S("schema_version")].toInt());
+    EXPECT_EQ(QJsonArray(), o[S("problems")].toArray());
+    const int entries = static_cast<int>(Json({S("find"), S("")})[S("matches")].toArray().size());
+    EXPECT_GT(entries, 2000);
+    EXPECT_EQ(entries, o[S("cities")].toInt());
+    QFile zi(S("/usr/share/zoneinfo/tzdata.zi"));
+    if (zi.open(QIODevice::ReadOnly)) {
+        EXPECT_EQ(QString::fromUtf8(zi.readLine().trimmed().mid(10)), o[S("tzdata_version")].toString());
+    }
+    const Result text = Exec({S("check")});
+    EXPECT_EQ(0, text.code);
+    EXPECT_TRUE(text.out.contains(S("Result:         ok\n"))) << text.out.toStdString();
+    EXPECT_TRUE(text.out.contains(S("Schema version: 1\n"))) << text.out.toStdString();
+
+    // Another program's file: not a profile, and left as it was.
+    const QString file = ProfilePath() + S("/device.db");
+    QDir(ProfilePath()).removeRecursively();
+    ASSERT_TRUE(QDir().mkpath(ProfilePath()));
+    RawExec(file, "CREATE TABLE notes(text)");
+    const QByteArray foreign = ReadAll(file);
+    const Result refused = Exec({S("check")});
+    EXPECT_EQ(2, refused.code);
+    EXPECT_TRUE(refused.out.contains(S("not a Zonaria device profile"))) << refused.out.toStdString();
+    EXPECT_EQ(foreign, ReadAll(file));
+}
+
+// What the user typed reaches the message once, as typed but harmless: never read as the
+// message's own placeholders, control characters escaped, long texts cut.
+TEST_F(Cli, ErrorsShowUserTextAsTyped) {
+    const QString longText(100000, QLatin1Char('x'));
+    struct Case {
+        const char* name;
+        QStringList args;
+        QString shown;
+    } cases[] = {
+        {"placeholders in a whole number", {S("select"), S("%2")}, S("DISPLAY: \"%2\" is not a whole number from 0 to 4")},
+        {"placeholders in a number", {S("distance"), S("Tokyo"), S("London"), S("--speed"), S("%1%2%3")},
+         S("--speed: \"%1%2%3\" is not a number from 0 to ")},
+        {"placeholders in a city", {S("city"), S("%1 %2")}, S("unknown city \"%1 %2\"")},
+        {"newline", {S("city"), S("Tok\nyo")}, S("unknown city \"Tok\\nyo\"")},
+        {"escape sequence", {S("codes"), S("\x1b[2Jfax")}, S("\"\\x1b[2Jfax\" is not a code list")},
+        {"right-to-left override", {S("codes"), S("a\u202eb")}, S("\"a\\u{202e}b\"")},
+        {"unknown command", {S("tele\x07port")}, S("unknown command \"tele\\x07port\"")},
+        {"unknown option", {S("city"), S("Tokyo"), S("--co\tlour")}, S("unknown option --co\\tlour;")},
+        {"long text", {S("codes"), longText}, S("\"") + QString(79, QLatin1Char('x')) + QChar(0x2026) + S("\" is not a code list")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString err = Error(c.args);
+        EXPECT_TRUE(err.contains(c.shown)) << err.toStdString();
+        EXPECT_FALSE(err.contains(QChar(0x1b)) || err.contains(QChar(0x07)) || err.contains(QChar(0x202e)));
+        EXPECT_LT(err.size(), 300);
+    }
+}
+
+// Names longer than any city's are refused before any look-up.
+TEST_F(Cli, OverLongCityNamesAreRefusedAtOnce) {
+    const QString name(100000, QLatin1Char('a'));
+    const QList<QStringList> commands = {{S("city"), name},
+                                         {S("time"), name},
+                                         {S("distance"), S("Tokyo"), name},
+                                         {S("find"), QString(125, QLatin1Char('a'))},
+                                         {S("codes"), S("phone"), name}};
+    for (const QStringList& command : commands) {
+        SCOPED_TRACE(command[0].toStdString());
+        const QString err = Error(command);
+        EXPECT_TRUE(err.contains(S("more than any city name (at most 31, or 124 with its country)"))) << err.toStdString();
+    }
+    // The longest entries still work: 124 characters are looked up.
+    EXPECT_TRUE(Error({S("city"), QString(124, QLatin1Char('a'))}).contains(S("unknown city")));
+}
+
+TEST_F(Cli, NegativeZeroIsZero) {
+    const QJsonObject distance = Json({S("distance"), S("Tokyo"), S("London"), S("--speed"), S("-0")});
+    EXPECT_EQ(0.0, distance[S("speed")].toDouble(1));
+    EXPECT_FALSE(std::signbit(distance[S("speed")].toDouble(1)));
+    const Result text = Exec({S("distance"), S("Tokyo"), S("London"), S("--speed"), S("-0.0")});
+    EXPECT_EQ(0, text.code);
+    EXPECT_FALSE(text.out.contains(S("-0"))) << text.out.toStdString();
+    const QJsonObject sun = Json({S("sun"), S("--lat"), S("-0"), S("--lon"), S("-0"), S("--utc-offset"), S("+00:00"),
+                                  S("--date"), S("2026-03-20")});
+    EXPECT_EQ(S("0, 0"), sun[S("name")].toString());
+}
+
+// As root the commands run as "nobody", to whom the profile is handed (see RunUnprivileged).
+TEST_F(Cli, AProfileThatCannotBeWrittenStillAnswersQuestions) {
+    if (!za::test::CanRunUnprivileged(QStringLiteral(ZONARIA_CLI_PATH))) {
+        GTEST_SKIP() << "running as root, and zonaria-cli cannot run as the user nobody here";
+    }
+    ASSERT_EQ(0, Exec({S("clock")}).code);
+    za::test::HandOver(ProfilePath());
+    const QStringList files = QDir(ProfilePath()).entryList(QDir::Files | QDir::Hidden);
+    const QByteArray before = ReadAll(ProfilePath() + S("/device.db"));
+    za::test::WriteProtect guard(ProfilePath());
+
+    const Result clock = Exec({S("clock"), S("--json")}, true);
+    EXPECT_EQ(0, clock.code) << clock.err.toStdString();
+    EXPECT_EQ(5, clock.Json()[S("cities")].toArray().size());
+    EXPECT_EQ(0, Exec({S("time"), S("Tokyo"), S("--at"), S("2026-03-08T10:00:00Z")}, true).code);
+    const QString refused = Error({S("set-city"), S("1"), S("Tokyo")}, true);
+    EXPECT_TRUE(refused.contains(S("the setting could not be written: the device profile ") + ProfilePath() +
+                                 S(" is not writable (its folder does not allow writing)")))
+        << refused.toStdString();
+    EXPECT_NE(QString(), Error({S("select"), S("3")}, true));
+    const Result check = Exec({S("check")}, true);
+    EXPECT_EQ(0, check.code) << check.out.toStdString();
+    EXPECT_TRUE(check.out.contains(S("State:          read-only, the device profile ") + ProfilePath() + S(" is not writable")))
+        << check.out.toStdString();
+
+    EXPECT_EQ(files, QDir(ProfilePath()).entryList(QDir::Files | QDir::Hidden));
+    EXPECT_EQ(before, ReadAll(ProfilePath() + S("/device.db")));
 }

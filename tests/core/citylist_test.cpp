@@ -1,5 +1,6 @@
 #include "cityinstall.h"
 #include "citylist.h"
+#include "device.h"
 #include "poutlook.h"
 #include "profile.h"
 #include "registry.h"
@@ -289,6 +290,33 @@ TEST_F(ProfileTest, CityDatabaseOnAVolumeNamedByTheSetting) {
         EXPECT_EQ(0, other.GetCityCount());
         EXPECT_TRUE(other.Close());
     }
+}
+
+// The profile passed its check when this process first opened it; pages of the name order
+// damaged afterwards leave the list as it was (here: empty), never a part of it passed off as
+// the whole, and the profile reports the damage.
+TEST_F(ProfileTest, ADamagedPageCutsNoListShort) {
+    CCityList list;
+    ASSERT_TRUE(list.Open());
+    const int cities = list.GetCityCount();
+    ASSERT_GT(cities, 1000);
+    list.Close();
+    ASSERT_TRUE(za::device::Db()->exec("PRAGMA wal_checkpoint(TRUNCATE)"));
+    CEGUID store;
+    CREATE_SYSTEMGUID(&store);
+    CEOID oid = 0;
+    CloseHandle(CeOpenDatabaseEx(&store, &oid, QStringLiteral("Zonaria Cities"), 0, 0, nullptr));
+    za::device::Reset();
+    const QList<int> leaves = za::test::LeafPages(profile.dbPath(), QStringLiteral("odb_%1_s0").arg(oid));
+    if (leaves.size() < 4) GTEST_SKIP() << "SQLite without its dbstat table; cannot find the index's pages";
+    za::test::OverwritePages(profile.dbPath(), {leaves[leaves.size() / 2]});
+
+    CCityList damaged;
+    ASSERT_TRUE(damaged.Open());
+    EXPECT_EQ(0, damaged.GetCityCount());
+    EXPECT_EQ(-1, damaged.FindIndexOfCity(QStringLiteral("Tokyo")));
+    damaged.Close();
+    EXPECT_EQ(za::device::ProfileState::Damaged, za::device::Status().state);
 }
 
 TEST_F(ProfileTest, CityImportRefusesABadListAndKeepsNothing) {

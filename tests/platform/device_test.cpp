@@ -1,4 +1,5 @@
 #include "device.h"
+#include "objectstore.h"
 #include "profile.h"
 #include "registry.h"
 
@@ -9,6 +10,10 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <cstring>
+
+using za::device::ProfileState;
 using za::test::ProfileTest;
 
 namespace {
@@ -26,6 +31,61 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
 
 LONG OpenSettings(HKEY* key) {
     return RegOpenKeyExW(HKEY_LOCAL_MACHINE, QStringLiteral("\\Software\\Corvantel\\Zonaria"), 0, 0, key);
+}
+
+// Runs the second program on the profile named by ZONARIA_DEVICE; returns its output.
+QString RunRegwriter(const QStringList& args, bool unprivileged = false) {
+    QProcess child;
+    child.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+    if (unprivileged) za::test::RunUnprivileged(child);
+    child.start(QStringLiteral(REGWRITER_PATH), args);
+    EXPECT_TRUE(child.waitForFinished(60000));
+    EXPECT_EQ(0, child.exitCode()) << child.readAllStandardError().toStdString();
+    return QString::fromUtf8(child.readAllStandardOutput());
+}
+
+// A profile installed by another process, so that this process opens it for the first time
+// (and runs its check) after the test has damaged it.
+void MakeProfileElsewhere() {
+    RunRegwriter({QStringLiteral("write"), QStringLiteral("\\Software\\Probe"), QStringLiteral("v"), QStringLiteral("1")});
+}
+
+// Byte order, enough for another program to write to a table whose index uses Zonaria's
+// collation.
+int CompareBytes(void*, int lengthA, const void* a, int lengthB, const void* b) {
+    const int n = std::memcmp(a, b, static_cast<std::size_t>(std::min(lengthA, lengthB)));
+    return n != 0 ? n : lengthA - lengthB;
+}
+
+// SQL on device.db through a connection of SQLite's own, as another program would run it.
+void RawExec(const QString& file, const char* sql) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(SQLITE_OK, sqlite3_open(file.toUtf8().constData(), &db));
+    sqlite3_create_collation(db, "ZANOCASE", SQLITE_UTF8, nullptr, CompareBytes);
+    char* error = nullptr;
+    EXPECT_EQ(SQLITE_OK, sqlite3_exec(db, sql, nullptr, nullptr, &error)) << (error ? error : "");
+    sqlite3_free(error);
+    sqlite3_close(db);
+}
+
+QStringList RawColumn(const QString& file, const char* sql) {
+    sqlite3* db = nullptr;
+    QStringList values;
+    if (sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK) {
+            while (sqlite3_step(st) == SQLITE_ROW) {
+                values << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+            }
+        }
+        sqlite3_finalize(st);
+    }
+    sqlite3_close(db);
+    return values;
+}
+
+QStringList Listing(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
 }
 
 }  // namespace
@@ -68,14 +128,253 @@ TEST_F(DeviceProfile, UnreadableDatabaseIsAnError) {
     EXPECT_EQ(ERROR_BADDB, OpenSettings(&key));
 }
 
+// Recognised before anything is changed: the journal mode, kept in the file, is left alone.
 TEST_F(DeviceProfile, ForeignSqliteDatabaseIsNotTakenOver) {
     QDir().mkpath(profile.path());
-    sqlite3* db = nullptr;
-    ASSERT_EQ(SQLITE_OK, sqlite3_open(profile.dbPath().toUtf8().constData(), &db));
-    ASSERT_EQ(SQLITE_OK, sqlite3_exec(db, "CREATE TABLE notes(text); INSERT INTO notes VALUES('mine')", nullptr, nullptr, nullptr));
-    sqlite3_close(db);
+    RawExec(profile.dbPath(), "CREATE TABLE notes(text); INSERT INTO notes VALUES('mine')");
+    const QByteArray before = ReadAll(profile.dbPath());
     EXPECT_EQ(nullptr, za::device::Db());
+    EXPECT_EQ(ProfileState::Foreign, za::device::Status().state);
     EXPECT_TRUE(za::device::LastError().contains(QStringLiteral("not a Zonaria device profile")));
+    za::device::Reset();
+    EXPECT_EQ(before, ReadAll(profile.dbPath()));
+    EXPECT_EQ(QStringList{QStringLiteral("device.db")}, Listing(profile.path()));
+    EXPECT_EQ(QStringLiteral("delete"), RawColumn(profile.dbPath(), "PRAGMA journal_mode").value(0));
+}
+
+TEST_F(DeviceProfile, DamagedPagesAreFoundWhenTheProfileOpens) {
+    MakeProfileElsewhere();
+    const int pages = RawColumn(profile.dbPath(), "PRAGMA page_count").value(0).toInt();
+    ASSERT_GT(pages, 4);
+    QList<int> all;  // every page but the first, which says what the file is
+    for (int page = 2; page <= pages; ++page) all << page;
+    za::test::OverwritePages(profile.dbPath(), all);
+    const QByteArray damaged = ReadAll(profile.dbPath());
+
+    EXPECT_EQ(nullptr, za::device::Db());
+    const za::device::ProfileStatus status = za::device::Status();
+    EXPECT_EQ(ProfileState::Damaged, status.state);
+    EXPECT_TRUE(status.message.startsWith(QStringLiteral("the device profile is damaged: ") + profile.dbPath()))
+        << status.message.toStdString();
+    HKEY key = nullptr;
+    EXPECT_EQ(ERROR_BADDB, OpenSettings(&key));
+    za::device::Reset();
+    EXPECT_EQ(damaged, ReadAll(profile.dbPath()));
+}
+
+// The profile passed its check when this process first opened it; pages damaged afterwards
+// make the walk that meets them fail, never end as if the records had ended.
+TEST_F(DeviceProfile, AWalkThatMeetsADamagedPageFailsInsteadOfEnding) {
+    constexpr int kRecords = 3000;
+    constexpr CEPROPID kName = MAKE_PROPID(100, CEVT_LPWSTR);
+    CEGUID store;
+    CREATE_SYSTEMGUID(&store);
+    CEDBASEINFO info{};
+    info.szDbaseName = QStringLiteral("Walk");
+    info.wNumSortOrder = 1;
+    info.rgSortSpecs[0] = {kName, 0};
+    const CEOID oid = CeCreateDatabaseEx(&store, &info);
+    ASSERT_NE(0u, oid);
+    ASSERT_TRUE(CeWriteAllOrNothing(&store, [&] {
+        CEOID id = oid;
+        HANDLE h = CeOpenDatabaseEx(&store, &id, QString(), kName, 0, nullptr);
+        bool ok = h != INVALID_HANDLE_VALUE;
+        for (int i = 0; ok && i < kRecords; ++i) {
+            const QString name = QStringLiteral("record %1 with some text to fill the pages").arg(i, 5, 10, QLatin1Char('0'));
+            CEPROPVAL v{};
+            v.propid = kName;
+            v.val.lpwstr = reinterpret_cast<const WCHAR*>(name.utf16());
+            ok = CeWriteRecordProps(h, 0, 1, &v) != 0;
+        }
+        CloseHandle(h);
+        return ok;
+    }));
+    // Everything into the file itself, so that the damage below is what a new connection reads.
+    ASSERT_TRUE(za::device::Db()->exec("PRAGMA wal_checkpoint(TRUNCATE)"));
+    za::device::Reset();
+
+    const QList<int> pages = za::test::LeafPages(profile.dbPath(), QStringLiteral("odb_%1_s0").arg(oid));
+    if (pages.size() < 6) GTEST_SKIP() << "SQLite without its dbstat table; cannot find the index's pages";
+    za::test::OverwritePages(profile.dbPath(), {pages[pages.size() / 2], pages[pages.size() / 2 + 1]});
+
+    struct Walk {
+        const char* name;
+        DWORD flags;
+    } walks[] = {{"seek to the next record", 0}, {"reads that move on by themselves", CEDB_AUTOINCREMENT}};
+    for (const Walk& walk : walks) {
+        SCOPED_TRACE(walk.name);
+        CEOID found = oid;
+        HANDLE h = CeOpenDatabaseEx(&store, &found, QString(), kName, walk.flags, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, h);
+        int read = 0;
+        for (CEOID at = CeSeekDatabase(h, CEDB_SEEK_BEGINNING, DWORD{0}, nullptr); at;
+             at = walk.flags ? at : CeSeekDatabase(h, CEDB_SEEK_CURRENT, DWORD{1}, nullptr)) {
+            WORD count = 0;
+            BYTE* buffer = nullptr;
+            DWORD size = 0;
+            const CEOID got = CeReadRecordPropsEx(h, CEDB_ALLOWREALLOC, &count, nullptr, &buffer, &size, nullptr);
+            LocalFree(buffer);
+            if (!got) break;
+            ++read;
+        }
+        EXPECT_EQ(static_cast<DWORD>(ERROR_BADDB), GetLastError());
+        EXPECT_GT(read, 0);
+        EXPECT_LT(read, kRecords);
+        CloseHandle(h);
+    }
+    const za::device::ProfileStatus status = za::device::Status();
+    EXPECT_EQ(ProfileState::Damaged, status.state);
+    EXPECT_TRUE(status.message.contains(QStringLiteral("the device profile is damaged"))) << status.message.toStdString();
+}
+
+TEST_F(DeviceProfile, AProfileLackingPartOfItsSchemaIsDamagedAndLeftAsItIs) {
+    struct Case {
+        const char* name;
+        const char* damage;
+        const char* missing;
+    } cases[] = {
+        {"settings", "DROP TABLE reg_values", "table reg_values"},
+        {"Outlook cities", "DROP TABLE outlook_cities", "table outlook_cities"},
+        {"record database", "INSERT INTO odb_catalog(oid, name, type, sorts, sort0, flags0) VALUES(77, 'Ghost', 0, 1, 6553631, 0)",
+         "table odb_77 of the record database \"Ghost\""},
+    };
+    int row = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString folder = profile.path() + QStringLiteral("/%1").arg(++row);
+        qputenv("ZONARIA_DEVICE", folder.toUtf8());
+        za::device::Reset();
+        MakeProfileElsewhere();
+        const QString file = folder + QStringLiteral("/device.db");
+        RawExec(file, c.damage);
+        const QByteArray before = ReadAll(file);
+
+        EXPECT_EQ(nullptr, za::device::Db());
+        const za::device::ProfileStatus status = za::device::Status();
+        EXPECT_EQ(ProfileState::Damaged, status.state);
+        EXPECT_TRUE(status.message.contains(QLatin1String(c.missing))) << status.message.toStdString();
+        EXPECT_TRUE(status.message.contains(QStringLiteral("the device profile is damaged")));
+        za::device::Reset();
+        EXPECT_EQ(before, ReadAll(file));  // not made whole by re-creating an empty table
+    }
+}
+
+TEST_F(DeviceProfile, SchemaVersionsOfNewOlderAndLaterProfiles) {
+    ASSERT_NE(nullptr, za::device::Db());
+    za::device::Reset();
+    EXPECT_EQ(QString::number(za::device::SchemaVersion()), RawColumn(profile.dbPath(), "PRAGMA user_version").value(0));
+
+    // Profiles made before the version was counted hold 0 and are healthy.
+    const QString older = profile.path() + QStringLiteral("/older");
+    qputenv("ZONARIA_DEVICE", older.toUtf8());
+    MakeProfileElsewhere();
+    RawExec(older + QStringLiteral("/device.db"), "PRAGMA user_version = 0");
+    za::device::Reset();
+    EXPECT_NE(nullptr, za::device::Db()) << za::device::LastError().toStdString();
+    EXPECT_EQ(ProfileState::Ready, za::device::Status().state);
+
+    const QString later = profile.path() + QStringLiteral("/later");
+    qputenv("ZONARIA_DEVICE", later.toUtf8());
+    MakeProfileElsewhere();
+    const std::string setLater = "PRAGMA user_version = " + std::to_string(za::device::SchemaVersion() + 1);
+    RawExec(later + QStringLiteral("/device.db"), setLater.c_str());
+    const QByteArray before = ReadAll(later + QStringLiteral("/device.db"));
+    za::device::Reset();
+    EXPECT_EQ(nullptr, za::device::Db());
+    EXPECT_EQ(ProfileState::Newer, za::device::Status().state);
+    EXPECT_TRUE(za::device::LastError().contains(QStringLiteral("later version"))) << za::device::LastError().toStdString();
+    za::device::Reset();
+    EXPECT_EQ(before, ReadAll(later + QStringLiteral("/device.db")));
+}
+
+namespace {
+
+// In a process of its own (a death test's), since a registration lasts for the process: a
+// feature of the next schema version adds its table. Exits 0 when the older profile at the
+// environment's path was brought up to that version, and a profile claiming the version but
+// lacking the table is damaged.
+[[noreturn]] void UpgradeInAProcessOfItsOwn(const QString& older, const QString& lacking) {
+    const int next = za::device::SchemaVersion() + 1;
+    za::device::RegisterSchema("CREATE TABLE IF NOT EXISTS later_feature(x)", next);
+    qputenv("ZONARIA_DEVICE", older.toUtf8());
+    za::device::Reset();
+    const bool upgraded = za::device::Db() && za::device::Status().state == ProfileState::Ready &&
+                          za::device::Db()->prepare("SELECT count(*) FROM later_feature").step();
+    za::device::Reset();
+    const bool numbered = RawColumn(older + QStringLiteral("/device.db"), "PRAGMA user_version").value(0).toInt() == next;
+    qputenv("ZONARIA_DEVICE", lacking.toUtf8());
+    const std::string setNext = "PRAGMA user_version = " + std::to_string(next);
+    RawExec(lacking + QStringLiteral("/device.db"), setNext.c_str());
+    const bool refused = !za::device::Db() && za::device::Status().state == ProfileState::Damaged &&
+                         za::device::LastError().contains(QStringLiteral("later_feature"));
+    std::fprintf(stderr, "upgraded %d numbered %d refused %d\n", upgraded, numbered, refused);
+    std::_Exit(upgraded && numbered && refused ? 0 : 1);
+}
+
+}  // namespace
+
+TEST_F(DeviceProfile, AnOlderHealthyProfileGetsTheTablesOfALaterVersion) {
+    const QString older = profile.path() + QStringLiteral("/older");
+    const QString lacking = profile.path() + QStringLiteral("/lacking");
+    for (const QString& folder : {older, lacking}) {
+        qputenv("ZONARIA_DEVICE", folder.toUtf8());
+        MakeProfileElsewhere();
+    }
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(UpgradeInAProcessOfItsOwn(older, lacking), ::testing::ExitedWithCode(0), "upgraded 1 numbered 1 refused 1");
+}
+
+// Read commands work; writes are refused with their own failure result, and nothing is left
+// beside device.db. As root, the second program runs as "nobody" (see RunUnprivileged).
+TEST_F(DeviceProfile, AProfileThatCannotBeWrittenIsOpenedForReading) {
+    if (!za::test::CanRunUnprivileged(QStringLiteral(REGWRITER_PATH))) {
+        GTEST_SKIP() << "running as root, and the second program cannot run as the user nobody here";
+    }
+    struct Case {
+        const char* name;
+        bool folder;
+        const char* where;
+    } cases[] = {
+        {"read-only folder", true, "its folder does not allow writing"},
+        {"read-only device.db", false, "device.db does not allow writing"},
+    };
+    int row = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString folder = profile.path() + QStringLiteral("/%1").arg(++row);
+        qputenv("ZONARIA_DEVICE", folder.toUtf8());
+        QDir().mkpath(profile.path());
+        MakeProfileElsewhere();
+        const QString file = folder + QStringLiteral("/device.db");
+        za::test::HandOver(profile.path());
+        const QStringList files = Listing(folder);
+        const QByteArray before = ReadAll(file);
+        {
+            za::test::WriteProtect guard(c.folder ? folder : file);
+            const QString probe = RunRegwriter({QStringLiteral("probe"), QStringLiteral("\\Software\\Probe"), QStringLiteral("v0")},
+                                               true);
+            EXPECT_TRUE(probe.contains(QStringLiteral("state=%1\n").arg(static_cast<int>(ProfileState::ReadOnly)))) << probe.toStdString();
+            EXPECT_TRUE(probe.contains(QStringLiteral("read=0 value=0\n"))) << probe.toStdString();
+            EXPECT_TRUE(probe.contains(QStringLiteral("write=%1\n").arg(ERROR_ACCESS_DENIED))) << probe.toStdString();
+            EXPECT_TRUE(probe.contains(QStringLiteral("the device profile %1 is not writable (%2)").arg(folder, QLatin1String(c.where))))
+                << probe.toStdString();
+        }
+        EXPECT_EQ(files, Listing(folder));
+        EXPECT_EQ(before, ReadAll(file));
+    }
+}
+
+// Qt would read the bad byte as U+FFFD and name another folder.
+TEST_F(DeviceProfile, APathThatIsNotUtf8IsRefused) {
+    QTemporaryDir parent;
+    qputenv("ZONARIA_DEVICE", QFile::encodeName(parent.path()) + "/device\xff");
+    za::device::Reset();
+    EXPECT_EQ(nullptr, za::device::Db());
+    const za::device::ProfileStatus status = za::device::Status();
+    EXPECT_EQ(ProfileState::Unusable, status.state);
+    EXPECT_TRUE(status.message.startsWith(QStringLiteral("ZONARIA_DEVICE is not UTF-8 text"))) << status.message.toStdString();
+    EXPECT_TRUE(status.message.contains(QStringLiteral("/device\\xff)"))) << status.message.toStdString();
+    EXPECT_EQ(QStringList(), Listing(parent.path()));
 }
 
 TEST_F(DeviceProfile, AnErrorClearsOnceTheProfileIsMended) {

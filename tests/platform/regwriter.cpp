@@ -2,6 +2,8 @@
 // profile named by ZONARIA_DEVICE.
 //   regwriter write KEY PREFIX COUNT      writes PREFIX0..PREFIX<COUNT-1> = 0..COUNT-1
 //   regwriter forever KEY PREFIX          writes PREFIX0, PREFIX1, ... until killed
+//   regwriter probe KEY NAME              reads and then writes the DWORD NAME, and prints the
+//                                         profile's state, its message and both results
 #include "device.h"
 #include "registry.h"
 
@@ -14,6 +16,21 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 4) return 2;
+    if (args[1] == QLatin1String("probe")) {
+        const za::device::ProfileStatus status = za::device::Status();
+        HKEY key = nullptr;
+        DWORD value = 0;
+        DWORD size = sizeof value;
+        LONG read = RegOpenKeyExW(HKEY_LOCAL_MACHINE, args[2], 0, 0, &key);
+        if (read == ERROR_SUCCESS) read = RegQueryValueExW(key, args[3], nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size);
+        const LONG write = key ? RegSetValueExW(key, args[3], 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value)
+                               : read;
+        RegCloseKey(key);
+        std::printf("state=%d\nread=%ld value=%lu\nwrite=%ld\nmessage=%s\n", static_cast<int>(status.state),
+                    static_cast<long>(read), static_cast<unsigned long>(value), static_cast<long>(write),
+                    qPrintable(status.message));
+        return 0;
+    }
     HKEY key = nullptr;
     if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, args[2], 0, QString(), 0, 0, nullptr, &key, nullptr) != ERROR_SUCCESS) {
         std::fprintf(stderr, "cannot open key: %s\n", qPrintable(za::device::LastError()));

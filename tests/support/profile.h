@@ -4,6 +4,8 @@
 
 #include "wintypes.h"
 
+#include <QFile>
+#include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -40,6 +42,37 @@ private:
 // Milliseconds since 1970 of a UTC calendar time.
 std::int64_t UtcMs(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
 SYSTEMTIME MakeTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
+
+// Damage as a failing disk would do it, to a database file that no connection has open:
+// overwrites pages (numbered from 1, as SQLite numbers them) with bytes of no meaning.
+void OverwritePages(const QString& file, const QList<int>& pages);
+// The leaf pages of a table or index, in key order (from SQLite's dbstat table; empty when this
+// SQLite lacks it).
+QList<int> LeafPages(const QString& file, const QString& name);
+
+// File permissions as a user meets them, for tests of profiles that cannot be written.
+// Permissions do not bind root, so when the tests run as root, processes started through
+// RunUnprivileged run as the user "nobody", and HandOver gives a profile folder to that user
+// first (and lets it through the folder above). As any other user both change nothing.
+void HandOver(const QString& folder);
+void RunUnprivileged(QProcess& process);
+// Whether program can be run that way here: false as root when the system refuses to change
+// the user, or the build folder is closed to "nobody" (the test then skips).
+bool CanRunUnprivileged(const QString& program);
+
+// Takes write permission away from a file or folder while alive; gives it back at the end, so
+// that the temporary folder can be removed.
+class WriteProtect {
+public:
+    explicit WriteProtect(const QString& path);
+    ~WriteProtect();
+    WriteProtect(const WriteProtect&) = delete;
+    WriteProtect& operator=(const WriteProtect&) = delete;
+
+private:
+    QString m_path;
+    QFile::Permissions m_permissions;
+};
 
 // A test with its own profile.
 class ProfileTest : public ::testing::Test {

@@ -1,0 +1,97 @@
+// The state of the device profile: check. SQLite's own tool cannot check a profile, since the
+// indexes of the city database use a collation that only Zonaria registers.
+#include "citylist.h"
+#include "commands.h"
+#include "device.h"
+
+#include <QFile>
+#include <QJsonArray>
+
+#include <optional>
+
+namespace cli {
+
+namespace {
+
+// The release of the tz database that the zone rules are derived from, as its compiled
+// source states it ("2026f"); empty when the system does not say.
+QString TzdataVersion() {
+    QString folder = qEnvironmentVariable("TZDIR");
+    if (folder.isEmpty()) folder = QStringLiteral("/usr/share/zoneinfo");
+    QFile source(folder + QStringLiteral("/tzdata.zi"));
+    if (!source.open(QIODevice::ReadOnly)) return QString();
+    const QByteArray first = source.readLine().trimmed();
+    const QByteArray prefix = "# version ";
+    return first.startsWith(prefix) ? QString::fromUtf8(first.mid(prefix.size())) : QString();
+}
+
+QString StateName(za::device::ProfileState state) {
+    switch (state) {
+    case za::device::ProfileState::Ready: return QStringLiteral("ready");
+    case za::device::ProfileState::ReadOnly: return QStringLiteral("read-only");
+    case za::device::ProfileState::Damaged: return QStringLiteral("damaged");
+    case za::device::ProfileState::Foreign: return QStringLiteral("foreign");
+    case za::device::ProfileState::Newer: return QStringLiteral("newer");
+    case za::device::ProfileState::Unusable: break;
+    }
+    return QStringLiteral("unusable");
+}
+
+}  // namespace
+
+void CheckCommand(const QStringList& words, Output& out) {
+    const Args args(words, {}, {});
+    if (!args.Positional().isEmpty()) Fail(QStringLiteral("check takes no arguments; see --help"));
+
+    // Opening makes a new profile where there is none, as every command does.
+    za::device::ProfileStatus status = za::device::Status();
+    const bool usable = status.state == za::device::ProfileState::Ready || status.state == za::device::ProfileState::ReadOnly;
+    std::optional<int> cities;
+    QStringList problems;
+    if (usable) {
+        CCityList& list = GetCityList();
+        if (list.Open()) {
+            cities = list.GetCityCount();
+            list.Close();
+        } else {
+            problems << QStringLiteral("the city database cannot be opened");
+        }
+        status = za::device::Status();  // counting reads every record, and may meet damage
+    }
+    const za::device::CheckReport report = za::device::CheckProfile();
+    problems << report.problems;
+    // The state's own words when the full check found nothing more precise to say.
+    if (problems.isEmpty() && status.state != za::device::ProfileState::Ready &&
+        status.state != za::device::ProfileState::ReadOnly) {
+        problems << status.message;
+    }
+    const QString tzdata = TzdataVersion();
+    const bool ok = problems.isEmpty();
+    auto orUnknown = [](const QString& text) { return text.isEmpty() ? QStringLiteral("unknown") : text; };
+
+    out.Line(QStringLiteral("Profile:        ") + Shown(status.folder, kWhole));
+    out.Line(QStringLiteral("Database:       ") + Shown(report.file, kWhole));
+    out.Line(QStringLiteral("State:          ") + StateName(status.state) +
+             (status.message.isEmpty() ? QString() : QStringLiteral(", ") + Shown(status.message, kWhole)));
+    out.Line(QStringLiteral("Schema version: ") +
+             orUnknown(report.schemaVersion >= 0 ? QString::number(report.schemaVersion) : QString()));
+    out.Line(QStringLiteral("tzdata version: ") + orUnknown(tzdata));
+    out.Line(QStringLiteral("Cities:         ") + orUnknown(cities ? QString::number(*cities) : QString()));
+    out.Line(QStringLiteral("Result:         ") + (ok ? QStringLiteral("ok") : QStringLiteral("not ok")));
+    for (const QString& problem : problems) out.Line(QStringLiteral("  ") + Shown(problem, kWhole));
+
+    QJsonObject& o = out.object;
+    o[QStringLiteral("profile")] = status.folder;
+    o[QStringLiteral("database")] = report.file;
+    o[QStringLiteral("state")] = StateName(status.state);
+    o[QStringLiteral("message")] = status.message;
+    o[QStringLiteral("writable")] = status.state == za::device::ProfileState::Ready;
+    o[QStringLiteral("schema_version")] = report.schemaVersion >= 0 ? QJsonValue(report.schemaVersion) : QJsonValue();
+    o[QStringLiteral("tzdata_version")] = tzdata.isEmpty() ? QJsonValue() : QJsonValue(tzdata);
+    o[QStringLiteral("cities")] = cities ? QJsonValue(*cities) : QJsonValue();
+    o[QStringLiteral("ok")] = ok;
+    o[QStringLiteral("problems")] = QJsonArray::fromStringList(problems);
+    if (!ok) out.exitCode = 2;
+}
+
+}  // namespace cli
