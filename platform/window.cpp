@@ -43,7 +43,8 @@ constexpr const char* kMessageSchema =
     "CREATE TABLE IF NOT EXISTS registered_messages("
     " id INTEGER PRIMARY KEY,"
     " name TEXT NOT NULL UNIQUE COLLATE NOCASE)";
-const za::device::SchemaRegistrar g_messageSchema(kMessageSchema);
+// Added after the first profiles were made: an upgrade step for them.
+const za::device::SchemaRegistrar g_messageSchema(kMessageSchema, 2);
 constexpr const char* kFindMessage = "SELECT id FROM registered_messages WHERE name = ?1";
 constexpr const char* kInsertMessage = "INSERT INTO registered_messages(name) VALUES(?1)";
 constexpr qint64 kFirstMessage = 0xC000;
