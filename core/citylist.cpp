@@ -338,11 +338,10 @@ void CCityList::BuildFoldedIndex() {
     for (size_t i = 0; i < n; ++i) folded[i] = za::FoldForSearch(m_names.at(static_cast<qsizetype>(i)));
     std::vector<long> order(n);
     std::iota(order.begin(), order.end(), 0L);
-    // The name order is nearly the folded order already; a stable sort keeps name order among
-    // entries that fold alike.
-    std::stable_sort(order.begin(), order.end(), [&folded](long a, long b) {
-        return folded[static_cast<size_t>(a)] < folded[static_cast<size_t>(b)];
-    });
+    // The name order is mostly the folded order already (always, for names of plain letters);
+    // a stable sort keeps name order among entries that fold alike.
+    auto byFolded = [&folded](long a, long b) { return folded[static_cast<size_t>(a)] < folded[static_cast<size_t>(b)]; };
+    if (!std::is_sorted(order.begin(), order.end(), byFolded)) std::stable_sort(order.begin(), order.end(), byFolded);
     m_folded.resize(n);
     m_foldedIndex = order;
     for (size_t i = 0; i < n; ++i) m_folded[i] = std::move(folded[static_cast<size_t>(order[i])]);
@@ -378,6 +377,15 @@ long CCityList::SmallestIndex(size_t first, size_t last) const {
 
 long CCityList::FindIndexOfCity(const QString& text) {
     CityNames();
+    // Text as spelt wins: the name list is in the order of names compared without regard to
+    // case, so the entries that begin with the text in any case are one run of it, and the
+    // first is where the text would stand ("San José" finds San José, not San Jose before it).
+    const auto spelt = std::lower_bound(m_names.begin(), m_names.end(), text, [](const QString& entry, const QString& t) {
+        return entry.compare(t, Qt::CaseInsensitive) < 0;
+    });
+    if (spelt != m_names.end() && spelt->startsWith(text, Qt::CaseInsensitive)) {
+        return static_cast<long>(spelt - m_names.begin());
+    }
     size_t first = 0, last = 0;
     FoldedRun(za::FoldForSearch(text), &first, &last);
     return first < last ? SmallestIndex(first, last) : -1;

@@ -91,8 +91,9 @@ public:
     POSITION GetHeadCityNamePosition();
     // The entry at pos, "Name (Country)"; moves pos on (to 0 after the last).
     const QString& GetNextCityName(POSITION& pos);
-    // Index of the first entry, in name order, that begins with text, without regard to case
-    // or accents (za::FoldForSearch: "sao" finds "São Paulo (Brazil)"), or -1.
+    // Index of the first entry, in name order, that begins with text without regard to case;
+    // when none does, of the first that begins with it without regard to accents either
+    // (za::FoldForSearch: "sao" finds "São Paulo (Brazil)"); -1 when none does.
     long FindIndexOfCity(const QString& text);
     // The indexes of every entry that begins with text in the same way, in name order.
     QList<long> FindIndexesOfCity(const QString& text);
