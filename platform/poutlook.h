@@ -1,8 +1,8 @@
 // The stand-in for the handheld's Pocket Outlook object: logon, the current city index, the
 // time-zone table by index, home and visiting city, and a cities folder with find, add and
 // save. Its zone table is derived from the system's tz database at logon, a record for every
-// year from 1970 to 2037; its cities live in device.db. Calls return HRESULTs (negative = failure), as
-// the object model does, so that callers can treat every failure alike.
+// year from 1970 to 2037; its cities live in device.db. Calls return HRESULTs (negative =
+// failure), as the object model does, so that callers can treat every failure alike.
 #pragma once
 
 #include "tzyears.h"
@@ -85,10 +85,10 @@ using FolderPtr = std::shared_ptr<IFolder>;
 class IPOutlookApp {
 public:
     virtual ~IPOutlookApp() = default;
-    // Derives the zone table for the device clock's year (the year of za::device::NowUtcMs()
-    // at this call; a later change of year needs a new Logon). hwnd is not used. E_FAIL when
-    // the object refuses logons, the device profile cannot be used or no entry can be derived;
-    // a failed Logon leaves the object as it was.
+    // Derives the zone table, a record of every year from 1970 to 2037 for each entry, and
+    // brings the display names in the registry to the device clock's year (DisplayName).
+    // hwnd is not used. E_FAIL when the object refuses logons, the device profile cannot be used
+    // or no entry can be derived; a failed Logon leaves the object as it was.
     virtual HRESULT Logon(long hwnd) = 0;
     virtual HRESULT Logoff() = 0;
     // 0 = home city, 1 = visiting city; 0 until one is chosen; put takes only 0 or 1
