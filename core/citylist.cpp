@@ -340,7 +340,9 @@ void CCityList::BuildFoldedIndex() {
     std::iota(order.begin(), order.end(), 0L);
     // The name order is mostly the folded order already (always, for names of plain letters);
     // a stable sort keeps name order among entries that fold alike.
-    auto byFolded = [&folded](long a, long b) { return folded[static_cast<size_t>(a)] < folded[static_cast<size_t>(b)]; };
+    auto byFolded = [&folded](long a, long b) {
+        return folded[static_cast<size_t>(a)] < folded[static_cast<size_t>(b)];
+    };
     if (!std::is_sorted(order.begin(), order.end(), byFolded)) std::stable_sort(order.begin(), order.end(), byFolded);
     m_folded.resize(n);
     m_foldedIndex = order;
@@ -380,9 +382,10 @@ long CCityList::FindIndexOfCity(const QString& text) {
     // Text as spelt wins: the name list is in the order of names compared without regard to
     // case, so the entries that begin with the text in any case are one run of it, and the
     // first is where the text would stand ("San José" finds San José, not San Jose before it).
-    const auto spelt = std::lower_bound(m_names.begin(), m_names.end(), text, [](const QString& entry, const QString& t) {
-        return entry.compare(t, Qt::CaseInsensitive) < 0;
-    });
+    const auto spelt = std::lower_bound(m_names.begin(), m_names.end(), text,
+                                        [](const QString& entry, const QString& t) {
+                                            return entry.compare(t, Qt::CaseInsensitive) < 0;
+                                        });
     if (spelt != m_names.end() && spelt->startsWith(text, Qt::CaseInsensitive)) {
         return static_cast<long>(spelt - m_names.begin());
     }

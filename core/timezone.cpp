@@ -230,7 +230,8 @@ BOOL CTimeZone::SetSystemTimeZone() {
     SYSTEMTIME now{};
     GetSystemTime(&now);
     // A zone of the table goes on following its records of every year as the device zone.
-    const BOOL result = m_years ? za::device::SetTimeZoneFollowing(m_tzi, m_years->TzId()) : SetTimeZoneInformation(&m_tzi);
+    const BOOL result =
+        m_years ? za::device::SetTimeZoneFollowing(m_tzi, m_years->TzId()) : SetTimeZoneInformation(&m_tzi);
     SetDaylightTime(m_bDaylight ? 1 : 0);
     SetSystemTime(&now);
     return result;
