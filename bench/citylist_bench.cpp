@@ -3,6 +3,7 @@
 #include "benchprofile.h"
 #include "cityinstall.h"
 #include "citylist.h"
+#include "textfold.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,8 +12,9 @@
 namespace {
 
 // Replaces the installed city database with `count` generated cities spread over the globe
-// (0 keeps the shipped list).
-void UseCities(int count) {
+// (0 keeps the shipped list). With accented, every third name carries letters that fold
+// ("Zürich 12", "Łódź 15", "São 18").
+void UseCities(int count, bool accented = false) {
     if (count == 0) return;
     CEGUID store;
     CREATE_SYSTEMGUID(&store);
@@ -24,7 +26,10 @@ void UseCities(int count) {
     for (int i = 0; i < count; ++i) {
         const int latitude = static_cast<int>(random() % 15001) - 6000;
         const int longitude = static_cast<int>(random() % 36000) - 18000;
-        csv += QStringLiteral("Town %1,Country %2,%3,,,%4,%5,UTC,85\n")
+        static const char* const kAccented[] = {"Zürich", "Łódź", "São", "Ærø", "Straße", "Bogotá", "Reykjavík"};
+        const QString stem = accented && i % 3 == 0 ? QString::fromUtf8(kAccented[i / 3 % 7]) : QStringLiteral("Town");
+        csv += QStringLiteral("%1 %2,Country %3,%4,,,%5,%6,UTC,85\n")
+                   .arg(stem)
                    .arg(i)
                    .arg(i % 200)
                    .arg(i % 999 + 1)
@@ -105,6 +110,27 @@ void BM_CityListFindIndexOfCity(benchmark::State& state) {
     list.Close();
 }
 BENCHMARK(BM_CityListFindIndexOfCity)->Arg(0)->Arg(50000)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The prefix search as a user types, without accents, on 50,000 generated names of which a
+// third carry accents: "Zurich 1234" for "Zürich 1234", "lodz" for every "Łódź", "town 4".
+void BM_CityListFindIndexOfCityFolded(benchmark::State& state) {
+    BenchProfile profile;
+    UseCities(static_cast<int>(state.range(0)), true);
+    CCityList list;
+    list.Open();
+    std::mt19937 random(17);
+    std::vector<QString> typed;
+    for (int i = 0; i < 200; ++i) {
+        const QString name = SomeName(list, random);
+        typed.push_back(za::FoldForSearch(name.left(static_cast<qsizetype>(1 + random() % static_cast<unsigned>(name.size())))));
+    }
+    std::size_t next = 0;
+    for (auto _ : state) {
+        if (list.FindIndexOfCity(typed[next++ % typed.size()]) < 0) state.SkipWithError("not found");
+    }
+    list.Close();
+}
+BENCHMARK(BM_CityListFindIndexOfCityFolded)->Arg(50000)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // One screen of a picker: 15 rows loaded by position.
 void BM_CityListLoadOneScreen(benchmark::State& state) {

@@ -47,6 +47,22 @@ void BM_UTCTimeToLocalTime(benchmark::State& state) {
 }
 BENCHMARK(BM_UTCTimeToLocalTime)->Repetitions(5)->ReportAggregatesOnly(true);
 
+// The same across the years: each instant takes its own year's record (British Columbia, whose
+// records differ from 2025 to 2027).
+void BM_UTCTimeToLocalTimeAcrossYears(benchmark::State& state) {
+    BenchProfile profile;
+    CTimeZone zone;
+    zone.Load(305);
+    SYSTEMTIME utc = Utc(7, 14, 12), local{};
+    for (auto _ : state) {
+        zone.UTCTimeToLocalTime(utc, local);
+        benchmark::DoNotOptimize(local);
+        utc.wYear = static_cast<WORD>(1970 + (utc.wYear - 1970 + 11) % 68);
+        utc.wMonth = utc.wMonth % 12 + 1;
+    }
+}
+BENCHMARK(BM_UTCTimeToLocalTimeAcrossYears)->Repetitions(5)->ReportAggregatesOnly(true);
+
 void BM_IsDaylightTime(benchmark::State& state) {
     BenchProfile profile;
     CTimeZone zone;

@@ -48,8 +48,7 @@ void FindCommand(const QStringList& words, Output& out) {
     OpenProfile();
     const QStringList entries = CityEntries();
     QJsonArray matches;
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (!entries[i].startsWith(text, Qt::CaseInsensitive)) continue;
+    for (long i : MatchingEntries(text)) {
         QString name, country;
         SplitEntry(entries[i], &name, &country);
         QJsonObject m;
@@ -75,6 +74,7 @@ void CodesCommand(const QStringList& words, Output& out) {
     CheckCityText(QStringLiteral("TEXT"), text);
     OpenProfile();
     const QStringList entries = CityEntries();
+    const QList<long> wanted = MatchingEntries(text);
 
     CCityList& list = GetCityList();
     if (!list.Open() || !list.BeginLoadCityByIndex()) {
@@ -83,10 +83,9 @@ void CodesCommand(const QStringList& words, Output& out) {
     }
     QJsonArray matches;
     out.Line(QStringLiteral("%1  %2").arg(QStringLiteral("City"), -32).arg(phone ? QStringLiteral("Phone Code") : QStringLiteral("Airport Code")));
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (!entries[i].startsWith(text, Qt::CaseInsensitive)) continue;
+    for (long i : wanted) {
         CCity city;
-        if (!list.LoadCity(static_cast<long>(i), city)) continue;
+        if (!list.LoadCity(i, city)) continue;
         const QString code = phone ? city.CountryPhoneCode() + QStringLiteral(" - ") + city.AreaCode() : city.AirportCode();
         QJsonObject m;
         m[QStringLiteral("index")] = static_cast<int>(i);

@@ -4,6 +4,8 @@
 #include "clock.h"
 #include "device.h"
 #include "oledate.h"
+#include "textfold.h"
+#include "tzyears.h"
 
 #include <QRegularExpression>
 
@@ -162,6 +164,14 @@ QStringList CityEntries() {
     return entries;
 }
 
+QList<long> MatchingEntries(const QString& text) {
+    CCityList& list = GetCityList();
+    if (!list.Open()) Fail(QStringLiteral("the city database cannot be opened; move the device profile aside to reinstall it"));
+    const QList<long> indexes = list.FindIndexesOfCity(text);
+    list.Close();
+    return indexes;
+}
+
 namespace {
 
 int EditDistance(const QString& a, const QString& b) {
@@ -182,12 +192,12 @@ int EditDistance(const QString& a, const QString& b) {
 
 // Up to three names: those that begin with the text first, then the nearest by spelling.
 QStringList ClosestNames(const QString& text, const QStringList& entries) {
-    const QString wanted = text.toLower();
+    const QString wanted = za::FoldForSearch(text);
     std::vector<std::pair<int, QString>> ranked;
     for (const QString& entry : entries) {
         QString name, country;
         SplitEntry(entry, &name, &country);
-        const QString lower = name.toLower();
+        const QString lower = za::FoldForSearch(name);
         const int score = lower.startsWith(wanted) ? -1000 + static_cast<int>(lower.size())
                                                    : EditDistance(wanted, lower.left(wanted.size() + 2));
         ranked.emplace_back(score, name);
@@ -201,13 +211,37 @@ QStringList ClosestNames(const QString& text, const QStringList& entries) {
 
 }  // namespace
 
+namespace {
+
+// The entries whose name folds like the text (without regard to case and accents), or, for a
+// "Name (Country)" text, whose whole entry does; in name order.
+QStringList FoldedMatches(CCityList& list, const QString& text) {
+    QStringList matches;
+    auto entryAt = [&list](long index) {
+        POSITION pos = index + 1;  // positions count from 1
+        return list.GetNextCityName(pos);
+    };
+    // Names cannot hold parentheses: an entry whose name folds like the text begins with it and " (".
+    for (long i : list.FindIndexesOfCity(text + QStringLiteral(" ("))) matches << entryAt(i);
+    if (matches.isEmpty()) {
+        const QString folded = za::FoldForSearch(text);
+        for (long i : list.FindIndexesOfCity(text)) {
+            const QString entry = entryAt(i);
+            if (za::FoldForSearch(entry) == folded) matches << entry;
+        }
+    }
+    return matches;
+}
+
+}  // namespace
+
 CCity LoadCity(const QString& text) {
     CheckCityText(QStringLiteral("the city name"), text);
     const QString trimmed = text.trimmed();
     CCityList& list = GetCityList();
     if (!list.Open()) Fail(QStringLiteral("the city database cannot be opened; move the device profile aside to reinstall it"));
     // One seek by name (the database compares names without regard to case); a "Name (Country)"
-    // entry is taken when its country is the city's.
+    // entry is taken when its country is the city's. A name given so always wins.
     CCity city;
     bool found = list.LoadCity(trimmed, city);
     if (!found) {
@@ -216,14 +250,37 @@ CCity LoadCity(const QString& text) {
         found = !country.isEmpty() && list.LoadCity(name, city) &&
                 city.CountryName().compare(country, Qt::CaseInsensitive) == 0;
     }
+    // Else a name typed without its accents ("Sao Paulo" for "São Paulo"): one city is taken,
+    // several are listed for the user to choose from.
+    QStringList matches;
+    if (!found) {
+        matches = FoldedMatches(list, trimmed);
+        if (matches.size() == 1) {
+            QString name, country;
+            SplitEntry(matches.first(), &name, &country);
+            found = list.LoadCity(name, city);
+        }
+    }
     list.Close();
     if (found) return city;
+    if (matches.size() > 1) {
+        Fail(QStringLiteral("\"%1\" matches several cities: %2; give one of these names")
+                 .arg(Shown(trimmed), matches.join(QStringLiteral(", "))));
+    }
     // Only a name that is not there needs the whole list, for the suggestions.
     const QStringList closest = ClosestNames(trimmed, CityEntries());
     Fail(closest.isEmpty()
              ? QStringLiteral("unknown city \"%1\"; the city database is empty").arg(Shown(trimmed))
              : QStringLiteral("unknown city \"%1\"; closest names: %2 (zonaria-cli find TEXT lists more)")
                    .arg(Shown(trimmed), closest.join(QStringLiteral(", "))));
+}
+
+void CheckSupportedYear(const QString& what, const QString& text, int year) {
+    if (year < za::tz::kFirstRuleYear || year > za::tz::kLastRuleYear) {
+        Fail(QStringLiteral("%1: \"%2\" is outside the supported years %3 to %4")
+                 .arg(what, Shown(text), QString::number(za::tz::kFirstRuleYear),
+                      QString::number(za::tz::kLastRuleYear)));
+    }
 }
 
 SYSTEMTIME NowUtc() {
@@ -267,6 +324,8 @@ SYSTEMTIME Checked(const QString& what, const QString& text, const QString& form
                         s <= 59 && za::SystemTimeToSeconds(st, &seconds) && za::SecondsToSystemTime(seconds, &back) &&
                         back.wDay == st.wDay && back.wMonth == st.wMonth;
     if (!exists) Fail(QStringLiteral("%1: \"%2\" is not a valid date or time; write it as %3").arg(what, Shown(text), form));
+    // Zone conversions hold for these years only; beyond them a time would be shown wrong.
+    CheckSupportedYear(what, text, y);
     return back;
 }
 

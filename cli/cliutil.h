@@ -77,10 +77,15 @@ void RequireWritableProfile();
 void CheckProfileAfterReading();
 
 // The city of that name (without regard to case; "Name (Country)" entries are accepted too).
-// An unknown name fails, naming the closest names of the city list.
+// A name that is not there as given is sought without regard to accents ("Sao Paulo" finds
+// "São Paulo"); when that matches several cities, it fails listing them. An unknown name
+// fails, naming the closest names of the city list.
 CCity LoadCity(const QString& name);
 // Every entry of the name list, "Name (Country)", in name order.
 QStringList CityEntries();
+// The indexes of the entries that begin with text, without regard to case and accents, in
+// name order.
+QList<long> MatchingEntries(const QString& text);
 // Splits an entry into name and country.
 void SplitEntry(const QString& entry, QString* name, QString* country);
 
@@ -94,7 +99,12 @@ QString IsoLocal(const SYSTEMTIME& local);
 // "2026-03-08"
 QString IsoDate(const SYSTEMTIME& date);
 
-// Readers that fail with a message naming the option and the expected form.
+// Fails, saying that it is outside the supported years, for a year in which the zone
+// conversions do not hold (before 1970 or after 2037).
+void CheckSupportedYear(const QString& what, const QString& text, int year);
+
+// Readers that fail with a message naming the option and the expected form, or the supported
+// years (CheckSupportedYear) for a time outside them.
 SYSTEMTIME ParseInstant(const QString& what, const QString& text);     // 2026-03-08T10:00:00Z (seconds optional)
 SYSTEMTIME ParseDate(const QString& what, const QString& text);        // 2026-03-08
 SYSTEMTIME ParseLocalDateTime(const QString& what, const QString& text);  // 2026-03-08 19:00

@@ -60,6 +60,9 @@ void ConvertCommand(const QStringList& words, Output& out) {
 
     // The dialog's date picker gives the date and its time picker the time of day.
     const SYSTEMTIME utc = za::calc::ReferenceTimeToUtc(reference, picked, picked);
+    // The local time's instant must lie in the supported years as well (1 January 1970 in
+    // Tokyo is still 1969 in UTC).
+    CheckSupportedYear(QStringLiteral("--local"), args.Value(QStringLiteral("--local")), utc.wYear);
 
     auto describe = [&utc](const CCity& city) {
         SYSTEMTIME local{};

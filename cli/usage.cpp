@@ -14,10 +14,11 @@ QString Usage(const QString& command) {
         {"city",
          "zonaria-cli city NAME [--json]\n"
          "  Name and country, time zone, latitude and longitude, today's sunrise and sunset, airport\n"
-         "  and phone codes. Names are matched without regard to case; quote names with blanks.\n"},
+         "  and phone codes. Names are matched without regard to case, and to accents when no name\n"
+         "  is spelt so (Sao Paulo finds São Paulo); quote names with blanks.\n"},
         {"find",
          "zonaria-cli find TEXT [--json]\n"
-         "  The entries of the city list that begin with TEXT, without regard to case.\n"},
+         "  The entries of the city list that begin with TEXT, without regard to case and accents.\n"},
         {"codes",
          "zonaria-cli codes phone|airport [TEXT] [--json]\n"
          "  The rows of the Phone Codes or Airport Codes list, optionally only the cities that begin\n"
@@ -25,7 +26,8 @@ QString Usage(const QString& command) {
         {"time",
          "zonaria-cli time NAME [--at INSTANT] [--json]\n"
          "  The city's local time at an instant (default now), whether daylight time is in force and\n"
-         "  the bias (UTC = local time + bias, in minutes). INSTANT is UTC: 2026-03-08T10:00:00Z.\n"},
+         "  the bias (UTC = local time + bias, in minutes). INSTANT is UTC: 2026-03-08T10:00:00Z,\n"
+         "  from 1970 to 2037.\n"},
         {"convert",
          "zonaria-cli convert --from NAME --local 'YYYY-MM-DD HH:MM' [NAME ...] [--json]\n"
          "  The Time Calculator: the local time in the reference city --from, and the same instant\n"

@@ -7,9 +7,7 @@
 #include "poutlook.h"
 #include "registry.h"
 
-#include <QDateTime>
 #include <QFile>
-#include <QTimeZone>
 #include <QStringList>
 
 #include <algorithm>
@@ -139,7 +137,7 @@ bool ImportCities(CEGUID* volume, const std::vector<QStringList>& rows, QString*
 // Installation: the "TZID" table lists every entry of the zone table, grouped by standard
 // offset from west to east (largest Bias first), by ID within a group.
 bool TimeZoneTable(sql::Database&, QString* error) {
-    const int year = QDateTime::fromMSecsSinceEpoch(device::NowUtcMs(), Qt::UTC).date().year();
+    const int year = device::DeviceYear();
     int count = 0;
     const outlook::ZoneEntry* entries = outlook::ZoneTable(&count);
     struct Item {

@@ -2,11 +2,13 @@
 
 #include "settings.h"
 #include "stringtable.h"
+#include "textfold.h"
 
 #include <algorithm>
-#include <deque>
-#include <vector>
 #include <cstring>
+#include <deque>
+#include <numeric>
+#include <vector>
 
 namespace {
 
@@ -304,11 +306,10 @@ void CCityList::CityNames() {
         // An empty database empties the list: keeping the old names would offer cities that
         // are gone.
         m_names.clear();
-        m_lowerNames.clear();
         for (qsizetype i = 0; i < names.size(); ++i) {
             m_names.append(za::FormatString(QStringLiteral("%s (%s)"), {names[i], countries[i]}));
-            m_lowerNames.append(m_names.last().toLower());
         }
+        BuildFoldedIndex();
     }
     // Cleared even when the database did not open; the list then stays as it was.
     m_namesStale = false;
@@ -341,17 +342,83 @@ const QString& CCityList::GetNextCityName(POSITION& pos) {
     return entry;
 }
 
+void CCityList::BuildFoldedIndex() {
+    const size_t n = static_cast<size_t>(m_names.size());
+    std::vector<QString> folded(n);
+    for (size_t i = 0; i < n; ++i) folded[i] = za::FoldForSearch(m_names.at(static_cast<qsizetype>(i)));
+    std::vector<long> order(n);
+    std::iota(order.begin(), order.end(), 0L);
+    // The name order is mostly the folded order already (always, for names of plain letters);
+    // a stable sort keeps name order among entries that fold alike.
+    auto byFolded = [&folded](long a, long b) {
+        return folded[static_cast<size_t>(a)] < folded[static_cast<size_t>(b)];
+    };
+    if (!std::is_sorted(order.begin(), order.end(), byFolded)) std::stable_sort(order.begin(), order.end(), byFolded);
+    m_folded.resize(n);
+    m_foldedIndex = order;
+    for (size_t i = 0; i < n; ++i) m_folded[i] = std::move(folded[static_cast<size_t>(order[i])]);
+    // Leaves at [n, 2n), each inner node the smaller of its two children.
+    m_smallestTree.assign(2 * n, 0);
+    std::copy(order.begin(), order.end(), m_smallestTree.begin() + static_cast<std::ptrdiff_t>(n));
+    for (size_t i = n; i-- > 1;) m_smallestTree[i] = std::min(m_smallestTree[2 * i], m_smallestTree[2 * i + 1]);
+}
+
+void CCityList::FoldedRun(const QString& folded, size_t* first, size_t* last) const {
+    const auto begin = std::lower_bound(m_folded.begin(), m_folded.end(), folded);
+    const auto end = std::partition_point(begin, m_folded.end(),
+                                          [&folded](const QString& entry) { return entry.startsWith(folded); });
+    *first = static_cast<size_t>(begin - m_folded.begin());
+    *last = static_cast<size_t>(end - m_folded.begin());
+}
+
+long CCityList::SmallestIndex(size_t first, size_t last) const {
+    const size_t n = m_folded.size();
+    long smallest = -1;
+    for (size_t l = first + n, r = last + n; l < r; l /= 2, r /= 2) {
+        if (l & 1) {
+            const long v = m_smallestTree[l++];
+            smallest = smallest < 0 ? v : std::min(smallest, v);
+        }
+        if (r & 1) {
+            const long v = m_smallestTree[--r];
+            smallest = smallest < 0 ? v : std::min(smallest, v);
+        }
+    }
+    return smallest;
+}
+
 long CCityList::FindIndexOfCity(const QString& text) {
     CityNames();
-    const QString wanted = text.toLower();
-    for (qsizetype i = 0; i < m_lowerNames.size(); ++i) {
-        if (m_lowerNames.at(i).startsWith(wanted)) return static_cast<long>(i);
+    // Text as spelt wins: the name list is in the order of names compared without regard to
+    // case, so the entries that begin with the text in any case are one run of it, and the
+    // first is where the text would stand ("San José" finds San José, not San Jose before it).
+    const auto spelt = std::lower_bound(m_names.begin(), m_names.end(), text,
+                                        [](const QString& entry, const QString& t) {
+                                            return entry.compare(t, Qt::CaseInsensitive) < 0;
+                                        });
+    if (spelt != m_names.end() && spelt->startsWith(text, Qt::CaseInsensitive)) {
+        return static_cast<long>(spelt - m_names.begin());
     }
-    return -1;
+    size_t first = 0, last = 0;
+    FoldedRun(za::FoldForSearch(text), &first, &last);
+    return first < last ? SmallestIndex(first, last) : -1;
+}
+
+QList<long> CCityList::FindIndexesOfCity(const QString& text) {
+    CityNames();
+    size_t first = 0, last = 0;
+    FoldedRun(za::FoldForSearch(text), &first, &last);
+    QList<long> indexes(m_foldedIndex.begin() + static_cast<std::ptrdiff_t>(first),
+                        m_foldedIndex.begin() + static_cast<std::ptrdiff_t>(last));
+    std::sort(indexes.begin(), indexes.end());
+    return indexes;
 }
 
 BOOL CCityList::IsCityNameValid(const QString& name) {
     if (CityExists(name)) return FALSE;
+    // Another city's name with other accents: names cannot hold parentheses, so an entry whose
+    // name folds alike begins with the folded name and " (".
+    if (FindIndexOfCity(name + QStringLiteral(" (")) >= 0) return FALSE;
     if (name.isEmpty() || name.size() > kMaxCityNameLength) return FALSE;
     return std::none_of(name.begin(), name.end(), [](QChar c) { return kForbiddenNameCharacters.contains(c); });
 }

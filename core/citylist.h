@@ -10,8 +10,11 @@
 #include "city.h"
 #include "objectstore.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <vector>
 
 // The record of one city: eight properties, always written together in this order.
 constexpr CEPROPID PROPID_CITY_NAME = MAKE_PROPID(100, CEVT_LPWSTR);  // unique; the main sort key
@@ -89,9 +92,14 @@ public:
     POSITION GetHeadCityNamePosition();
     // The entry at pos, "Name (Country)"; moves pos on (to 0 after the last).
     const QString& GetNextCityName(POSITION& pos);
-    // Index of the first entry that begins with text, without regard to case, or -1.
+    // Index of the first entry, in name order, that begins with text without regard to case;
+    // when none does, of the first that begins with it without regard to accents either
+    // (za::FoldForSearch: "sao" finds "São Paulo (Brazil)"); -1 when none does.
     long FindIndexOfCity(const QString& text);
-    // A name a new city may take: 1 to 31 characters, none of "~()*%#, not already taken.
+    // The indexes of every entry that begins with text in the same way, in name order.
+    QList<long> FindIndexesOfCity(const QString& text);
+    // A name a new city may take: 1 to 31 characters, none of "~()*%#, not already taken, and
+    // not another city's name with other accents or case ("Zurich" beside "Zürich").
     BOOL IsCityNameValid(const QString& name);
 
     BOOL LoadCity(const QString& name, CCity& city);
@@ -111,9 +119,18 @@ public:
 
 private:
     void CityNames();
+    // The entries folded once, sorted, with their index in the name list: the entries that
+    // begin with a folded text are one run of it, found by binary search.
+    void BuildFoldedIndex();
+    // The run of the folded index [*first, *last) whose entries begin with the folded text.
+    void FoldedRun(const QString& folded, size_t* first, size_t* last) const;
+    // The smallest name-list index within [first, last) of the folded index.
+    long SmallestIndex(size_t first, size_t last) const;
 
     QStringList m_names;
-    QStringList m_lowerNames;  // the same, lower-cased once for the prefix search
+    std::vector<QString> m_folded;     // the entries folded, sorted
+    std::vector<long> m_foldedIndex;   // each one's index in m_names
+    std::vector<long> m_smallestTree;  // a segment tree of the smallest index over runs of m_folded
     bool m_namesStale = true;
     ChangeHandler m_changeHandler = nullptr;
 };

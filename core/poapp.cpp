@@ -122,6 +122,20 @@ BOOL CPOApp::GetTZIFromID(long id, TIME_ZONE_INFORMATION* tzi) {
     });
 }
 
+BOOL CPOApp::GetTZRulesFromID(long id, za::tz::YearlyRulesPtr* rules) {
+    if (!rules) return FALSE;
+    *rules = nullptr;
+    return Guard([&]() -> BOOL {
+        CheckPtr(m_app);
+        const HRESULT hr = m_app->GetTimeZoneRulesFromIndex(id, rules);
+        if (hr < 0 || !*rules) {
+            *rules = nullptr;
+            throw OutlookFailure{hr < 0 ? hr : E_FAIL};
+        }
+        return TRUE;
+    });
+}
+
 BOOL CPOApp::GetHomeCity(QString& name) { return GetCityName(TRUE, name); }
 
 BOOL CPOApp::GetVisitingCity(QString& name) { return GetCityName(FALSE, name); }

@@ -23,6 +23,9 @@ public:
     // Zeroes all 172 bytes of tzi, then asks Outlook for zone `id`. FALSE (tzi all zero) on
     // any failure, including Outlook being absent.
     BOOL GetTZIFromID(long id, TIME_ZONE_INFORMATION* tzi);
+    // The records of zone `id` for every year, of which GetTZIFromID gives the device year's.
+    // FALSE (rules null) on any failure, and for an Outlook that keeps one record per zone.
+    BOOL GetTZRulesFromID(long id, za::tz::YearlyRulesPtr* rules);
 
     // The device's home and visiting city and which one is current (index 0 = home). FALSE
     // without the city interface, or when Outlook has no such city.

@@ -88,6 +88,64 @@ QString OccurrenceWord(const SYSTEMTIME& date) {
     return za::CoreString(IDS_NO_DST + static_cast<UINT>(occurrence));
 }
 
+// A zone's record by year: its record of each year where it has them, else its one record.
+struct Records {
+    const TIME_ZONE_INFORMATION* own;
+    const za::tz::YearlyRules* years;
+
+    const TIME_ZONE_INFORMATION& Of(int year) const { return years ? years->ForYear(year) : *own; }
+    // The bias at a UTC instant, by the record of its year.
+    int BiasAt(std::int64_t utc) const { return za::tz::BiasAt(Of(za::tz::YearOf(utc)), utc); }
+};
+
+// A local time of a zone to UTC: the rule of the local time's year is first evaluated as if
+// the local time were UTC, then corrected once at the instant found, by the record of that
+// instant's year (which differs at a year's end where the records of two years differ:
+// 20:09 on 31 December 2026 in British Columbia is already 2027 in UTC).
+//
+// The single correction maps the first second of daylight time east of Greenwich an hour late
+// (Paris, 29 March 2026, 03:00 local gave 02:00 UTC, not 01:00), so an alarm for that minute
+// would ring an hour late. When the result does not convert back to the local time but the
+// other bias's result does, that one is right. A transition instant converts back to the wall
+// clock on either side of it, both being the same moment.
+SYSTEMTIME LocalToUtc(const Records& records, const SYSTEMTIME& local) {
+    const int first = BiasAt(records.Of(local.wYear), local);
+    SYSTEMTIME result = AddMinutes(local, first);
+    const TIME_ZONE_INFORMATION& rule = records.Of(result.wYear);
+    int used = first;
+    const int second = BiasAt(rule, result);
+    if (second != first) {
+        result = AddMinutes(local, second);
+        used = second;
+    }
+    std::int64_t wanted = 0;
+    if (!ToSeconds(local, &wanted)) return result;
+    auto convertsBack = [&](const SYSTEMTIME& candidate) {
+        std::int64_t at = 0;
+        if (!ToSeconds(candidate, &at)) return false;
+        return at - records.BiasAt(at) * 60 == wanted || at - records.BiasAt(at - 1) * 60 == wanted;
+    };
+    if (!convertsBack(result)) {
+        const int standard = rule.Bias + rule.StandardBias;
+        const int daylight = rule.Bias + rule.DaylightBias;
+        const SYSTEMTIME other = AddMinutes(local, used == daylight ? standard : daylight);
+        if (convertsBack(other)) result = other;
+    }
+    return result;
+}
+
+// The device zone as stored, with its records of every year where it follows a zone of the tz
+// database; all zero when the profile cannot be read.
+struct DeviceZone {
+    TIME_ZONE_INFORMATION stored{};
+    za::tz::YearlyRulesPtr years;
+
+    DeviceZone() {
+        if (!za::device::ReadDeviceZone(&stored, &years)) stored = TIME_ZONE_INFORMATION{};
+    }
+    Records records() const { return Records{&stored, years.get()}; }
+};
+
 }  // namespace
 
 CDBTimeZone::CDBTimeZone() { Unload(); }
@@ -98,12 +156,17 @@ void CDBTimeZone::Unload() {
     m_id = -1;
     m_name.clear();
     std::memset(&m_tzi, 0, sizeof m_tzi);
+    m_years.reset();
 }
 
 BOOL CDBTimeZone::Load(int id) {
     Unload();
     CPOApp& po = GetPOApp();
     po.GetTZIFromID(id, &m_tzi);
+    // The other years' records only where the device year's record is one of them: a record
+    // that matches none keeps its one rule.
+    za::tz::YearlyRulesPtr years;
+    if (po.GetTZRulesFromID(id, &years) && years->Holds(m_tzi)) m_years = std::move(years);
     if (po.SupportsICity()) {
         m_name = DisplayNameFromRegistry(id);
     } else {
@@ -126,15 +189,16 @@ BOOL CDBTimeZone::IsSameTZ(const TIME_ZONE_INFORMATION* tzi, BOOL* sameNames) co
            SameDate(tzi->StandardDate, m_tzi.StandardDate);
 }
 
-int CDBTimeZone::Bias(const SYSTEMTIME& utc) const { return BiasAt(m_tzi, utc); }
+int CDBTimeZone::Bias(const SYSTEMTIME& utc) const { return BiasAt(RuleOfYear(utc.wYear), utc); }
 
-BOOL CDBTimeZone::IsDaylightTime(const SYSTEMTIME& utc) const { return ::IsDaylightTime(m_tzi, utc); }
+BOOL CDBTimeZone::IsDaylightTime(const SYSTEMTIME& utc) const { return ::IsDaylightTime(RuleOfYear(utc.wYear), utc); }
 
 void CDBTimeZone::AdjustBiasForDST() {
     SYSTEMTIME now{};
     GetSystemTime(&now);
-    m_bDaylight = ::IsDaylightTime(m_tzi, now);
-    m_bias = m_tzi.Bias + (m_bDaylight ? m_tzi.DaylightBias : m_tzi.StandardBias);
+    const TIME_ZONE_INFORMATION& rule = RuleOfYear(now.wYear);
+    m_bDaylight = ::IsDaylightTime(rule, now);
+    m_bias = rule.Bias + (m_bDaylight ? rule.DaylightBias : rule.StandardBias);
 }
 
 QString CDBTimeZone::GetDaylightRule() const {
@@ -158,47 +222,16 @@ void CTimeZone::UTCTimeToLocalTime(const SYSTEMTIME& utc, SYSTEMTIME& local) con
 }
 
 void CTimeZone::LocalTimeToUTCTime(const SYSTEMTIME& local, SYSTEMTIME& utc) const {
-    // The rule is first evaluated as if the local time were UTC, then corrected once.
-    const int first = Bias(local);
-    SYSTEMTIME result = AddMinutes(local, first);
-    int used = first;
-    const int second = Bias(result);
-    if (second != first) {
-        result = AddMinutes(local, second);
-        used = second;
-    }
-
-    // The single correction maps the first second of daylight time east of Greenwich an hour
-    // late (Paris, 29 March 2026, 03:00 local gave 02:00 UTC, not 01:00), so an alarm for that
-    // minute would ring an hour late. When the result does not convert back to the local time
-    // but the other bias's result does, that one is right. A transition instant converts back
-    // to the wall clock on either side of it, both being the same moment.
-    std::int64_t wanted = 0;
-    if (!SupportsDST() || !ToSeconds(local, &wanted)) {
-        utc = result;
-        return;
-    }
-    auto convertsBack = [&](const SYSTEMTIME& candidate) {
-        std::int64_t at = 0;
-        if (!ToSeconds(candidate, &at)) return false;
-        const int biasAt = za::tz::BiasAt(m_tzi, at);
-        const int biasAfter = za::tz::BiasAt(m_tzi, at + 1);
-        return at - biasAt * 60 == wanted || at - biasAfter * 60 == wanted;
-    };
-    if (!convertsBack(result)) {
-        const int standard = m_tzi.Bias + m_tzi.StandardBias;
-        const int daylight = m_tzi.Bias + m_tzi.DaylightBias;
-        const SYSTEMTIME other = AddMinutes(local, used == daylight ? standard : daylight);
-        if (convertsBack(other)) result = other;
-    }
-    utc = result;
+    utc = LocalToUtc(Records{&m_tzi, m_years.get()}, local);
 }
 
 BOOL CTimeZone::SetSystemTimeZone() {
     AdjustBiasForDST();
     SYSTEMTIME now{};
     GetSystemTime(&now);
-    const BOOL result = SetTimeZoneInformation(&m_tzi);
+    // A zone of the table goes on following its records of every year as the device zone.
+    const BOOL result =
+        m_years ? za::device::SetTimeZoneFollowing(m_tzi, m_years->TzId()) : SetTimeZoneInformation(&m_tzi);
     SetDaylightTime(m_bDaylight ? 1 : 0);
     SetSystemTime(&now);
     return result;
@@ -211,21 +244,25 @@ BOOL IsDaylightTime(const TIME_ZONE_INFORMATION& tzi, const SYSTEMTIME& utc) {
 }
 
 BOOL SetSystemTimeAndDST(const SYSTEMTIME& utc) {
-    TIME_ZONE_INFORMATION tzi{};
-    GetTimeZoneInformation(&tzi);
-    SetDaylightTime(IsDaylightTime(tzi, utc) ? 1 : 0);
+    const DeviceZone zone;
+    SetDaylightTime(IsDaylightTime(zone.records().Of(utc.wYear), utc) ? 1 : 0);
     return SetSystemTime(&utc);
 }
 
 void UTCTimeToSystemLocalTime(const SYSTEMTIME& utc, SYSTEMTIME& local) {
-    TIME_ZONE_INFORMATION tzi{};
-    GetTimeZoneInformation(&tzi);
-    local = AddMinutes(utc, -BiasAt(tzi, utc));
+    const DeviceZone zone;
+    local = AddMinutes(utc, -BiasAt(zone.records().Of(utc.wYear), utc));
 }
 
 void SystemLocalTimeToUTCTime(const SYSTEMTIME& local, SYSTEMTIME& utc) {
-    TIME_ZONE_INFORMATION tzi{};
-    GetTimeZoneInformation(&tzi);
-    SYSTEMTIME u = AddMinutes(local, tzi.Bias);
-    utc = AddMinutes(u, IsDaylightTime(tzi, u) ? tzi.DaylightBias : tzi.StandardBias);
+    const DeviceZone zone;
+    const Records records = zone.records();
+    const TIME_ZONE_INFORMATION* tzi = &records.Of(local.wYear);
+    SYSTEMTIME u = AddMinutes(local, tzi->Bias);
+    // Where the local time's instant lies in another year, that year's record holds there.
+    if (u.wYear != local.wYear) {
+        tzi = &records.Of(u.wYear);
+        u = AddMinutes(local, tzi->Bias);
+    }
+    utc = AddMinutes(u, IsDaylightTime(*tzi, u) ? tzi->DaylightBias : tzi->StandardBias);
 }

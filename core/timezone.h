@@ -2,8 +2,15 @@
 // suite's own daylight-time test, conversions between UTC and the local time of any zone, and
 // the device's own zone. Biases are in minutes, UTC = local time + bias. Times are SYSTEMTIMEs;
 // every one produced here has 0 milliseconds and a recomputed wDayOfWeek.
+//
+// A zone of the table keeps, beside the record of the device year that GetTZI() gives, its
+// records of every year from 1970 to 2037 (platform/tzyears.h). Conversions and the daylight
+// test use the record of the instant's own year: the UTC year from UTC, the local year from
+// local time; outside those years, the nearest one's. So does the device zone when it follows
+// a zone of the tz database. A rule that matches no entry keeps its one record in every year.
 #pragma once
 
+#include "tzyears.h"
 #include "wintypes.h"
 
 #include <QString>
@@ -17,8 +24,8 @@ public:
 
     // Bias 0, no daylight time, ID -1, empty name, all-zero rule.
     void Unload();
-    // Loads the rule from Outlook (all zero for an ID it does not know) and the display name.
-    // Always TRUE.
+    // Loads the rule from Outlook (all zero for an ID it does not know), the records of the
+    // other years where Outlook has them, and the display name. Always TRUE.
     BOOL Load(int id);
     BOOL IsLoaded() const { return m_id >= 0; }
     BOOL IsIdenticalTZ(const CDBTimeZone& other) const { return m_id == other.m_id; }
@@ -32,23 +39,29 @@ public:
     int UnadjustedBias() const { return m_tzi.Bias; }
     // The total bias when the zone was last evaluated.
     int Bias() const { return m_bias; }
-    // The total bias in force at a UTC instant.
+    // The total bias in force at a UTC instant, by the record of its year.
     int Bias(const SYSTEMTIME& utc) const;
     BOOL SupportsDST() const { return m_tzi.StandardDate.wMonth != 0; }
     // Whether daylight time was in force when the zone was last evaluated.
     BOOL IsDaylightTime() const { return m_bDaylight; }
     BOOL IsDaylightTime(const SYSTEMTIME& utc) const;
-    // Evaluates the zone at the device's current UTC time.
+    // Evaluates the zone at the device's current UTC time, by the record of its year.
     void AdjustBiasForDST();
     // "First Sunday in April to Last Sunday in October", or the text for no daylight time.
     QString GetDaylightRule() const;
 
 protected:
+    // The record in force in `year`: the entry's own record of that year, else m_tzi.
+    const TIME_ZONE_INFORMATION& RuleOfYear(int year) const { return m_years ? m_years->ForYear(year) : m_tzi; }
+
     int m_bias;
     BOOL m_bDaylight;
     int m_id;
     QString m_name;
     TIME_ZONE_INFORMATION m_tzi;
+    // The loaded entry's records of every year, shared by copies; null when m_tzi holds in
+    // every year (an ID Outlook does not know, or an Outlook with one record per zone).
+    za::tz::YearlyRulesPtr m_years;
 };
 
 class CTimeZone : public CDBTimeZone {
@@ -68,10 +81,13 @@ public:
     BOOL SetSystemTimeZone();
 };
 
-// Daylight time in force at a UTC instant under a rule. The transition instants themselves
-// count as standard time; a rule whose transitions have no instant is never in daylight time.
+// Daylight time in force at a UTC instant under a rule: from the start instant on (as in the tz
+// database), until just before the end instant; a rule whose transitions have no instant is
+// never in daylight time.
 BOOL IsDaylightTime(const TIME_ZONE_INFORMATION& tzi, const SYSTEMTIME& utc);
 // Sets the device clock (UTC) and its daylight flag for the device zone at that instant.
 BOOL SetSystemTimeAndDST(const SYSTEMTIME& utc);
+// The device zone's conversions, by its record of the instant's year (UTC year from UTC,
+// local year from local time).
 void UTCTimeToSystemLocalTime(const SYSTEMTIME& utc, SYSTEMTIME& local);
 void SystemLocalTimeToUTCTime(const SYSTEMTIME& local, SYSTEMTIME& utc);

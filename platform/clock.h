@@ -2,9 +2,17 @@
 // kept in device.db, so setting the device clock never touches the host's. The device zone is
 // a TIME_ZONE_INFORMATION kept in device.db; a new profile starts with the zone-table entry of
 // the host's zone (the Outlook stand-in's installation step, platform/zonetable.cpp).
+//
+// A device zone set together with the tz database's zone it stands for follows that zone's
+// record of each year (platform/tzyears.h): its local time is right in every year, and
+// GetTimeZoneInformation gives the record of the device clock's year. A zone set with
+// SetTimeZoneInformation alone keeps its one record.
 #pragma once
 
+#include "tzyears.h"
 #include "wintypes.h"
+
+#include <QByteArray>
 
 #include <cstdint>
 #include <functional>
@@ -18,6 +26,7 @@ void GetLocalTime(SYSTEMTIME* st);
 // TIME_ZONE_ID_STANDARD or _DAYLIGHT (as the rules give now), _UNKNOWN for a zone without
 // daylight time, _INVALID when the profile cannot be read.
 DWORD GetTimeZoneInformation(TIME_ZONE_INFORMATION* tzi);
+// The zone keeps this one record in every year.
 BOOL SetTimeZoneInformation(const TIME_ZONE_INFORMATION* tzi);
 // Records whether the device is in daylight time; local time follows the zone's rules.
 BOOL SetDaylightTime(DWORD daylight);
@@ -33,5 +42,15 @@ void SetHostClock(HostClock clock);
 
 // The device's UTC time in milliseconds since 1970.
 std::int64_t NowUtcMs();
+// The calendar year of the device's UTC clock.
+int DeviceYear();
+
+// Makes tzi the device zone, following the yearly records of the tz database's zone tzId,
+// named as tzi is. Fails when the profile cannot be written.
+BOOL SetTimeZoneFollowing(const TIME_ZONE_INFORMATION& tzi, const QByteArray& tzId);
+// The device zone as stored, with its records for every year when it follows a zone of the tz
+// database (null when it keeps its one record, or the tz database no longer knows the zone).
+// False when the profile cannot be read.
+bool ReadDeviceZone(TIME_ZONE_INFORMATION* stored, za::tz::YearlyRulesPtr* years);
 
 }  // namespace za::device

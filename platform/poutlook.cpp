@@ -4,7 +4,6 @@
 
 #include "clock.h"
 #include "device.h"
-#include "oledate.h"
 
 #include <algorithm>
 #include <atomic>
@@ -378,29 +377,22 @@ public:
     HRESULT Logon(long /*hwnd*/) override {
         if (m_availability == Availability::RefusesLogon) return E_FAIL;
         if (!za::device::Db()) return E_FAIL;
-        SYSTEMTIME now{};
-        const std::int64_t ms = za::device::NowUtcMs();
-        if (!za::SecondsToSystemTime(ms / 1000 - (ms % 1000 < 0 ? 1 : 0), &now)) return E_FAIL;
         // An entry the tz database cannot give stays unserved; the rest of the table still serves.
-        std::vector<TIME_ZONE_INFORMATION> table;
-        std::vector<bool> derived;
-        if (!DeriveZoneTable(now.wYear, &table)) {
-            // Such an entry comes back zero-filled, names included.
-            for (const TIME_ZONE_INFORMATION& tzi : table) derived.push_back(tzi.StandardName[0] != 0);
-            if (std::find(derived.begin(), derived.end(), true) == derived.end()) return E_FAIL;
-        } else {
-            derived.assign(table.size(), true);
+        std::vector<za::tz::YearlyRulesPtr> rules;
+        if (!DeriveZoneRules(&rules) && std::find_if(rules.begin(), rules.end(), [](const auto& r) { return r; }) ==
+                                            rules.end()) {
+            return E_FAIL;
         }
-        m_table = std::move(table);
-        m_derived = std::move(derived);
+        m_rules = std::move(rules);
+        m_namesYear = 0;
         m_session->loggedOn = true;
+        FollowDeviceYear();
         return S_OK;
     }
 
     HRESULT Logoff() override {
         m_session->loggedOn = false;
-        m_table.clear();
-        m_derived.clear();
+        m_rules.clear();
         return S_OK;
     }
 
@@ -423,11 +415,21 @@ public:
     HRESULT GetTimeZoneInformationFromIndex(long index, TIME_ZONE_INFORMATION* tzi) override {
         if (!tzi) return E_INVALIDARG;
         std::memset(tzi, 0, sizeof *tzi);
+        za::tz::YearlyRulesPtr rules;
+        if (const HRESULT hr = GetTimeZoneRulesFromIndex(index, &rules); hr != S_OK) return hr;
+        *tzi = rules->ForYear(FollowDeviceYear());
+        return S_OK;
+    }
+
+    HRESULT GetTimeZoneRulesFromIndex(long index, za::tz::YearlyRulesPtr* rules) override {
+        if (!rules) return E_INVALIDARG;
+        *rules = nullptr;
         if (!m_session->loggedOn) return E_FAIL;
         const ZoneEntry* entry = index >= 0 && index <= 0xFFFF ? FindZoneEntry(static_cast<int>(index)) : nullptr;
-        const auto i = static_cast<size_t>(entry ? entry - ZoneTable(nullptr) : 0);
-        if (!entry || !m_derived[i]) return E_INVALIDARG;
-        *tzi = m_table[i];
+        if (!entry) return E_INVALIDARG;
+        const za::tz::YearlyRulesPtr& found = m_rules[static_cast<size_t>(entry - ZoneTable(nullptr))];
+        if (!found) return E_INVALIDARG;
+        *rules = found;
         return S_OK;
     }
 
@@ -487,10 +489,25 @@ private:
         return WriteState(which, item->id()) ? S_OK : E_FAIL;
     }
 
+    // The device clock's year, within the years the records cover. The display names are
+    // brought to it when it is not the year they were last written for: an entry's name
+    // shows its standard offset of that year ("(GMT-07:00) British Columbia" from 2027).
+    int FollowDeviceYear() {
+        const int year = std::clamp(za::device::DeviceYear(), za::tz::kFirstRuleYear, za::tz::kLastRuleYear);
+        if (year != m_namesYear) {
+            // A profile that cannot be written keeps the names it has; the records are served
+            // all the same, and the next Logon tries again.
+            QString error;
+            WriteDisplayNames(year, &error);
+            m_namesYear = year;
+        }
+        return year;
+    }
+
     const Availability m_availability;
     SessionPtr m_session = std::make_shared<Session>();
-    std::vector<TIME_ZONE_INFORMATION> m_table;  // in the order of ZoneTable()
-    std::vector<bool> m_derived;                 // whether each entry could be derived
+    std::vector<za::tz::YearlyRulesPtr> m_rules;  // in the order of ZoneTable(); null: not derived
+    int m_namesYear = 0;                          // the year the display names were written for
 };
 
 }  // namespace

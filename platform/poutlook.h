@@ -1,10 +1,11 @@
 // The stand-in for the handheld's Pocket Outlook object: logon, the current city index, the
 // time-zone table by index, home and visiting city, and a cities folder with find, add and
-// save. Its zone table is derived from the system's tz database at logon for the device
-// clock's year; its cities live in device.db. Calls return HRESULTs (negative = failure), as
-// the object model does, so that callers can treat every failure alike.
+// save. Its zone table is derived from the system's tz database at logon, a record for every
+// year from 1970 to 2037; its cities live in device.db. Calls return HRESULTs (negative =
+// failure), as the object model does, so that callers can treat every failure alike.
 #pragma once
 
+#include "tzyears.h"
 #include "wintypes.h"
 
 #include <QByteArray>
@@ -84,20 +85,31 @@ using FolderPtr = std::shared_ptr<IFolder>;
 class IPOutlookApp {
 public:
     virtual ~IPOutlookApp() = default;
-    // Derives the zone table for the device clock's year (the year of za::device::NowUtcMs()
-    // at this call; a later change of year needs a new Logon). hwnd is not used. E_FAIL when
-    // the object refuses logons, the device profile cannot be used or no entry can be derived;
-    // a failed Logon leaves the object as it was.
+    // Derives the zone table, a record of every year from 1970 to 2037 for each entry, and
+    // brings the display names in the registry to the device clock's year (DisplayName).
+    // hwnd is not used. E_FAIL when the object refuses logons, the device profile cannot be used
+    // or no entry can be derived; a failed Logon leaves the object as it was.
     virtual HRESULT Logon(long hwnd) = 0;
     virtual HRESULT Logoff() = 0;
     // 0 = home city, 1 = visiting city; 0 until one is chosen; put takes only 0 or 1
     // (E_INVALIDARG). Kept in device.db.
     virtual HRESULT get_CurrentCityIndex(long* index) = 0;
     virtual HRESULT put_CurrentCityIndex(long index) = 0;
-    // Fills all 172 bytes; E_INVALIDARG for an index the table does not hold (or whose zone the
-    // system's tz database lacks); fails before Logon. On every failure the whole structure is
-    // zero-filled (so no stale zone is used by mistake).
+    // The record of the device clock's year at this call (a year outside 1970..2037 takes the
+    // nearest one), so a year that turns while a program runs is seen at the next call; the
+    // display names follow at the same call. Fills all 172 bytes; E_INVALIDARG for an index
+    // the table does not hold (or whose zone the system's tz database lacks); fails before
+    // Logon. On every failure the whole structure is zero-filled (so no stale zone is used by
+    // mistake).
     virtual HRESULT GetTimeZoneInformationFromIndex(long index, TIME_ZONE_INFORMATION* tzi) = 0;
+    // The zone's records of every year, of which GetTimeZoneInformationFromIndex gives one;
+    // failures as there, with a null out-pointer. An object that keeps one record per zone
+    // (the handheld's own) gives E_NOTIMPL.
+    virtual HRESULT GetTimeZoneRulesFromIndex(long index, za::tz::YearlyRulesPtr* rules) {
+        if (rules) *rules = nullptr;
+        (void)index;
+        return E_NOTIMPL;
+    }
     // No such city: S_FALSE with a null item. The item given is the folder's item itself:
     // changes saved to it show in the folder, and the other way round.
     virtual HRESULT get_HomeCity(CityPtr* city) = 0;
@@ -155,11 +167,18 @@ bool ZoneInformation(const ZoneEntry& entry, int year, TIME_ZONE_INFORMATION* tz
 // The entry with time-zone ID `id`, or null.
 const ZoneEntry* FindZoneEntry(int id);
 
-// The whole table derived for `year`, in table order, names included: what Logon serves.
-// False when an entry cannot be derived (its representative is missing from an older tz
-// database, or the year is outside 1900..9998); that entry is left zero-filled, the others
-// are derived all the same.
+// The whole table derived for `year`, in table order, names included. False when an entry
+// cannot be derived (its representative is missing from an older tz database, or the year is
+// outside 1900..9998); that entry is left zero-filled, the others are derived all the same.
 bool DeriveZoneTable(int year, std::vector<TIME_ZONE_INFORMATION>* out);
+// Every entry's records for every year from 1970 to 2037, in table order, names included:
+// what Logon serves. False when an entry cannot be derived; that entry is null, the others are
+// derived all the same.
+bool DeriveZoneRules(std::vector<za::tz::YearlyRulesPtr>* out);
+// Writes each entry's display name of `year` under HKLM\SOFTWARE\Microsoft\TimeZones\<id>,
+// value "Display", where the registry holds another text (or none). False, with the reason,
+// when an entry cannot be derived or a value cannot be written.
+bool WriteDisplayNames(int year, QString* error);
 
 // Whether two zone informations give the same rule: equal Bias, StandardBias and DaylightBias,
 // and equal DaylightDate and StandardDate in wYear, wMonth, wDayOfWeek, wDay, wHour and

@@ -35,8 +35,11 @@ bool IsDaylightAt(const TIME_ZONE_INFORMATION& tzi, std::int64_t utc) {
         !TransitionInstant(tzi.StandardDate, at.wYear, tzi.Bias + tzi.DaylightBias, &end)) {
         return false;
     }
-    if (end < start) return utc > start || utc < end;  // southern hemisphere
-    return utc > start && utc < end;
+    // Daylight time begins with the start instant itself, as in the tz database (counting it
+    // as standard time showed a wall clock that does not exist: 02:00:00 in Chicago on the
+    // spring-forward day); the end instant is standard time again.
+    if (end < start) return utc >= start || utc < end;  // southern hemisphere
+    return utc >= start && utc < end;
 }
 
 int BiasAt(const TIME_ZONE_INFORMATION& tzi, std::int64_t utc) {

@@ -16,9 +16,9 @@ namespace za::tz {
 // occurrence outside 1..5, a time of day outside [0, 24 h), or an invalid absolute date.
 bool TransitionInstant(const SYSTEMTIME& date, int year, int offsetMinutes, std::int64_t* utc);
 
-// Whether daylight time is in force at utc. The transition instants themselves count as
-// standard time. A zone without daylight time (StandardDate.wMonth = 0), or whose transitions
-// have no instant, is never in daylight time.
+// Whether daylight time is in force at utc: from the start instant on, until just before the
+// end instant (which is standard time again). A zone without daylight time
+// (StandardDate.wMonth = 0), or whose transitions have no instant, is never in daylight time.
 bool IsDaylightAt(const TIME_ZONE_INFORMATION& tzi, std::int64_t utc);
 
 // Bias + DaylightBias in daylight time, else Bias + StandardBias (minutes, UTC = local + bias).

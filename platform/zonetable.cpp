@@ -138,43 +138,34 @@ QByteArray& HostZoneOverride() {
     return id;
 }
 
-// The device clock's year: installation and logon work for the year the device is in.
-int DeviceYear() {
-    return QDateTime::fromMSecsSinceEpoch(za::device::NowUtcMs(), QTimeZone::utc()).date().year();
-}
-
 // Installation: every entry's display name under HKLM\SOFTWARE\Microsoft\TimeZones\<id>,
-// value "Display", as the handheld's control panel reads them.
-bool DisplayNames(za::sql::Database&, QString* error) {
-    const int year = DeviceYear();
-    for (const ZoneEntry& e : kZones) {
-        const QString name = DisplayName(e, year);
-        if (name.isEmpty()) {
-            *error = QStringLiteral("time zone %1 (%2) is not in the tz database").arg(e.id).arg(QLatin1String(e.tzId));
-            return false;
-        }
-        const QString path = QStringLiteral("\\SOFTWARE\\Microsoft\\TimeZones\\%1").arg(e.id);
-        HKEY key = nullptr;
-        LONG rc = RegCreateKeyExW(HKEY_LOCAL_MACHINE, path, 0, QString(), 0, 0, nullptr, &key, nullptr);
-        if (rc == ERROR_SUCCESS) {
-            // UTF-16 with its terminating NUL.
-            rc = RegSetValueExW(key, QStringLiteral("Display"), 0, REG_SZ, reinterpret_cast<const BYTE*>(name.utf16()),
-                                static_cast<DWORD>((name.size() + 1) * sizeof(char16_t)));
-            RegCloseKey(key);
-        }
-        if (rc != ERROR_SUCCESS) {
-            *error = QStringLiteral("cannot write the display name of time zone %1 (error %2)").arg(e.id).arg(rc);
-            return false;
-        }
-    }
-    return true;
-}
+// value "Display", as the handheld's control panel reads them, for the device clock's year.
+bool DisplayNames(za::sql::Database&, QString* error) { return WriteDisplayNames(za::device::DeviceYear(), error); }
 const za::device::InstallRegistrar g_displayNames(40, "time-zone display names", DisplayNames);
 
+// The display name the registry holds for an entry; empty when there is none.
+QString StoredDisplayName(HKEY key) {
+    DWORD type = 0, size = 0;
+    if (RegQueryValueExW(key, QStringLiteral("Display"), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+        type != REG_SZ || size < 2) {
+        return QString();
+    }
+    QByteArray data(static_cast<qsizetype>(size), '\0');
+    if (RegQueryValueExW(key, QStringLiteral("Display"), nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
+                         &size) != ERROR_SUCCESS) {
+        return QString();
+    }
+    QString text = QString::fromUtf16(reinterpret_cast<const char16_t*>(data.constData()), size / 2);
+    if (text.endsWith(QChar(0))) text.chop(1);
+    return text;
+}
+
 // Installation: the device's first zone is the table's entry for the host's zone, so that the
-// device zone always carries one of the table's names and rules.
+// device zone always carries one of the table's names and rules. It follows the host zone's
+// own records in the other years when the two have the same rule this year (Rome's 1970s
+// daylight time is not Berlin's), else the entry's representative.
 bool DeviceZone(za::sql::Database& db, QString* error) {
-    const int year = DeviceYear();
+    const int year = za::device::DeviceYear();
     const QByteArray host = HostZoneOverride().isEmpty() ? QTimeZone::systemTimeZone().id() : HostZoneOverride();
     const ZoneEntry* entry = FindZoneEntry(EntryForZone(host, year));
     TIME_ZONE_INFORMATION tzi{};
@@ -182,7 +173,9 @@ bool DeviceZone(za::sql::Database& db, QString* error) {
         *error = QStringLiteral("no time zone of the table fits the host zone %1").arg(QString::fromLatin1(host));
         return false;
     }
-    if (!SetTimeZoneInformation(&tzi)) {
+    TIME_ZONE_INFORMATION hostRule{};
+    const bool followHost = za::tz::DeriveFromZone(QTimeZone(host), year, &hostRule) && SameRule(hostRule, tzi);
+    if (!za::device::SetTimeZoneFollowing(tzi, followHost ? host : QByteArray(entry->tzId))) {
         *error = QStringLiteral("cannot store the device zone: %1").arg(db.error());
         return false;
     }
@@ -237,6 +230,47 @@ bool DeriveZoneTable(int year, std::vector<TIME_ZONE_INFORMATION>* out) {
         }
     }
     return all;
+}
+
+bool DeriveZoneRules(std::vector<za::tz::YearlyRulesPtr>* out) {
+    if (!out) return false;
+    out->assign(std::size(kZones), nullptr);
+    bool all = true;
+    for (size_t i = 0; i < std::size(kZones); ++i) {
+        const ZoneEntry& e = kZones[i];
+        (*out)[i] = za::tz::YearlyRules::Derive(QByteArray(e.tzId), QString::fromLatin1(e.standardName),
+                                                QString::fromLatin1(e.daylightName));
+        all = all && (*out)[i];
+    }
+    return all;
+}
+
+bool WriteDisplayNames(int year, QString* error) {
+    for (const ZoneEntry& e : kZones) {
+        const QString name = DisplayName(e, year);
+        if (name.isEmpty()) {
+            *error = QStringLiteral("time zone %1 (%2) is not in the tz database").arg(e.id).arg(QLatin1String(e.tzId));
+            return false;
+        }
+        const QString path = QStringLiteral("\\SOFTWARE\\Microsoft\\TimeZones\\%1").arg(e.id);
+        HKEY key = nullptr;
+        LONG rc = RegCreateKeyExW(HKEY_LOCAL_MACHINE, path, 0, QString(), 0, 0, nullptr, &key, nullptr);
+        if (rc == ERROR_SUCCESS) {
+            // Each write is a durable commit: only a name that changed is written again.
+            if (StoredDisplayName(key) != name) {
+                // UTF-16 with its terminating NUL.
+                rc = RegSetValueExW(key, QStringLiteral("Display"), 0, REG_SZ,
+                                    reinterpret_cast<const BYTE*>(name.utf16()),
+                                    static_cast<DWORD>((name.size() + 1) * sizeof(char16_t)));
+            }
+            RegCloseKey(key);
+        }
+        if (rc != ERROR_SUCCESS) {
+            *error = QStringLiteral("cannot write the display name of time zone %1 (error %2)").arg(e.id).arg(rc);
+            return false;
+        }
+    }
+    return true;
 }
 
 bool SameRule(const TIME_ZONE_INFORMATION& a, const TIME_ZONE_INFORMATION& b) {

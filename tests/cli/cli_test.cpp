@@ -1,5 +1,8 @@
 // Runs the built zonaria-cli as a user would, each test on a profile of its own, with the
 // locale pinned to en_US, and checks what it prints and how it exits.
+#include "city.h"
+#include "citylist.h"
+#include "device.h"
 #include "geography.h"
 #include "profile.h"
 
@@ -11,6 +14,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimeZone>
 
 #include <gtest/gtest.h>
 
@@ -86,6 +90,27 @@ protected:
     }
     static qint64 Seconds(const char* iso) { return Seconds(QJsonValue(QString::fromLatin1(iso))); }
 
+    // Adds cities to the profile the program uses, as the city editor would.
+    void AddCities(const QStringList& names) const {
+        const QByteArray previous = qgetenv("ZONARIA_DEVICE");
+        qputenv("ZONARIA_DEVICE", ProfilePath().toUtf8());
+        za::device::Reset();
+        {
+            CCityList list;
+            ASSERT_TRUE(list.Open());
+            for (const QString& name : names) {
+                CCity city;
+                city.SetName(name);
+                city.SetCountryName(QStringLiteral("Testland"));
+                city.SetTimeZoneID(235);
+                EXPECT_TRUE(list.SaveCity(city)) << name.toStdString();
+            }
+            list.Close();
+        }
+        za::device::Reset();
+        qputenv("ZONARIA_DEVICE", previous);
+    }
+
 private:
     QTemporaryDir m_dir;
 };
@@ -141,6 +166,102 @@ TEST_F(Cli, TimeAtAnInstantGivesLocalTimeDaylightAndBias) {
     EXPECT_TRUE(text.out.contains(S("-540 minutes")));
 }
 
+// The local time the tz database gives a city's zone, at instants spread over every year the
+// program supports, in zones whose rules changed over those years (British Columbia and
+// Manitoba keep daylight time from November 2026; Cuba, Chile and Egypt change theirs often).
+TEST_F(Cli, TimeGivesTheTzDatabasesTimeFrom1970To2037) {
+    const struct {
+        const char* city;
+        const char* tz;
+    } cities[] = {
+        {"Vancouver, BC", "America/Vancouver"}, {"Winnipeg, MB", "America/Winnipeg"}, {"Havana", "America/Havana"},
+        {"Santiago", "America/Santiago"},       {"Cairo", "Africa/Cairo"},           {"Sydney", "Australia/Sydney"},
+        {"London", "Europe/London"},           {"Tokyo", "Asia/Tokyo"},
+    };
+    int runs = 0;
+    for (size_t i = 0; i < std::size(cities); ++i) {
+        const QTimeZone zone(cities[i].tz);
+        for (int k = 0; k < 5; ++k) {
+            const int year = 1970 + static_cast<int>((i * 7 + static_cast<size_t>(k) * 13) % 68);
+            const QDateTime at(QDate(year, 1 + static_cast<int>((i * 5 + static_cast<size_t>(k) * 3) % 12), 15),
+                               QTime(static_cast<int>((i * 3 + static_cast<size_t>(k) * 5) % 24), 17), QTimeZone::utc());
+            const QString iso = at.toString(S("yyyy-MM-ddTHH:mm:ss")) + QLatin1Char('Z');
+            SCOPED_TRACE(testing::Message() << cities[i].city << " at " << iso.toStdString());
+            const QJsonObject o = Json({S("time"), S(cities[i].city), S("--at"), iso});
+            EXPECT_EQ(at.toTimeZone(zone).toString(S("yyyy-MM-ddTHH:mm:ss")), o[S("local")].toString());
+            EXPECT_EQ(-zone.offsetFromUtc(at) / 60, o[S("bias")].toInt(12345));
+            ++runs;
+        }
+    }
+    EXPECT_EQ(40, runs);
+    // 15 June 2027 in Vancouver: UTC-7 all year from 2027 on, no daylight time.
+    const QJsonObject bc = Json({S("time"), S("Vancouver, BC"), S("--at"), S("2027-06-15T04:17:00Z")});
+    EXPECT_EQ(S("2027-06-14T21:17:00"), bc[S("local")].toString());
+    EXPECT_FALSE(bc[S("daylight")].toBool(true));
+    // The first and the last second of the supported years.
+    EXPECT_EQ(S("1970-01-01T09:00:00"), Json({S("time"), S("Tokyo"), S("--at"), S("1970-01-01T00:00:00Z")})[S("local")].toString());
+    EXPECT_EQ(S("2038-01-01T08:59:59"), Json({S("time"), S("Tokyo"), S("--at"), S("2037-12-31T23:59:59Z")})[S("local")].toString());
+}
+
+// Instants and dates outside the supported years are refused, not shown as "0000-00-00".
+TEST_F(Cli, TimesOutsideTheSupportedYearsAreRefused) {
+    const QStringList refused[] = {
+        {S("time"), S("Tokyo"), S("--at"), S("9999-12-31T23:59:59Z")},
+        {S("time"), S("Tokyo"), S("--at"), S("2038-01-01T00:00:00Z")},
+        {S("time"), S("Tokyo"), S("--at"), S("1969-12-31T23:59:59Z")},
+        {S("convert"), S("--from"), S("Tokyo"), S("--local"), S("9999-12-31 23:59"), S("London")},
+        {S("convert"), S("--from"), S("Tokyo"), S("--local"), S("2038-01-01 00:00"), S("London")},
+        // 08:59 on 1 January 1970 in Tokyo is still 1969 in UTC.
+        {S("convert"), S("--from"), S("Tokyo"), S("--local"), S("1970-01-01 08:59"), S("London")},
+        {S("sun"), S("Tokyo"), S("--date"), S("2038-01-01")},
+        {S("moon"), S("Tokyo"), S("--date"), S("1969-12-31")},
+    };
+    for (const QStringList& args : refused) {
+        SCOPED_TRACE(args.join(QLatin1Char(' ')).toStdString());
+        EXPECT_TRUE(Error(args).contains(S("outside the supported years 1970 to 2037")));
+    }
+    const QJsonObject first = Json({S("convert"), S("--from"), S("Tokyo"), S("--local"), S("1970-01-01 09:00"), S("London")});
+    EXPECT_EQ(S("1970-01-01T00:00:00Z"), first[S("utc")].toString());
+    EXPECT_EQ(S("1970-01-01T01:00:00"), first[S("cities")].toArray()[0].toObject()[S("local")].toString());
+}
+
+// City names typed without their accents, in any case.
+TEST_F(Cli, CityNamesAreFoundWithoutTheirAccents) {
+    const struct {
+        const char* typed;
+        const char* city;
+    } rows[] = {
+        {"Sao Paulo", "São Paulo"}, {"reykjavik", "Reykjavík"},          {"BOGOTA", "Bogotá"},
+        {"Cancun", "Cancún"},       {"sao paulo (brazil)", "São Paulo"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.typed);
+        EXPECT_EQ(S(r.city), Json({S("time"), S(r.typed), S("--at"), S("2026-03-08T10:00:00Z")})[S("city")].toString());
+    }
+    EXPECT_EQ(S("Bogotá"), Json({S("city"), S("bogota")})[S("name")].toString());
+    EXPECT_EQ(S("Reykjavík"), Json({S("distance"), S("Reykjavik"), S("Tokyo")})[S("from")].toString());
+
+    const QJsonArray found = Json({S("find"), S("sao")})[S("matches")].toArray();
+    QStringList entries;
+    for (const QJsonValue& m : found) entries << m.toObject()[S("entry")].toString();
+    EXPECT_TRUE(entries.contains(S("São Paulo (Brazil)"))) << entries.join(S(", ")).toStdString();
+    for (const QString& e : entries) EXPECT_TRUE(e.startsWith(S("São")) || e.startsWith(S("Sao"))) << e.toStdString();
+    const QJsonArray codes = Json({S("codes"), S("airport"), S("bogot")})[S("matches")].toArray();
+    ASSERT_EQ(1, codes.size());
+    EXPECT_EQ(S("BOG"), codes[0].toObject()[S("airport")].toString());
+}
+
+// A name that folds like several cities' names, and is none of them as typed, asks which.
+TEST_F(Cli, AFoldedNameOfSeveralCitiesListsThem) {
+    ASSERT_EQ(0, Exec({S("clock")}).code);  // installs the profile
+    AddCities({S("Xalé"), S("Xàle")});
+    const QString err = Error({S("time"), S("Xale")});
+    EXPECT_TRUE(err.contains(S("matches several cities"))) << err.toStdString();
+    EXPECT_TRUE(err.contains(S("Xalé (Testland)")) && err.contains(S("Xàle (Testland)"))) << err.toStdString();
+    EXPECT_EQ(S("Xàle"), Json({S("city"), S("XÀLE")})[S("name")].toString()) << "a name given exactly wins";
+    EXPECT_TRUE(Error({S("time"), S("xale (testland)")}).contains(S("matches several cities")));
+}
+
 TEST_F(Cli, ConvertGivesTheInstantOfTheReferenceCitysLocalTime) {
     const QJsonObject o = Json({S("convert"), S("--from"), S("Tokyo"), S("--local"), S("2026-03-08 19:00"),
                                 S("London"), S("New York, NY"), S("San Francisco, CA")});
@@ -150,7 +271,8 @@ TEST_F(Cli, ConvertGivesTheInstantOfTheReferenceCitysLocalTime) {
     const char* expected[][3] = {
         {"London", "2026-03-08T10:00:00", "3/8/26 10:00 AM"},
         {"New York, NY", "2026-03-08T06:00:00", "3/8/26 6:00 AM \u00a4"},  // daylight time began at 07:00 UTC
-        {"San Francisco, CA", "2026-03-08T02:00:00", "3/8/26 2:00 AM"},    // not yet in the Pacific
+        // Daylight time begins in the Pacific at this very instant: 02:00 does not exist there.
+        {"San Francisco, CA", "2026-03-08T03:00:00", "3/8/26 3:00 AM \u00a4"},
     };
     for (int i = 0; i < 3; ++i) {
         const QJsonObject c = cities[i].toObject();

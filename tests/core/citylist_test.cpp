@@ -81,6 +81,88 @@ TEST_F(CityListTest, NamesAreListedInNameOrderWithTheirCountry) {
     }
 }
 
+// Cities spelt with accents, found as a user types them: without accents, in any case.
+const QByteArray kAccentedCities =
+    "name,country,phone,area,airport,latitude,longitude,tz,zone_id\n"
+    "São Paulo,Brazil,55,11,GRU,-2355,-4663,America/Sao_Paulo,65\n"
+    "Zürich,Switzerland,41,44,ZRH,4737,855,Europe/Zurich,110\n"
+    "Zug,Switzerland,41,41,,4717,852,Europe/Zurich,110\n"
+    "Ærøskøbing,Denmark,45,,,5488,1041,Europe/Copenhagen,105\n"
+    "Aeroville,France,33,1,,4900,250,Europe/Paris,105\n"
+    "Bogotá,Colombia,57,1,BOG,471,-7407,America/Bogota,45\n"
+    "Straße,Germany,49,,,5000,1000,Europe/Berlin,110\n"
+    "Cordoba,Argentina,54,351,COR,-3142,-6418,America/Argentina/Cordoba,70\n"
+    "Córdoba,Spain,34,957,ODB,3789,-478,Europe/Madrid,105\n";
+
+TEST_F(CityListTest, PrefixSearchIgnoresAccentsAndFindsTheFirstInNameOrder) {
+    ASSERT_TRUE(Replace(kAccentedCities));
+    // Name order puts Æ after Z and ã after t, so the folded order ("aeroskobing" <
+    // "aeroville") is not the name order: the search still gives the first entry in name order.
+    ASSERT_EQ(QStringList({"Aeroville (France)", "Bogotá (Colombia)", "Cordoba (Argentina)", "Córdoba (Spain)",
+                           "Straße (Germany)", "São Paulo (Brazil)", "Zug (Switzerland)", "Zürich (Switzerland)",
+                           "Ærøskøbing (Denmark)"}),
+              Names());
+    struct Find {
+        const char* nickname;
+        const char* text;
+        long index;
+    } finds[] = {
+        {"without the tilde", "Sao Paulo", 5},
+        {"first letters without accents", "sao", 5},
+        {"with the accent", "São", 5},
+        {"in capitals", "BOGOTA", 1},
+        {"diaeresis left out", "zurich", 7},
+        {"diaeresis typed", "Zür", 7},
+        {"two cities begin so", "zu", 6},
+        {"ligature and stroke typed plainly", "aeroskobing", 8},
+        {"first in name order, not folded order", "aero", 0},
+        {"sharp s as ss", "strasse", 4},
+        {"sharp s typed", "Straß", 4},
+        {"whole entry", "zurich (switzerland)", 7},
+        {"spelt without accent, a city is so spelt", "cordoba", 2},
+        {"spelt with accent wins over the earlier plain one", "CÓRDOBA", 3},
+        {"spelt with another accent", "Cordóba", 2},
+        {"nothing begins so", "Zz", -1},
+        {"empty text", "", 0},
+    };
+    for (const Find& f : finds) {
+        SCOPED_TRACE(f.nickname);
+        EXPECT_EQ(f.index, list.FindIndexOfCity(QString::fromUtf8(f.text)));
+    }
+    EXPECT_EQ(QList<long>({0, 8}), list.FindIndexesOfCity(QStringLiteral("AER")));
+    EXPECT_EQ(QList<long>({6, 7}), list.FindIndexesOfCity(QStringLiteral("Zu")));
+    EXPECT_EQ(QList<long>({2, 3}), list.FindIndexesOfCity(QStringLiteral("córdoba")));
+    EXPECT_EQ(QList<long>(), list.FindIndexesOfCity(QStringLiteral("x")));
+    EXPECT_EQ(9, list.FindIndexesOfCity(QString()).size());
+
+    // The stored names keep their spelling.
+    CCity city;
+    ASSERT_TRUE(list.LoadCity(QStringLiteral("zürich"), city));
+    EXPECT_EQ(QStringLiteral("Zürich"), city.Name());
+}
+
+TEST_F(CityListTest, ANameDifferingOnlyInAccentsIsTaken) {
+    ASSERT_TRUE(Replace(kAccentedCities));
+    struct Rule {
+        const char* nickname;
+        const char* name;
+        BOOL valid;
+    } rules[] = {
+        {"accent left out", "Zurich", FALSE},
+        {"other case and no accent", "SAO PAULO", FALSE},
+        {"ligature written out", "Aeroskobing", FALSE},
+        {"sharp s written out", "Strasse", FALSE},
+        {"another accent", "Zûrich", FALSE},
+        {"a longer name", "Zurichberg", TRUE},
+        {"a prefix of a name", "Zuri", TRUE},
+        {"new name with accents", "Genève", TRUE},
+    };
+    for (const Rule& r : rules) {
+        SCOPED_TRACE(r.nickname);
+        EXPECT_EQ(r.valid, list.IsCityNameValid(QString::fromUtf8(r.name)));
+    }
+}
+
 TEST_F(CityListTest, RefreshRebuildsTheNamesAndTellsTheHandler) {
     g_changes = 0;
     list.SetChangeHandler(CountChange);

@@ -6,6 +6,7 @@
 #include "poutlook.h"
 #include "tzderive.h"
 #include "tzrule.h"
+#include "tzyears.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -251,14 +252,13 @@ TEST_F(CityData, EveryZoneIdIsAnEntryOfTheTable) {
     EXPECT_TRUE(bad.isEmpty()) << bad.size() << " cities: " << bad.mid(0, 20).join(QStringLiteral("; ")).toStdString();
 }
 
-// Every city's entry has the rule of the city's own zone for the current year and gives, at
-// every hour of it, the local time that the tz database gives that zone. As for the table itself, the
-// instant of a change into daylight time counts as standard time, and a zone that changes more
-// than twice in the year (Morocco) need only be right from its last change on.
-TEST_F(CityData, EveryCitysEntryKeepsItsZonesLocalTimeAllYear) {
+// Every city's entry has the rule of the city's own zone for the current year and, through its
+// records of each year, gives the local time that the tz database gives that zone in every
+// year from this one to the last the records hold: every three hours and one second either
+// side of every change. A zone that changes more than twice in a year (Morocco) need only be
+// right from its last change of that year on.
+TEST_F(CityData, EveryCitysEntryKeepsItsZonesLocalTimeToTheLastYear) {
     const int year = QDateTime::currentDateTimeUtc().date().year();
-    const std::int64_t from = YearStart(year);
-    const std::int64_t to = YearStart(year + 1);
     // Cities share zones and entries: each pair is checked once.
     std::map<std::pair<QByteArray, int>, QStringList> pairs;
     for (const QStringList& city : Cities()) pairs[{city[kTz].toUtf8(), city[kZoneId].toInt()}] << city[kName];
@@ -281,46 +281,38 @@ TEST_F(CityData, EveryCitysEntryKeepsItsZonesLocalTimeAllYear) {
             failures << QStringLiteral("%1 (%2): entry %3 has another rule").arg(names.first(), QString::fromUtf8(tzId)).arg(id);
             continue;
         }
-        // The zone's changes in the year, as the tz database has them.
-        std::vector<std::pair<std::int64_t, int>> changes;  // instant, offset from then on
-        int previous = zone.offsetFromUtc(Utc(from - 1));
-        const int initial = previous;
-        for (const QTimeZone::OffsetData& t : zone.transitions(Utc(from), Utc(to - 1))) {
-            if (t.offsetFromUtc == previous) continue;
-            changes.emplace_back(t.atUtc.toSecsSinceEpoch(), t.offsetFromUtc);
-            previous = t.offsetFromUtc;
-        }
-        auto offsetAt = [&](std::int64_t t) {
-            int offset = initial;
-            for (const auto& [at, after] : changes) {
-                if (at > t) break;
-                offset = after;
+        const za::tz::YearlyRulesPtr records = za::tz::YearlyRules::Derive(entry->tzId, QString(), QString());
+        ASSERT_TRUE(records) << entry->tzId;
+        for (int y = year; y <= za::tz::kLastRuleYear; ++y) {
+            const std::int64_t from = YearStart(y);
+            const std::int64_t to = YearStart(y + 1);
+            // The zone's changes in the year, as the tz database has them.
+            const za::tz::OffsetHistory truth(zone, from, to);
+            const std::vector<za::tz::OffsetHistory::Change> changes = truth.Changes(from, to);
+            const std::int64_t checkFrom = changes.size() > 2 ? changes.back().at : from;
+            std::vector<std::int64_t> instants;
+            for (std::int64_t t = from; t < to; t += 3 * 3600) instants.push_back(t);
+            for (const auto& c : changes) {
+                for (int d : {-1, 0, 1}) instants.push_back(c.at + d);
             }
-            return offset;
-        };
-        const std::int64_t checkFrom = changes.size() > 2 ? changes.back().first : from;
-        for (std::int64_t t = from; t < to; t += 3600) {
-            if (t < checkFrom) continue;
-            int expected = offsetAt(t);
-            if (expected > offsetAt(t - 1)) expected = offsetAt(t - 1);  // the daylight start instant
-            // Local time by the entry: UTC minus the bias; by the tz database: UTC plus the offset.
-            SYSTEMTIME byEntry{}, byZone{};
-            za::SecondsToSystemTime(t - za::tz::BiasAt(tzi, t) * 60, &byEntry);
-            za::SecondsToSystemTime(t + expected, &byZone);
-            ++checked;
-            if (byEntry.wYear != byZone.wYear || byEntry.wMonth != byZone.wMonth || byEntry.wDay != byZone.wDay ||
-                byEntry.wHour != byZone.wHour || byEntry.wMinute != byZone.wMinute) {
-                failures << QStringLiteral("%1 (%2, entry %3) at %4: entry gives UTC%5 min, tz database UTC%6 min")
-                                .arg(names.first(), QString::fromUtf8(tzId))
-                                .arg(id)
-                                .arg(Utc(t).toString(Qt::ISODate))
-                                .arg(-za::tz::BiasAt(tzi, t))
-                                .arg(expected / 60);
-                break;
+            for (std::int64_t t : instants) {
+                if (t < checkFrom || t >= to) continue;
+                const int expected = truth.OffsetAt(t);
+                const int bias = za::tz::BiasAt(records->ForYear(y), t);
+                ++checked;
+                if (-bias * 60 != expected) {
+                    failures << QStringLiteral("%1 (%2, entry %3) at %4: entry gives UTC%5 min, tz database UTC%6 min")
+                                    .arg(names.first(), QString::fromUtf8(tzId))
+                                    .arg(id)
+                                    .arg(Utc(t).toString(Qt::ISODate))
+                                    .arg(-bias)
+                                    .arg(expected / 60);
+                    break;
+                }
             }
         }
     }
-    EXPECT_GT(checked, 8000L * static_cast<long>(pairs.size()));
+    EXPECT_GT(checked, 2900L * (za::tz::kLastRuleYear - year + 1) * static_cast<long>(pairs.size()));
     EXPECT_TRUE(failures.isEmpty()) << failures.size() << " zones differ, first: "
                                     << failures.mid(0, 10).join(QStringLiteral("; ")).toStdString();
 }

@@ -4,6 +4,7 @@
 #include "device.h"
 #include "poutlook.h"
 #include "profile.h"
+#include "registry.h"
 #include "tzderive.h"
 
 #include <QDir>
@@ -70,6 +71,20 @@ const CityFields kZurich{QStringLiteral("Zürich"), QStringLiteral("Schweiz"), Q
                          QStringLiteral("44"), 854, 4737, 110};
 const CityFields kAuckland{QStringLiteral("Auckland"), QStringLiteral("New Zealand"), QStringLiteral("AKL"),
                            QStringLiteral("64"), QStringLiteral("9"), 17476, -3685, 290};
+
+// The display name the registry holds for a zone, without its NUL.
+QString Display(int id) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, QStringLiteral("\\SOFTWARE\\Microsoft\\TimeZones\\%1").arg(id), 0, 0,
+                      &key) != ERROR_SUCCESS) {
+        return QStringLiteral("<no key>");
+    }
+    char16_t data[128] = {};
+    DWORD type = 0, bytes = sizeof data;
+    const LONG rc = RegQueryValueExW(key, QStringLiteral("Display"), nullptr, &type, reinterpret_cast<BYTE*>(data), &bytes);
+    RegCloseKey(key);
+    return rc == ERROR_SUCCESS ? QString::fromUtf16(data) : QStringLiteral("<no value>");
+}
 
 bool IsZero(const TIME_ZONE_INFORMATION& tzi) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(&tzi);
@@ -167,6 +182,55 @@ TEST_F(Outlook, LogonDerivesTheTableForTheDeviceClocksYear) {
     ASSERT_EQ(S_OK, app->GetTimeZoneInformationFromIndex(305, &tzi));
     EXPECT_EQ(420, tzi.Bias) << "British Columbia in 2027";
     EXPECT_EQ(0, tzi.StandardDate.wMonth);
+}
+
+// The year turning while a program runs: the next call gives the new year's record, and the
+// display names follow it, without a new Logon.
+TEST_F(Outlook, AYearThatTurnsWhileLoggedOnGivesItsRecordAndDisplayNames) {
+    FixedHostClock host(UtcMs(2026, 12, 31, 23, 0, 0));
+    AppPtr app = LoggedOn();
+    TIME_ZONE_INFORMATION tzi{};
+    ASSERT_EQ(S_OK, app->GetTimeZoneInformationFromIndex(305, &tzi));
+    EXPECT_EQ(480, tzi.Bias);
+    EXPECT_EQ(QStringLiteral("(GMT-08:00) British Columbia"), Display(305));
+
+    host.Set(UtcMs(2027, 1, 1, 1, 0, 0));
+    ASSERT_EQ(S_OK, app->GetTimeZoneInformationFromIndex(305, &tzi));
+    EXPECT_EQ(420, tzi.Bias);
+    EXPECT_EQ(0, tzi.StandardDate.wMonth);
+    const struct {
+        int id;
+        const char* display;
+    } names[] = {
+        {305, "(GMT-07:00) British Columbia"},
+        {306, "(GMT-06:00) Alberta, Northwest Territories"},
+        {308, "(GMT-05:00) Manitoba"},
+        {4, "(GMT-08:00) Pacific Time (US & Canada)"},
+    };
+    for (const auto& n : names) EXPECT_EQ(QString::fromUtf8(n.display), Display(n.id)) << n.id;
+
+    // The records of every year come with the entry; the one served is the device year's.
+    za::tz::YearlyRulesPtr rules;
+    ASSERT_EQ(S_OK, app->GetTimeZoneRulesFromIndex(305, &rules));
+    ASSERT_TRUE(rules);
+    EXPECT_EQ(0, std::memcmp(&rules->ForYear(2027), &tzi, sizeof tzi));
+    EXPECT_EQ(480, rules->ForYear(2025).Bias);
+    za::tz::YearlyRulesPtr none;
+    EXPECT_EQ(E_INVALIDARG, app->GetTimeZoneRulesFromIndex(5, &none));
+    EXPECT_EQ(nullptr, none);
+
+    // A device clock beyond the years the records cover takes the last year's record.
+    host.Set(UtcMs(2045, 6, 1, 0, 0, 0));
+    ASSERT_EQ(S_OK, app->GetTimeZoneInformationFromIndex(305, &tzi));
+    EXPECT_EQ(0, std::memcmp(&rules->ForYear(2037), &tzi, sizeof tzi));
+
+    // Back in 2026, a new Logon brings the names back to that year.
+    ASSERT_EQ(S_OK, app->Logoff());
+    host.Set(UtcMs(2026, 6, 1, 0, 0, 0));
+    ASSERT_EQ(S_OK, app->Logon(0));
+    EXPECT_EQ(QStringLiteral("(GMT-08:00) British Columbia"), Display(305));
+    ASSERT_EQ(S_OK, app->Logoff());
+    EXPECT_EQ(E_FAIL, app->GetTimeZoneRulesFromIndex(305, &none)) << "after Logoff";
 }
 
 TEST_F(Outlook, IndexesTheTableDoesNotHoldAreInvalid) {

@@ -1,0 +1,47 @@
+#include "textfold.h"
+
+#include <QList>
+
+#include <algorithm>
+
+namespace za {
+namespace {
+
+// The base letters of the letters that NFD leaves whole, by their case-folded form.
+const char* BaseLetters(char32_t folded) {
+    switch (folded) {
+    case U'\u00DF': return "ss";  // ß (and ẞ, which folds to it)
+    case U'\u00F8': return "o";   // ø
+    case U'\u00E6': return "ae";  // æ
+    case U'\u0142': return "l";   // ł
+    case U'\u0111': return "d";   // đ
+    case U'\u00F0': return "d";   // ð
+    case U'\u0131': return "i";   // ı
+    case U'\u0153': return "oe";  // œ
+    case U'\u00FE': return "th";  // þ
+    default: return nullptr;
+    }
+}
+
+}  // namespace
+
+QString FoldForSearch(const QString& text) {
+    // Most names are plain ASCII: lower case is all their folding, and the list of 50,000 names
+    // is folded once per refresh.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) return text.toLower();
+    const QList<uint> decomposed = text.normalized(QString::NormalizationForm_D).toUcs4();
+    QString out;
+    out.reserve(decomposed.size());
+    for (uint c : decomposed) {
+        if (QChar::isMark(c)) continue;
+        const char32_t folded = QChar::toCaseFolded(c);
+        if (const char* base = BaseLetters(folded)) {
+            out += QLatin1String(base);
+        } else {
+            out += QString::fromUcs4(&folded, 1);
+        }
+    }
+    return out;
+}
+
+}  // namespace za
