@@ -2,6 +2,7 @@
 
 #include "citylist.h"
 #include "mainframe.h"
+#include "textfold.h"
 #include "zonariaapp.h"
 
 #include <QApplication>
@@ -24,32 +25,6 @@ constexpr int kVisibleRows = 12;
 constexpr int kWidth = 240;
 // The selected entry is shown as the fifth visible row.
 constexpr int kRowsAbove = 4;
-
-// Case and accents set aside: decomposed, marks dropped, the letters that do not decompose
-// spelled out, case folded.
-QString Fold(const QString& text) {
-    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
-    QString out;
-    out.reserve(decomposed.size());
-    for (QChar c : decomposed) {
-        if (c.category() == QChar::Mark_NonSpacing || c.category() == QChar::Mark_Enclosing ||
-            c.category() == QChar::Mark_SpacingCombining) {
-            continue;
-        }
-        switch (c.unicode()) {
-        case 0x00DF: out += QLatin1String("ss"); break;
-        case 0x00D8: case 0x00F8: out += QLatin1Char('o'); break;
-        case 0x00C6: case 0x00E6: out += QLatin1String("ae"); break;
-        case 0x0141: case 0x0142: out += QLatin1Char('l'); break;
-        case 0x0110: case 0x0111: out += QLatin1Char('d'); break;
-        case 0x0131: out += QLatin1Char('i'); break;
-        case 0x0152: case 0x0153: out += QLatin1String("oe"); break;
-        case 0x00DE: case 0x00FE: out += QLatin1String("th"); break;
-        default: out += c;
-        }
-    }
-    return out.toCaseFolded();
-}
 
 QStringList Words(const QString& folded) {
     QStringList words;
@@ -88,10 +63,10 @@ public:
     void SetEntries(const QStringList& entries) {
         m_words.clear();
         m_words.reserve(entries.size());
-        for (const QString& e : entries) m_words.push_back(Words(Fold(e)));
+        for (const QString& e : entries) m_words.push_back(Words(za::FoldForSearch(e)));
     }
     void SetTyped(const QString& typed) {
-        m_typed = Words(Fold(typed));
+        m_typed = Words(za::FoldForSearch(typed));
         invalidateFilter();
     }
 
@@ -295,7 +270,7 @@ QString CCityPickerPopup::SelectedEntry() const {
 }
 
 bool CCityPickerPopup::Matches(const QString& entry, const QString& typed) {
-    return WordsMatch(Words(Fold(entry)), Words(Fold(typed)));
+    return WordsMatch(Words(za::FoldForSearch(entry)), Words(za::FoldForSearch(typed)));
 }
 
 bool CCityPickerPopup::eventFilter(QObject* watched, QEvent* e) {
