@@ -21,7 +21,7 @@ const Entry kCommands[] = {
     {"time", cli::TimeCommand},         {"convert", cli::ConvertCommand},
     {"distance", cli::DistanceCommand}, {"sun", cli::SunCommand},
     {"moon", cli::MoonCommand},         {"set-city", cli::SetCityCommand},
-    {"select", cli::SelectCommand},
+    {"select", cli::SelectCommand},     {"sync", cli::SyncCommand},
 };
 
 }  // namespace

@@ -52,6 +52,12 @@ QString Usage(const QString& command) {
          "zonaria-cli select DISPLAY [--json]\n"
          "  Makes display DISPLAY (0 to 4) the selected display: its city becomes the device's current\n"
          "  city, and the device takes its time zone when that differs. There is no question first.\n"},
+        {"sync",
+         "zonaria-cli sync [--server HOST] [--port N] [--timeout MS] [--dry-run] [--json]\n"
+         "  Asks an Internet time server (SNTP, default pool.ntp.org port 123, 20000 ms time-out) for\n"
+         "  the time once: prints the clock offset and the round-trip delay in seconds and the server's\n"
+         "  stratum, and sets the device clock unless --dry-run. HOST is a name or an IPv4 or IPv6\n"
+         "  address. A reply that fails a check is refused and the device clock left alone.\n"},
     };
     for (const Help& h : kHelp) {
         if (command == QLatin1String(h.name)) return QString::fromUtf8(h.text);

@@ -34,4 +34,10 @@ void SetHostClock(HostClock clock);
 // The device's UTC time in milliseconds since 1970.
 std::int64_t NowUtcMs();
 
+// GetSystemTime for another thread, which must not use the profile (its connection belongs to
+// the thread that uses the library): the device clock's offset is read here, once, and each
+// reading adds it to the host clock. Later changes of the device clock are not seen.
+using SystemTimeSource = std::function<void(SYSTEMTIME*)>;
+SystemTimeSource DetachedSystemTime();
+
 }  // namespace za::device
