@@ -77,7 +77,7 @@ void SyncCommand(const QStringList& words, Output& out) {
                                            : kSntpPort);
     const int timeout = args.Has(QStringLiteral("--timeout"))
                             ? ParseInteger(QStringLiteral("--timeout"), args.Value(QStringLiteral("--timeout")), 1, kMaxTimeoutMs)
-                            : 20000;
+                            : kSntpTimeoutMs;
     const bool dryRun = args.Has(QStringLiteral("--dry-run"));
     OpenProfile();
 

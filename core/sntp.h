@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 // A 64-bit fixed-point time: the upper 32 bits are whole seconds since 1 January 1900
 // 00:00 UTC, the lower 32 bits the fraction of a second. The seconds wrap on 7 February 2036
@@ -95,6 +96,8 @@ inline constexpr std::array<const char*, 13> kSntpServers = {
     "ptbtime1.ptb.de",
 };
 constexpr unsigned short kSntpPort = 123;
+// How long the Set Time dialog waits for a reply, in milliseconds.
+constexpr int kSntpTimeoutMs = 20000;
 
 // One SNTP client. Query blocks for up to the time-out plus the name look-up, so the
 // application runs it on a worker thread: the query path uses no Qt object with a thread
@@ -132,7 +135,7 @@ private:
     BOOL Fail(SntpFailure failure, DWORD error, long long detail = 0);
     void Now(SYSTEMTIME* utc) const;
 
-    int m_timeoutMs = 20000;
+    int m_timeoutMs = kSntpTimeoutMs;
     Clock m_clock;
     SntpFailure m_failure = SntpFailure::None;
     long long m_detail = 0;

@@ -466,7 +466,7 @@ TEST_F(CliSync, SetsTheDeviceClockFromAnNtpServerOrOnlyTellsOnADryRun) {
     EXPECT_EQ(8, o[S("stratum")].toInt());
     EXPECT_NEAR(-10800.0, o[S("offset")].toDouble(), 0.05);
     EXPECT_GE(o[S("delay")].toDouble(-1), 0.0);
-    EXPECT_LT(o[S("delay")].toDouble(1), 0.05);
+    EXPECT_LT(o[S("delay")].toDouble(1), 1.0);
     EXPECT_TRUE(o[S("set")].toBool(false));
     EXPECT_NEAR(double(QDateTime::currentSecsSinceEpoch()), double(Seconds(o[S("utc")])), 2.0);
     EXPECT_NEAR(0.0, DeviceAheadMs(), 50.0);

@@ -80,7 +80,7 @@ TEST_F(SntpChrony, OneSyncSetsTheDeviceClockToTheHostClock) {
     EXPECT_EQ(8, exchange.stratum);
     EXPECT_NEAR(-10800.0, exchange.offset, 0.05);
     EXPECT_GE(exchange.delay, 0.0);
-    EXPECT_LT(exchange.delay, 0.05);
+    EXPECT_LT(exchange.delay, 1.0);  // loopback; a loaded machine may take a while
     EXPECT_NE(0u, exchange.receive.value);
     EXPECT_NEAR(-10800.0, NtpTimestamp::Difference(exchange.transmit, exchange.destination), 0.05);
 
