@@ -43,9 +43,11 @@ bool ValidTime(const SYSTEMTIME& t) {
 // A fraction of the millisecond below the clock's resolution: one step of a millisecond is
 // 2^32 / 1000 = 4294967.296, and round(999 ms) + 4294966 is exactly 2^32 - 1, so adding this
 // to a whole millisecond never carries into the seconds.
+// The system's random source rather than a seeded generator, whose next outputs can be told
+// from earlier ones.
 std::uint32_t RandomSubMillisecond() {
-    thread_local std::mt19937 generator{std::random_device{}()};
-    return std::uniform_int_distribution<std::uint32_t>(0, 4294966)(generator);
+    std::random_device source;
+    return std::uniform_int_distribution<std::uint32_t>(0, 4294966)(source);
 }
 
 }  // namespace

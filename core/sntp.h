@@ -90,9 +90,18 @@ enum class SntpFailure {
 
 // The 13 public SNTP servers offered in the Set Time dialog's list, the first one preselected.
 inline constexpr std::array<const char*, 13> kSntpServers = {
-    "pool.ntp.org",          "europe.pool.ntp.org", "north-america.pool.ntp.org", "asia.pool.ntp.org",
-    "oceania.pool.ntp.org",  "south-america.pool.ntp.org", "africa.pool.ntp.org", "time.google.com",
-    "time.cloudflare.com",   "time.windows.com",    "time.apple.com",             "time.nist.gov",
+    "pool.ntp.org",
+    "europe.pool.ntp.org",
+    "north-america.pool.ntp.org",
+    "asia.pool.ntp.org",
+    "oceania.pool.ntp.org",
+    "south-america.pool.ntp.org",
+    "africa.pool.ntp.org",
+    "time.google.com",
+    "time.cloudflare.com",
+    "time.windows.com",
+    "time.apple.com",
+    "time.nist.gov",
     "ptbtime1.ptb.de",
 };
 constexpr unsigned short kSntpPort = 123;
