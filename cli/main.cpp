@@ -22,6 +22,7 @@ const Entry kCommands[] = {
     {"distance", cli::DistanceCommand}, {"sun", cli::SunCommand},
     {"moon", cli::MoonCommand},         {"set-city", cli::SetCityCommand},
     {"select", cli::SelectCommand},     {"check", cli::CheckCommand},
+    {"sync", cli::SyncCommand},
 };
 
 }  // namespace

@@ -59,6 +59,12 @@ QString Usage(const QString& command) {
          "  Checks the device profile as SQLite's integrity check does (which the sqlite3 tool cannot:\n"
          "  the city database needs Zonaria's collation), and its schema; shows the profile's path,\n"
          "  schema version, tzdata version and city count, then ok or what is wrong (exit code 2).\n"},
+        {"sync",
+         "zonaria-cli sync [--server HOST] [--port N] [--timeout MS] [--dry-run] [--json]\n"
+         "  Asks an Internet time server (SNTP, default pool.ntp.org port 123, 20000 ms time-out) for\n"
+         "  the time once: prints the clock offset and the round-trip delay in seconds and the server's\n"
+         "  stratum, and sets the device clock unless --dry-run. HOST is a name or an IPv4 or IPv6\n"
+         "  address. A reply that fails a check is refused and the device clock left alone.\n"},
     };
     for (const Help& h : kHelp) {
         if (command == QLatin1String(h.name)) return QString::fromUtf8(h.text);

@@ -87,6 +87,12 @@ std::int64_t OffsetMs() {
     return ReadValue("offset_ms", nullptr, &offset) ? offset : 0;
 }
 
+void MsToSystemTime(std::int64_t ms, SYSTEMTIME* st) {
+    std::int64_t seconds = ms / 1000 - (ms % 1000 < 0 ? 1 : 0);
+    za::SecondsToSystemTime(seconds, st);
+    st->wMilliseconds = static_cast<WORD>(ms - seconds * 1000);
+}
+
 }  // namespace
 
 namespace za::device {
@@ -122,14 +128,17 @@ bool ReadDeviceZone(TIME_ZONE_INFORMATION* stored, za::tz::YearlyRulesPtr* years
     return true;
 }
 
+SystemTimeSource DetachedSystemTime() {
+    const std::int64_t offset = OffsetMs();
+    return [offset](SYSTEMTIME* st) {
+        if (st) MsToSystemTime(HostNowMs() + offset, st);
+    };
+}
+
 }  // namespace za::device
 
 void GetSystemTime(SYSTEMTIME* st) {
-    if (!st) return;
-    const std::int64_t ms = za::device::NowUtcMs();
-    const std::int64_t seconds = SecondsOf(ms);
-    za::SecondsToSystemTime(seconds, st);
-    st->wMilliseconds = static_cast<WORD>(ms - seconds * 1000);
+    if (st) MsToSystemTime(za::device::NowUtcMs(), st);
 }
 
 BOOL SetSystemTime(const SYSTEMTIME* st) {

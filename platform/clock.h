@@ -53,4 +53,10 @@ BOOL SetTimeZoneFollowing(const TIME_ZONE_INFORMATION& tzi, const QByteArray& tz
 // False when the profile cannot be read.
 bool ReadDeviceZone(TIME_ZONE_INFORMATION* stored, za::tz::YearlyRulesPtr* years);
 
+// GetSystemTime for another thread, which must not use the profile (its connection belongs to
+// the thread that uses the library): the device clock's offset is read here, once, and each
+// reading adds it to the host clock. Later changes of the device clock are not seen.
+using SystemTimeSource = std::function<void(SYSTEMTIME*)>;
+SystemTimeSource DetachedSystemTime();
+
 }  // namespace za::device

@@ -2,8 +2,11 @@
 // locale pinned to en_US, and checks what it prints and how it exits.
 #include "city.h"
 #include "citylist.h"
+#include "clock.h"
 #include "device.h"
 #include "geography.h"
+#include "ntpservers.h"
+#include "oledate.h"
 #include "profile.h"
 
 #include <QDateTime>
@@ -549,7 +552,7 @@ TEST_F(Cli, ACorruptProfileIsReportedAndLeftAlone) {
 }
 
 TEST_F(Cli, EveryCommandHasHelp) {
-    const char* commands[] = {"clock", "city", "find", "codes", "time", "convert", "sun", "moon", "distance", "set-city", "select", "check"};
+    const char* commands[] = {"clock", "city", "find", "codes", "time", "convert", "sun", "moon", "distance", "set-city", "select", "check", "sync"};
     for (const char* c : commands) {
         SCOPED_TRACE(c);
         const Result r = Exec({S(c), S("--help")});
@@ -725,4 +728,111 @@ TEST_F(Cli, AProfileThatCannotBeWrittenStillAnswersQuestions) {
 
     EXPECT_EQ(files, QDir(ProfilePath()).entryList(QDir::Files | QDir::Hidden));
     EXPECT_EQ(before, ReadAll(ProfilePath() + S("/device.db")));
+}
+
+// sync runs against a time server on loopback; the test opens the same profile to put the
+// device clock three hours ahead first and to read it afterwards.
+class CliSync : public Cli {
+protected:
+    CliSync() : m_previous(qgetenv("ZONARIA_DEVICE")) {
+        qputenv("ZONARIA_DEVICE", ProfilePath().toUtf8());
+        za::device::Reset();
+    }
+    ~CliSync() override {
+        za::device::Reset();
+        qputenv("ZONARIA_DEVICE", m_previous);
+    }
+
+    static void SetDeviceAhead(std::int64_t ms) {
+        const std::int64_t target = QDateTime::currentMSecsSinceEpoch() + ms;
+        SYSTEMTIME st{};
+        ASSERT_TRUE(za::SecondsToSystemTime(target / 1000, &st));
+        st.wMilliseconds = static_cast<WORD>(target % 1000);
+        ASSERT_TRUE(SetSystemTime(&st));
+    }
+    static double DeviceAheadMs() { return double(za::device::NowUtcMs() - QDateTime::currentMSecsSinceEpoch()); }
+
+private:
+    QByteArray m_previous;
+};
+
+constexpr std::int64_t kThreeHoursMs = 3 * 3600 * 1000;
+
+TEST_F(CliSync, SetsTheDeviceClockFromAnNtpServerOrOnlyTellsOnADryRun) {
+    za::test::ChronyServer chrony;
+    if (!chrony.Running()) GTEST_SKIP() << "no NTP server to test against: " << chrony.Why().toStdString();
+    const QString port = QString::number(chrony.Port());
+    SetDeviceAhead(kThreeHoursMs);
+
+    const QJsonObject o = Json({S("sync"), S("--server"), S("127.0.0.1"), S("--port"), port, S("--timeout"), S("2000")});
+    EXPECT_EQ(S("127.0.0.1"), o[S("server")].toString());
+    EXPECT_EQ(chrony.Port(), o[S("port")].toInt());
+    EXPECT_EQ(8, o[S("stratum")].toInt());
+    EXPECT_NEAR(-10800.0, o[S("offset")].toDouble(), 0.05);
+    EXPECT_GE(o[S("delay")].toDouble(-1), 0.0);
+    EXPECT_LT(o[S("delay")].toDouble(1), 1.0);
+    EXPECT_TRUE(o[S("set")].toBool(false));
+    EXPECT_NEAR(double(QDateTime::currentSecsSinceEpoch()), double(Seconds(o[S("utc")])), 2.0);
+    EXPECT_NEAR(0.0, DeviceAheadMs(), 50.0);
+
+    SetDeviceAhead(kThreeHoursMs);
+    const Result dry = Exec({S("sync"), S("--server"), S("127.0.0.1"), S("--port"), port, S("--dry-run")});
+    EXPECT_EQ(0, dry.code) << dry.err.toStdString();
+    const QStringList lines = dry.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(3, lines.size()) << dry.out.toStdString();
+    EXPECT_EQ(S("Server 127.0.0.1 port ") + port + S(": stratum 8"), lines[0]);
+    EXPECT_TRUE(lines[1].startsWith(S("Offset -1080"))) << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].contains(S(" s, round-trip delay 0.0"))) << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].startsWith(S("Dry run: the device clock would be set to "))) << lines[2].toStdString();
+    EXPECT_NEAR(double(kThreeHoursMs), DeviceAheadMs(), 50.0);
+}
+
+TEST_F(CliSync, AFailureNamesTheReasonAndLeavesTheClock) {
+    SetDeviceAhead(kThreeHoursMs);
+    using Answer = za::test::HostileServer::Answer;
+    const Answer silent = [](const za::test::Bytes&) { return std::optional<za::test::Bytes>(); };
+    const Answer client = [](const za::test::Bytes& request) {
+        za::test::Bytes r = za::test::ServerReply(request, 3600);
+        r[0] = 0x23;
+        return std::optional<za::test::Bytes>(r);
+    };
+    const Answer forged = [](const za::test::Bytes& request) {
+        za::test::Bytes r = za::test::ServerReply(request, 3600);
+        za::test::WriteTimestamp(r, 24, za::test::ReadTimestamp(r, 24) + 1);
+        return std::optional<za::test::Bytes>(r);
+    };
+    struct Case {
+        const char* name;
+        const Answer* answer;  // null: nothing listens on the port
+        const char* reason;
+    } cases[] = {
+        {"nothing listens", nullptr, "the request was refused: no time server listens on port "},
+        {"no reply", &silent, "no reply within 200 ms (time-out, error 10060)"},
+        {"a client's packet", &client, "the reply was refused: its mode is 3, not 4 (server)"},
+        {"a forged reply", &forged, "the reply was refused: it does not answer this request (wrong originate timestamp)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::unique_ptr<za::test::HostileServer> server;
+        unsigned short port = za::test::FreeUdpPort();
+        if (c.answer) {
+            server = std::make_unique<za::test::HostileServer>(*c.answer);
+            port = server->Port();
+        }
+        const QString err = Error({S("sync"), S("--server"), S("127.0.0.1"), S("--port"), QString::number(port),
+                                   S("--timeout"), S("200")});
+        EXPECT_TRUE(err.startsWith(S("zonaria-cli sync: cannot synchronise with 127.0.0.1 port ") + QString::number(port) +
+                                   S(": ")))
+            << err.toStdString();
+        EXPECT_TRUE(err.contains(S(c.reason))) << err.toStdString();
+        EXPECT_TRUE(err.trimmed().endsWith(S("; the device clock was not changed"))) << err.toStdString();
+        EXPECT_NEAR(double(kThreeHoursMs), DeviceAheadMs(), 50.0);
+    }
+    // The host name is the user's text: shown as typed, never read as a place-holder.
+    const QString odd = Error({S("sync"), S("--server"), S("%1%2 no such host"), S("--timeout"), S("200")});
+    EXPECT_TRUE(odd.contains(S("cannot synchronise with %1%2 no such host port 123: no such host name"))) << odd.toStdString();
+    EXPECT_TRUE(Error({S("sync"), S("--port"), S("0")}).contains(S("--port")));
+    EXPECT_TRUE(Error({S("sync"), S("--timeout"), S("soon")}).contains(S("--timeout")));
+    EXPECT_TRUE(Error({S("sync"), S("pool.ntp.org")}).contains(S("only options")));
+    EXPECT_NEAR(double(kThreeHoursMs), DeviceAheadMs(), 50.0);
 }

@@ -49,6 +49,29 @@ TEST_F(DeviceClock, SettingTheClockMovesTheDeviceNotTheHost) {
     EXPECT_FALSE(SetSystemTime(&bad));
 }
 
+// The clock a worker thread reads: the offset of the moment it was taken, the host clock at
+// each reading, and no profile.
+TEST_F(DeviceClock, ADetachedClockKeepsTheOffsetItWasTakenWith) {
+    FixedHostClock host(UtcMs(2026, 6, 1, 12, 0, 0));
+    SYSTEMTIME ahead = MakeTime(2026, 6, 1, 15, 0, 0);
+    ahead.wMilliseconds = 250;
+    ASSERT_TRUE(SetSystemTime(&ahead));
+    const za::device::SystemTimeSource detached = za::device::DetachedSystemTime();
+    host.Set(UtcMs(2026, 6, 1, 12, 0, 10));
+    SYSTEMTIME got{};
+    detached(&got);
+    EXPECT_EQ(15, got.wHour);
+    EXPECT_EQ(10, got.wSecond);
+    EXPECT_EQ(250, got.wMilliseconds);
+    // The profile is closed and the device clock moved: the detached clock does not notice.
+    SYSTEMTIME later = MakeTime(2030, 1, 1);
+    ASSERT_TRUE(SetSystemTime(&later));
+    za::device::Reset();
+    detached(&got);
+    EXPECT_EQ(2026, got.wYear);
+    EXPECT_EQ(15, got.wHour);
+}
+
 TEST_F(DeviceClock, LocalTimeFollowsTheDeviceZoneRules) {
     FixedHostClock host(UtcMs(2026, 7, 1, 12, 0, 0));
     TIME_ZONE_INFORMATION paris = Zone("Europe/Paris", 2026);
