@@ -26,8 +26,9 @@ DWORD DibRowBytes(const BITMAPINFOHEADER& h) {
 }
 
 DWORD DibUncompressedSize(const BITMAPINFOHEADER& h) {
-    const LONG height = h.biHeight < 0 ? -h.biHeight : h.biHeight;
-    return DibRowBytes(h) * static_cast<DWORD>(height);
+    // In 64 bits: the most negative height has no positive counterpart in 32.
+    const std::int64_t height = h.biHeight < 0 ? -static_cast<std::int64_t>(h.biHeight) : h.biHeight;
+    return static_cast<DWORD>(DibRowBytes(h) * height);
 }
 
 DWORD DibImageSize(const BITMAPINFOHEADER& h) { return h.biSizeImage != 0 ? h.biSizeImage : DibUncompressedSize(h); }

@@ -98,6 +98,9 @@ void CWorldMapWnd::ZoomAt(LONG longitude, LONG latitude) {
 }
 
 void CWorldMapWnd::ClampScroll() {
+    // Without images (not loaded yet, or released) there is nothing to clamp to: the view
+    // stays as it was.
+    if (m_map.Width() == 0) return;
     // The second clamp wins when the window is larger than the image.
     const QSize client = ClientImageSize();
     m_scroll.setX(std::min(m_scroll.x(), m_map.Width() - client.width()));
