@@ -53,23 +53,42 @@ void DrawLine(QImage& mask, POINT a, POINT b) {
 // outside the mask; what falls outside is clipped.
 void FillPolygon(QImage& mask, const std::vector<POINT>& points) {
     const int n = static_cast<int>(points.size());
+    const int height = mask.height();
     if (n < 2) return;
-    std::vector<double> crossings;
-    for (int y = 0; y < mask.height(); ++y) {
-        crossings.clear();
-        for (int i = 0; i < n; ++i) {
-            const POINT& p = points[i];
-            const POINT& q = points[(i + 1) % n];
-            // Half-open in y, so a vertex shared by two edges is counted once.
-            if ((p.y <= y && y < q.y) || (q.y <= y && y < p.y)) {
-                crossings.push_back(p.x + static_cast<double>(y - p.y) * (q.x - p.x) / (q.y - p.y));
-            }
+    // Each edge's crossings with the rows it spans, gathered row by row in one flat buffer:
+    // the work grows with the outline's length, not with rows × edges. Rows are half-open in
+    // y, so a vertex shared by two edges is counted once.
+    auto rowsOf = [&](const POINT& p, const POINT& q, int* first, int* last) {
+        *first = std::max(0, std::min(p.y, q.y));
+        *last = std::min(height, std::max(p.y, q.y));  // exclusive
+    };
+    std::vector<int> start(static_cast<std::size_t>(height) + 1, 0);
+    for (int i = 0; i < n; ++i) {
+        int first, last;
+        rowsOf(points[i], points[(i + 1) % n], &first, &last);
+        for (int y = first; y < last; ++y) ++start[static_cast<std::size_t>(y) + 1];
+    }
+    for (int y = 0; y < height; ++y) start[static_cast<std::size_t>(y) + 1] += start[static_cast<std::size_t>(y)];
+    std::vector<double> crossings(static_cast<std::size_t>(start[static_cast<std::size_t>(height)]));
+    std::vector<int> fill(start.begin(), start.end() - 1);
+    for (int i = 0; i < n; ++i) {
+        const POINT& p = points[i];
+        const POINT& q = points[(i + 1) % n];
+        int first, last;
+        rowsOf(p, q, &first, &last);
+        for (int y = first; y < last; ++y) {
+            crossings[static_cast<std::size_t>(fill[static_cast<std::size_t>(y)]++)] =
+                p.x + static_cast<double>(y - p.y) * (q.x - p.x) / (q.y - p.y);
         }
-        std::sort(crossings.begin(), crossings.end());
+    }
+    for (int y = 0; y < height; ++y) {
+        const auto begin = crossings.begin() + start[static_cast<std::size_t>(y)];
+        const auto end = crossings.begin() + start[static_cast<std::size_t>(y) + 1];
+        std::sort(begin, end);
         uchar* row = mask.scanLine(y);
-        for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
-            const int x0 = std::max(0, static_cast<int>(std::ceil(crossings[i])));
-            const int x1 = std::min(mask.width(), static_cast<int>(std::floor(crossings[i + 1])) + 1);
+        for (auto it = begin; it != end && it + 1 != end; it += 2) {
+            const int x0 = std::max(0, static_cast<int>(std::ceil(*it)));
+            const int x1 = std::min(mask.width(), static_cast<int>(std::floor(*(it + 1))) + 1);
             if (x0 < x1) SetSpan(row, x0, x1);
         }
     }

@@ -90,7 +90,7 @@ void CDibSection::Release() {
     m_header.reset();
 }
 
-BOOL CDibSection::LoadResource(UINT id) {
+BOOL CDibSection::LoadResource(UINT id, const CPalette* palette) {
     Release();
     const QString path = MapResourcePath(id);
     if (path.isEmpty()) return FALSE;
@@ -99,7 +99,7 @@ BOOL CDibSection::LoadResource(UINT id) {
     const QByteArray data = file.readAll();
     if (data.size() < static_cast<qsizetype>(kBitmapFileHeaderSize) || !data.startsWith("BM")) return FALSE;
     return CreateFromPackedDib(reinterpret_cast<const BYTE*>(data.constData()) + kBitmapFileHeaderSize,
-                               static_cast<std::size_t>(data.size()) - kBitmapFileHeaderSize);
+                               static_cast<std::size_t>(data.size()) - kBitmapFileHeaderSize, palette);
 }
 
 BOOL CDibSection::Create(const BYTE* header, std::size_t headerBytes, LONG width, LONG height, const CPalette* palette) {
@@ -221,19 +221,29 @@ void CDibSection::MaskedBlitInto(CDibSection& target, const QImage& mask) const 
         const uchar* src = m_image.constScanLine(y);
         const uchar* bits = mask.constScanLine(y);  // most significant bit first
         uchar* dst = out + y * outStride;
-        int x = 0;
-        // Whole mask bytes: all set or all clear are the common case inside and outside the
-        // shading, so they take one copy or none.
-        for (; x + 8 <= width; x += 8) {
-            const uchar m = bits[x / 8];
+        // Where all 8 pixels of a mask byte are set, one copy.
+        auto copyByte = [&](int at, uchar m) {
             if (m == 0xFF) {
-                std::memcpy(dst + x, src + x, 8);
+                std::memcpy(dst + at, src + at, 8);
             } else if (m != 0) {
                 for (int b = 0; b < 8; ++b) {
-                    if ((m & (0x80 >> b)) != 0) dst[x + b] = src[x + b];
+                    if ((m & (0x80 >> b)) != 0) dst[at + b] = src[at + b];
                 }
             }
+        };
+        int x = 0;
+        // Whole mask words: all set or all clear are the common case inside and outside the
+        // shading, so they take one copy or none.
+        for (; x + 64 <= width; x += 64) {
+            std::uint64_t word;
+            std::memcpy(&word, bits + x / 8, sizeof word);
+            if (word == ~std::uint64_t{0}) {
+                std::memcpy(dst + x, src + x, 64);
+            } else if (word != 0) {
+                for (int k = 0; k < 8; ++k) copyByte(x + 8 * k, bits[x / 8 + k]);
+            }
         }
+        for (; x + 8 <= width; x += 8) copyByte(x, bits[x / 8]);
         for (; x < width; ++x) {
             if ((bits[x / 8] & (0x80 >> (x % 8))) != 0) dst[x] = src[x];
         }

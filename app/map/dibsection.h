@@ -47,7 +47,7 @@ constexpr std::size_t kBitmapFileHeaderSize = 14;
 
 // The map's images refuse to grow past this in either direction: a damaged header must not
 // make the loader ask for gigabytes.
-constexpr LONG kMaxDibSide = 8192;
+constexpr LONG kMaxDibSide = 4096;
 
 // Header arithmetic. Colours: biClrUsed when non-zero, else 2, 16 or 256 for 1, 4 or 8 bits
 // per pixel and 0 for other depths. Image size: biSizeImage when non-zero, else rows of
@@ -85,9 +85,9 @@ public:
     BOOL IsValid() const { return !m_image.isNull() && m_header != nullptr; }
     void Release();
 
-    // One of the map's bitmap resources by number (mapresources.h); FALSE, and empty, when
-    // there is no such resource or it cannot be read.
-    BOOL LoadResource(UINT id);
+    // One of the map's bitmap resources by number (mapresources.h), as CreateFromPackedDib;
+    // FALSE, and empty, when there is no such resource or it cannot be read.
+    BOOL LoadResource(UINT id, const CPalette* palette = nullptr);
     // A packed DIB (header, colour table, pixels) of `size` bytes. 1 or 8 bits per pixel,
     // uncompressed or (8 bits) RLE8; rows bottom first or, uncompressed, top first with a
     // negative height. Pixels the data does not reach are colour 0. FALSE, and empty, for a

@@ -170,7 +170,8 @@ void CWorldMapWnd::PictureChanged() {
 }
 
 const QImage& CWorldMapWnd::Picture() {
-    if (m_bPictureValid) return m_picture;
+    // A window moved to a screen of another pixel density needs a new picture too.
+    if (m_bPictureValid && m_picture.devicePixelRatio() == devicePixelRatioF()) return m_picture;
     m_bPictureValid = true;
     const QImage& composite = m_map.Composite().Image();
     if (composite.isNull()) {

@@ -296,28 +296,33 @@ TEST(DibSection, OneBitAndEmptyLike) {
 }
 
 TEST(DibSection, PlainAndMaskedBlits) {
-    // 13 wide, so rows end in a partial mask byte.
-    auto filled = [](int width, int height, uchar base) {
+    // 141 wide: whole 64-pixel mask words, single bytes and a partial byte at the row's end.
+    constexpr int kWidth = 141;
+    auto filled = [](int height, uchar base) {
         Bytes pixels;
-        const int rowBytes = (width + 3) / 4 * 4;
+        const int rowBytes = (kWidth + 3) / 4 * 4;
         for (int y = 0; y < height; ++y) {
             for (int x = 0; x < rowBytes; ++x) pixels.push_back(static_cast<BYTE>(base + y * 16 + x));
         }
-        return PackedDib(width, height, 8, BI_RGB, 256, pixels);
+        return PackedDib(kWidth, height, 8, BI_RGB, 256, pixels);
     };
-    const Bytes a = filled(13, 3, 0), b = filled(13, 3, 100);
+    const Bytes a = filled(4, 0), b = filled(4, 100);
     CDibSection source, target;
     ASSERT_TRUE(source.CreateFromPackedDib(a.data(), a.size()));
     ASSERT_TRUE(target.CreateFromPackedDib(b.data(), b.size()));
     const QImage before = target.Image().copy();
 
+    // Row 0 all set, row 1 random, row 2 clear but for single pixels, row 3 clear.
     QImage mask = source.MonochromeMaskLike();
-    // Row 0 all set, row 1 a pattern crossing the byte boundary, row 2 clear.
-    for (int x = 0; x < 13; ++x) mask.setPixel(x, 0, 1);
-    for (int x : {0, 3, 7, 8, 12}) mask.setPixel(x, 1, 1);
+    std::mt19937 random(3);
+    for (int x = 0; x < kWidth; ++x) {
+        mask.setPixel(x, 0, 1);
+        mask.setPixel(x, 1, random() % 2);
+    }
+    for (int x : {0, 63, 64, 71, 128, 140}) mask.setPixel(x, 2, 1);
     source.MaskedBlitInto(target, mask);
-    for (int y = 0; y < 3; ++y) {
-        for (int x = 0; x < 13; ++x) {
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
             const bool set = mask.pixelIndex(x, y) == 1;
             ASSERT_EQ(set ? source.Image().pixelIndex(x, y) : before.pixelIndex(x, y), target.Image().pixelIndex(x, y)) << x << "," << y;
         }
