@@ -195,10 +195,6 @@ void CDibSection::BlitToDevice(QPainter& painter, int x, int y, int width, int h
     if (!m_image.isNull()) painter.drawImage(QRect(x, y, width, height), m_image);
 }
 
-void CDibSection::BlitPartToDevice(QPainter& painter, const QRect& destination, const QRect& source) const {
-    if (!m_image.isNull()) painter.drawImage(destination, m_image, source);
-}
-
 void CDibSection::BlitInto(CDibSection& target) const {
     if (m_image.format() != QImage::Format_Indexed8 || target.m_image.format() != QImage::Format_Indexed8) return;
     const int width = std::min(Width(), target.Width());

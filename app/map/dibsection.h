@@ -8,7 +8,6 @@
 
 #include <QImage>
 #include <QList>
-#include <QRect>
 
 #include <cstddef>
 #include <memory>
@@ -100,10 +99,8 @@ public:
     // A 1-bit mask as large as this image, all 0.
     QImage MonochromeMaskLike() const;
 
-    // Copies the whole image, scaled to the destination rectangle (1:1 when the sizes agree).
+    // Draws the whole image, scaled to the destination rectangle (1:1 when the sizes agree).
     void BlitToDevice(QPainter& painter, int x, int y, int width, int height) const;
-    // Copies the source rectangle of the image to the destination rectangle.
-    void BlitPartToDevice(QPainter& painter, const QRect& destination, const QRect& source) const;
     // Copies the colour indices into `target` at (0, 0), as far as both reach. Both must be
     // 8-bit images with the same colour table (the map's are).
     void BlitInto(CDibSection& target) const;

@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -24,7 +25,6 @@ CWorldMapWnd::CWorldMapWnd(QWidget* parent, DWORD options) : QWidget(parent), m_
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
     m_zoomOut.LoadResource(IDB_ZOOMOUT);
-    m_zoomOutPicture = m_zoomOut.Image().convertToFormat(QImage::Format_RGB32);
 }
 
 QSize CWorldMapWnd::sizeHint() const { return {kMapWidth, kMapHeight}; }
@@ -143,7 +143,6 @@ QRect CWorldMapWnd::ZoomOutRect() const { return {width() - kZoomOutSize, 0, kZo
 void CWorldMapWnd::ReleaseImages() {
     m_map.Release();
     m_zoomOut.Release();
-    m_zoomOutPicture = QImage();
     m_picture = QImage();
     m_bPictureValid = false;
     m_bReleased = true;
@@ -153,7 +152,6 @@ void CWorldMapWnd::RestoreImages() {
     if (!m_bReleased) return;
     m_bReleased = false;
     m_zoomOut.LoadResource(IDB_ZOOMOUT);
-    m_zoomOutPicture = m_zoomOut.Image().convertToFormat(QImage::Format_RGB32);
     const QPoint scroll = m_scroll;
     EnsureImages();
     // The view the window had before.
@@ -208,7 +206,10 @@ void CWorldMapWnd::paintEvent(QPaintEvent*) {
         painter.setBrush(Qt::white);
         painter.drawEllipse(QRectF(c.x() - kMarkerInner + 0.5, c.y() - kMarkerInner + 0.5, 2 * kMarkerInner, 2 * kMarkerInner));
     }
-    if ((m_dwOptions & MAP_ZOOMED) != 0 && !m_zoomOutPicture.isNull()) painter.drawImage(ZoomOutRect(), m_zoomOutPicture);
+    if ((m_dwOptions & MAP_ZOOMED) != 0) {
+        const QRect button = ZoomOutRect();
+        m_zoomOut.BlitToDevice(painter, button.x(), button.y(), button.width(), button.height());
+    }
 }
 
 void CWorldMapWnd::resizeEvent(QResizeEvent* event) {

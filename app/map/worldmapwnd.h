@@ -105,7 +105,6 @@ private:
     CDayNightMap m_map;
     QPoint m_scroll;
     CDibSection m_zoomOut;
-    QImage m_zoomOutPicture;
     DWORD m_dwOptions;
     bool m_bMarker = false;
     LONG m_nMarkerLongitude = 0;

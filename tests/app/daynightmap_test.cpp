@@ -99,7 +99,7 @@ TEST_F(DayNightMapTest, ShiftFollowsTheMinuteOfTheDay) {
 
 // At 00:00 UTC nothing is rotated: the picture shows the outline as computed, night centred on
 // the prime meridian. At noon the night has moved half the map, to the date line.
-TEST_F(DayNightMapTest, MidnightShowsTheOutlineAsComputedAndNoonHalfAMapWest) {
+TEST_F(DayNightMapTest, MidnightShowsTheOutlineAsComputedAndTheNightMovesWest) {
     Composer c(240, MAP_SHADING | MAP_TWILIGHT, MakeTime(2026, 3, 20, 0, 0));
     const QImage& night = c.map.NightMask();
     EXPECT_EQ(1, night.pixelIndex(120, 75));  // 0°, 0°: midnight
@@ -117,6 +117,12 @@ TEST_F(DayNightMapTest, MidnightShowsTheOutlineAsComputedAndNoonHalfAMapWest) {
     }
     EXPECT_EQ(c.Night(120, 75), c.Composite(120, 75));
     EXPECT_EQ(c.Day(0, 75), c.Composite(0, 75));
+
+    // At 06:00 the night is centred on 90° west (a quarter of the map moved west), not east.
+    ASSERT_TRUE(c.map.Refresh(MakeTime(2026, 3, 20, 6, 0), FALSE));
+    const POINT west = c.map.LatLongToPixel(-9000, 0), east = c.map.LatLongToPixel(9000, 0);
+    EXPECT_EQ(c.Night(west.x, west.y), c.Composite(west.x, west.y));
+    EXPECT_EQ(c.Day(east.x, east.y), c.Composite(east.x, east.y));
 
     ASSERT_TRUE(c.map.Refresh(MakeTime(2026, 3, 20, 12, 0), FALSE));
     EXPECT_EQ(c.Day(120, 75), c.Composite(120, 75));
