@@ -26,9 +26,6 @@ using za::FormatString;
 
 namespace {
 
-// The map's height at the handheld's 240-pixel width; it keeps that aspect at any width.
-constexpr int kMapWidth = 240;
-constexpr int kMapHeight = 150;
 constexpr int kMaxCityName = 31;
 
 // The tip's text offset from the tapped point of the map.
@@ -52,10 +49,12 @@ CMainView::CMainView(CMainFrame& frame) : QWidget(&frame), m_frame(frame) {
         connect(&display, &CCityDisplay::notify, this, &CMainView::OnDisplayNotify);
         reg.Close();
     }
-    m_map = new CWorldMapWnd(this);
+    m_map = new CWorldMapWnd(this, MAP_SHADING | (reg.GetDWORDValue(CRegistry::Twilight) == 1 ? 0 : MAP_TWILIGHT));
     SetControlId(m_map, IDC_WORLDMAP);
-    m_map->SetOptions(MAP_SHADING | (reg.GetDWORDValue(CRegistry::Twilight) == 1 ? 0 : MAP_TWILIGHT));
-    connect(m_map, &CWorldMapWnd::tapped, this, &CMainView::OnMapTapped);
+    connect(m_map, &CWorldMapWnd::tapped, this,
+            [this](const NMMAPTAPPED& tap) { OnMapTapped(tap.longitude, tap.latitude); });
+    // The map shows the instant the displays were made at until the first tick.
+    m_map->Refresh(Display(0).ShownTime());
     // Tab goes from display to display from the top, the map in its place between 0 and 1.
     setTabOrder(m_displays[0], m_displays[1]);
     for (int i = 1; i + 1 < kDisplays; ++i) setTabOrder(m_displays[static_cast<size_t>(i)], m_displays[static_cast<size_t>(i + 1)]);
@@ -97,12 +96,12 @@ DWORD CMainView::OptionsFor(int i, bool selected) {
 }
 
 int CMainView::heightForWidth(int width) const {
-    int height = width * kMapHeight / kMapWidth;
+    int height = m_map->heightForWidth(width);
     for (const CCityDisplay* d : m_displays) height += d->PreferredHeight();
     return height;
 }
 
-QSize CMainView::sizeHint() const { return QSize(2 * kMapWidth, heightForWidth(2 * kMapWidth)); }
+QSize CMainView::sizeHint() const { return QSize(480, heightForWidth(480)); }
 
 void CMainView::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
@@ -114,7 +113,7 @@ void CMainView::LayOut() {
     int y = 0;
     m_displays[0]->setGeometry(0, y, width, m_displays[0]->PreferredHeight());
     y += m_displays[0]->PreferredHeight();
-    const int mapHeight = width * kMapHeight / kMapWidth;
+    const int mapHeight = m_map->heightForWidth(width);
     m_map->setGeometry(0, y, width, mapHeight);
     y += mapHeight;
     BOOL panelUp = FALSE;
@@ -205,17 +204,16 @@ void CMainView::KillTipTimer() {
 
 void CMainView::ShowTip(int x, int y, const QString& text, int longitude, int latitude) {
     HideTip();
-    m_map->SetMarker(longitude, latitude);
+    // The tip's first line names the place for a screen reader.
+    m_map->SetMarker(longitude, latitude, text.section(QLatin1Char('\n'), 0, 0));
     m_tip->Show(x, y, longitude, latitude, text);
     StartTipTimer();
-    m_map->setAccessibleDescription(text.section(QLatin1Char('\n'), 0, 0));
 }
 
 void CMainView::HideTip() {
     m_map->ClearMarker();
     m_tip->Hide();
     KillTipTimer();
-    m_map->setAccessibleDescription(QString());
 }
 
 void CMainView::mousePressEvent(QMouseEvent* e) {
@@ -234,7 +232,7 @@ void CMainView::OnMapTapped(int longitude, int latitude) {
     } else {
         text = FormatString(QStringLiteral("%s\n%s"), {FormatLongitude(longitude), FormatLatitude(latitude)});
     }
-    const QPoint at = m_map->mapTo(this, m_map->LatLongToPoint(longitude, latitude));
+    const QPoint at = m_map->mapTo(this, m_map->WindowPointOf(longitude, latitude));
     ShowTip(at.x() + kTipOffset, at.y() + kTipOffset, text, longitude, latitude);
 }
 
@@ -395,7 +393,7 @@ void CMainView::ApplyPreferences() {
 
 void CMainView::ReleaseMapImages() { m_map->ReleaseImages(); }
 
-void CMainView::ReloadMapImages() { m_map->ReloadImages(); }
+void CMainView::ReloadMapImages() { m_map->RestoreImages(); }
 
 bool CMainView::event(QEvent* e) {
     if (e->type() == AppMessageEvent::Type()) {

@@ -5,8 +5,8 @@
 
 #include "city.h"
 #include "citydisplay.h"
-#include "mapplaceholder.h"
 #include "maptip.h"
+#include "worldmapwnd.h"
 #include "wintypes.h"
 
 #include <QWidget>
@@ -22,8 +22,6 @@ constexpr int IDT_TIP = 101;
 constexpr int kTipMs = 30000;
 // The displays' control ids: display i is 100 + i.
 constexpr int IDC_DISPLAY0 = 100;
-
-using CWorldMapWnd = za::app::CMapPlaceholder;
 
 class CMainView : public QWidget {
     Q_OBJECT
