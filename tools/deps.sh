@@ -10,6 +10,8 @@ PACKAGES=(
     libsqlite3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     tzdata
+    # The help opens in the desktop's browser through xdg-open.
+    xdg-utils
     # What chronyd needs to run (the SNTP tests' server; see the end of this script).
     libcap2 libgnutls30 libnettle8 libseccomp2
 )
