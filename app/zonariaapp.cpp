@@ -32,11 +32,7 @@ void za::app::SetUpApplication() {
     QApplication::setApplicationVersion(QStringLiteral("2.1"));
     QGuiApplication::setDesktopFileName(QStringLiteral("zonaria"));
     za::SetResourceModule(kAppModule, AppString(IDR_MAINFRAME));
-    // The handheld's interface font is the desktop's own here, and its sizes grow with the
-    // desktop's: its 8-point interface text becomes the desktop's interface size.
-    const QFont desktop = QApplication::font();
-    QFont::insertSubstitution(QStringLiteral("Tahoma"), desktop.family());
-    if (desktop.pointSizeF() > 0) SetPointFontScale(desktop.pointSizeF() / 8.0);
+    AdoptDesktopFont(QApplication::font());
 }
 
 CZonariaApp::CZonariaApp() : m_dialogs(std::make_unique<CDialogLauncher>()) { Instance() = this; }

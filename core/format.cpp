@@ -150,6 +150,11 @@ void SetPointFontScale(double scale) {
 
 double PointFontScale() { return g_pointFontScale; }
 
+void AdoptDesktopFont(const QFont& desktop) {
+    QFont::insertSubstitution(QStringLiteral("Tahoma"), desktop.family());
+    if (desktop.pointSizeF() > 0) SetPointFontScale(desktop.pointSizeF() / 8.0);
+}
+
 BOOL CreatePointFont(QFont& font, int size, const QString& face, QPaintDevice* /*dc*/, BOOL bold) {
     if (size <= 0) return FALSE;
     QFont created(face);

@@ -49,3 +49,6 @@ BOOL CreatePointFont(QFont& font, int size, const QString& face, QPaintDevice* d
 // larger. Values outside 0.5 to 4 are ignored.
 void SetPointFontScale(double scale);
 double PointFontScale();
+// The handheld's interface font ("Tahoma", 8 points) becomes the desktop's: its family stands
+// in for Tahoma and its size sets the point-font scale. For every window program at start.
+void AdoptDesktopFont(const QFont& desktop);

@@ -1,0 +1,25 @@
+// zonaria-today: the Today screen on a Linux desktop, with Zonaria's item.
+#include "format.h"
+#include "todayhost.h"
+#include "window.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    // A Wayland session gives windows no way to place themselves or stay on top: ask for X.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        !qEnvironmentVariableIsEmpty("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zonaria Today"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("zonaria-today"));
+    AdoptDesktopFont(QApplication::font());
+    // One Today screen per profile.
+    if (FindWindowW(QString::fromLatin1(za::today::kHostWindowClass), QString())) return 0;
+    za::today::CTodayHost host;
+    host.LoadItems();
+    host.PlaceAtStart();
+    host.show();
+    return app.exec();
+}

@@ -1,0 +1,283 @@
+#include "todayhost.h"
+
+#include "format.h"
+#include "registry.h"
+#include "shell.h"
+#include "today.h"
+
+#include <QCoreApplication>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLibrary>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include <map>
+
+namespace za::today {
+namespace {
+
+constexpr int kHandle = 12;
+constexpr int kMargin = 6;
+constexpr int kItemWidth = 240;
+constexpr int kScreenMargin = 24;
+constexpr WPARAM kItemsChanged = 0xF2;
+const QString kPlacementKey = QStringLiteral("Software\\Corvantel\\Zonaria");
+const QString kPlacementValue = QStringLiteral("TodayPlacement");
+// The item's background: a light page, whatever the desktop's theme, as the items' own
+// colours (dark blue text) are made for it.
+const QColor kPage(250, 251, 253);
+const QColor kBorder(160, 170, 190);
+
+// Loaded plug-ins stay loaded: their code may still be called by Qt (accessibility
+// factories, deferred deletes) after the items are gone.
+QLibrary* LoadPlugin(const QString& path) {
+    static std::map<QString, std::unique_ptr<QLibrary>> loaded;
+    auto it = loaded.find(path);
+    if (it != loaded.end()) return it->second->isLoaded() ? it->second.get() : nullptr;
+    auto library = std::make_unique<QLibrary>(path);
+    library->setLoadHints(QLibrary::ResolveAllSymbolsHint);
+    const bool ok = library->load();
+    if (!ok) std::fprintf(stderr, "zonaria-today: cannot load %s: %s\n", qPrintable(path), qPrintable(library->errorString()));
+    QLibrary* raw = library.get();
+    loaded.emplace(path, std::move(library));
+    return ok ? raw : nullptr;
+}
+
+DWORD ReadDword(HKEY key, const QString& name, DWORD fallback) {
+    DWORD value = 0, size = sizeof value, type = 0;
+    if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
+        type != REG_DWORD) {
+        return fallback;
+    }
+    return value;
+}
+
+QString ReadString(HKEY key, const QString& name) {
+    DWORD size = 0, type = 0;
+    if (RegQueryValueExW(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS || type != REG_SZ || size < 2) {
+        return QString();
+    }
+    std::vector<char16_t> text(size / 2 + 1, 0);
+    if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &size) != ERROR_SUCCESS) {
+        return QString();
+    }
+    return QString::fromUtf16(text.data());
+}
+
+}  // namespace
+
+QStringList PluginCandidates(const QString& dll, const QString& programDir) {
+    const QString name = dll.isEmpty() ? za::kTodayPlugin : dll;
+    if (QFileInfo(name).isAbsolute()) return {name};
+    const QDir dir(programDir);
+    return {dir.filePath(name), dir.filePath(QStringLiteral("../lib/") + name),
+            dir.filePath(QStringLiteral("../") + QStringLiteral(ZONARIA_INSTALL_LIBDIR) + QLatin1Char('/') + name),
+            dir.filePath(QStringLiteral("../lib/zonaria/") + name)};
+}
+
+CTodayHost::CTodayHost(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      m_window(QString::fromLatin1(kHostWindowClass), QStringLiteral("Zonaria Today"),
+               [this](UINT msg, WPARAM wParam, LPARAM) { OnPlatformMessage(msg, wParam); }) {
+    setWindowTitle(QStringLiteral("Zonaria Today"));
+    setAccessibleName(QStringLiteral("Zonaria Today"));
+    setWindowIcon(QIcon(QStringLiteral(":/zatoday/zonaria-32.png")));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kMargin, kHandle, kMargin, kMargin);
+    layout->setSpacing(2);
+    m_itemsLayout = new QVBoxLayout;
+    m_itemsLayout->setContentsMargins(0, 0, 0, 0);
+    m_itemsLayout->setSpacing(2);
+    layout->addLayout(m_itemsLayout);
+    m_empty = new QLabel(QStringLiteral("No Today item is shown.\nZonaria's Preferences turn it on."), this);
+    m_empty->setStyleSheet(QStringLiteral("color: #304070;"));
+    layout->addWidget(m_empty);
+    setFixedWidth(qRound(kItemWidth * PointFontScale()) + 2 * kMargin);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+CTodayHost::~CTodayHost() {
+    if (m_placed) SavePlace();
+    ClearItems();
+}
+
+void CTodayHost::ClearItems() {
+    for (Loaded& item : m_items) delete item.window;
+    m_items.clear();
+}
+
+void CTodayHost::LoadItems() {
+    ClearItems();
+    HKEY items = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, za::kTodayItemsKey, 0, 0, &items) == ERROR_SUCCESS) {
+        QString name;
+        for (DWORD i = 0; RegEnumKeyExW(items, i, &name) == ERROR_SUCCESS; ++i) {
+            HKEY key = nullptr;
+            if (RegOpenKeyExW(items, name, 0, 0, &key) != ERROR_SUCCESS) continue;
+            Loaded item;
+            item.record.szName = name;
+            item.record.fEnabled = ReadDword(key, QStringLiteral("Enabled"), 1) != 0 ? TRUE : FALSE;
+            item.record.szDLLPath = ReadString(key, QStringLiteral("DLL"));
+            RegCloseKey(key);
+            QLibrary* library = nullptr;
+            for (const QString& path : PluginCandidates(item.record.szDLLPath, QCoreApplication::applicationDirPath())) {
+                if (QFileInfo::exists(path) && (library = LoadPlugin(path))) break;
+            }
+            if (!library) continue;
+            auto version = reinterpret_cast<TodayInterfaceVersionFn>(library->resolve(kTodayVersionSymbol));
+            auto init = reinterpret_cast<InitializeCustomItemFn>(library->resolve(kInitializeCustomItemSymbol));
+            if (!version || version() != kTodayInterfaceVersion || !init) {
+                std::fprintf(stderr, "zonaria-today: %s is not a Today item of this version\n",
+                             qPrintable(library->fileName()));
+                continue;
+            }
+            item.options = reinterpret_cast<CustomItemOptionsDlgProcFn>(library->resolve(kCustomItemOptionsSymbol));
+            item.window = init(&item.record, this);
+            if (!item.window) continue;
+            TodayMessageEvent query(WM_TODAYCUSTOM_QUERYREFRESHCACHE, 0, &item.record);
+            QCoreApplication::sendEvent(item.window, &query);
+            item.window->setFixedHeight(static_cast<int>(item.record.cyp));
+            m_itemsLayout->addWidget(item.window);
+            m_items.push_back(item);
+        }
+        RegCloseKey(items);
+    }
+    m_empty->setVisible(m_items.empty());
+    adjustSize();
+}
+
+void CTodayHost::OnPlatformMessage(UINT msg, WPARAM wParam) {
+    // The Preferences changed the set of items: build them again, after this message.
+    if (msg == WM_SETTINGCHANGE && wParam == kItemsChanged) QMetaObject::invokeMethod(this, [this] { LoadItems(); }, Qt::QueuedConnection);
+}
+
+bool CTodayHost::event(QEvent* e) {
+    if (e->type() == TodayMessageEvent::kType) {
+        auto* msg = static_cast<TodayMessageEvent*>(e);
+        if (msg->message == TODAYM_DRAWWATERMARK) {
+            auto* info = static_cast<TODAYDRAWWATERMARKINFO*>(msg->lParam);
+            if (info && info->painter) info->painter->fillRect(info->rc, kPage);
+            msg->result = 1;
+        }
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+void CTodayHost::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), kPage);
+    p.setPen(kBorder);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    // The handle: a row of dots to take the window by.
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(kBorder);
+    p.setPen(Qt::NoPen);
+    const int y = kHandle / 2;
+    for (int x = width() / 2 - 12; x <= width() / 2 + 12; x += 6) p.drawEllipse(QPointF(x, y), 1.3, 1.3);
+}
+
+int CTodayHost::ItemAt(const QPoint& at) const {
+    for (size_t i = 0; i < m_items.size(); ++i) {
+        if (m_items[i].window->geometry().contains(at)) return static_cast<int>(i);
+    }
+    return m_items.empty() ? -1 : 0;
+}
+
+void CTodayHost::contextMenuEvent(QContextMenuEvent* e) {
+    const int item = ItemAt(e->pos());
+    QMenu menu(this);
+    QAction* options = menu.addAction(QStringLiteral("Options…"));
+    options->setEnabled(item >= 0 && m_items[static_cast<size_t>(item)].options);
+    QAction* open = menu.addAction(QStringLiteral("Open Zonaria"));
+    menu.addSeparator();
+    QAction* close = menu.addAction(QStringLiteral("Close"));
+    QAction* chosen = menu.exec(e->globalPos());
+    if (chosen == options) ShowOptions(item);
+    if (chosen == open) OpenZonaria();
+    if (chosen == close) QCoreApplication::quit();
+}
+
+void CTodayHost::ShowOptions(int i) {
+    if (i < 0 || i >= ItemCount() || !m_items[static_cast<size_t>(i)].options) return;
+    Loaded& item = m_items[static_cast<size_t>(i)];
+    if (item.options(this, &item.record) != IDOK) return;
+    // A new count gives a new height: the item is made again.
+    LoadItems();
+}
+
+void CTodayHost::OpenZonaria() {
+    QString program = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("zonaria"));
+    if (!QFileInfo(program).isExecutable()) program = QStandardPaths::findExecutable(QStringLiteral("zonaria"));
+    za::shell::Current().StartProgram(program, {});
+}
+
+void CTodayHost::mousePressEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return;
+    // Desktops that move windows themselves do it best; elsewhere the window follows the mouse.
+    if (windowHandle() && windowHandle()->startSystemMove()) {
+        m_dragging = false;
+        return;
+    }
+    m_dragging = true;
+    m_dragFrom = e->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void CTodayHost::mouseMoveEvent(QMouseEvent* e) {
+    if (m_dragging) move(e->globalPosition().toPoint() - m_dragFrom);
+}
+
+void CTodayHost::mouseReleaseEvent(QMouseEvent*) {
+    m_dragging = false;
+    SavePlace();
+}
+
+void CTodayHost::moveEvent(QMoveEvent* e) {
+    QWidget::moveEvent(e);
+    m_placed = true;
+}
+
+void CTodayHost::PlaceAtStart() {
+    HKEY key = nullptr;
+    QPoint place;
+    bool known = false;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kPlacementKey, 0, 0, &key) == ERROR_SUCCESS) {
+        qint32 xy[2] = {0, 0};
+        DWORD size = sizeof xy, type = 0;
+        if (RegQueryValueExW(key, kPlacementValue, nullptr, &type, reinterpret_cast<BYTE*>(xy), &size) == ERROR_SUCCESS &&
+            type == REG_BINARY && size == sizeof xy) {
+            place = QPoint(xy[0], xy[1]);
+            known = true;
+        }
+        RegCloseKey(key);
+    }
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    // A place on a screen that is no longer there falls back to the corner.
+    if (!known || !area.adjusted(-width() / 2, 0, 0, 0).contains(place)) {
+        place = QPoint(area.right() - width() - kScreenMargin, area.top() + kScreenMargin);
+    }
+    move(place);
+    m_placed = false;
+}
+
+void CTodayHost::SavePlace() {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kPlacementKey, 0, QString(), 0, 0, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+        return;
+    }
+    const qint32 xy[2] = {pos().x(), pos().y()};
+    RegSetValueExW(key, kPlacementValue, 0, REG_BINARY, reinterpret_cast<const BYTE*>(xy), sizeof xy);
+    RegCloseKey(key);
+}
+
+}  // namespace za::today
