@@ -128,6 +128,8 @@ CDistanceCalcDlg::CDistanceCalcDlg(const CCity& from, const CCity& to, QWidget* 
 
     connect(m_speedField, &QLineEdit::textEdited, this, [this] { OnSpeedChanged(); });
     connect(m_slider, &QSlider::valueChanged, this, [this](int position) { OnSliderMoved(position); });
+    // Letting go of the slider where it stood still picks that mode again.
+    connect(m_slider, &QSlider::sliderReleased, this, [this] { OnSliderMoved(m_slider->value()); });
     for (CCityDisplay* display : {m_from, m_to}) {
         connect(display, &CCityDisplay::notify, this, [this](CityDisplayNotify& n) {
             if (n.code == CDN_CITYCHANGED) OnCityChanged();

@@ -148,6 +148,13 @@ TEST_F(DistanceCalcTest, TypedSpeedReplacesTheModeNameAndTheSliderRestoresOne) {
     EXPECT_EQ(9, dlg->Slider()->value()) << "typing leaves the slider alone";
     EXPECT_TRUE(shell->CallsOf(QStringLiteral("message")).empty());
 
+    // Taking the slider and letting go where it stands picks its mode again.
+    dlg->Slider()->setSliderDown(true);
+    dlg->Slider()->setSliderDown(false);
+    EXPECT_EQ(QStringLiteral("Commercial Jet"), Shown(*dlg, IDC_MODE_TEXT));
+    EXPECT_EQ(833.0, dlg->Speed());  // 450 knots = 833.4 km/h
+
+    Type(*dlg, QStringLiteral("12"));
     dlg->Slider()->setValue(4);
     EXPECT_EQ(QStringLiteral("Automobile"), Shown(*dlg, IDC_MODE_TEXT));
     EXPECT_EQ(88.0, dlg->Speed());  // 48 knots = 88.9 km/h
