@@ -1,6 +1,11 @@
 #include "dialoglauncher.h"
 
 #include "dialogs/aboutdlg.h"
+#include "dialogs/distancecalcdlg.h"
+#include "dialogs/moonrisedlg.h"
+#include "dialogs/preferencesdlg.h"
+#include "dialogs/sunrisedlg.h"
+#include "dialogs/timecalcdlg.h"
 #include "shell.h"
 
 // Dialogs that are not built yet open nothing and end as cancelled.
@@ -15,19 +20,21 @@ void CDialogLauncher::AirportCodes(QWidget*) {}
 
 void CDialogLauncher::PhoneCodes(QWidget*) {}
 
-void CDialogLauncher::DistanceCalculator(QWidget*, const CCity&, const CCity&) {}
+void CDialogLauncher::DistanceCalculator(QWidget* owner, const CCity& from, const CCity& to) {
+    za::app::CDistanceCalcDlg(from, to, owner).DoModal();
+}
 
-void CDialogLauncher::TimeCalculator(QWidget*) {}
+void CDialogLauncher::TimeCalculator(QWidget* owner) { za::app::CTimeCalcDlg(owner).DoModal(); }
 
-void CDialogLauncher::Sunrise(QWidget*, const CCity&) {}
+void CDialogLauncher::Sunrise(QWidget* owner, const CCity& city) { za::app::CSunriseDlg(city, owner).DoModal(); }
 
-void CDialogLauncher::Moonrise(QWidget*, const CCity&) {}
+void CDialogLauncher::Moonrise(QWidget* owner, const CCity& city) { za::app::CMoonriseDlg(city, owner).DoModal(); }
 
 int CDialogLauncher::SetTime(QWidget*) { return IDCANCEL; }
 
 int CDialogLauncher::EditCities(QWidget*) { return IDCANCEL; }
 
-int CDialogLauncher::Preferences(QWidget*) { return IDCANCEL; }
+int CDialogLauncher::Preferences(QWidget* owner) { return za::app::CPreferencesDlg(owner).DoModal(); }
 
 int CDialogLauncher::EditCity(QWidget*, CCity&, bool) { return IDCANCEL; }
 

@@ -49,15 +49,28 @@ constexpr UINT IDS_TIP_TIME_CALC = 32801;
 constexpr UINT IDS_TIP_DISTANCE_CALC = 32800;
 constexpr UINT IDS_TIP_SUNRISE = 32791;
 constexpr UINT IDS_TIP_MOONRISE = 32792;
+// The tool dialogs: sun labels by twilight (172 to 174, else 175), moon phases (177 + phase)
+// and the travel modes, "<knots>~<name>" (5000 + slider position).
+constexpr UINT IDS_SUN_LABELS_CIVIL = 172;
+constexpr UINT IDS_SUN_LABELS = 175;
+constexpr UINT IDS_PHASE_NEW_MOON = 177;
+constexpr UINT IDS_TRAVEL_MODE0 = 5000;
 // Not the handheld's: texts for what only a desktop has.
 constexpr UINT IDS_HELP_MENU = 40001;
 constexpr UINT IDS_HELP_ITEM = 40002;
 constexpr UINT IDS_HELP_MISSING = 40003;
 constexpr UINT IDS_NO_BROWSER = 40004;
 constexpr UINT IDS_PROFILE_DAMAGED = 40005;
+constexpr UINT IDS_SPEED_RANGE = 40101;
+constexpr UINT IDS_ARRIVES = 40102;
 
 // Dialog templates.
 constexpr UINT IDD_ABOUTBOX = 100;
+constexpr UINT IDD_PREFERENCES = 134;
+constexpr UINT IDD_TIMECALC = 142;
+constexpr UINT IDD_SUNRISE = 143;
+constexpr UINT IDD_DISTANCECALC = 159;
+constexpr UINT IDD_MOONRISE = 166;
 
 // Timers of the frame.
 constexpr int IDT_STARTUP = 100;

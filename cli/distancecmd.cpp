@@ -1,7 +1,6 @@
 // The Distance Calculator: distance between two cities or positions and the travel time.
 #include "calculators.h"
 #include "commands.h"
-#include "settings.h"
 
 #include <QJsonArray>
 #include <QRegularExpression>
@@ -34,14 +33,6 @@ Place ReadPlace(const QString& text) {
     p.longitude = city.Longitude();
     p.latitude = city.Latitude();
     return p;
-}
-
-TUnitSystem UserUnits() {
-    CRegistry& reg = GetReg();
-    reg.Open();
-    const DWORD value = reg.GetDWORDValue(CRegistry::UnitSystem);
-    reg.Close();
-    return value <= usNautical ? static_cast<TUnitSystem>(value) : usMetric;
 }
 
 void ListModes(TUnitSystem units, Output& out) {
@@ -81,7 +72,7 @@ void DistanceCommand(const QStringList& words, Output& out) {
         mode = ParseInteger(QStringLiteral("--mode"), args.Value(QStringLiteral("--mode")), 0, za::calc::kTravelModeCount - 1);
     }
     OpenProfile();
-    const TUnitSystem u = units ? *units : UserUnits();
+    const TUnitSystem u = units ? *units : za::calc::UnitSystemSetting();
     if (listModes) {
         ListModes(u, out);
         return;

@@ -1,8 +1,10 @@
 #include "calculators.h"
 
 #include "oledate.h"
+#include "settings.h"
 
 #include <array>
+#include <cstdint>
 #include <cmath>
 
 namespace za::calc {
@@ -26,6 +28,11 @@ const std::array<TravelMode, kTravelModeCount>& Modes() {
 }
 
 }  // namespace
+
+TUnitSystem UnitSystemSetting() {
+    const DWORD value = GetReg().GetDWORDValue(CRegistry::UnitSystem);
+    return value <= usNautical ? static_cast<TUnitSystem>(value) : usMetric;
+}
 
 bool GetTravelMode(int mode, TravelMode* out) {
     if (mode < 0 || mode >= kTravelModeCount) return false;
@@ -76,6 +83,26 @@ DistanceResult RecalculateDistance(int fromLongitude, int fromLatitude, int toLo
 
 DistanceResult RecalculateDistance(const CCity& from, const CCity& to, double speed, TUnitSystem units) {
     return RecalculateDistance(from.Longitude(), from.Latitude(), to.Longitude(), to.Latitude(), speed, units);
+}
+
+bool ArrivalTime(const SYSTEMTIME& departureUtc, double days, SYSTEMTIME* arrivalUtc) {
+    // Beyond about 27,000 centuries no calendar date is left; the bound also keeps the
+    // conversion to whole seconds within 64 bits.
+    constexpr double kMaxDays = 1.0e9;
+    if (!std::isfinite(days) || days < 0.0 || days > kMaxDays) return false;
+    std::int64_t seconds = 0;
+    if (!za::SystemTimeToSeconds(departureUtc, &seconds)) return false;
+    seconds += std::llround(days * 86400.0);
+    SYSTEMTIME arrival{};
+    if (!za::SecondsToSystemTime(seconds, &arrival)) return false;
+    if (arrivalUtc) *arrivalUtc = arrival;
+    return true;
+}
+
+QString ArrivalLocalText(const CCity& to, const SYSTEMTIME& departureUtc, double days) {
+    SYSTEMTIME arrival{};
+    if (!ArrivalTime(departureUtc, days, &arrival)) return QString();
+    return to.LocalTimeAsString(arrival, TF_SHORTDATE_TIME);
 }
 
 SYSTEMTIME CombineDateAndTime(const SYSTEMTIME& date, const SYSTEMTIME& time) {

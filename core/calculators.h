@@ -12,6 +12,9 @@ namespace za::calc {
 
 // ---- Distance Calculator ----
 
+// The "UnitSystem" setting; a value outside the enum reads as metric, as the conversions do.
+TUnitSystem UnitSystemSetting();
+
 // One position of the travel-mode slider: a whole number of knots and the mode's name.
 struct TravelMode {
     int knots = 0;
@@ -53,6 +56,13 @@ struct DistanceResult {
 DistanceResult RecalculateDistance(int fromLongitude, int fromLatitude, int toLongitude, int toLatitude,
                                    double speed, TUnitSystem units);
 DistanceResult RecalculateDistance(const CCity& from, const CCity& to, double speed, TUnitSystem units);
+
+// When a travel of `days` that leaves at `departureUtc` arrives, to the nearest second. False
+// when the time is not finite (a speed of 0) or the arrival lies beyond the calendar's range.
+bool ArrivalTime(const SYSTEMTIME& departureUtc, double days, SYSTEMTIME* arrivalUtc);
+// That arrival as the destination's local date and time, "3/8/26 11:42 PM" (with the daylight
+// mark of that instant); empty when there is no arrival time.
+QString ArrivalLocalText(const CCity& to, const SYSTEMTIME& departureUtc, double days);
 
 // ---- Time Calculator ----
 

@@ -2,6 +2,7 @@
 
 #include "poapp.h"
 #include "profile.h"
+#include "settings.h"
 
 #include <gtest/gtest.h>
 
@@ -203,4 +204,56 @@ TEST_F(TimeCalculator, InitialTimeIsTheCurrentHourOnTheHourInTheReferenceCity) {
     EXPECT_EQ(0, start.wMinute);
     EXPECT_EQ(0, start.wSecond);
     EXPECT_EQ(0, start.wMilliseconds);
+}
+
+TEST_F(TimeCalculator, UnitSystemSettingReadsOutOfRangeAsMetric) {
+    struct Case {
+        DWORD stored;
+        TUnitSystem units;
+    } cases[] = {{0, usEnglish}, {1, usMetric}, {2, usNautical}, {3, usMetric}, {0xFFFFFFFF, usMetric}};
+    EXPECT_EQ(usEnglish, UnitSystemSetting());  // the default
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored);
+        GetReg().WriteDWORDValue(CRegistry::UnitSystem, c.stored);
+        EXPECT_EQ(c.units, UnitSystemSetting());
+    }
+}
+
+TEST_F(TimeCalculator, ArrivalIsTheDeparturePlusTheTravelTimeInTheDestinationsZone) {
+    const SYSTEMTIME leave = MakeTime(2026, 3, 8, 14, 0);
+    struct Case {
+        const char* nickname;
+        int zone;
+        double days;
+        const char* text;
+    } cases[] = {
+        // Tokyo has no daylight time: UTC + 9.
+        {"same day", 235, 2.0 / 24.0, "3/9/26 1:00 AM"},
+        {"rounded to the second, shown to the minute", 235, (59.0 * 60.0 + 59.6) / 86400.0, "3/9/26 12:00 AM"},
+        // Pacific time changed to daylight time at 10:00 UTC that day: the arrival's own
+        // instant decides the offset and the mark.
+        {"daylight time at the arrival", 4, 1.0, "3/9/26 7:00 AM \u00a4"},
+        {"many days", 235, 400.0, "4/12/27 11:00 PM"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nickname);
+        EXPECT_EQ(QString::fromUtf8(c.text), ArrivalLocalText(CityInZone(c.zone), leave, c.days));
+    }
+    SYSTEMTIME arrival{};
+    ASSERT_TRUE(ArrivalTime(leave, 1.5, &arrival));
+    EXPECT_EQ(10, arrival.wDay);
+    EXPECT_EQ(2, arrival.wHour);
+    EXPECT_EQ(2, arrival.wDayOfWeek);  // a Tuesday
+}
+
+TEST_F(TimeCalculator, NoArrivalWithoutAFiniteTravelTime) {
+    const SYSTEMTIME leave = MakeTime(2026, 3, 8, 14, 0);
+    SYSTEMTIME arrival = MakeTime(2000, 1, 1);
+    EXPECT_FALSE(ArrivalTime(leave, HUGE_VAL, &arrival));
+    EXPECT_FALSE(ArrivalTime(leave, std::nan(""), &arrival));
+    EXPECT_FALSE(ArrivalTime(leave, -1.0, &arrival));
+    // Walking round the world a million times ends beyond the calendar.
+    EXPECT_FALSE(ArrivalTime(leave, 1.0e8, &arrival));
+    EXPECT_EQ(2000, arrival.wYear) << "a failure leaves the output alone";
+    EXPECT_EQ(QString(), ArrivalLocalText(CityInZone(235), leave, RecalculateDistance(0, 0, 100, 0, 0, usMetric).days));
 }

@@ -1,0 +1,163 @@
+#include "preferencesdlg.h"
+
+#include "geography.h"
+#include "registry.h"
+#include "resource.h"
+#include "settings.h"
+#include "zonariaapp.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace za::app {
+namespace {
+
+const QString kEnabledValue = QStringLiteral("Enabled");
+
+// Settings stored as list index + offset.
+constexpr DWORD kTwilightOffset = 1;
+constexpr DWORD kCountOffset = 2;
+constexpr DWORD kMaxCount = 5;
+
+// "Enabled" of the Today item when its key exists and holds a 4-byte value.
+bool ReadTodayEnabled(BOOL* enabled) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, QString::fromLatin1(kTodayItemKey), 0, 0, &key) != ERROR_SUCCESS) return false;
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    DWORD type = REG_NONE;
+    const LONG rc = RegQueryValueExW(key, kEnabledValue, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
+    RegCloseKey(key);
+    if (rc != ERROR_SUCCESS || size != sizeof value) return false;
+    *enabled = value != 0 ? TRUE : FALSE;
+    return true;
+}
+
+// Sets "Enabled" in the Today item's key; a missing key stays missing.
+void WriteTodayEnabled(BOOL enabled) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, QString::fromLatin1(kTodayItemKey), 0, 0, &key) != ERROR_SUCCESS) return;
+    const DWORD value = enabled ? 1 : 0;
+    RegSetValueExW(key, kEnabledValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+    RegCloseKey(key);
+}
+
+QComboBox* List(int id, const QStringList& entries, QWidget* parent) {
+    auto* list = new QComboBox(parent);
+    SetControlId(list, id);
+    list->addItems(entries);
+    return list;
+}
+
+QCheckBox* Check(int id, const QString& text, QWidget* parent) {
+    auto* box = new QCheckBox(text, parent);
+    SetControlId(box, id);
+    box->setAccessibleName(text);
+    return box;
+}
+
+}  // namespace
+
+CPreferencesDlg::CPreferencesDlg(QWidget* parent)
+    : CBaseDialog(IDD_PREFERENCES, QString::fromLatin1(kHelpPrefix) + QStringLiteral("preferences"), 0, parent) {
+    setWindowTitle(QStringLiteral("Preferences"));
+
+    CRegistry& reg = GetReg();
+    reg.Open();
+    m_ccButton = reg.GetDWORDValue(CRegistry::CCButton) != 0;
+    m_cpButton = reg.GetDWORDValue(CRegistry::CPButton) != 0;
+    m_twilight = reg.GetDWORDValue(CRegistry::Twilight);
+    m_unitSystem = reg.GetDWORDValue(CRegistry::UnitSystem);
+    m_todayCount = reg.GetDWORDValue(CRegistry::ZATodayCount);
+    reg.Close();
+    ReadTodayEnabled(&m_todayEnabled);
+    m_loadedCount = m_todayCount;
+    m_loadedEnabled = m_todayEnabled;
+
+    QWidget* body = Body();
+    m_ccBox = Check(IDC_CCBUTTON, QStringLiteral("Show 'current city' buttons in city displays"), body);
+    m_cpBox = Check(IDC_CPBUTTON, QStringLiteral("Show 'change city' buttons in city displays"), body);
+    m_twilightList = List(IDC_TWILIGHT, {QStringLiteral("No Twilight"), QStringLiteral("Civil Twilight"),
+                                         QStringLiteral("Nautical Twilight"), QStringLiteral("Astronomical Twilight")}, body);
+    m_unitList = List(IDC_UNIT_SYSTEM, {QStringLiteral("English"), QStringLiteral("Metric"), QStringLiteral("Nautical Miles")}, body);
+    m_countList = List(IDC_TODAY_COUNT, {QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")}, body);
+    m_todayBox = Check(IDC_TODAY_ENABLED, QStringLiteral("Show Zonaria cities on the Today screen"), body);
+
+    auto* lists = new QGridLayout;
+    lists->setHorizontalSpacing(10);
+    lists->setVerticalSpacing(8);
+    lists->setColumnStretch(2, 1);
+    auto addList = [&](int row, const QString& caption, QComboBox* list) {
+        auto* label = new QLabel(caption, body);
+        label->setBuddy(list);
+        list->setAccessibleName(caption);
+        lists->addWidget(label, row, 0);
+        lists->addWidget(list, row, 1);
+    };
+    addList(0, QStringLiteral("Twilight:"), m_twilightList);
+    addList(1, QStringLiteral("Unit System:"), m_unitList);
+    addList(2, QStringLiteral("Number of cities on today screen:"), m_countList);
+
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(12, 10, 12, 10);
+    layout->setSpacing(6);
+    layout->addWidget(m_ccBox);
+    layout->addWidget(m_cpBox);
+    layout->addSpacing(10);
+    layout->addLayout(lists);
+    layout->addSpacing(4);
+    layout->addWidget(m_todayBox);
+    layout->addStretch(1);
+
+    ShowFields();
+    QDialog::layout()->setSizeConstraint(QLayout::SetMinimumSize);
+    resize(420, sizeHint().height());
+}
+
+CPreferencesDlg::~CPreferencesDlg() = default;
+
+void CPreferencesDlg::ShowFields() {
+    m_ccBox->setChecked(m_ccButton);
+    m_cpBox->setChecked(m_cpButton);
+    // A stored value outside a list shows as what the rest of the program takes it for:
+    // no twilight, metric units, and the nearest count.
+    const bool twilightKnown = m_twilight >= kTwilightOffset && m_twilight < kTwilightOffset + 4;
+    m_twilightList->setCurrentIndex(twilightKnown ? static_cast<int>(m_twilight - kTwilightOffset) : 0);
+    m_unitList->setCurrentIndex(m_unitSystem <= usNautical ? static_cast<int>(m_unitSystem) : usMetric);
+    m_countList->setCurrentIndex(static_cast<int>(std::clamp(m_todayCount, kCountOffset, kMaxCount) - kCountOffset));
+    m_todayBox->setChecked(m_todayEnabled);
+}
+
+void CPreferencesDlg::ReadFields() {
+    m_ccButton = m_ccBox->isChecked();
+    m_cpButton = m_cpBox->isChecked();
+    m_twilight = static_cast<DWORD>(m_twilightList->currentIndex()) + kTwilightOffset;
+    m_unitSystem = static_cast<DWORD>(m_unitList->currentIndex());
+    m_todayCount = static_cast<DWORD>(m_countList->currentIndex()) + kCountOffset;
+    m_todayEnabled = m_todayBox->isChecked();
+}
+
+void CPreferencesDlg::OnOK() {
+    ReadFields();
+    CRegistry& reg = GetReg();
+    reg.Open();
+    reg.WriteDWORDValue(CRegistry::CCButton, m_ccButton);
+    reg.WriteDWORDValue(CRegistry::CPButton, m_cpButton);
+    reg.WriteDWORDValue(CRegistry::Twilight, m_twilight);
+    reg.WriteDWORDValue(CRegistry::UnitSystem, m_unitSystem);
+    reg.WriteDWORDValue(CRegistry::ZATodayCount, m_todayCount);
+    reg.Close();
+    WriteTodayEnabled(m_todayEnabled);
+    // The Today screen reloads its items only when this one's changed.
+    if (m_todayCount != m_loadedCount || m_todayEnabled != m_loadedEnabled) {
+        if (CZonariaApp* app = GetZonariaApp()) app->NotifyToday(1);
+    }
+    EndDialog(IDOK);
+}
+
+}  // namespace za::app

@@ -1,0 +1,170 @@
+#include "timecalcdlg.h"
+
+#include "calculators.h"
+#include "clock.h"
+#include "localetext.h"
+#include "mainframe.h"
+#include "resource.h"
+#include "toolfields.h"
+#include "zonariaapp.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace za::app {
+namespace {
+
+// The displays are 5 pixels below what they follow.
+constexpr int kGap = 5;
+
+// A small caption of the scrubber's scale.
+QLabel* ScaleLabel(int hour, Qt::Alignment align, QWidget* parent) {
+    SYSTEMTIME t{};
+    t.wHour = static_cast<WORD>(hour);
+    auto* label = new QLabel(za::locale::FormatTime(t, TIME_NOSECONDS), parent);
+    QFont small = label->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    label->setFont(small);
+    label->setAlignment(align);
+    label->setForegroundRole(QPalette::PlaceholderText);
+    return label;
+}
+
+}  // namespace
+
+CTimeCalcDlg::CTimeCalcDlg(QWidget* parent)
+    : CBaseDialog(IDD_TIMECALC, QString::fromLatin1(kHelpPrefix) + QStringLiteral("time_calc"), 0, parent) {
+    setWindowTitle(QStringLiteral("Time Calculator"));
+    QWidget* body = Body();
+    const QLocale locale = za::locale::UserLocale();
+
+    auto* first = new QLabel(QStringLiteral("When its this time in the reference city:"), body);
+    SetControlId(first, IDC_HEADING1);
+    auto* second = new QLabel(QStringLiteral("The time in these cities will be:"), body);
+    SetControlId(second, IDC_HEADING2);
+
+    m_date = new CWallClockEdit(body);
+    SetControlId(m_date, IDC_REFERENCE_DATE);
+    m_date->setLocale(locale);
+    m_date->setDisplayFormat(PickerDateFormat(locale, false));
+    m_date->setCalendarPopup(true);
+    auto* dateLabel = new QLabel(QStringLiteral("Date:"), body);
+    dateLabel->setBuddy(m_date);
+    m_date->setAccessibleName(QStringLiteral("Date:"));
+
+    m_time = new CWallClockEdit(body);
+    SetControlId(m_time, IDC_REFERENCE_TIME);
+    m_time->setLocale(locale);
+    m_time->setDisplayFormat(PickerTimeFormat(locale));
+    auto* timeLabel = new QLabel(QStringLiteral("Time:"), body);
+    timeLabel->setBuddy(m_time);
+    m_time->setAccessibleName(QStringLiteral("Time:"));
+
+    m_scrub = new QSlider(Qt::Horizontal, body);
+    SetControlId(m_scrub, IDC_TIME_SCRUB);
+    m_scrub->setRange(0, kScrubSteps - 1);
+    m_scrub->setSingleStep(1);
+    m_scrub->setPageStep(60 / kScrubMinutes);
+    m_scrub->setTickInterval(3 * 60 / kScrubMinutes);
+    m_scrub->setTickPosition(QSlider::TicksBelow);
+    m_scrub->setAccessibleName(QStringLiteral("Time of day"));
+    m_scrub->setToolTip(QStringLiteral("Drag to move the reference time through the day"));
+
+    // The main screen's five cities, display i getting display i's.
+    CMainFrame* frame = GetZonariaApp() ? GetZonariaApp()->MainFrame() : nullptr;
+    for (int i = 0; i < kDisplays; ++i) {
+        auto* display = new CCityDisplay(body);
+        if (frame) display->SetCity(frame->View().City(i));
+        display->Create(CDS_CHOOSER_WITH_TIME, IDC_REFERENCE_CITY + i);
+        m_displays[static_cast<size_t>(i)] = display;
+    }
+
+    auto* pickers = new QHBoxLayout;
+    pickers->setSpacing(6);
+    pickers->addWidget(dateLabel);
+    pickers->addWidget(m_date, 3);
+    pickers->addSpacing(10);
+    pickers->addWidget(timeLabel);
+    pickers->addWidget(m_time, 2);
+    auto* scale = new QHBoxLayout;
+    scale->setContentsMargins(0, 0, 0, 0);
+    scale->addWidget(ScaleLabel(0, Qt::AlignLeft, body), 1);
+    scale->addWidget(ScaleLabel(12, Qt::AlignHCenter, body), 1);
+    scale->addWidget(ScaleLabel(0, Qt::AlignRight, body), 1);
+
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(10, 8, 10, 8);
+    layout->setSpacing(0);
+    layout->addWidget(first);
+    layout->addSpacing(8);
+    layout->addLayout(pickers);
+    layout->addSpacing(6);
+    layout->addWidget(m_scrub);
+    layout->addLayout(scale);
+    layout->addSpacing(kGap);
+    layout->addWidget(m_displays[0]);
+    layout->addSpacing(12);
+    layout->addWidget(second);
+    layout->addSpacing(kGap);
+    for (int i = 1; i < kDisplays; ++i) layout->addWidget(m_displays[static_cast<size_t>(i)]);
+    layout->addStretch(1);
+
+    connect(m_date, &QDateTimeEdit::dateTimeChanged, this, [this] { Recalculate(); });
+    connect(m_time, &QDateTimeEdit::dateTimeChanged, this, [this] { OnTimeChanged(); });
+    connect(m_scrub, &QSlider::valueChanged, this, [this](int step) { OnScrubbed(step); });
+    connect(m_displays[0], &CCityDisplay::notify, this, [this](CityDisplayNotify& n) {
+        if (n.code == CDN_CITYCHANGED) Recalculate();
+    });
+    QDialog::layout()->setSizeConstraint(QLayout::SetMinimumSize);
+    resize(420, sizeHint().height());
+}
+
+CTimeCalcDlg::~CTimeCalcDlg() = default;
+
+BOOL CTimeCalcDlg::OnInitDialog() {
+    // The current hour, on the hour, in the reference city.
+    SYSTEMTIME now{};
+    GetSystemTime(&now);
+    const SYSTEMTIME start = za::calc::InitialReferenceTime(m_displays[0]->City(), now);
+    m_date->SetValue(start);
+    m_time->SetValue(start);
+    Recalculate();
+    return TRUE;
+}
+
+SYSTEMTIME CTimeCalcDlg::ReferenceUtc() const {
+    return za::calc::ReferenceTimeToUtc(m_displays[0]->City(), m_date->Value(), m_time->Value());
+}
+
+void CTimeCalcDlg::Recalculate() {
+    const SYSTEMTIME utc = ReferenceUtc();
+    for (CCityDisplay* display : m_displays) display->UpdateTime(utc);
+}
+
+void CTimeCalcDlg::OnTimeChanged() {
+    if (!m_scrubbing) {
+        // The slider follows a time typed in, to the quarter hour before it.
+        const SYSTEMTIME t = m_time->Value();
+        m_scrubbing = true;
+        m_scrub->setValue((t.wHour * 60 + t.wMinute) / kScrubMinutes);
+        m_scrubbing = false;
+    }
+    Recalculate();
+}
+
+void CTimeCalcDlg::OnScrubbed(int step) {
+    if (m_scrubbing) return;
+    SYSTEMTIME t = m_time->Value();
+    t.wHour = static_cast<WORD>(step * kScrubMinutes / 60);
+    t.wMinute = static_cast<WORD>(step * kScrubMinutes % 60);
+    t.wSecond = 0;
+    t.wMilliseconds = 0;
+    // The picker's change recalculates; the guard keeps it from moving the slider back.
+    m_scrubbing = true;
+    m_time->SetValue(t);
+    m_scrubbing = false;
+}
+
+}  // namespace za::app
