@@ -8,6 +8,7 @@
 #include "preferencesdlg.h"
 #include "resource.h"
 #include "sunrisedlg.h"
+#include "today.h"
 #include "timecalcdlg.h"
 
 #include <QApplication>
@@ -60,7 +61,7 @@ protected:
         PostMessageW(listener.hwnd(), kSentinel, 0, 0);
         EXPECT_TRUE(RunUntil([&] { return !received.empty() && received.back().first == kSentinel; }));
         int broadcasts = 0;
-        for (const auto& [msg, w] : received) broadcasts += msg == WM_SETTINGCHANGE && w == kTodayItemsChanged;
+        for (const auto& [msg, w] : received) broadcasts += msg == WM_SETTINGCHANGE && w == 0xF2;  // the Today screen's "items changed"
         return broadcasts;
     }
     static DWORD Setting(CRegistry::ValueName name) { return GetReg().GetDWORDValue(name); }
@@ -145,6 +146,8 @@ TEST_F(PreferencesTest, TodayScreenHearsOnlyOfItsOwnChanges) {
 }
 
 TEST_F(PreferencesTest, TodayItemKeyIsNeverCreated) {
+    // A profile whose installation put no Today item there.
+    ASSERT_EQ(ERROR_SUCCESS, RegDeleteKeyW(HKEY_LOCAL_MACHINE, za::kZonariaTodayKey));
     ASSERT_EQ(-1, TodayEnabled());
     EXPECT_EQ(0, RunDialog([](CPreferencesDlg& dlg) { EXPECT_TRUE(dlg.TodayBox()->isChecked()); }));
     EXPECT_EQ(-1, TodayEnabled());
