@@ -16,8 +16,8 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "To open the window, run ./run.sh in a desktop session; zonaria-cli --help lists the commands." >&2
     exec "$BIN/zonaria-cli" clock
 fi
-if [ -x "$BIN/zonaria" ]; then
-    exec "$BIN/zonaria"
+# The Today screen beside the window; a second one ends by itself, so it is simply started.
+if [ -x "$BIN/zonaria-today" ]; then
+    setsid "$BIN/zonaria-today" >/dev/null 2>&1 < /dev/null &
 fi
-echo "The window program is not part of this build yet; showing zonaria-cli clock." >&2
-exec "$BIN/zonaria-cli" clock
+exec "$BIN/zonaria"

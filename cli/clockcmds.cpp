@@ -6,6 +6,7 @@
 #include "currentcity.h"
 #include "tzderive.h"
 #include "settings.h"
+#include "today.h"
 
 #include <QJsonArray>
 
@@ -123,6 +124,8 @@ void SetCityCommand(const QStringList& words, Output& out) {
     const bool stored = reg.GetStringValue(CitySetting(display)) == city.Name();
     reg.Close();
     if (!stored) Fail(QStringLiteral("the setting could not be written to the device profile %1").arg(za::device::ProfilePath()));
+    // A running Today item shows the change at once, as it does for the application's.
+    za::PostTodayUpdate(za::TodayUpdateMessage());
     out.Line(QStringLiteral("Display %1 now shows %2").arg(display).arg(city.Name()));
     if (!note.isEmpty()) out.Line(note);
     out.object[QStringLiteral("display")] = display;
@@ -158,6 +161,7 @@ void SelectCommand(const QStringList& words, Output& out) {
     const bool stored = reg.GetDWORDValue(CRegistry::CityX) == static_cast<DWORD>(display);
     reg.Close();
     if (!stored) Fail(QStringLiteral("the setting could not be written to the device profile %1").arg(za::device::ProfilePath()));
+    za::PostTodayUpdate(za::TodayUpdateMessage());
     out.Line(QStringLiteral("Display %1 (%2) is now the selected display").arg(display).arg(name));
     out.Line(note);
 }

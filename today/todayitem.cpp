@@ -120,6 +120,8 @@ CTodayItem::CTodayItem(QWidget* parent, int width) : QWidget(parent) {
     m_started = Initialise();
     if (!m_started) return;
     resize(width, m_count * m_rowHeight);
+    // A hidden window gets its resize event only when shown: lay out for the size now.
+    LayOut();
     m_timer = startTimer(kTickMs);
 }
 

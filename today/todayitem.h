@@ -18,6 +18,10 @@
 
 class QComboBox;
 
+// The item's classes are visible outside the plug-in for its tests; the Today host only uses
+// the entry points.
+#define ZATODAY_EXPORT Q_DECL_EXPORT
+
 namespace za::today {
 
 constexpr int kMaxRows = 5;
@@ -27,11 +31,11 @@ constexpr int kTickMs = 10000;
 constexpr int kIconColumn = 30;
 
 // The row count the item shows: "ZATodayCount", cached; 0 until first read.
-int CachedCount();
-void SetCachedCount(int count);
+ZATODAY_EXPORT int CachedCount();
+ZATODAY_EXPORT void SetCachedCount(int count);
 
 // A row of the item for a screen reader: "City, time". The item paints it.
-class CTodayRow : public QWidget {
+class ZATODAY_EXPORT CTodayRow : public QWidget {
     Q_OBJECT
 public:
     explicit CTodayRow(QWidget* parent);
@@ -44,7 +48,7 @@ private:
     bool m_selected = false;
 };
 
-class CTodayItem : public QWidget {
+class ZATODAY_EXPORT CTodayItem : public QWidget {
     Q_OBJECT
 
 public:
@@ -108,7 +112,7 @@ private:
 };
 
 // The options dialog: how many cities the item shows.
-class CTodayOptionsDlg : public QDialog {
+class ZATODAY_EXPORT CTodayOptionsDlg : public QDialog {
     Q_OBJECT
 public:
     explicit CTodayOptionsDlg(QWidget* parent);

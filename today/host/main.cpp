@@ -1,5 +1,6 @@
 // zonaria-today: the Today screen on a Linux desktop, with Zonaria's item.
 #include "format.h"
+#include "paintreport.h"
 #include "todayhost.h"
 #include "window.h"
 
@@ -12,6 +13,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "xcb");
     }
     QApplication app(argc, argv);
+    za::ReportFirstPaint();
     QApplication::setApplicationName(QStringLiteral("Zonaria Today"));
     QGuiApplication::setDesktopFileName(QStringLiteral("zonaria-today"));
     AdoptDesktopFont(QApplication::font());

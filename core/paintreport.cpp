@@ -1,0 +1,34 @@
+#include "paintreport.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+#include <cstdio>
+
+namespace za {
+namespace {
+
+class FirstPaintReporter : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::Paint && watched->isWidgetType()) {
+            std::puts("painted");
+            std::fflush(stdout);
+            QCoreApplication::instance()->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+void ReportFirstPaint() {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app || !qEnvironmentVariableIsSet("ZONARIA_REPORT_PAINT")) return;
+    auto* reporter = new FirstPaintReporter;
+    reporter->setParent(app);
+    app->installEventFilter(reporter);
+}
+
+}  // namespace za

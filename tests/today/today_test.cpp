@@ -1,0 +1,246 @@
+// The Today item as the Today screen uses it: the real plug-in loaded from the build, its
+// height, rows, bold row, split, tap and options; and the host across processes, which shows
+// a city changed from a terminal and drops the item when Preferences turn it off.
+#include "profile.h"
+#include "registry.h"
+#include "settings.h"
+#include "shell.h"
+#include "today.h"
+#include "todayapi.h"
+#include "todayhost.h"
+#include "todayitem.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLibrary>
+#include <QProcess>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+
+#include <memory>
+
+using za::test::FixedHostClock;
+using za::test::UtcMs;
+using za::today::CTodayItem;
+
+namespace {
+
+bool RunUntil(const std::function<bool()>& cond, int ms = 10000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!cond()) {
+        if (timer.elapsed() > ms) return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(2);
+    }
+    return true;
+}
+
+// The plug-in's entry points, resolved as the host resolves them.
+struct Plugin {
+    QLibrary library{QStringLiteral(ZATODAY_PATH)};
+    TodayInterfaceVersionFn version = nullptr;
+    InitializeCustomItemFn init = nullptr;
+    CustomItemOptionsDlgProcFn options = nullptr;
+    Plugin() {
+        if (!library.load()) return;
+        version = reinterpret_cast<TodayInterfaceVersionFn>(library.resolve(kTodayVersionSymbol));
+        init = reinterpret_cast<InitializeCustomItemFn>(library.resolve(kInitializeCustomItemSymbol));
+        options = reinterpret_cast<CustomItemOptionsDlgProcFn>(library.resolve(kCustomItemOptionsSymbol));
+    }
+};
+
+class TodayTest : public za::test::ProfileTest {
+protected:
+    TodayTest() : host(UtcMs(2026, 3, 8, 14, 0)) {}
+    ~TodayTest() override { za::shell::SetPlatformType(QString()); }
+
+    // An item made as the Today screen makes it, with its height asked for.
+    std::unique_ptr<QWidget> MakeItem(TODAYLISTITEM& record) {
+        std::unique_ptr<QWidget> item(plugin.init(&record, &parent));
+        if (!item) return item;
+        TodayMessageEvent query(WM_TODAYCUSTOM_QUERYREFRESHCACHE, 0, &record);
+        QCoreApplication::sendEvent(item.get(), &query);
+        EXPECT_EQ(query.result, 1);
+        return item;
+    }
+    static QStringList Rows(QWidget* item) {
+        QStringList rows;
+        for (auto* row : item->findChildren<za::today::CTodayRow*>()) {
+            if (row->isVisibleTo(item)) rows << row->Text();
+        }
+        return rows;
+    }
+
+    FixedHostClock host;
+    Plugin plugin;
+    QWidget parent;
+    za::shell::ScopedRecorder shell;
+};
+
+}  // namespace
+
+TEST_F(TodayTest, PluginAnswersTheInterfaceVersion) {
+    ASSERT_TRUE(plugin.library.isLoaded()) << plugin.library.errorString().toStdString();
+    ASSERT_NE(plugin.version, nullptr);
+    EXPECT_EQ(plugin.version(), kTodayInterfaceVersion);
+    EXPECT_NE(plugin.init, nullptr);
+    EXPECT_NE(plugin.options, nullptr);
+}
+
+TEST_F(TodayTest, ThreeCitiesAreFortyFivePixelsOnThePocketPcShell) {
+    GetReg().WriteDWORDValue(CRegistry::ZATodayCount, 3);
+    for (const char* shell : {"PocketPC", "Palm PC2"}) {
+        SCOPED_TRACE(shell);
+        za::shell::SetPlatformType(QString::fromLatin1(shell));
+        TODAYLISTITEM record;
+        std::unique_ptr<QWidget> item = MakeItem(record);
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(record.cyp, QByteArray(shell) == "PocketPC" ? 45u : 51u);
+        // Asked again, the item keeps the height it gave.
+        TodayMessageEvent again(WM_TODAYCUSTOM_QUERYREFRESHCACHE, 0, &record);
+        QCoreApplication::sendEvent(item.get(), &again);
+        EXPECT_EQ(again.result, 0);
+        EXPECT_EQ(Rows(item.get()), (QStringList{"San Francisco, CA, Sun 7:00 AM \u00a4", "Chicago, IL, Sun 9:00 AM \u00a4",
+                                                 "New York, NY, Sun 10:00 AM \u00a4"}));
+    }
+}
+
+TEST_F(TodayTest, TheSelectedRowIsBoldUnlessItIsNotShown) {
+    GetReg().WriteDWORDValue(CRegistry::ZATodayCount, 3);
+    GetReg().WriteDWORDValue(CRegistry::CityX, 1);
+    TODAYLISTITEM record;
+    std::unique_ptr<QWidget> item = MakeItem(record);
+    ASSERT_NE(item, nullptr);
+    auto rows = item->findChildren<za::today::CTodayRow*>();
+    ASSERT_GE(rows.size(), 3);
+    EXPECT_FALSE(rows[0]->IsSelected());
+    EXPECT_TRUE(rows[1]->IsSelected());
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(rows[1])->state().selected);
+
+    GetReg().WriteDWORDValue(CRegistry::CityX, 4);
+    static_cast<CTodayItem*>(item.get())->Reload();
+    for (int i = 0; i < 3; ++i) EXPECT_FALSE(rows[i]->IsSelected()) << i;
+}
+
+TEST_F(TodayTest, NameAndTimeSplitAtFiveNinthsRightOfTheIcon) {
+    TODAYLISTITEM record;
+    std::unique_ptr<QWidget> item = MakeItem(record);
+    ASSERT_NE(item, nullptr);
+    parent.show();
+    item->resize(300, static_cast<int>(record.cyp));
+    item->resize(240, static_cast<int>(record.cyp));
+    auto* today = static_cast<CTodayItem*>(item.get());
+    EXPECT_EQ(today->NameRect(0).left(), 30);
+    EXPECT_EQ(today->TimeRect(0).left(), 146);
+    EXPECT_EQ(today->NameRect(0).right() + 1, 146);
+    EXPECT_EQ(today->TimeRect(4).top(), 4 * today->RowHeight());
+}
+
+TEST_F(TodayTest, DisabledItemMakesNoWindow) {
+    TODAYLISTITEM record;
+    record.fEnabled = FALSE;
+    EXPECT_EQ(plugin.init(&record, &parent), nullptr);
+    EXPECT_EQ(GetReg().GetDWORDValue(CRegistry::ZAReserved), 0u);
+}
+
+TEST_F(TodayTest, ItsWindowIsPublishedWhileItRuns) {
+    TODAYLISTITEM record;
+    std::unique_ptr<QWidget> item = MakeItem(record);
+    ASSERT_NE(item, nullptr);
+    const DWORD published = GetReg().GetDWORDValue(CRegistry::ZAReserved);
+    EXPECT_NE(published, 0u);
+    EXPECT_EQ(reinterpret_cast<HWND>(static_cast<std::uintptr_t>(published)),
+              static_cast<CTodayItem*>(item.get())->PlatformHandle());
+    item.reset();
+    EXPECT_EQ(GetReg().GetDWORDValue(CRegistry::ZAReserved), 0u);
+}
+
+TEST_F(TodayTest, ATapAnywhereStartsZonaria) {
+    TODAYLISTITEM record;
+    std::unique_ptr<QWidget> item = MakeItem(record);
+    ASSERT_NE(item, nullptr);
+    parent.show();
+    QTest::mouseClick(item.get(), Qt::LeftButton, {}, QPoint(200, 60));
+    const auto starts = shell->CallsOf(QStringLiteral("start"));
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_TRUE(starts[0].text.endsWith(QStringLiteral("zonaria"))) << qPrintable(starts[0].text);
+    EXPECT_TRUE(starts[0].arguments.isEmpty());
+
+    // The installation directory, when recorded, names the program.
+    HKEY key = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_LOCAL_MACHINE, QStringLiteral("SOFTWARE\\Apps\\Corvantel Zonaria"), 0,
+                                             QString(), 0, 0, nullptr, &key, nullptr));
+    const QString dir = QStringLiteral("/opt/zonaria/bin");
+    RegSetValueExW(key, QStringLiteral("InstallDir"), 0, REG_SZ, reinterpret_cast<const BYTE*>(dir.utf16()),
+                   static_cast<DWORD>((dir.size() + 1) * 2));
+    RegCloseKey(key);
+    TodayMessageEvent clear(WM_TODAYCUSTOM_CLEARCACHE, 0, nullptr);
+    QCoreApplication::sendEvent(item.get(), &clear);
+    EXPECT_EQ(static_cast<CTodayItem*>(item.get())->ApplicationPath(), QStringLiteral("/opt/zonaria/bin/zonaria"));
+}
+
+TEST_F(TodayTest, OptionsStoreTheChosenCount) {
+    QTimer::singleShot(0, [] {
+        auto* dlg = qobject_cast<za::today::CTodayOptionsDlg*>(QApplication::activeModalWidget());
+        if (!dlg) return;
+        dlg->CountBox()->setCurrentIndex(dlg->CountBox()->findText(QStringLiteral("5")));
+        dlg->accept();
+    });
+    GetReg().WriteDWORDValue(CRegistry::ZATodayCount, 2);
+    EXPECT_EQ(plugin.options(&parent, nullptr), IDOK);
+    EXPECT_EQ(GetReg().GetDWORDValue(CRegistry::ZATodayCount), 5u);
+}
+
+TEST_F(TodayTest, HostShowsAChangeMadeFromATerminalAndDropsADisabledItem) {
+    za::today::CTodayHost todayHost;
+    todayHost.LoadItems();
+    ASSERT_EQ(todayHost.ItemCount(), 1) << "the installation's item, found beside the build's programs";
+    QWidget* item = todayHost.Item(0);
+    todayHost.show();
+
+    // Another process sets display 1 and tells the item.
+    QProcess cli;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("ZONARIA_DEVICE"), profile.path());
+    cli.setProcessEnvironment(env);
+    cli.start(QStringLiteral(ZONARIA_CLI_PATH), {QStringLiteral("set-city"), QStringLiteral("1"), QStringLiteral("Sydney")});
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    EXPECT_TRUE(RunUntil([&] { return Rows(item).value(1).startsWith(QStringLiteral("Sydney, ")); }))
+        << qPrintable(Rows(item).join(QStringLiteral(" | ")));
+
+    // Preferences turn the item off and tell the Today screen.
+    HKEY key = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExW(HKEY_LOCAL_MACHINE, za::kZonariaTodayKey, 0, 0, &key));
+    const DWORD off = 0;
+    RegSetValueExW(key, QStringLiteral("Enabled"), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&off), sizeof off);
+    RegCloseKey(key);
+    ASSERT_TRUE(za::BroadcastTodayItemsChanged());
+    EXPECT_TRUE(RunUntil([&] { return todayHost.ItemCount() == 0; }));
+    EXPECT_EQ(GetReg().GetDWORDValue(CRegistry::ZAReserved), 0u);
+}
+
+TEST_F(TodayTest, PluginsAreLookedForBesideTheHost) {
+    const QStringList candidates = za::today::PluginCandidates(QStringLiteral("libzatoday.so"), QStringLiteral("/usr/bin"));
+    EXPECT_EQ(candidates.value(0), QStringLiteral("/usr/bin/libzatoday.so"));
+    EXPECT_TRUE(candidates.contains(QStringLiteral("/usr/bin/../lib/libzatoday.so")));
+    EXPECT_EQ(za::today::PluginCandidates(QStringLiteral("/opt/x/libz.so"), QStringLiteral("/usr/bin")),
+              QStringList{"/opt/x/libz.so"});
+    // No name at all: the Zonaria item's own file.
+    EXPECT_TRUE(za::today::PluginCandidates(QString(), QStringLiteral("/usr/bin")).value(0).endsWith(za::kTodayPlugin));
+}
+
+TEST_F(TodayTest, ItemLooksRight) {
+    za::today::CTodayHost todayHost;
+    todayHost.LoadItems();
+    ASSERT_EQ(todayHost.ItemCount(), 1);
+    todayHost.show();
+    QApplication::processEvents();
+    QDir().mkpath(QStringLiteral(ZONARIA_ARTIFACT_DIR));
+    EXPECT_TRUE(todayHost.grab().toImage().save(QStringLiteral(ZONARIA_ARTIFACT_DIR "/today.png")));
+}
