@@ -7,13 +7,27 @@ namespace za::app {
 namespace {
 
 const StringTableRegistrar g_table(kAppModule, {
+    {102, u"Save changes to %s?"},
     {108, u"%s (%s)\n%s\n%s %s\nSunrise: %s\nSunset: %s\nAirport: %s\nPhone Code: %s - %s"},
     {109, u"Change the current city to\n\"%s\"?\n\n(Time Zone will not change)"},
     {120, u"Cannot open city database.  If this problem persists, please re-install Zonaria.  Zonaria will now exit."},
     {122, u"Change the current city to\n\"%s\"?\n\nThis will change the time zone for this device to\n\"%s\""},
     {128, u"Zonaria"},
+    {149, u"Delete city \"%s\"?"},
+    {150, u"You cannot delete the last city.  You must have at least one city defined in the list."},
+    {159, u"Copy"},
+    {160, u"Copy of %s"},
+    {161, u"Copy %d of %s"},
+    {162, u"Cannot copy city \"%s\".  Too many copies."},
+    {163, u"City name must be unique, and connot use the characters \"()%#*\"."},
+    {164, u"Create new city \"%s\"?"},
+    {165, u"Cannot delete a city that is currently displayed on the main screen."},
     {168, u"City in %s"},
     {182, u"Zoom"},
+    {2000, u"City"},
+    {2001, u"Phone Code"},
+    {2002, u"Country"},
+    {2003, u"Airport Code"},
     {32784, u"Settings"},
     {32799, u"Tools"},
     {32790, u"Alarm"},
@@ -26,6 +40,9 @@ const StringTableRegistrar g_table(kAppModule, {
     {40003, u"The help file Zonaria.htm was not found beside the program.  Reinstalling Zonaria restores it."},
     {40004, u"No web browser could be started to show the help.  Install xdg-utils and a web browser to read it."},
     {40005, u"The device profile at %s cannot be used: %s"},
+    {40101, u"Please enter an integer between %d and %d."},
+    {40102, u"The city \"%s\" could not be saved: the city database refused the change.  Nothing was changed; check the free space of the device and try again."},
+    {40103, u"The city \"%s\" could not be deleted: the city database refused the change."},
 });
 
 }  // namespace

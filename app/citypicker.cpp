@@ -2,6 +2,7 @@
 
 #include "citylist.h"
 #include "mainframe.h"
+#include "searchtext.h"
 #include "zonariaapp.h"
 
 #include <QApplication>
@@ -25,61 +26,6 @@ constexpr int kWidth = 240;
 // The selected entry is shown as the fifth visible row.
 constexpr int kRowsAbove = 4;
 
-// Case and accents set aside: decomposed, marks dropped, the letters that do not decompose
-// spelled out, case folded.
-QString Fold(const QString& text) {
-    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
-    QString out;
-    out.reserve(decomposed.size());
-    for (QChar c : decomposed) {
-        if (c.category() == QChar::Mark_NonSpacing || c.category() == QChar::Mark_Enclosing ||
-            c.category() == QChar::Mark_SpacingCombining) {
-            continue;
-        }
-        switch (c.unicode()) {
-        case 0x00DF: out += QLatin1String("ss"); break;
-        case 0x00D8: case 0x00F8: out += QLatin1Char('o'); break;
-        case 0x00C6: case 0x00E6: out += QLatin1String("ae"); break;
-        case 0x0141: case 0x0142: out += QLatin1Char('l'); break;
-        case 0x0110: case 0x0111: out += QLatin1Char('d'); break;
-        case 0x0131: out += QLatin1Char('i'); break;
-        case 0x0152: case 0x0153: out += QLatin1String("oe"); break;
-        case 0x00DE: case 0x00FE: out += QLatin1String("th"); break;
-        default: out += c;
-        }
-    }
-    return out.toCaseFolded();
-}
-
-QStringList Words(const QString& folded) {
-    QStringList words;
-    QString word;
-    for (QChar c : folded) {
-        if (c.isLetterOrNumber()) {
-            word += c;
-        } else if (!word.isEmpty()) {
-            words << word;
-            word.clear();
-        }
-    }
-    if (!word.isEmpty()) words << word;
-    return words;
-}
-
-bool WordsMatch(const QStringList& entryWords, const QStringList& typedWords) {
-    for (const QString& typed : typedWords) {
-        bool found = false;
-        for (const QString& w : entryWords) {
-            if (w.startsWith(typed)) {
-                found = true;
-                break;
-            }
-        }
-        if (!found) return false;
-    }
-    return true;
-}
-
 // Keeps the rows whose entry matches the typed words; the entries' words are split once.
 class WordFilter : public QSortFilterProxyModel {
 public:
@@ -88,10 +34,10 @@ public:
     void SetEntries(const QStringList& entries) {
         m_words.clear();
         m_words.reserve(entries.size());
-        for (const QString& e : entries) m_words.push_back(Words(Fold(e)));
+        for (const QString& e : entries) m_words.push_back(SearchWords(e));
     }
     void SetTyped(const QString& typed) {
-        m_typed = Words(Fold(typed));
+        m_typed = SearchWords(typed);
         invalidateFilter();
     }
 
@@ -295,7 +241,7 @@ QString CCityPickerPopup::SelectedEntry() const {
 }
 
 bool CCityPickerPopup::Matches(const QString& entry, const QString& typed) {
-    return WordsMatch(Words(Fold(entry)), Words(Fold(typed)));
+    return WordsMatch(SearchWords(entry), SearchWords(typed));
 }
 
 bool CCityPickerPopup::eventFilter(QObject* watched, QEvent* e) {
