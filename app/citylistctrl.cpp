@@ -143,7 +143,11 @@ CCityListCtrl::Row CCityListCtrl::MakeRow(const CCity& city) const {
     row.name = city.Name();
     row.country = city.CountryName();
     switch (m_mode) {
-    case CLMODE_PHONE: row.second = city.CountryPhoneCode() + QStringLiteral(" - ") + city.AreaCode(); break;
+    case CLMODE_PHONE:
+        // "81 - 3"; a country without area codes shows its code alone, not a dangling dash.
+        row.second = city.AreaCode().isEmpty() ? city.CountryPhoneCode()
+                                               : city.CountryPhoneCode() + QStringLiteral(" - ") + city.AreaCode();
+        break;
     case CLMODE_AIRPORT: row.second = city.AirportCode(); break;
     default: row.second = city.CountryName(); break;
     }

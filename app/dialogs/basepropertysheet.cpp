@@ -16,7 +16,7 @@ namespace za::app {
 namespace {
 
 constexpr int kWidth = 420;
-constexpr int kHeight = 560;
+constexpr int kHeight = 520;
 
 }  // namespace
 

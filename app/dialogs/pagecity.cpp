@@ -87,6 +87,10 @@ void CPageCity::Load(const CCity& city, bool nameEditable) {
     m_nameEditable = nameEditable;
     m_nameEdit->setText(m_cityName);
     m_nameEdit->setReadOnly(!nameEditable);
+    // A name that cannot change looks it: the page's colour instead of a field's.
+    QPalette palette = m_countryEdit->palette();
+    if (!nameEditable) palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    m_nameEdit->setPalette(palette);
     m_countryEdit->setText(m_country);
     m_countryCodeEdit->setText(m_countryCode);
     m_areaCodeEdit->setText(m_areaCode);

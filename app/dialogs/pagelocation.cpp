@@ -100,6 +100,10 @@ CPageLocation::CPageLocation(QWidget* parent)
     m_lonDegrees->setToolTip(m_latDegrees->toolTip());
     m_map = new CLocationMap(body);
     SetControlId(m_map, IDC_LOCATION_MAP);
+    // As wide as the page, in the map's own proportions.
+    QSizePolicy mapPolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    mapPolicy.setHeightForWidth(true);
+    m_map->setSizePolicy(mapPolicy);
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(4);

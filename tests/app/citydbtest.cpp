@@ -2,6 +2,7 @@
 
 #include "poapp.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QWidget>
 
@@ -77,6 +78,8 @@ QStringList Messages(za::shell::RecordingShell& shell) {
 void SaveShot(QWidget& widget, const QString& file) {
     const QString dir = QStringLiteral(ZONARIA_ARTIFACT_DIR);
     QDir().mkpath(dir);
+    // Layouts settle before the picture is taken.
+    QApplication::processEvents();
     EXPECT_TRUE(widget.grab().toImage().save(dir + QLatin1Char('/') + file)) << qPrintable(file);
 }
 

@@ -352,9 +352,16 @@ TEST_F(CityEditorTest, MapTapFillsTheFields) {
     shell->ScriptAnswers({IDYES});
     sheet->accept();
     ASSERT_TRUE(Accepted());
+    // Stored as the fields show it: degrees and whole minutes.
+    const auto shown = [](int value) {
+        int d = 0, m = 0, positive = 0, joined = 0;
+        ConvertToDMS(value, &d, &m, &positive);
+        ConvertFromDMS(&joined, d, m, positive);
+        return joined;
+    };
     const CCity saved = LoadedCity(QStringLiteral("Tokyo"));
-    EXPECT_EQ(saved.Latitude(), latitude);
-    EXPECT_EQ(saved.Longitude(), longitude);
+    EXPECT_EQ(saved.Latitude(), shown(latitude));
+    EXPECT_EQ(saved.Longitude(), shown(longitude));
 }
 
 TEST_F(CityEditorTest, PastedDecimalDegreesFillTheFields) {

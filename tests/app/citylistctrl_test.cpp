@@ -106,6 +106,10 @@ TEST_F(CityListTest, ColumnsAndSpokenRowsByMode) {
         EXPECT_EQ(l.GetColumnText(tokyo, 0), QStringLiteral("Tokyo"));
         EXPECT_EQ(model->index(tokyo, 1).data().toString(), QString::fromUtf8(r.second));
         EXPECT_EQ(model->index(tokyo, 0).data(Qt::AccessibleTextRole).toString(), QString::fromUtf8(r.spoken));
+        if (r.mode == CLMODE_PHONE) {
+            // Without an area code the country's code stands alone.
+            EXPECT_EQ(l.GetColumnText(RowOf("Aalborg"), 1), QStringLiteral("45"));
+        }
         EXPECT_EQ(l.GetRowCount(), GetCityList().GetCityCount());
         EXPECT_EQ(l.GetSelectedRow(), 0) << "row 0 is selected at the start";
     }
