@@ -186,28 +186,15 @@ TEST_F(CityEditorTest, InvalidNewNameKeepsTheSheetOpen) {
     }
 }
 
-TEST_F(CityEditorTest, CityInfoFieldsKeepTheirLimits) {
+TEST_F(CityEditorTest, AirportCodeInCapitalsAndCountriesToComplete) {
     Sheet(QStringLiteral("Tokyo"));
     EXPECT_TRUE(Field(Info(), IDC_CITY_NAME)->isReadOnly()) << "an existing city keeps its name";
-    struct Row {
-        int id;
-        int limit;
-        const char* accessible;
-    } rows[] = {{IDC_AIRPORT, 15, "Airport"},
-                {IDC_AREA_CODE, 31, "Area / City Code"},
-                {IDC_COUNTRY, 31, "Country"},
-                {IDC_COUNTRY_CODE, 15, "Country Code"},
-                {IDC_CITY_NAME, 31, "City Name"}};
-    for (const Row& r : rows) {
-        EXPECT_EQ(Field(Info(), r.id)->maxLength(), r.limit) << r.id;
-        EXPECT_EQ(Field(Info(), r.id)->accessibleName(), QString::fromUtf8(r.accessible)) << r.id;
-    }
+    EXPECT_EQ(Field(Info(), IDC_AREA_CODE)->accessibleName(), QStringLiteral("Area / City Code"));
     Type(Info(), IDC_AIRPORT, QStringLiteral("nrt"));
     EXPECT_EQ(Field(Info(), IDC_AIRPORT)->text(), QStringLiteral("NRT"));
-    // The country field completes from the countries the database has.
+    // The country field completes from the countries the database has, each once.
     auto* countries = qobject_cast<QStringListModel*>(Field(Info(), IDC_COUNTRY)->completer()->model());
     ASSERT_NE(countries, nullptr);
-    EXPECT_TRUE(countries->stringList().contains(QStringLiteral("Japan")));
     EXPECT_EQ(countries->stringList().count(QStringLiteral("Japan")), 1);
     shell->ScriptAnswers({IDYES});
     sheet->accept();
@@ -247,20 +234,6 @@ TEST_F(CityEditorTest, AnotherZoneMarksThePageAndShowsItsRule) {
     ASSERT_TRUE(Accepted());
     EXPECT_EQ(LoadedCity(QStringLiteral("Tokyo")).TimeZoneID(), london);
     EXPECT_EQ(city.TimeZone().ID(), london) << "the zone follows the new ID";
-}
-
-TEST_F(CityEditorTest, LocationShowsDegreesMinutesAndHemispheres) {
-    Sheet(QStringLiteral("Tokyo"));
-    int degrees = 0, minutes = 0, positive = 0;
-    ConvertToDMS(3569, &degrees, &minutes, &positive);
-    EXPECT_EQ(Field(Location(), IDC_LATITUDE_DEGREES)->text().toInt(), degrees);
-    EXPECT_EQ(Field(Location(), IDC_LATITUDE_MINUTES)->text().toInt(), minutes);
-    EXPECT_EQ(Field<QComboBox>(Location(), IDC_LATITUDE_HEMISPHERE)->currentText(), QStringLiteral("North"));
-    ConvertToDMS(13969, &degrees, &minutes, &positive);
-    EXPECT_EQ(Field(Location(), IDC_LONGITUDE_DEGREES)->text().toInt(), degrees);
-    EXPECT_EQ(Field(Location(), IDC_LONGITUDE_MINUTES)->text().toInt(), minutes);
-    EXPECT_EQ(Field<QComboBox>(Location(), IDC_LONGITUDE_HEMISPHERE)->currentText(), QStringLiteral("East"));
-    EXPECT_EQ(GetDlgItem(&Location(), IDC_LOCATION_MAP), &Location().Map());
 }
 
 TEST_F(CityEditorTest, LocationStoresWhatTheFieldsSay) {
