@@ -7,11 +7,21 @@ namespace za::app {
 namespace {
 
 const StringTableRegistrar g_table(kAppModule, {
+    {102, u"Save changes to %s?"},
     {108, u"%s (%s)\n%s\n%s %s\nSunrise: %s\nSunset: %s\nAirport: %s\nPhone Code: %s - %s"},
     {109, u"Change the current city to\n\"%s\"?\n\n(Time Zone will not change)"},
     {120, u"Cannot open city database.  If this problem persists, please re-install Zonaria.  Zonaria will now exit."},
     {122, u"Change the current city to\n\"%s\"?\n\nThis will change the time zone for this device to\n\"%s\""},
     {128, u"Zonaria"},
+    {149, u"Delete city \"%s\"?"},
+    {150, u"You cannot delete the last city.  You must have at least one city defined in the list."},
+    {159, u"Copy"},
+    {160, u"Copy of %s"},
+    {161, u"Copy %d of %s"},
+    {162, u"Cannot copy city \"%s\".  Too many copies."},
+    {163, u"City name must be unique, and connot use the characters \"()%#*\"."},
+    {164, u"Create new city \"%s\"?"},
+    {165, u"Cannot delete a city that is currently displayed on the main screen."},
     {168, u"City in %s"},
     {172, u"Begin Civil Twilight:\nSunrise:\nSunset:\nEnd Civil Twilight:\n\nDaylight Hours:"},
     {173, u"Begin Nautical Twilight:\nSunrise:\nSunset:\nEnd Nautical Twilight:\n\nDaylight Hours:"},
@@ -22,6 +32,10 @@ const StringTableRegistrar g_table(kAppModule, {
     {179, u"Full Moon on %s"},
     {180, u"Last Quarter %s"},
     {182, u"Zoom"},
+    {2000, u"City"},
+    {2001, u"Phone Code"},
+    {2002, u"Country"},
+    {2003, u"Airport Code"},
     {5000, u"2~Walk"},
     {5001, u"8~Sailboat"},
     {5002, u"10~Bicycle"},
@@ -48,6 +62,9 @@ const StringTableRegistrar g_table(kAppModule, {
     {40005, u"The device profile at %s cannot be used: %s"},
     {40101, u"Please enter a speed between 0 and 1,000,000."},
     {40102, u"Arrives %s local time"},
+    {40201, u"Please enter an integer between %d and %d."},
+    {40202, u"The city \"%s\" could not be saved: the city database refused the change.  Nothing was changed; check the free space of the device and try again."},
+    {40203, u"The city \"%s\" could not be deleted: the city database refused the change."},
 });
 
 }  // namespace

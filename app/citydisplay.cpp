@@ -436,7 +436,8 @@ BOOL CCityDisplay::OnCommand(UINT id) {
     case ID_VIEW_DETAILS:
         if (app) {
             CCity city = m_city;
-            app->Dialogs().EditCity(DialogOwner(), city, false);
+            // The display shows what was saved: another zone changes its time at once.
+            if (app->Dialogs().EditCity(DialogOwner(), city, false) == IDOK) SetCity(city);
         }
         return TRUE;
     default:

@@ -2,7 +2,7 @@
 
 #include "citylist.h"
 #include "mainframe.h"
-#include "textfold.h"
+#include "searchtext.h"
 #include "zonariaapp.h"
 
 #include <QApplication>
@@ -26,35 +26,6 @@ constexpr int kWidth = 240;
 // The selected entry is shown as the fifth visible row.
 constexpr int kRowsAbove = 4;
 
-QStringList Words(const QString& folded) {
-    QStringList words;
-    QString word;
-    for (QChar c : folded) {
-        if (c.isLetterOrNumber()) {
-            word += c;
-        } else if (!word.isEmpty()) {
-            words << word;
-            word.clear();
-        }
-    }
-    if (!word.isEmpty()) words << word;
-    return words;
-}
-
-bool WordsMatch(const QStringList& entryWords, const QStringList& typedWords) {
-    for (const QString& typed : typedWords) {
-        bool found = false;
-        for (const QString& w : entryWords) {
-            if (w.startsWith(typed)) {
-                found = true;
-                break;
-            }
-        }
-        if (!found) return false;
-    }
-    return true;
-}
-
 // Keeps the rows whose entry matches the typed words; the entries' words are split once.
 class WordFilter : public QSortFilterProxyModel {
 public:
@@ -63,10 +34,10 @@ public:
     void SetEntries(const QStringList& entries) {
         m_words.clear();
         m_words.reserve(entries.size());
-        for (const QString& e : entries) m_words.push_back(Words(za::FoldForSearch(e)));
+        for (const QString& e : entries) m_words.push_back(SearchWords(e));
     }
     void SetTyped(const QString& typed) {
-        m_typed = Words(za::FoldForSearch(typed));
+        m_typed = SearchWords(typed);
         invalidateFilter();
     }
 
@@ -270,7 +241,7 @@ QString CCityPickerPopup::SelectedEntry() const {
 }
 
 bool CCityPickerPopup::Matches(const QString& entry, const QString& typed) {
-    return WordsMatch(Words(za::FoldForSearch(entry)), Words(za::FoldForSearch(typed)));
+    return WordsMatch(SearchWords(entry), SearchWords(typed));
 }
 
 bool CCityPickerPopup::eventFilter(QObject* watched, QEvent* e) {

@@ -6,6 +6,9 @@
 #include "dialogs/preferencesdlg.h"
 #include "dialogs/sunrisedlg.h"
 #include "dialogs/timecalcdlg.h"
+#include "dialogs/citiesdlg.h"
+#include "dialogs/cityeditor.h"
+#include "dialogs/citylistdlg.h"
 #include "shell.h"
 
 // Dialogs that are not built yet open nothing and end as cancelled.
@@ -16,9 +19,15 @@ void CDialogLauncher::Alarms(QWidget*, const CCity&) {}
 
 void CDialogLauncher::SetAlarm(QWidget*, const CCity&) {}
 
-void CDialogLauncher::AirportCodes(QWidget*) {}
+void CDialogLauncher::AirportCodes(QWidget* owner) {
+    za::app::CAirportCodesDlg dlg(owner);
+    dlg.DoModal();
+}
 
-void CDialogLauncher::PhoneCodes(QWidget*) {}
+void CDialogLauncher::PhoneCodes(QWidget* owner) {
+    za::app::CPhoneCodesDlg dlg(owner);
+    dlg.DoModal();
+}
 
 void CDialogLauncher::DistanceCalculator(QWidget* owner, const CCity& from, const CCity& to) {
     za::app::CDistanceCalcDlg(from, to, owner).DoModal();
@@ -32,11 +41,16 @@ void CDialogLauncher::Moonrise(QWidget* owner, const CCity& city) { za::app::CMo
 
 int CDialogLauncher::SetTime(QWidget*) { return IDCANCEL; }
 
-int CDialogLauncher::EditCities(QWidget*) { return IDCANCEL; }
+int CDialogLauncher::EditCities(QWidget* owner) {
+    za::app::CCitiesDlg dlg(owner);
+    return dlg.DoModal();
+}
 
 int CDialogLauncher::Preferences(QWidget* owner) { return za::app::CPreferencesDlg(owner).DoModal(); }
 
-int CDialogLauncher::EditCity(QWidget*, CCity&, bool) { return IDCANCEL; }
+int CDialogLauncher::EditCity(QWidget* owner, CCity& city, bool isNew) {
+    return za::app::EditCityProperties(owner, city, isNew);
+}
 
 void CDialogLauncher::About(QWidget* owner) {
     CAboutDlg dlg(owner);

@@ -42,6 +42,21 @@ constexpr UINT IDS_CANNOT_OPEN_DB = 120;
 constexpr UINT IDS_CHANGE_CURRENT_CITY = 122;
 constexpr UINT IDS_CITY_IN = 168;
 constexpr UINT IDS_ZOOM = 182;
+// The city editor and the city lists.
+constexpr UINT IDS_SAVE_CHANGES = 102;
+constexpr UINT IDS_DELETE_CITY = 149;
+constexpr UINT IDS_LAST_CITY = 150;
+constexpr UINT IDS_COPY = 159;
+constexpr UINT IDS_COPY_OF = 160;
+constexpr UINT IDS_COPY_N_OF = 161;
+constexpr UINT IDS_TOO_MANY_COPIES = 162;
+constexpr UINT IDS_BAD_CITY_NAME = 163;
+constexpr UINT IDS_CREATE_CITY = 164;
+constexpr UINT IDS_CITY_DISPLAYED = 165;
+constexpr UINT IDS_COLUMN_CITY = 2000;
+constexpr UINT IDS_COLUMN_PHONE = 2001;
+constexpr UINT IDS_COLUMN_COUNTRY = 2002;
+constexpr UINT IDS_COLUMN_AIRPORT = 2003;
 constexpr UINT IDS_TIP_SETTINGS = 32784;
 constexpr UINT IDS_TIP_TOOLS = 32799;
 constexpr UINT IDS_TIP_ALARM = 32790;
@@ -63,6 +78,10 @@ constexpr UINT IDS_NO_BROWSER = 40004;
 constexpr UINT IDS_PROFILE_DAMAGED = 40005;
 constexpr UINT IDS_SPEED_RANGE = 40101;
 constexpr UINT IDS_ARRIVES = 40102;
+// The framework's range message of a number field, and the city editor's failures.
+constexpr UINT IDS_INTEGER_RANGE = 40201;
+constexpr UINT IDS_SAVE_CITY_FAILED = 40202;
+constexpr UINT IDS_DELETE_CITY_FAILED = 40203;
 
 // Dialog templates.
 constexpr UINT IDD_ABOUTBOX = 100;

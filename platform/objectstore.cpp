@@ -530,6 +530,12 @@ CEOID SeekFailed(DWORD error) {
     return 0;
 }
 
+// The error that record writes are refused with (za::objectstore::SetRefusedWrites); 0: none.
+DWORD& RefusedWrites() {
+    static DWORD error = ERROR_SUCCESS;
+    return error;
+}
+
 // The current record's position in the sort order. Counted only when a caller asks and it is
 // not known from the seek, since counting walks the index up to the record.
 DWORD IndexOfCurrent(Volume& vol, DbHandle& d) {
@@ -1218,6 +1224,10 @@ CEOID CeWriteRecordProps(HANDLE handle, CEOID oid, WORD count, const CEPROPVAL* 
             error = ErrorFromSqlite(db, ERROR_WRITE_FAULT);
             return false;
         }
+        if (RefusedWrites() != ERROR_SUCCESS) {
+            error = RefusedWrites();
+            return false;
+        }
         written = oid != 0 ? oid : static_cast<CEOID>(db.lastInsertRowId());
         return true;
     });
@@ -1232,16 +1242,36 @@ BOOL CeDeleteRecord(HANDLE handle, CEOID oid) {
     if (!d) return FALSE;
     if (oid == 0) return FailWith(ERROR_INVALID_PARAMETER);
     const std::string sql = "DELETE FROM " + d->table + " WHERE oid = ?1";
-    Statement* st = vol->prepare(sql);
-    if (!st) return FailWith(ErrorFromSqlite(*vol->db(), ERROR_WRITE_FAULT));
-    st->bind(1, static_cast<std::int64_t>(oid));
-    const bool ran = st->run();
-    st->reset();
-    if (!ran) return FailWith(ErrorFromSqlite(*vol->db(), ERROR_WRITE_FAULT));
-    if (vol->db()->changes() == 0) return FailWith(ERROR_INVALID_PARAMETER);
+    DWORD error = ERROR_WRITE_FAULT;
+    const bool ok = InWrite(*vol, [&] {
+        Statement* st = vol->prepare(sql);
+        if (!st) {
+            error = ErrorFromSqlite(*vol->db(), ERROR_WRITE_FAULT);
+            return false;
+        }
+        st->bind(1, static_cast<std::int64_t>(oid));
+        const bool ran = st->run();
+        st->reset();
+        if (!ran) {
+            error = ErrorFromSqlite(*vol->db(), ERROR_WRITE_FAULT);
+            return false;
+        }
+        if (vol->db()->changes() == 0) {
+            error = ERROR_INVALID_PARAMETER;
+            return false;
+        }
+        if (RefusedWrites() != ERROR_SUCCESS) {
+            error = RefusedWrites();
+            return false;
+        }
+        return true;
+    });
+    if (!ok) return FailWith(error);
     ++vol->changes;
     return TRUE;
 }
+
+void za::objectstore::SetRefusedWrites(DWORD error) { RefusedWrites() = error; }
 
 // ---------------------------------------------------------------------------------------------
 // Local heap. Each block carries its size in front, so a reallocation can zero what it adds.

@@ -157,6 +157,14 @@ CEOID CeReadRecordPropsEx(HANDLE db, DWORD flags, WORD* count, const CEPROPID* p
 CEOID CeWriteRecordProps(HANDLE db, CEOID oid, WORD count, const CEPROPVAL* values);
 BOOL CeDeleteRecord(HANDLE db, CEOID oid);
 
+namespace za::objectstore {
+// A seam for tests of the callers' failure paths: while an error is set, every record write
+// and delete makes its change inside its transaction and is then refused with that error
+// (ERROR_DISK_FULL, say), so the change is rolled back as a failed commit would be. 0 lets
+// writes through again.
+void SetRefusedWrites(DWORD error);
+}  // namespace za::objectstore
+
 // The handheld's local heap, which record buffers come from.
 constexpr UINT LMEM_FIXED = 0x0000;
 constexpr UINT LMEM_ZEROINIT = 0x0040;

@@ -171,6 +171,8 @@ public:
     virtual BOOL OnCommand(UINT id);
     // Called once, when the page is first shown.
     virtual BOOL OnInitDialog();
+    // Takes the sheet's title again into the title band (after the sheet's caption changed).
+    void UpdateTitle();
 
 signals:
     void pageModified(bool modified);
@@ -182,8 +184,6 @@ protected:
     bool event(QEvent* e) override;
 
 private:
-    void UpdateTitle();
-
     UINT m_templateId;
     QString m_pageTitle;
     CDialogFrame m_frame;

@@ -617,3 +617,43 @@ TEST_F(ProfileTest, ObjectStoreDamagedVolumeGivesFailuresNotCrashes) {
     CloseHandle(noTable);
     EXPECT_TRUE(CeUnmountDBVol(&volume));
 }
+
+TEST_F(ProfileTest, ObjectStoreRefusedWritesLeaveRecordsAsTheyWere) {
+    // In the object store and in a volume: both roll back a refused write.
+    const QString volumePath = profile.path() + QStringLiteral("/../refused.vol");
+    CEGUID volume;
+    ASSERT_TRUE(CeMountDBVol(&volume, volumePath, CREATE_NEW));
+    struct Place {
+        const char* nickname;
+        CEGUID guid;
+    } places[] = {{"object store", SystemGuid()}, {"volume", volume}};
+    for (Place& place : places) {
+        SCOPED_TRACE(place.nickname);
+        ASSERT_NE(0u, CreateCities(place.guid));
+        HANDLE db = Open(place.guid, kName);
+        ASSERT_NE(INVALID_HANDLE_VALUE, db);
+        const CEOID tokyo = AddCity(db, QStringLiteral("Tokyo"), 60, 3570);
+        ASSERT_NE(0u, tokyo);
+
+        za::objectstore::SetRefusedWrites(ERROR_DISK_FULL);
+        CEPROPVAL changes[] = {Short(kZone, 7), Short(kLatitude, -100)};
+        EXPECT_EQ(0u, CeWriteRecordProps(db, tokyo, 2, changes));
+        EXPECT_EQ(DWORD(ERROR_DISK_FULL), GetLastError());
+        EXPECT_EQ(0u, AddCity(db, QStringLiteral("Osaka"), 60, 3469)) << "a new record is refused too";
+        EXPECT_FALSE(CeDeleteRecord(db, tokyo));
+        EXPECT_EQ(DWORD(ERROR_DISK_FULL), GetLastError());
+        za::objectstore::SetRefusedWrites(ERROR_SUCCESS);
+
+        // Neither half of the change was kept, nothing was added, nothing deleted.
+        EXPECT_EQ(QStringList{QStringLiteral("Tokyo")}, WalkNames(db));
+        ASSERT_EQ(tokyo, CeSeekDatabase(db, CEDB_SEEK_CEOID, tokyo, nullptr));
+        const Record r = ReadCurrent(db);
+        EXPECT_EQ(60, r.zone);
+        EXPECT_EQ(3570, r.latitude);
+        // And writes go through again.
+        EXPECT_EQ(tokyo, CeWriteRecordProps(db, tokyo, 2, changes));
+        EXPECT_TRUE(CeDeleteRecord(db, tokyo));
+        CloseHandle(db);
+    }
+    EXPECT_TRUE(CeUnmountDBVol(&volume));
+}
