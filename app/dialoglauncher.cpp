@@ -1,6 +1,7 @@
 #include "dialoglauncher.h"
 
 #include "dialogs/aboutdlg.h"
+#include "dialogs/settimedlg.h"
 #include "shell.h"
 
 // Dialogs that are not built yet open nothing and end as cancelled.
@@ -23,7 +24,10 @@ void CDialogLauncher::Sunrise(QWidget*, const CCity&) {}
 
 void CDialogLauncher::Moonrise(QWidget*, const CCity&) {}
 
-int CDialogLauncher::SetTime(QWidget*) { return IDCANCEL; }
+int CDialogLauncher::SetTime(QWidget* owner) {
+    za::app::CSetTimeDlg dlg(owner);
+    return dlg.DoModal();
+}
 
 int CDialogLauncher::EditCities(QWidget*) { return IDCANCEL; }
 

@@ -40,7 +40,10 @@ constexpr UINT IDS_INFO_TEXT = 108;
 constexpr UINT IDS_SAME_ZONE_CITY = 109;
 constexpr UINT IDS_CANNOT_OPEN_DB = 120;
 constexpr UINT IDS_CHANGE_CURRENT_CITY = 122;
+constexpr UINT IDS_SYNC_DONE = 133;
+constexpr UINT IDS_SYNC_FAILED = 134;
 constexpr UINT IDS_CITY_IN = 168;
+constexpr UINT IDS_SAVE_TIME = 171;
 constexpr UINT IDS_ZOOM = 182;
 constexpr UINT IDS_TIP_SETTINGS = 32784;
 constexpr UINT IDS_TIP_TOOLS = 32799;
@@ -58,6 +61,7 @@ constexpr UINT IDS_PROFILE_DAMAGED = 40005;
 
 // Dialog templates.
 constexpr UINT IDD_ABOUTBOX = 100;
+constexpr UINT IDD_SET_TIME = 157;
 
 // Timers of the frame.
 constexpr int IDT_STARTUP = 100;
