@@ -259,14 +259,13 @@ BOOL CSetTimeDlg::RunExchange(const QString& server, SntpExchange& exchange) {
     auto work = std::make_shared<Work>();
     work->client.SetTimeout(m_timeoutMs);
     work->client.SetClock(za::device::DetachedSystemTime());
-    const QString host = QString(server.constData(), server.size());  // a copy of its own
     const unsigned short port = m_port;
 
     QEventLoop loop;
     std::thread worker;
     try {
-        worker = std::thread([work, host, port, &loop] {
-            work->ok = work->client.Query(host, work->exchange, port);
+        worker = std::thread([work, server, port, &loop] {
+            work->ok = work->client.Query(server, work->exchange, port);
             // Queued: the loop quits when it runs this, even if it has not started yet.
             QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
         });

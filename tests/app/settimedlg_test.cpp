@@ -27,7 +27,13 @@
 #include <QTimer>
 
 #include <chrono>
+#include <ostream>
 #include <thread>
+
+// Dates and times in failure messages as text.
+void PrintTo(const QDateTime& t, std::ostream* os) { *os << qPrintable(t.toString(Qt::ISODate)); }
+void PrintTo(const QDate& d, std::ostream* os) { *os << qPrintable(d.toString(Qt::ISODate)); }
+void PrintTo(const QTime& t, std::ostream* os) { *os << qPrintable(t.toString(Qt::ISODate)); }
 
 using namespace za::app;
 using za::test::Bytes;
