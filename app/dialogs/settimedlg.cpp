@@ -125,6 +125,39 @@ CSetTimeDlg::CSetTimeDlg(QWidget* parent)
                             Body());
     note->setWordWrap(true);
 
+    LayOut(timeHeading, syncHeading, note);
+
+    // The pickers, then the server, then the dialog's own buttons.
+    setTabOrder(m_time, m_date);
+    setTabOrder(m_date, m_server);
+    setTabOrder(m_server, m_sync);
+    setTabOrder(m_sync, Buttons());
+
+    // Changes the timers make come while the picker does not have the focus; only the user's
+    // own edits count.
+    connect(m_time, &QTimeEdit::timeChanged, this, [this] {
+        if (m_time->hasFocus()) m_modified = true;
+    });
+    connect(m_date, &QDateEdit::dateChanged, this, [this] {
+        if (m_date->hasFocus()) m_modified = true;
+    });
+    // Closing the drop-down calendar counts as a change whatever has the focus.
+    m_calendarPopup = m_date->calendarWidget()->window();
+    m_calendarPopup->installEventFilter(this);
+    connect(m_sync, &QPushButton::clicked, this, &CSetTimeDlg::OnSync);
+
+    m_timeTick.setInterval(kTimeTickMs);
+    m_dateTick.setInterval(kDateTickMs);
+    connect(&m_timeTick, &QTimer::timeout, this, [this] { OnTimer(IDT_TIME_TICK); });
+    connect(&m_dateTick, &QTimer::timeout, this, [this] { OnTimer(IDT_DATE_TICK); });
+
+    ShowCurrentTime();
+    resize(420, 300);
+}
+
+CSetTimeDlg::~CSetTimeDlg() = default;
+
+void CSetTimeDlg::LayOut(QLabel* timeHeading, QLabel* syncHeading, QLabel* note) {
     QLabel* timeLabel = FieldLabel(QStringLiteral("&Time:"), m_time, Body());
     QLabel* dateLabel = FieldLabel(QStringLiteral("&Date:"), m_date, Body());
     QLabel* serverLabel = FieldLabel(QStringLiteral("&Server:"), m_server, Body());
@@ -159,36 +192,7 @@ CSetTimeDlg::CSetTimeDlg(QWidget* parent)
     layout->addLayout(server);
     layout->addWidget(note);
     layout->addStretch(1);
-
-    // The pickers, then the server, then the dialog's own buttons.
-    setTabOrder(m_time, m_date);
-    setTabOrder(m_date, m_server);
-    setTabOrder(m_server, m_sync);
-    setTabOrder(m_sync, Buttons());
-
-    // Changes the timers make come while the picker does not have the focus; only the user's
-    // own edits count.
-    connect(m_time, &QTimeEdit::timeChanged, this, [this] {
-        if (m_time->hasFocus()) m_modified = true;
-    });
-    connect(m_date, &QDateEdit::dateChanged, this, [this] {
-        if (m_date->hasFocus()) m_modified = true;
-    });
-    // Closing the drop-down calendar counts as a change whatever has the focus.
-    m_calendarPopup = m_date->calendarWidget()->window();
-    m_calendarPopup->installEventFilter(this);
-    connect(m_sync, &QPushButton::clicked, this, &CSetTimeDlg::OnSync);
-
-    m_timeTick.setInterval(kTimeTickMs);
-    m_dateTick.setInterval(kDateTickMs);
-    connect(&m_timeTick, &QTimer::timeout, this, [this] { OnTimer(IDT_TIME_TICK); });
-    connect(&m_dateTick, &QTimer::timeout, this, [this] { OnTimer(IDT_DATE_TICK); });
-
-    ShowCurrentTime();
-    resize(420, 300);
 }
-
-CSetTimeDlg::~CSetTimeDlg() = default;
 
 BOOL CSetTimeDlg::OnInitDialog() {
     m_server->setCurrentIndex(0);

@@ -12,6 +12,7 @@
 
 class QComboBox;
 class QDateEdit;
+class QLabel;
 class QPushButton;
 class QTimeEdit;
 struct SntpExchange;
@@ -60,6 +61,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    // The headings with their fields under them, the labels of both sections in one column.
+    void LayOut(QLabel* timeHeading, QLabel* syncHeading, QLabel* note);
     // Runs Query on a worker thread and this thread's events until it is done. TRUE fills
     // exchange.
     BOOL RunExchange(const QString& server, SntpExchange& exchange);
