@@ -9,6 +9,7 @@
 #include "dialogs/citiesdlg.h"
 #include "dialogs/cityeditor.h"
 #include "dialogs/citylistdlg.h"
+#include "dialogs/settimedlg.h"
 #include "shell.h"
 
 // Dialogs that are not built yet open nothing and end as cancelled.
@@ -39,7 +40,10 @@ void CDialogLauncher::Sunrise(QWidget* owner, const CCity& city) { za::app::CSun
 
 void CDialogLauncher::Moonrise(QWidget* owner, const CCity& city) { za::app::CMoonriseDlg(city, owner).DoModal(); }
 
-int CDialogLauncher::SetTime(QWidget*) { return IDCANCEL; }
+int CDialogLauncher::SetTime(QWidget* owner) {
+    za::app::CSetTimeDlg dlg(owner);
+    return dlg.DoModal();
+}
 
 int CDialogLauncher::EditCities(QWidget* owner) {
     za::app::CCitiesDlg dlg(owner);

@@ -40,7 +40,10 @@ constexpr UINT IDS_INFO_TEXT = 108;
 constexpr UINT IDS_SAME_ZONE_CITY = 109;
 constexpr UINT IDS_CANNOT_OPEN_DB = 120;
 constexpr UINT IDS_CHANGE_CURRENT_CITY = 122;
+constexpr UINT IDS_SYNC_DONE = 133;
+constexpr UINT IDS_SYNC_FAILED = 134;
 constexpr UINT IDS_CITY_IN = 168;
+constexpr UINT IDS_SAVE_TIME = 171;
 constexpr UINT IDS_ZOOM = 182;
 // The city editor and the city lists.
 constexpr UINT IDS_SAVE_CHANGES = 102;
@@ -90,6 +93,7 @@ constexpr UINT IDD_TIMECALC = 142;
 constexpr UINT IDD_SUNRISE = 143;
 constexpr UINT IDD_DISTANCECALC = 159;
 constexpr UINT IDD_MOONRISE = 166;
+constexpr UINT IDD_SET_TIME = 157;
 
 // Timers of the frame.
 constexpr int IDT_STARTUP = 100;

@@ -1,0 +1,336 @@
+#include "settimedlg.h"
+
+#include "appstrings.h"
+#include "clock.h"
+#include "format.h"
+#include "localetext.h"
+#include "resource.h"
+#include "shell.h"
+#include "sntp.h"
+#include "stringtable.h"
+#include "timezone.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QEventLoop>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <memory>
+#include <system_error>
+#include <thread>
+
+namespace za::app {
+namespace {
+
+// The pickers' font: 10 points.
+constexpr int kPickerPointSize = 100;
+// The fields sit indented under their headings.
+constexpr int kIndent = 12;
+constexpr int kSpacing = 10;
+
+// The locale's time format with its seconds (the picker ticks by the second), without a zone.
+QString PickerTimeFormat(const QLocale& locale) {
+    const QString format = locale.timeFormat(QLocale::LongFormat);
+    QString out;
+    for (int i = 0; i < format.size(); ++i) {
+        const QChar c = format.at(i);
+        if (c == QLatin1Char('\'')) {
+            int end = format.indexOf(QLatin1Char('\''), i + 1);
+            if (end < 0) end = format.size() - 1;
+            out += format.mid(i, end - i + 1);
+            i = end;
+        } else if (c != QLatin1Char('t')) {
+            out += c;
+        }
+    }
+    out = out.trimmed();
+    if (!out.contains(QLatin1Char('s'))) {
+        const int minutes = out.lastIndexOf(QLatin1String("mm"));
+        if (minutes >= 0) out.insert(minutes + 2, QLatin1String(":ss"));
+    }
+    return out;
+}
+
+// The locale's short date with the year written out: two digits are ambiguous in a field
+// the user types into.
+QString PickerDateFormat(const QLocale& locale) {
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    const int year = format.indexOf(QLatin1Char('y'));
+    if (year >= 0) {
+        int end = year;
+        while (end < format.size() && format.at(end) == QLatin1Char('y')) ++end;
+        format.replace(year, end - year, QLatin1String("yyyy"));
+    }
+    return format;
+}
+
+QTime TimeOf(const SYSTEMTIME& st) { return QTime(st.wHour, st.wMinute, st.wSecond); }
+QDate DateOf(const SYSTEMTIME& st) { return QDate(st.wYear, st.wMonth, st.wDay); }
+
+// A field label that names the control for the keyboard and for a screen reader.
+QLabel* FieldLabel(const QString& text, QWidget* field, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(field);
+    QString name = text;
+    field->setAccessibleName(name.remove(QLatin1Char('&')).remove(QLatin1Char(':')));
+    return label;
+}
+
+}  // namespace
+
+CSetTimeDlg::CSetTimeDlg(QWidget* parent)
+    : CBaseDialog(IDD_SET_TIME, QString::fromLatin1(kHelpPrefix) + QStringLiteral("set_time"), 0, parent),
+      m_port(kSntpPort),
+      m_timeoutMs(kSntpTimeoutMs) {
+    setWindowTitle(QStringLiteral("Set Time"));
+    setObjectName(QStringLiteral("dialog%1").arg(IDD_SET_TIME));
+    const QLocale locale = za::locale::UserLocale();
+
+    auto* timeHeading = new QLabel(QStringLiteral("Time and Date Settings"), Body());
+    SetControlId(timeHeading, IDC_HEADING1);
+    m_time = new QTimeEdit(Body());
+    SetControlId(m_time, IDC_TIME_PICKER);
+    m_time->setLocale(locale);
+    m_time->setDisplayFormat(PickerTimeFormat(locale));
+    m_time->setWrapping(true);
+    m_date = new QDateEdit(Body());
+    SetControlId(m_date, IDC_DATE_PICKER);
+    m_date->setLocale(locale);
+    m_date->setDisplayFormat(PickerDateFormat(locale));
+    m_date->setCalendarPopup(true);
+    for (QDateTimeEdit* picker : {static_cast<QDateTimeEdit*>(m_time), static_cast<QDateTimeEdit*>(m_date)}) {
+        picker->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    }
+
+    auto* syncHeading = new QLabel(QStringLiteral("Synchronize to Internet Time"), Body());
+    SetControlId(syncHeading, IDC_HEADING2);
+    m_server = new QComboBox(Body());
+    SetControlId(m_server, IDC_SNTP_SERVER);
+    m_server->setEditable(true);
+    m_server->setInsertPolicy(QComboBox::NoInsert);
+    for (const char* name : kSntpServers) m_server->addItem(QString::fromLatin1(name));
+    m_sync = new QPushButton(QStringLiteral("Sync"), Body());
+    SetControlId(m_sync, IDC_SYNC);
+    auto* note = new QLabel(QStringLiteral("Select an SNTP time server from the list, or type one in.  Then tap the "
+                                           "'Sync' button to synchronize the device time to the server."),
+                            Body());
+    note->setWordWrap(true);
+
+    LayOut(timeHeading, syncHeading, note);
+
+    // The pickers, then the server, then the dialog's own buttons.
+    setTabOrder(m_time, m_date);
+    setTabOrder(m_date, m_server);
+    setTabOrder(m_server, m_sync);
+    setTabOrder(m_sync, Buttons());
+
+    // Changes the timers make come while the picker does not have the focus; only the user's
+    // own edits count.
+    connect(m_time, &QTimeEdit::timeChanged, this, [this] {
+        if (m_time->hasFocus()) m_modified = true;
+    });
+    connect(m_date, &QDateEdit::dateChanged, this, [this] {
+        if (m_date->hasFocus()) m_modified = true;
+    });
+    // Closing the drop-down calendar counts as a change whatever has the focus.
+    m_calendarPopup = m_date->calendarWidget()->window();
+    m_calendarPopup->installEventFilter(this);
+    connect(m_sync, &QPushButton::clicked, this, &CSetTimeDlg::OnSync);
+
+    m_timeTick.setInterval(kTimeTickMs);
+    m_dateTick.setInterval(kDateTickMs);
+    connect(&m_timeTick, &QTimer::timeout, this, [this] { OnTimer(IDT_TIME_TICK); });
+    connect(&m_dateTick, &QTimer::timeout, this, [this] { OnTimer(IDT_DATE_TICK); });
+
+    ShowCurrentTime();
+    resize(420, 300);
+}
+
+CSetTimeDlg::~CSetTimeDlg() = default;
+
+void CSetTimeDlg::LayOut(QLabel* timeHeading, QLabel* syncHeading, QLabel* note) {
+    QLabel* timeLabel = FieldLabel(QStringLiteral("&Time:"), m_time, Body());
+    QLabel* dateLabel = FieldLabel(QStringLiteral("&Date:"), m_date, Body());
+    QLabel* serverLabel = FieldLabel(QStringLiteral("&Server:"), m_server, Body());
+    // The labels of both sections in one column.
+    int labelWidth = 0;
+    for (QLabel* label : {timeLabel, dateLabel, serverLabel}) labelWidth = std::max(labelWidth, label->sizeHint().width());
+    for (QLabel* label : {timeLabel, dateLabel, serverLabel}) label->setMinimumWidth(labelWidth);
+
+    auto* pickers = new QGridLayout;
+    pickers->setContentsMargins(kIndent, 0, 0, 0);
+    pickers->setHorizontalSpacing(kSpacing);
+    pickers->addWidget(timeLabel, 0, 0);
+    pickers->addWidget(m_time, 0, 1);
+    pickers->addWidget(dateLabel, 1, 0);
+    pickers->addWidget(m_date, 1, 1);
+    pickers->setColumnStretch(2, 1);
+    auto* server = new QHBoxLayout;
+    server->setContentsMargins(kIndent, 0, 0, 0);
+    server->setSpacing(kSpacing);
+    server->addWidget(serverLabel);
+    server->addWidget(m_server, 1);
+    server->addWidget(m_sync);
+    note->setContentsMargins(kIndent, 0, 0, 0);
+
+    auto* layout = new QVBoxLayout(Body());
+    layout->setContentsMargins(10, 10, 10, 4);
+    layout->setSpacing(8);
+    layout->addWidget(timeHeading);
+    layout->addLayout(pickers);
+    layout->addSpacing(14);
+    layout->addWidget(syncHeading);
+    layout->addLayout(server);
+    layout->addWidget(note);
+    layout->addStretch(1);
+}
+
+BOOL CSetTimeDlg::OnInitDialog() {
+    m_server->setCurrentIndex(0);
+    QFont pickerFont;
+    CreatePointFont(pickerFont, kPickerPointSize, QStringLiteral("Tahoma"));
+    m_time->setFont(pickerFont);
+    m_date->setFont(pickerFont);
+    const int pickerWidth = std::max(m_time->sizeHint().width(), m_date->sizeHint().width());
+    m_time->setMinimumWidth(pickerWidth);
+    m_date->setMinimumWidth(pickerWidth);
+    m_dateTick.start();
+    m_timeTick.start();
+    // A picker with the focus stops following the clock, so the dialog opens with the focus
+    // on the server instead.
+    m_server->setFocus();
+    return TRUE;
+}
+
+void CSetTimeDlg::OnTimer(int id) {
+    if (m_modified) return;
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    if (id == IDT_TIME_TICK && !m_time->hasFocus()) m_time->setTime(TimeOf(now));
+    if (id == IDT_DATE_TICK && !m_date->hasFocus()) m_date->setDate(DateOf(now));
+}
+
+void CSetTimeDlg::ShowCurrentTime() {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    m_time->setTime(TimeOf(now));
+    m_date->setDate(DateOf(now));
+}
+
+bool CSetTimeDlg::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::Hide && watched == m_calendarPopup) m_modified = true;
+    return CBaseDialog::eventFilter(watched, e);
+}
+
+void CSetTimeDlg::OnSync() {
+    if (m_syncing) return;
+    const QString server = m_server->currentText().trimmed();
+    BOOL ok = FALSE;
+    {
+        za::shell::WaitCursor wait;
+        SntpExchange exchange;
+        SetSyncing(true);
+        const BOOL answered = RunExchange(server, exchange);
+        SetSyncing(false);
+        ok = answered && SetSystemTimeByOffset(exchange.offset);
+    }
+    if (!ok) {
+        za::shell::Current().MessageBox(AppString(IDS_SYNC_FAILED), za::ResourceCaption(), MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    ShowCurrentTime();
+    za::shell::Current().MessageBox(AppString(IDS_SYNC_DONE), za::ResourceCaption(), MB_OK | MB_ICONINFORMATION);
+    m_modified = false;
+}
+
+BOOL CSetTimeDlg::RunExchange(const QString& server, SntpExchange& exchange) {
+    // What the worker touches: its own client and outcome, never the dialog or the profile.
+    // The clock it reads is the device clock's offset taken here, on the profile's thread.
+    struct Work {
+        CSntpClient client;
+        SntpExchange exchange;
+        BOOL ok = FALSE;
+    };
+    auto work = std::make_shared<Work>();
+    work->client.SetTimeout(m_timeoutMs);
+    work->client.SetClock(za::device::DetachedSystemTime());
+    const unsigned short port = m_port;
+
+    QEventLoop loop;
+    std::thread worker;
+    try {
+        worker = std::thread([work, server, port, &loop] {
+            work->ok = work->client.Query(server, work->exchange, port);
+            // Queued: the loop quits when it runs this, even if it has not started yet.
+            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+        });
+    } catch (const std::system_error&) {
+        return FALSE;  // no thread to be had: the exchange did not happen
+    }
+    loop.exec();
+    // The loop also ends early when the application quits; the worker ends within the time-out.
+    worker.join();
+    if (work->ok) exchange = work->exchange;
+    return work->ok;
+}
+
+void CSetTimeDlg::SetSyncing(bool syncing) {
+    m_syncing = syncing;
+    m_sync->setEnabled(!syncing);
+    m_server->setEnabled(!syncing);
+    Buttons()->setEnabled(!syncing);
+    if (!syncing) m_sync->setFocus();
+}
+
+void CSetTimeDlg::OnOK() {
+    if (m_syncing) return;
+    if (!m_modified) {
+        EndDialog(IDCANCEL);
+        return;
+    }
+    switch (za::shell::Current().MessageBox(AppString(IDS_SAVE_TIME), za::ResourceCaption(),
+                                            MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES:
+        // As on the handheld, a clock that cannot be set is not reported here.
+        Apply();
+        EndDialog(IDOK);
+        break;
+    case IDNO:
+        EndDialog(IDCANCEL);
+        break;
+    default:
+        break;  // Cancel: the dialog stays open
+    }
+}
+
+void CSetTimeDlg::OnCancel() {
+    if (m_syncing) return;
+    CBaseDialog::OnCancel();
+}
+
+BOOL CSetTimeDlg::Apply() {
+    const QDate date = m_date->date();
+    const QTime time = m_time->time();
+    SYSTEMTIME local{};
+    local.wYear = static_cast<WORD>(date.year());
+    local.wMonth = static_cast<WORD>(date.month());
+    local.wDay = static_cast<WORD>(date.day());
+    local.wDayOfWeek = static_cast<WORD>(date.dayOfWeek() % 7);
+    local.wHour = static_cast<WORD>(time.hour());
+    local.wMinute = static_cast<WORD>(time.minute());
+    local.wSecond = static_cast<WORD>(time.second());
+    SYSTEMTIME utc{};
+    SystemLocalTimeToUTCTime(local, utc);
+    return SetSystemTimeAndDST(utc);
+}
+
+}  // namespace za::app
