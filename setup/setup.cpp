@@ -1,6 +1,7 @@
 // setup: copies the installation files into a folder beside the desktop's application manager
 // and starts the manager with the package description, which installs Zonaria. It takes no
 // arguments and shows nothing but one error box; the exit code names the step that failed.
+#include "device.h"
 #include "registry.h"
 #include "shell.h"
 #include "stringtable.h"
@@ -56,6 +57,9 @@ bool Replace(const QString& source, const QString& destination) {
 }
 
 int Run() {
+    // Opening a profile that is not there would install one, and this program carries none of
+    // the city data an installation needs: no profile means no manager registered in it.
+    if (!QFileInfo::exists(za::device::ProfilePath() + QStringLiteral("/device.db"))) return Fail(kNoManager);
     HKEY key = nullptr;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kManagerKey, 0, 0, &key) != ERROR_SUCCESS) return Fail(kNoManager);
     // The key's default value: the manager's full path.
