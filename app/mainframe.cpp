@@ -119,10 +119,13 @@ void CMainFrame::CreateMenus() {
         }
     };
     QMenu* tools = menuBar()->addMenu(QLatin1Char('&') + AppString(IDS_TIP_TOOLS));
+    tools->setAccessibleName(AppString(IDS_TIP_TOOLS));
     fill(tools, kToolsMenu);
     QMenu* settings = menuBar()->addMenu(QLatin1Char('&') + AppString(IDS_TIP_SETTINGS));
+    settings->setAccessibleName(AppString(IDS_TIP_SETTINGS));
     fill(settings, kSettingsMenu);
     QMenu* help = menuBar()->addMenu(QLatin1Char('&') + AppString(IDS_HELP_MENU));
+    help->setAccessibleName(AppString(IDS_HELP_MENU));
     QAction* helpItem = CommandAction(ID_HELP, AppString(IDS_HELP_ITEM));
     helpItem->setShortcut(QKeySequence::HelpContents);
     help->addAction(helpItem);
@@ -141,7 +144,7 @@ void CMainFrame::CreateMenus() {
 void CMainFrame::CreateToolBar() {
     m_toolBar = addToolBar(AppString(IDS_TIP_TOOLS));
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
-    m_toolBar->setAccessibleName(AppString(IDS_TIP_TOOLS));
+    m_toolBar->setAccessibleName(QStringLiteral("Tool bar"));
     m_toolBar->setMovable(false);
     m_toolBar->setFloatable(false);
     m_toolBar->setIconSize(QSize(16, 16));

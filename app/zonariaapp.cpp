@@ -2,6 +2,7 @@
 
 #include "appstrings.h"
 #include "citylist.h"
+#include "device.h"
 #include "format.h"
 #include "mainframe.h"
 #include "resource.h"
@@ -47,7 +48,14 @@ BOOL CZonariaApp::InitInstance() {
     shell.SetWaitCursor(true);
     CCityList& cities = GetCityList();
     if (!cities.Open()) {
-        EZError(IDS_CANNOT_OPEN_DB, 0, MB_OK | MB_ICONSTOP);
+        // A profile that cannot be used is the likely cause: say which and why after the
+        // message, so the user knows where to look.
+        QString text = AppString(IDS_CANNOT_OPEN_DB);
+        const za::device::ProfileStatus profile = za::device::Status();
+        if (profile.state != za::device::ProfileState::Ready && !profile.message.isEmpty()) {
+            text += QStringLiteral("\n\n") + za::FormatString(AppString(IDS_PROFILE_DAMAGED), {profile.folder, profile.message});
+        }
+        EZError(text, 0, MB_OK | MB_ICONSTOP);
         shell.SetWaitCursor(false);
         return FALSE;
     }

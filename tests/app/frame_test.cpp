@@ -5,6 +5,7 @@
 
 #include "appstrings.h"
 #include "citylist.h"
+#include "device.h"
 #include "mainframe.h"
 #include "resource.h"
 #include "settings.h"
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -85,6 +87,26 @@ TEST_F(AppTest, CityDatabaseFailureTellsAndCreatesNoWindow) {
     const auto waits = shell->CallsOf(QStringLiteral("wait"));
     ASSERT_EQ(waits.size(), 2u);
     EXPECT_EQ(waits[1].text, QStringLiteral("off"));
+}
+
+TEST_F(AppTest, DamagedProfileIsNamedAfterTheDatabaseMessage) {
+    // Another program's file where the profile's database should be (and no log of the
+    // profile the fixture opened, from which SQLite would read the old pages).
+    za::device::Reset();
+    QDir(profile.path()).removeRecursively();
+    QDir().mkpath(profile.path());
+    QFile foreign(profile.dbPath());
+    ASSERT_TRUE(foreign.open(QIODevice::WriteOnly));
+    foreign.write(QByteArray("not a database at all, but long enough to look like a file").repeated(100));
+    foreign.close();
+    za::device::Reset();
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(app->MainFrame(), nullptr);
+    const auto messages = shell->CallsOf(QStringLiteral("message"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.startsWith(AppString(IDS_CANNOT_OPEN_DB) + QStringLiteral("\n\n")));
+    EXPECT_TRUE(messages[0].text.contains(profile.path())) << qPrintable(messages[0].text);
+    EXPECT_EQ(messages[0].type, MB_OK | MB_ICONSTOP);
 }
 
 TEST_F(AppTest, MenusAreMenu128WithAHelpMenu) {
