@@ -122,8 +122,11 @@ void DeleteAlarm(const Args& args, Output& out) {
     const int handle = ParseInteger(QStringLiteral("HANDLE"), args.Positional().at(1), 1, 2147483647);
     OpenProfile();
     RequireWritableProfile();
+    CCityList& cities = GetCityList();
+    cities.Open();
     CAlarmList list;
     list.LoadAll();
+    cities.Close();
     for (int i = 0; i < list.GetCount(); ++i) {
         CAlarm* alarm = list.GetAt(i);
         if (HandleNumber(alarm->Handle()) != static_cast<qulonglong>(handle)) continue;

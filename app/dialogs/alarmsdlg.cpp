@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QTimer>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace za::app {
@@ -22,6 +23,8 @@ CAlarmsDlg::CAlarmsDlg(const CCity& selectedCity, QWidget* parent)
     layout->addWidget(m_list);
     connect(m_list, &CAlarmListCtrl::command, this, [this](UINT id) { OnCommand(id); });
     connect(m_list, &QListWidget::itemActivated, this, [this] { OnProperties(); });
+    // The three buttons of the bar side by side, never folded away beside OK and Cancel.
+    if (QToolBar* bar = Frame().CommandBar()) bar->setMinimumWidth(bar->sizeHint().width());
     resize(400, 420);
 }
 

@@ -72,6 +72,7 @@ CSetAlarmDlg::CSetAlarmDlg(const CAlarm& alarm, QWidget* parent)
     SetControlId(m_message, IDC_ALARM_MESSAGE);
     m_message->setAccessibleName(QStringLiteral("Alarm Message"));
     m_message->setTabChangesFocus(true);
+    m_message->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_message->setFixedHeight(m_message->fontMetrics().lineSpacing() * kMessageLines + 12);
     m_default = new QCheckBox(QStringLiteral("Default Message"), Body());
     SetControlId(m_default, IDC_DEFAULT_MESSAGE);
@@ -116,7 +117,7 @@ CSetAlarmDlg::CSetAlarmDlg(const CAlarm& alarm, QWidget* parent)
         if (n.code == CDN_CITYCHANGED) OnTimeOrCityChanged();
     });
     connect(m_default, &QCheckBox::clicked, this, [this] { OnDefaultMessageClicked(); });
-    resize(400, 420);
+    resize(400, 370);
 }
 
 BOOL CSetAlarmDlg::OnInitDialog() {

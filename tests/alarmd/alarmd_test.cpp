@@ -8,6 +8,7 @@
 #include "device.h"
 #include "format.h"
 #include "notify.h"
+#include "oledate.h"
 #include "profile.h"
 #include "tzderive.h"
 

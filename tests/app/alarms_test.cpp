@@ -38,6 +38,7 @@ void SetDeviceZone(int id) {
 }
 
 void SaveArtifact(QWidget& w, const char* name) {
+    QApplication::processEvents();  // the layout after the frame's band margin
     QDir().mkpath(QStringLiteral(ZONARIA_ARTIFACT_DIR));
     EXPECT_TRUE(w.grab().toImage().save(QStringLiteral(ZONARIA_ARTIFACT_DIR "/%1.png").arg(QLatin1String(name))));
 }
@@ -46,7 +47,9 @@ class SetAlarmTest : public za::test::ProfileTest {
 protected:
     SetAlarmTest() : host(UtcMs(2026, 7, 1, 1, 37, 0)) {  // 10:37 in Tokyo, 2:37 in London
         SetDeviceZone(85);                                 // London
+        EXPECT_TRUE(GetCityList().Open());
     }
+    ~SetAlarmTest() override { GetCityList().Close(); }
     FixedHostClock host;
     za::shell::ScopedRecorder shell;
 };
@@ -266,16 +269,20 @@ TEST_F(AlarmsDialogTest, WithNoAlarmsItOpensSetAlarmForTheSelectedDisplaysCity) 
     CAlarmsDlg dlg(CCity(), &Frame());
     QString shown;
     bool busyMeanwhile = false;
-    QTimer::singleShot(0, [&] {
-        RunUntil([] { return qobject_cast<CSetAlarmDlg*>(QApplication::activeModalWidget()) != nullptr; });
-        auto* set = qobject_cast<CSetAlarmDlg*>(QApplication::activeModalWidget());
-        if (set) {
+    // Looks every 20 ms: first for Set Alarm (closed as cancelled), then closes Alarms.
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* set = qobject_cast<CSetAlarmDlg*>(modal)) {
             shown = set->Chooser()->City().Name();
             busyMeanwhile = dlg.IsBusy();
             set->reject();
+        } else if (modal == &dlg && !shown.isEmpty() && !dlg.IsBusy()) {
+            dlg.reject();
         }
-        QTimer::singleShot(0, &dlg, [&] { dlg.reject(); });
     });
+    watch.start(20);
+    QTimer::singleShot(10000, &dlg, [&] { dlg.reject(); });  // a bound, should Set Alarm not come
     dlg.DoModal();
     EXPECT_EQ(selected, shown);
     EXPECT_TRUE(busyMeanwhile);

@@ -66,7 +66,10 @@ HANDLE RegisterOther(const QString& application) {
 
 class AlarmTest : public za::test::ProfileTest {
 protected:
-    AlarmTest() : host(UtcMs(2026, 7, 1, 1, 37, 0)) {}  // 10:37 in Tokyo
+    AlarmTest() : host(UtcMs(2026, 7, 1, 1, 37, 0)) {  // 10:37 in Tokyo
+        EXPECT_TRUE(GetCityList().Open());
+    }
+    ~AlarmTest() override { GetCityList().Close(); }
     FixedHostClock host;
     za::shell::ScopedRecorder shell;
 };
