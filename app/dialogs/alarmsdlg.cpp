@@ -10,6 +10,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace za::app {
 
 CAlarmsDlg::CAlarmsDlg(const CCity& selectedCity, QWidget* parent)
@@ -23,12 +25,16 @@ CAlarmsDlg::CAlarmsDlg(const CCity& selectedCity, QWidget* parent)
     layout->addWidget(m_list);
     connect(m_list, &CAlarmListCtrl::command, this, [this](UINT id) { OnCommand(id); });
     connect(m_list, &QListWidget::itemActivated, this, [this] { OnProperties(); });
-    // The three buttons of the bar side by side, never folded away beside OK and Cancel.
-    if (QToolBar* bar = Frame().CommandBar()) bar->setMinimumWidth(bar->sizeHint().width());
     resize(400, 420);
 }
 
 BOOL CAlarmsDlg::OnInitDialog() {
+    // The three buttons of the bar side by side, never folded away beside OK and Cancel: their
+    // width is known once the dialog has its style and fonts.
+    if (QToolBar* bar = Frame().CommandBar()) {
+        bar->setMinimumWidth(bar->sizeHint().width());
+        resize(std::max(width(), minimumSizeHint().width()), height());
+    }
     m_list->Fill(0, true);
     if (m_list->count() == 0) {
         // Straight into a new alarm, once this dialog is on the screen; busy until it ends.
