@@ -166,7 +166,7 @@ void CAlarmAgent::Deliver(const za::notify::Notification& n, std::int64_t now) {
     Sound(*a, false);
     const uint key = a->id;
     if ((n.actionFlags & PUN_REPEAT) && !a->soundFile.isEmpty()) {
-        a->repeat = std::make_unique<QTimer>();
+        a->repeat.reset(new QTimer);
         connect(a->repeat.get(), &QTimer::timeout, this, [this, key] { Repeat(key); });
         a->repeat->start(m_timing.repeatMs);
     }

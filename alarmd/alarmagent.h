@@ -57,6 +57,13 @@ public slots:
     Q_SCRIPTABLE void Rearm();
 
 private:
+    // A repeat timer may end from its own timeout: stopped at once, deleted from the event loop.
+    struct StopLater {
+        void operator()(QTimer* timer) const {
+            timer->stop();
+            timer->deleteLater();
+        }
+    };
     struct Active {
         HANDLE handle = nullptr;
         uint id = 0;  // the server's id; a key of our own when nothing is shown
@@ -65,7 +72,7 @@ private:
         QString body;
         QString soundFile;  // empty: silent
         QElapsedTimer since;
-        std::unique_ptr<QTimer> repeat;
+        std::unique_ptr<QTimer, StopLater> repeat;
     };
 
     void Deliver(const za::notify::Notification& n, std::int64_t now);
