@@ -10,8 +10,16 @@ const StringTableRegistrar g_table(kAppModule, {
     {102, u"Save changes to %s?"},
     {108, u"%s (%s)\n%s\n%s %s\nSunrise: %s\nSunset: %s\nAirport: %s\nPhone Code: %s - %s"},
     {109, u"Change the current city to\n\"%s\"?\n\n(Time Zone will not change)"},
+    // 110 and 114, the alarm's title and default message, are registered with the alarm record
+    // in the core library, which zonaria-cli shares.
+    {115, u"You selected a date and time that are in the past."},
+    {117, u"Unable to create alarm.  Alarm may have expired."},
     {120, u"Cannot open city database.  If this problem persists, please re-install Zonaria.  Zonaria will now exit."},
+    {121, u"Delete selected alarm?"},
     {122, u"Change the current city to\n\"%s\"?\n\nThis will change the time zone for this device to\n\"%s\""},
+    {124, u"Create new alarm"},
+    {125, u"View or edit alarm properties"},
+    {126, u"Delete the selected alarm"},
     {128, u"Zonaria"},
     {133, u"Time settings were synchronized to server successfully."},
     {134, u"Unable to synchronize time to server.  Make sure this device is connected to the internet, or try another SNTP server."},

@@ -1,5 +1,6 @@
 #include "dialoglauncher.h"
 
+#include "alarm.h"
 #include "dialogs/aboutdlg.h"
 #include "dialogs/distancecalcdlg.h"
 #include "dialogs/moonrisedlg.h"
@@ -10,15 +11,23 @@
 #include "dialogs/cityeditor.h"
 #include "dialogs/citylistdlg.h"
 #include "dialogs/settimedlg.h"
+#include "dialogs/alarmsdlg.h"
+#include "dialogs/setalarmdlg.h"
 #include "shell.h"
 
 // Dialogs that are not built yet open nothing and end as cancelled.
 
 CDialogLauncher::~CDialogLauncher() = default;
 
-void CDialogLauncher::Alarms(QWidget*, const CCity&) {}
+void CDialogLauncher::Alarms(QWidget* owner, const CCity& selectedCity) {
+    za::app::CAlarmsDlg dlg(selectedCity, owner);
+    dlg.DoModal();
+}
 
-void CDialogLauncher::SetAlarm(QWidget*, const CCity&) {}
+void CDialogLauncher::SetAlarm(QWidget* owner, const CCity& city) {
+    za::app::CSetAlarmDlg dlg(CAlarm(city), owner);
+    dlg.DoModal();
+}
 
 void CDialogLauncher::AirportCodes(QWidget* owner) {
     za::app::CAirportCodesDlg dlg(owner);

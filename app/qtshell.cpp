@@ -1,6 +1,7 @@
 #include "qtshell.h"
 
 #include "appstrings.h"
+#include "process.h"
 #include "resource.h"
 #include "stringtable.h"
 
@@ -8,7 +9,6 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
@@ -106,8 +106,7 @@ bool QtShell::ShowHelp(const QString& request) {
 }
 
 bool QtShell::StartProgram(const QString& program, const QStringList& arguments) {
-    if (program.isEmpty()) return false;
-    return QProcess::startDetached(program, arguments);
+    return za::process::StartDetached(program, arguments);
 }
 
 bool QtShell::GetSipInfo(SIPINFO* info) {

@@ -34,11 +34,21 @@ constexpr UINT ID_EDIT_CUT = 57635;
 constexpr UINT ID_EDIT_PASTE = 57637;
 constexpr UINT ID_EDIT_SELECT_ALL = 57642;
 constexpr UINT ID_EDIT_UNDO = 57643;
+// The Alarms dialog's bar and the pop-up menu of its rows (155).
+constexpr UINT ID_NEW_ALARM = 32807;
+constexpr UINT ID_ALARM_PROPERTIES = 32810;
+constexpr UINT ID_DELETE_ALARM = 32800;
 
 // Strings of the application's table.
 constexpr UINT IDS_INFO_TEXT = 108;
 constexpr UINT IDS_SAME_ZONE_CITY = 109;
+constexpr UINT IDS_ALARM_IN_PAST = 115;
+constexpr UINT IDS_ALARM_NOT_CREATED = 117;
 constexpr UINT IDS_CANNOT_OPEN_DB = 120;
+constexpr UINT IDS_DELETE_ALARM = 121;
+constexpr UINT IDS_TIP_NEW_ALARM = 124;
+constexpr UINT IDS_TIP_ALARM_PROPERTIES = 125;
+constexpr UINT IDS_TIP_DELETE_ALARM = 126;
 constexpr UINT IDS_CHANGE_CURRENT_CITY = 122;
 constexpr UINT IDS_SYNC_DONE = 133;
 constexpr UINT IDS_SYNC_FAILED = 134;
@@ -94,6 +104,17 @@ constexpr UINT IDD_SUNRISE = 143;
 constexpr UINT IDD_DISTANCECALC = 159;
 constexpr UINT IDD_MOONRISE = 166;
 constexpr UINT IDD_SET_TIME = 157;
+constexpr UINT IDD_SETALARM = 144;
+constexpr UINT IDD_ALARMS = 150;
+
+// Controls of the alarm dialogs.
+constexpr int IDC_ALARM_LIST = 100;
+constexpr int IDC_CITY_CHOOSER = 100;
+constexpr int IDC_ALARM_DATE = 1014;
+constexpr int IDC_ALARM_TIME = 1015;
+constexpr int IDC_ALARM_CITY = 1027;
+constexpr int IDC_ALARM_MESSAGE = 1032;
+constexpr int IDC_DEFAULT_MESSAGE = 1035;
 
 // Timers of the frame.
 constexpr int IDT_STARTUP = 100;

@@ -22,7 +22,7 @@ const Entry kCommands[] = {
     {"distance", cli::DistanceCommand}, {"sun", cli::SunCommand},
     {"moon", cli::MoonCommand},         {"set-city", cli::SetCityCommand},
     {"select", cli::SelectCommand},     {"check", cli::CheckCommand},
-    {"sync", cli::SyncCommand},
+    {"sync", cli::SyncCommand},         {"alarm", cli::AlarmCommand},
 };
 
 }  // namespace

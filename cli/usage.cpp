@@ -65,6 +65,15 @@ QString Usage(const QString& command) {
          "  the time once: prints the clock offset and the round-trip delay in seconds and the server's\n"
          "  stratum, and sets the device clock unless --dry-run. HOST is a name or an IPv4 or IPv6\n"
          "  address. A reply that fails a check is refused and the device clock left alone.\n"},
+        {"alarm",
+         "zonaria-cli alarm add CITY (--at 'YYYY-MM-DD HH:MM' | --in DURATION) [--message TEXT] [--json]\n"
+         "zonaria-cli alarm list [--json]\n"
+         "zonaria-cli alarm delete HANDLE [--json]\n"
+         "  Alarms in a city's local time, the same ones as the window's Alarms: --at is the city's\n"
+         "  local time, --in a time from now (90s, 10m, 2h, 1h30m). Without --message the alarm says\n"
+         "  \"It is 7:00 AM in Tokyo\". A time in the past is refused. list shows each alarm's handle,\n"
+         "  its time in the city and on this device, and its message; delete takes a handle. The alarm\n"
+         "  agent zonaria-alarmd rings them, also when Zonaria is closed, and is started when needed.\n"},
     };
     for (const Help& h : kHelp) {
         if (command == QLatin1String(h.name)) return QString::fromUtf8(h.text);

@@ -4,6 +4,7 @@
 #include "oledate.h"
 #include "tzderive.h"
 #include "tzrule.h"
+#include "window.h"
 
 #include <QDateTime>
 #include <QStringList>
@@ -149,7 +150,10 @@ BOOL SetSystemTime(const SYSTEMTIME* st) {
     // A day beyond the month's end is an invalid time here, not a roll-over.
     if (st->wDay > za::DaysInMonth(st->wYear, st->wMonth)) return FALSE;
     const std::int64_t target = seconds * 1000 + st->wMilliseconds;
-    return WriteNumber("offset_ms", target - HostNowMs()) ? TRUE : FALSE;
+    if (!WriteNumber("offset_ms", target - HostNowMs())) return FALSE;
+    // Whoever waits for an instant of the device clock (the alarm agent) has to look again.
+    PostMessageW(HWND_BROADCAST, WM_TIMECHANGE, 0, 0);
+    return TRUE;
 }
 
 DWORD GetTimeZoneInformation(TIME_ZONE_INFORMATION* tzi) {

@@ -18,7 +18,8 @@
 #include <functional>
 
 void GetSystemTime(SYSTEMTIME* st);
-// Fails for an invalid time or when the profile cannot be written.
+// Fails for an invalid time or when the profile cannot be written. Once set, WM_TIMECHANGE is
+// posted to every window of the profile.
 BOOL SetSystemTime(const SYSTEMTIME* st);
 // The device's local time: UTC minus the bias the device zone's rules give at this instant.
 void GetLocalTime(SYSTEMTIME* st);

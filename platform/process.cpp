@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QList>
+#include <QProcess>
 
 #include <atomic>
 #include <cerrno>
@@ -201,3 +202,18 @@ BOOL TerminateProcess(HANDLE handle, UINT /*exitCode*/) {
     }
     return TRUE;
 }
+
+namespace za::process {
+
+bool StartDetached(const QString& program, const QStringList& arguments) {
+    if (program.isEmpty()) return false;
+    QProcess p;
+    p.setProgram(program);
+    p.setArguments(arguments);
+    p.setStandardInputFile(QProcess::nullDevice());
+    p.setStandardOutputFile(QProcess::nullDevice());
+    p.setStandardErrorFile(QProcess::nullDevice());
+    return p.startDetached();
+}
+
+}  // namespace za::process

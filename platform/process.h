@@ -6,6 +6,9 @@
 #include "handles.h"
 #include "wintypes.h"
 
+#include <QString>
+#include <QStringList>
+
 #include <cstdint>
 
 // Access rights of a process handle.
@@ -48,5 +51,10 @@ bool IsAlive(DWORD pid, std::uint64_t startTime = 0);
 // Whether handles opened from now on use pidfds (when the kernel has them). Tests turn them
 // off to run the path of kernels without them: polling by id and start time.
 void SetPidfdsEnabled(bool enabled);
+
+// Starts program with arguments, detached, never through a shell command line. Its standard
+// channels go to the null device, so that it never holds the caller's terminal or pipes (a
+// program reading the caller's output to its end would wait for the detached one as well).
+bool StartDetached(const QString& program, const QStringList& arguments);
 
 }  // namespace za::process

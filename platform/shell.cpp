@@ -1,5 +1,7 @@
 #include "shell.h"
 
+#include "process.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -143,8 +145,7 @@ bool TerminalShell::ShowHelp(const QString& request) {
 }
 
 bool TerminalShell::StartProgram(const QString& program, const QStringList& arguments) {
-    if (program.isEmpty()) return false;
-    return QProcess::startDetached(program, arguments);
+    return za::process::StartDetached(program, arguments);
 }
 
 bool TerminalShell::GetSipInfo(SIPINFO* info) {

@@ -22,6 +22,8 @@ using HWND = HWND__*;
 
 constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_SETTINGCHANGE = 0x001A;
+// Posted to every window after the device clock was set (SetSystemTime).
+constexpr UINT WM_TIMECHANGE = 0x001E;
 constexpr UINT WM_USER = 0x0400;
 
 // Posting to this handle reaches every top-level window of every running process.

@@ -12,6 +12,9 @@ PACKAGES=(
     tzdata
     # The help opens in the desktop's browser through xdg-open.
     xdg-utils
+    # dbus-run-session: the alarm agent's tests run on a private session bus. (Qt's D-Bus
+    # module comes with qt6-base-dev.)
+    dbus
     # What chronyd needs to run (the SNTP tests' server; see the end of this script).
     libcap2 libgnutls30 libnettle8 libseccomp2
 )

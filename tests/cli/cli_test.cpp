@@ -8,6 +8,7 @@
 #include "ntpservers.h"
 #include "oledate.h"
 #include "profile.h"
+#include "window.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
@@ -18,6 +19,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimeZone>
 
 #include <gtest/gtest.h>
@@ -26,6 +28,8 @@
 
 #include <cmath>
 #include <cstdlib>
+
+#include <csignal>
 
 namespace {
 
@@ -553,7 +557,7 @@ TEST_F(Cli, ACorruptProfileIsReportedAndLeftAlone) {
 }
 
 TEST_F(Cli, EveryCommandHasHelp) {
-    const char* commands[] = {"clock", "city", "find", "codes", "time", "convert", "sun", "moon", "distance", "set-city", "select", "check", "sync"};
+    const char* commands[] = {"clock", "city", "find", "codes", "time", "convert", "sun", "moon", "distance", "set-city", "select", "check", "sync", "alarm"};
     for (const char* c : commands) {
         SCOPED_TRACE(c);
         const Result r = Exec({S(c), S("--help")});
@@ -565,6 +569,76 @@ TEST_F(Cli, EveryCommandHasHelp) {
     for (const char* c : commands) EXPECT_TRUE(all.out.contains(S(c))) << c;
     // Help touches no profile.
     EXPECT_FALSE(QDir(ProfilePath()).exists());
+}
+
+// Alarms in a city's time, made, listed and deleted from the terminal; the agent that rings
+// them is started with the first.
+TEST_F(Cli, AlarmsAreAddedListedAndDeleted) {
+    const QJsonObject tokyo = Json({S("alarm"), S("add"), S("tokyo"), S("--at"), S("2030-01-02 07:00")});
+    EXPECT_EQ(S("Tokyo"), tokyo[S("city")].toString());
+    EXPECT_EQ(S("2030-01-02T07:00:00"), tokyo[S("city_time")].toString());
+    EXPECT_EQ(S("2030-01-01T22:00:00Z"), tokyo[S("utc")].toString());
+    EXPECT_EQ(S("It is 7:00 AM in Tokyo"), tokyo[S("message")].toString());
+    EXPECT_TRUE(tokyo[S("default_message")].toBool());
+    const qint64 handle = tokyo[S("handle")].toInteger();
+    EXPECT_GT(handle, 0);
+
+    const qint64 before = QDateTime::currentSecsSinceEpoch();
+    const QJsonObject tea = Json({S("alarm"), S("add"), S("London"), S("--in"), S("1h30m"), S("--message"), S("Tea\n%1")});
+    EXPECT_EQ(S("Tea\n%1"), tea[S("message")].toString());
+    EXPECT_FALSE(tea[S("default_message")].toBool());
+    EXPECT_NEAR(before + 5400, Seconds(tea[S("utc")]), 5);
+
+    const QJsonArray all = Json({S("alarm"), S("list")})[S("alarms")].toArray();
+    ASSERT_EQ(2, all.size());
+    EXPECT_EQ(handle, all[0].toObject()[S("handle")].toInteger());
+    EXPECT_EQ(S("2030-01-02T07:00:00"), all[0].toObject()[S("city_time")].toString());
+    EXPECT_EQ(S("London"), all[1].toObject()[S("city")].toString());
+    const Result text = Exec({S("alarm"), S("list")});
+    EXPECT_TRUE(text.out.contains(S("7:00 AM 1/2/30 in Tokyo"))) << text.out.toStdString();
+    EXPECT_TRUE(text.out.contains(S("Tea\\n%1"))) << "a line break in the message is shown escaped";
+
+    // The agent came up with the first alarm; it goes when the test does.
+    qputenv("ZONARIA_DEVICE", ProfilePath().toUtf8());
+    za::device::Reset();
+    HWND agent = nullptr;
+    for (int i = 0; i < 200 && !agent; ++i) {
+        agent = FindWindowW(S("ZonariaAlarmAgent"), QString());
+        if (!agent) QThread::msleep(50);
+    }
+    EXPECT_NE(nullptr, agent) << "the alarm agent was not started";
+    DWORD pid = 0;
+    if (agent && GetWindowThreadProcessId(agent, &pid)) ::kill(static_cast<pid_t>(pid), SIGTERM);
+    za::device::Reset();
+    qunsetenv("ZONARIA_DEVICE");
+
+    const QJsonObject gone = Json({S("alarm"), S("delete"), QString::number(handle)});
+    EXPECT_EQ(S("Tokyo"), gone[S("city")].toString());
+    EXPECT_EQ(1, Json({S("alarm"), S("list")})[S("alarms")].toArray().size());
+    EXPECT_TRUE(Error({S("alarm"), S("delete"), QString::number(handle)}).contains(S("there is no alarm")));
+}
+
+TEST_F(Cli, AlarmsThatCannotBeAreRefused) {
+    struct Case {
+        const char* name;
+        QStringList args;
+        const char* says;
+    } cases[] = {
+        {"past", {S("alarm"), S("add"), S("Tokyo"), S("--at"), S("2020-01-01 07:00")}, "in the past"},
+        {"now", {S("alarm"), S("add"), S("Tokyo"), S("--in"), S("0s")}, "in the past"},
+        {"both times", {S("alarm"), S("add"), S("Tokyo"), S("--at"), S("2030-01-01 07:00"), S("--in"), S("1h")}, "either --at"},
+        {"no time", {S("alarm"), S("add"), S("Tokyo")}, "either --at"},
+        {"bad duration", {S("alarm"), S("add"), S("Tokyo"), S("--in"), S("10x")}, "not a duration"},
+        {"longer than a year", {S("alarm"), S("add"), S("Tokyo"), S("--in"), S("400d")}, "longer than a year"},
+        {"no city", {S("alarm"), S("add"), S("Nowhere At All"), S("--in"), S("1h")}, "Nowhere At All"},
+        {"no action", {S("alarm")}, "add, list or delete"},
+        {"bad handle", {S("alarm"), S("delete"), S("x")}, "HANDLE"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_TRUE(Error(c.args).contains(S(c.says)));
+    }
+    EXPECT_EQ(0, Json({S("alarm"), S("list")})[S("alarms")].toArray().size());
 }
 
 // Pages 100 to 119 overwritten: every command fails and says so, instead of reading what it

@@ -4,17 +4,32 @@
 //   regwriter forever KEY PREFIX          writes PREFIX0, PREFIX1, ... until killed
 //   regwriter probe KEY NAME              reads and then writes the DWORD NAME, and prints the
 //                                         profile's state, its message and both results
+//   regwriter claim NOWMS                 claims the notifications due at NOWMS, a few at a
+//                                         time, and prints each claimed handle on a line
 #include "device.h"
+#include "notify.h"
 #include "registry.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <cstdint>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.size() == 3 && args[1] == QLatin1String("claim")) {
+        const qint64 now = args[2].toLongLong();
+        for (;;) {
+            const std::vector<za::notify::Notification> claimed = za::notify::ClaimDue(now, 3);
+            if (claimed.empty()) return 0;
+            for (const za::notify::Notification& n : claimed) {
+                std::printf("%llu\n", static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(n.handle)));
+            }
+            std::fflush(stdout);
+        }
+    }
     if (args.size() < 4) return 2;
     if (args[1] == QLatin1String("probe")) {
         const za::device::ProfileStatus status = za::device::Status();

@@ -1,0 +1,235 @@
+#include "alarmagent.h"
+
+#include "alarm.h"
+#include "clock.h"
+#include "device.h"
+#include "format.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+constexpr const char* kNoSound = "--no sound--";
+constexpr const char* kSoundFileName = "zonaria-alarm.wav";
+// QTimer takes an int; a trigger further away is looked at again after this long.
+constexpr std::int64_t kLongestWaitMs = std::numeric_limits<int>::max();
+
+// The journal's native protocol: one datagram of KEY=value lines.
+void SendToJournal(const QString& line, int priority) {
+    static const char* const kSocket = "/run/systemd/journal/socket";
+    if (::access(kSocket, W_OK) != 0) return;
+    const int fd = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, kSocket, sizeof address.sun_path - 1);
+    QByteArray text = line.toUtf8();
+    text.replace('\n', ' ');
+    const QByteArray datagram = "PRIORITY=" + QByteArray::number(priority) +
+                                "\nSYSLOG_IDENTIFIER=zonaria-alarmd\nMESSAGE=" + text + "\n";
+    ::sendto(fd, datagram.constData(), static_cast<size_t>(datagram.size()), MSG_NOSIGNAL,
+             reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    ::close(fd);
+}
+
+}  // namespace
+
+void LogLine(const QString& line, int priority) {
+    std::fprintf(stderr, "zonaria-alarmd: %s\n", line.toLocal8Bit().constData());
+    std::fflush(stderr);
+    SendToJournal(line, priority);
+}
+
+CAlarmAgent::CAlarmAgent(CDesktopNotifier& notifier, Timing timing, QObject* parent)
+    : QObject(parent), m_notifier(notifier), m_timing(timing) {
+    m_due.setSingleShot(true);
+    m_due.setTimerType(Qt::PreciseTimer);
+    connect(&m_due, &QTimer::timeout, this, &CAlarmAgent::Rearm);
+    m_check.setInterval(m_timing.checkMs);
+    connect(&m_check, &QTimer::timeout, this, &CAlarmAgent::CheckClocks);
+    connect(&m_notifier, &CDesktopNotifier::actionInvoked, this, &CAlarmAgent::OnAction);
+    connect(&m_notifier, &CDesktopNotifier::closed, this, &CAlarmAgent::OnClosed);
+    connect(&m_notifier, &CDesktopNotifier::serverAppeared, this, [this] {
+        // What waited for a server can be shown now.
+        m_waiting.clear();
+        Rearm();
+    });
+}
+
+CAlarmAgent::~CAlarmAgent() = default;
+
+bool CAlarmAgent::Start(QString* error) {
+    m_changedMessage = RegisterWindowMessageW(QString::fromLatin1(za::notify::kNotificationsChangedMessage));
+    m_window = std::make_unique<za::PlatformWindow>(
+        QString::fromLatin1(kAlarmAgentWindowClass), QString(), [this](UINT msg, WPARAM, LPARAM) {
+            if (msg == WM_TIMECHANGE || (m_changedMessage != 0 && msg == m_changedMessage)) {
+                QTimer::singleShot(0, this, &CAlarmAgent::Rearm);
+            }
+        });
+    if (!m_window->hwnd()) {
+        if (error) *error = QStringLiteral("the agent's window could not be made (error %1)").arg(GetLastError());
+        return false;
+    }
+    m_profileFile = QDir(za::device::ProfilePath()).filePath(QStringLiteral("device.db"));
+    m_monotonic.start();
+    m_wallAtMark = za::device::NowUtcMs();
+    m_monotonicAtMark = 0;
+    m_check.start();
+    Rearm();
+    return true;
+}
+
+void CAlarmAgent::Rearm() {
+    const std::int64_t now = za::device::NowUtcMs();
+    for (const za::notify::Notification& n : za::notify::ClaimDue(now, 64, m_waiting)) Deliver(n, now);
+    m_due.stop();
+    m_armedFor = 0;
+    const std::optional<std::int64_t> next = za::notify::NextDueUtcMs(m_waiting);
+    if (!next) return;
+    const std::int64_t wait = std::clamp<std::int64_t>(*next - za::device::NowUtcMs(), 0, kLongestWaitMs);
+    m_armedFor = *next;
+    m_due.start(static_cast<int>(wait));
+}
+
+void CAlarmAgent::CheckClocks() {
+    if (!QFileInfo::exists(m_profileFile)) {
+        // Removed (a reset, or a test's profile): nothing is left to deliver.
+        LogLine(QStringLiteral("the device profile %1 is gone; the agent ends").arg(m_profileFile));
+        QCoreApplication::exit(0);
+        return;
+    }
+    const std::int64_t wall = za::device::NowUtcMs();
+    const std::int64_t monotonic = m_monotonic.elapsed();
+    const std::int64_t drift = (wall - m_wallAtMark) - (monotonic - m_monotonicAtMark);
+    m_wallAtMark = wall;
+    m_monotonicAtMark = monotonic;
+    // The machine slept, or the clock was set: the timer counts time that did not pass as the
+    // wall clock says.
+    if (drift > m_timing.jumpMs || drift < -m_timing.jumpMs) Rearm();
+}
+
+QString CAlarmAgent::DefaultSoundFile() {
+    const QDir dir(QCoreApplication::applicationDirPath());
+    for (const QString& candidate : {dir.filePath(QStringLiteral("sounds/%1").arg(QLatin1String(kSoundFileName))),
+                                     dir.filePath(QStringLiteral("../share/zonaria/sounds/%1").arg(QLatin1String(kSoundFileName)))}) {
+        if (QFileInfo::exists(candidate)) return QDir::cleanPath(candidate);
+    }
+    return QString();
+}
+
+QString CAlarmAgent::SoundFileFor(const QString& sound) {
+    if (sound == QLatin1String(kNoSound)) return QString();
+    const QFileInfo file(sound);
+    if (file.isAbsolute() && file.isFile()) return sound;
+    return DefaultSoundFile();
+}
+
+void CAlarmAgent::Deliver(const za::notify::Notification& n, std::int64_t now) {
+    QString body = n.text;
+    if (now - n.dueUtcMs > m_timing.missedAfterMs) {
+        SYSTEMTIME local{};
+        za::notify::UtcMsToDeviceLocal(n.dueUtcMs, &local);
+        body += QStringLiteral(" (missed, due %1)").arg(FormatDateAndTime(local, FALSE, TF_TIME));
+    }
+    auto a = std::make_unique<Active>();
+    a->handle = n.handle;
+    a->title = n.title;
+    a->body = body;
+    a->soundFile = (n.actionFlags & PUN_SOUND) ? SoundFileFor(n.sound) : QString();
+    a->since.start();
+    if (n.actionFlags & PUN_DIALOG) {
+        a->id = m_notifier.Show(0, n.title, body, !a->soundFile.isEmpty(), a->soundFile);
+        if (a->id == 0) {
+            LogLine(QStringLiteral("%1: %2 — no notification server could show it (%3); it is kept for the next session")
+                        .arg(n.title, body, m_notifier.LastError()),
+                    4);
+            za::notify::Unclaim(n.handle);
+            m_waiting.push_back(n.handle);
+            return;
+        }
+        a->shown = true;
+    } else {
+        a->id = m_nextSilentKey++;
+    }
+    LogLine(QStringLiteral("%1: %2").arg(n.title, body), 5);
+    Sound(*a, false);
+    const uint key = a->id;
+    if ((n.actionFlags & PUN_REPEAT) && !a->soundFile.isEmpty()) {
+        a->repeat.reset(new QTimer);
+        connect(a->repeat.get(), &QTimer::timeout, this, [this, key] { Repeat(key); });
+        a->repeat->start(m_timing.repeatMs);
+    }
+    const bool lingers = a->shown || a->repeat;
+    m_active[key] = std::move(a);
+    // Nothing to dismiss and nothing more to play: the alarm is over.
+    if (!lingers) {
+        Take(key);
+        CeClearUserNotification(n.handle);
+    }
+}
+
+void CAlarmAgent::Sound(const Active& a, bool again) {
+    if (a.soundFile.isEmpty()) return;
+    if (a.shown && m_notifier.ServerPlaysSound()) {
+        // The server plays the hint's sound each time the notification is shown again.
+        if (again) m_notifier.Show(a.id, a.title, a.body, true, a.soundFile);
+        return;
+    }
+    if (!m_notifier.PlayLocally(a.soundFile) && !m_warnedNoPlayer) {
+        m_warnedNoPlayer = true;
+        LogLine(QStringLiteral("no sound player was found (pw-play, paplay or aplay); alarms are silent"), 4);
+    }
+}
+
+void CAlarmAgent::Repeat(uint key) {
+    auto it = m_active.find(key);
+    if (it == m_active.end()) return;
+    Active& a = *it->second;
+    if (a.since.elapsed() >= m_timing.repeatForMs) {
+        a.repeat.reset();
+        if (!a.shown) {
+            const HANDLE handle = a.handle;
+            Take(key);
+            CeClearUserNotification(handle);
+        }
+        return;
+    }
+    Sound(a, true);
+}
+
+std::unique_ptr<CAlarmAgent::Active> CAlarmAgent::Take(uint key) {
+    auto it = m_active.find(key);
+    if (it == m_active.end()) return nullptr;
+    std::unique_ptr<Active> a = std::move(it->second);
+    m_active.erase(it);
+    return a;
+}
+
+void CAlarmAgent::OnAction(uint id, const QString& key) {
+    std::unique_ptr<Active> a = Take(id);
+    if (!a) return;
+    if (key == QLatin1String(kSnoozeAction)) {
+        za::notify::Reschedule(a->handle, za::device::NowUtcMs() + m_timing.snoozeMs);
+    } else {
+        CeClearUserNotification(a->handle);
+    }
+    // Taken first, so the closing it causes is not taken for a dismissal.
+    m_notifier.Close(id);
+    Rearm();
+}
+
+void CAlarmAgent::OnClosed(uint id, uint) {
+    std::unique_ptr<Active> a = Take(id);
+    if (a) CeClearUserNotification(a->handle);
+}

@@ -1,0 +1,54 @@
+// The Set Alarm dialog: the time and the day of an alarm in a city's local time, the city, and
+// the message, which follows the default text ("It is 7:00 AM in Tokyo") while "Default
+// Message" is checked. OK registers the alarm with the notification store.
+#pragma once
+
+#include "alarm.h"
+#include "citydisplay.h"
+#include "dialogframe.h"
+
+class QCheckBox;
+class QDateEdit;
+class QLabel;
+class QPlainTextEdit;
+class QTimeEdit;
+
+namespace za::app {
+
+class CSetAlarmDlg : public CBaseDialog {
+    Q_OBJECT
+
+public:
+    CSetAlarmDlg(const CAlarm& alarm, QWidget* parent);
+
+    // The working copy: after OK, the alarm as registered.
+    const CAlarm& Alarm() const { return m_alarm; }
+    BOOL OnCommand(UINT id) override;
+
+    QTimeEdit* TimePicker() const { return m_time; }
+    QDateEdit* DatePicker() const { return m_date; }
+    QPlainTextEdit* MessageEdit() const { return m_message; }
+    QCheckBox* DefaultMessageBox() const { return m_default; }
+    CCityDisplay* Chooser() const { return m_chooser; }
+    // The date of the date picker with the time of day of the time picker, in the city's time.
+    DATE ReadControls() const;
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+
+private:
+    void OnTimeOrCityChanged();
+    void OnDefaultMessageClicked();
+    void UpdateEditMenu();
+
+    CAlarm m_alarm;
+    QTimeEdit* m_time;
+    QDateEdit* m_date;
+    QLabel* m_cityPlace;
+    CCityDisplay* m_chooser;
+    QPlainTextEdit* m_message;
+    QCheckBox* m_default;
+};
+
+}  // namespace za::app

@@ -1,0 +1,114 @@
+// Alarms set in another city's local time ("ring when it is 7:00 in Tokyo"). An alarm is a
+// time-triggered user notification of the device's store (platform/notify.h): the program keeps
+// no alarm file of its own, and the list of alarms is read back from the store each time it is
+// shown. The city travels as the notification's arguments, the message as its text; the
+// application's path marks the notifications that are alarms. Shared by the application's
+// dialogs and zonaria-cli, so both see and make the same alarms.
+//
+// Times: an alarm time is the device's local time (what a trigger takes); a city time is an OLE
+// Automation date in the city's local time.
+#pragma once
+
+#include "city.h"
+#include "notify.h"
+#include "oledate.h"
+#include "wintypes.h"
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+// Strings of the application's table that the alarm record uses.
+constexpr UINT IDS_ALARM_TITLE = 110;    // "Zonaria"
+constexpr UINT IDS_ALARM_MESSAGE = 114;  // "It is %s in %s"
+
+// The length of the sound field, in characters, and what the notification is told of it.
+constexpr int kAlarmSoundLength = 260;
+constexpr DWORD kAlarmMaxSound = 520;
+
+class CAlarm {
+public:
+    // A new alarm for the city: the next whole hour of the city's local time, the action flags
+    // and the sound of the settings, the default message.
+    explicit CAlarm(const CCity& city);
+    // An alarm read back from the store. The city is loaded by the name in the arguments; when
+    // no such city exists any more, the first city of the list stands in for it.
+    CAlarm(HANDLE handle, const CE_NOTIFICATION_TRIGGER& trigger, const CE_USER_NOTIFICATION& user);
+    CAlarm(const CAlarm& other);
+    CAlarm& operator=(const CAlarm& other);
+    virtual ~CAlarm();
+
+    // cityLocal in the city's local time: the alarm time becomes the device-local equivalent;
+    // the default message follows unless the message is the user's own.
+    void SetTimeAndCity(const CCity& city, DATE cityLocal);
+    // The alarm time in the city's local time.
+    DATE GetCityLocalTime() const;
+    // The user's own text, unless it is exactly the default text.
+    void SetMessage(const QString& text);
+    // "It is 7:00 AM in Tokyo": the alarm's time in the city (with the daylight mark) and its name.
+    QString DefaultMessage() const;
+    // Whether cityLocal in the city's time lies at least one whole second after the device's
+    // current UTC time.
+    static BOOL IsInFuture(const CCity& city, DATE cityLocal);
+    // Registers the notification (a new one, or the same handle again) and keeps its handle.
+    // Starts the alarm agent when it does not run. TRUE when the store took it.
+    BOOL Register();
+    // "7:00 AM 7/1/26": the alarm time in the device's local time.
+    QString DisplayTime() const;
+
+    HANDLE Handle() const { return m_hNotification; }
+    QString Message() const { return m_message; }
+    const SYSTEMTIME& AlarmTime() const { return m_alarmTime; }
+    const CCity& City() const { return m_city; }
+    BOOL IsCustomMessage() const { return m_bCustomMessage; }
+    DWORD ActionFlags() const { return m_notification.ActionFlags; }
+    QString Sound() const { return QString::fromUtf16(m_sound); }
+
+private:
+    void SetSound(const QString& sound);
+
+    HANDLE m_hNotification = nullptr;
+    QString m_message;
+    SYSTEMTIME m_alarmTime{};
+    CE_USER_NOTIFICATION m_notification{};
+    WCHAR m_sound[kAlarmSoundLength] = {};
+    CCity m_city;
+    BOOL m_bCustomMessage = FALSE;
+};
+
+class CAlarmList {
+public:
+    CAlarmList() = default;
+    CAlarmList(const CAlarmList&) = delete;
+    CAlarmList& operator=(const CAlarmList&) = delete;
+    virtual ~CAlarmList();
+
+    // Rebuilds the list from the store: this program's notifications among the first 128, in
+    // the order the store gives their handles. Empty when the buffer cannot be had.
+    void LoadAll();
+    // Clears the record's notification and deletes the record; FALSE (the record stays) when
+    // it is not in the list or the store refuses.
+    BOOL Remove(CAlarm* alarm);
+    // Drops the records whose notification no longer exists; the store is not touched.
+    void PurgeExpired();
+
+    int GetCount() const { return static_cast<int>(m_alarms.size()); }
+    CAlarm* GetAt(int i) const { return m_alarms.at(static_cast<size_t>(i)).get(); }
+    // The position of the record, or -1.
+    int IndexOf(const CAlarm* alarm) const;
+
+private:
+    std::vector<std::unique_ptr<CAlarm>> m_alarms;
+};
+
+// The path that marks a notification as an alarm of Zonaria: the window program's, beside the
+// running program (the application itself, zonaria-cli and the tests all name the same one).
+QString AlarmApplicationPath();
+
+// The alarm agent: its program, beside the running one, and the class of its window.
+inline constexpr const char* kAlarmAgentProgram = "zonaria-alarmd";
+inline constexpr const char* kAlarmAgentWindowClass = "ZonariaAlarmAgent";
+// Starts the agent (through the shell) unless its window exists in the profile. FALSE when it
+// does not run and could not be started.
+BOOL StartAlarmAgent();
