@@ -16,8 +16,11 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "To open the window, run ./run.sh in a desktop session; zonaria-cli --help lists the commands." >&2
     exec "$BIN/zonaria-cli" clock
 fi
-# The Today screen beside the window; a second one ends by itself, so it is simply started.
-if [ -x "$BIN/zonaria-today" ]; then
-    setsid "$BIN/zonaria-today" >/dev/null 2>&1 < /dev/null &
-fi
+# The Today screen and the alarm agent beside the window; a second one of either ends by
+# itself, so they are simply started.
+for helper in zonaria-today zonaria-alarmd; do
+    if [ -x "$BIN/$helper" ]; then
+        setsid "$BIN/$helper" >/dev/null 2>&1 < /dev/null &
+    fi
+done
 exec "$BIN/zonaria"
