@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <memory>
+#include <vector>
 
 struct RegKey {
     int root;          // 1 = HKEY_LOCAL_MACHINE, 2 = HKEY_CURRENT_USER
@@ -257,6 +258,30 @@ LONG RegDeleteValueW(HKEY key, const QString& valueName) {
     del.bind(1, key->id).bind(2, valueName.toCaseFolded());
     if (!del.run()) return WriteError(*db);
     return db->changes() ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+}
+
+BOOL RegQueryString(HKEY key, const QString& valueName, QString* text) {
+    DWORD size = 0, type = 0;
+    if (!text || RegQueryValueExW(key, valueName, nullptr, &type, nullptr, &size) != ERROR_SUCCESS || type != REG_SZ) {
+        return FALSE;
+    }
+    std::vector<char16_t> buffer(size / 2 + 1, 0);
+    if (RegQueryValueExW(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size) != ERROR_SUCCESS ||
+        type != REG_SZ) {
+        return FALSE;
+    }
+    *text = QString::fromUtf16(buffer.data());
+    return TRUE;
+}
+
+BOOL RegQueryDword(HKEY key, const QString& valueName, DWORD* value) {
+    DWORD data = 0, size = sizeof data, type = 0;
+    if (!value || RegQueryValueExW(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(&data), &size) != ERROR_SUCCESS ||
+        type != REG_DWORD) {
+        return FALSE;
+    }
+    *value = data;
+    return TRUE;
 }
 
 LONG RegEnumKeyExW(HKEY key, DWORD index, QString* name) {

@@ -42,6 +42,10 @@ LONG RegQueryValueExW(HKEY key, const QString& valueName, DWORD* reserved, DWORD
 LONG RegSetValueExW(HKEY key, const QString& valueName, DWORD reserved, DWORD type,
                     const BYTE* data, DWORD cbData);
 LONG RegDeleteValueW(HKEY key, const QString& valueName);
+// A REG_SZ value as text, and a REG_DWORD value: FALSE when the value is missing or of
+// another type (the output is then left as it was).
+BOOL RegQueryString(HKEY key, const QString& valueName, QString* text);
+BOOL RegQueryDword(HKEY key, const QString& valueName, DWORD* value);
 // The name of the index-th direct subkey of key (a root or an open key), in the order of the
 // names without regard to case; ERROR_NO_MORE_ITEMS past the last.
 LONG RegEnumKeyExW(HKEY key, DWORD index, QString* name);

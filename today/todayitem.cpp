@@ -30,26 +30,11 @@ bool PocketPC2002() { return IsPocketPC2002() == TRUE; }
 
 // A COLORREF (0x00BBGGRR) from the Today screen's colour scheme, when the value is there.
 bool ReadColour(HKEY key, const QString& name, QColor* colour) {
-    DWORD value = 0, size = sizeof value, type = 0;
-    if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
-        type != REG_DWORD) {
-        return false;
-    }
+    DWORD value = 0;
+    if (!RegQueryDword(key, name, &value)) return false;
     *colour = QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
                      static_cast<int>((value >> 16) & 0xFF));
     return true;
-}
-
-QString ReadString(HKEY key, const QString& name) {
-    DWORD size = 0, type = 0;
-    if (RegQueryValueExW(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS || type != REG_SZ || size < 2) {
-        return QString();
-    }
-    std::vector<char16_t> text(size / 2 + 1, 0);
-    if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &size) != ERROR_SUCCESS) {
-        return QString();
-    }
-    return QString::fromUtf16(text.data());
 }
 
 // The installed program when no installation directory is recorded: beside the program that
@@ -174,8 +159,8 @@ bool CTodayItem::Initialise() {
     HKEY apps = nullptr;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, QStringLiteral("SOFTWARE\\Apps\\Corvantel Zonaria"), 0, 0, &apps) ==
         ERROR_SUCCESS) {
-        const QString dir = ReadString(apps, QStringLiteral("InstallDir"));
-        if (!dir.isEmpty()) m_appPath = dir + QStringLiteral("/zonaria");
+        QString dir;
+        if (RegQueryString(apps, QStringLiteral("InstallDir"), &dir) && !dir.isEmpty()) m_appPath = dir + QStringLiteral("/zonaria");
         RegCloseKey(apps);
     }
 

@@ -52,27 +52,6 @@ QLibrary* LoadPlugin(const QString& path) {
     return ok ? raw : nullptr;
 }
 
-DWORD ReadDword(HKEY key, const QString& name, DWORD fallback) {
-    DWORD value = 0, size = sizeof value, type = 0;
-    if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
-        type != REG_DWORD) {
-        return fallback;
-    }
-    return value;
-}
-
-QString ReadString(HKEY key, const QString& name) {
-    DWORD size = 0, type = 0;
-    if (RegQueryValueExW(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS || type != REG_SZ || size < 2) {
-        return QString();
-    }
-    std::vector<char16_t> text(size / 2 + 1, 0);
-    if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &size) != ERROR_SUCCESS) {
-        return QString();
-    }
-    return QString::fromUtf16(text.data());
-}
-
 }  // namespace
 
 QStringList PluginCandidates(const QString& dll, const QString& programDir) {
@@ -125,8 +104,11 @@ void CTodayHost::LoadItems() {
             if (RegOpenKeyExW(items, name, 0, 0, &key) != ERROR_SUCCESS) continue;
             Loaded item;
             item.record.szName = name;
-            item.record.fEnabled = ReadDword(key, QStringLiteral("Enabled"), 1) != 0 ? TRUE : FALSE;
-            item.record.szDLLPath = ReadString(key, QStringLiteral("DLL"));
+            // An item key without "Enabled" is shown, as one the Preferences never touched.
+            DWORD enabled = 1;
+            RegQueryDword(key, QStringLiteral("Enabled"), &enabled);
+            item.record.fEnabled = enabled != 0 ? TRUE : FALSE;
+            RegQueryString(key, QStringLiteral("DLL"), &item.record.szDLLPath);
             RegCloseKey(key);
             QLibrary* library = nullptr;
             for (const QString& path : PluginCandidates(item.record.szDLLPath, QCoreApplication::applicationDirPath())) {
