@@ -14,6 +14,9 @@ PACKAGES=(
     xdg-utils
     # What chronyd needs to run (the SNTP tests' server; see the end of this script).
     libcap2 libgnutls30 libnettle8 libseccomp2
+    # The packaging tests' checkers of the Debian package, the desktop entries and the AppStream
+    # metainfo (about 6 MB to download, lintian with its Perl modules nearly all of it).
+    lintian desktop-file-utils appstream
 )
 
 missing=()
