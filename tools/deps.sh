@@ -14,9 +14,10 @@ PACKAGES=(
     xdg-utils
     # What chronyd needs to run (the SNTP tests' server; see the end of this script).
     libcap2 libgnutls30 libnettle8 libseccomp2
-    # The packaging tests' checkers of the Debian package, the desktop entries and the AppStream
-    # metainfo (about 6 MB to download, lintian with its Perl modules nearly all of it).
-    lintian desktop-file-utils appstream
+    # The Debian package: cpack finds the programs among its files with file(1); the packaging
+    # tests check the package, the desktop entries and the AppStream metainfo with the others
+    # (about 6 MB to download, lintian with its Perl modules nearly all of it).
+    file lintian desktop-file-utils appstream
 )
 
 missing=()

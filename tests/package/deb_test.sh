@@ -53,7 +53,7 @@ if ! command -v lintian >/dev/null; then
     echo "SKIP: lintian is missing; the package was built and its fields and files hold, but lintian did not check it"
     exit 77
 fi
-lintian --no-tag-display-limit "$deb" >"$work/lintian.log" 2>&1
+lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1
 cat "$work/lintian.log"
 errors=$(grep -c '^E: ' "$work/lintian.log")
 echo "lintian: $errors errors, $(grep -c '^W: ' "$work/lintian.log") warnings, $(grep -c '^I: ' "$work/lintian.log") notes"
