@@ -14,7 +14,7 @@ _zonaria_cli() {
     if [[ $word == -* ]]; then prev=; fi
 
     # The command is the first word that is not an option; options before it are global.
-    local i command= count=0
+    local i command='' count=0
     for ((i = 1; i < COMP_CWORD; i++)); do
         if [[ ${COMP_WORDS[i]} != -* ]]; then command=${COMP_WORDS[i]}; break; fi
     done
@@ -33,7 +33,7 @@ _zonaria_cli() {
 
     # What the previous option takes, as the usage writes it after the option: a list of
     # choices (a|b|c), a range (0..11), NAME (a city) or a free value (nothing to offer).
-    local kind= choices=
+    local kind='' choices=''
     local takes_value="([^][ -][^][ ]*)"
     local value_of_prev="(^|[^a-z-])$prev $takes_value"
     if [[ $prev == --* && $usage =~ $value_of_prev ]]; then

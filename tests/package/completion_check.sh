@@ -32,7 +32,7 @@ offers() {
     got=$(complete_words "${words[@]}")
     for want in "$@"; do
         if ! grep -qxF -- "$want" <<<"$got"; then
-            echo "FAIL: completing [${words[*]}] offers no \"$want\"; got: $(echo $got | head -c 300)"
+            echo "FAIL: completing [${words[*]}] offers no \"$want\"; got: $(tr '\n' ' ' <<<"$got" | head -c 300)"
             failures=$((failures + 1))
         fi
     done
@@ -42,7 +42,7 @@ offers_nothing() {
     local got
     got=$(complete_words "$@")
     if [ -n "$got" ]; then
-        echo "FAIL: completing [$*] offers $(echo $got | head -c 300)"
+        echo "FAIL: completing [$*] offers $(tr '\n' ' ' <<<"$got" | head -c 300)"
         failures=$((failures + 1))
     fi
 }
