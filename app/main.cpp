@@ -5,7 +5,17 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char* argv[]) {
+    // Answered before the application object, so it needs no display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("Zonaria %s\n", ZONARIA_VERSION);
+            return 0;
+        }
+    }
     QApplication qapp(argc, argv);
     za::ReportFirstPaint();
     za::app::SetUpApplication();

@@ -3,6 +3,7 @@
 #include "citylist.h"
 #include "commands.h"
 #include "device.h"
+#include "shell.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -77,6 +78,9 @@ void CheckCommand(const QStringList& words, Output& out) {
              orUnknown(report.schemaVersion >= 0 ? QString::number(report.schemaVersion) : QString()));
     out.Line(QStringLiteral("tzdata version: ") + orUnknown(tzdata));
     out.Line(QStringLiteral("Cities:         ") + orUnknown(cities ? QString::number(*cities) : QString()));
+    // Where the application finds its help: shows whether an installation is complete.
+    const QString help = za::shell::HelpFile();
+    out.Line(QStringLiteral("Help file:      ") + (help.isEmpty() ? QStringLiteral("not found") : Shown(help, kWhole)));
     out.Line(QStringLiteral("Result:         ") + (ok ? QStringLiteral("ok") : QStringLiteral("not ok")));
     for (const QString& problem : problems) out.Line(QStringLiteral("  ") + Shown(problem, kWhole));
 
@@ -89,6 +93,7 @@ void CheckCommand(const QStringList& words, Output& out) {
     o[QStringLiteral("schema_version")] = report.schemaVersion >= 0 ? QJsonValue(report.schemaVersion) : QJsonValue();
     o[QStringLiteral("tzdata_version")] = tzdata.isEmpty() ? QJsonValue() : QJsonValue(tzdata);
     o[QStringLiteral("cities")] = cities ? QJsonValue(*cities) : QJsonValue();
+    o[QStringLiteral("help_file")] = help.isEmpty() ? QJsonValue() : QJsonValue(help);
     o[QStringLiteral("ok")] = ok;
     o[QStringLiteral("problems")] = QJsonArray::fromStringList(problems);
     if (!ok) out.exitCode = 2;

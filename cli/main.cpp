@@ -37,6 +37,11 @@ int main(int argc, char* argv[]) {
     const bool json = words.removeAll(QStringLiteral("--json")) > 0;
     const bool help = words.removeAll(QStringLiteral("--help")) > 0 || words.removeAll(QStringLiteral("-h")) > 0;
 
+    if (words.value(0) == QLatin1String("--version")) {
+        out << "zonaria-cli " << ZONARIA_VERSION << "\n";
+        return 0;
+    }
+
     QString name = QStringLiteral("clock");
     const bool named = !words.isEmpty() && !words.first().startsWith(QLatin1String("--"));
     if (named) name = words.takeFirst();

@@ -58,7 +58,8 @@ QString Usage(const QString& command) {
          "zonaria-cli check [--json]\n"
          "  Checks the device profile as SQLite's integrity check does (which the sqlite3 tool cannot:\n"
          "  the city database needs Zonaria's collation), and its schema; shows the profile's path,\n"
-         "  schema version, tzdata version and city count, then ok or what is wrong (exit code 2).\n"},
+         "  schema version, tzdata version, city count and the help file's place, then ok or what\n"
+         "  is wrong (exit code 2).\n"},
         {"sync",
          "zonaria-cli sync [--server HOST] [--port N] [--timeout MS] [--dry-run] [--json]\n"
          "  Asks an Internet time server (SNTP, default pool.ntp.org port 123, 20000 ms time-out) for\n"
@@ -81,7 +82,8 @@ QString Usage(const QString& command) {
     QString all = QStringLiteral(
         "zonaria-cli: the Zonaria world clock and its calculators from a terminal.\n"
         "It uses the device profile of the application ($ZONARIA_DEVICE, else ~/.local/share/zonaria/device).\n"
-        "--json gives machine-readable output; --help after a command describes it.\n"
+        "--json gives machine-readable output; --help after a command describes it; --version\n"
+        "prints the version.\n"
         "Errors print one line on stderr and exit with code 2.\n\nCommands:\n");
     for (const Help& h : kHelp) all += QString::fromUtf8(h.text);
     return all;

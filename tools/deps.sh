@@ -17,6 +17,10 @@ PACKAGES=(
     dbus
     # What chronyd needs to run (the SNTP tests' server; see the end of this script).
     libcap2 libgnutls30 libnettle8 libseccomp2
+    # The Debian package: cpack finds the programs among its files with file(1); the packaging
+    # tests check the package, the desktop entries and the AppStream metainfo with the others
+    # (about 6 MB to download, lintian with its Perl modules nearly all of it).
+    file lintian desktop-file-utils appstream
 )
 
 missing=()

@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -701,9 +702,14 @@ TEST_F(Cli, CheckReportsTheProfile) {
     if (zi.open(QIODevice::ReadOnly)) {
         EXPECT_EQ(QString::fromUtf8(zi.readLine().trimmed().mid(10)), o[S("tzdata_version")].toString());
     }
+    // The build tree keeps the help file beside the programs, as an installation does.
+    const QString help = QFileInfo(QFileInfo(S(ZONARIA_CLI_PATH)).dir().filePath(S("help/Zonaria.htm"))).canonicalFilePath();
+    ASSERT_FALSE(help.isEmpty());
+    EXPECT_EQ(help, o[S("help_file")].toString());
     const Result text = Exec({S("check")});
     EXPECT_EQ(0, text.code);
     EXPECT_TRUE(text.out.contains(S("Result:         ok\n"))) << text.out.toStdString();
+    EXPECT_TRUE(text.out.contains(S("Help file:      ") + help + S("\n"))) << text.out.toStdString();
     EXPECT_TRUE(text.out.contains(S("Schema version: %1\n").arg(za::device::SchemaVersion()))) << text.out.toStdString();
 
     // Another program's file: not a profile, and left as it was.

@@ -59,8 +59,7 @@ QStringList PluginCandidates(const QString& dll, const QString& programDir) {
     if (QFileInfo(name).isAbsolute()) return {name};
     const QDir dir(programDir);
     return {dir.filePath(name), dir.filePath(QStringLiteral("../lib/") + name),
-            dir.filePath(QStringLiteral("../") + QStringLiteral(ZONARIA_INSTALL_LIBDIR) + QLatin1Char('/') + name),
-            dir.filePath(QStringLiteral("../lib/zonaria/") + name)};
+            dir.filePath(QStringLiteral("../") + QStringLiteral(ZONARIA_INSTALL_PKGLIBDIR) + QLatin1Char('/') + name)};
 }
 
 CTodayHost::CTodayHost(QWidget* parent)

@@ -20,7 +20,8 @@ namespace za::today {
 inline constexpr const char* kHostWindowClass = "ZonariaTodayHost";
 
 // Where a plug-in named in an item key is looked for: an absolute path as it is; a bare or
-// relative one beside the host's program, in its lib folder, and in the installed lib folder.
+// relative one beside the host's program, in its lib folder (the build tree's), and in the
+// installed programs' own library folder (such as lib/x86_64-linux-gnu/zonaria).
 QStringList PluginCandidates(const QString& dll, const QString& programDir);
 
 class CTodayHost : public QWidget {
