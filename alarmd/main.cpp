@@ -5,6 +5,7 @@
 #include "alarmagent.h"
 #include "desktopnotifier.h"
 #include "device.h"
+#include "process.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -65,6 +66,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    za::process::QuitOnTerminationSignals();
     CDesktopNotifier notifier;
     CAlarmAgent agent(notifier, CAlarmAgent::Timing());
     QDBusConnection bus = QDBusConnection::sessionBus();

@@ -1,5 +1,6 @@
 // The Zonaria window program.
 #include "paintreport.h"
+#include "process.h"
 #include "qtshell.h"
 #include "zonariaapp.h"
 
@@ -22,6 +23,7 @@ int main(int argc, char* argv[]) {
     // One window per profile: a second start brings the first to the front.
     if (ActivateRunningInstance()) return 0;
     za::app::InstallQtShell();
+    za::process::QuitOnTerminationSignals();
     static CZonariaApp theApp;
     if (!theApp.InitInstance()) return 1;
     qapp.exec();

@@ -171,16 +171,31 @@ QStringList Findings(const QString& result) {
     return findings;
 }
 
+// The profiles this process has checked.
+QStringList& Checked() {
+    static QStringList checked;
+    return checked;
+}
+
 // SQLite's quick check (every page readable, every record well formed) once per profile and
 // process, so that a damaged page is found when the profile opens, not halfway through a list.
-// Returns what is wrong, or nothing.
-QString QuickCheck(State& s) {
-    static QStringList checked;
-    if (checked.contains(s.file)) return QString();
-    sql::Statement q = s.db.prepare("PRAGMA quick_check(1)");
-    const QString result = q.step() ? q.columnText(0) : s.db.error();
+// It reads every page, so it runs on a connection of its own: closing that one unmaps the
+// pages again, and a small program such as the Today screen does not keep the whole file in
+// its memory for one look. Returns what is wrong, or nothing.
+QString QuickCheck(State& s, bool forReading) {
+    if (Checked().contains(s.file)) return QString();
+    sql::Database own;
+    const bool opened = forReading ? OpenForReading(own, s.folder, s.file) : own.open(s.file, false);
+    sql::Database& db = opened ? own : s.db;
+    db.exec("PRAGMA busy_timeout = 10000");
+    db.exec("PRAGMA mmap_size = 268435456");
+    QString result;
+    {
+        sql::Statement q = db.prepare("PRAGMA quick_check(1)");
+        result = q.step() ? q.columnText(0) : db.error();
+    }
     if (result != QLatin1String("ok")) return Findings(result).join(QStringLiteral("; "));
-    checked << s.file;
+    Checked() << s.file;
     return QString();
 }
 
@@ -215,6 +230,19 @@ bool RunSchema(sql::Database& db, int fromVersion) {
 // that can be written: the journal mode is kept in the file.
 bool SetJournal(sql::Database& db) {
     return db.exec("PRAGMA journal_mode = WAL") && db.exec("PRAGMA synchronous = FULL");
+}
+
+// The installation and a process killed before it closed the profile leave their pages in the
+// write-ahead log, which every later opening scans again; moving them into device.db keeps
+// starts quick. Best effort and without waiting: a reader in another process may hold the log
+// back, and a clean close does the same.
+void FoldLog(State& s) {
+    constexpr qint64 kWorthFolding = 256 * 1024;
+    const QFileInfo log(s.file + QStringLiteral("-wal"));
+    if (!log.exists() || log.size() < kWorthFolding) return;
+    s.db.exec("PRAGMA busy_timeout = 0");
+    s.db.exec("PRAGMA wal_checkpoint(TRUNCATE)");
+    s.db.exec("PRAGMA busy_timeout = 10000");
 }
 
 bool Install(State& s) {
@@ -343,7 +371,8 @@ bool OpenProfile(State& s) {
                             .arg(s.folder, notWritable));
         }
         if (!Install(s)) return false;
-        QuickCheck(s);  // a new profile passes; counted as checked
+        FoldLog(s);
+        Checked() << s.file;  // just made: nothing to find
     } else {
         switch (Recognise(db)) {
         case Kind::Unreadable: return FailReading(s);
@@ -362,7 +391,7 @@ bool OpenProfile(State& s) {
                                        "version %2; this one knows up to %3); it is left as it is")
                             .arg(s.folder, QString::number(version), QString::number(SchemaVersion())));
         }
-        const QString damage = QuickCheck(s);
+        const QString damage = QuickCheck(s, !notWritable.isEmpty());
         if (!damage.isEmpty()) {
             return Fail(s, ProfileState::Damaged,
                         DamagedMessage(s.file, QStringLiteral("fails SQLite's check (%1)").arg(damage)));
@@ -374,6 +403,7 @@ bool OpenProfile(State& s) {
         }
         if (notWritable.isEmpty()) {
             if (!SetJournal(db)) return FailReading(s);
+            FoldLog(s);
             if (version < SchemaVersion() && !Upgrade(s)) {
                 return Fail(s, ProfileState::Unusable,
                             QStringLiteral("the device profile %1 could not be brought up to schema version %2: %3")

@@ -1,9 +1,11 @@
 #include "process.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QList>
 #include <QProcess>
+#include <QSocketNotifier>
 
 #include <atomic>
 #include <cerrno>
@@ -15,7 +17,9 @@
 #include <thread>
 #include <unordered_map>
 
+#include <fcntl.h>
 #include <poll.h>
+#include <sys/socket.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -214,6 +218,42 @@ bool StartDetached(const QString& program, const QStringList& arguments) {
     p.setStandardOutputFile(QProcess::nullDevice());
     p.setStandardErrorFile(QProcess::nullDevice());
     return p.startDetached();
+}
+
+}  // namespace za::process
+
+namespace {
+
+// The handler may only write to a descriptor; the event loop reads the other end.
+int g_signalSocket[2] = {-1, -1};
+
+void OnTerminationSignal(int signal) {
+    const int saved = errno;
+    const char byte = static_cast<char>(signal);
+    [[maybe_unused]] const ssize_t written = ::write(g_signalSocket[0], &byte, 1);
+    errno = saved;
+}
+
+}  // namespace
+
+namespace za::process {
+
+void QuitOnTerminationSignals() {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (app == nullptr || g_signalSocket[0] >= 0) return;
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_signalSocket) != 0) return;
+    auto* notifier = new QSocketNotifier(g_signalSocket[1], QSocketNotifier::Read, app);
+    QObject::connect(notifier, &QSocketNotifier::activated, app, [] {
+        char buffer[16];
+        while (::read(g_signalSocket[1], buffer, sizeof buffer) > 0) {
+        }
+        QCoreApplication::exit(0);  // every running event loop, a dialog's too
+    });
+    struct sigaction action = {};
+    action.sa_handler = OnTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(signal, &action, nullptr);
 }
 
 }  // namespace za::process

@@ -57,4 +57,10 @@ void SetPidfdsEnabled(bool enabled);
 // program reading the caller's output to its end would wait for the detached one as well).
 bool StartDetached(const QString& program, const QStringList& arguments);
 
+// Makes SIGTERM, SIGINT and SIGHUP (a logout, Ctrl+C, a closed terminal) end the running
+// application's event loops, so that the program ends as if it had quit: its windows save their
+// settings and the device profile is closed cleanly rather than left to the next start to
+// recover. Called once, after the application object exists.
+void QuitOnTerminationSignals();
+
 }  // namespace za::process

@@ -7,6 +7,7 @@
 #include "settings.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 
 #include <vector>
@@ -463,4 +464,13 @@ TEST_F(ProfileTest, InstallationWritesTheCitiesAndTheZoneTable) {
         seen.insert(words[i]);
     }
     EXPECT_EQ(tableSize, seen.size());
+}
+
+// The installation's pages are moved out of the write-ahead log, which every later start of
+// every program would otherwise scan again.
+TEST_F(ProfileTest, AnInstalledProfileKeepsItsPagesInTheDatabaseFile) {
+    ASSERT_NE(nullptr, za::device::Db()) << za::device::LastError().toStdString();
+    EXPECT_GT(QFileInfo(profile.dbPath()).size(), 1024 * 1024) << "the city list is in device.db";
+    const QFileInfo log(profile.dbPath() + QStringLiteral("-wal"));
+    EXPECT_LT(log.exists() ? log.size() : 0, 256 * 1024);
 }

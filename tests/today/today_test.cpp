@@ -225,6 +225,24 @@ TEST_F(TodayTest, HostShowsAChangeMadeFromATerminalAndDropsADisabledItem) {
     EXPECT_EQ(GetReg().GetDWORDValue(CRegistry::ZAReserved), 0u);
 }
 
+// A logout ends the programs with SIGTERM: the host closes its item as on an ordinary quit,
+// so "ZAReserved" does not keep the window of a process that is gone.
+TEST_F(TodayTest, HostClosesItsItemWhenTheSessionEnds) {
+    QProcess todayHost;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("ZONARIA_DEVICE"), profile.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    todayHost.setProcessEnvironment(env);
+    todayHost.start(QStringLiteral(ZONARIA_TODAY_PATH), {});
+    ASSERT_TRUE(todayHost.waitForStarted(10000));
+    ASSERT_TRUE(RunUntil([&] { return GetReg().GetDWORDValue(CRegistry::ZAReserved) != 0; }, 30000));
+    todayHost.terminate();
+    ASSERT_TRUE(todayHost.waitForFinished(30000));
+    EXPECT_EQ(todayHost.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(todayHost.exitCode(), 0);
+    EXPECT_EQ(GetReg().GetDWORDValue(CRegistry::ZAReserved), 0u);
+}
+
 TEST_F(TodayTest, PluginsAreLookedForBesideTheHost) {
     const QStringList candidates = za::today::PluginCandidates(QStringLiteral("libzatoday.so"), QStringLiteral("/usr/bin"));
     EXPECT_EQ(candidates.value(0), QStringLiteral("/usr/bin/libzatoday.so"));

@@ -1,6 +1,7 @@
 // zonaria-today: the Today screen on a Linux desktop, with Zonaria's item.
 #include "format.h"
 #include "paintreport.h"
+#include "process.h"
 #include "todayhost.h"
 #include "window.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char* argv[]) {
     AdoptDesktopFont(QApplication::font());
     // One Today screen per profile.
     if (FindWindowW(QString::fromLatin1(za::today::kHostWindowClass), QString())) return 0;
+    za::process::QuitOnTerminationSignals();
     za::today::CTodayHost host;
     host.LoadItems();
     host.PlaceAtStart();
