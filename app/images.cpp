@@ -1,5 +1,7 @@
 #include "images.h"
 
+#include "format.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -10,11 +12,20 @@ namespace {
 constexpr int kToolImage = 16;
 constexpr int kToolImages = 5;
 
+QImage Png(const QString& file) { return ReadPng(file); }
+
+QPixmap PngPixmap(const QString& file, qreal ratio = 1.0) {
+    QPixmap pixmap = QPixmap::fromImage(Png(file));
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
 // A 1x image with its 2x form beside it ("name.png" and "name@2x.png").
 QIcon IconPair(const QString& base) {
     QIcon icon;
-    icon.addFile(base + QStringLiteral(".png"));
-    icon.addFile(base + QStringLiteral("@2x.png"));
+    icon.addPixmap(PngPixmap(base + QStringLiteral(".png")));
+    const QPixmap big = PngPixmap(base + QStringLiteral("@2x.png"), 2.0);
+    if (!big.isNull()) icon.addPixmap(big);
     return icon;
 }
 
@@ -23,15 +34,15 @@ QIcon IconPair(const QString& base) {
 QIcon ProgramIcon() {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/zonaria/icons/zonaria-%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(PngPixmap(QStringLiteral(":/zonaria/icons/zonaria-%1.png").arg(size)));
     }
     return icon;
 }
 
 QList<QIcon> ToolBarIcons() {
     QList<QIcon> icons;
-    const QImage strip(QStringLiteral(":/zonaria/icons/toolbar.png"));
-    const QImage strip2x(QStringLiteral(":/zonaria/icons/toolbar@2x.png"));
+    const QImage strip = Png(QStringLiteral(":/zonaria/icons/toolbar.png"));
+    const QImage strip2x = Png(QStringLiteral(":/zonaria/icons/toolbar@2x.png"));
     if (strip.width() < kToolImage * kToolImages) return icons;
     for (int i = 0; i < kToolImages; ++i) {
         QIcon icon;

@@ -6,6 +6,7 @@
 #include "zastrings.h"
 
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QScreen>
 
 #include <vector>
@@ -153,6 +154,12 @@ double PointFontScale() { return g_pointFontScale; }
 void AdoptDesktopFont(const QFont& desktop) {
     QFont::insertSubstitution(QStringLiteral("Tahoma"), desktop.family());
     if (desktop.pointSizeF() > 0) SetPointFontScale(desktop.pointSizeF() / 8.0);
+}
+
+QImage ReadPng(const QString& file) {
+    QImageReader reader(file, "PNG");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 BOOL CreatePointFont(QFont& font, int size, const QString& face, QPaintDevice* /*dc*/, BOOL bold) {

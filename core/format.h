@@ -6,6 +6,7 @@
 #include "wintypes.h"
 
 #include <QFont>
+#include <QImage>
 #include <QString>
 
 class QPaintDevice;
@@ -52,3 +53,7 @@ double PointFontScale();
 // The handheld's interface font ("Tahoma", 8 points) becomes the desktop's: its family stands
 // in for Tahoma and its size sets the point-font scale. For every window program at start.
 void AdoptDesktopFont(const QFont& desktop);
+// The PNG image in file (usually a resource), read as PNG and nothing else: a reader allowed
+// to find the format from the contents first loads every image plug-in to ask it, which costs
+// a window's start tens of milliseconds. A null image when the file is missing or not a PNG.
+QImage ReadPng(const QString& file);

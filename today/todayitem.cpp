@@ -125,8 +125,8 @@ bool CTodayItem::Initialise() {
     m_boldFont = m_normalFont;
     m_boldFont.setWeight(QFont::Bold);
 
-    m_icon = QPixmap(QStringLiteral(":/zatoday/zonaria-16.png"));
-    const QPixmap big(QStringLiteral(":/zatoday/zonaria-32.png"));
+    m_icon = QPixmap::fromImage(ReadPng(QStringLiteral(":/zatoday/zonaria-16.png")));
+    const QPixmap big = QPixmap::fromImage(ReadPng(QStringLiteral(":/zatoday/zonaria-32.png")));
     if (devicePixelRatioF() > 1.0 && !big.isNull()) {
         m_icon = big;
         m_icon.setDevicePixelRatio(2.0);

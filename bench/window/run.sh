@@ -5,9 +5,9 @@
 #   bench/window/run.sh [PROGRAM ...]     (default: build/bin/zonaria)
 #
 # Start-up: wall time from launch to the first painted window (the programs print "painted"),
-# median of 7 starts. Memory: VmRSS 2 s after start. Idle CPU: user + system time over 60 s
-# (IDLE_SECONDS to change), from 5 s after start (past Zonaria's start-up check at 3 s); the
-# kernel counts it in ticks of 10 ms.
+# median of 7 starts (RUNS to change). Memory: VmRSS 2 s after start. Idle CPU: user + system
+# time over 60 s (IDLE_SECONDS to change), from 5 s after start (past Zonaria's start-up check
+# at 3 s), summed over the threads from the scheduler's nanosecond counts.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 BIN=${ZONARIA_BUILD_DIR:-build}/bin
@@ -45,6 +45,9 @@ start_ms() {
 
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
+# Nanoseconds on a CPU so far, all threads of the process.
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {printf "%d", s}'; }
+
 # Resident kilobytes after 2 s and CPU seconds over the idle period.
 memory_and_idle() {
     local program=$1
@@ -53,27 +56,33 @@ memory_and_idle() {
     sleep 2
     local rss
     rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
-    local hz; hz=$(getconf CLK_TCK)
     local c0 c1
     sleep 3
-    c0=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+    c0=$(cpu_ns "$pid")
     sleep "$idle"
-    c1=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+    c1=$(cpu_ns "$pid")
     kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
-    echo "$rss $(awk -v a="$c0" -v b="$c1" -v hz="$hz" 'BEGIN {printf "%.3f", (b - a) / hz}')"
+    echo "$rss $(awk -v a="$c0" -v b="$c1" 'BEGIN {printf "%.4f", (b - a) / 1e9}')"
 }
 
-measure() {
-    local name=$1 program=$2
-    export ZONARIA_DEVICE=$work/profile-$name
-    "$program" >/dev/null 2>&1 & local pid=$!; sleep 3; kill $pid; wait $pid 2>/dev/null || true
-    local times=()
-    for _ in $(seq 1 "$runs"); do times+=("$(start_ms "$program")"); done
-    local start; start=$(printf '%s\n' "${times[@]}" | median)
-    read -r rss cpu < <(memory_and_idle "$program")
+profile() { echo "$work/profile-$(basename "$1")"; }
+
+# Starts are taken in turns, the hello world's and each program's, so that a change in the
+# machine's load while the script runs weighs on all of them alike.
+all=("$BIN/bench_hello" "${programs[@]}")
+declare -A times
+for p in "${all[@]}"; do
+    # The first start installs the profile; the ones measured are ordinary starts.
+    ZONARIA_DEVICE=$(profile "$p") "$p" >/dev/null 2>&1 & pid=$!; sleep 3; kill $pid; wait $pid 2>/dev/null || true
+done
+for _ in $(seq 1 "$runs"); do
+    for p in "${all[@]}"; do times[$p]+="$(ZONARIA_DEVICE=$(profile "$p") start_ms "$p") "; done
+done
+
+for p in "${all[@]}"; do
+    name=$(basename "$p"); [ "$p" = "$BIN/bench_hello" ] && name="hello world"
+    start=$(printf '%s\n' ${times[$p]} | median)
+    read -r rss cpu < <(ZONARIA_DEVICE=$(profile "$p") memory_and_idle "$p")
     printf '%-16s start %5d ms (median of %d)   resident %6.1f MB   idle CPU %s s / %d s\n' \
         "$name" "$start" "$runs" "$(awk -v k="$rss" 'BEGIN {print k / 1024}')" "$cpu" "$idle"
-}
-
-measure "hello world" "$BIN/bench_hello"
-for p in "${programs[@]}"; do measure "$(basename "$p")" "$p"; done
+done

@@ -68,7 +68,7 @@ CTodayHost::CTodayHost(QWidget* parent)
                [this](UINT msg, WPARAM wParam, LPARAM) { OnPlatformMessage(msg, wParam); }) {
     setWindowTitle(QStringLiteral("Zonaria Today"));
     setAccessibleName(QStringLiteral("Zonaria Today"));
-    setWindowIcon(QIcon(QStringLiteral(":/zatoday/zonaria-32.png")));
+    setWindowIcon(QIcon(QPixmap::fromImage(ReadPng(QStringLiteral(":/zatoday/zonaria-32.png")))));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kMargin, kHandle, kMargin, kMargin);
     layout->setSpacing(2);
