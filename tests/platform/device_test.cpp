@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QThread>
 
@@ -389,6 +390,28 @@ TEST_F(DeviceProfile, AnErrorClearsOnceTheProfileIsMended) {
 
 // A writer killed in the middle of its writes leaves a database that opens, passes SQLite's
 // integrity check and holds every write that was acknowledged before the kill.
+// A large write-ahead log that a process left behind (one killed before it closed the
+// profile) is moved into device.db by the next opening, so later starts do not scan it again.
+TEST_F(DeviceProfile, ALargeLogLeftBehindIsFoldedIntoTheDatabase) {
+    ASSERT_NE(nullptr, za::device::Db());
+    za::device::Reset();
+    const QString log = profile.dbPath() + QStringLiteral("-wal");
+    sqlite3* other = nullptr;  // stays open, so that closing it does not checkpoint
+    ASSERT_EQ(SQLITE_OK, sqlite3_open(profile.dbPath().toUtf8().constData(), &other));
+    ASSERT_EQ(SQLITE_OK, sqlite3_exec(other,
+                                      "PRAGMA wal_autocheckpoint = 0;"
+                                      "CREATE TABLE scratch(b);"
+                                      "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 400) "
+                                      "INSERT INTO scratch SELECT randomblob(2000) FROM n;"
+                                      "DROP TABLE scratch;",
+                                      nullptr, nullptr, nullptr));
+    ASSERT_GT(QFileInfo(log).size(), 512 * 1024);
+
+    ASSERT_NE(nullptr, za::device::Db()) << za::device::LastError().toStdString();
+    EXPECT_LT(QFileInfo(log).size(), 64 * 1024);
+    sqlite3_close(other);
+}
+
 TEST_F(DeviceProfile, ProcessKilledWhileWritingLeavesAReadableDatabase) {
     ASSERT_NE(nullptr, za::device::Db());
     za::device::Reset();
