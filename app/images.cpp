@@ -31,9 +31,10 @@ QIcon IconPair(const QString& base) {
 
 }  // namespace
 
-QIcon ProgramIcon() {
+QIcon ProgramIcon(int largest) {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        if (size > largest && !icon.isNull()) break;
         icon.addPixmap(PngPixmap(QStringLiteral(":/zonaria/icons/zonaria-%1.png").arg(size)));
     }
     return icon;

@@ -12,7 +12,10 @@
 
 namespace za::app {
 
-QIcon ProgramIcon();
+// The program icon in its sizes up to `largest` pixels (16 to 256). A window's icon needs no
+// more than 64: the desktop takes larger ones from the installed icon theme, and every size
+// given is decoded and sent to the window system when the window opens.
+QIcon ProgramIcon(int largest = 256);
 // Alarm, time calculator, distance calculator, sunrise, moonrise: bitmap 128 cut into five.
 QList<QIcon> ToolBarIcons();
 // The help button's two looks: up (133) and pressed (135).

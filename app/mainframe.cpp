@@ -87,7 +87,7 @@ CMainFrame::CMainFrame(CZonariaApp& app)
                        [this](UINT msg, WPARAM, LPARAM) { OnPlatformMessage(msg); }) {
     setWindowTitle(AppString(IDR_MAINFRAME));
     setAccessibleName(AppString(IDR_MAINFRAME));
-    setWindowIcon(za::app::ProgramIcon());
+    setWindowIcon(za::app::ProgramIcon(64));
     m_view = new CMainView(*this);
     setCentralWidget(m_view);
     m_background = false;

@@ -309,7 +309,7 @@ void CCityList::CityNames() {
         for (qsizetype i = 0; i < names.size(); ++i) {
             m_names.append(za::FormatString(QStringLiteral("%s (%s)"), {names[i], countries[i]}));
         }
-        BuildFoldedIndex();
+        m_foldedStale = true;
     }
     // Cleared even when the database did not open; the list then stays as it was.
     m_namesStale = false;
@@ -343,6 +343,10 @@ const QString& CCityList::GetNextCityName(POSITION& pos) {
 }
 
 void CCityList::BuildFoldedIndex() {
+    // Built at the first search rather than with the names: folding every name costs a
+    // window's start several milliseconds that only a search needs.
+    if (!m_foldedStale) return;
+    m_foldedStale = false;
     const size_t n = static_cast<size_t>(m_names.size());
     std::vector<QString> folded(n);
     for (size_t i = 0; i < n; ++i) folded[i] = za::FoldForSearch(m_names.at(static_cast<qsizetype>(i)));
@@ -399,6 +403,7 @@ long CCityList::FindIndexOfCity(const QString& text) {
     if (spelt != m_names.end() && spelt->startsWith(text, Qt::CaseInsensitive)) {
         return static_cast<long>(spelt - m_names.begin());
     }
+    BuildFoldedIndex();
     size_t first = 0, last = 0;
     FoldedRun(za::FoldForSearch(text), &first, &last);
     return first < last ? SmallestIndex(first, last) : -1;
@@ -406,6 +411,7 @@ long CCityList::FindIndexOfCity(const QString& text) {
 
 QList<long> CCityList::FindIndexesOfCity(const QString& text) {
     CityNames();
+    BuildFoldedIndex();
     size_t first = 0, last = 0;
     FoldedRun(za::FoldForSearch(text), &first, &last);
     QList<long> indexes(m_foldedIndex.begin() + static_cast<std::ptrdiff_t>(first),

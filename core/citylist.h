@@ -120,7 +120,8 @@ public:
 private:
     void CityNames();
     // The entries folded once, sorted, with their index in the name list: the entries that
-    // begin with a folded text are one run of it, found by binary search.
+    // begin with a folded text are one run of it, found by binary search. Built when the names
+    // have changed since it was last built.
     void BuildFoldedIndex();
     // The run of the folded index [*first, *last) whose entries begin with the folded text.
     void FoldedRun(const QString& folded, size_t* first, size_t* last) const;
@@ -132,6 +133,7 @@ private:
     std::vector<long> m_foldedIndex;   // each one's index in m_names
     std::vector<long> m_smallestTree;  // a segment tree of the smallest index over runs of m_folded
     bool m_namesStale = true;
+    bool m_foldedStale = true;
     ChangeHandler m_changeHandler = nullptr;
 };
 

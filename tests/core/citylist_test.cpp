@@ -168,6 +168,7 @@ TEST_F(CityListTest, RefreshRebuildsTheNamesAndTellsTheHandler) {
     g_changes = 0;
     list.SetChangeHandler(CountChange);
     EXPECT_EQ(8, list.GetCityCount());
+    EXPECT_EQ(-1, list.FindIndexOfCity(QStringLiteral("Aach")));  // the search index is built
     CCity city;
     city.SetName(QStringLiteral("Aachen"));  // no country
     ASSERT_TRUE(list.SaveCity(city));
@@ -175,6 +176,8 @@ TEST_F(CityListTest, RefreshRebuildsTheNamesAndTellsTheHandler) {
     list.Refresh();
     EXPECT_EQ(1, g_changes);
     EXPECT_EQ(QStringLiteral("Aachen ()"), Names().first());
+    // The searches follow the new names, by accents too.
+    EXPECT_EQ(0, list.FindIndexOfCity(QString::fromUtf8("A\xc3\xa4" "ch")));
 
     // Deleting refreshes; the last city deleted leaves an empty list, not a stale one.
     for (const char* name : {"Aachen", "Paris", "Amsterdam", "Berlin", "Brussels", "Portland, OR", "Portland, ME",
