@@ -2,9 +2,14 @@
 
 #include "format.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QProxyStyle>
+#include <QStyleOption>
+
+#include <array>
 
 namespace za::app {
 namespace {
@@ -29,6 +34,35 @@ QIcon IconPair(const QString& base) {
     return icon;
 }
 
+// The base style's own extension arrows, from the images Qt's common style ships with.
+class CPngImageStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override {
+        const bool rtl = option ? option->direction == Qt::RightToLeft : QGuiApplication::isRightToLeft();
+        QString pattern;
+        std::array<int, 3> sizes{};
+        switch (which) {
+        case SP_ToolBarHorizontalExtensionButton:
+            pattern = rtl ? QStringLiteral("toolbar-ext-h-rtl-%1.png") : QStringLiteral("toolbar-ext-h-%1.png");
+            sizes = {8, 16, 32};
+            break;
+        case SP_ToolBarVerticalExtensionButton:
+            pattern = QStringLiteral("toolbar-ext-v-%1.png");
+            sizes = {5, 10, 20};
+            break;
+        default: return QProxyStyle::standardIcon(which, option, widget);
+        }
+        QIcon icon;
+        for (int size : sizes) {
+            const QImage image = ReadPng(QStringLiteral(":/qt-project.org/styles/commonstyle/images/") + pattern.arg(size));
+            if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
+        }
+        return icon.isNull() ? QProxyStyle::standardIcon(which, option, widget) : icon;
+    }
+};
+
 }  // namespace
 
 QIcon ProgramIcon(int largest) {
@@ -38,6 +72,13 @@ QIcon ProgramIcon(int largest) {
         icon.addPixmap(PngPixmap(QStringLiteral(":/zonaria/icons/zonaria-%1.png").arg(size)));
     }
     return icon;
+}
+
+void UseStyleWithPngImages() {
+    // Over the style the application would use (its default, or the one asked for with -style
+    // or QT_STYLE_OVERRIDE).
+    QStyle* current = QApplication::style();
+    if (dynamic_cast<CPngImageStyle*>(current) == nullptr) QApplication::setStyle(new CPngImageStyle(current->name()));
 }
 
 QList<QIcon> ToolBarIcons() {

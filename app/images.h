@@ -23,5 +23,10 @@ QPixmap HelpButtonImage(bool pressed);
 // The city display's 12 x 12 buttons: change city (138), not the current city (139) and the
 // current city (140), drawn for the screen's pixel ratio in the palette's colours.
 QPixmap DisplayButtonImage(UINT id, qreal pixelRatio, const QPalette& palette);
+// Puts a style over the application's own that gives the menu and tool bars' extension arrows
+// read as PNG: Qt's styles read them with a reader that first loads every image plug-in to ask
+// it what the file is, which costs each start of the window tens of milliseconds. Called once,
+// before the first widget.
+void UseStyleWithPngImages();
 
 }  // namespace za::app

@@ -4,6 +4,7 @@
 #include "citylist.h"
 #include "device.h"
 #include "format.h"
+#include "images.h"
 #include "mainframe.h"
 #include "resource.h"
 #include "settings.h"
@@ -34,6 +35,7 @@ void za::app::SetUpApplication() {
     QGuiApplication::setDesktopFileName(QStringLiteral("zonaria"));
     za::SetResourceModule(kAppModule, AppString(IDR_MAINFRAME));
     AdoptDesktopFont(QApplication::font());
+    UseStyleWithPngImages();
 }
 
 CZonariaApp::CZonariaApp() : m_dialogs(std::make_unique<CDialogLauncher>()) { Instance() = this; }

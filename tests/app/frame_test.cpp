@@ -5,6 +5,7 @@
 
 #include "appstrings.h"
 #include "citylist.h"
+#include "images.h"
 #include "device.h"
 #include "mainframe.h"
 #include "resource.h"
@@ -17,7 +18,9 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QToolBar>
 
 using namespace za::app;
@@ -138,6 +141,22 @@ TEST_F(AppTest, ToolBarHasFiveButtonsWithTheirTips) {
         EXPECT_EQ(buttons[i]->toolTip(), Frame().ToolTips().at(2 + i)) << i;
         EXPECT_FALSE(buttons[i]->text().isEmpty()) << "a screen reader names the button by its text";
     }
+}
+
+// The application's style gives the bars' extension arrows itself: they are there in the
+// sizes the base style has, and every other image still comes from the base style.
+TEST_F(AppTest, TheStyleKeepsTheExtensionArrowsAndEveryOtherImage) {
+    za::app::UseStyleWithPngImages();
+    QStyle* style = QApplication::style();
+    auto* proxy = qobject_cast<QProxyStyle*>(style);
+    ASSERT_NE(proxy, nullptr);
+    QStyle* base = proxy->baseStyle();
+    for (QStyle::StandardPixmap arrow : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+        const QIcon own = style->standardIcon(arrow);
+        EXPECT_FALSE(own.availableSizes().isEmpty()) << arrow;
+        EXPECT_EQ(own.availableSizes(), base->standardIcon(arrow).availableSizes()) << arrow;
+    }
+    EXPECT_FALSE(style->standardIcon(QStyle::SP_MessageBoxWarning).isNull());
 }
 
 TEST_F(AppTest, EveryCommandReachesItsHandler) {
