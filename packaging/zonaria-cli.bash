@@ -37,12 +37,12 @@ _zonaria_cli() {
     local takes_value="([^][ -][^][ ]*)"
     local value_of_prev="(^|[^a-z-])$prev $takes_value"
     if [[ $prev == --* && $usage =~ $value_of_prev ]]; then
-        local spec=${BASH_REMATCH[2]}
-        if [[ $spec == *"|"* ]]; then
-            choices=${spec//|/ }
-        elif [[ $spec =~ ^([0-9]+)\.\.([0-9]+)$ ]]; then
+        local taken=${BASH_REMATCH[2]}
+        if [[ $taken == *"|"* ]]; then
+            choices=${taken//|/ }
+        elif [[ $taken =~ ^([0-9]+)\.\.([0-9]+)$ ]]; then
             choices=$(seq "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}")
-        elif [[ $spec == NAME ]]; then
+        elif [[ $taken == NAME ]]; then
             kind=city
         else
             return

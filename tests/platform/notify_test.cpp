@@ -49,7 +49,7 @@ bool RunUntil(const std::function<bool()>& cond, int ms = 20000) {
 }
 
 // A notification's texts, kept alive for the structures that point at them.
-struct Spec {
+struct Alarm {
     QString app = QStringLiteral("/opt/zonaria/bin/zonaria");
     QString args = QStringLiteral("Tokyo");
     QString title = QStringLiteral("Zonaria");
@@ -59,7 +59,7 @@ struct Spec {
     SYSTEMTIME start = MakeTime(2026, 7, 1, 7, 0, 0);
 };
 
-HANDLE Register(const Spec& s, HANDLE handle = nullptr) {
+HANDLE Register(const Alarm& s, HANDLE handle = nullptr) {
     CE_NOTIFICATION_TRIGGER trigger{};
     trigger.dwSize = sizeof trigger;
     trigger.dwType = CNT_TIME;
@@ -112,7 +112,7 @@ protected:
 }  // namespace
 
 TEST_F(NotificationStore, WhatIsRegisteredReadsBackWithTheSizeItNeeds) {
-    const Spec s;
+    const Alarm s;
     const HANDLE h = Register(s);
     ASSERT_NE(nullptr, h);
 
@@ -153,7 +153,7 @@ TEST_F(NotificationStore, WhatIsRegisteredReadsBackWithTheSizeItNeeds) {
 }
 
 TEST_F(NotificationStore, AClearedNotificationIsGoneAndItsHandleNeverComesBack) {
-    const HANDLE first = Register(Spec());
+    const HANDLE first = Register(Alarm());
     ASSERT_NE(nullptr, first);
     ASSERT_TRUE(CeClearUserNotification(first));
 
@@ -163,14 +163,14 @@ TEST_F(NotificationStore, AClearedNotificationIsGoneAndItsHandleNeverComesBack) 
     EXPECT_EQ(ERROR_INVALID_HANDLE, GetLastError());
     EXPECT_FALSE(CeClearUserNotification(first));
     EXPECT_EQ(ERROR_INVALID_HANDLE, GetLastError());
-    EXPECT_EQ(nullptr, Register(Spec(), first));  // an update of a handle that is gone
+    EXPECT_EQ(nullptr, Register(Alarm(), first));  // an update of a handle that is gone
     EXPECT_EQ(ERROR_INVALID_HANDLE, GetLastError());
 
     // Not after the last one was cleared, nor after the profile was opened again.
-    const HANDLE second = Register(Spec());
+    const HANDLE second = Register(Alarm());
     ASSERT_TRUE(CeClearUserNotification(second));
     za::device::Reset();
-    const HANDLE third = Register(Spec());
+    const HANDLE third = Register(Alarm());
     EXPECT_NE(first, second);
     EXPECT_NE(second, third);
     EXPECT_NE(first, third);
@@ -178,7 +178,7 @@ TEST_F(NotificationStore, AClearedNotificationIsGoneAndItsHandleNeverComesBack) 
 }
 
 TEST_F(NotificationStore, AnUpdateKeepsTheHandleAndCountsAsNotDelivered) {
-    Spec s;
+    Alarm s;
     const HANDLE h = Register(s);
     ASSERT_EQ(1u, za::notify::ClaimDue(UtcMs(2026, 7, 1, 0, 0, 0)).size());
     EXPECT_TRUE(za::notify::Read(h)->signalled);
@@ -223,7 +223,7 @@ TEST_F(NotificationStore, RefusedRegistrations) {
 
 TEST_F(NotificationStore, TheHandleListGivesTheFirstOnesAndCountsThemAll) {
     std::vector<HANDLE> made;
-    for (int i = 0; i < 5; ++i) made.push_back(Register(Spec()));
+    for (int i = 0; i < 5; ++i) made.push_back(Register(Alarm()));
     HANDLE room[3] = {};
     DWORD count = 0;
     ASSERT_TRUE(CeGetUserNotificationHandles(room, 3, &count));
@@ -237,7 +237,7 @@ TEST_F(NotificationStore, TheHandleListGivesTheFirstOnesAndCountsThemAll) {
 // The mend: a trigger keeps its instant when the device takes another zone, and reads back in
 // the new zone's local time.
 TEST_F(NotificationStore, ATriggerKeepsItsInstantWhenTheDeviceZoneChanges) {
-    Spec s;
+    Alarm s;
     s.start = MakeTime(2026, 7, 1, 7, 0, 0);  // 7:00 in Tokyo
     const HANDLE h = Register(s);
     const std::int64_t due = za::notify::Read(h)->dueUtcMs;
@@ -255,13 +255,13 @@ TEST_F(NotificationStore, ATriggerKeepsItsInstantWhenTheDeviceZoneChanges) {
 }
 
 TEST_F(NotificationStore, DueNotificationsAreClaimedOnceInOrder) {
-    Spec late;
+    Alarm late;
     late.start = MakeTime(2026, 7, 1, 9, 0, 0);
-    Spec early;
+    Alarm early;
     early.start = MakeTime(2026, 7, 1, 8, 0, 0);
     const HANDLE a = Register(late);
     const HANDLE b = Register(early);
-    Spec later;
+    Alarm later;
     later.start = MakeTime(2026, 7, 1, 10, 0, 0);
     const HANDLE c = Register(later);
     EXPECT_EQ(UtcMs(2026, 6, 30, 23, 0, 0), za::notify::NextDueUtcMs());
@@ -290,7 +290,7 @@ TEST_F(NotificationStore, DueNotificationsAreClaimedOnceInOrder) {
 TEST_F(NotificationStore, ProcessesClaimingAtOnceClaimEachNotificationOnce) {
     constexpr int kCount = 120;
     std::vector<HANDLE> made;
-    for (int i = 0; i < kCount; ++i) made.push_back(Register(Spec()));
+    for (int i = 0; i < kCount; ++i) made.push_back(Register(Alarm()));
     std::vector<std::unique_ptr<QProcess>> claimers;
     for (int i = 0; i < 4; ++i) {
         auto p = std::make_unique<QProcess>();
@@ -316,7 +316,7 @@ TEST_F(NotificationStore, ChangesOfTheStoreAndOfTheClockArePostedToEveryWindow) 
     za::PlatformWindow window(QStringLiteral("Listener"), QString(), [&](UINT msg, WPARAM, LPARAM) { seen.push_back(msg); });
     ASSERT_NE(nullptr, window.hwnd());
 
-    const HANDLE h = Register(Spec());
+    const HANDLE h = Register(Alarm());
     EXPECT_TRUE(RunUntil([&] { return seen.size() == 1; }));
     ASSERT_TRUE(CeClearUserNotification(h));
     EXPECT_TRUE(RunUntil([&] { return seen.size() == 2; }));
@@ -342,7 +342,7 @@ TEST_F(NotificationStore, AProfileOfVersionTwoGetsTheStoreAndKeepsItsData) {
     ASSERT_NE(nullptr, za::device::Db()) << za::device::LastError().toStdString();
     EXPECT_EQ(za::device::ProfileState::Ready, za::device::Status().state);
     EXPECT_EQ(3, za::device::SchemaVersion());
-    EXPECT_NE(nullptr, Register(Spec()));
+    EXPECT_NE(nullptr, Register(Alarm()));
     DWORD read = 0;
     DWORD size = sizeof read;
     ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExW(HKEY_LOCAL_MACHINE, QStringLiteral("\\Software\\Kept"), 0, 0, &key));

@@ -707,23 +707,23 @@ function checkZones(places, offsets) {
 
 // The place of ZONE_PLACES for a zone of zone1970.tab, as a GeoNames row without people.
 function zonePlace(zone, airports, offsets) {
-    const spec = ZONE_PLACES[zone.tz];
-    if (!spec) throw new Error(`${zone.tz}: no town in GeoNames or on the map, and no place in ZONE_PLACES`);
+    const place = ZONE_PLACES[zone.tz];
+    if (!place) throw new Error(`${zone.tz}: no town in GeoNames or on the map, and no place in ZONE_PLACES`);
     let position = { lat: zone.lat, lon: zone.lon };
-    if (spec.airport) {
-        const a = airports.find((x) => x.iata === spec.airport);
-        if (!a) throw new Error(`${zone.tz}: no airport ${spec.airport}`);
+    if (place.airport) {
+        const a = airports.find((x) => x.iata === place.airport);
+        if (!a) throw new Error(`${zone.tz}: no airport ${place.airport}`);
         position = { lat: a.lat, lon: a.lon };
     }
     const p = {
         id: `zone:${zone.tz}`,
-        name: spec.name,
-        ascii: spec.name,
+        name: place.name,
+        ascii: place.name,
         alt: [],
         ...position,
         code: 'ZONE',
         country: zone.countries[0],
-        admin1: spec.admin1 || '',
+        admin1: place.admin1 || '',
         pop: 0,
         tz: zone.tz,
         geoNamesTz: zone.tz,
@@ -731,7 +731,7 @@ function zonePlace(zone, airports, offsets) {
     p.map = mapZones(p);
     if (p.map.length && !p.map.some((tz) => offsets.same(tz, p.tz))) p.zoneCheck = "kept: the tz database's place of the zone";
     note('zone place', `${p.name} (${p.country}) for ${zone.tz} at ${p.lat.toFixed(4)}, ${p.lon.toFixed(4)}` +
-         (spec.airport ? ` (airport ${spec.airport})` : ' (zone1970.tab)'));
+         (place.airport ? ` (airport ${place.airport})` : ' (zone1970.tab)'));
     return p;
 }
 
