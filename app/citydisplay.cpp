@@ -306,10 +306,10 @@ void CCityDisplay::Send(CityDisplayNotify& n) {
     emit notify(n);
 }
 
-void CCityDisplay::Tap(const QPoint& at) {
+void CCityDisplay::SendTapped(const QPoint& at, BOOL hold) {
     CityDisplayNotify n;
     n.code = CDN_TAPPED;
-    n.hold = FALSE;
+    n.hold = hold;
     n.point = at;
     n.info = InfoText();
     n.longitude = m_city.Longitude();
@@ -317,16 +317,11 @@ void CCityDisplay::Tap(const QPoint& at) {
     Send(n);
 }
 
+void CCityDisplay::Tap(const QPoint& at) { SendTapped(at, FALSE); }
+
 void CCityDisplay::TapAndHold(const QPoint& at) {
     m_holdTimer.stop();
-    CityDisplayNotify n;
-    n.code = CDN_TAPPED;
-    n.hold = TRUE;
-    n.point = at;
-    n.info = InfoText();
-    n.longitude = m_city.Longitude();
-    n.latitude = m_city.Latitude();
-    Send(n);
+    SendTapped(at, TRUE);
     std::unique_ptr<QMenu> menu(CreatePopupMenu());
     if (!menu) return;
     SetPressed(true);

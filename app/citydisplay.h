@@ -156,6 +156,8 @@ private:
     void SelectCity();
     void SetCurrent();
     void Send(CityDisplayNotify& n);
+    // The tap notification, with the place, the info text and the city's position.
+    void SendTapped(const QPoint& at, BOOL hold);
     void UpdateAccessibleTexts();
     QWidget* DialogOwner() const;
 

@@ -37,12 +37,6 @@ void SetDeviceZone(int id) {
     ASSERT_TRUE(zone.SetSystemTimeZone());
 }
 
-void SaveArtifact(QWidget& w, const char* name) {
-    QApplication::processEvents();  // the layout after the frame's band margin
-    QDir().mkpath(QStringLiteral(ZONARIA_ARTIFACT_DIR));
-    EXPECT_TRUE(w.grab().toImage().save(QStringLiteral(ZONARIA_ARTIFACT_DIR "/%1.png").arg(QLatin1String(name))));
-}
-
 class SetAlarmTest : public za::test::ProfileTest {
 protected:
     SetAlarmTest() : host(UtcMs(2026, 7, 1, 1, 37, 0)) {  // 10:37 in Tokyo, 2:37 in London
@@ -72,7 +66,7 @@ TEST_F(SetAlarmTest, ANewAlarmShowsTheNextHourInItsCityWithTheDefaultMessage) {
                    IDC_DEFAULT_MESSAGE}) {
         EXPECT_NE(nullptr, GetDlgItem(&dlg, id)) << id;
     }
-    SaveArtifact(dlg, "setalarm");
+    za::test::SaveShot(dlg, QStringLiteral("setalarm.png"));
 }
 
 TEST_F(SetAlarmTest, TheDefaultMessageFollowsTimeDateAndCityAndStaysWhenTheBoxIsCleared) {
@@ -258,7 +252,7 @@ TEST_F(AlarmListTest, PropertiesEditTheSameAlarm) {
     EXPECT_EQ(handle, store.GetAt(1)->Handle());
     EXPECT_EQ(QStringLiteral("It is 3:45 PM in Tokyo"), store.GetAt(1)->Message());
     dlg.resize(400, 420);
-    SaveArtifact(dlg, "alarms");
+    za::test::SaveShot(dlg, QStringLiteral("alarms.png"));
 }
 
 class AlarmsDialogTest : public za::test::AppTest {};

@@ -5,8 +5,11 @@
 #include "poapp.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QThread>
+#include <QWidget>
 
 namespace za::test {
 
@@ -47,6 +50,16 @@ void AppTest::Pump(int ms) {
         QApplication::processEvents(QEventLoop::AllEvents, 10);
         QThread::msleep(2);
     }
+}
+
+bool SaveShot(QWidget& widget, const QString& file) {
+    const QString dir = QStringLiteral(ZONARIA_ARTIFACT_DIR);
+    QDir().mkpath(dir);
+    // Layouts settle before the picture is taken.
+    QApplication::processEvents();
+    const bool saved = widget.grab().toImage().save(dir + QLatin1Char('/') + file);
+    EXPECT_TRUE(saved) << qPrintable(file);
+    return saved;
 }
 
 }  // namespace za::test

@@ -10,6 +10,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 
 #include <functional>
 
@@ -69,5 +70,9 @@ protected:
     std::unique_ptr<CZonariaApp> app;
     RecordingDialogs* dialogs = nullptr;
 };
+
+// Saves a picture of the widget under the build's artifacts folder as file (a PNG name), for a
+// person to look at; not compared by pixels. Whether it was saved (a failure is also reported).
+bool SaveShot(QWidget& widget, const QString& file);
 
 }  // namespace za::test

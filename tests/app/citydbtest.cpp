@@ -75,12 +75,4 @@ QStringList Messages(za::shell::RecordingShell& shell) {
     return texts;
 }
 
-void SaveShot(QWidget& widget, const QString& file) {
-    const QString dir = QStringLiteral(ZONARIA_ARTIFACT_DIR);
-    QDir().mkpath(dir);
-    // Layouts settle before the picture is taken.
-    QApplication::processEvents();
-    EXPECT_TRUE(widget.grab().toImage().save(dir + QLatin1Char('/') + file)) << qPrintable(file);
-}
-
 }  // namespace za::test

@@ -66,7 +66,5 @@ bool CityExists(const QString& name);
 void AddCityLike(const QString& original, const QString& name);
 // The texts of the message boxes shown so far.
 QStringList Messages(za::shell::RecordingShell& shell);
-// Saves a picture of a widget under the artefacts folder.
-void SaveShot(QWidget& widget, const QString& file);
 
 }  // namespace za::test

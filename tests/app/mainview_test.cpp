@@ -474,7 +474,5 @@ TEST_F(MainViewTest, MainScreenLooksRight) {
     ASSERT_TRUE(StartShown());
     View().OnClockTick(MakeTime(2026, 3, 8, 14, 0));
     View().Display(2).Tap(QPoint(10, 5));
-    QApplication::processEvents();
-    QDir().mkpath(QStringLiteral(ZONARIA_ARTIFACT_DIR));
-    EXPECT_TRUE(Frame().grab().toImage().save(QStringLiteral(ZONARIA_ARTIFACT_DIR "/mainscreen.png")));
+    za::test::SaveShot(Frame(), QStringLiteral("mainscreen.png"));
 }

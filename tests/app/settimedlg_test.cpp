@@ -4,6 +4,7 @@
 #include "settimedlg.h"
 
 #include "appstrings.h"
+#include "apptest.h"
 #include "clock.h"
 #include "dialoglauncher.h"
 #include "ntpservers.h"
@@ -401,8 +402,7 @@ TEST_F(SetTimeDlgTest, LayoutNamesEveryControlAndKeepsThemApart) {
             EXPECT_FALSE(r.intersects(other)) << i << " overlaps " << j;
         }
     }
-    QDir().mkpath(QStringLiteral(ZONARIA_ARTIFACT_DIR));
-    EXPECT_TRUE(dlg.grab().toImage().save(QStringLiteral(ZONARIA_ARTIFACT_DIR "/settime.png")));
+    za::test::SaveShot(dlg, QStringLiteral("settime.png"));
 }
 
 TEST_F(SetTimeDlgTest, LauncherRunsTheDialog) {

@@ -43,10 +43,7 @@ void ToolTest::ChooseCity(za::app::CCityDisplay& display, const QString& typed) 
 bool ToolTest::SaveLook(QWidget* dialog, const QString& name) {
     dialog->show();
     if (!QTest::qWaitForWindowExposed(dialog)) return false;
-    // Texts set as the dialog started may still have to grow it.
-    QApplication::processEvents();
-    QDir().mkpath(QStringLiteral(ZONARIA_ARTIFACT_DIR));
-    return dialog->grab().toImage().save(QStringLiteral(ZONARIA_ARTIFACT_DIR "/") + name + QStringLiteral(".png"));
+    return SaveShot(*dialog, name + QStringLiteral(".png"));
 }
 
 }  // namespace za::test
