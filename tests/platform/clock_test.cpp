@@ -5,21 +5,14 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QTimeZone>
 
 using za::test::FixedHostClock;
 using za::test::MakeTime;
 using za::test::ProfileTest;
 using za::test::UtcMs;
+using za::test::ZoneOfYear;
 
 namespace {
-
-TIME_ZONE_INFORMATION Zone(const char* id, int year) {
-    TIME_ZONE_INFORMATION tzi{};
-    EXPECT_TRUE(za::tz::DeriveFromZone(QTimeZone(id), year, &tzi));
-    za::tz::SetNames(&tzi, QStringLiteral("Std"), QStringLiteral("Dst"));
-    return tzi;
-}
 
 }  // namespace
 
@@ -74,7 +67,7 @@ TEST_F(DeviceClock, ADetachedClockKeepsTheOffsetItWasTakenWith) {
 
 TEST_F(DeviceClock, LocalTimeFollowsTheDeviceZoneRules) {
     FixedHostClock host(UtcMs(2026, 7, 1, 12, 0, 0));
-    TIME_ZONE_INFORMATION paris = Zone("Europe/Paris", 2026);
+    TIME_ZONE_INFORMATION paris = ZoneOfYear("Europe/Paris", 2026);
     ASSERT_TRUE(SetTimeZoneInformation(&paris));
     SYSTEMTIME local{};
     GetLocalTime(&local);
@@ -89,7 +82,7 @@ TEST_F(DeviceClock, LocalTimeFollowsTheDeviceZoneRules) {
     EXPECT_EQ(13, local.wHour);
     EXPECT_EQ(TIME_ZONE_ID_STANDARD, GetTimeZoneInformation(&back));
 
-    TIME_ZONE_INFORMATION tokyo = Zone("Asia/Tokyo", 2026);
+    TIME_ZONE_INFORMATION tokyo = ZoneOfYear("Asia/Tokyo", 2026);
     ASSERT_TRUE(SetTimeZoneInformation(&tokyo));
     EXPECT_EQ(TIME_ZONE_ID_UNKNOWN, GetTimeZoneInformation(&back));
     GetLocalTime(&local);

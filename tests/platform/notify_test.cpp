@@ -7,7 +7,6 @@
 #include "notify.h"
 #include "profile.h"
 #include "registry.h"
-#include "tzderive.h"
 #include "window.h"
 
 #include <QCoreApplication>
@@ -15,7 +14,6 @@
 #include <QProcess>
 #include <QSet>
 #include <QThread>
-#include <QTimeZone>
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -27,15 +25,9 @@
 using za::test::FixedHostClock;
 using za::test::MakeTime;
 using za::test::UtcMs;
+using za::test::ZoneOfYear;
 
 namespace {
-
-TIME_ZONE_INFORMATION Zone(const char* id, int year) {
-    TIME_ZONE_INFORMATION tzi{};
-    EXPECT_TRUE(za::tz::DeriveFromZone(QTimeZone(id), year, &tzi));
-    za::tz::SetNames(&tzi, QStringLiteral("Std"), QStringLiteral("Dst"));
-    return tzi;
-}
 
 bool RunUntil(const std::function<bool()>& cond, int ms = 20000) {
     QElapsedTimer timer;
@@ -106,7 +98,7 @@ protected:
         SetTimeZoneInformation(&tokyo);
     }
     FixedHostClock host;
-    TIME_ZONE_INFORMATION tokyo = Zone("Asia/Tokyo", 2026);
+    TIME_ZONE_INFORMATION tokyo = ZoneOfYear("Asia/Tokyo", 2026);
 };
 
 }  // namespace
@@ -242,7 +234,7 @@ TEST_F(NotificationStore, ATriggerKeepsItsInstantWhenTheDeviceZoneChanges) {
     const HANDLE h = Register(s);
     const std::int64_t due = za::notify::Read(h)->dueUtcMs;
 
-    const TIME_ZONE_INFORMATION newYork = Zone("America/New_York", 2026);
+    const TIME_ZONE_INFORMATION newYork = ZoneOfYear("America/New_York", 2026);
     ASSERT_TRUE(SetTimeZoneInformation(&newYork));
     EXPECT_EQ(due, za::notify::Read(h)->dueUtcMs);
     const std::vector<BYTE> buffer = ReadBack(h);

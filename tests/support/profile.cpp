@@ -5,9 +5,11 @@
 #include "localetext.h"
 #include "oledate.h"
 #include "sqlite.h"
+#include "tzderive.h"
 
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QTimeZone>
 
 #include <grp.h>
 #include <unistd.h>
@@ -35,6 +37,13 @@ FixedHostClock::~FixedHostClock() { za::device::SetHostClock({}); }
 
 std::int64_t UtcMs(int year, int month, int day, int hour, int minute, int second) {
     return (za::DaysFromCivil(year, month, day) * 86400 + hour * 3600 + minute * 60 + second) * 1000;
+}
+
+TIME_ZONE_INFORMATION ZoneOfYear(const char* tzId, int year) {
+    TIME_ZONE_INFORMATION tzi{};
+    EXPECT_TRUE(za::tz::DeriveFromZone(QTimeZone(tzId), year, &tzi)) << tzId;
+    za::tz::SetNames(&tzi, QStringLiteral("Std"), QStringLiteral("Dst"));
+    return tzi;
 }
 
 SYSTEMTIME MakeTime(int year, int month, int day, int hour, int minute, int second) {

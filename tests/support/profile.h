@@ -42,6 +42,8 @@ private:
 // Milliseconds since 1970 of a UTC calendar time.
 std::int64_t UtcMs(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
 SYSTEMTIME MakeTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
+// The record of a tz database zone for a year, its names "Std" and "Dst".
+TIME_ZONE_INFORMATION ZoneOfYear(const char* tzId, int year);
 
 // Damage as a failing disk would do it, to a database file that no connection has open:
 // overwrites pages (numbered from 1, as SQLite numbers them) with bytes of no meaning.
