@@ -1,4 +1,4 @@
-// The core library's string table (ids 500 to 524).
+// The core library's string table (ids 500 to 526).
 #pragma once
 
 #include "wintypes.h"
