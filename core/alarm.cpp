@@ -43,6 +43,18 @@ SYSTEMTIME NowUtc() {
     return now;
 }
 
+std::int64_t MsOf(const SYSTEMTIME& utc) {
+    std::int64_t seconds = 0;
+    za::SystemTimeToSeconds(utc, &seconds);
+    return seconds * 1000;
+}
+
+SYSTEMTIME UtcOf(std::int64_t ms) {
+    SYSTEMTIME st{};
+    za::SecondsToSystemTime(ms / 1000 - (ms % 1000 < 0 ? 1 : 0), &st);
+    return st;
+}
+
 }  // namespace
 
 CAlarm::CAlarm(const CCity& city) {
@@ -64,6 +76,14 @@ CAlarm::CAlarm(HANDLE handle, const CE_NOTIFICATION_TRIGGER& trigger, const CE_U
     : m_hNotification(handle),
       m_message(user.pwszDialogText ? QString::fromUtf16(user.pwszDialogText) : QString()),
       m_alarmTime(trigger.stStartTime) {
+    // The store's own instant: the device-local start time is ambiguous in a repeated hour.
+    if (const auto stored = za::notify::Read(handle)) {
+        SetDue(stored->dueUtcMs);
+    } else {
+        SYSTEMTIME utc{};
+        SystemLocalTimeToUTCTime(trigger.stStartTime, utc);
+        m_dueUtcMs = MsOf(utc);
+    }
     m_notification.ActionFlags = user.ActionFlags;
     m_notification.nMaxSound = kAlarmMaxSound;
     SetSound(user.pwszSound ? QString::fromUtf16(user.pwszSound) : QString());
@@ -84,6 +104,7 @@ CAlarm::CAlarm(HANDLE handle, const CE_NOTIFICATION_TRIGGER& trigger, const CE_U
 
 CAlarm::CAlarm(const CAlarm& other)
     : m_hNotification(other.m_hNotification),
+      m_dueUtcMs(other.m_dueUtcMs),
       m_message(other.m_message),
       m_alarmTime(other.m_alarmTime),
       m_notification(other.m_notification),
@@ -95,6 +116,7 @@ CAlarm::CAlarm(const CAlarm& other)
 CAlarm& CAlarm::operator=(const CAlarm& other) {
     if (this == &other) return *this;
     m_hNotification = other.m_hNotification;
+    m_dueUtcMs = other.m_dueUtcMs;
     m_message = other.m_message;
     m_alarmTime = other.m_alarmTime;
     m_notification = other.m_notification;
@@ -112,21 +134,22 @@ void CAlarm::SetSound(const QString& sound) {
     std::memcpy(m_sound, sound.utf16(), static_cast<size_t>(n) * sizeof(WCHAR));
 }
 
-void CAlarm::SetTimeAndCity(const CCity& city, DATE cityLocal) {
+void CAlarm::SetDue(std::int64_t utcMs) {
+    m_dueUtcMs = utcMs;
+    UTCTimeToSystemLocalTime(UtcOf(utcMs), m_alarmTime);
+}
+
+void CAlarm::SetTimeAndCity(const CCity& city, DATE cityLocal, QString* note) {
     m_city = city;
     SYSTEMTIME local{};
-    SYSTEMTIME utc{};
     VariantTimeToSystemTime(cityLocal, &local);
-    m_city.TimeZone().LocalTimeToUTCTime(local, utc);
-    UTCTimeToSystemLocalTime(utc, m_alarmTime);
+    SetDue(MsOf(m_city.LocalToUtc(local, note)));
     if (!m_bCustomMessage) m_message = DefaultMessage();
 }
 
 DATE CAlarm::GetCityLocalTime() const {
-    SYSTEMTIME utc{};
     SYSTEMTIME local{};
-    SystemLocalTimeToUTCTime(m_alarmTime, utc);
-    m_city.TimeZone().UTCTimeToLocalTime(utc, local);
+    m_city.TimeZone().UTCTimeToLocalTime(UtcOf(m_dueUtcMs), local);
     DATE date = 0;
     SystemTimeToVariantTime(&local, &date);
     return date;
@@ -138,17 +161,14 @@ void CAlarm::SetMessage(const QString& text) {
 }
 
 QString CAlarm::DefaultMessage() const {
-    SYSTEMTIME utc{};
-    SystemLocalTimeToUTCTime(m_alarmTime, utc);
     return za::FormatString(za::LoadModuleString(kAppModule, IDS_ALARM_MESSAGE),
-                            {m_city.LocalTimeAsString(utc, TF_TIME), m_city.Name()});
+                            {m_city.LocalTimeAsString(UtcOf(m_dueUtcMs), TF_TIME), m_city.Name()});
 }
 
 BOOL CAlarm::IsInFuture(const CCity& city, DATE cityLocal) {
     SYSTEMTIME local{};
-    SYSTEMTIME utc{};
     VariantTimeToSystemTime(cityLocal, &local);
-    city.TimeZone().LocalTimeToUTCTime(local, utc);
+    const SYSTEMTIME utc = city.LocalToUtc(local);
     const SYSTEMTIME now = NowUtc();
     DATE alarm = 0;
     DATE current = 0;
@@ -174,7 +194,7 @@ BOOL CAlarm::Register() {
     m_notification.pwszSound = m_sound;
     m_notification.nMaxSound = kAlarmMaxSound;
     m_notification.dwReserved = 0;
-    const HANDLE handle = CeSetUserNotificationEx(m_hNotification, &trigger, &m_notification);
+    const HANDLE handle = za::notify::SetAtUtc(m_hNotification, &trigger, &m_notification, m_dueUtcMs);
     // The texts were the call's only.
     m_notification.pwszDialogTitle = m_notification.pwszDialogText = nullptr;
     m_notification.pwszSound = nullptr;

@@ -214,15 +214,17 @@ std::optional<Notification> Read(HANDLE handle) {
 
 }  // namespace za::notify
 
-HANDLE CeSetUserNotificationEx(HANDLE hNotification, const CE_NOTIFICATION_TRIGGER* pcnt,
-                               const CE_USER_NOTIFICATION* pceun) {
-    std::int64_t due = 0;
-    if (!pcnt || !pceun || (pcnt->dwSize != sizeof *pcnt && pcnt->dwSize != kHandheldTriggerSize) ||
-        pcnt->dwType != CNT_TIME || Text(pcnt->lpszApplication).isEmpty() ||
-        !za::notify::DeviceLocalToUtcMs(pcnt->stStartTime, &due)) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return nullptr;
-    }
+namespace {
+
+// Whether the trigger and the user notification can be stored, its start time aside.
+bool ValidNotification(const CE_NOTIFICATION_TRIGGER* pcnt, const CE_USER_NOTIFICATION* pceun) {
+    return pcnt && pceun && (pcnt->dwSize == sizeof *pcnt || pcnt->dwSize == kHandheldTriggerSize) &&
+           pcnt->dwType == CNT_TIME && !Text(pcnt->lpszApplication).isEmpty();
+}
+
+// Stores the notification due at the UTC instant: a new one, or the handle's again.
+HANDLE StoreNotification(HANDLE hNotification, const CE_NOTIFICATION_TRIGGER* pcnt, const CE_USER_NOTIFICATION* pceun,
+                         std::int64_t due) {
     std::int64_t id = IdOf(hNotification);
     bool missing = false;
     const bool ok = za::device::Transaction([&](Database& db) {
@@ -252,6 +254,27 @@ HANDLE CeSetUserNotificationEx(HANDLE hNotification, const CE_NOTIFICATION_TRIGG
     }
     AnnounceChange();
     return HandleOf(id);
+}
+
+}  // namespace
+
+HANDLE CeSetUserNotificationEx(HANDLE hNotification, const CE_NOTIFICATION_TRIGGER* pcnt,
+                               const CE_USER_NOTIFICATION* pceun) {
+    std::int64_t due = 0;
+    if (!ValidNotification(pcnt, pceun) || !za::notify::DeviceLocalToUtcMs(pcnt->stStartTime, &due)) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    return StoreNotification(hNotification, pcnt, pceun, due);
+}
+
+HANDLE za::notify::SetAtUtc(HANDLE hNotification, const CE_NOTIFICATION_TRIGGER* pcnt, const CE_USER_NOTIFICATION* pceun,
+                            std::int64_t dueUtcMs) {
+    if (!ValidNotification(pcnt, pceun)) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    return StoreNotification(hNotification, pcnt, pceun, dueUtcMs);
 }
 
 BOOL CeGetUserNotificationHandles(HANDLE* rghNotifications, DWORD cHandles, DWORD* pcHandlesNeeded) {

@@ -110,6 +110,12 @@ struct Notification {
     bool signalled = false;
 };
 
+// CeSetUserNotificationEx with the trigger's instant given in UTC (milliseconds since 1970);
+// stStartTime is not read. A device-local start time cannot name the first or the second of a
+// repeated hour, nor a time the device zone skips, where the other zone's time has one instant.
+HANDLE SetAtUtc(HANDLE hNotification, const CE_NOTIFICATION_TRIGGER* pcnt, const CE_USER_NOTIFICATION* pceun,
+                std::int64_t dueUtcMs);
+
 // The earliest trigger of the notifications not yet delivered, leaving out the handles in skip;
 // nothing when there is none or the store cannot be read.
 std::optional<std::int64_t> NextDueUtcMs(const std::vector<HANDLE>& skip = {});
