@@ -304,6 +304,23 @@ TEST_F(Cli, ConvertGivesTheInstantOfTheReferenceCitysLocalTime) {
     EXPECT_EQ(S("2026-03-08T19:00:00"), five[4].toObject()[S("local")].toString());
 }
 
+// Nearly antipodal points: the approximation gave 33.6 km too much. GeodSolve (GeographicLib's
+// own tool, geographiclib-tools) on the system's ellipsoid is the reference, within a metre.
+TEST_F(Cli, DistanceNearTheAntipodesEqualsGeodSolve) {
+    QProcess geod;
+    geod.start(S("GeodSolve"), {S("-i"), S("-e"), S("6378140"), S("1/298.257"), S("-p"), S("6")});
+    ASSERT_TRUE(geod.waitForStarted()) << "GeodSolve (tools/deps.sh installs geographiclib-tools)";
+    geod.write("1 1 -1 -179\n");
+    geod.closeWriteChannel();
+    ASSERT_TRUE(geod.waitForFinished());
+    const QStringList f = QString::fromLatin1(geod.readAllStandardOutput()).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    ASSERT_EQ(3, f.size());
+    const double exactKm = f[2].toDouble() / 1000.0;
+    const QJsonObject o = Json({S("distance"), S("@1,1"), S("@-1,-179"), S("--units"), S("metric")});
+    EXPECT_NEAR(exactKm, o[S("km")].toDouble(), 0.001);
+    EXPECT_EQ(S("20004 km"), o[S("text")].toString());
+}
+
 TEST_F(Cli, DistanceTextsSpeedsAndTravelTimes) {
     const QJsonObject same = Json({S("distance"), S("Tokyo"), S("tokyo"), S("--units"), S("english")});
     EXPECT_EQ(0.0, same[S("km")].toDouble(-1));
