@@ -26,9 +26,8 @@ void CCity::SetTimeZoneID(int id) {
 
 CTimeZone& CCity::TimeZone() const {
     if (!m_timeZone.IsLoaded()) {
-        m_timeZone.Load(m_timeZoneID);
         // The entry gives the city its identity and name; its past is its own place's.
-        m_timeZone.FollowZone(za::ShippedCityZone(m_name, m_timeZoneID));
+        m_timeZone.Load(m_timeZoneID, za::ShippedCityZone(m_name, m_timeZoneID));
     }
     return m_timeZone;
 }

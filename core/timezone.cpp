@@ -156,7 +156,7 @@ void CDBTimeZone::Unload() {
     m_history.reset();
 }
 
-BOOL CDBTimeZone::Load(int id) {
+BOOL CDBTimeZone::Load(int id, const QByteArray& ownZone) {
     Unload();
     CPOApp& po = GetPOApp();
     po.GetTZIFromID(id, &m_tzi);
@@ -164,8 +164,10 @@ BOOL CDBTimeZone::Load(int id) {
     // that matches none keeps its one rule.
     za::tz::YearlyRulesPtr years;
     if (po.GetTZRulesFromID(id, &years) && years->Holds(m_tzi)) m_years = std::move(years);
-    // Until a place names its own zone, the entry's representative's history.
-    if (m_years) m_history = za::tz::ZoneHistory::Of(m_years->TzId());
+    // The place's own zone's history, else the entry's representative's: only the one used is
+    // read from the tz database.
+    if (!ownZone.isEmpty()) m_history = za::tz::ZoneHistory::Of(ownZone);
+    if (!m_history && m_years) m_history = za::tz::ZoneHistory::Of(m_years->TzId());
     if (po.SupportsICity()) {
         m_name = DisplayNameFromRegistry(id);
     } else {

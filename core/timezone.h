@@ -33,8 +33,10 @@ public:
     // Bias 0, no daylight time, ID -1, empty name, all-zero rule.
     void Unload();
     // Loads the rule from Outlook (all zero for an ID it does not know), the records of the
-    // other years where Outlook has them, and the display name. Always TRUE.
-    BOOL Load(int id);
+    // other years where Outlook has them, and the display name. The conversions follow the
+    // history of ownZone (a place's own zone of the tz database) when the tz database knows it,
+    // else the entry's representative's. Always TRUE.
+    BOOL Load(int id, const QByteArray& ownZone = QByteArray());
     BOOL IsLoaded() const { return m_id >= 0; }
     // Converts through the history of the tz database's zone tzId from now on, the entry staying
     // the zone's ID, rule and name; a zone the tz database does not know changes nothing.
