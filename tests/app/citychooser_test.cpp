@@ -96,6 +96,8 @@ TEST_F(CityChooserTest, ThePickerItsSearchFieldAndItsRowsAreInTheAccessibilityTr
     QTimer::singleShot(0, [&] {
         CCityPickerPopup& picker = CCityPickerPopup::Instance();
         QTest::keyClicks(picker.SearchField(), QStringLiteral("London"));
+        // The window's activation arrives through the event queue.
+        QTest::qWaitFor([&picker] { return picker.SearchField()->hasFocus(); });
         QAccessibleInterface* app = QAccessible::queryAccessibleInterface(QCoreApplication::instance());
         for (int i = 0; app && i < app->childCount(); ++i) {
             QAccessibleInterface* top = app->child(i);
