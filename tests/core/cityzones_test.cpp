@@ -8,9 +8,10 @@
 #include "profile.h"
 #include "timezone.h"
 
-#include <QHash>
+#include <QDateTime>
 #include <QProcess>
 #include <QStringList>
+#include <QTimeZone>
 
 #include <cstdint>
 #include <map>
