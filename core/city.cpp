@@ -48,8 +48,8 @@ QString CCity::LocalTimeAsString(TIME_FMT format) const {
 
 SYSTEMTIME CCity::LocalToUtc(const SYSTEMTIME& local, QString* note) const {
     using Kind = za::tz::ZoneHistory::LocalKind;
-    constexpr UINT IDS_TIME_SKIPPED = 525;
-    constexpr UINT IDS_TIME_REPEATED = 526;
+    constexpr UINT IDS_TIME_SKIPPED = 540;
+    constexpr UINT IDS_TIME_REPEATED = 541;
     Kind kind = Kind::Unique;
     SYSTEMTIME utc{};
     TimeZone().LocalTimeToUTCTime(local, utc, &kind);

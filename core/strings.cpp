@@ -31,8 +31,8 @@ const StringTableRegistrar g_table(kCoreModule, {
     {522, u"%d\u00b0 %d\u00b4 W"},
     {523, u"%d\u00b0 %d\u00b4 N"},
     {524, u"%d\u00b0 %d\u00b4 S"},
-    {525, u"%s does not exist in %s that day (the clocks go forward): %s is taken."},
-    {526, u"%s occurs twice in %s that day (the clocks go back): the first, %s, is taken."},
+    {540, u"%s does not exist in %s that day (the clocks go forward): %s is taken."},
+    {541, u"%s occurs twice in %s that day (the clocks go back): the first, %s, is taken."},
 });
 
 }  // namespace
