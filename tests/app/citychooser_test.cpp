@@ -3,6 +3,7 @@
 #include "tooltest.h"
 
 #include "citypicker.h"
+#include "resource.h"
 #include "distancecalcdlg.h"
 #include "moonrisedlg.h"
 #include "setalarmdlg.h"
@@ -97,7 +98,7 @@ TEST_F(CityChooserTest, ThePickerItsSearchFieldAndItsRowsAreInTheAccessibilityTr
         CCityPickerPopup& picker = CCityPickerPopup::Instance();
         QTest::keyClicks(picker.SearchField(), QStringLiteral("London"));
         // The window's activation arrives through the event queue.
-        QTest::qWaitFor([&picker] { return picker.SearchField()->hasFocus(); });
+        focused = QTest::qWaitFor([&picker] { return picker.SearchField()->hasFocus(); });
         QAccessibleInterface* app = QAccessible::queryAccessibleInterface(QCoreApplication::instance());
         for (int i = 0; app && i < app->childCount(); ++i) {
             QAccessibleInterface* top = app->child(i);
@@ -106,7 +107,7 @@ TEST_F(CityChooserTest, ThePickerItsSearchFieldAndItsRowsAreInTheAccessibilityTr
             Walk(top, [&](QAccessibleInterface* a) {
                 if (a->role() == QAccessible::EditableText && a->text(QAccessible::Name) == QStringLiteral("Search cities")) {
                     search = true;
-                    focused = a->state().focused;
+                    focused = focused && a->state().focused;
                 }
                 if (a->role() == QAccessible::List && a->text(QAccessible::Name) == QStringLiteral("Cities")) list = true;
                 if (a->role() == QAccessible::ListItem && a->text(QAccessible::Name) == QStringLiteral("London (United Kingdom)")) {
