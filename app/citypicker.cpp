@@ -199,6 +199,7 @@ bool CCityPickerPopup::Show(const QPoint& anchor, const QString& currentName, QW
     if (!m_window || m_owner != owner) Create(owner);
     m_chosenText = currentName;
     m_chosen = false;
+    m_activeShown = false;
     m_search->blockSignals(true);
     m_search->clear();
     static_cast<WordFilter*>(m_filter)->SetTyped(QString());
@@ -268,8 +269,10 @@ bool CCityPickerPopup::eventFilter(QObject* watched, QEvent* e) {
         if (m_loop) m_loop->quit();
         return false;
     }
-    // Another window took the focus (a click outside the picker): as a pop-up, it cancels.
-    if (watched == m_window && e->type() == QEvent::WindowDeactivate && m_loop) {
+    // Another window took the focus (a click outside the picker): as a pop-up, it cancels. Only
+    // once this showing has been active: the deactivation of the last one may arrive late.
+    if (watched == m_window && e->type() == QEvent::WindowActivate) m_activeShown = true;
+    if (watched == m_window && e->type() == QEvent::WindowDeactivate && m_loop && m_activeShown) {
         End(false);
         return false;
     }

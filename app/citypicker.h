@@ -86,6 +86,7 @@ private:
     QString m_chosenText;
     QEventLoop* m_loop = nullptr;
     bool m_chosen = false;
+    bool m_activeShown = false;  // the window has been active since Show began
 };
 
 }  // namespace za::app
