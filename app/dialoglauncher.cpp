@@ -15,6 +15,8 @@
 #include "dialogs/setalarmdlg.h"
 #include "shell.h"
 
+namespace za::app {
+
 // Dialogs that are not built yet open nothing and end as cancelled.
 
 CDialogLauncher::~CDialogLauncher() = default;
@@ -69,3 +71,5 @@ void CDialogLauncher::About(QWidget* owner) {
     CAboutDlg dlg(owner);
     dlg.exec();
 }
+
+}  // namespace za::app

@@ -8,6 +8,8 @@
 
 class QWidget;
 
+namespace za::app {
+
 class CDialogLauncher {
 public:
     virtual ~CDialogLauncher();
@@ -28,3 +30,5 @@ public:
     virtual int EditCity(QWidget* owner, CCity& city, bool isNew);
     virtual void About(QWidget* owner);
 };
+
+}  // namespace za::app

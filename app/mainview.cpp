@@ -21,7 +21,7 @@
 #include <QPainter>
 #include <QTimerEvent>
 
-using namespace za::app;
+namespace za::app {
 using za::FormatString;
 
 namespace {
@@ -404,3 +404,5 @@ bool CMainView::event(QEvent* e) {
     }
     return QWidget::event(e);
 }
+
+}  // namespace za::app

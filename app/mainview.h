@@ -13,6 +13,8 @@
 
 #include <array>
 
+namespace za::app {
+
 class CMainFrame;
 
 // The view's timers and their periods.
@@ -106,3 +108,5 @@ private:
     int m_clockTimer = 0;
     int m_tipTimer = 0;
 };
+
+}  // namespace za::app

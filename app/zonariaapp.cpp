@@ -16,7 +16,7 @@
 #include <QApplication>
 #include <QFont>
 
-using namespace za::app;
+namespace za::app {
 
 namespace {
 
@@ -29,7 +29,7 @@ CZonariaApp*& Instance() {
 
 CZonariaApp* GetZonariaApp() { return Instance(); }
 
-void za::app::SetUpApplication() {
+void SetUpApplication() {
     QApplication::setApplicationName(AppString(IDR_MAINFRAME));
     QApplication::setApplicationVersion(QStringLiteral("2.1"));
     QGuiApplication::setDesktopFileName(QStringLiteral("zonaria"));
@@ -159,3 +159,5 @@ BOOL ActivateRunningInstance() {
     if (!running) return FALSE;
     return PostMessageW(running, WM_BRINGTOFRONT, 0, 0);
 }
+
+}  // namespace za::app

@@ -11,6 +11,8 @@
 #include <array>
 #include <memory>
 
+namespace za::app {
+
 class CMainFrame;
 
 class CZonariaApp {
@@ -69,11 +71,11 @@ private:
 // The application object of this process; null when none exists.
 CZonariaApp* GetZonariaApp();
 
-namespace za::app {
 // Names the program and its resources, and maps the handheld's fonts to the desktop's.
 void SetUpApplication();
-}  // namespace za::app
 
 // When the program already runs on this profile, asks its window to come to the front and
 // returns TRUE (the second start then ends).
 BOOL ActivateRunningInstance();
+
+}  // namespace za::app

@@ -14,6 +14,8 @@
 #include <fstream>
 #include <unistd.h>
 
+using namespace za::app;
+
 namespace {
 
 SYSTEMTIME At(int day, int minuteOfDay) {

@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-using namespace za::app;
+namespace za::app {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     const QString name = AppString(IDR_MAINFRAME);
@@ -43,3 +43,5 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     layout->addSpacing(12);
     layout->addWidget(buttons);
 }
+
+}  // namespace za::app

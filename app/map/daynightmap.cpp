@@ -11,6 +11,8 @@
 #include <cstring>
 #include <vector>
 
+namespace za::app {
+
 namespace {
 
 // Points of each outline, as the dark-boundary computation is asked for: parallels every 1.25°.
@@ -237,3 +239,5 @@ void CDayNightMap::PixelToLatLong(LONG x, LONG y, LONG* longitude, LONG* latitud
     *longitude = m_nWidth > 0 ? x * 36000 / m_nWidth - 18000 : 0;
     *latitude = m_nHeight > 0 ? 9000 - y * 18000 / m_nHeight : 0;
 }
+
+}  // namespace za::app

@@ -11,6 +11,8 @@
 
 #include <QImage>
 
+namespace za::app {
+
 // Option bits of the map.
 constexpr DWORD MAP_TWILIGHT = 1;  // draw the twilight band
 constexpr DWORD MAP_SHADING = 2;   // draw the day/night shading (the main view always sets it)
@@ -97,3 +99,5 @@ private:
     QImage m_shiftedDark;
     QImage m_shiftedNight;
 };
+
+}  // namespace za::app

@@ -13,6 +13,8 @@
 
 #include <QWidget>
 
+namespace za::app {
+
 // The map's control identifier in the main view and its notification.
 constexpr int IDC_WORLDMAP = 1000;
 constexpr int MAPN_TAPPED = -1001;
@@ -118,3 +120,5 @@ private:
     QImage m_picture;
     bool m_bPictureValid = false;
 };
+
+}  // namespace za::app

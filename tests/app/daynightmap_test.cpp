@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+using namespace za::app;
+
 namespace {
 
 using za::test::MakeTime;
