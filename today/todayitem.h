@@ -5,6 +5,7 @@
 #pragma once
 
 #include "city.h"
+#include "displayedcities.h"
 #include "todayapi.h"
 #include "window.h"
 
@@ -24,7 +25,7 @@ class QComboBox;
 
 namespace za::today {
 
-constexpr int kMaxRows = 5;
+constexpr int kMaxRows = za::kDisplays;
 constexpr int IDT_TICK = 1000;
 constexpr int kTickMs = 10000;
 // The column at the left that holds the icon.
