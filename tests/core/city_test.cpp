@@ -108,3 +108,27 @@ TEST_F(ProfileTest, CityWithAnUnknownZoneShowsUtc) {
     EXPECT_EQ(QStringLiteral("5:05 PM"), city.LocalTimeAsString(MakeTime(2026, 7, 15, 17, 5), TF_TIME));
     EXPECT_FALSE(city.TimeZone().SupportsDST());
 }
+
+TEST(CityEntry, BuildsAndSplitsNameAndCountry) {
+    const QString entry = za::CityEntry(QStringLiteral("New York, NY"), QStringLiteral("United States"));
+    EXPECT_EQ(entry, QStringLiteral("New York, NY (United States)"));
+    EXPECT_TRUE(entry.startsWith(za::CityEntryPrefix(QStringLiteral("New York, NY"))));
+    EXPECT_FALSE(entry.startsWith(za::CityEntryPrefix(QStringLiteral("New York"))));
+    QString name, country;
+    za::SplitCityEntry(entry, &name, &country);
+    EXPECT_EQ(name, QStringLiteral("New York, NY"));
+    EXPECT_EQ(country, QStringLiteral("United States"));
+    // A country may hold parentheses; a name cannot, so the first " (" starts the country.
+    za::SplitCityEntry(QStringLiteral("Vaduz (Liechtenstein (FL))"), &name, &country);
+    EXPECT_EQ(name, QStringLiteral("Vaduz"));
+    EXPECT_EQ(country, QStringLiteral("Liechtenstein (FL)"));
+    // Text that is not an entry is all name.
+    for (const char* text : {"Tokyo", "Tokyo (Japan", "Tokyo(Japan)"}) {
+        SCOPED_TRACE(text);
+        country = QStringLiteral("stale");
+        za::SplitCityEntry(QString::fromLatin1(text), &name, &country);
+        EXPECT_EQ(name, QString::fromLatin1(text));
+        EXPECT_TRUE(country.isEmpty());
+        EXPECT_EQ(za::CityNameOfEntry(QString::fromLatin1(text)), QString::fromLatin1(text));
+    }
+}
