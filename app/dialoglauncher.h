@@ -1,6 +1,7 @@
 // One place per dialog that the frame, the main view and the city displays open. Each opens
-// its dialog modally, owned by the given window, and returns how it ended (IDOK or IDCANCEL)
-// where a caller looks at it. Tests install a launcher that records the calls instead.
+// its dialog modally, owned by the given window and made with the launcher's host, and returns
+// how it ended (IDOK or IDCANCEL) where a caller looks at it. Tests install a launcher that
+// records the calls instead.
 #pragma once
 
 #include "city.h"
@@ -10,9 +11,16 @@ class QWidget;
 
 namespace za::app {
 
+class CHost;
+
 class CDialogLauncher {
 public:
+    CDialogLauncher();
     virtual ~CDialogLauncher();
+
+    // The host the dialogs are made with; NoHost() until the application sets itself.
+    void SetHost(CHost& host) { m_host = &host; }
+    CHost& Host() const { return *m_host; }
 
     virtual void Alarms(QWidget* owner, const CCity& selectedCity);
     virtual void SetAlarm(QWidget* owner, const CCity& city);
@@ -29,6 +37,9 @@ public:
     // city holds what was saved.
     virtual int EditCity(QWidget* owner, CCity& city, bool isNew);
     virtual void About(QWidget* owner);
+
+private:
+    CHost* m_host;
 };
 
 }  // namespace za::app

@@ -23,10 +23,9 @@
 
 namespace za::app {
 using za::FormatString;
+using za::kDisplays;
 
 namespace {
-
-constexpr int kMaxCityName = 31;
 
 // The tip's text offset from the tapped point of the map.
 constexpr int kTipOffset = 5;
@@ -38,8 +37,8 @@ CMainView::CMainView(CMainFrame& frame) : QWidget(&frame), m_frame(frame) {
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Window);
     m_selected = IDC_DISPLAY0 + static_cast<int>(frame.App().GetSelectedDisplay());
-    m_tip = new CMapTip(this);
-    for (auto& display : m_displays) display = new CCityDisplay(this);
+    m_tip = new CMapTip(this, frame.App());
+    for (auto& display : m_displays) display = new CCityDisplay(this, frame.App());
     LoadDisplayedCities();
     CRegistry& reg = GetReg();
     for (int i = 0; i < kDisplays; ++i) {
@@ -138,7 +137,7 @@ void CMainView::LayOut() {
 void CMainView::paintEvent(QPaintEvent* e) { QWidget::paintEvent(e); }
 
 BOOL CMainView::OnCommand(UINT id) {
-    CDialogLauncher& dialogs = m_frame.App().Dialogs();
+    CDialogLauncher& dialogs = *m_frame.App().Dialogs();
     switch (id) {
     case ID_ALARMS:
         dialogs.Alarms(&m_frame, SelectedCity());
@@ -225,8 +224,8 @@ void CMainView::OnMapTapped(int longitude, int latitude) {
     CCity city;
     QString text;
     if (GetCityList().FindNearestCity(longitude, latitude, city)) {
-        text = FormatString(QStringLiteral("%s (%s)\n%s"),
-                            {city.Name(), city.CountryName(), city.LocalTimeAsString(Display(0).ShownTime(), TF_WEEKDAY_TIME)});
+        text = za::CityEntry(city.Name(), city.CountryName()) + QLatin1Char('\n') +
+               city.LocalTimeAsString(Display(0).ShownTime(), TF_WEEKDAY_TIME);
         longitude = city.Longitude();
         latitude = city.Latitude();
     } else {
@@ -347,7 +346,7 @@ void CMainView::CheckDeviceTimeZone() {
     // complete in the city editor.
     CTimeZone zone;
     zone.Load(id);
-    const QString name = FormatString(AppString(IDS_CITY_IN), {zone.Name()}).left(kMaxCityName);
+    const QString name = FormatString(AppString(IDS_CITY_IN), {zone.Name()}).left(za::kMaxCityName);
     CCity fresh;
     fresh.SetName(name);
     fresh.SetTimeZoneID(id);
@@ -359,7 +358,7 @@ void CMainView::CheckDeviceTimeZone() {
     fresh.SetLongitude(-12000);
     display.SetCity(fresh);
     m_frame.App().SetDisplayedCity(s, name);
-    m_frame.App().Dialogs().EditCity(this, display.City(), true);
+    m_frame.App().Dialogs()->EditCity(this, display.City(), true);
     display.update();
     m_frame.App().SetDisplayedCity(s, display.City().Name());
 }

@@ -5,6 +5,7 @@
 
 #include "city.h"
 #include "citydisplay.h"
+#include "displayedcities.h"
 #include "maptip.h"
 #include "worldmapwnd.h"
 #include "wintypes.h"
@@ -29,8 +30,6 @@ class CMainView : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kDisplays = 5;
-
     explicit CMainView(CMainFrame& frame);
     ~CMainView() override;
 
@@ -103,7 +102,7 @@ private:
     CMainFrame& m_frame;
     za::app::CMapTip* m_tip = nullptr;
     CWorldMapWnd* m_map = nullptr;
-    std::array<za::app::CCityDisplay*, kDisplays> m_displays{};
+    std::array<za::app::CCityDisplay*, za::kDisplays> m_displays{};
     int m_selected = IDC_DISPLAY0;
     int m_clockTimer = 0;
     int m_tipTimer = 0;

@@ -1,16 +1,14 @@
 #include "citydisplay.h"
 
-#include "appmessage.h"
 #include "appstrings.h"
 #include "citylist.h"
 #include "citypicker.h"
 #include "clock.h"
 #include "dialogframe.h"
+#include "dialoglauncher.h"
 #include "images.h"
-#include "mainframe.h"
 #include "resource.h"
 #include "stringtable.h"
-#include "zonariaapp.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -117,7 +115,7 @@ void CDisplayButton::paintEvent(QPaintEvent*) {
     p.drawPixmap(rect(), DisplayButtonImage(m_image, devicePixelRatioF(), palette()));
 }
 
-CCityDisplay::CCityDisplay(QWidget* parent) : QWidget(parent) {
+CCityDisplay::CCityDisplay(QWidget* parent, CHost& host) : QWidget(parent), m_host(host) {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(DisplayAccessibleFactory);
         return true;
@@ -400,7 +398,7 @@ void CCityDisplay::focusOutEvent(QFocusEvent* e) {
 
 void CCityDisplay::SetPressed(bool pressed) {
     if (pressed) {
-        if (CZonariaApp* app = GetZonariaApp()) PostAppMessage(app->MainFrame(), WM_CANCELMODE);
+        m_host.CancelMode();
         ChangeOptions(CDS_PRESSED, 0);
     } else {
         ChangeOptions(0, CDS_PRESSED);
@@ -411,7 +409,7 @@ void CCityDisplay::SetPressed(bool pressed) {
 QWidget* CCityDisplay::DialogOwner() const { return parentWidget() ? parentWidget() : const_cast<CCityDisplay*>(this); }
 
 BOOL CCityDisplay::OnCommand(UINT id) {
-    CZonariaApp* app = GetZonariaApp();
+    CDialogLauncher* dialogs = m_host.Dialogs();
     switch (id) {
     case ID_SELECT_CITY:
         SelectCity();
@@ -420,19 +418,19 @@ BOOL CCityDisplay::OnCommand(UINT id) {
         SetCurrent();
         return TRUE;
     case ID_ALARMS:
-        if (app) app->Dialogs().SetAlarm(DialogOwner(), m_city);
+        if (dialogs) dialogs->SetAlarm(DialogOwner(), m_city);
         return TRUE;
     case ID_SUNRISE:
-        if (app) app->Dialogs().Sunrise(DialogOwner(), m_city);
+        if (dialogs) dialogs->Sunrise(DialogOwner(), m_city);
         return TRUE;
     case ID_MOONRISE:
-        if (app) app->Dialogs().Moonrise(DialogOwner(), m_city);
+        if (dialogs) dialogs->Moonrise(DialogOwner(), m_city);
         return TRUE;
     case ID_VIEW_DETAILS:
-        if (app) {
+        if (dialogs) {
             CCity city = m_city;
             // The display shows what was saved: another zone changes its time at once.
-            if (app->Dialogs().EditCity(DialogOwner(), city, false) == IDOK) SetCity(city);
+            if (dialogs->EditCity(DialogOwner(), city, false) == IDOK) SetCity(city);
         }
         return TRUE;
     default:
@@ -455,7 +453,11 @@ void CCityDisplay::SelectCity() {
     const QPoint anchor = mapTo(owner, m_nameRect.bottomRight() + QPoint(1, 1));
     QString chosen;
     bool changed = false;
-    if (CCityPickerPopup::Instance().Show(anchor, m_city.Name(), owner, &chosen) && chosen != m_city.Name()) {
+    // The frame's menus and tool bar rest while the picker runs.
+    m_host.EnableCommandBars(false);
+    const bool picked = CCityPickerPopup::Instance().Show(anchor, m_city.Name(), owner, &chosen);
+    m_host.EnableCommandBars(true);
+    if (picked && chosen != m_city.Name()) {
         CityDisplayNotify n;
         n.code = CDN_CITYCHANGING;
         n.cancel = FALSE;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "city.h"
+#include "host.h"
 #include "wintypes.h"
 
 #include <QAbstractButton>
@@ -86,7 +87,8 @@ class CCityDisplay : public QWidget {
     Q_OBJECT
 
 public:
-    explicit CCityDisplay(QWidget* parent = nullptr);
+    // host: where the menu's dialogs open and whose tip a press hides.
+    explicit CCityDisplay(QWidget* parent = nullptr, CHost& host = NoHost());
     ~CCityDisplay() override;
 
     // Stores the options and the id and makes the buttons; the display is shown.
@@ -161,6 +163,7 @@ private:
     void UpdateAccessibleTexts();
     QWidget* DialogOwner() const;
 
+    CHost& m_host;
     CDisplayButton* m_changeButton = nullptr;
     CDisplayButton* m_currentButton = nullptr;
     SYSTEMTIME m_shownTime{};

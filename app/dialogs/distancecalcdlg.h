@@ -7,6 +7,7 @@
 #include "city.h"
 #include "citydisplay.h"
 #include "dialogframe.h"
+#include "host.h"
 
 #include <QTimer>
 
@@ -34,7 +35,7 @@ class CDistanceCalcDlg : public CBaseDialog {
     Q_OBJECT
 
 public:
-    CDistanceCalcDlg(const CCity& from, const CCity& to, QWidget* parent);
+    CDistanceCalcDlg(const CCity& from, const CCity& to, QWidget* parent, CHost& host = NoHost());
     ~CDistanceCalcDlg() override;
 
     double Speed() const { return m_speed; }

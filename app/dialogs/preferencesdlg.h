@@ -4,6 +4,7 @@
 #pragma once
 
 #include "dialogframe.h"
+#include "host.h"
 
 class QCheckBox;
 class QComboBox;
@@ -24,7 +25,7 @@ class CPreferencesDlg : public CBaseDialog {
     Q_OBJECT
 
 public:
-    explicit CPreferencesDlg(QWidget* parent);
+    explicit CPreferencesDlg(QWidget* parent, CHost& host = NoHost());
     ~CPreferencesDlg() override;
 
     // The fields as stored: "Twilight" 1 to 4, "UnitSystem" 0 to 2, "ZATodayCount" 2 to 5.
@@ -50,6 +51,7 @@ private:
     void ShowFields();
     void ReadFields();
 
+    CHost& m_host;
     QCheckBox* m_ccBox = nullptr;
     QCheckBox* m_cpBox = nullptr;
     QComboBox* m_twilightList = nullptr;
