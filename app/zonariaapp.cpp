@@ -21,17 +21,6 @@
 
 namespace za::app {
 
-namespace {
-
-CZonariaApp*& Instance() {
-    static CZonariaApp* app = nullptr;
-    return app;
-}
-
-}  // namespace
-
-CZonariaApp* GetZonariaApp() { return Instance(); }
-
 void SetUpApplication() {
     QApplication::setApplicationName(AppString(IDR_MAINFRAME));
     QApplication::setApplicationVersion(QStringLiteral("2.1"));
@@ -41,15 +30,9 @@ void SetUpApplication() {
     UseStyleWithPngImages();
 }
 
-CZonariaApp::CZonariaApp() {
-    SetDialogs(nullptr);
-    Instance() = this;
-}
+CZonariaApp::CZonariaApp() { SetDialogs(nullptr); }
 
-CZonariaApp::~CZonariaApp() {
-    DestroyMainFrame();
-    if (Instance() == this) Instance() = nullptr;
-}
+CZonariaApp::~CZonariaApp() { DestroyMainFrame(); }
 
 BOOL CZonariaApp::InitInstance() {
     auto& shell = za::shell::Current();

@@ -18,7 +18,7 @@ class CMainFrame;
 
 class CZonariaApp : public CHost {
 public:
-    // Names empty, Today message 0; becomes the process's application object.
+    // The real dialog launcher; nothing read yet.
     CZonariaApp();
     CZonariaApp(const CZonariaApp&) = delete;
     CZonariaApp& operator=(const CZonariaApp&) = delete;
@@ -69,9 +69,6 @@ private:
     CMainFrame* m_frame = nullptr;
     std::unique_ptr<CDialogLauncher> m_dialogs;
 };
-
-// The application object of this process; null when none exists.
-CZonariaApp* GetZonariaApp();
 
 // Names the program and its resources, and maps the handheld's fonts to the desktop's.
 void SetUpApplication();
