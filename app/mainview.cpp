@@ -30,6 +30,18 @@ namespace {
 // The tip's text offset from the tapped point of the map.
 constexpr int kTipOffset = 5;
 
+// The tip's facts of a displayed city at the shown instant: name, country, zone, coordinates,
+// the day's sunrise and sunset, airport and phone codes.
+QString InfoText(const CCity& city, const SYSTEMTIME& utc) {
+    QString rise, set;
+    SYSTEMTIME local{};
+    city.TimeZone().UTCTimeToLocalTime(utc, local);
+    city.RiseSet(rise, set, &local, ZENITH_OFFICIAL);
+    return FormatString(AppString(IDS_INFO_TEXT),
+                        {city.Name(), city.CountryName(), city.TimeZone().Name(), city.LongitudeAsString(),
+                         city.LatitudeAsString(), rise, set, city.AirportCode(), city.CountryPhoneCode(), city.AreaCode()});
+}
+
 }  // namespace
 
 CMainView::CMainView(CMainFrame& frame) : QWidget(&frame), m_frame(frame) {
@@ -48,12 +60,14 @@ CMainView::CMainView(CMainFrame& frame) : QWidget(&frame), m_frame(frame) {
         connect(&display, &CCityDisplay::notify, this, &CMainView::OnDisplayNotify);
         reg.Close();
     }
-    m_map = new CWorldMapWnd(this, MAP_SHADING | (reg.GetDWORDValue(CRegistry::Twilight) == 1 ? 0 : MAP_TWILIGHT));
+    const DWORD twilight = reg.GetDWORDValue(CRegistry::Twilight);
+    m_map = new CWorldMapWnd(this, MAP_SHADING | (twilight == 1 ? 0 : MAP_TWILIGHT));
+    m_map->SetTwilightSetting(twilight);
     SetControlId(m_map, IDC_WORLDMAP);
     connect(m_map, &CWorldMapWnd::tapped, this,
             [this](const NMMAPTAPPED& tap) { OnMapTapped(tap.longitude, tap.latitude); });
-    // The map shows the instant the displays were made at until the first tick.
-    m_map->Refresh(Display(0).ShownTime());
+    // One read of the clock for the displays and the map until the first tick.
+    OnClockTick();
     // Tab goes from display to display from the top, the map in its place between 0 and 1.
     setTabOrder(m_displays[0], m_displays[1]);
     for (int i = 1; i + 1 < kDisplays; ++i) setTabOrder(m_displays[static_cast<size_t>(i)], m_displays[static_cast<size_t>(i + 1)]);
@@ -261,7 +275,7 @@ void CMainView::OnDisplayNotify(CityDisplayNotify& n) {
             HideTip();
         } else {
             const QPoint at = n.sender->mapTo(this, n.point);
-            ShowTip(at.x(), at.y(), n.info, n.longitude, n.latitude);
+            ShowTip(at.x(), at.y(), InfoText(n.sender->City(), n.sender->ShownTime()), n.longitude, n.latitude);
         }
         break;
     case CDN_CITYCHANGING:
@@ -371,6 +385,7 @@ void CMainView::ApplyPreferences() {
     const bool cp = reg.GetDWORDValue(CRegistry::CPButton) != 0;
     reg.Close();
     const DWORD options = m_map->Options();
+    m_map->SetTwilightSetting(twilight);
     m_map->SetOptions(twilight == 1 ? (options & ~MAP_TWILIGHT) : (options | MAP_TWILIGHT));
     DWORD set = 0, clear = 0;
     if (cp && cc) {

@@ -1,9 +1,7 @@
 #include "citydisplay.h"
 
-#include "appstrings.h"
 #include "citylist.h"
 #include "citypicker.h"
-#include "clock.h"
 #include "dialogframe.h"
 #include "dialoglauncher.h"
 #include "images.h"
@@ -121,7 +119,6 @@ CCityDisplay::CCityDisplay(QWidget* parent, CHost& host) : QWidget(parent), m_ho
         return true;
     }();
     Q_UNUSED(factoryInstalled);
-    GetSystemTime(&m_shownTime);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_holdTimer.setSingleShot(true);
@@ -287,17 +284,6 @@ void CCityDisplay::paintEvent(QPaintEvent*) {
     }
 }
 
-QString CCityDisplay::InfoText() const {
-    QString rise, set;
-    SYSTEMTIME local{};
-    m_city.TimeZone().UTCTimeToLocalTime(m_shownTime, local);
-    m_city.RiseSet(rise, set, &local, ZENITH_OFFICIAL);
-    return FormatString(AppString(IDS_INFO_TEXT),
-                        {m_city.Name(), m_city.CountryName(), m_city.TimeZone().Name(), m_city.LongitudeAsString(),
-                         m_city.LatitudeAsString(), rise, set, m_city.AirportCode(), m_city.CountryPhoneCode(),
-                         m_city.AreaCode()});
-}
-
 void CCityDisplay::Send(CityDisplayNotify& n) {
     n.sender = this;
     n.id = m_id;
@@ -309,7 +295,6 @@ void CCityDisplay::SendTapped(const QPoint& at, BOOL hold) {
     n.code = CDN_TAPPED;
     n.hold = hold;
     n.point = at;
-    n.info = InfoText();
     n.longitude = m_city.Longitude();
     n.latitude = m_city.Latitude();
     Send(n);

@@ -60,7 +60,6 @@ struct CityDisplayNotify {
     // CDN_TAPPED
     BOOL hold = FALSE;
     QPoint point;
-    QString info;
     int longitude = 0;
     int latitude = 0;
 };
@@ -101,7 +100,8 @@ public:
     int Id() const { return m_id; }
 
     // Repaints the time (and in two-line layout the name) only when the instant differs from
-    // the shown one in a field down to the minute. utc is the caller's one clock read.
+    // the shown one in a field down to the minute. utc is the caller's one clock read; a
+    // display shows no instant until its owner hands it one.
     void UpdateTime(const SYSTEMTIME& utc);
     const SYSTEMTIME& ShownTime() const { return m_shownTime; }
 
@@ -120,10 +120,6 @@ public:
     const QFont& DisplayFont() const { return m_font; }
     CDisplayButton* ChangeButton() const { return m_changeButton; }
     CDisplayButton* CurrentButton() const { return m_currentButton; }
-
-    // The facts of the tip: name, country, zone, coordinates, today's sunrise and sunset,
-    // airport and phone codes.
-    QString InfoText() const;
 
     // The commands of the pop-up menu and the buttons. TRUE when handled.
     BOOL OnCommand(UINT id);
@@ -158,7 +154,7 @@ private:
     void SelectCity();
     void SetCurrent();
     void Send(CityDisplayNotify& n);
-    // The tap notification, with the place, the info text and the city's position.
+    // The tap notification, with the place and the city's position.
     void SendTapped(const QPoint& at, BOOL hold);
     void UpdateAccessibleTexts();
     QWidget* DialogOwner() const;

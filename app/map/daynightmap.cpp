@@ -3,7 +3,6 @@
 #include "daynight.h"
 #include "mapresources.h"
 #include "oledate.h"
-#include "settings.h"
 
 #include <algorithm>
 #include <cmath>
@@ -214,7 +213,7 @@ BOOL CDayNightMap::Refresh(const SYSTEMTIME& utc, BOOL forced) {
 void CDayNightMap::BuildMasks(const SYSTEMTIME& utc) {
     if (DateKey(utc) == m_nMaskDate || m_darkMask.isNull()) return;
     m_nMaskDate = DateKey(utc);
-    DWORD twilight = GetReg().GetDWORDValue(CRegistry::Twilight);
+    DWORD twilight = m_twilightSetting;
     if (twilight < ZENITH_OFFICIAL || twilight > ZENITH_ASTRONOMICAL) twilight = ZENITH_CIVIL;
     DrawMask(m_darkMask, static_cast<ZENITH>(twilight), utc);
     DrawMask(m_nightMask, ZENITH_OFFICIAL, utc);
