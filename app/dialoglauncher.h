@@ -20,7 +20,6 @@ public:
 
     // The host the dialogs are made with; NoHost() until the application sets itself.
     void SetHost(CHost& host) { m_host = &host; }
-    CHost& Host() const { return *m_host; }
 
     virtual void Alarms(QWidget* owner, const CCity& selectedCity);
     virtual void SetAlarm(QWidget* owner, const CCity& city);

@@ -18,7 +18,6 @@
 #include "zonariaapp.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 #include <QTimerEvent>
 
 namespace za::app {
@@ -147,8 +146,6 @@ void CMainView::LayOut() {
         d.setGeometry(0, bottom, width, d.PreferredHeight());
     }
 }
-
-void CMainView::paintEvent(QPaintEvent* e) { QWidget::paintEvent(e); }
 
 BOOL CMainView::OnCommand(UINT id) {
     CDialogLauncher& dialogs = *m_frame.App().Dialogs();

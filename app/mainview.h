@@ -75,7 +75,6 @@ public:
     za::app::CMapTip& Tip() { return *m_tip; }
     CWorldMapWnd& Map() { return *m_map; }
     bool IsTipTimerRunning() const { return m_tipTimer != 0; }
-    bool IsClockTimerRunning() const { return m_clockTimer != 0; }
 
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
@@ -90,7 +89,6 @@ protected:
     void timerEvent(QTimerEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
-    void paintEvent(QPaintEvent* e) override;
 
 private:
     void LayOut();

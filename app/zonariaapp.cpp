@@ -23,7 +23,7 @@ namespace za::app {
 
 void SetUpApplication() {
     QApplication::setApplicationName(AppString(IDR_MAINFRAME));
-    QApplication::setApplicationVersion(QStringLiteral("2.1"));
+    QApplication::setApplicationVersion(QStringLiteral(ZONARIA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("zonaria"));
     za::SetResourceModule(kAppModule, AppString(IDR_MAINFRAME));
     AdoptDesktopFont(QApplication::font());

@@ -60,7 +60,6 @@ public:
 
     bool Started() const { return m_started; }
     int RowHeight() const { return m_rowHeight; }
-    int Count() const { return m_count; }
     int Selected() const { return m_selected; }
     QRect NameRect(int i) const { return m_nameRects[static_cast<size_t>(i)]; }
     QRect TimeRect(int i) const { return m_timeRects[static_cast<size_t>(i)]; }

@@ -24,7 +24,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     bold.setPointSizeF(bold.pointSizeF() * 1.4);
     bold.setWeight(QFont::Bold);
     title->setFont(bold);
-    auto* version = new QLabel(QStringLiteral("Version 2.1"), this);
+    auto* version = new QLabel(QStringLiteral("Version " ZONARIA_VERSION), this);
 
     auto* texts = new QVBoxLayout;
     texts->addWidget(title);

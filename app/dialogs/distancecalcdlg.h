@@ -40,12 +40,8 @@ public:
 
     double Speed() const { return m_speed; }
     TUnitSystem Units() const { return m_units; }
-    QString DistanceText() const { return m_result.distanceText; }
     QString TimeText() const { return m_result.timeText; }
-    QString UnitText() const { return m_result.unitText; }
     QString ModeText() const { return m_modeText; }
-    // "Arrives 3/8/26 11:42 PM local time", or empty without a finite travel time.
-    QString ArrivalText() const { return m_arrivalText; }
     const za::calc::TravelMode& Mode(int position) const { return m_modes[static_cast<size_t>(position)]; }
 
     CCityDisplay& FromDisplay() { return *m_from; }
