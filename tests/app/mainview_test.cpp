@@ -470,9 +470,14 @@ TEST_F(MainViewTest, MissingDisplayedCityFallsBackToTheFirst) {
     EXPECT_EQ(GetReg().GetStringValue(CRegistry::City2), first.Name());
 }
 
-TEST_F(MainViewTest, MainScreenLooksRight) {
+// A tapped display's tip opens with its city's facts and the map marks the city; the picture is
+// saved for a person to look at.
+TEST_F(MainViewTest, TappedDisplayShowsItsTipAndMarker) {
     ASSERT_TRUE(StartShown());
     View().OnClockTick(MakeTime(2026, 3, 8, 14, 0));
     View().Display(2).Tap(QPoint(10, 5));
+    EXPECT_TRUE(View().Tip().isVisible());
+    EXPECT_TRUE(View().Tip().Text().startsWith(za::CityEntry(View().City(2).Name(), View().City(2).CountryName())));
+    EXPECT_TRUE(View().Map().MarkerShown());
     za::test::SaveShot(Frame(), QStringLiteral("mainscreen.png"));
 }

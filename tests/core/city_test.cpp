@@ -4,6 +4,7 @@
 using za::test::FixedHostClock;
 using za::test::MakeTime;
 using za::test::ProfileTest;
+using CityInProfile = ProfileTest;
 using za::test::UtcMs;
 
 namespace {
@@ -46,7 +47,7 @@ TEST(CityModel, CoordinatesAreKeptOnTheGlobe) {
     EXPECT_EQ(-18000, city.Longitude());
 }
 
-TEST_F(ProfileTest, CityLocalTimeFollowsItsZone) {
+TEST_F(CityInProfile, LocalTimeFollowsItsZone) {
     FixedHostClock host(UtcMs(2026, 1, 15, 17, 5));
     const CCity newYork = City(QStringLiteral("New York, NY"), 35);
     const CCity tokyo = City(QStringLiteral("Tokyo"), 235);
@@ -77,7 +78,7 @@ TEST_F(ProfileTest, CityLocalTimeFollowsItsZone) {
     EXPECT_EQ(QStringLiteral("2:05 AM"), tokyo.LocalTimeAsString(TF_TIME));
 }
 
-TEST_F(ProfileTest, CityZoneIsACacheUnloadedBySetTimeZoneIdAndCopies) {
+TEST_F(CityInProfile, ZoneIsACacheUnloadedBySetTimeZoneIdAndCopies) {
     FixedHostClock host(UtcMs(2026, 3, 1, 17, 5));
     CCity newYork = City(QStringLiteral("New York, NY"), 35);
     EXPECT_EQ(QStringLiteral("12:05 PM"), newYork.LocalTimeAsString(TF_TIME));
@@ -103,7 +104,7 @@ TEST_F(ProfileTest, CityZoneIsACacheUnloadedBySetTimeZoneIdAndCopies) {
     EXPECT_EQ(QStringLiteral("2:05 AM"), newYork.LocalTimeAsString(TF_TIME));
 }
 
-TEST_F(ProfileTest, CityWithAnUnknownZoneShowsUtc) {
+TEST_F(CityInProfile, WithAnUnknownZoneShowsUtc) {
     const CCity city = City(QStringLiteral("Nowhere"), 999);
     EXPECT_EQ(QStringLiteral("5:05 PM"), city.LocalTimeAsString(MakeTime(2026, 7, 15, 17, 5), TF_TIME));
     EXPECT_FALSE(city.TimeZone().SupportsDST());
