@@ -276,11 +276,7 @@ void CMainView::OnDisplayNotify(CityDisplayNotify& n) {
         }
         break;
     case CDN_CITYCHANGING:
-        if (n.id == m_selected) {
-            CCity newCity;
-            GetCityList().LoadCity(n.newCity, newCity);
-            if (!ConfirmCurrentCity(SelectedCity(), newCity, index)) n.cancel = TRUE;
-        }
+        if (n.id == m_selected && n.city && !ConfirmCurrentCity(SelectedCity(), *n.city, index)) n.cancel = TRUE;
         break;
     case CDN_CITYCHANGED:
         m_frame.App().SetDisplayedCity(index, n.sender->City().Name());

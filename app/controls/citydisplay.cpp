@@ -442,14 +442,16 @@ void CCityDisplay::SelectCity() {
     m_host.EnableCommandBars(false);
     const bool picked = CCityPickerPopup::Instance().Show(anchor, m_city.Name(), owner, &chosen);
     m_host.EnableCommandBars(true);
-    if (picked && chosen != m_city.Name()) {
+    CCity city;
+    if (picked && chosen != m_city.Name() && GetCityList().LoadCity(chosen, city)) {
         CityDisplayNotify n;
         n.code = CDN_CITYCHANGING;
         n.cancel = FALSE;
         n.newCity = chosen;
+        n.city = &city;
         Send(n);
         if (!n.cancel) {
-            GetCityList().LoadCity(chosen, m_city);
+            m_city = city;
             changed = true;
         }
     }

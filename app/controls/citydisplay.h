@@ -54,9 +54,10 @@ struct CityDisplayNotify {
     CCityDisplay* sender = nullptr;
     int id = 0;
     int code = 0;
-    // CDN_CITYCHANGING
+    // CDN_CITYCHANGING: the chosen city, loaded once by the display
     BOOL cancel = FALSE;
     QString newCity;
+    const CCity* city = nullptr;
     // CDN_TAPPED
     BOOL hold = FALSE;
     QPoint point;
