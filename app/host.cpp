@@ -2,6 +2,8 @@
 
 namespace za::app {
 
+CHostDialogs::~CHostDialogs() = default;
+
 CHost::~CHost() = default;
 
 CHost& NoHost() {

@@ -9,9 +9,21 @@
 #include "city.h"
 #include "displayedcities.h"
 
+class QWidget;
+
 namespace za::app {
 
-class CDialogLauncher;
+// The dialogs a control or dialog may ask the window for, each modal and owned by owner.
+class CHostDialogs {
+public:
+    virtual ~CHostDialogs();
+    virtual void SetAlarm(QWidget* owner, const CCity& city) = 0;
+    virtual void Sunrise(QWidget* owner, const CCity& city) = 0;
+    virtual void Moonrise(QWidget* owner, const CCity& city) = 0;
+    // The city editor on city; isNew for a city that is not in the database yet. IDOK when it
+    // was saved; city then holds what was saved.
+    virtual int EditCity(QWidget* owner, CCity& city, bool isNew) = 0;
+};
 
 class CHost {
 public:
@@ -22,7 +34,7 @@ public:
     // The city display i of the main screen shows; null without a main screen.
     virtual const CCity* ShownCity(int /*i*/) const { return nullptr; }
     // The dialogs the window opens (tests record them); null without a window.
-    virtual CDialogLauncher* Dialogs() { return nullptr; }
+    virtual CHostDialogs* Dialogs() { return nullptr; }
     // A display was pressed or the tip tapped: the main screen hides its tip and marker.
     virtual void CancelMode() {}
     // The frame's menus and tool bar on or off (off while the city picker runs).

@@ -3,7 +3,6 @@
 #include "citylist.h"
 #include "citypicker.h"
 #include "dialogframe.h"
-#include "dialoglauncher.h"
 #include "images.h"
 #include "resource.h"
 #include "stringtable.h"
@@ -394,7 +393,7 @@ void CCityDisplay::SetPressed(bool pressed) {
 QWidget* CCityDisplay::DialogOwner() const { return parentWidget() ? parentWidget() : const_cast<CCityDisplay*>(this); }
 
 BOOL CCityDisplay::OnCommand(UINT id) {
-    CDialogLauncher* dialogs = m_host.Dialogs();
+    CHostDialogs* dialogs = m_host.Dialogs();
     switch (id) {
     case ID_SELECT_CITY:
         SelectCity();

@@ -3,7 +3,6 @@
 #include "appstrings.h"
 #include "cityeditor.h"
 #include "citylist.h"
-#include "dialoglauncher.h"
 #include "format.h"
 #include "resource.h"
 #include "shell.h"
@@ -55,7 +54,7 @@ QString CCitiesDlg::CopyName(const QString& name) {
 }
 
 int CCitiesDlg::EditCity(CCity& city, bool isNew) {
-    CDialogLauncher* dialogs = m_host.Dialogs();
+    CHostDialogs* dialogs = m_host.Dialogs();
     return dialogs ? dialogs->EditCity(this, city, isNew) : EditCityProperties(this, city, isNew, m_host);
 }
 
