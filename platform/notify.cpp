@@ -14,30 +14,6 @@ namespace {
 using za::sql::Database;
 using za::sql::Statement;
 
-// AUTOINCREMENT keeps a cleared notification's handle from being given out again. The trigger
-// is the UTC instant in milliseconds; "signalled" is 1 from the moment a delivering process
-// claimed it.
-constexpr const char* kSchema =
-    "CREATE TABLE IF NOT EXISTS user_notifications("
-    " handle INTEGER PRIMARY KEY AUTOINCREMENT,"
-    " due_utc_ms INTEGER NOT NULL,"
-    " signalled INTEGER NOT NULL DEFAULT 0,"
-    " type INTEGER NOT NULL,"
-    " event INTEGER NOT NULL,"
-    " application TEXT NOT NULL,"
-    " arguments TEXT NOT NULL,"
-    " title TEXT NOT NULL,"
-    " body TEXT NOT NULL,"
-    " sound TEXT NOT NULL,"
-    " action_flags INTEGER NOT NULL,"
-    " max_sound INTEGER NOT NULL)";
-constexpr const char* kDueIndex =
-    "CREATE INDEX IF NOT EXISTS user_notifications_due ON user_notifications(signalled, due_utc_ms)";
-// Added after profiles of version 2 were made: an upgrade step for them.
-constexpr int kSchemaVersion = 3;
-const za::device::SchemaRegistrar g_schema(kSchema, kSchemaVersion);
-const za::device::SchemaRegistrar g_index(kDueIndex, kSchemaVersion);
-
 constexpr const char* kColumns =
     "handle, due_utc_ms, signalled, application, arguments, title, body, sound, action_flags";
 constexpr const char* kInsert =
