@@ -2,6 +2,7 @@
 
 #include "appmessage.h"
 #include "appstrings.h"
+#include "cityinstall.h"
 #include "citylist.h"
 #include "clock.h"
 #include "currentcity.h"
@@ -353,16 +354,13 @@ void CMainView::CheckDeviceTimeZone() {
     // complete in the city editor.
     CTimeZone zone;
     zone.Load(id);
-    const QString name = FormatString(AppString(IDS_CITY_IN), {zone.Name()}).left(za::kMaxCityName);
+    // A name the editor can save (no parentheses), and the place and codes of a well-known city
+    // of the zone, or none: a fixed 38° N 120° W in the USA was wrong for every other zone.
+    const QString name = za::PlaceholderCityName(AppString(IDS_CITY_IN), zone.Name(), za::kMaxCityName);
     CCity fresh;
     fresh.SetName(name);
     fresh.SetTimeZoneID(id);
-    fresh.SetAirportCode(QString());
-    fresh.SetCountryPhoneCode(QStringLiteral("1"));
-    fresh.SetAreaCode(QStringLiteral("800"));
-    fresh.SetCountryName(QStringLiteral("USA"));
-    fresh.SetLatitude(3800);
-    fresh.SetLongitude(-12000);
+    za::WellKnownCityOfZone(id, &fresh);
     display.SetCity(fresh);
     m_frame.App().SetDisplayedCity(s, name);
     m_frame.App().Dialogs()->EditCity(this, display.City(), true);

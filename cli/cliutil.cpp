@@ -221,6 +221,29 @@ QStringList FoldedMatches(CCityList& list, const QString& text) {
     return matches;
 }
 
+// The entries whose name begins with the text (as find lists them) that match it best: those
+// whose first words it is ("Chicago" for "Chicago, IL"), else those it begins ("Tok" for
+// Tokyo). One entry is the clear best match; several whose first words it is are listed.
+QStringList BestMatches(CCityList& list, const QString& text) {
+    constexpr int kWorstTaken = 2;  // a name's beginning; a later word or the inside is a guess
+    QStringList best;
+    int bestRank = kWorstTaken + 1;
+    for (long i : list.FindIndexesOfCity(text)) {
+        POSITION pos = i + 1;  // positions count from 1
+        const QString entry = list.GetNextCityName(pos);
+        QString name, country;
+        SplitEntry(entry, &name, &country);
+        const int rank = za::NameMatchRank(name, text);
+        if (rank < 0 || rank > bestRank) continue;
+        if (rank < bestRank) best.clear();
+        bestRank = rank;
+        best << entry;
+    }
+    // Several names that only begin with the text are no choice to offer: the closest names are.
+    if (best.size() > 1 && bestRank == kWorstTaken) best.clear();
+    return best;
+}
+
 }  // namespace
 
 CCity LoadCity(const QString& text) {
@@ -243,6 +266,7 @@ CCity LoadCity(const QString& text) {
     QStringList matches;
     if (!found) {
         matches = FoldedMatches(list, trimmed);
+        if (matches.isEmpty()) matches = BestMatches(list, trimmed);
         if (matches.size() == 1) {
             QString name, country;
             za::SplitCityEntry(matches.first(), &name, &country);

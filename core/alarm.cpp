@@ -39,6 +39,18 @@ SYSTEMTIME NowUtc() {
     return now;
 }
 
+std::int64_t MsOf(const SYSTEMTIME& utc) {
+    std::int64_t seconds = 0;
+    za::SystemTimeToSeconds(utc, &seconds);
+    return seconds * 1000;
+}
+
+SYSTEMTIME UtcOf(std::int64_t ms) {
+    SYSTEMTIME st{};
+    za::SecondsToSystemTime(ms / 1000 - (ms % 1000 < 0 ? 1 : 0), &st);
+    return st;
+}
+
 }  // namespace
 
 CAlarm::CAlarm(const CCity& city) {
@@ -56,7 +68,11 @@ CAlarm::CAlarm(const CCity& city) {
 }
 
 CAlarm::CAlarm(const za::notify::Notification& n, const SYSTEMTIME& alarmTime)
-    : m_hNotification(n.handle), m_message(n.text), m_alarmTime(alarmTime), m_actionFlags(n.actionFlags) {
+    : m_hNotification(n.handle),
+      m_dueUtcMs(n.dueUtcMs),
+      m_message(n.text),
+      m_alarmTime(alarmTime),
+      m_actionFlags(n.actionFlags) {
     SetSound(n.sound);
     const QString& name = n.arguments;
     CCityList& list = GetCityList();
@@ -82,21 +98,22 @@ void CAlarm::SetSound(const QString& sound) {
     if (end >= 0) m_sound.truncate(end);
 }
 
-void CAlarm::SetTimeAndCity(const CCity& city, DATE cityLocal) {
+void CAlarm::SetDue(std::int64_t utcMs) {
+    m_dueUtcMs = utcMs;
+    UTCTimeToSystemLocalTime(UtcOf(utcMs), m_alarmTime);
+}
+
+void CAlarm::SetTimeAndCity(const CCity& city, DATE cityLocal, QString* note) {
     m_city = city;
     SYSTEMTIME local{};
-    SYSTEMTIME utc{};
     VariantTimeToSystemTime(cityLocal, &local);
-    m_city.TimeZone().LocalTimeToUTCTime(local, utc);
-    UTCTimeToSystemLocalTime(utc, m_alarmTime);
+    SetDue(MsOf(m_city.LocalToUtc(local, note)));
     if (!m_bCustomMessage) m_message = DefaultMessage();
 }
 
 DATE CAlarm::GetCityLocalTime() const {
-    SYSTEMTIME utc{};
     SYSTEMTIME local{};
-    SystemLocalTimeToUTCTime(m_alarmTime, utc);
-    m_city.TimeZone().UTCTimeToLocalTime(utc, local);
+    m_city.TimeZone().UTCTimeToLocalTime(UtcOf(m_dueUtcMs), local);
     DATE date = 0;
     SystemTimeToVariantTime(&local, &date);
     return date;
@@ -108,17 +125,14 @@ void CAlarm::SetMessage(const QString& text) {
 }
 
 QString CAlarm::DefaultMessage() const {
-    SYSTEMTIME utc{};
-    SystemLocalTimeToUTCTime(m_alarmTime, utc);
     return za::FormatString(za::LoadModuleString(kAppModule, IDS_ALARM_MESSAGE),
-                            {m_city.LocalTimeAsString(utc, TF_TIME), m_city.Name()});
+                            {m_city.LocalTimeAsString(UtcOf(m_dueUtcMs), TF_TIME), m_city.Name()});
 }
 
 BOOL CAlarm::IsInFuture(const CCity& city, DATE cityLocal) {
     SYSTEMTIME local{};
-    SYSTEMTIME utc{};
     VariantTimeToSystemTime(cityLocal, &local);
-    city.TimeZone().LocalTimeToUTCTime(local, utc);
+    const SYSTEMTIME utc = city.LocalToUtc(local);
     const SYSTEMTIME now = NowUtc();
     DATE alarm = 0;
     DATE current = 0;
@@ -139,13 +153,10 @@ BOOL CAlarm::Register() {
     n.text = m_message;
     n.sound = m_sound;
     n.actionFlags = m_actionFlags;
-    // A device local time that names no instant is refused as the store refuses a bad trigger.
-    HANDLE handle = nullptr;
-    if (za::notify::DeviceLocalToUtcMs(m_alarmTime, &n.dueUtcMs)) {
-        handle = za::notify::Set(n);
-    } else {
-        SetLastError(ERROR_INVALID_PARAMETER);
-    }
+    // The alarm's own instant: a device-local time cannot name the first or the second of a
+    // repeated hour, nor a time the device zone skips.
+    n.dueUtcMs = m_dueUtcMs;
+    const HANDLE handle = za::notify::Set(n);
     m_hNotification = handle;
     if (!handle) return FALSE;
     StartAlarmAgent();

@@ -5,7 +5,9 @@
 // application's path marks the notifications that are alarms. Shared by the application's
 // dialogs and zonaria-cli, so both see and make the same alarms.
 //
-// Times: an alarm time is the device's local time (what a trigger takes); a city time is an OLE
+// Times: an alarm holds its UTC instant from the moment it is set (a city time goes to UTC through
+// the city's own zone, never through the device's local time, which may skip or repeat an hour
+// the city does not); the device's local time is only for display. A city time is an OLE
 // Automation date in the city's local time.
 #pragma once
 
@@ -16,6 +18,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -39,17 +42,18 @@ public:
     CAlarm& operator=(const CAlarm& other) = default;
     virtual ~CAlarm();
 
-    // cityLocal in the city's local time: the alarm time becomes the device-local equivalent;
-    // the default message follows unless the message is the user's own.
-    void SetTimeAndCity(const CCity& city, DATE cityLocal);
+    // cityLocal in the city's local time becomes the alarm's UTC instant (a time the city's
+    // clocks skip is the time after the gap, a repeated one its first occurrence; *note, when
+    // given, says so, else is cleared); the default message follows unless it is the user's own.
+    void SetTimeAndCity(const CCity& city, DATE cityLocal, QString* note = nullptr);
     // The alarm time in the city's local time.
     DATE GetCityLocalTime() const;
     // The user's own text, unless it is exactly the default text.
     void SetMessage(const QString& text);
     // "It is 7:00 AM in Tokyo": the alarm's time in the city (with the daylight mark) and its name.
     QString DefaultMessage() const;
-    // Whether cityLocal in the city's time lies at least one whole second after the device's
-    // current UTC time.
+    // Whether cityLocal in the city's time (taken as SetTimeAndCity takes it) lies at least one
+    // whole second after the device's current UTC time.
     static BOOL IsInFuture(const CCity& city, DATE cityLocal);
     // Registers the notification (a new one, or the same handle again) and keeps its handle.
     // Starts the alarm agent when it does not run. TRUE when the store took it.
@@ -59,7 +63,10 @@ public:
 
     HANDLE Handle() const { return m_hNotification; }
     QString Message() const { return m_message; }
+    // The alarm time in the device's local time (for display).
     const SYSTEMTIME& AlarmTime() const { return m_alarmTime; }
+    // The alarm's instant, milliseconds since 1970 (UTC).
+    std::int64_t DueUtcMs() const { return m_dueUtcMs; }
     const CCity& City() const { return m_city; }
     BOOL IsCustomMessage() const { return m_bCustomMessage; }
     DWORD ActionFlags() const { return m_actionFlags; }
@@ -67,8 +74,10 @@ public:
 
 private:
     void SetSound(const QString& sound);
+    void SetDue(std::int64_t utcMs);
 
     HANDLE m_hNotification = nullptr;
+    std::int64_t m_dueUtcMs = 0;
     QString m_message;
     SYSTEMTIME m_alarmTime{};
     DWORD m_actionFlags = 0;

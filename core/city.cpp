@@ -1,6 +1,9 @@
 #include "city.h"
 
+#include "cityinstall.h"
 #include "geography.h"
+#include "stringtable.h"
+#include "zastrings.h"
 
 #include <algorithm>
 
@@ -22,7 +25,10 @@ void CCity::SetTimeZoneID(int id) {
 }
 
 CTimeZone& CCity::TimeZone() const {
-    if (!m_timeZone.IsLoaded()) m_timeZone.Load(m_timeZoneID);
+    if (!m_timeZone.IsLoaded()) {
+        // The entry gives the city its identity and name; its past is its own place's.
+        m_timeZone.Load(m_timeZoneID, za::ShippedCityZone(m_name, m_timeZoneID));
+    }
     return m_timeZone;
 }
 
@@ -38,6 +44,23 @@ QString CCity::LocalTimeAsString(TIME_FMT format) const {
     SYSTEMTIME local{};
     zone.GetLocalTime(local);
     return FormatDateAndTime(local, zone.IsDaylightTime(), format);
+}
+
+SYSTEMTIME CCity::LocalToUtc(const SYSTEMTIME& local, QString* note) const {
+    using Kind = za::tz::ZoneHistory::LocalKind;
+    constexpr UINT IDS_TIME_SKIPPED = 540;
+    constexpr UINT IDS_TIME_REPEATED = 541;
+    Kind kind = Kind::Unique;
+    SYSTEMTIME utc{};
+    TimeZone().LocalTimeToUTCTime(local, utc, &kind);
+    if (note) {
+        note->clear();
+        if (kind != Kind::Unique) {
+            *note = za::FormatString(za::CoreString(kind == Kind::Skipped ? IDS_TIME_SKIPPED : IDS_TIME_REPEATED),
+                                     {FormatDateAndTime(local, FALSE, TF_TIME), m_name, LocalTimeAsString(utc, TF_TIME)});
+        }
+    }
+    return utc;
 }
 
 QString CCity::LatitudeAsString() const { return FormatLatitude(m_latitude); }

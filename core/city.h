@@ -80,6 +80,10 @@ public:
     QString LocalTimeAsString(const SYSTEMTIME& utc, TIME_FMT format) const;
     // The city's local time now, by the bias and daylight flag of when the zone was loaded.
     QString LocalTimeAsString(TIME_FMT format) const;
+    // A local time of the city to UTC (a skipped time is the time after the gap, a repeated one
+    // its first occurrence). *note, when given, receives a sentence saying how such a time was
+    // taken ("2:30 AM does not exist in New York, NY that day ..."), or is cleared.
+    SYSTEMTIME LocalToUtc(const SYSTEMTIME& local, QString* note = nullptr) const;
 
     QString LatitudeAsString() const;
     QString LongitudeAsString() const;

@@ -419,6 +419,8 @@ QList<long> CCityList::FindIndexesOfCity(const QString& text) {
     return indexes;
 }
 
+QString CCityList::ForbiddenNameCharacters() { return kForbiddenNameCharacters; }
+
 BOOL CCityList::IsCityNameValid(const QString& name) {
     if (CityExists(name)) return FALSE;
     // Another city's name with other accents: names cannot hold parentheses, so an entry whose

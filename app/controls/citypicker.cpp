@@ -2,6 +2,7 @@
 
 #include "citylist.h"
 #include "searchtext.h"
+#include "textfold.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -84,7 +85,11 @@ CCityPickerPopup& CCityPickerPopup::Instance() {
 void CCityPickerPopup::Create(QWidget* owner) {
     delete m_window;
     m_owner = owner;
-    m_window = new QWidget(owner ? owner->window() : nullptr, Qt::Popup);
+    // A frameless tool window, not a Qt::Popup: the accessibility tree leaves pop-ups out of the
+    // application's windows, so a screen reader saw neither the list nor the search field. It
+    // closes as a pop-up does when another window takes the focus (see eventFilter).
+    m_window = new QWidget(owner ? owner->window() : nullptr, Qt::Tool | Qt::FramelessWindowHint);
+    m_window->setAccessibleDescription(QStringLiteral("Type to narrow the list, Enter chooses, Esc cancels"));
     m_window->setObjectName(QStringLiteral("dialog%1").arg(IDD_CITYPICKER));
     m_window->setAccessibleName(QStringLiteral("Select a City"));
     m_window->installEventFilter(this);
@@ -112,7 +117,7 @@ void CCityPickerPopup::Create(QWidget* owner) {
     });
     connect(m_search, &QLineEdit::textChanged, this, [this](const QString& text) {
         static_cast<WordFilter*>(m_filter)->SetTyped(text);
-        SelectFirstVisible();
+        SelectBestVisible(text);
     });
 
     auto* layout = new QVBoxLayout(m_window);
@@ -152,11 +157,23 @@ void CCityPickerPopup::Fill(const QString& current) {
     m_list->scrollTo(m_filter->index(std::max(index.row() - kRowsAbove, 0), 0), QAbstractItemView::PositionAtTop);
 }
 
-void CCityPickerPopup::SelectFirstVisible() {
+void CCityPickerPopup::SelectBestVisible(const QString& typed) {
     if (m_filter->rowCount() == 0) return;
-    const QModelIndex first = m_filter->index(0, 0);
-    m_list->setCurrentIndex(first);
-    m_list->scrollTo(first, QAbstractItemView::PositionAtTop);
+    // The best match, not the first in the alphabet: "London" would else give "East London".
+    int best = 0;
+    int bestRank = -1;
+    for (int row = 0; row < m_filter->rowCount() && bestRank != 0; ++row) {
+        const QString entry = m_filter->index(row, 0).data().toString();
+        const int cut = entry.indexOf(QStringLiteral(" ("));
+        const int rank = za::NameMatchRank(cut >= 0 ? entry.left(cut) : entry, typed);
+        if (rank >= 0 && (bestRank < 0 || rank < bestRank)) {
+            best = row;
+            bestRank = rank;
+        }
+    }
+    const QModelIndex index = m_filter->index(best, 0);
+    m_list->setCurrentIndex(index);
+    m_list->scrollTo(index, QAbstractItemView::PositionAtTop);
 }
 
 QPoint CCityPickerPopup::Place(const QPoint& anchor, const QSize& popup, const QSize& owner) {
@@ -169,6 +186,7 @@ bool CCityPickerPopup::Show(const QPoint& anchor, const QString& currentName, QW
     if (!m_window || m_owner != owner) Create(owner);
     m_chosenText = currentName;
     m_chosen = false;
+    m_activeShown = false;
     m_search->blockSignals(true);
     m_search->clear();
     static_cast<WordFilter*>(m_filter)->SetTyped(QString());
@@ -178,10 +196,12 @@ bool CCityPickerPopup::Show(const QPoint& anchor, const QString& currentName, QW
     const QPoint place = Place(anchor, m_window->size(), ownerSize);
     m_window->move(owner ? owner->mapToGlobal(place) : place);
     m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
     m_search->setFocus();
     QEventLoop loop;
     m_loop = &loop;
-    // A popup hides itself on a click outside it: that is a cancel (see eventFilter).
+    // A click outside it, in this program or another, is a cancel (see eventFilter).
     if (m_window->isVisible()) loop.exec();
     m_loop = nullptr;
     if (m_window) m_window->hide();
@@ -228,6 +248,13 @@ bool CCityPickerPopup::Matches(const QString& entry, const QString& typed) {
 bool CCityPickerPopup::eventFilter(QObject* watched, QEvent* e) {
     if (watched == m_window && e->type() == QEvent::Hide) {
         if (m_loop) m_loop->quit();
+        return false;
+    }
+    // Another window took the focus (a click outside the picker): as a pop-up, it cancels. Only
+    // once this showing has been active: the deactivation of the last one may arrive late.
+    if (watched == m_window && e->type() == QEvent::WindowActivate) m_activeShown = true;
+    if (watched == m_window && e->type() == QEvent::WindowDeactivate && m_loop && m_activeShown) {
+        End(false);
         return false;
     }
     if (e->type() != QEvent::KeyPress) return QObject::eventFilter(watched, e);

@@ -31,6 +31,8 @@ public:
     QPlainTextEdit* MessageEdit() const { return m_message; }
     QCheckBox* DefaultMessageBox() const { return m_default; }
     CCityDisplay* Chooser() const { return m_chooser; }
+    // How a time the city's clocks skip or repeat is taken; empty and hidden otherwise.
+    QLabel* TimeNote() const { return m_note; }
     // The date of the date picker with the time of day of the time picker, in the city's time.
     DATE ReadControls() const;
 
@@ -42,6 +44,7 @@ private:
     void OnTimeOrCityChanged();
     void OnDefaultMessageClicked();
     void UpdateEditMenu();
+    void ShowNote(const QString& note);
 
     CAlarm m_alarm;
     QTimeEdit* m_time;
@@ -50,6 +53,7 @@ private:
     CCityDisplay* m_chooser;
     QPlainTextEdit* m_message;
     QCheckBox* m_default;
+    QLabel* m_note;
 };
 
 }  // namespace za::app

@@ -100,6 +100,12 @@ CTimeCalcDlg::CTimeCalcDlg(QWidget* parent, CHost& host)
     layout->addSpacing(6);
     layout->addWidget(m_scrub);
     layout->addLayout(scale);
+    // Says how a time the reference city's clocks skip or repeat is taken; hidden otherwise.
+    m_note = new QLabel(body);
+    m_note->setWordWrap(true);
+    m_note->setAccessibleName(QStringLiteral("Reference Time Note"));
+    m_note->hide();
+    layout->addWidget(m_note);
     layout->addSpacing(kGap);
     layout->addWidget(m_displays[0]);
     layout->addSpacing(12);
@@ -131,12 +137,15 @@ BOOL CTimeCalcDlg::OnInitDialog() {
     return TRUE;
 }
 
-SYSTEMTIME CTimeCalcDlg::ReferenceUtc() const {
-    return za::calc::ReferenceTimeToUtc(m_displays[0]->City(), m_date->Value(), m_time->Value());
+SYSTEMTIME CTimeCalcDlg::ReferenceUtc(QString* note) const {
+    return za::calc::ReferenceTimeToUtc(m_displays[0]->City(), m_date->Value(), m_time->Value(), note);
 }
 
 void CTimeCalcDlg::Recalculate() {
-    const SYSTEMTIME utc = ReferenceUtc();
+    QString note;
+    const SYSTEMTIME utc = ReferenceUtc(&note);
+    m_note->setText(note);
+    m_note->setVisible(!note.isEmpty());
     for (CCityDisplay* display : m_displays) display->UpdateTime(utc);
 }
 

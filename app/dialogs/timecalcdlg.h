@@ -11,6 +11,7 @@
 
 #include <array>
 
+class QLabel;
 class QSlider;
 
 namespace za::app {
@@ -39,8 +40,11 @@ public:
     CWallClockEdit* DatePicker() const { return m_date; }
     CWallClockEdit* TimePicker() const { return m_time; }
     QSlider* Scrubber() const { return m_scrub; }
-    // The picked local reference time converted to UTC with the reference city's zone.
-    SYSTEMTIME ReferenceUtc() const;
+    // The picked local reference time converted to UTC with the reference city's zone; *note
+    // as za::calc::ReferenceTimeToUtc gives it.
+    SYSTEMTIME ReferenceUtc(QString* note = nullptr) const;
+    // How a reference time the city's clocks skip or repeat is taken; empty and hidden otherwise.
+    QLabel* TimeNote() const { return m_note; }
 
     // Reads the pickers and gives the instant to the five displays.
     void Recalculate();
@@ -56,6 +60,7 @@ private:
     CWallClockEdit* m_date = nullptr;
     CWallClockEdit* m_time = nullptr;
     QSlider* m_scrub = nullptr;
+    QLabel* m_note = nullptr;
     bool m_scrubbing = false;
 };
 

@@ -6,6 +6,7 @@
 #include "timecalcdlg.h"
 #include "toolfields.h"
 
+#include <QLabel>
 #include <QSlider>
 #include <QTest>
 
@@ -92,6 +93,20 @@ TEST_F(TimeCalcTest, PickedDateAndTimeGoThroughTheReferenceZone) {
     dlg->DatePicker()->SetValue(MakeTime(2026, 3, 7));
     ExpectShown(*dlg, MakeTime(2026, 3, 7, 6, 0));
     EXPECT_EQ(QStringLiteral("Sat 1:00 AM"), dlg->Display(0).TimeText());
+}
+
+// 2:30 on the Sunday New York's clocks go forward does not exist: the Time Calculator moved it
+// back to 1:30 without a word. It is the time after the gap, and the dialog says so.
+TEST_F(TimeCalcTest, ATimeTheReferenceCitysClocksSkipIsTheTimeAfterTheGapAndSaidSo) {
+    auto dlg = Open();
+    ChooseCity(dlg->Display(0), QStringLiteral("New York, NY"));
+    EXPECT_TRUE(dlg->TimeNote()->isHidden());
+    dlg->TimePicker()->SetValue(MakeTime(2026, 1, 1, 2, 30));
+    ExpectShown(*dlg, MakeTime(2026, 3, 8, 7, 30));
+    EXPECT_FALSE(dlg->TimeNote()->isHidden());
+    EXPECT_TRUE(dlg->TimeNote()->text().contains(QStringLiteral("does not exist"))) << dlg->TimeNote()->text().toStdString();
+    dlg->TimePicker()->SetValue(MakeTime(2026, 1, 1, 4, 0));
+    EXPECT_TRUE(dlg->TimeNote()->isHidden());
 }
 
 TEST_F(TimeCalcTest, SliderScrubsTheDayInQuarterHours) {
