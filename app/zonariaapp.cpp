@@ -115,7 +115,15 @@ BOOL CZonariaApp::IsCityDisplayed(const QString& name) const {
     for (const QString& shown : m_names) {
         if (shown == name) return TRUE;
     }
-    return FALSE;
+    // zonaria-cli, the Today item or another window may have put it on a display since.
+    CRegistry& reg = GetReg();
+    reg.Open();
+    BOOL shown = FALSE;
+    for (int i = 0; i < kDisplays && !shown; ++i) {
+        shown = reg.GetStringValue(static_cast<CRegistry::ValueName>(CRegistry::City0 + i)) == name;
+    }
+    reg.Close();
+    return shown;
 }
 
 void CZonariaApp::SetSelectedDisplay(DWORD i) {

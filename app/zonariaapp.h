@@ -33,7 +33,8 @@ public:
     QString GetDisplayedCity(int i) const;
     // Stores the name, writes "City0" + i and tells the Today item.
     void SetDisplayedCity(int i, const QString& name);
-    // Exact, case-sensitive comparison with the five names.
+    // Exact, case-sensitive comparison with the five names as the profile holds them now
+    // (another process may have changed them since they were read).
     BOOL IsCityDisplayed(const QString& name) const;
     DWORD GetSelectedDisplay() const { return m_selected; }
     // Stores i, writes "CityX" and tells the Today item.
@@ -56,8 +57,10 @@ public:
     // The registered Today message, 0 until first needed.
     UINT TodayMessage() const { return m_todayMessage; }
 
-private:
+    // Reads "City0" to "City4" and "CityX" from the settings again.
     void ReadDisplayedCities();
+
+private:
 
     std::array<QString, kDisplays> m_names;
     DWORD m_selected = 0;

@@ -20,4 +20,14 @@ bool CreateCityDatabase(CEGUID* volume, const QByteArray& csv, QString* error, i
 // The shipped city list.
 QByteArray ShippedCityList();
 
+// The tz database's zone of a city of the shipped list ("Europe/Rome" for "Rome"); empty for a
+// name the list does not hold.
+QByteArray ShippedCityZone(const QString& name);
+
+// The user's own city for a computer in zone tzId, shown first on a new profile: the city the
+// zone is named after or else the first city in it (Europe/Berlin: "Berlin"); for a zone no
+// city is in (Etc/UTC), the city of the first well-known zone with the same rules in `year`
+// and the next ("Reykjavík"), else of any such zone. Empty when no city has its rules.
+QString UserCityForZone(const QByteArray& tzId, int year);
+
 }  // namespace za

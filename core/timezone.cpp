@@ -4,10 +4,15 @@
 #include "localetext.h"
 #include "oledate.h"
 #include "poapp.h"
+#include "poutlook.h"
 #include "registry.h"
 #include "stringtable.h"
+#include "timeservice.h"
+#include "tzderive.h"
 #include "tzrule.h"
 #include "zastrings.h"
+
+#include <QTimeZone>
 
 #include <algorithm>
 #include <cstdint>
@@ -225,15 +230,24 @@ void CTimeZone::LocalTimeToUTCTime(const SYSTEMTIME& local, SYSTEMTIME& utc) con
     utc = LocalToUtc(Records{&m_tzi, m_years.get()}, local);
 }
 
-BOOL CTimeZone::SetSystemTimeZone() {
+BOOL CTimeZone::SetSystemTimeZone(const QByteArray& place) {
     AdjustBiasForDST();
+    // The computer's clock does not move with its zone; the private device's is set back to
+    // the instant it read before.
+    const bool computer = za::device::Kind() == za::device::DeviceKind::Computer;
     SYSTEMTIME now{};
     GetSystemTime(&now);
-    // A zone of the table goes on following its records of every year as the device zone.
-    const BOOL result =
-        m_years ? za::device::SetTimeZoneFollowing(m_tzi, m_years->TzId()) : SetTimeZoneInformation(&m_tzi);
+    // A zone of the table goes on following its records of every year as the device zone; the
+    // place's own zone where it has the same rule now (the computer then names the city's zone).
+    QByteArray follow = m_years ? m_years->TzId() : QByteArray();
+    if (!place.isEmpty() && m_years) {
+        TIME_ZONE_INFORMATION own{};
+        if (za::tz::DeriveFromZone(QTimeZone(place), za::device::DeviceYear(), &own) && za::outlook::SameRule(own, m_tzi)) follow = place;
+    }
+    const BOOL result = !follow.isEmpty() ? za::device::SetTimeZoneFollowing(m_tzi, follow) : SetTimeZoneInformation(&m_tzi);
+    if (!result) return FALSE;
     SetDaylightTime(m_bDaylight ? 1 : 0);
-    SetSystemTime(&now);
+    if (!computer) SetSystemTime(&now);
     return result;
 }
 

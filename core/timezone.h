@@ -13,6 +13,7 @@
 #include "tzyears.h"
 #include "wintypes.h"
 
+#include <QByteArray>
 #include <QString>
 
 class CDBTimeZone {
@@ -77,8 +78,12 @@ public:
     // A local time of this zone to UTC. A local time skipped at the start of daylight time, or
     // one that occurs twice at its end, gets the UTC instant of the rule's single correction.
     void LocalTimeToUTCTime(const SYSTEMTIME& local, SYSTEMTIME& utc) const;
-    // Makes this zone the device's zone, keeping the device's UTC time.
-    BOOL SetSystemTimeZone();
+    // Makes this zone the device's zone, keeping the device's UTC time. place, when given, is
+    // the tz database's zone of the city this is done for ("Europe/Rome"): the device follows it
+    // where it has this zone's rule now, so that the computer names the city's own zone. FALSE,
+    // with the reason in za::device::LastClockError(), when the device refused; then nothing
+    // changed.
+    BOOL SetSystemTimeZone(const QByteArray& place = QByteArray());
 };
 
 // Daylight time in force at a UTC instant under a rule: from the start instant on (as in the tz
