@@ -121,6 +121,9 @@ TEST_F(ComputerDevice, AZoneNoCityUsesMapsToTheEntryWithItsOffsetsThisYearAndNex
 TEST_F(ComputerDevice, MakingACityCurrentSetsTheComputersZoneToTheCitysOwn) {
     TimedateMock mock{QStringLiteral("Europe/Berlin")};
     ASSERT_TRUE(mock.Error().isEmpty()) << mock.Error().toStdString();
+    // The profile is made while the mock runs, so that it takes the computer.
+    za::test::TempProfile onComputer;
+    GetPOApp().Logoff();
     GetPOApp().Logoff();
 
     EXPECT_TRUE(za::ApplyCurrentCity(LoadCity(QStringLiteral("London")), 0));
@@ -143,6 +146,9 @@ TEST_F(ComputerDevice, MakingACityCurrentSetsTheComputersZoneToTheCitysOwn) {
 TEST_F(ComputerDevice, ARefusalChangesNeitherTheZoneNorTheCurrentCity) {
     TimedateMock mock{QStringLiteral("Europe/Berlin")};
     ASSERT_TRUE(mock.Error().isEmpty()) << mock.Error().toStdString();
+    // The profile is made while the mock runs, so that it takes the computer.
+    za::test::TempProfile onComputer;
+    GetPOApp().Logoff();
     ASSERT_TRUE(mock.Refuse(QStringLiteral("SetTimezone"), QStringLiteral("sb")));
     GetPOApp().Logoff();
     QString before;
@@ -166,6 +172,9 @@ TEST_F(ComputerDevice, ARefusalChangesNeitherTheZoneNorTheCurrentCity) {
 TEST_F(ComputerDevice, TheClockIsSetAndCorrectedThroughTheTimeService) {
     TimedateMock mock{QStringLiteral("Europe/Berlin")};
     ASSERT_TRUE(mock.Error().isEmpty()) << mock.Error().toStdString();
+    // The profile is made while the mock runs, so that it takes the computer.
+    za::test::TempProfile onComputer;
+    GetPOApp().Logoff();
     FixedHostClock host{UtcMs(2026, 3, 1, 12, 0)};
     const SYSTEMTIME target = za::test::MakeTime(2026, 3, 1, 13, 30, 15);
     EXPECT_TRUE(SetSystemTime(&target));
@@ -184,6 +193,9 @@ TEST_F(ComputerDevice, TheClockIsSetAndCorrectedThroughTheTimeService) {
 TEST_F(ComputerDevice, AZoneChangedFromOutsideIsFollowed) {
     TimedateMock mock{QStringLiteral("Europe/Berlin")};
     ASSERT_TRUE(mock.Error().isEmpty()) << mock.Error().toStdString();
+    // The profile is made while the mock runs, so that it takes the computer.
+    za::test::TempProfile onComputer;
+    GetPOApp().Logoff();
     TIME_ZONE_INFORMATION tzi{};
     GetTimeZoneInformation(&tzi);
     ASSERT_EQ(QStringLiteral("W. Europe Standard Time"), StandardName(tzi));
@@ -201,6 +213,9 @@ TEST_F(ComputerDevice, AZoneChangedFromOutsideIsFollowed) {
 TEST_F(ComputerDevice, AServiceThatVanishesLeavesTheProfileOnTheComputerAndRefusesChanges) {
     TimedateMock mock{QStringLiteral("Europe/Berlin")};
     ASSERT_TRUE(mock.Error().isEmpty()) << mock.Error().toStdString();
+    // The profile is made while the mock runs, so that it takes the computer.
+    za::test::TempProfile onComputer;
+    GetPOApp().Logoff();
     GetPOApp().Logoff();
     ASSERT_TRUE(za::device::TimeService().answers);
     QObject context;
@@ -229,6 +244,9 @@ TEST_F(ComputerDevice, TheMachinesOwnZoneAndClockAreUntouched) {
     {
         TimedateMock mock{QStringLiteral("Europe/Berlin")};
         ASSERT_TRUE(mock.Error().isEmpty()) << mock.Error().toStdString();
+        // The profile is made while the mock runs, so that it takes the computer.
+        za::test::TempProfile onComputer;
+        GetPOApp().Logoff();
         GetPOApp().Logoff();
         EXPECT_TRUE(za::ApplyCurrentCity(LoadCity(QStringLiteral("Tokyo")), 0));
         SYSTEMTIME later{};
@@ -263,6 +281,9 @@ TEST_F(ComputerDevice, WithoutATimeServiceANewProfileTakesThePrivateDevice) {
 TEST_F(ComputerDevice, TheUserMayChooseThePrivateDevice) {
     TimedateMock mock{QStringLiteral("Europe/Berlin")};
     ASSERT_TRUE(mock.Error().isEmpty()) << mock.Error().toStdString();
+    // The profile is made while the mock runs, so that it takes the computer.
+    za::test::TempProfile onComputer;
+    GetPOApp().Logoff();
     ASSERT_EQ(za::device::DeviceKind::Computer, za::device::Kind());
     QString error;
     ASSERT_TRUE(za::device::SetDeviceKind(za::device::DeviceKind::Private, &error)) << error.toStdString();
