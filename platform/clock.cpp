@@ -224,13 +224,16 @@ BOOL SetSystemTime(const SYSTEMTIME* st) {
     // A day beyond the month's end is an invalid time here, not a roll-over.
     if (st->wDay > za::DaysInMonth(st->wYear, st->wMonth)) return FALSE;
     const std::int64_t target = seconds * 1000 + st->wMilliseconds;
+    // The host clock as the call came, before the profile is opened (a new one is installed
+    // first, which takes a while).
+    const std::int64_t host = HostNowMs();
     if (za::device::Kind() == za::device::DeviceKind::Computer) {
         QString error;
         if (!za::device::SetComputerTime(target, &error)) {
             za::device::SetLastClockError(error);
             return FALSE;
         }
-    } else if (!WriteNumber("offset_ms", target - HostNowMs())) {
+    } else if (!WriteNumber("offset_ms", target - host)) {
         za::device::SetLastClockError(QStringLiteral("the device profile cannot be written"));
         return FALSE;
     }

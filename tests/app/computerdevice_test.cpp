@@ -6,6 +6,7 @@
 #include "citydisplay.h"
 #include "clock.h"
 #include "mainframe.h"
+#include "poapp.h"
 #include "resource.h"
 #include "settimedlg.h"
 #include "settings.h"
@@ -22,6 +23,8 @@
 #include <QTimeEdit>
 #include <QTimer>
 
+#include <memory>
+
 using namespace za::app;
 using za::test::AppTest;
 using za::test::TimedateMock;
@@ -34,6 +37,19 @@ constexpr int kWaitMs = 20000;
 
 class ComputerWindowTest : public AppTest {
 protected:
+    ~ComputerWindowTest() override {
+        // The window ends before the profile it was made on and the mock go.
+        if (app) app->ExitInstance();
+        app.reset();
+    }
+    // Starts the time service's mock, then makes the profile while it runs (so that it takes
+    // the computer); the one the fixture began with is left.
+    TimedateMock& OnComputer(const QString& zone, bool ntp = false, bool canNtp = true) {
+        m_mock = std::make_unique<TimedateMock>(zone, ntp, canNtp);
+        m_profile = std::make_unique<za::test::TempProfile>();
+        GetPOApp().Logoff();
+        return *m_mock;
+    }
     bool StartShown() {
         if (!Start()) return false;
         return QTest::qWaitForWindowExposed(&Frame());
@@ -46,12 +62,16 @@ protected:
         if (!cli.waitForFinished(kWaitMs)) return -1;
         return cli.exitCode();
     }
+
+private:
+    std::unique_ptr<TimedateMock> m_mock;
+    std::unique_ptr<za::test::TempProfile> m_profile;
 };
 
 }  // namespace
 
 TEST_F(ComputerWindowTest, ANewProfileShowsTheComputersCityAndFollowsItsZone) {
-    TimedateMock mock{QStringLiteral("Europe/Berlin")};
+    TimedateMock& mock = OnComputer(QStringLiteral("Europe/Berlin"));
     ASSERT_TRUE(mock.Error().isEmpty()) << mock.Error().toStdString();
     ASSERT_TRUE(StartShown());
     ASSERT_EQ(za::device::DeviceKind::Computer, za::device::Kind());
@@ -69,7 +89,7 @@ TEST_F(ComputerWindowTest, ANewProfileShowsTheComputersCityAndFollowsItsZone) {
 }
 
 TEST_F(ComputerWindowTest, SetAsCurrentCityAsksTheComputerForTheCitysZone) {
-    TimedateMock mock{QStringLiteral("Europe/Berlin")};
+    TimedateMock& mock = OnComputer(QStringLiteral("Europe/Berlin"));
     ASSERT_TRUE(mock.Error().isEmpty()) << mock.Error().toStdString();
     ASSERT_TRUE(StartShown());
     ASSERT_EQ(View().City(3).Name(), QStringLiteral("London"));
@@ -83,7 +103,7 @@ TEST_F(ComputerWindowTest, SetAsCurrentCityAsksTheComputerForTheCitysZone) {
 }
 
 TEST_F(ComputerWindowTest, ARefusedZoneIsExplainedAndChangesNothing) {
-    TimedateMock mock{QStringLiteral("Europe/Berlin")};
+    TimedateMock& mock = OnComputer(QStringLiteral("Europe/Berlin"));
     ASSERT_TRUE(mock.Error().isEmpty()) << mock.Error().toStdString();
     ASSERT_TRUE(mock.Refuse(QStringLiteral("SetTimezone"), QStringLiteral("sb")));
     ASSERT_TRUE(StartShown());
@@ -102,7 +122,7 @@ TEST_F(ComputerWindowTest, ARefusedZoneIsExplainedAndChangesNothing) {
 }
 
 TEST_F(ComputerWindowTest, SettingTheTimeByHandOffersToTurnAutomaticTimeOff) {
-    TimedateMock mock{QStringLiteral("Europe/Berlin"), true};
+    TimedateMock& mock = OnComputer(QStringLiteral("Europe/Berlin"), true);
     ASSERT_TRUE(mock.Error().isEmpty()) << mock.Error().toStdString();
     ASSERT_EQ(za::device::DeviceKind::Computer, za::device::Kind());
     const struct Row {
@@ -151,7 +171,7 @@ TEST_F(ComputerWindowTest, SettingTheTimeByHandOffersToTurnAutomaticTimeOff) {
 }
 
 TEST_F(ComputerWindowTest, TheSetTimeDialogShowsAndTurnsOnAutomaticTime) {
-    TimedateMock mock{QStringLiteral("Europe/Berlin"), false, true};
+    TimedateMock& mock = OnComputer(QStringLiteral("Europe/Berlin"), false, true);
     ASSERT_TRUE(mock.Error().isEmpty()) << mock.Error().toStdString();
     CSetTimeDlg dlg(nullptr);
     auto* state = dlg.findChild<QLabel*>(QStringLiteral("automaticTimeState"));
