@@ -7,11 +7,9 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusServiceWatcher>
-#include <QDBusVariant>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
-#include <QPointer>
 #include <QTimeZone>
 #include <QTimer>
 

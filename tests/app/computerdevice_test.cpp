@@ -2,6 +2,7 @@
 // on a private bus), and the window following changes that other processes make.
 #include "apptest.h"
 
+#include "aboutdlg.h"
 #include "appstrings.h"
 #include "citydisplay.h"
 #include "clock.h"
@@ -212,4 +213,19 @@ TEST_F(ComputerWindowTest, ChangesOfOtherProcessesAreShownAtOnce) {
     TIME_ZONE_INFORMATION tzi{};
     GetTimeZoneInformation(&tzi);
     EXPECT_TRUE(View().SelectedCity().TimeZone().IsSameTZ(&tzi)) << "current city and device zone agree";
+}
+
+TEST_F(ComputerWindowTest, TheAboutBoxSaysWhichDeviceIsInUse) {
+    {
+        CAboutDlg about(nullptr);
+        auto* device = about.findChild<QLabel*>(QStringLiteral("deviceKind"));
+        ASSERT_TRUE(device);
+        EXPECT_EQ(device->text(), AppString(IDS_DEVICE_PRIVATE));
+    }
+    TimedateMock& mock = OnComputer(QStringLiteral("Europe/Berlin"));
+    ASSERT_TRUE(mock.Error().isEmpty()) << mock.Error().toStdString();
+    CAboutDlg about(nullptr);
+    auto* device = about.findChild<QLabel*>(QStringLiteral("deviceKind"));
+    ASSERT_TRUE(device);
+    EXPECT_EQ(device->text(), za::FormatString(AppString(IDS_DEVICE_COMPUTER), {QStringLiteral("Europe/Berlin")}));
 }
