@@ -136,17 +136,6 @@ bool CallService(const char* method, const QVariantList& args, QString* error) {
 
 QByteArray HostZoneId() { return QTimeZone::systemTimeZoneId(); }
 
-// Installation: the device a new profile uses (see the header).
-bool ChooseDevice(sql::Database& db, QString* error) {
-    const DeviceKind kind = TimeServiceAnswers() ? DeviceKind::Computer : DeviceKind::Private;
-    if (!db.prepare(kWriteKind).bind(1, KindName(kind)).run()) {
-        *error = QStringLiteral("cannot record the device: %1").arg(db.error());
-        return false;
-    }
-    Cached().kindValid = false;
-    return true;
-}
-const InstallRegistrar g_chooseDevice(5, "device", ChooseDevice);
 
 }  // namespace
 
@@ -269,6 +258,17 @@ void TimeServiceHub::Forget() {
 }
 
 // ---- the public functions ----
+
+// Installation: the device a new profile uses (see the header).
+bool InstallDevice(sql::Database& db, QString* error) {
+    const DeviceKind kind = TimeServiceAnswers() ? DeviceKind::Computer : DeviceKind::Private;
+    if (!db.prepare(kWriteKind).bind(1, KindName(kind)).run()) {
+        *error = QStringLiteral("cannot record the device: %1").arg(db.error());
+        return false;
+    }
+    Cached().kindValid = false;
+    return true;
+}
 
 DeviceKind Kind() {
     Cache& c = Cached();

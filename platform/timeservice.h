@@ -13,6 +13,8 @@
 // (tests point it at a bus of their own); unset, the machine's.
 #pragma once
 
+#include "sqlite.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -76,6 +78,10 @@ enum DeviceChange : unsigned {
 };
 // Calls fn with the changes seen (an OR of DeviceChange) while context lives.
 void WatchDeviceChanges(QObject* context, std::function<void(unsigned changes)> fn);
+
+// The installation package's first step: records the device a new profile uses (the computer
+// when its time service answers, else the private device).
+bool InstallDevice(sql::Database& db, QString* error);
 
 // Tests: drops the connection and everything read from the service; the next use reads the
 // environment's bus address again.

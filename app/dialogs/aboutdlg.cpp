@@ -11,7 +11,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-using namespace za::app;
+namespace za::app {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     const QString name = AppString(IDR_MAINFRAME);
@@ -26,7 +26,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     bold.setPointSizeF(bold.pointSizeF() * 1.4);
     bold.setWeight(QFont::Bold);
     title->setFont(bold);
-    auto* version = new QLabel(QStringLiteral("Version 2.1"), this);
+    auto* version = new QLabel(QStringLiteral("Version " ZONARIA_VERSION), this);
     // Which device's clock and zone Zonaria shows and sets.
     const bool computer = za::device::Kind() == za::device::DeviceKind::Computer;
     auto* device = new QLabel(computer ? za::FormatString(AppString(IDS_DEVICE_COMPUTER), {QString::fromUtf8(za::device::ComputerZoneId())})
@@ -53,3 +53,5 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     layout->addSpacing(12);
     layout->addWidget(buttons);
 }
+
+}  // namespace za::app
