@@ -4,6 +4,7 @@
 #include "clock.h"
 #include "device.h"
 #include "format.h"
+#include "timeservice.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -86,6 +87,12 @@ bool CAlarmAgent::Start(QString* error) {
     m_wallAtMark = za::device::NowUtcMs();
     m_monotonicAtMark = 0;
     m_check.start();
+    // The device's zone or clock changed from outside (the computer's time service, another
+    // process's change of the private device): the alarms keep their instants, and the timer
+    // is set again from the clock as it is now.
+    za::device::WatchDeviceChanges(this, [this](unsigned changes) {
+        if (changes & za::device::ZoneOrClockChanged) Rearm();
+    });
     Rearm();
     return true;
 }

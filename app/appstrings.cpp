@@ -76,6 +76,16 @@ const StringTableRegistrar g_table(kAppModule, {
     {40201, u"Please enter an integer between %d and %d."},
     {40202, u"The city \"%s\" could not be saved: the city database refused the change.  Nothing was changed; check the free space of the device and try again."},
     {40203, u"The city \"%s\" could not be deleted: the city database refused the change."},
+    {40301, u"The time zone could not be changed to \"%s\": %s.\n\nNothing was changed; the current city stays \"%s\"."},
+    {40302, u"This computer sets its clock automatically.  Turn automatic time off and set the clock by hand?"},
+    {40303, u"The clock of this computer could not be set: %s."},
+    {40304, u"This computer sets its clock automatically; it is synchronized."},
+    {40305, u"This computer sets its clock automatically; it is not synchronized yet."},
+    {40306, u"This computer's clock is set by hand."},
+    {40307, u"Set the time automatically"},
+    {40308, u"Automatic time could not be changed: %s."},
+    {40309, u"Clock and time zone: this computer's own (%s)"},
+    {40310, u"Clock and time zone: Zonaria's own, kept in its profile"},
 });
 
 }  // namespace

@@ -15,10 +15,13 @@
 #include "settings.h"
 #include "shell.h"
 #include "stringtable.h"
+#include "timeservice.h"
 #include "tzlist.h"
 #include "zonariaapp.h"
 
+#include <QApplication>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QTimerEvent>
 
 namespace za::app {
@@ -29,6 +32,9 @@ namespace {
 
 // The tip's text offset from the tapped point of the map.
 constexpr int kTipOffset = 5;
+
+// How often a device-zone check that waits for a modal dialog looks again, in milliseconds.
+constexpr int kDeferredCheckMs = 250;
 
 // The tip's facts of a displayed city at the shown instant: name, country, zone, coordinates,
 // the day's sunrise and sunset, airport and phone codes.
@@ -72,6 +78,7 @@ CMainView::CMainView(CMainFrame& frame) : QWidget(&frame), m_frame(frame) {
     setTabOrder(m_displays[0], m_displays[1]);
     for (int i = 1; i + 1 < kDisplays; ++i) setTabOrder(m_displays[static_cast<size_t>(i)], m_displays[static_cast<size_t>(i + 1)]);
     m_clockTimer = startTimer(kClockMs);
+    za::device::WatchDeviceChanges(this, [this](unsigned changes) { OnDeviceChanged(changes); });
 }
 
 CMainView::~CMainView() {
@@ -312,7 +319,53 @@ BOOL CMainView::ConfirmCurrentCity(const CCity& oldCity, const CCity& newCity, i
     return ApplyCurrentCity(newCity, index);
 }
 
-BOOL CMainView::ApplyCurrentCity(const CCity& city, int index) { return za::ApplyCurrentCity(city, index); }
+BOOL CMainView::ApplyCurrentCity(const CCity& city, int index) {
+    if (za::ApplyCurrentCity(city, index)) return TRUE;
+    // The computer refused (not authorised) or its time service is gone: nothing changed, and
+    // the user learns why rather than seeing the selection stay put.
+    const QString text = FormatString(AppString(IDS_ZONE_REFUSED),
+                                      {city.TimeZone().Name(), za::device::LastClockError(), SelectedCity().Name()});
+    za::shell::Current().MessageBox(text, za::ResourceCaption(), MB_OK | MB_ICONEXCLAMATION);
+    return FALSE;
+}
+
+void CMainView::OnDeviceChanged(unsigned changes) {
+    if (changes & za::device::ProfileChanged) ReloadFromProfile();
+    OnClockTick();
+    if (m_checkPending) return;
+    m_checkPending = true;
+    QTimer::singleShot(0, this, &CMainView::RunPendingCheck);
+}
+
+void CMainView::RunPendingCheck() {
+    // A question or editor of this window may be open: the check waits until it has closed.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(kDeferredCheckMs, this, &CMainView::RunPendingCheck);
+        return;
+    }
+    m_checkPending = false;
+    CheckDeviceTimeZone();
+    OnClockTick();
+    emit cityChecked();
+}
+
+void CMainView::ReloadFromProfile() {
+    CZonariaApp& app = m_frame.App();
+    app.ReadDisplayedCities();
+    GetCityList().LoadCityNames();
+    LoadDisplayedCities();
+    for (CCityDisplay* d : m_displays) d->SetCity(d->City());
+    const int selected = IDC_DISPLAY0 + static_cast<int>(app.GetSelectedDisplay());
+    if (selected != m_selected) {
+        m_selected = selected;
+        CRegistry& reg = GetReg();
+        reg.Open();
+        for (int i = 0; i < kDisplays; ++i) Display(i).SetOptions(OptionsFor(i, IDC_DISPLAY0 + i == m_selected));
+        reg.Close();
+        LayOut();
+    }
+    ApplyPreferences();
+}
 
 void CMainView::OnCheckCity() {
     CheckDeviceTimeZone();

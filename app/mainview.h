@@ -57,6 +57,13 @@ public:
     void OnCheckCity();
     // Follows a device time zone that another program changed.
     void CheckDeviceTimeZone();
+    // A change made outside this process (za::device::DeviceChange bits): the profile is read
+    // again, the clock shown anew, and the device-zone check runs as soon as no modal dialog
+    // is open.
+    void OnDeviceChanged(unsigned changes);
+    // Reads the displayed cities, the selected display, the settings and the city database's
+    // names again, as another process may have changed them.
+    void ReloadFromProfile();
 
     // The clock tick: one read of the device clock for the five displays and the map.
     void OnClockTick();
@@ -96,6 +103,8 @@ private:
     int IndexOf(const za::app::CCityDisplay* display) const;
     void StartTipTimer();
     void KillTipTimer();
+    // The device-zone check that OnDeviceChanged asked for.
+    void RunPendingCheck();
 
     CMainFrame& m_frame;
     za::app::CMapTip* m_tip = nullptr;
@@ -104,6 +113,7 @@ private:
     int m_selected = IDC_DISPLAY0;
     int m_clockTimer = 0;
     int m_tipTimer = 0;
+    bool m_checkPending = false;
 };
 
 }  // namespace za::app

@@ -34,8 +34,11 @@ public:
     QString GetDisplayedCity(int i) const { return m_displayed.Name(i); }
     // Stores the name, writes "City0" + i and tells the Today item.
     void SetDisplayedCity(int i, const QString& name) { m_displayed.SetName(i, name); }
-    // Exact, case-sensitive comparison with the five names.
-    BOOL IsCityDisplayed(const QString& name) const { return m_displayed.Contains(name); }
+    // Exact, case-sensitive comparison with the five names, as read and as the profile holds
+    // them now (another process may have put the city on a display since).
+    BOOL IsCityDisplayed(const QString& name) const {
+        return m_displayed.Contains(name) || za::DisplayedCities::Read().Contains(name);
+    }
     DWORD GetSelectedDisplay() const { return static_cast<DWORD>(m_displayed.Selected()); }
     // Stores i, writes "CityX" and tells the Today item.
     void SetSelectedDisplay(DWORD i) { m_displayed.SetSelected(static_cast<int>(i)); }
@@ -62,9 +65,10 @@ public:
     void EnableCommandBars(bool enable) override;
     void TodayItemsChanged() override { NotifyToday(1); }
 
-private:
+    // Reads "City0" to "City4" and "CityX" from the settings again.
     void ReadDisplayedCities();
 
+private:
     za::DisplayedCities m_displayed;
     CMainFrame* m_frame = nullptr;
     std::unique_ptr<CDialogLauncher> m_dialogs;

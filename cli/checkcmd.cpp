@@ -2,8 +2,11 @@
 // indexes of the city database use a collation that only Zonaria registers.
 #include "citylist.h"
 #include "commands.h"
+#include "clock.h"
 #include "device.h"
+#include "poutlook.h"
 #include "shell.h"
+#include "timeservice.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -38,7 +41,51 @@ QString StateName(za::device::ProfileState state) {
     return QStringLiteral("unusable");
 }
 
+// Which device the profile uses and what its zone is, in a line for `check` and `device`.
+QString DeviceLine(QJsonObject* o) {
+    using namespace za::device;
+    const DeviceKind kind = Kind();
+    (*o)[QStringLiteral("device")] = KindName(kind);
+    if (kind == DeviceKind::Private) {
+        return QStringLiteral("private (the host's clock plus an offset, and a zone, kept in the profile)");
+    }
+    const TimeServiceState service = TimeService();
+    const QByteArray zone = ComputerZoneId();
+    const QString mapping = za::outlook::DescribeMapping(zone, za::outlook::MapZone(zone, DeviceYear()));
+    (*o)[QStringLiteral("time_service")] = service.answers;
+    (*o)[QStringLiteral("computer_zone")] = QString::fromUtf8(zone);
+    (*o)[QStringLiteral("zone_mapping")] = mapping;
+    if (service.answers) {
+        (*o)[QStringLiteral("ntp")] = service.ntp;
+        (*o)[QStringLiteral("ntp_synchronized")] = service.ntpSynchronized;
+        return QStringLiteral("computer (org.freedesktop.timedate1), zone %1; automatic time %2%3")
+            .arg(mapping, service.ntp ? QStringLiteral("on") : QStringLiteral("off"),
+                 service.ntpSynchronized ? QStringLiteral(", synchronized") : QString());
+    }
+    return QStringLiteral("computer, zone %1 from the host; %2, so the clock and zone cannot be changed")
+        .arg(mapping, service.error);
+}
+
 }  // namespace
+
+void DeviceCommand(const QStringList& words, Output& out) {
+    const Args args(words, {}, {});
+    if (args.Positional().size() > 1) Fail(QStringLiteral("device takes computer, private or nothing; see --help"));
+    OpenProfile();
+    if (args.Positional().size() == 1) {
+        const QString wanted = args.Positional()[0];
+        za::device::DeviceKind kind = za::device::DeviceKind::Private;
+        if (wanted == QLatin1String("computer")) {
+            kind = za::device::DeviceKind::Computer;
+        } else if (wanted != QLatin1String("private")) {
+            Fail(QStringLiteral("device takes computer or private, not \"%1\"").arg(Shown(wanted)));
+        }
+        RequireWritableProfile();
+        QString error;
+        if (!za::device::SetDeviceKind(kind, &error)) Fail(QStringLiteral("the device stays %1: %2").arg(za::device::KindName(za::device::Kind()), error));
+    }
+    out.Line(QStringLiteral("Device: ") + DeviceLine(&out.object));
+}
 
 void CheckCommand(const QStringList& words, Output& out) {
     const Args args(words, {}, {});
@@ -78,6 +125,7 @@ void CheckCommand(const QStringList& words, Output& out) {
              orUnknown(report.schemaVersion >= 0 ? QString::number(report.schemaVersion) : QString()));
     out.Line(QStringLiteral("tzdata version: ") + orUnknown(tzdata));
     out.Line(QStringLiteral("Cities:         ") + orUnknown(cities ? QString::number(*cities) : QString()));
+    if (usable) out.Line(QStringLiteral("Device:         ") + DeviceLine(&out.object));
     // Where the application finds its help: shows whether an installation is complete.
     const QString help = za::shell::HelpFile();
     out.Line(QStringLiteral("Help file:      ") + (help.isEmpty() ? QStringLiteral("not found") : Shown(help, kWhole)));

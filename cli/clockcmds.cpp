@@ -6,6 +6,7 @@
 #include "currentcity.h"
 #include "displayedcities.h"
 #include "tzderive.h"
+#include "timeservice.h"
 
 #include <QJsonArray>
 
@@ -32,7 +33,8 @@ QString MakeCurrent(const QString& oldName, const CCity& newCity, int display) {
         return QStringLiteral("The time zone of this device does not change");
     }
     if (!za::ApplyCurrentCity(newCity, display)) {
-        Fail(QStringLiteral("the device's time zone could not be changed to %1; nothing was changed").arg(newCity.TimeZone().Name()));
+        Fail(QStringLiteral("the device's time zone could not be changed to %1: %2; nothing was changed")
+                 .arg(newCity.TimeZone().Name(), za::device::LastClockError()));
     }
     return QStringLiteral("The time zone of this device is now %1").arg(newCity.TimeZone().Name());
 }

@@ -17,6 +17,7 @@ void DistanceCommand(const QStringList& words, Output& out);
 void SunCommand(const QStringList& words, Output& out);
 void MoonCommand(const QStringList& words, Output& out);
 void CheckCommand(const QStringList& words, Output& out);
+void DeviceCommand(const QStringList& words, Output& out);
 void SyncCommand(const QStringList& words, Output& out);
 void AlarmCommand(const QStringList& words, Output& out);
 

@@ -2,6 +2,7 @@
 #include "commands.h"
 #include "device.h"
 #include "sntp.h"
+#include "timeservice.h"
 #include "udpsocket.h"
 
 namespace cli {
@@ -91,6 +92,9 @@ void SyncCommand(const QStringList& words, Output& out) {
     }
     SYSTEMTIME utc{};
     const BOOL ok = dryRun ? CorrectedSystemTime(exchange.offset, utc) : SetSystemTimeByOffset(exchange.offset, &utc);
+    if (!ok && za::device::Kind() == za::device::DeviceKind::Computer) {
+        Fail(QStringLiteral("the server answered, but the computer's clock could not be set: %1").arg(za::device::LastClockError()));
+    }
     if (!ok) {
         Fail(QStringLiteral("the server answered, but the device clock could not be set in the device profile %1")
                  .arg(za::device::ProfilePath()));

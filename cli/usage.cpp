@@ -61,7 +61,13 @@ QString Usage(const QString& command) {
          "  Checks the device profile as SQLite's integrity check does (which the sqlite3 tool cannot:\n"
          "  the city database needs Zonaria's collation), and its schema; shows the profile's path,\n"
          "  schema version, tzdata version, city count and the help file's place, then ok or what\n"
-         "  is wrong (exit code 2).\n"},
+         "  is wrong (exit code 2), and which device the clock and zone are (see device).\n"},
+        {"device",
+         "zonaria-cli device [computer|private] [--json]\n"
+         "  Shows, or chooses, the device whose clock and time zone Zonaria shows and sets: the\n"
+         "  computer's own, through its time service (org.freedesktop.timedate1), or a private one\n"
+         "  kept in the profile (the host's clock plus an offset, and a zone). A new profile takes the\n"
+         "  computer when its time service answers; it changes only by this command.\n"},
         {"sync",
          "zonaria-cli sync [--server HOST] [--port N] [--timeout MS] [--dry-run] [--json]\n"
          "  Asks an Internet time server (SNTP, default pool.ntp.org port 123, 20000 ms time-out) for\n"

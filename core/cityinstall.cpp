@@ -9,11 +9,14 @@
 #include "registry.h"
 #include "stringtable.h"
 #include "textfold.h"
+#include "timeservice.h"
+#include "tzderive.h"
 
 #include <QFile>
 #include <QHash>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTimeZone>
 
 #include <algorithm>
 #include <vector>
@@ -78,6 +81,104 @@ bool ToShort(const QString& text, int low, int high, short* out) {
     const int value = text.trimmed().toInt(&ok);
     if (!ok || value < low || value > high) return false;
     *out = static_cast<short>(value);
+    return true;
+}
+
+// The first display's city, "City0" of the settings.
+bool WriteFirstCity(const QString& name, QString* error) {
+    HKEY key = nullptr;
+    LONG rc = RegCreateKeyExW(HKEY_LOCAL_MACHINE, QStringLiteral("\\Software\\Corvantel\\Zonaria"), 0, QString(), 0,
+                              0, nullptr, &key, nullptr);
+    if (rc == ERROR_SUCCESS) {
+        // UTF-16 with its terminating NUL.
+        rc = RegSetValueExW(key, QStringLiteral("City0"), 0, REG_SZ, reinterpret_cast<const BYTE*>(name.utf16()),
+                            static_cast<DWORD>((name.size() + 1) * sizeof(char16_t)));
+        RegCloseKey(key);
+    }
+    if (rc != ERROR_SUCCESS) {
+        *error = QStringLiteral("cannot write the first city (error %1)").arg(rc);
+        return false;
+    }
+    return true;
+}
+
+// The shipped list's cities with their tz zone and entry, in the list's order (by name).
+struct ShippedCity {
+    QString name;
+    QByteArray tz;
+    int entry = -1;
+};
+
+const std::vector<ShippedCity>& ShippedCities() {
+    static const std::vector<ShippedCity> cities = [] {
+        std::vector<ShippedCity> out;
+        std::vector<QStringList> rows;
+        if (!ParseCsv(QString::fromUtf8(ShippedCityList()), &rows)) return out;
+        for (std::size_t i = 1; i < rows.size(); ++i) {
+            const QStringList& f = rows[i];
+            if (f.size() != kColumns) continue;
+            out.push_back({f[kName], f[kTz].toUtf8(), f[kZoneId].toInt()});
+        }
+        return out;
+    }();
+    return cities;
+}
+
+// The city list answers which entry the cities of a tz zone have (za::outlook::MapZone).
+struct CityZoneRegistrar {
+    CityZoneRegistrar() {
+        outlook::SetCityZoneResolver([](const QByteArray& tzId) {
+            for (const ShippedCity& c : ShippedCities()) {
+                if (c.tz == tzId) return c.entry;
+            }
+            return -1;
+        });
+    }
+};
+const CityZoneRegistrar g_cityZones;
+
+// A name without its accents, in lower case: "Reykjavík" matches Atlantic/Reykjavik.
+QString Plain(const QString& text) {
+    QString out;
+    for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
+        if (c.category() != QChar::Mark_NonSpacing) out += c.toLower();
+    }
+    return out;
+}
+
+// The city of a zone: the one the zone is named after ("New York, NY" for America/New_York),
+// else the list's first city in it; empty when no city is in it.
+QString CityOfZone(const QByteArray& tzId) {
+    QString namesake = QString::fromUtf8(tzId);
+    namesake = Plain(namesake.mid(namesake.lastIndexOf(QLatin1Char('/')) + 1).replace(QLatin1Char('_'), QLatin1Char(' ')));
+    QString first;
+    for (const ShippedCity& c : ShippedCities()) {
+        if (c.tz != tzId) continue;
+        if (Plain(c.name.section(QStringLiteral(", "), 0, 0)) == namesake) return c.name;
+        if (first.isEmpty()) first = c.name;
+    }
+    return first;
+}
+
+// Zones whose cities a user of any offset knows, the first of each offset first: a zone no
+// city names is shown as the first of these that keeps its rules this year and next.
+constexpr const char* kWellKnownZones[] = {
+    "Atlantic/Reykjavik", "Europe/London", "Africa/Lagos", "Europe/Berlin", "Africa/Johannesburg", "Africa/Cairo",
+    "Europe/Athens", "Europe/Moscow", "Africa/Nairobi", "Asia/Dubai", "Asia/Karachi", "Asia/Kolkata",
+    "Asia/Kathmandu", "Asia/Dhaka", "Asia/Bangkok", "Asia/Shanghai", "Asia/Singapore", "Asia/Tokyo",
+    "Australia/Brisbane", "Australia/Sydney", "Pacific/Noumea", "Pacific/Fiji", "Pacific/Auckland",
+    "Pacific/Tongatapu", "Pacific/Kiritimati", "Pacific/Pago_Pago", "Pacific/Honolulu", "America/Anchorage",
+    "America/Los_Angeles", "America/Phoenix", "America/Denver", "America/Mexico_City", "America/Chicago",
+    "America/Bogota", "America/New_York", "America/Caracas", "America/Halifax", "America/Sao_Paulo",
+    "America/Argentina/Buenos_Aires", "Atlantic/South_Georgia", "Atlantic/Cape_Verde", "Atlantic/Azores",
+};
+
+// Whether two zones have the same rules in `year` and the next.
+bool SameRulesTwoYears(const QTimeZone& a, const QTimeZone& b, int year) {
+    for (int y = year; y <= year + 1; ++y) {
+        TIME_ZONE_INFORMATION ra{}, rb{};
+        if (!tz::DeriveFromZone(a, y, &ra) || !tz::DeriveFromZone(b, y, &rb) || !outlook::SameRule(ra, rb)) return false;
+    }
     return true;
 }
 
@@ -192,10 +293,17 @@ bool CityDatabase(sql::Database&, QString* error) {
     return CreateCityDatabase(&store, ShippedCityList(), error);
 }
 
-// Installation: the first city shown, "San Francisco, CA", is the device's home city, in
-// Outlook (current city index 0) and in the Clock program's settings.
+// Installation: the first city shown is the device's home city, in Outlook (current city index
+// 0) and in the Clock program's settings. On the computer it is the user's own city (the city
+// of the computer's zone, UserCityForZone); the private device starts as the handheld did,
+// with "San Francisco, CA".
 bool HomeCity(sql::Database&, QString* error) {
-    const QString name = QStringLiteral("San Francisco, CA");
+    QString name = QStringLiteral("San Francisco, CA");
+    if (device::Kind() == device::DeviceKind::Computer) {
+        const QString own = UserCityForZone(device::ComputerZoneId(), device::DeviceYear());
+        if (!own.isEmpty()) name = own;
+        if (!WriteFirstCity(name, error)) return false;
+    }
     CCityList list;
     CCity city;
     if (!list.Open() || !list.LoadCity(name, city)) {
@@ -244,6 +352,32 @@ bool HomeCity(sql::Database&, QString* error) {
 }
 
 }  // namespace
+
+QByteArray ShippedCityZone(const QString& name) {
+    for (const ShippedCity& c : ShippedCities()) {
+        if (c.name == name) return c.tz;
+    }
+    return QByteArray();
+}
+
+QString UserCityForZone(const QByteArray& tzId, int year) {
+    const QString own = CityOfZone(tzId);
+    if (!own.isEmpty()) return own;
+    const QTimeZone zone(tzId);
+    if (!zone.isValid()) return QString();
+    for (const char* known : kWellKnownZones) {
+        if (SameRulesTwoYears(zone, QTimeZone(QByteArray(known)), year)) {
+            const QString city = CityOfZone(QByteArray(known));
+            if (!city.isEmpty()) return city;
+        }
+    }
+    QByteArray tried;
+    for (const ShippedCity& c : ShippedCities()) {
+        if (c.tz != tried && SameRulesTwoYears(zone, QTimeZone(c.tz), year)) return c.name;
+        tried = c.tz;
+    }
+    return QString();
+}
 
 QByteArray ShippedCityList() {
     QFile file(QStringLiteral(":/zonaria/data/cities.csv"));

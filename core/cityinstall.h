@@ -38,4 +38,14 @@ QString PlaceholderCityName(const QString& pattern, const QString& zoneDisplayNa
 // the list has none (International Date Line West).
 bool WellKnownCityOfZone(int zoneId, CCity* city);
 
+// The tz database's zone of a city of the shipped list ("Europe/Rome" for "Rome"), whatever its
+// time-zone ID; empty for a name the list does not hold.
+QByteArray ShippedCityZone(const QString& name);
+
+// The user's own city for a computer in zone tzId, shown first on a new profile: the city the
+// zone is named after or else the first city in it (Europe/Berlin: "Berlin"); for a zone no
+// city is in (Etc/UTC), the city of the first well-known zone with the same rules in `year`
+// and the next ("Reykjavík"), else of any such zone. Empty when no city has its rules.
+QString UserCityForZone(const QByteArray& tzId, int year);
+
 }  // namespace za

@@ -12,10 +12,12 @@ namespace za {
 // that of oldCity, the current city).
 bool CurrentCityChangesZone(const CCity& oldCity, const CCity& newCity);
 
-// Makes city the device's home city (display index 0) or visiting city (any other display)
-// and its zone the device's zone. With Outlook's city interface the device's UTC time is kept
-// across the change; without it the Clock program is closed and its settings rewritten.
-// The result is that of the device time-zone change.
+// Makes city's zone the device's zone (on the computer: the city's own tz zone, through the
+// time service) and then the city the device's home city (display index 0) or visiting city
+// (any other display). With Outlook's city interface the device's UTC time is kept across the
+// change; without it the Clock program is closed and its settings rewritten. The result is
+// that of the device time-zone change: FALSE, with the reason in
+// za::device::LastClockError(), when the device refused, and then nothing was changed.
 BOOL ApplyCurrentCity(const CCity& city, int index);
 
 }  // namespace za

@@ -1,9 +1,13 @@
 #include "installpackage.h"
 
+#include "timeservice.h"
+
 namespace za {
 
 std::vector<device::InstallStep> InstallPackage() {
     return {
+        // First: the home city and the device zone depend on the device chosen.
+        {"device", device::InstallDevice},
         {"settings key", device::InstallSettingsKey},
         {"time-zone display names", device::InstallZoneDisplayNames},
         {"time-zone table", InstallTimeZoneTable},

@@ -8,7 +8,7 @@
 
 namespace za {
 
-// The settings key, the time-zone display names, the "TZID" table, the city database, the
+// The device the profile uses, the settings key, the time-zone display names, the "TZID" table, the city database, the
 // home city, the Today item's key and the device zone.
 std::vector<device::InstallStep> InstallPackage();
 

@@ -2,7 +2,9 @@
 
 #include "clock.h"
 #include "oledate.h"
+#include "timeservice.h"
 #include "timezone.h"
+#include "window.h"
 #include "udpsocket.h"
 
 #include <cmath>
@@ -250,5 +252,19 @@ BOOL SetSystemTimeByOffset(double offset, SYSTEMTIME* set) {
     SYSTEMTIME utc{};
     if (!CorrectedSystemTime(offset, utc)) return FALSE;
     if (set) *set = utc;
+    if (za::device::Kind() == za::device::DeviceKind::Computer) {
+        // The computer's clock is moved by the offset itself (SetTime relative), so the time
+        // the call takes to be authorised is not lost.
+        QString error;
+        if (!za::device::AdjustComputerTime(std::llround(offset * 1000.0), &error)) {
+            za::device::SetLastClockError(error);
+            return FALSE;
+        }
+        za::device::SetLastClockError(QString());
+        TIME_ZONE_INFORMATION zone{};
+        SetDaylightTime(GetTimeZoneInformation(&zone) == TIME_ZONE_ID_DAYLIGHT ? 1 : 0);
+        PostMessageW(HWND_BROADCAST, WM_TIMECHANGE, 0, 0);
+        return TRUE;
+    }
     return SetSystemTimeAndDST(utc);
 }

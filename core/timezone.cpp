@@ -4,10 +4,15 @@
 #include "localetext.h"
 #include "oledate.h"
 #include "poapp.h"
+#include "poutlook.h"
 #include "registry.h"
 #include "stringtable.h"
+#include "timeservice.h"
+#include "tzderive.h"
 #include "tzrule.h"
 #include "zastrings.h"
+
+#include <QTimeZone>
 
 #include <algorithm>
 #include <cstdint>
@@ -258,17 +263,26 @@ void CTimeZone::LocalTimeToUTCTime(const SYSTEMTIME& local, SYSTEMTIME& utc,
     utc = LocalToUtc(Records{&m_tzi, m_years.get()}, local);
 }
 
-BOOL CTimeZone::SetSystemTimeZone() {
+BOOL CTimeZone::SetSystemTimeZone(const QByteArray& place) {
     AdjustBiasForDST();
+    // The computer's clock does not move with its zone; the private device's is set back to
+    // the instant it read before.
+    const bool computer = za::device::Kind() == za::device::DeviceKind::Computer;
     SYSTEMTIME now{};
     GetSystemTime(&now);
     // A zone of the table goes on following its place's own zone of the tz database as the
-    // device zone (Rome stays Europe/Rome, not entry 110's Europe/Berlin).
-    const QByteArray followed = m_history ? m_history->TzId() : m_years ? m_years->TzId() : QByteArray();
-    const BOOL result =
-        !followed.isEmpty() ? za::device::SetTimeZoneFollowing(m_tzi, followed) : SetTimeZoneInformation(&m_tzi);
+    // device zone (Rome stays Europe/Rome, not entry 110's Europe/Berlin); a place given by the
+    // caller is followed where it has this zone's rule now, so that the computer names the
+    // city's own zone.
+    QByteArray follow = m_history ? m_history->TzId() : m_years ? m_years->TzId() : QByteArray();
+    if (!place.isEmpty() && place != follow && m_years) {
+        TIME_ZONE_INFORMATION own{};
+        if (za::tz::DeriveFromZone(QTimeZone(place), za::device::DeviceYear(), &own) && za::outlook::SameRule(own, m_tzi)) follow = place;
+    }
+    const BOOL result = !follow.isEmpty() ? za::device::SetTimeZoneFollowing(m_tzi, follow) : SetTimeZoneInformation(&m_tzi);
+    if (!result) return FALSE;
     SetDaylightTime(m_bDaylight ? 1 : 0);
-    SetSystemTime(&now);
+    if (!computer) SetSystemTime(&now);
     return result;
 }
 

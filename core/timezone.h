@@ -19,6 +19,7 @@
 #include "tzyears.h"
 #include "wintypes.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
@@ -99,8 +100,12 @@ public:
     // twice is its first occurrence (daylight time). *kind, when given, tells which it was.
     void LocalTimeToUTCTime(const SYSTEMTIME& local, SYSTEMTIME& utc,
                             za::tz::ZoneHistory::LocalKind* kind = nullptr) const;
-    // Makes this zone the device's zone, keeping the device's UTC time.
-    BOOL SetSystemTimeZone();
+    // Makes this zone the device's zone, keeping the device's UTC time. place, when given, is
+    // the tz database's zone of the city this is done for ("Europe/Rome"): the device follows it
+    // where it has this zone's rule now, so that the computer names the city's own zone. FALSE,
+    // with the reason in za::device::LastClockError(), when the device refused; then nothing
+    // changed.
+    BOOL SetSystemTimeZone(const QByteArray& place = QByteArray());
 };
 
 // Daylight time in force at a UTC instant under a rule: from the start instant on (as in the tz

@@ -2,12 +2,15 @@
 
 #include "device.h"
 #include "oledate.h"
+#include "poutlook.h"
+#include "timeservice.h"
 #include "tzderive.h"
 #include "tzrule.h"
 #include "window.h"
 
 #include <QDateTime>
 #include <QStringList>
+#include <QTimeZone>
 
 #include <cstring>
 #include <map>
@@ -80,7 +83,9 @@ bool StoreZone(const TIME_ZONE_INFORMATION& tzi, const QByteArray& tzId) {
 // Whole seconds of a millisecond count, rounded down.
 std::int64_t SecondsOf(std::int64_t ms) { return ms / 1000 - (ms % 1000 < 0 ? 1 : 0); }
 
+// The private device's offset from the host clock; the computer's clock is the host's own.
 std::int64_t OffsetMs() {
+    if (za::device::Kind() == za::device::DeviceKind::Computer) return 0;
     std::int64_t offset = 0;
     return ReadValue("offset_ms", nullptr, &offset) ? offset : 0;
 }
@@ -91,9 +96,73 @@ void MsToSystemTime(std::int64_t ms, SYSTEMTIME* st) {
     st->wMilliseconds = static_cast<WORD>(ms - seconds * 1000);
 }
 
+// The computer's zone as the device zone: the table's entry for its IANA zone, following that
+// zone's own records in the other years where the two have the same rule this year (as a new
+// private device does with the host zone), else the entry's representative. Derived once per
+// zone and year.
+bool ComputerZone(TIME_ZONE_INFORMATION* stored, za::tz::YearlyRulesPtr* years) {
+    struct Derived {
+        bool ok = false;
+        TIME_ZONE_INFORMATION tzi{};
+        QByteArray follow;
+    };
+    static std::map<std::pair<QByteArray, int>, Derived> cache;
+    const QByteArray tzId = za::device::ComputerZoneId();
+    const int year = za::device::DeviceYear();
+    auto it = cache.find({tzId, year});
+    if (it == cache.end()) {
+        Derived d;
+        const za::outlook::ZoneEntry* entry = za::outlook::FindZoneEntry(za::outlook::MapZone(tzId, year).entry);
+        if (entry && za::outlook::ZoneInformation(*entry, year, &d.tzi)) {
+            TIME_ZONE_INFORMATION own{};
+            const bool same = za::tz::DeriveFromZone(QTimeZone(tzId), year, &own) && za::outlook::SameRule(own, d.tzi);
+            d.follow = same ? tzId : QByteArray(entry->tzId);
+            d.ok = true;
+        }
+        it = cache.emplace(std::make_pair(tzId, year), d).first;
+    }
+    if (!it->second.ok) return false;
+    *stored = it->second.tzi;
+    *years = FollowedRules(it->second.follow, it->second.tzi);
+    return true;
+}
+
+// The tz database's zone of the table's entry with this rule in the device year, for a zone
+// set without one; empty when no entry has it.
+QByteArray ZoneOfRule(const TIME_ZONE_INFORMATION& tzi) {
+    int count = 0;
+    const za::outlook::ZoneEntry* entries = za::outlook::ZoneTable(&count);
+    for (int i = 0; i < count; ++i) {
+        TIME_ZONE_INFORMATION e{};
+        if (za::outlook::ZoneInformation(entries[i], za::device::DeviceYear(), &e) && za::outlook::SameRule(e, tzi)) {
+            return QByteArray(entries[i].tzId);
+        }
+    }
+    return QByteArray();
+}
+
+// The computer's zone changed to tzId through its time service; the private record is kept in
+// step too, so that a later switch to the private device starts where the computer was.
+BOOL SetComputerZone(const TIME_ZONE_INFORMATION& tzi, const QByteArray& tzId) {
+    QString error;
+    if (tzId.isEmpty()) {
+        error = QStringLiteral("no zone of the tz database has this time zone's rules");
+    } else if (za::device::SetComputerTimeZone(tzId, &error)) {
+        za::device::SetLastClockError(QString());
+        StoreZone(tzi, tzId);
+        return TRUE;
+    }
+    za::device::SetLastClockError(error);
+    return FALSE;
+}
+
 }  // namespace
 
 namespace za::device {
+
+BOOL SetPrivateTimeZone(const TIME_ZONE_INFORMATION& tzi, const QByteArray& tzId) {
+    return StoreZone(tzi, tzId) ? TRUE : FALSE;
+}
 
 void SetHostClock(HostClock clock) { HostClockFn() = std::move(clock); }
 
@@ -102,10 +171,15 @@ std::int64_t NowUtcMs() { return HostNowMs() + OffsetMs(); }
 int DeviceYear() { return za::tz::YearOf(SecondsOf(NowUtcMs())); }
 
 BOOL SetTimeZoneFollowing(const TIME_ZONE_INFORMATION& tzi, const QByteArray& tzId) {
-    return StoreZone(tzi, tzId) ? TRUE : FALSE;
+    if (Kind() == DeviceKind::Computer) return SetComputerZone(tzi, tzId);
+    SetLastClockError(QString());
+    if (StoreZone(tzi, tzId)) return TRUE;
+    SetLastClockError(QStringLiteral("the device profile cannot be written"));
+    return FALSE;
 }
 
 bool ReadDeviceZone(TIME_ZONE_INFORMATION* stored, za::tz::YearlyRulesPtr* years) {
+    if (Kind() == DeviceKind::Computer) return ComputerZone(stored, years);
     za::sql::Database* db = Db();
     if (!db) return false;
     za::sql::Statement q = db->prepare(kReadZone);
@@ -147,7 +221,20 @@ BOOL SetSystemTime(const SYSTEMTIME* st) {
     // A day beyond the month's end is an invalid time here, not a roll-over.
     if (st->wDay > za::DaysInMonth(st->wYear, st->wMonth)) return FALSE;
     const std::int64_t target = seconds * 1000 + st->wMilliseconds;
-    if (!WriteNumber("offset_ms", target - HostNowMs())) return FALSE;
+    // The host clock as the call came, before the profile is opened (a new one is installed
+    // first, which takes a while).
+    const std::int64_t host = HostNowMs();
+    if (za::device::Kind() == za::device::DeviceKind::Computer) {
+        QString error;
+        if (!za::device::SetComputerTime(target, &error)) {
+            za::device::SetLastClockError(error);
+            return FALSE;
+        }
+    } else if (!WriteNumber("offset_ms", target - host)) {
+        za::device::SetLastClockError(QStringLiteral("the device profile cannot be written"));
+        return FALSE;
+    }
+    za::device::SetLastClockError(QString());
     // Whoever waits for an instant of the device clock (the alarm agent) has to look again.
     PostMessageW(HWND_BROADCAST, WM_TIMECHANGE, 0, 0);
     return TRUE;
@@ -166,7 +253,9 @@ DWORD GetTimeZoneInformation(TIME_ZONE_INFORMATION* tzi) {
 
 BOOL SetTimeZoneInformation(const TIME_ZONE_INFORMATION* tzi) {
     if (!tzi) return FALSE;
-    return StoreZone(*tzi, QByteArray()) ? TRUE : FALSE;
+    // The computer knows zones by name only: the table's entry with this rule names one.
+    if (za::device::Kind() == za::device::DeviceKind::Computer) return SetComputerZone(*tzi, ZoneOfRule(*tzi));
+    return za::device::SetTimeZoneFollowing(*tzi, QByteArray());
 }
 
 BOOL SetDaylightTime(DWORD daylight) { return WriteNumber("daylight", daylight ? 1 : 0) ? TRUE : FALSE; }

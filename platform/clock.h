@@ -1,6 +1,13 @@
-// The device clock and time zone. The device's UTC time is the host's UTC clock plus an offset
-// kept in device.db, so setting the device clock never touches the host's. The device zone is
-// a TIME_ZONE_INFORMATION kept in device.db; a new profile starts with the zone-table entry of
+// The device clock and time zone, of one of the two devices a profile can use (timeservice.h).
+//
+// The computer: the device's UTC time is the host's clock, and setting it sets the computer's
+// clock through its time service; the device zone is the zone-table entry of the computer's
+// IANA zone (za::outlook::MapZone), and setting it sets the computer's zone. A refusal fails
+// the call and changes nothing; LastClockError() says why.
+//
+// The private device: the device's UTC time is the host's UTC clock plus an offset kept in
+// device.db, so setting the device clock never touches the host's. The device zone is a
+// TIME_ZONE_INFORMATION kept in device.db; a new profile starts with the zone-table entry of
 // the host's zone (the Outlook stand-in's installation step, platform/zonetable.cpp).
 //
 // A device zone set together with the tz database's zone it stands for follows that zone's
@@ -18,8 +25,8 @@
 #include <functional>
 
 void GetSystemTime(SYSTEMTIME* st);
-// Fails for an invalid time or when the profile cannot be written. Once set, WM_TIMECHANGE is
-// posted to every window of the profile.
+// Fails for an invalid time, when the profile cannot be written or when the computer refuses.
+// Once set, WM_TIMECHANGE is posted to every window of the profile.
 BOOL SetSystemTime(const SYSTEMTIME* st);
 // The device's local time: UTC minus the bias the device zone's rules give at this instant.
 void GetLocalTime(SYSTEMTIME* st);
@@ -47,8 +54,11 @@ std::int64_t NowUtcMs();
 int DeviceYear();
 
 // Makes tzi the device zone, following the yearly records of the tz database's zone tzId,
-// named as tzi is. Fails when the profile cannot be written.
+// named as tzi is. Fails when the profile cannot be written; on the computer, makes tzId the
+// computer's zone, and fails when the computer refuses.
 BOOL SetTimeZoneFollowing(const TIME_ZONE_INFORMATION& tzi, const QByteArray& tzId);
+// The private device's zone alone, whichever device the profile uses.
+BOOL SetPrivateTimeZone(const TIME_ZONE_INFORMATION& tzi, const QByteArray& tzId);
 // The device zone as stored, with its records for every year when it follows a zone of the tz
 // database (null when it keeps its one record, or the tz database no longer knows the zone).
 // False when the profile cannot be read.

@@ -192,6 +192,28 @@ bool SameRule(const TIME_ZONE_INFORMATION& a, const TIME_ZONE_INFORMATION& b);
 // or -1 when nothing can be derived for the year (outside 1900..9998).
 int EntryForZone(const QByteArray& tzId, int year);
 
+// How the computer's IANA zone became an entry of the table (MapZone).
+enum class ZoneMatch {
+    Table,        // the entry's representative zone
+    City,         // a city of the city list in that zone names the entry
+    SameOffsets,  // no city uses the zone: the entry with its offsets and rules this year and next
+    Nearest,      // no entry has its rules: the nearest standard offset
+};
+struct ZoneMapping {
+    int entry = -1;
+    ZoneMatch match = ZoneMatch::Nearest;
+};
+// The entry of the table that stands for a zone of the tz database in `year`, for the device
+// zone when the device is the computer. A city's entry is asked of the resolver the city list
+// registers (SetCityZoneResolver); among several entries with the same rules the one whose
+// label names the zone's city wins, else the lowest. entry -1 when nothing can be derived.
+ZoneMapping MapZone(const QByteArray& tzId, int year);
+// Words for `check`: "Europe/Berlin (entry 110, its own)".
+QString DescribeMapping(const QByteArray& tzId, const ZoneMapping& mapping);
+// The city list's entry for a zone of the tz database that one of its cities uses, else -1.
+using CityZoneResolver = std::function<int(const QByteArray& tzId)>;
+void SetCityZoneResolver(CityZoneResolver resolver);
+
 // The host zone a new profile's device zone is taken from (through EntryForZone) at
 // installation: QTimeZone::systemTimeZone() unless a test names another; empty restores it.
 void SetHostZoneId(const QByteArray& tzId);

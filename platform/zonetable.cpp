@@ -5,6 +5,7 @@
 #include "clock.h"
 #include "device.h"
 #include "registry.h"
+#include "timeservice.h"
 #include "tzderive.h"
 
 #include <QDateTime>
@@ -133,6 +134,11 @@ constexpr ZoneEntry kZones[] = {
     {319, "Line Islands Standard Time", "Line Islands Daylight Time", "Kiritimati", "Pacific/Kiritimati"},
 };
 
+CityZoneResolver& CityResolver() {
+    static CityZoneResolver resolver;
+    return resolver;
+}
+
 QByteArray& HostZoneOverride() {
     static QByteArray id;
     return id;
@@ -165,7 +171,10 @@ QString StoredDisplayName(HKEY key) {
 // daylight time is not Berlin's), else the entry's representative.
 bool DeviceZone(za::sql::Database& db, QString* error) {
     const int year = za::device::DeviceYear();
-    const QByteArray host = HostZoneOverride().isEmpty() ? QTimeZone::systemTimeZone().id() : HostZoneOverride();
+    // The computer's own zone when it is the device (its time service's, which may differ from
+    // the host's TZ); the private device starts in the host's.
+    QByteArray host = HostZoneOverride().isEmpty() ? QTimeZone::systemTimeZone().id() : HostZoneOverride();
+    if (za::device::Kind() == za::device::DeviceKind::Computer) host = za::device::ComputerZoneId();
     const ZoneEntry* entry = FindZoneEntry(EntryForZone(host, year));
     TIME_ZONE_INFORMATION tzi{};
     if (!entry || !ZoneInformation(*entry, year, &tzi)) {
@@ -174,7 +183,7 @@ bool DeviceZone(za::sql::Database& db, QString* error) {
     }
     TIME_ZONE_INFORMATION hostRule{};
     const bool followHost = za::tz::DeriveFromZone(QTimeZone(host), year, &hostRule) && SameRule(hostRule, tzi);
-    if (!za::device::SetTimeZoneFollowing(tzi, followHost ? host : QByteArray(entry->tzId))) {
+    if (!za::device::SetPrivateTimeZone(tzi, followHost ? host : QByteArray(entry->tzId))) {
         *error = QStringLiteral("cannot store the device zone: %1").arg(db.error());
         return false;
     }
@@ -311,6 +320,58 @@ int EntryForZone(const QByteArray& tzId, int year) {
         }
     }
     return sameRule >= 0 ? sameRule : nearest;
+}
+
+void SetCityZoneResolver(CityZoneResolver resolver) { CityResolver() = std::move(resolver); }
+
+ZoneMapping MapZone(const QByteArray& tzId, int year) {
+    for (const ZoneEntry& e : kZones) {
+        if (tzId == e.tzId) return {e.id, ZoneMatch::Table};
+    }
+    if (CityResolver()) {
+        const int id = CityResolver()(tzId);
+        if (FindZoneEntry(id)) return {id, ZoneMatch::City};
+    }
+    const QTimeZone zone(tzId);
+    TIME_ZONE_INFORMATION now{}, next{};
+    if (zone.isValid() && za::tz::DeriveFromZone(zone, year, &now) && za::tz::DeriveFromZone(zone, year + 1, &next)) {
+        QString city = QString::fromLatin1(tzId);
+        city = city.mid(city.lastIndexOf(QLatin1Char('/')) + 1).replace(QLatin1Char('_'), QLatin1Char(' '));
+        static const QRegularExpression separators(QStringLiteral("[,:()]"));
+        int first = -1;
+        for (const ZoneEntry& e : kZones) {
+            TIME_ZONE_INFORMATION a{}, b{};
+            const QTimeZone representative{QByteArray(e.tzId)};
+            if (!za::tz::DeriveFromZone(representative, year, &a) || !za::tz::DeriveFromZone(representative, year + 1, &b) ||
+                !SameRule(a, now) || !SameRule(b, next)) {
+                continue;
+            }
+            if (first < 0) first = e.id;
+            for (const QString& place : QString::fromUtf8(e.label).split(separators, Qt::SkipEmptyParts)) {
+                if (place.trimmed() == city) return {e.id, ZoneMatch::SameOffsets};
+            }
+        }
+        if (first >= 0) return {first, ZoneMatch::SameOffsets};
+    }
+    return {EntryForZone(tzId, year), ZoneMatch::Nearest};
+}
+
+QString DescribeMapping(const QByteArray& tzId, const ZoneMapping& mapping) {
+    const QString zone = QString::fromUtf8(tzId);
+    const ZoneEntry* entry = FindZoneEntry(mapping.entry);
+    if (!entry) return QStringLiteral("%1 (no entry of the time-zone table fits)").arg(zone);
+    const QString name = QStringLiteral("entry %1, %2").arg(entry->id).arg(QLatin1String(entry->standardName));
+    switch (mapping.match) {
+    case ZoneMatch::Table:
+        return QStringLiteral("%1 (%2)").arg(zone, name);
+    case ZoneMatch::City:
+        return QStringLiteral("%1 (%2, the entry of its cities)").arg(zone, name);
+    case ZoneMatch::SameOffsets:
+        return QStringLiteral("%1 (no city uses this zone: %2, with the same offsets this year and next)").arg(zone, name);
+    case ZoneMatch::Nearest:
+        break;
+    }
+    return QStringLiteral("%1 (no entry has its rules: %2, the nearest offset)").arg(zone, name);
 }
 
 QString RestrictionText(const QString& text) {

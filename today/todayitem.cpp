@@ -7,6 +7,7 @@
 #include "registry.h"
 #include "settings.h"
 #include "shell.h"
+#include "timeservice.h"
 #include "today.h"
 
 #include <QAccessible>
@@ -109,6 +110,9 @@ CTodayItem::CTodayItem(QWidget* parent, int width) : QWidget(parent) {
     // A hidden window gets its resize event only when shown: lay out for the size now.
     LayOut();
     m_timer = startTimer(kTickMs);
+    // A city, count or selection changed by another process, or the device's zone or clock
+    // changed from outside: the rows are loaded again at once rather than at the next hour.
+    za::device::WatchDeviceChanges(this, [this](unsigned) { Reload(); });
 }
 
 CTodayItem::~CTodayItem() {

@@ -21,6 +21,9 @@ PACKAGES=(
     # dbus-run-session: the alarm agent's tests run on a private session bus. (Qt's D-Bus
     # module comes with qt6-base-dev.)
     dbus
+    # The tests of the computer as the device play systemd's time service with python3-dbusmock's
+    # timedated template (run by Debian's /usr/bin/python3) on a bus of their own.
+    python3-dbusmock
     # What chronyd needs to run (the SNTP tests' server; see the end of this script).
     libcap2 libgnutls30 libnettle8 libseccomp2
     # The Debian package: cpack finds the programs among its files with file(1); the packaging

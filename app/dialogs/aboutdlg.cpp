@@ -3,6 +3,8 @@
 #include "appstrings.h"
 #include "images.h"
 #include "resource.h"
+#include "stringtable.h"
+#include "timeservice.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -25,10 +27,18 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     bold.setWeight(QFont::Bold);
     title->setFont(bold);
     auto* version = new QLabel(QStringLiteral("Version " ZONARIA_VERSION), this);
+    // Which device's clock and zone Zonaria shows and sets.
+    const bool computer = za::device::Kind() == za::device::DeviceKind::Computer;
+    auto* device = new QLabel(computer ? za::FormatString(AppString(IDS_DEVICE_COMPUTER), {QString::fromUtf8(za::device::ComputerZoneId())})
+                                       : AppString(IDS_DEVICE_PRIVATE),
+                              this);
+    device->setObjectName(QStringLiteral("deviceKind"));
+    device->setWordWrap(true);
 
     auto* texts = new QVBoxLayout;
     texts->addWidget(title);
     texts->addWidget(version);
+    texts->addWidget(device);
     texts->addStretch(1);
     auto* row = new QHBoxLayout;
     row->addWidget(icon, 0, Qt::AlignTop);

@@ -8,9 +8,11 @@
 #include "shell.h"
 #include "sntp.h"
 #include "stringtable.h"
+#include "timeservice.h"
 #include "timezone.h"
 
 #include <QCalendarWidget>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
@@ -124,6 +126,12 @@ CSetTimeDlg::CSetTimeDlg(QWidget* parent)
                                            "'Sync' button to synchronize the device time to the server."),
                             Body());
     note->setWordWrap(true);
+    m_ntpState = new QLabel(Body());
+    m_ntpState->setWordWrap(true);
+    m_ntpState->setObjectName(QStringLiteral("automaticTimeState"));
+    m_ntp = new QCheckBox(AppString(IDS_NTP_CHECKBOX), Body());
+    m_ntp->setObjectName(QStringLiteral("automaticTime"));
+    m_ntp->setAccessibleName(AppString(IDS_NTP_CHECKBOX));
 
     LayOut(timeHeading, syncHeading, note);
 
@@ -145,6 +153,8 @@ CSetTimeDlg::CSetTimeDlg(QWidget* parent)
     m_calendarPopup = m_date->calendarWidget()->window();
     m_calendarPopup->installEventFilter(this);
     connect(m_sync, &QPushButton::clicked, this, &CSetTimeDlg::OnSync);
+    connect(m_ntp, &QCheckBox::clicked, this, &CSetTimeDlg::OnAutomaticTime);
+    ShowAutomaticTime();
 
     m_timeTick.setInterval(kTimeTickMs);
     m_dateTick.setInterval(kDateTickMs);
@@ -191,6 +201,11 @@ void CSetTimeDlg::LayOut(QLabel* timeHeading, QLabel* syncHeading, QLabel* note)
     layout->addWidget(syncHeading);
     layout->addLayout(server);
     layout->addWidget(note);
+    auto* automatic = new QVBoxLayout;
+    automatic->setContentsMargins(kIndent, 0, 0, 0);
+    automatic->addWidget(m_ntpState);
+    automatic->addWidget(m_ntp);
+    layout->addLayout(automatic);
     layout->addStretch(1);
 }
 
@@ -235,13 +250,22 @@ void CSetTimeDlg::OnSync() {
     if (m_syncing) return;
     const QString server = m_server->currentText().trimmed();
     BOOL ok = FALSE;
+    bool computerRefused = false;
     {
         za::shell::WaitCursor wait;
         SntpExchange exchange;
         SetSyncing(true);
         const BOOL answered = RunExchange(server, exchange);
         SetSyncing(false);
+        if (answered && !MayClockBeSet()) return;
         ok = answered && SetSystemTimeByOffset(exchange.offset);
+        computerRefused = answered && !ok && !za::device::LastClockError().isEmpty();
+    }
+    ShowAutomaticTime();
+    if (computerRefused) {
+        za::shell::Current().MessageBox(FormatString(AppString(IDS_CLOCK_REFUSED), {za::device::LastClockError()}),
+                                        za::ResourceCaption(), MB_OK | MB_ICONEXCLAMATION);
+        return;
     }
     if (!ok) {
         za::shell::Current().MessageBox(AppString(IDS_SYNC_FAILED), za::ResourceCaption(), MB_OK | MB_ICONEXCLAMATION);
@@ -300,8 +324,16 @@ void CSetTimeDlg::OnOK() {
     switch (za::shell::Current().MessageBox(AppString(IDS_SAVE_TIME), za::ResourceCaption(),
                                             MB_YESNOCANCEL | MB_ICONQUESTION)) {
     case IDYES:
-        // As on the handheld, a clock that cannot be set is not reported here.
-        Apply();
+        // The computer may keep its clock itself and the user keep it so: the dialog stays.
+        if (!MayClockBeSet()) break;
+        // As on the handheld, the private device's clock that cannot be set is not reported
+        // here; the computer's refusal is.
+        if (!Apply() && za::device::Kind() == za::device::DeviceKind::Computer) {
+            za::shell::Current().MessageBox(FormatString(AppString(IDS_CLOCK_REFUSED), {za::device::LastClockError()}),
+                                            za::ResourceCaption(), MB_OK | MB_ICONEXCLAMATION);
+            ShowAutomaticTime();
+            break;
+        }
         EndDialog(IDOK);
         break;
     case IDNO:
@@ -331,6 +363,47 @@ BOOL CSetTimeDlg::Apply() {
     SYSTEMTIME utc{};
     SystemLocalTimeToUTCTime(local, utc);
     return SetSystemTimeAndDST(utc);
+}
+
+bool CSetTimeDlg::MayClockBeSet() {
+    if (za::device::Kind() != za::device::DeviceKind::Computer) return true;
+    const za::device::TimeServiceState service = za::device::TimeService();
+    if (!service.answers || !service.ntp) return true;
+    if (za::shell::Current().MessageBox(AppString(IDS_NTP_ON_SET_BY_HAND), za::ResourceCaption(),
+                                        MB_YESNO | MB_ICONQUESTION) != IDYES) {
+        return false;
+    }
+    QString error;
+    const bool off = za::device::SetComputerNtp(false, &error);
+    ShowAutomaticTime();
+    if (!off) {
+        za::shell::Current().MessageBox(FormatString(AppString(IDS_NTP_REFUSED), {error}), za::ResourceCaption(),
+                                        MB_OK | MB_ICONEXCLAMATION);
+    }
+    return off;
+}
+
+void CSetTimeDlg::ShowAutomaticTime() {
+    const bool computer = za::device::Kind() == za::device::DeviceKind::Computer;
+    const za::device::TimeServiceState service = computer ? za::device::TimeService() : za::device::TimeServiceState{};
+    const bool shown = computer && service.answers;
+    m_ntpState->setVisible(shown);
+    m_ntp->setVisible(shown && service.canNtp);
+    if (!shown) return;
+    const UINT state = !service.ntp ? IDS_NTP_STATE_OFF
+                       : service.ntpSynchronized ? IDS_NTP_STATE_SYNCHRONIZED
+                                                 : IDS_NTP_STATE_UNSYNCHRONIZED;
+    m_ntpState->setText(AppString(state));
+    m_ntp->setChecked(service.ntp);
+}
+
+void CSetTimeDlg::OnAutomaticTime(bool on) {
+    QString error;
+    if (!za::device::SetComputerNtp(on, &error)) {
+        za::shell::Current().MessageBox(FormatString(AppString(IDS_NTP_REFUSED), {error}), za::ResourceCaption(),
+                                        MB_OK | MB_ICONEXCLAMATION);
+    }
+    ShowAutomaticTime();
 }
 
 }  // namespace za::app

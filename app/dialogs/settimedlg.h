@@ -10,6 +10,7 @@
 #include <QString>
 #include <QTimer>
 
+class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLabel;
@@ -73,12 +74,20 @@ private:
     void ShowCurrentTime();
     // The pickers' local date and time to the device clock, through the device zone.
     BOOL Apply();
+    // On the computer: whether its clock may be set by hand now. When it keeps its clock
+    // automatically, the user is asked to turn that off first (and it is turned off on Yes).
+    bool MayClockBeSet();
+    // The computer's automatic time, shown under the sync section (hidden on the private device).
+    void ShowAutomaticTime();
+    void OnAutomaticTime(bool on);
 
     QTimeEdit* m_time = nullptr;
     QDateEdit* m_date = nullptr;
     QComboBox* m_server = nullptr;
     QPushButton* m_sync = nullptr;
     QWidget* m_calendarPopup = nullptr;  // the date picker's drop-down calendar
+    QLabel* m_ntpState = nullptr;        // whether the computer keeps its clock itself
+    QCheckBox* m_ntp = nullptr;          // turns that on or off, where the computer can
     QTimer m_timeTick;
     QTimer m_dateTick;
     bool m_modified = false;

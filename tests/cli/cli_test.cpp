@@ -8,6 +8,7 @@
 #include "ntpservers.h"
 #include "oledate.h"
 #include "profile.h"
+#include "timedatemock.h"
 #include "window.h"
 
 #include <QDateTime>
@@ -574,8 +575,42 @@ TEST_F(Cli, ACorruptProfileIsReportedAndLeftAlone) {
     EXPECT_EQ(QByteArray("this is not a database"), db.readAll());
 }
 
+TEST_F(Cli, OnTheComputerCheckSaysHowItsZoneMapsAndSetCityAsksItsTimeService) {
+    za::test::TimedateMock mock{S("Etc/UTC")};
+    ASSERT_TRUE(mock.Error().isEmpty()) << mock.Error().toStdString();
+    const QJsonObject check = Json({S("check")});
+    EXPECT_EQ(S("computer"), check[S("device")].toString());
+    EXPECT_EQ(S("Etc/UTC"), check[S("computer_zone")].toString());
+    EXPECT_TRUE(check[S("zone_mapping")].toString().contains(S("no city uses this zone"))) << check[S("zone_mapping")].toString().toStdString();
+    EXPECT_TRUE(Exec({S("check")}).out.contains(S("Device:         computer")));
+    // The user's own city first: UTC all year, as Reykjavik.
+    EXPECT_EQ(QString::fromUtf8("Reykjav\u00edk"), Json({S("clock")})[S("cities")].toArray()[0].toObject()[S("name")].toString());
+
+    EXPECT_EQ(0, Exec({S("set-city"), S("0"), S("Cairo")}).code);
+    EXPECT_EQ(QStringList{S("SetTimezone \"Africa/Cairo\" True")}, mock.Calls());
+
+    // Refused: neither the selection nor the computer's zone changes.
+    ASSERT_TRUE(mock.Refuse(S("SetTimezone"), S("sb")));
+    const QString err = Error({S("select"), S("3")});
+    EXPECT_TRUE(err.contains(S("not authorised"))) << err.toStdString();
+    const QJsonArray cities = Json({S("clock")})[S("cities")].toArray();
+    EXPECT_TRUE(cities[0].toObject()[S("current")].toBool());
+    EXPECT_FALSE(cities[3].toObject()[S("current")].toBool());
+
+    // The user may choose the private device, and back.
+    EXPECT_EQ(S("private"), Json({S("device"), S("private")})[S("device")].toString());
+    EXPECT_EQ(S("private"), Json({S("check")})[S("device")].toString());
+    EXPECT_EQ(S("computer"), Json({S("device"), S("computer")})[S("device")].toString());
+}
+
+TEST_F(Cli, WithoutATimeServiceTheComputerCannotBeChosen) {
+    const QString err = Error({S("device"), S("computer")});
+    EXPECT_TRUE(err.contains(S("the device stays private"))) << err.toStdString();
+    EXPECT_EQ(S("private"), Json({S("device")})[S("device")].toString());
+}
+
 TEST_F(Cli, EveryCommandHasHelp) {
-    const char* commands[] = {"clock", "city", "find", "codes", "time", "convert", "sun", "moon", "distance", "set-city", "select", "check", "sync", "alarm"};
+    const char* commands[] = {"clock", "city", "find", "codes", "time", "convert", "sun", "moon", "distance", "set-city", "select", "check", "sync", "alarm", "device"};
     for (const char* c : commands) {
         SCOPED_TRACE(c);
         const Result r = Exec({S(c), S("--help")});

@@ -15,6 +15,10 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QTemporaryDir fallback;
     if (qgetenv("ZONARIA_DEVICE").isEmpty()) qputenv("ZONARIA_DEVICE", (fallback.path() + "/device").toUtf8());
+    // No test reaches the machine's time service: the system bus is one that does not exist, so
+    // new profiles take the private device, unless a test starts a bus of its own with the
+    // time service's mock on it (TimedateMock), whose address then takes this one's place.
+    qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/zonaria-tests-have-no-system-bus");
     TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,0 +1,59 @@
+// The process's listener for changes of the device from outside (timeservice.h): the time
+// service's signals, the host's /etc/localtime and device.db's commits by other processes,
+// gathered and handed to the watchers on the main thread's event loop.
+#pragma once
+
+#include <QDBusConnection>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+#include <QVariantMap>
+
+#include <functional>
+#include <vector>
+
+class QDBusServiceWatcher;
+class QFileSystemWatcher;
+
+namespace za::device {
+
+class TimeServiceHub : public QObject {
+    Q_OBJECT
+public:
+    static TimeServiceHub& Instance();
+
+    // Follows the time service's signals on this connection.
+    void Subscribe(QDBusConnection bus);
+    void Add(QObject* context, std::function<void(unsigned)> fn);
+    // Forgets the service's state and the profile's (tests).
+    void Forget();
+
+private slots:
+    void OnPropertiesChanged(const QString& interface, const QVariantMap& changed, const QStringList& invalidated);
+
+private:
+    struct Watcher {
+        QPointer<QObject> context;
+        std::function<void(unsigned)> fn;
+    };
+
+    TimeServiceHub();
+    void Start();
+    void PollProfile();
+    void Post(unsigned changes);
+    void Deliver();
+
+    std::vector<Watcher> m_watchers;
+    bool m_started = false;
+    unsigned m_pending = 0;
+    QTimer m_debounce;
+    QTimer m_profilePoll;
+    qint64 m_dataVersion = -1;
+    unsigned m_profileGeneration = 0;
+    QByteArray m_hostZone;
+    QDBusServiceWatcher* m_serviceWatcher = nullptr;
+    QFileSystemWatcher* m_files = nullptr;
+};
+
+}  // namespace za::device
