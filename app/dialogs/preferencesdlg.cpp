@@ -4,6 +4,7 @@
 #include "registry.h"
 #include "resource.h"
 #include "settings.h"
+#include "today.h"
 #include "zonariaapp.h"
 
 #include <QCheckBox>
@@ -157,6 +158,9 @@ void CPreferencesDlg::OnOK() {
     if (m_todayCount != m_loadedCount || m_todayEnabled != m_loadedEnabled) {
         if (CZonariaApp* app = GetZonariaApp()) app->NotifyToday(1);
     }
+    // Turned on, the Today screen starts now and with every session; turned off, it no longer
+    // starts with the session.
+    if (m_todayEnabled != m_loadedEnabled) za::SetTodayScreenStarted(m_todayEnabled);
     EndDialog(IDOK);
 }
 
