@@ -15,6 +15,8 @@ PACKAGES=(
     # dbus-run-session: the alarm agent's tests run on a private session bus. (Qt's D-Bus
     # module comes with qt6-base-dev.)
     dbus
+    # gdbus: the window program's activation test calls it on the bus as the desktop does.
+    libglib2.0-bin
     # What chronyd needs to run (the SNTP tests' server; see the end of this script).
     libcap2 libgnutls30 libnettle8 libseccomp2
     # The Debian package: cpack finds the programs among its files with file(1); the packaging
