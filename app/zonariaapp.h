@@ -12,6 +12,9 @@
 #include <memory>
 
 class CMainFrame;
+namespace za::app {
+class CApplicationBus;
+}
 
 class CZonariaApp {
 public:
@@ -64,6 +67,7 @@ private:
     UINT m_todayMessage = 0;
     CMainFrame* m_frame = nullptr;
     std::unique_ptr<CDialogLauncher> m_dialogs;
+    std::unique_ptr<za::app::CApplicationBus> m_bus;
 };
 
 // The application object of this process; null when none exists.
@@ -72,6 +76,9 @@ CZonariaApp* GetZonariaApp();
 namespace za::app {
 // Names the program and its resources, and maps the handheld's fonts to the desktop's.
 void SetUpApplication();
+// Makes Shift+F10 open the focused control's context menu, as the Menu key does. Once per
+// application; SetUpApplication does it.
+void InstallContextMenuKey();
 }  // namespace za::app
 
 // When the program already runs on this profile, asks its window to come to the front and
