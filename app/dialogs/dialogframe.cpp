@@ -1,5 +1,6 @@
 #include "dialogframe.h"
 
+#include "contrast.h"
 #include "format.h"
 #include "images.h"
 #include "resource.h"
@@ -16,6 +17,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QStyle>
+#include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -39,19 +41,23 @@ struct BarItem {
     const char16_t* toolTip;  // null: none
     const char* themeIcon;    // null: a text button
     QStyle::StandardPixmap fallback;
+    // The keyboard's way to the command, which the handheld's stylus did not need.
+    QKeySequence::StandardKey key;
 };
 
 // The command bars of the dialogs: the alarms' (151) and the cities' (163). The Edit bar (145)
 // is a single drop-down menu built below.
 const BarItem kAlarmsBar[] = {
-    {32807, u"New", u"Create new alarm", nullptr, QStyle::SP_CustomBase},
-    {32810, u"Properties", u"View or edit alarm properties", "document-properties", QStyle::SP_FileDialogInfoView},
-    {32800, u"Delete", u"Delete the selected alarm", "edit-delete", QStyle::SP_TrashIcon},
+    {32807, u"New", u"Create new alarm", nullptr, QStyle::SP_CustomBase, QKeySequence::New},
+    {32810, u"Properties", u"View or edit alarm properties", "document-properties", QStyle::SP_FileDialogInfoView,
+     QKeySequence::UnknownKey},
+    {32800, u"Delete", u"Delete the selected alarm", "edit-delete", QStyle::SP_TrashIcon, QKeySequence::UnknownKey},
 };
 const BarItem kCitiesBar[] = {
-    {32828, u"Copy", u"Create a copy of the selected city", nullptr, QStyle::SP_CustomBase},
-    {32810, u"Edit", u"View or edit city properties", "document-properties", QStyle::SP_FileDialogInfoView},
-    {32800, u"Delete", u"Delete the selected city", "edit-delete", QStyle::SP_TrashIcon},
+    {32828, u"Copy", u"Create a copy of the selected city", nullptr, QStyle::SP_CustomBase, QKeySequence::New},
+    {32810, u"Edit", u"View or edit city properties", "document-properties", QStyle::SP_FileDialogInfoView,
+     QKeySequence::UnknownKey},
+    {32800, u"Delete", u"Delete the selected city", "edit-delete", QStyle::SP_TrashIcon, QKeySequence::UnknownKey},
 };
 
 struct EditItem {
@@ -118,6 +124,49 @@ void CHelpButton::paintEvent(QPaintEvent*) {
     }
 }
 
+void ArrangeKeyboardFocus(QWidget* dialog, QWidget* area, QDialogButtonBox* buttons) {
+    auto takesTab = [dialog](QWidget* w) {
+        return (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(dialog) && !w->focusProxy();
+    };
+    if (buttons) {
+        QWidget* last = nullptr;
+        for (QWidget* w = dialog->nextInFocusChain(); w && w != dialog; w = w->nextInFocusChain()) {
+            if (dialog->isAncestorOf(w) && !buttons->isAncestorOf(w) && takesTab(w)) last = w;
+        }
+        for (QAbstractButton* button : buttons->buttons()) {
+            if (!last) break;
+            QWidget::setTabOrder(last, button);
+            last = button;
+        }
+    }
+    QWidget* focus = dialog->focusWidget();
+    const bool chosen = focus && focus != dialog && !(buttons && buttons->isAncestorOf(focus)) &&
+                        !qobject_cast<QTabBar*>(focus);
+    if (chosen || !area) return;
+    for (QWidget* w = area->nextInFocusChain(); w && w != area; w = w->nextInFocusChain()) {
+        if (area->isAncestorOf(w) && takesTab(w)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+void NameExtensionButton(QToolBar* bar) {
+    // Qt's own button for the buttons that do not fit has no name of its own.
+    if (auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"))) {
+        more->setAccessibleName(QStringLiteral("More buttons"));
+        more->setToolTip(more->accessibleName());
+    }
+}
+
+QString WithMnemonic(const QString& text, QChar letter) {
+    QString marked = text;
+    marked.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    const qsizetype at = marked.indexOf(letter);
+    if (at >= 0) marked.insert(at, QLatin1Char('&'));
+    return marked;
+}
+
 CDialogFrame::CDialogFrame(QWidget* owner, const QString& helpRequest, UINT commandBarId)
     : QObject(owner), m_owner(owner), m_commandBarId(commandBarId), m_helpRequest(helpRequest) {
     CreatePointFont(m_titleFont, kTitlePointSize, QStringLiteral("Tahoma"), nullptr, TRUE);
@@ -141,6 +190,7 @@ void CDialogFrame::CreateCommandBar() {
     m_commandBar = new QToolBar(m_owner);
     m_commandBar->setIconSize(QSize(16, 16));
     m_commandBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    NameExtensionButton(m_commandBar);
     auto addButton = [this](const BarItem& item) {
         QAction* action = m_commandBar->addAction(QString::fromUtf16(item.text));
         if (item.themeIcon) {
@@ -148,6 +198,14 @@ void CDialogFrame::CreateCommandBar() {
                                              m_owner->style()->standardIcon(item.fallback)));
         }
         if (item.toolTip) action->setToolTip(QString::fromUtf16(item.toolTip));
+        if (item.key != QKeySequence::UnknownKey) {
+            action->setShortcut(item.key);
+            // Anywhere in the dialog, and said in the tip.
+            action->setShortcutContext(Qt::WindowShortcut);
+            action->setToolTip(action->toolTip() + QStringLiteral(" (") +
+                               action->shortcut().toString(QKeySequence::NativeText) + QLatin1Char(')'));
+        }
+        action->setData(item.id);
         const UINT id = item.id;
         connect(action, &QAction::triggered, this, [this, id] { emit command(id); });
     };
@@ -173,9 +231,11 @@ void CDialogFrame::CreateCommandBar() {
         button->setFocusPolicy(Qt::NoFocus);
         m_commandBar->addWidget(button);
     }
+    // The Edit bar's button leaves the focus in the field it acts on; the other bars' buttons are
+    // on the Tab chain like any button, after the dialog's own fields.
     const QList<QWidget*> buttons = m_commandBar->findChildren<QWidget*>();
     for (QWidget* b : buttons) {
-        if (qobject_cast<QToolButton*>(b)) b->setFocusPolicy(Qt::NoFocus);
+        if (qobject_cast<QToolButton*>(b)) b->setFocusPolicy(m_commandBarId == IDR_EDIT_BAR ? Qt::NoFocus : Qt::TabFocus);
     }
 }
 
@@ -197,11 +257,18 @@ void CDialogFrame::Layout() {
     m_helpButton->raise();
 }
 
+QColor CDialogFrame::TitleColour() const {
+    // The highlight colour, as the handheld drew it; a dark palette's highlight is often too
+    // dark on its page, and then its lighter shade stands in.
+    const QPalette& palette = m_owner->palette();
+    return za::ReadableOn(palette.color(QPalette::Highlight), palette.color(QPalette::Base));
+}
+
 void CDialogFrame::Erase(QPainter& p) const { p.fillRect(m_owner->rect(), m_owner->palette().color(QPalette::Base)); }
 
 void CDialogFrame::Paint(QPainter& p) const {
     p.setFont(m_titleFont);
-    p.setPen(m_owner->palette().color(QPalette::Highlight));
+    p.setPen(TitleColour());
     // The title rectangle stops short of the help button, so a long title never runs under it.
     QRect title = m_titleRect;
     if (m_helpButton) title.setRight(std::min(title.right(), m_helpButton->x() - kHelpButtonMargin));
@@ -378,6 +445,7 @@ void CBaseDialog::showEvent(QShowEvent* e) {
         m_frame.OnInitDialog();
         OnInitDialog();
         SetBandMargin(this, m_frame);
+        ArrangeKeyboardFocus(this, m_body, m_buttons);
     }
     QDialog::showEvent(e);
 }
