@@ -49,7 +49,7 @@ void SendToJournal(const QString& line, int priority) {
 }
 
 SYSTEMTIME UtcSystemTime(std::int64_t utcMs) {
-    const QDateTime t = QDateTime::fromMSecsSinceEpoch(utcMs, QTimeZone::UTC);
+    const QDateTime t = QDateTime::fromMSecsSinceEpoch(utcMs, QTimeZone::utc());
     SYSTEMTIME st{};
     st.wYear = static_cast<WORD>(t.date().year());
     st.wMonth = static_cast<WORD>(t.date().month());

@@ -14,7 +14,7 @@ QString ProgramDir() {
     return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
 }
 
-// A desktop entry's Exec argument: quoted, with the characters the specification reserves
+// A desktop entry's Exec argument: quoted, with the characters the Desktop Entry format reserves
 // inside quotes escaped (and the backslash of each escape escaped again for the string value).
 QString QuoteExecArgument(const QString& arg) {
     QString quoted;

@@ -10,7 +10,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 
 #include <cstdint>
 
@@ -62,8 +61,8 @@ BOOL SetTodayScreenStarted(bool on) {
     if (FindWindowW(QString::fromLatin1(kTodayHostWindowClass), QString())) return written ? TRUE : FALSE;
     const QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
     const QString program = QDir(dir).filePath(QString::fromLatin1(kTodayHostProgram));
-    if (!QFileInfo(program).isExecutable()) return FALSE;
-    return written && shell::Current().StartProgram(program, {}) ? TRUE : FALSE;
+    const bool started = shell::Current().StartProgram(program, {});
+    return written && started ? TRUE : FALSE;
 }
 
 }  // namespace za

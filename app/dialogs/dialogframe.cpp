@@ -6,8 +6,12 @@
 #include "resource.h"
 #include "shell.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -124,6 +128,82 @@ void CHelpButton::paintEvent(QPaintEvent*) {
     }
 }
 
+namespace {
+
+// A list box (combo box) as a screen reader should meet it: named by its label. Qt's own
+// interface gives it the selected entry as its name on Linux, expecting the reader to find the
+// label by relation, so "Twilight", "Units" and the rest were read as "Civil Twilight",
+// "Miles"... The entry stays its value; the list and the typing field stay its children.
+class NamedComboAccessible : public QAccessibleWidget {
+public:
+    explicit NamedComboAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+    QComboBox* Combo() const { return static_cast<QComboBox*>(widget()); }
+
+    int childCount() const override { return Combo()->isEditable() ? 2 : 1; }
+    QAccessibleInterface* child(int index) const override {
+        if (index == 0 && Combo()->view()) return QAccessible::queryAccessibleInterface(Combo()->view());
+        if (index == 1 && Combo()->isEditable()) return QAccessible::queryAccessibleInterface(Combo()->lineEdit());
+        return nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (child->object() == Combo()->view()) return 0;
+        if (Combo()->isEditable() && child->object() == Combo()->lineEdit()) return 1;
+        return -1;
+    }
+    QAccessibleInterface* focusChild() const override { return Combo()->isEditable() ? child(1) : nullptr; }
+
+    QString text(QAccessible::Text t) const override {
+        const QString value = Combo()->isEditable() ? Combo()->lineEdit()->text() : Combo()->currentText();
+        switch (t) {
+        case QAccessible::Name: {
+            const QString name = Combo()->accessibleName();
+            return name.isEmpty() ? value : name;
+        }
+        case QAccessible::Value: return value;
+        default: return QAccessibleWidget::text(t);
+        }
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = Combo()->view() && Combo()->view()->isVisible();
+        s.collapsed = !s.expanded;
+        s.editable = Combo()->isEditable();
+        return s;
+    }
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString& name) override {
+        if (name != showMenuAction() && name != pressAction()) return;
+        if (Combo()->view() && Combo()->view()->isVisible()) {
+            Combo()->hidePopup();
+        } else {
+            Combo()->showPopup();
+        }
+    }
+    QStringList keyBindingsForAction(const QString& name) const override {
+        if (name == showMenuAction()) return {QKeySequence(Qt::Key_Down).toString(QKeySequence::NativeText)};
+        return {};
+    }
+};
+
+QAccessibleInterface* NamedComboFactory(const QString& key, QObject* object) {
+    if (key == QLatin1String("QComboBox") && object && object->isWidgetType()) {
+        return new NamedComboAccessible(static_cast<QComboBox*>(object));
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void InstallAccessibleNames() {
+    static const bool installed = [] {
+        QAccessible::installFactory(NamedComboFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
 void ArrangeKeyboardFocus(QWidget* dialog, QWidget* area, QDialogButtonBox* buttons) {
     auto takesTab = [dialog](QWidget* w) {
         return (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(dialog) && !w->focusProxy();
@@ -169,6 +249,7 @@ QString WithMnemonic(const QString& text, QChar letter) {
 
 CDialogFrame::CDialogFrame(QWidget* owner, const QString& helpRequest, UINT commandBarId)
     : QObject(owner), m_owner(owner), m_commandBarId(commandBarId), m_helpRequest(helpRequest) {
+    InstallAccessibleNames();
     CreatePointFont(m_titleFont, kTitlePointSize, QStringLiteral("Tahoma"), nullptr, TRUE);
 }
 

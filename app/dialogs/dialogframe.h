@@ -39,6 +39,10 @@ void NameExtensionButton(QToolBar* bar);
 // a field of its own, the first field of `area` takes it, not OK.
 void ArrangeKeyboardFocus(QWidget* dialog, QWidget* area, QDialogButtonBox* buttons);
 
+// Has every list box (combo box) named by its accessible name (its label) rather than by its
+// selected entry. Once per process; every dialog frame does it.
+void InstallAccessibleNames();
+
 // A control's number within its dialog, as the dialog's resources give it.
 void SetControlId(QWidget* control, int id);
 int ControlId(const QWidget* control);

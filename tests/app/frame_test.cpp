@@ -258,7 +258,7 @@ TEST_F(AppTest, FirstRunWelcomesInsideTheWindowOnceAfterTheStartupDelay) {
     EXPECT_TRUE(Frame().View().Map().geometry().contains(welcome->geometry())) << "it hides no clock";
     EXPECT_EQ(GetReg().GetDWORDValue(CRegistry::InitialRun), 0u);
     EXPECT_FALSE(Frame().IsStartupPending());
-    SaveShot(Frame(), QStringLiteral("welcome.png"));
+    za::test::SaveShot(Frame(), QStringLiteral("welcome.png"));
 
     // Its link opens the help's welcome page; its button closes it.
     auto* text = welcome->findChild<QLabel*>();

@@ -10,9 +10,14 @@
 #include "mainframe.h"
 #include "preferencesdlg.h"
 #include "resource.h"
+#include "setalarmdlg.h"
 #include "settimedlg.h"
+#include "alarm.h"
+#include "citylist.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QImage>
 #include <QStyle>
 #include <QStyleFactory>
@@ -69,7 +74,6 @@ class ThemeTest : public AppTest, public ::testing::WithParamInterface<const cha
 protected:
     ThemeTest() : previous(QApplication::palette()) {
         const bool dark = QLatin1String(GetParam()) == QLatin1String("dark");
-        style.reset(QStyleFactory::create(QStringLiteral("Fusion")));
         previousStyle = QApplication::style()->name();
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         QApplication::setPalette(dark ? DarkPalette() : LightPalette());
@@ -81,7 +85,6 @@ protected:
 
     QPalette previous;
     QString previousStyle;
-    std::unique_ptr<QStyle> style;
 };
 
 TEST_P(ThemeTest, EveryTextIsReadableOnWhatItIsDrawnOn) {
@@ -119,9 +122,52 @@ TEST_P(ThemeTest, EveryTextIsReadableOnWhatItIsDrawnOn) {
     EXPECT_GE(za::ContrastRatio(setTime.Frame().TitleColour(), setTime.palette().color(QPalette::Base)),
               za::kMinimumTextContrast);
     za::test::SaveShot(setTime, QStringLiteral("theme-%1-settime.png").arg(theme));
+    setTime.hide();
+    CCity tokyo;
+    ASSERT_TRUE(GetCityList().LoadCity(QStringLiteral("Tokyo"), tokyo));
+    CSetAlarmDlg setAlarm(CAlarm(tokyo), &Frame());
+    setAlarm.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&setAlarm));
+    EXPECT_GE(za::ContrastRatio(setAlarm.Frame().TitleColour(), setAlarm.palette().color(QPalette::Base)),
+              za::kMinimumTextContrast);
+    za::test::SaveShot(setAlarm, QStringLiteral("theme-%1-setalarm.png").arg(theme));
 }
 
 INSTANTIATE_TEST_SUITE_P(Palettes, ThemeTest, ::testing::Values("light", "dark"),
                          [](const ::testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
+
+}  // namespace
+
+namespace {
+
+// Every list box of the dialogs is read by its label, not by the entry it happens to show; the
+// entry is its value.
+TEST_F(AppTest, ListBoxesAreNamedByTheirLabels) {
+    ASSERT_TRUE(Start());
+    CPreferencesDlg preferences(&Frame());
+    CSetTimeDlg setTime(&Frame());
+    for (QDialog* dialog : {static_cast<QDialog*>(&preferences), static_cast<QDialog*>(&setTime)}) {
+        dialog->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+        const QList<QComboBox*> combos = dialog->findChildren<QComboBox*>();
+        ASSERT_FALSE(combos.isEmpty());
+        for (QComboBox* combo : combos) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(combo);
+            ASSERT_NE(a, nullptr);
+            SCOPED_TRACE(a->text(QAccessible::Name).toStdString());
+            EXPECT_EQ(a->role(), QAccessible::ComboBox);
+            EXPECT_FALSE(combo->accessibleName().isEmpty());
+            EXPECT_EQ(a->text(QAccessible::Name), combo->accessibleName());
+            EXPECT_EQ(a->text(QAccessible::Value), combo->currentText());
+            if (combo->isEditable()) {
+                // The typing field inside, which has the focus, is named too.
+                QAccessibleInterface* field = a->child(1);
+                ASSERT_NE(field, nullptr);
+                EXPECT_EQ(field->text(QAccessible::Name), combo->accessibleName());
+            }
+        }
+        dialog->hide();
+    }
+}
 
 }  // namespace
