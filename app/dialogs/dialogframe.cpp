@@ -196,6 +196,13 @@ QAccessibleInterface* NamedComboFactory(const QString& key, QObject* object) {
 
 }  // namespace
 
+void SetQuietText(QWidget* label) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText,
+                     za::ReadableOn(palette.color(QPalette::PlaceholderText), palette.color(QPalette::Base)));
+    label->setPalette(palette);
+}
+
 void InstallAccessibleNames() {
     static const bool installed = [] {
         QAccessible::installFactory(NamedComboFactory);

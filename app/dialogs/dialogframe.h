@@ -39,6 +39,10 @@ void NameExtensionButton(QToolBar* bar);
 // a field of its own, the first field of `area` takes it, not OK.
 void ArrangeKeyboardFocus(QWidget* dialog, QWidget* area, QDialogButtonBox* buttons);
 
+// A note in the palette's quiet (placeholder) colour, made dark or light enough to read on the
+// dialog's page.
+void SetQuietText(QWidget* label);
+
 // Has every list box (combo box) named by its accessible name (its label) rather than by its
 // selected entry. Once per process; every dialog frame does it.
 void InstallAccessibleNames();

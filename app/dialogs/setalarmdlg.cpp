@@ -78,7 +78,7 @@ CSetAlarmDlg::CSetAlarmDlg(const CAlarm& alarm, QWidget* parent)
     SetControlId(m_default, IDC_DEFAULT_MESSAGE);
     auto* hint = new QLabel(QString::fromUtf16(kSoundHint), Body());
     hint->setWordWrap(true);
-    hint->setForegroundRole(QPalette::PlaceholderText);
+    SetQuietText(hint);
 
     auto* form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);

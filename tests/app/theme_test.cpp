@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
+#include <QLabel>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTest>
@@ -70,6 +71,15 @@ QColor StrongestInk(const QImage& image, const QColor& background) {
     return best;
 }
 
+// Every label of a shown dialog against the dialog's page.
+void ExpectReadableLabels(QWidget& dialog) {
+    const QColor page = dialog.palette().color(QPalette::Base);
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(&dialog) || label->text().isEmpty()) continue;
+        SCOPED_TRACE(label->text().toStdString());
+        EXPECT_GE(za::ContrastRatio(label->palette().color(label->foregroundRole()), page), za::kMinimumTextContrast);
+    }
+
 class ThemeTest : public AppTest, public ::testing::WithParamInterface<const char*> {
 protected:
     ThemeTest() : previous(QApplication::palette()) {
@@ -115,12 +125,14 @@ TEST_P(ThemeTest, EveryTextIsReadableOnWhatItIsDrawnOn) {
 
     const QString theme = QString::fromLatin1(GetParam());
     za::test::SaveShot(Frame(), QStringLiteral("theme-%1-main.png").arg(theme));
+    ExpectReadableLabels(preferences);
     za::test::SaveShot(preferences, QStringLiteral("theme-%1-preferences.png").arg(theme));
     CSetTimeDlg setTime(&Frame());
     setTime.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&setTime));
     EXPECT_GE(za::ContrastRatio(setTime.Frame().TitleColour(), setTime.palette().color(QPalette::Base)),
               za::kMinimumTextContrast);
+    ExpectReadableLabels(setTime);
     za::test::SaveShot(setTime, QStringLiteral("theme-%1-settime.png").arg(theme));
     setTime.hide();
     CCity tokyo;
@@ -130,6 +142,7 @@ TEST_P(ThemeTest, EveryTextIsReadableOnWhatItIsDrawnOn) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&setAlarm));
     EXPECT_GE(za::ContrastRatio(setAlarm.Frame().TitleColour(), setAlarm.palette().color(QPalette::Base)),
               za::kMinimumTextContrast);
+    ExpectReadableLabels(setAlarm);
     za::test::SaveShot(setAlarm, QStringLiteral("theme-%1-setalarm.png").arg(theme));
 }
 
@@ -139,6 +152,8 @@ INSTANTIATE_TEST_SUITE_P(Palettes, ThemeTest, ::testing::Values("light", "dark")
 }  // namespace
 
 namespace {
+
+}
 
 // Every list box of the dialogs is read by its label, not by the entry it happens to show; the
 // entry is its value.
