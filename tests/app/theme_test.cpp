@@ -79,6 +79,7 @@ void ExpectReadableLabels(QWidget& dialog) {
         SCOPED_TRACE(label->text().toStdString());
         EXPECT_GE(za::ContrastRatio(label->palette().color(label->foregroundRole()), page), za::kMinimumTextContrast);
     }
+}
 
 class ThemeTest : public AppTest, public ::testing::WithParamInterface<const char*> {
 protected:
@@ -148,12 +149,6 @@ TEST_P(ThemeTest, EveryTextIsReadableOnWhatItIsDrawnOn) {
 
 INSTANTIATE_TEST_SUITE_P(Palettes, ThemeTest, ::testing::Values("light", "dark"),
                          [](const ::testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
-
-}  // namespace
-
-namespace {
-
-}
 
 // Every list box of the dialogs is read by its label, not by the entry it happens to show; the
 // entry is its value.
