@@ -91,10 +91,10 @@ int main(int argc, char* argv[]) {
     za::app::SetUpApplication();
     // One window per profile: a second start brings the first to the front, through the
     // session bus (which carries the desktop's activation token) or the profile's own window.
-    if (za::app::ActivateRunningOnBus() || ActivateRunningInstance()) return 0;
+    if (za::app::ActivateRunningOnBus() || za::app::ActivateRunningInstance()) return 0;
     za::app::InstallQtShell();
     za::process::QuitOnTerminationSignals();
-    static CZonariaApp theApp;
+    static za::app::CZonariaApp theApp;
     if (!theApp.InitInstance()) return 1;
     qapp.exec();
     return theApp.ExitInstance();

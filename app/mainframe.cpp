@@ -24,7 +24,7 @@
 
 #include <algorithm>
 
-using namespace za::app;
+namespace za::app {
 
 namespace {
 
@@ -331,3 +331,5 @@ void CMainFrame::BringToFront() {
     raise();
     activateWindow();
 }
+
+}  // namespace za::app

@@ -10,11 +10,14 @@
 #include <QMainWindow>
 #include <QStringList>
 
-class CZonariaApp;
 class QAction;
 class QMenu;
 class QScreen;
 class QToolBar;
+
+namespace za::app {
+
+class CZonariaApp;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -82,3 +85,5 @@ private:
     QStringList m_toolTips;
     za::PlatformWindow m_platformWindow;
 };
+
+}  // namespace za::app

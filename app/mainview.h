@@ -5,6 +5,7 @@
 
 #include "city.h"
 #include "citydisplay.h"
+#include "displayedcities.h"
 #include "maptip.h"
 #include "worldmapwnd.h"
 #include "wintypes.h"
@@ -12,6 +13,8 @@
 #include <QWidget>
 
 #include <array>
+
+namespace za::app {
 
 class CMainFrame;
 
@@ -27,7 +30,6 @@ class CMainView : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kDisplays = 5;
     // The view's preferred width (the handheld's screen twice over), its narrowest width (the
     // handheld's screen, where a display's longest date still fits) and the map's narrowest.
     static constexpr int kPreferredWidth = 480;
@@ -86,7 +88,6 @@ public:
     za::app::CMapTip& Tip() { return *m_tip; }
     CWorldMapWnd& Map() { return *m_map; }
     bool IsTipTimerRunning() const { return m_tipTimer != 0; }
-    bool IsClockTimerRunning() const { return m_clockTimer != 0; }
 
     // The height at which a view of this width shows the whole map with no band beside it.
     // The view itself lays out at any height (the map shrinks), so the frame is not held to it.
@@ -108,7 +109,6 @@ protected:
     void timerEvent(QTimerEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
-    void paintEvent(QPaintEvent* e) override;
 
 private:
     void LayOut();
@@ -120,9 +120,11 @@ private:
     CMainFrame& m_frame;
     za::app::CMapTip* m_tip = nullptr;
     CWorldMapWnd* m_map = nullptr;
-    std::array<za::app::CCityDisplay*, kDisplays> m_displays{};
+    std::array<za::app::CCityDisplay*, za::kDisplays> m_displays{};
     int m_selected = IDC_DISPLAY0;
     int m_clockTimer = 0;
     int m_tipTimer = 0;
     QWidget* m_welcome = nullptr;
 };
+
+}  // namespace za::app

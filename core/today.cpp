@@ -2,6 +2,7 @@
 
 #include "autostart.h"
 #include "device.h"
+#include "installpackage.h"
 #include "registry.h"
 #include "settings.h"
 #include "window.h"
@@ -40,7 +41,6 @@ bool TodayItem(sql::Database&, QString* error) {
     }
     return true;
 }
-const device::InstallRegistrar g_todayItem(80, "Today item", TodayItem);
 
 }  // namespace
 
@@ -64,5 +64,7 @@ BOOL SetTodayScreenStarted(bool on) {
     const bool started = shell::Current().StartProgram(program, {});
     return written && started ? TRUE : FALSE;
 }
+
+bool InstallTodayItem(sql::Database& db, QString* error) { return TodayItem(db, error); }
 
 }  // namespace za

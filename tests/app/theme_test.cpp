@@ -102,7 +102,7 @@ TEST_P(ThemeTest, EveryTextIsReadableOnWhatItIsDrawnOn) {
     ASSERT_TRUE(Start());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
     CMainView& view = Frame().View();
-    for (int i = 0; i < CMainView::kDisplays; ++i) {
+    for (int i = 0; i < za::kDisplays; ++i) {
         SCOPED_TRACE(i);
         CCityDisplay& display = view.Display(i);
         EXPECT_GE(za::ContrastRatio(display.TextColour(), display.BackgroundColour()), za::kMinimumTextContrast);
