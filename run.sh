@@ -16,9 +16,12 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "To open the window, run ./run.sh in a desktop session; zonaria-cli --help lists the commands." >&2
     exec "$BIN/zonaria-cli" clock
 fi
-# The Today screen and the alarm agent beside the window; a second one of either ends by
-# itself, so they are simply started.
-for helper in zonaria-today zonaria-alarmd; do
+# The alarm agent beside the window, and the Today screen for a user who turned it on in the
+# Preferences (which wrote its autostart entry), as a session would start them; a second one of
+# either ends by itself, so they are simply started.
+helpers=(zonaria-alarmd)
+[ -f "${XDG_CONFIG_HOME:-$HOME/.config}/autostart/zonaria-today.desktop" ] && helpers+=(zonaria-today)
+for helper in "${helpers[@]}"; do
     if [ -x "$BIN/$helper" ]; then
         setsid "$BIN/$helper" >/dev/null 2>&1 < /dev/null &
     fi

@@ -1,12 +1,17 @@
 #include "alarmagent.h"
 
 #include "alarm.h"
+#include "city.h"
+#include "citylist.h"
 #include "clock.h"
 #include "device.h"
 #include "format.h"
 #include "timeservice.h"
+#include "process.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QTimeZone>
 #include <QDir>
 #include <QFileInfo>
 
@@ -44,7 +49,36 @@ void SendToJournal(const QString& line, int priority) {
     ::close(fd);
 }
 
+SYSTEMTIME UtcSystemTime(std::int64_t utcMs) {
+    const QDateTime t = QDateTime::fromMSecsSinceEpoch(utcMs, QTimeZone::utc());
+    SYSTEMTIME st{};
+    st.wYear = static_cast<WORD>(t.date().year());
+    st.wMonth = static_cast<WORD>(t.date().month());
+    st.wDay = static_cast<WORD>(t.date().day());
+    st.wDayOfWeek = static_cast<WORD>(t.date().dayOfWeek() % 7);
+    st.wHour = static_cast<WORD>(t.time().hour());
+    st.wMinute = static_cast<WORD>(t.time().minute());
+    st.wSecond = static_cast<WORD>(t.time().second());
+    return st;
+}
+
 }  // namespace
+
+QString AlarmSummary(const za::notify::Notification& n) {
+    // The alarm was set in its city's time, so that is the time it names.
+    CCityList& cities = GetCityList();
+    CCity city;
+    const bool opened = cities.Open();
+    const bool found = opened && !n.arguments.isEmpty() && cities.LoadCity(n.arguments, city);
+    if (opened) cities.Close();
+    if (found) {
+        return QStringLiteral("Alarm \u2013 %1 in %2")
+            .arg(city.LocalTimeAsString(UtcSystemTime(n.dueUtcMs), TF_TIME), city.Name());
+    }
+    SYSTEMTIME local{};
+    za::notify::UtcMsToDeviceLocal(n.dueUtcMs, &local);
+    return QStringLiteral("Alarm \u2013 %1").arg(FormatDateAndTime(local, FALSE, TF_TIME));
+}
 
 void LogLine(const QString& line, int priority) {
     std::fprintf(stderr, "zonaria-alarmd: %s\n", line.toLocal8Bit().constData());
@@ -151,15 +185,16 @@ void CAlarmAgent::Deliver(const za::notify::Notification& n, std::int64_t now) {
     }
     auto a = std::make_unique<Active>();
     a->handle = n.handle;
-    a->title = n.title;
+    a->title = AlarmSummary(n);
+    a->application = n.application;
     a->body = body;
     a->soundFile = (n.actionFlags & PUN_SOUND) ? SoundFileFor(n.sound) : QString();
     a->since.start();
     if (n.actionFlags & PUN_DIALOG) {
-        a->id = m_notifier.Show(0, n.title, body, !a->soundFile.isEmpty(), a->soundFile);
+        a->id = m_notifier.Show(0, a->title, body, !a->soundFile.isEmpty(), a->soundFile);
         if (a->id == 0) {
             LogLine(QStringLiteral("%1: %2 — no notification server could show it (%3); it is kept for the next session")
-                        .arg(n.title, body, m_notifier.LastError()),
+                        .arg(a->title, body, m_notifier.LastError()),
                     4);
             za::notify::Unclaim(n.handle);
             m_waiting.push_back(n.handle);
@@ -169,7 +204,7 @@ void CAlarmAgent::Deliver(const za::notify::Notification& n, std::int64_t now) {
     } else {
         a->id = m_nextSilentKey++;
     }
-    LogLine(QStringLiteral("%1: %2").arg(n.title, body), 5);
+    LogLine(QStringLiteral("%1: %2").arg(a->title, body), 5);
     Sound(*a, false);
     const uint key = a->id;
     if ((n.actionFlags & PUN_REPEAT) && !a->soundFile.isEmpty()) {
@@ -228,6 +263,13 @@ void CAlarmAgent::OnAction(uint id, const QString& key) {
     if (!a) return;
     if (key == QLatin1String(kSnoozeAction)) {
         za::notify::Reschedule(a->handle, za::device::NowUtcMs() + m_timing.snoozeMs);
+    } else if (key == QLatin1String(kDefaultAction)) {
+        // A click on the notification: the alarm is seen, and Zonaria comes to the front (a
+        // second start raises the running window).
+        CeClearUserNotification(a->handle);
+        QString program = a->application;
+        if (!QFileInfo(program).isExecutable()) program = AlarmApplicationPath();
+        if (QFileInfo(program).isExecutable()) za::process::StartDetached(program, {});
     } else {
         za::notify::Clear(a->handle);
     }

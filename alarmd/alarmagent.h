@@ -70,6 +70,7 @@ private:
         bool shown = false;
         QString title;
         QString body;
+        QString application;  // the program the alarm belongs to
         QString soundFile;  // empty: silent
         QElapsedTimer since;
         std::unique_ptr<QTimer, StopLater> repeat;
@@ -104,3 +105,6 @@ private:
 
 // A line for the user's logs: standard error, and the journal where there is one.
 void LogLine(const QString& line, int priority = 5);
+// The notification's summary: "Alarm – 7:00 AM in Tokyo", the due time in the alarm's city (its
+// arguments name it); without that city, the device's time alone.
+QString AlarmSummary(const za::notify::Notification& n);

@@ -52,14 +52,15 @@ uint CDesktopNotifier::Show(uint replacesId, const QString& summary, const QStri
     QVariantMap hints;
     hints.insert(QStringLiteral("urgency"), QVariant::fromValue(kUrgencyCritical));
     hints.insert(QStringLiteral("category"), QStringLiteral("alarm"));
-    hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("zonaria"));
+    hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("io.github.zonaria.Zonaria"));
     if (playSound) {
         hints.insert(QStringLiteral("sound-name"), kAlarmSoundName);
         if (!soundFile.isEmpty()) hints.insert(QStringLiteral("sound-file"), soundFile);
     } else {
         hints.insert(QStringLiteral("suppress-sound"), true);
     }
-    const QStringList actions{QString::fromLatin1(kDismissAction), QStringLiteral("Dismiss"),
+    const QStringList actions{QString::fromLatin1(kDefaultAction), QStringLiteral("Open Zonaria"),
+                              QString::fromLatin1(kDismissAction), QStringLiteral("Dismiss"),
                               QString::fromLatin1(kSnoozeAction), QStringLiteral("Snooze 10 min")};
     const QDBusMessage reply = Call(QStringLiteral("Notify"),
                                     {QStringLiteral("Zonaria"), replacesId, QStringLiteral("zonaria"), summary, body,

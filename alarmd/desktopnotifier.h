@@ -44,4 +44,6 @@ private:
 
 // Action keys of an alarm's notification.
 inline constexpr const char* kDismissAction = "dismiss";
+// A click on the notification itself: the server reports it as the "default" action.
+inline constexpr const char* kDefaultAction = "default";
 inline constexpr const char* kSnoozeAction = "snooze";

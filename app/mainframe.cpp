@@ -2,6 +2,7 @@
 
 #include "appmessage.h"
 #include "appstrings.h"
+#include "dialogframe.h"
 #include "images.h"
 #include "registry.h"
 #include "resource.h"
@@ -13,11 +14,15 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimerEvent>
 #include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
 
 namespace za::app {
 
@@ -30,27 +35,31 @@ const QString kPlacementValue = QStringLiteral("WindowPlacement");
 struct MenuItem {
     UINT id;  // 0: separator
     const char16_t* text;
+    char16_t mnemonic;  // the letter of the text that Alt reaches it by
 };
 
-// Menu 128: its two pop-ups.
+// Menu 128: its two pop-ups. The Settings menu ends with Quit, which the handheld's OK in the
+// navigation bar was.
 constexpr MenuItem kToolsMenu[] = {
-    {ID_ALARMS, u"Alarms..."},
-    {0, nullptr},
-    {ID_AIRPORT_CODES, u"Airport Codes..."},
-    {ID_PHONE_CODES, u"Phone Codes..."},
-    {0, nullptr},
-    {ID_DISTANCE_CALC, u"Distance Calculator..."},
-    {ID_TIME_CALC, u"Time Calculator..."},
-    {0, nullptr},
-    {ID_SUNRISE, u"Sunrise..."},
-    {ID_MOONRISE, u"Moonrise..."},
+    {ID_ALARMS, u"Alarms...", u'A'},
+    {0, nullptr, 0},
+    {ID_AIRPORT_CODES, u"Airport Codes...", u'i'},
+    {ID_PHONE_CODES, u"Phone Codes...", u'P'},
+    {0, nullptr, 0},
+    {ID_DISTANCE_CALC, u"Distance Calculator...", u'D'},
+    {ID_TIME_CALC, u"Time Calculator...", u'T'},
+    {0, nullptr, 0},
+    {ID_SUNRISE, u"Sunrise...", u'S'},
+    {ID_MOONRISE, u"Moonrise...", u'M'},
 };
 constexpr MenuItem kSettingsMenu[] = {
-    {ID_SET_TIME, u"Set Time..."},
-    {ID_EDIT_CITIES, u"Edit Cities..."},
-    {ID_PREFERENCES, u"Preferences..."},
-    {0, nullptr},
-    {ID_APP_ABOUT, u"About Zonaria..."},
+    {ID_SET_TIME, u"Set Time...", u'T'},
+    {ID_EDIT_CITIES, u"Edit Cities...", u'E'},
+    {ID_PREFERENCES, u"Preferences...", u'P'},
+    {0, nullptr, 0},
+    {ID_APP_ABOUT, u"About Zonaria...", u'A'},
+    {0, nullptr, 0},
+    {ID_OK, u"Quit", u'Q'},
 };
 
 // Tool bar 128: the commands of its buttons, in the order of the images of the strip.
@@ -78,6 +87,8 @@ const Accelerator kAccelerators[] = {
 constexpr int kWideScreen = 1280;
 constexpr int kWideWidth = 480;
 constexpr int kNarrowWidth = 360;
+// What a desktop's title bar and borders may take of the screen's height.
+constexpr int kDecorationRoom = 48;
 
 }  // namespace
 
@@ -114,7 +125,7 @@ void CMainFrame::CreateMenus() {
             if (item.id == 0) {
                 menu->addSeparator();
             } else {
-                menu->addAction(CommandAction(item.id, QString::fromUtf16(item.text)));
+                menu->addAction(CommandAction(item.id, WithMnemonic(QString::fromUtf16(item.text), item.mnemonic)));
             }
         }
     };
@@ -126,7 +137,7 @@ void CMainFrame::CreateMenus() {
     fill(settings, kSettingsMenu);
     QMenu* help = menuBar()->addMenu(QLatin1Char('&') + AppString(IDS_HELP_MENU));
     help->setAccessibleName(AppString(IDS_HELP_MENU));
-    QAction* helpItem = CommandAction(ID_HELP, AppString(IDS_HELP_ITEM));
+    QAction* helpItem = CommandAction(ID_HELP, WithMnemonic(AppString(IDS_HELP_ITEM), u'H'));
     helpItem->setShortcut(QKeySequence::HelpContents);
     help->addAction(helpItem);
 
@@ -135,10 +146,10 @@ void CMainFrame::CreateMenus() {
         action->setShortcut(acc.key);
         addAction(action);
     }
-    // The handheld's OK in the navigation bar closes the program; here it is a shortcut.
-    QAction* ok = CommandAction(ID_OK, QString());
-    ok->setShortcut(QKeySequence::Quit);
-    addAction(ok);
+    // The handheld's OK in the navigation bar closes the program; here it is Settings > Quit.
+    for (QAction* action : settings->actions()) {
+        if (action->data().toUInt() == ID_OK) action->setShortcut(QKeySequence::Quit);
+    }
 }
 
 void CMainFrame::CreateToolBar() {
@@ -149,6 +160,7 @@ void CMainFrame::CreateToolBar() {
     m_toolBar->setFloatable(false);
     m_toolBar->setIconSize(QSize(16, 16));
     m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    NameExtensionButton(m_toolBar);
     const QList<QIcon> icons = za::app::ToolBarIcons();
     int i = 0;
     for (UINT id : kToolButtons) {
@@ -177,13 +189,28 @@ void CMainFrame::ShowAtStart() {
         }
         RegCloseKey(key);
     }
-    if (placement.isEmpty() || !restoreGeometry(placement)) {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        const int width = screen && screen->geometry().width() >= kWideScreen ? kWideWidth : kNarrowWidth;
-        resize(width, 1);  // the height follows from the width once laid out
-        resize(width, sizeHint().height());
-    }
+    if (placement.isEmpty() || !restoreGeometry(placement)) resize(OpeningSize(QGuiApplication::primaryScreen()));
     show();
+}
+
+QSize CMainFrame::OpeningSize(const QScreen* screen) {
+    ensurePolished();
+    if (layout()) layout()->activate();
+    // The menu bar, the tool bar and the frame's own edges.
+    const int chrome = std::max(sizeHint().height() - m_view->sizeHint().height(), 0);
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, kWideScreen, 800);
+    int width = available.width() >= kWideScreen ? kWideWidth : kNarrowWidth;
+    int height = chrome + m_view->heightForWidth(width);
+    // Room left for the desktop's title bar and border, which the frame does not know yet.
+    const int room = available.height() - kDecorationRoom;
+    if (height > room) {
+        // A low screen: the width shrinks with the map, so no band shows beside it.
+        height = room;
+        const int mapHeight = height - chrome - m_view->DisplaysHeight();
+        width = mapHeight * CMainView::kMapAspectWidth / CMainView::kMapAspectHeight;
+    }
+    const QSize minimum = minimumSizeHint();
+    return QSize(std::max(width, minimum.width()), std::max(height, minimum.height()));
 }
 
 void CMainFrame::SaveGeometry() {
@@ -250,6 +277,9 @@ bool CMainFrame::event(QEvent* e) {
         return true;
     }
     if (e->type() == QEvent::WindowActivate) OnActivate(true, false);
+    // A dialog (or message box) of ours opened: the tip, which floats above every window, goes
+    // rather than cover it.
+    if (e->type() == QEvent::WindowBlocked) OnCancelMode();
     return QMainWindow::event(e);
 }
 

@@ -12,6 +12,7 @@
 
 class QAction;
 class QMenu;
+class QScreen;
 class QToolBar;
 
 namespace za::app {
@@ -30,6 +31,10 @@ public:
 
     // Shows the frame at its remembered place and size, or one that suits the screen.
     void ShowAtStart();
+    // The size the frame opens at on a screen with no remembered place: the handheld's screen
+    // twice over where the screen is wide, the map's whole height below the displays, and
+    // never taller than the screen.
+    QSize OpeningSize(const QScreen* screen);
 
     // Routes a command: the main view, then the frame, then the application. FALSE when none
     // of them serves it.
@@ -52,6 +57,8 @@ public:
     const QStringList& ToolTips() const { return m_toolTips; }
     QToolBar* ToolBar() const { return m_toolBar; }
     HWND PlatformHandle() const { return m_platformWindow.hwnd(); }
+    // Shows the frame (restored when minimised), raises it and asks for the activation.
+    void BringToFront();
 
 protected:
     bool event(QEvent* e) override;
@@ -68,7 +75,6 @@ private:
     void ShowHelpTopic(const char* topic);
     void KillStartupTimer();
     void SaveGeometry();
-    void BringToFront();
 
     CZonariaApp& m_app;
     CMainView* m_view = nullptr;

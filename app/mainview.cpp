@@ -20,9 +20,15 @@
 #include "zonariaapp.h"
 
 #include <QApplication>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QTimerEvent>
+#include <QToolButton>
+
+#include <algorithm>
 
 namespace za::app {
 using za::FormatString;
@@ -115,13 +121,32 @@ DWORD CMainView::OptionsFor(int i, bool selected) {
     return options;
 }
 
-int CMainView::heightForWidth(int width) const {
-    int height = m_map->heightForWidth(width);
+int CMainView::DisplaysHeight() const {
+    int height = 0;
     for (const CCityDisplay* d : m_displays) height += d->PreferredHeight();
     return height;
 }
 
-QSize CMainView::sizeHint() const { return QSize(480, heightForWidth(480)); }
+int CMainView::heightForWidth(int width) const { return DisplaysHeight() + m_map->heightForWidth(width); }
+
+QSize CMainView::sizeHint() const { return QSize(kPreferredWidth, heightForWidth(kPreferredWidth)); }
+
+QSize CMainView::minimumSizeHint() const {
+    return QSize(kMinimumWidth, DisplaysHeight() + m_map->heightForWidth(kMinimumMapWidth));
+}
+
+QRect CMainView::MapRoom(const QRect& room) const {
+    // The map fills the room left by the displays as far as its aspect lets it, centred, so
+    // that a tall or a wide window shows the window's background beside it, never a display
+    // pushed out.
+    QSize size(room.width(), m_map->heightForWidth(room.width()));
+    if (size.height() > room.height()) {
+        size.setHeight(std::max(room.height(), 0));
+        size.setWidth(std::min(room.width(), size.height() * kMapAspectWidth / kMapAspectHeight));
+    }
+    const QPoint at(room.x() + (room.width() - size.width()) / 2, room.y() + (room.height() - size.height()) / 2);
+    return QRect(at, size);
+}
 
 void CMainView::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
@@ -130,15 +155,20 @@ void CMainView::resizeEvent(QResizeEvent* e) {
 
 void CMainView::LayOut() {
     const int width = this->width();
-    int y = 0;
-    m_displays[0]->setGeometry(0, y, width, m_displays[0]->PreferredHeight());
-    y += m_displays[0]->PreferredHeight();
-    const int mapHeight = m_map->heightForWidth(width);
-    m_map->setGeometry(0, y, width, mapHeight);
-    y += mapHeight;
+    const int top = m_displays[0]->PreferredHeight();
+    m_displays[0]->setGeometry(0, 0, width, top);
     BOOL panelUp = FALSE;
     SIP_Info(&panelUp, nullptr);
     if (!panelUp) {
+        const int below = DisplaysHeight() - top;
+        const QRect mapRoom(0, top, width, height() - top - below);
+        m_map->setGeometry(MapRoom(mapRoom));
+        if (m_welcome) {
+            // Over the map's foot, where it hides no clock.
+            const int h = std::min(m_welcome->heightForWidth(width), mapRoom.height());
+            m_welcome->setGeometry(0, mapRoom.bottom() + 1 - h, width, h);
+        }
+        int y = height() - below;
         for (int i = 1; i < kDisplays; ++i) {
             CCityDisplay& d = Display(i);
             d.setGeometry(0, y, width, d.PreferredHeight());
@@ -147,6 +177,7 @@ void CMainView::LayOut() {
         return;
     }
     // With an input panel up the displays stack upward from the bottom, over the map.
+    m_map->setGeometry(0, top, width, m_map->heightForWidth(width));
     int bottom = height();
     for (int i = kDisplays - 1; i >= 1; --i) {
         CCityDisplay& d = Display(i);
@@ -258,9 +289,11 @@ void CMainView::OnZoomMap(LPARAM lParam) {
     const auto packed = static_cast<quint32>(lParam);
     const int longitude = static_cast<qint16>(packed & 0xFFFFu);
     const int latitude = static_cast<qint16>(packed >> 16);
+    // The marker stays on the place, and so does its name for a screen reader.
+    const QString place = m_tip->Text().section(QLatin1Char('\n'), 0, 0);
     m_map->ZoomAt(longitude, latitude);
     HideTip();
-    m_map->SetMarker(longitude, latitude);
+    m_map->SetMarker(longitude, latitude, place);
     StartTipTimer();
 }
 
@@ -372,10 +405,53 @@ void CMainView::OnCheckCity() {
     CRegistry& reg = GetReg();
     if (reg.GetDWORDValue(CRegistry::InitialRun) != 0) {
         reg.WriteDWORDValue(CRegistry::InitialRun, 0);
-        za::shell::Current().ShowHelp(QString::fromLatin1(kHelpPrefix) + QStringLiteral("welcome"));
+        ShowWelcome();
     }
     emit cityChecked();
 }
+
+void CMainView::ShowWelcome() {
+    // A desktop opens no page unasked: a short word inside the window, with the way to the
+    // help's welcome page for whoever wants it.
+    if (!m_welcome) {
+        auto* welcome = new QFrame(this);
+        welcome->setFrameShape(QFrame::StyledPanel);
+        m_welcome = welcome;
+        m_welcome->setObjectName(QStringLiteral("welcome"));
+        m_welcome->setAutoFillBackground(true);
+        m_welcome->setBackgroundRole(QPalette::AlternateBase);
+        m_welcome->setAccessibleName(QStringLiteral("Welcome"));
+        auto* layout = new QHBoxLayout(m_welcome);
+        layout->setContentsMargins(6, 4, 4, 4);
+        auto* text = new QLabel(QStringLiteral("Welcome to Zonaria. Click a city or the map for its facts, right-click a "
+                                               "city for its menu. <a href=\"welcome\">Getting started</a>"),
+                                m_welcome);
+        text->setWordWrap(true);
+        text->setTextFormat(Qt::RichText);
+        text->setTextInteractionFlags(Qt::TextBrowserInteraction);
+        text->setForegroundRole(QPalette::WindowText);
+        connect(text, &QLabel::linkActivated, this, [](const QString& topic) {
+            za::shell::Current().ShowHelp(QString::fromLatin1(kHelpPrefix) + topic);
+        });
+        layout->addWidget(text, 1);
+        auto* close = new QToolButton(m_welcome);
+        close->setAutoRaise(true);
+        close->setText(QStringLiteral("\u2715"));
+        close->setAccessibleName(QStringLiteral("Close the welcome"));
+        close->setToolTip(close->accessibleName());
+        connect(close, &QToolButton::clicked, this, &CMainView::HideWelcome);
+        layout->addWidget(close, 0, Qt::AlignTop);
+    }
+    m_welcome->show();
+    m_welcome->raise();
+    LayOut();
+}
+
+void CMainView::HideWelcome() {
+    if (m_welcome) m_welcome->hide();
+}
+
+bool CMainView::IsWelcomeShown() const { return m_welcome && m_welcome->isVisible(); }
 
 void CMainView::CheckDeviceTimeZone() {
     TIME_ZONE_INFORMATION device{};

@@ -30,6 +30,14 @@ class CMainView : public QWidget {
     Q_OBJECT
 
 public:
+    // The view's preferred width (the handheld's screen twice over), its narrowest width (the
+    // handheld's screen, where a display's longest date still fits) and the map's narrowest.
+    static constexpr int kPreferredWidth = 480;
+    static constexpr int kMinimumWidth = 240;
+    static constexpr int kMinimumMapWidth = 120;
+    static constexpr int kMapAspectWidth = 240;
+    static constexpr int kMapAspectHeight = 150;
+
     explicit CMainView(CMainFrame& frame);
     ~CMainView() override;
 
@@ -53,8 +61,13 @@ public:
     BOOL ConfirmCurrentCity(const CCity& oldCity, const CCity& newCity, int index);
     // The device's zone and clock city become city's; FALSE when the zone could not be set.
     BOOL ApplyCurrentCity(const CCity& city, int index);
-    // The device-zone check and, on the first start, the welcome page.
+    // The device-zone check and, on the first start, the welcome.
     void OnCheckCity();
+    // The first start's welcome over the map's foot, with a link to the help's welcome page.
+    void ShowWelcome();
+    void HideWelcome();
+    bool IsWelcomeShown() const;
+    QWidget* Welcome() const { return m_welcome; }
     // Follows a device time zone that another program changed.
     void CheckDeviceTimeZone();
     // A change made outside this process (za::device::DeviceChange bits): the profile is read
@@ -83,9 +96,16 @@ public:
     CWorldMapWnd& Map() { return *m_map; }
     bool IsTipTimerRunning() const { return m_tipTimer != 0; }
 
-    bool hasHeightForWidth() const override { return true; }
+    // The height at which a view of this width shows the whole map with no band beside it.
+    // The view itself lays out at any height (the map shrinks), so the frame is not held to it.
     int heightForWidth(int width) const override;
     QSize sizeHint() const override;
+    // The five displays, and the map at least half the handheld's width.
+    QSize minimumSizeHint() const override;
+    // The sum of the five displays' heights.
+    int DisplaysHeight() const;
+    // Where the map goes inside the room left for it.
+    QRect MapRoom(const QRect& room) const;
 
 signals:
     // A device-zone check ran (the start-up one or one after a return to the program).
@@ -114,6 +134,7 @@ private:
     int m_clockTimer = 0;
     int m_tipTimer = 0;
     bool m_checkPending = false;
+    QWidget* m_welcome = nullptr;
 };
 
 }  // namespace za::app

@@ -1,5 +1,6 @@
 #include "zonariaapp.h"
 
+#include "appbus.h"
 #include "appmessage.h"
 #include "appstrings.h"
 #include "citylist.h"
@@ -14,25 +15,72 @@
 #include "stringtable.h"
 #include "today.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFont>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QToolBar>
 
 namespace za::app {
 
+namespace {
+
+// Shift+F10 is the desktop's other context-menu key (the Menu key already is one): it becomes
+// the same keyboard context-menu event on the focused control, at its current item or cursor.
+class ContextMenuKey : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+        const auto* key = static_cast<QKeyEvent*>(e);
+        if (key->key() != Qt::Key_F10 || key->modifiers() != Qt::ShiftModifier) return false;
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget->contextMenuPolicy() == Qt::NoContextMenu || widget->contextMenuPolicy() == Qt::PreventContextMenu) {
+            return false;
+        }
+        QPoint at = widget->rect().center();
+        if (auto* view = qobject_cast<QAbstractItemView*>(widget)) {
+            if (view->currentIndex().isValid()) at = view->visualRect(view->currentIndex()).center();
+        } else {
+            const QRect cursor = widget->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+            if (cursor.isValid()) at = cursor.center();
+        }
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, widget->mapToGlobal(at), key->modifiers());
+        QCoreApplication::sendEvent(widget, &menu);
+        return true;
+    }
+};
+
+}  // namespace
+
+void InstallContextMenuKey() {
+    static ContextMenuKey* filter = nullptr;
+    if (filter || !qApp) return;
+    filter = new ContextMenuKey(qApp);
+    qApp->installEventFilter(filter);
+}
+
 void SetUpApplication() {
     QApplication::setApplicationName(AppString(IDR_MAINFRAME));
     QApplication::setApplicationVersion(QStringLiteral(ZONARIA_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("zonaria"));
+    // The window's app id: the desktop matches it to the menu entry (icon, name, activation).
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
     za::SetResourceModule(kAppModule, AppString(IDR_MAINFRAME));
     AdoptDesktopFont(QApplication::font());
     UseStyleWithPngImages();
+    InstallContextMenuKey();
 }
 
 CZonariaApp::CZonariaApp() { SetDialogs(nullptr); }
 
-CZonariaApp::~CZonariaApp() { DestroyMainFrame(); }
+CZonariaApp::~CZonariaApp() {
+    m_bus.reset();
+    DestroyMainFrame();
+}
 
 BOOL CZonariaApp::InitInstance() {
     auto& shell = za::shell::Current();
@@ -54,6 +102,11 @@ BOOL CZonariaApp::InitInstance() {
     ReadDisplayedCities();
     m_frame = new CMainFrame(*this);
     m_frame->ShowAtStart();
+    // On the session bus, where the desktop and a second start find it.
+    m_bus = std::make_unique<CApplicationBus>([this] {
+        if (m_frame) m_frame->BringToFront();
+    });
+    m_bus->Register();
     shell.SetWaitCursor(false);
     return TRUE;
 }

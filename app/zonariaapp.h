@@ -15,6 +15,7 @@
 namespace za::app {
 
 class CMainFrame;
+class CApplicationBus;
 
 class CZonariaApp : public CHost {
 public:
@@ -72,10 +73,14 @@ private:
     za::DisplayedCities m_displayed;
     CMainFrame* m_frame = nullptr;
     std::unique_ptr<CDialogLauncher> m_dialogs;
+    std::unique_ptr<CApplicationBus> m_bus;
 };
 
 // Names the program and its resources, and maps the handheld's fonts to the desktop's.
 void SetUpApplication();
+// Makes Shift+F10 open the focused control's context menu, as the Menu key does. Once per
+// application; SetUpApplication does it.
+void InstallContextMenuKey();
 
 // When the program already runs on this profile, asks its window to come to the front and
 // returns TRUE (the second start then ends).

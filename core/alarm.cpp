@@ -1,5 +1,6 @@
 #include "alarm.h"
 
+#include "autostart.h"
 #include "citylist.h"
 #include "clock.h"
 #include "format.h"
@@ -211,6 +212,9 @@ QString AlarmApplicationPath() {
 }
 
 BOOL StartAlarmAgent() {
+    // A user with an alarm has the agent started with each session from now on; one without
+    // never had it.
+    if (!za::autostart::IsEnabled(za::autostart::AlarmAgent())) za::autostart::Enable(za::autostart::AlarmAgent());
     if (FindWindowW(QString::fromLatin1(kAlarmAgentWindowClass), QString())) return TRUE;
     const QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
     const QString program = QDir(dir).filePath(QString::fromLatin1(kAlarmAgentProgram));

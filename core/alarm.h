@@ -118,6 +118,7 @@ QString AlarmApplicationPath();
 // The alarm agent: its program, beside the running one, and the class of its window.
 inline constexpr const char* kAlarmAgentProgram = "zonaria-alarmd";
 inline constexpr const char* kAlarmAgentWindowClass = "ZonariaAlarmAgent";
-// Starts the agent (through the shell) unless its window exists in the profile. FALSE when it
-// does not run and could not be started.
+// Starts the agent (through the shell) unless its window exists in the profile, after writing
+// the user's autostart entry for it when there is none. FALSE when it does not run and could not
+// be started.
 BOOL StartAlarmAgent();

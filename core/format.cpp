@@ -64,6 +64,11 @@ const bool g_screenArea = [] {
 
 }  // namespace
 
+QString SpokenText(const QString& shown) {
+    QString spoken = shown;
+    return spoken.replace(QString::fromUtf16(kDaylightMark), QStringLiteral(", daylight saving time"));
+}
+
 QString FormatDateAndTime(const SYSTEMTIME& time, int daylight, int code) {
     QString text;
     switch (code) {

@@ -23,6 +23,9 @@ enum TIME_FMT {
 
 // The daylight-time mark, appended when daylight time is in force.
 inline constexpr const char16_t* kDaylightMark = u" \u00a4";
+// A shown text as a screen reader should say it: the daylight mark in words (", daylight saving
+// time"), since "¤" is read out as a currency sign.
+QString SpokenText(const QString& shown);
 
 // time is already local. Each part is limited to the handheld's buffer for it (16 characters
 // for the weekday and the short date, 32 for the time, 128 for the long date, the NUL

@@ -1,10 +1,16 @@
 #include "today.h"
 
+#include "autostart.h"
 #include "device.h"
 #include "installpackage.h"
 #include "registry.h"
 #include "settings.h"
 #include "window.h"
+
+#include "shell.h"
+
+#include <QCoreApplication>
+#include <QDir>
 
 #include <cstdint>
 
@@ -13,12 +19,14 @@ namespace {
 
 constexpr WPARAM kItemsChanged = 0xF2;
 
-// Installation: Zonaria's Today item, shown, its plug-in looked for beside the Today host.
+// Installation: Zonaria's Today item, its plug-in looked for beside the Today host. It starts
+// hidden: on a desktop the Today screen is a window of its own, which a user asks for in the
+// Preferences rather than meets unasked.
 bool TodayItem(sql::Database&, QString* error) {
     HKEY key = nullptr;
     LONG rc = RegCreateKeyExW(HKEY_LOCAL_MACHINE, kZonariaTodayKey, 0, QString(), 0, 0, nullptr, &key, nullptr);
     if (rc == ERROR_SUCCESS) {
-        const DWORD enabled = 1;
+        const DWORD enabled = 0;
         rc = RegSetValueExW(key, QStringLiteral("Enabled"), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&enabled),
                             sizeof enabled);
         if (rc == ERROR_SUCCESS) {
@@ -45,6 +53,17 @@ BOOL PostTodayUpdate(UINT message) {
 }
 
 BOOL BroadcastTodayItemsChanged() { return PostMessageW(HWND_BROADCAST, WM_SETTINGCHANGE, kItemsChanged, 0); }
+
+BOOL SetTodayScreenStarted(bool on) {
+    const autostart::Entry& entry = autostart::TodayPanel();
+    if (!on) return autostart::Disable(entry) ? TRUE : FALSE;
+    const bool written = autostart::Enable(entry);
+    if (FindWindowW(QString::fromLatin1(kTodayHostWindowClass), QString())) return written ? TRUE : FALSE;
+    const QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+    const QString program = QDir(dir).filePath(QString::fromLatin1(kTodayHostProgram));
+    const bool started = shell::Current().StartProgram(program, {});
+    return written && started ? TRUE : FALSE;
+}
 
 bool InstallTodayItem(sql::Database& db, QString* error) { return TodayItem(db, error); }
 

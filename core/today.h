@@ -17,6 +17,11 @@ inline const QString kZonariaTodayKey = QStringLiteral("SOFTWARE\\Microsoft\\Tod
 // The plug-in's file name as the installation records it.
 inline const QString kTodayPlugin = QStringLiteral("libzatoday.so");
 
+// The Today screen's program (the Today host), beside the running program, and the class of its
+// window.
+inline constexpr const char* kTodayHostProgram = "zonaria-today";
+inline constexpr const char* kTodayHostWindowClass = "ZonariaTodayHost";
+
 // The registered message "WM_UPDATE_ZATODAY"; 0 when the profile cannot be used.
 UINT TodayUpdateMessage();
 // Posts message (wParam 0, lParam 0) to the window the running item published in
@@ -24,5 +29,12 @@ UINT TodayUpdateMessage();
 BOOL PostTodayUpdate(UINT message);
 // The system's setting-change message with wParam 0xF2 to every window.
 BOOL BroadcastTodayItemsChanged();
+
+// The desktop's side of the item's "Enabled": the Today screen is a program of its own here,
+// started with the session only for a user who turned the item on. On: writes the user's
+// autostart entry for it and starts it unless its window exists in the profile. Off: removes
+// the entry (a running Today screen drops the item when told that the items changed).
+// FALSE when the entry could not be written or removed, or the program could not be started.
+BOOL SetTodayScreenStarted(bool on);
 
 }  // namespace za

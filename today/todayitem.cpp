@@ -1,6 +1,7 @@
 #include "todayitem.h"
 
 #include "citylist.h"
+#include "contrast.h"
 #include "clock.h"
 #include "displayedcities.h"
 #include "format.h"
@@ -57,8 +58,10 @@ class RowAccessible : public QAccessibleWidget {
 public:
     explicit RowAccessible(CTodayRow* row) : QAccessibleWidget(row, QAccessible::ListItem) {}
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return static_cast<CTodayRow*>(widget())->Text();
-        return QAccessibleWidget::text(t);
+        if (t != QAccessible::Name) return QAccessibleWidget::text(t);
+        // The bold row is the current city, which a listener cannot see; the daylight mark in words.
+        const auto* row = static_cast<CTodayRow*>(widget());
+        return SpokenText(row->Text()) + (row->IsSelected() ? QStringLiteral(", current city") : QString());
     }
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
@@ -156,7 +159,7 @@ bool CTodayItem::Initialise() {
             RegCloseKey(key);
         }
     } else {
-        m_textColour = Qt::black;
+        m_textColour = palette().color(QPalette::Text);
         m_lineColour = QColor(132, 130, 132);
     }
 
@@ -245,6 +248,12 @@ void CTodayItem::timerEvent(QTimerEvent* e) {
     QWidget::timerEvent(e);
 }
 
+QColor CTodayItem::PageColour() const {
+    // The Today screen's page is its window's base colour (the host paints it so).
+    const QWidget* page = parentWidget() ? parentWidget() : this;
+    return page->palette().color(QPalette::Base);
+}
+
 void CTodayItem::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (PocketPC2002() && parentWidget()) {
@@ -253,15 +262,17 @@ void CTodayItem::paintEvent(QPaintEvent*) {
         TodayMessageEvent watermark(TODAYM_DRAWWATERMARK, 0, &info);
         QCoreApplication::sendEvent(parentWidget(), &watermark);
     } else {
-        p.fillRect(rect(), Qt::white);
+        p.fillRect(rect(), palette().color(QPalette::Base));
     }
-    p.setPen(m_textColour);
+    // The scheme's colours are made for a light page: on a dark one, their light shade.
+    const QColor ink = za::ReadableOn(m_textColour, PageColour());
+    p.setPen(ink);
     p.drawPixmap(QRect(2, 2, 16, 16), m_icon);
     for (int i = 0; i < m_count; ++i) {
         const QRect& name = m_nameRects[static_cast<size_t>(i)];
         const QRect& time = m_timeRects[static_cast<size_t>(i)];
         p.setFont(i == m_selected ? m_boldFont : m_normalFont);
-        p.setPen(m_textColour);
+        p.setPen(ink);
         const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
         p.drawText(name, flags, p.fontMetrics().elidedText(City(i).Name(), Qt::ElideRight, name.width()));
         p.drawText(time, flags, TimeText(i));

@@ -67,6 +67,8 @@ public:
     QString TimeText(int i) const;
     QString ApplicationPath() const { return m_appPath; }
     QColor TextColour() const { return m_textColour; }
+    // The page the rows are painted on: the Today screen's, or the item's own.
+    QColor PageColour() const;
     QColor LineColour() const { return m_lineColour; }
     HWND PlatformHandle() const { return m_window ? m_window->hwnd() : nullptr; }
 

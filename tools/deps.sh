@@ -24,6 +24,8 @@ PACKAGES=(
     # The tests of the computer as the device play systemd's time service with python3-dbusmock's
     # timedated template (run by Debian's /usr/bin/python3) on a bus of their own.
     python3-dbusmock
+    # gdbus: the window program's activation test calls it on the bus as the desktop does.
+    libglib2.0-bin
     # What chronyd needs to run (the SNTP tests' server; see the end of this script).
     libcap2 libgnutls30 libnettle8 libseccomp2
     # The Debian package: cpack finds the programs among its files with file(1); the packaging

@@ -129,12 +129,16 @@ void CAlarmListCtrl::Refresh() {
 
 void CAlarmListCtrl::PopupMenu(const QPoint& at) {
     QListWidgetItem* item = itemAt(at);
-    if (!item) return;
-    setCurrentItem(item);
-    // Menu 155.
     QMenu menu(this);
-    menu.addAction(QStringLiteral("Delete Alarm"))->setData(ID_DELETE_ALARM);
-    menu.addAction(QStringLiteral("Alarm Properties..."))->setData(ID_ALARM_PROPERTIES);
+    if (item) {
+        setCurrentItem(item);
+        // Menu 155.
+        menu.addAction(QStringLiteral("Delete Alarm"))->setData(ID_DELETE_ALARM);
+        menu.addAction(QStringLiteral("Alarm Properties..."))->setData(ID_ALARM_PROPERTIES);
+        menu.addSeparator();
+    }
+    // The command bar's New, so that the keyboard reaches it from the list too.
+    menu.addAction(QStringLiteral("New Alarm..."))->setData(ID_NEW_ALARM);
     QAction* chosen = menu.exec(viewport()->mapToGlobal(at));
     if (chosen) emit command(chosen->data().toUInt());
 }
@@ -144,8 +148,7 @@ void CAlarmListCtrl::contextMenuEvent(QContextMenuEvent* e) {
     QPoint at = e->pos();
     if (e->reason() == QContextMenuEvent::Keyboard) {
         QListWidgetItem* item = currentItem();
-        if (!item) return;
-        at = visualItemRect(item).center();
+        at = item ? visualItemRect(item).center() : QPoint(0, 0);
     }
     PopupMenu(at);
 }

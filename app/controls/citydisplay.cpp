@@ -30,17 +30,18 @@ constexpr int kHoldMs = 500;
 struct MenuItem {
     UINT id;  // 0: separator
     const char16_t* text;
+    char16_t mnemonic;  // the letter of the text that Alt reaches it by
 };
 // Pop-up menu 136.
 constexpr MenuItem kDisplayMenu[] = {
-    {ID_SELECT_CITY, u"Select a City"},
-    {ID_SET_CURRENT, u"Set as Current City"},
-    {0, nullptr},
-    {ID_ALARMS, u"Set Alarm..."},
-    {ID_SUNRISE, u"Sunrise..."},
-    {ID_MOONRISE, u"Moonrise..."},
-    {0, nullptr},
-    {ID_VIEW_DETAILS, u"View/Edit Details..."},
+    {ID_SELECT_CITY, u"Select a City", u'S'},
+    {ID_SET_CURRENT, u"Set as Current City", u'C'},
+    {0, nullptr, 0},
+    {ID_ALARMS, u"Set Alarm...", u'A'},
+    {ID_SUNRISE, u"Sunrise...", u'u'},
+    {ID_MOONRISE, u"Moonrise...", u'M'},
+    {0, nullptr, 0},
+    {ID_VIEW_DETAILS, u"View/Edit Details...", u'V'},
 };
 
 bool SameToTheMinute(const SYSTEMTIME& a, const SYSTEMTIME& b) {
@@ -60,8 +61,8 @@ public:
         case QAccessible::Name: return d->City().Name();
         case QAccessible::Description: {
             if (d->Options() & CDS_NAMEONLY) return QString();
-            if (d->Options() & CDS_TWOLINE) return d->NameText() + QLatin1Char('\n') + d->TimeText();
-            return d->TimeText();
+            if (d->Options() & CDS_TWOLINE) return SpokenText(d->NameText() + QLatin1Char('\n') + d->TimeText());
+            return SpokenText(d->TimeText());
         }
         default: return QAccessibleWidget::text(t);
         }
@@ -83,10 +84,29 @@ public:
     }
 };
 
-QAccessibleInterface* DisplayAccessibleFactory(const QString& key, QObject* object) {
-    if (key == QLatin1String("za::app::CCityDisplay") && object && object->isWidgetType()) {
-        return new DisplayAccessible(static_cast<CCityDisplay*>(object));
+// A display's small button: five displays have five pairs of them, so each says whose it is,
+// "Select a City (Tokyo)", from the display's city at the moment it is asked.
+class DisplayButtonAccessible : public QAccessibleWidget {
+public:
+    explicit DisplayButtonAccessible(CDisplayButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name) return QAccessibleWidget::text(t);
+        const QString name = widget()->accessibleName();
+        const auto* display = qobject_cast<const CCityDisplay*>(widget()->parentWidget());
+        if (!display || display->City().Name().isEmpty()) return name;
+        return name + QStringLiteral(" (") + display->City().Name() + QLatin1Char(')');
     }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override {
+        if (name == pressAction()) static_cast<CDisplayButton*>(widget())->click();
+    }
+};
+
+QAccessibleInterface* DisplayAccessibleFactory(const QString& key, QObject* object) {
+    if (!object || !object->isWidgetType()) return nullptr;
+    if (key == QLatin1String("za::app::CCityDisplay")) return new DisplayAccessible(static_cast<CCityDisplay*>(object));
+    if (key == QLatin1String("za::app::CDisplayButton")) return new DisplayButtonAccessible(static_cast<CDisplayButton*>(object));
     return nullptr;
 }
 
@@ -133,6 +153,7 @@ void CCityDisplay::Create(DWORD options, int id) {
     m_changeButton = new CDisplayButton(ID_SELECT_CITY, IDB_CHANGECITY, QStringLiteral("Select a City"), this);
     m_currentButton = new CDisplayButton(ID_SET_CURRENT, (options & CDS_CURRENT) ? IDB_CURRENT : IDB_NOTCURRENT,
                                          QStringLiteral("Set as Current City"), this);
+
     connect(m_changeButton, &QAbstractButton::clicked, this, [this] { OnCommand(ID_SELECT_CITY); });
     connect(m_currentButton, &QAbstractButton::clicked, this, [this] { OnCommand(ID_SET_CURRENT); });
     SetOptions(options);
@@ -324,7 +345,7 @@ QMenu* CCityDisplay::CreatePopupMenu() {
             menu->addSeparator();
             continue;
         }
-        QAction* action = menu->addAction(QString::fromUtf16(item.text));
+        QAction* action = menu->addAction(WithMnemonic(QString::fromUtf16(item.text), item.mnemonic));
         action->setData(item.id);
     }
     return menu;

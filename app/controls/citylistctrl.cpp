@@ -33,9 +33,13 @@ struct MenuItem {
     const char16_t* text;
 };
 // Menu 161.
+// Menu 161, and the command bar's Copy, the one way to make a city, so that the keyboard reaches
+// it from the list too.
 const MenuItem kCityListMenu[] = {
     {ID_DELETE_CITY, u"Delete City"},
     {ID_EDIT_CITY, u"Edit City..."},
+    {0, nullptr},
+    {ID_COPY_CITY, u"Copy City..."},
 };
 
 UINT HeadingOf(CLMODE mode) {
@@ -353,6 +357,10 @@ QMenu* CCityListCtrl::CreatePopupMenu() {
     auto* menu = new QMenu(this);
     menu->setAccessibleName(GetCityName(GetSelectedRow()));
     for (const MenuItem& item : kCityListMenu) {
+        if (item.id == 0) {
+            menu->addSeparator();
+            continue;
+        }
         QAction* action = menu->addAction(QString::fromUtf16(item.text));
         action->setData(item.id);
     }

@@ -2,6 +2,7 @@
 
 #include "appmessage.h"
 #include "appstrings.h"
+#include "contrast.h"
 #include "format.h"
 #include "resource.h"
 
@@ -13,7 +14,9 @@
 namespace za::app {
 namespace {
 
+// The handheld's pale yellow tip, and its evening shade for a dark palette.
 const QColor kTipColour(255, 255, 192);
+const QColor kDarkTipColour(72, 66, 24);
 constexpr int kZoomWidth = 46;
 constexpr int kZoomHeight = 16;
 constexpr int kZoomBand = 21;
@@ -77,10 +80,18 @@ void CMapTip::Show(int x, int y, int longitude, int latitude, const QString& tex
 
 void CMapTip::Hide() { hide(); }
 
+QColor CMapTip::BackColour() const {
+    return za::IsDarkBackground(m_owner->palette().color(QPalette::Window)) ? kDarkTipColour : kTipColour;
+}
+
+QColor CMapTip::TextColour() const {
+    return za::ReadableOn(m_owner->palette().color(QPalette::ToolTipText), BackColour());
+}
+
 void CMapTip::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), kTipColour);
-    p.setPen(Qt::black);
+    p.fillRect(rect(), BackColour());
+    p.setPen(TextColour());
     p.drawRect(rect().adjusted(0, 0, -1, -1));
     p.setFont(m_font);
     p.drawText(QRect(kTextLeft, 0, width() - kTextLeft, height()), Qt::AlignLeft | Qt::AlignTop, m_text);

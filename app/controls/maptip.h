@@ -23,6 +23,9 @@ public:
     void Hide();
 
     QString Text() const { return m_text; }
+    // The tip's page (pale yellow, or a dark shade of it on a dark palette) and its text.
+    QColor BackColour() const;
+    QColor TextColour() const;
     QRect ZoomRect() const { return m_zoomRect; }
     int Longitude() const { return m_longitude; }
     int Latitude() const { return m_latitude; }

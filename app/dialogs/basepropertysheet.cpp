@@ -50,6 +50,15 @@ CBasePropertySheet::CBasePropertySheet(const QString& caption, QWidget* parent) 
 
 CBasePropertySheet::~CBasePropertySheet() = default;
 
+void CBasePropertySheet::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (m_shown) return;
+    m_shown = true;
+    // The page's fields first, then the page tabs, then OK and Cancel.
+    CPropertyPage* page = GetActivePage();
+    ArrangeKeyboardFocus(this, page ? page->Body() : nullptr, m_buttons);
+}
+
 void CBasePropertySheet::AddPage(CPropertyPage* page) { m_tabs->addTab(page, page->PageTitle()); }
 
 int CBasePropertySheet::GetPageCount() const { return m_tabs->count(); }

@@ -63,9 +63,11 @@ public slots:
 
 protected:
     bool event(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     QTabWidget* m_tabs;
+    bool m_shown = false;
     QDialogButtonBox* m_buttons;
     bool m_isNew = false;
     std::function<BOOL()> m_apply;

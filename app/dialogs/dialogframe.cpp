@@ -1,12 +1,17 @@
 #include "dialogframe.h"
 
+#include "contrast.h"
 #include "format.h"
 #include "images.h"
 #include "resource.h"
 #include "shell.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -16,6 +21,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QStyle>
+#include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -39,19 +45,23 @@ struct BarItem {
     const char16_t* toolTip;  // null: none
     const char* themeIcon;    // null: a text button
     QStyle::StandardPixmap fallback;
+    // The keyboard's way to the command, which the handheld's stylus did not need.
+    QKeySequence::StandardKey key;
 };
 
 // The command bars of the dialogs: the alarms' (151) and the cities' (163). The Edit bar (145)
 // is a single drop-down menu built below.
 const BarItem kAlarmsBar[] = {
-    {32807, u"New", u"Create new alarm", nullptr, QStyle::SP_CustomBase},
-    {32810, u"Properties", u"View or edit alarm properties", "document-properties", QStyle::SP_FileDialogInfoView},
-    {32800, u"Delete", u"Delete the selected alarm", "edit-delete", QStyle::SP_TrashIcon},
+    {32807, u"New", u"Create new alarm", nullptr, QStyle::SP_CustomBase, QKeySequence::New},
+    {32810, u"Properties", u"View or edit alarm properties", "document-properties", QStyle::SP_FileDialogInfoView,
+     QKeySequence::UnknownKey},
+    {32800, u"Delete", u"Delete the selected alarm", "edit-delete", QStyle::SP_TrashIcon, QKeySequence::UnknownKey},
 };
 const BarItem kCitiesBar[] = {
-    {32828, u"Copy", u"Create a copy of the selected city", nullptr, QStyle::SP_CustomBase},
-    {32810, u"Edit", u"View or edit city properties", "document-properties", QStyle::SP_FileDialogInfoView},
-    {32800, u"Delete", u"Delete the selected city", "edit-delete", QStyle::SP_TrashIcon},
+    {32828, u"Copy", u"Create a copy of the selected city", nullptr, QStyle::SP_CustomBase, QKeySequence::New},
+    {32810, u"Edit", u"View or edit city properties", "document-properties", QStyle::SP_FileDialogInfoView,
+     QKeySequence::UnknownKey},
+    {32800, u"Delete", u"Delete the selected city", "edit-delete", QStyle::SP_TrashIcon, QKeySequence::UnknownKey},
 };
 
 struct EditItem {
@@ -118,8 +128,135 @@ void CHelpButton::paintEvent(QPaintEvent*) {
     }
 }
 
+namespace {
+
+// A list box (combo box) as a screen reader should meet it: named by its label. Qt's own
+// interface gives it the selected entry as its name on Linux, expecting the reader to find the
+// label by relation, so "Twilight", "Units" and the rest were read as "Civil Twilight",
+// "Miles"... The entry stays its value; the list and the typing field stay its children.
+class NamedComboAccessible : public QAccessibleWidget {
+public:
+    explicit NamedComboAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+    QComboBox* Combo() const { return static_cast<QComboBox*>(widget()); }
+
+    int childCount() const override { return Combo()->isEditable() ? 2 : 1; }
+    QAccessibleInterface* child(int index) const override {
+        if (index == 0 && Combo()->view()) return QAccessible::queryAccessibleInterface(Combo()->view());
+        if (index == 1 && Combo()->isEditable()) return QAccessible::queryAccessibleInterface(Combo()->lineEdit());
+        return nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (child->object() == Combo()->view()) return 0;
+        if (Combo()->isEditable() && child->object() == Combo()->lineEdit()) return 1;
+        return -1;
+    }
+    QAccessibleInterface* focusChild() const override { return Combo()->isEditable() ? child(1) : nullptr; }
+
+    QString text(QAccessible::Text t) const override {
+        const QString value = Combo()->isEditable() ? Combo()->lineEdit()->text() : Combo()->currentText();
+        switch (t) {
+        case QAccessible::Name: {
+            const QString name = Combo()->accessibleName();
+            return name.isEmpty() ? value : name;
+        }
+        case QAccessible::Value: return value;
+        default: return QAccessibleWidget::text(t);
+        }
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = Combo()->view() && Combo()->view()->isVisible();
+        s.collapsed = !s.expanded;
+        s.editable = Combo()->isEditable();
+        return s;
+    }
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString& name) override {
+        if (name != showMenuAction() && name != pressAction()) return;
+        if (Combo()->view() && Combo()->view()->isVisible()) {
+            Combo()->hidePopup();
+        } else {
+            Combo()->showPopup();
+        }
+    }
+    QStringList keyBindingsForAction(const QString& name) const override {
+        if (name == showMenuAction()) return {QKeySequence(Qt::Key_Down).toString(QKeySequence::NativeText)};
+        return {};
+    }
+};
+
+QAccessibleInterface* NamedComboFactory(const QString& key, QObject* object) {
+    if (key == QLatin1String("QComboBox") && object && object->isWidgetType()) {
+        return new NamedComboAccessible(static_cast<QComboBox*>(object));
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void SetQuietText(QWidget* label) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText,
+                     za::ReadableOn(palette.color(QPalette::PlaceholderText), palette.color(QPalette::Base)));
+    label->setPalette(palette);
+}
+
+void InstallAccessibleNames() {
+    static const bool installed = [] {
+        QAccessible::installFactory(NamedComboFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+void ArrangeKeyboardFocus(QWidget* dialog, QWidget* area, QDialogButtonBox* buttons) {
+    auto takesTab = [dialog](QWidget* w) {
+        return (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(dialog) && !w->focusProxy();
+    };
+    if (buttons) {
+        QWidget* last = nullptr;
+        for (QWidget* w = dialog->nextInFocusChain(); w && w != dialog; w = w->nextInFocusChain()) {
+            if (dialog->isAncestorOf(w) && !buttons->isAncestorOf(w) && takesTab(w)) last = w;
+        }
+        for (QAbstractButton* button : buttons->buttons()) {
+            if (!last) break;
+            QWidget::setTabOrder(last, button);
+            last = button;
+        }
+    }
+    QWidget* focus = dialog->focusWidget();
+    const bool chosen = focus && focus != dialog && !(buttons && buttons->isAncestorOf(focus)) &&
+                        !qobject_cast<QTabBar*>(focus);
+    if (chosen || !area) return;
+    for (QWidget* w = area->nextInFocusChain(); w && w != area; w = w->nextInFocusChain()) {
+        if (area->isAncestorOf(w) && takesTab(w)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+void NameExtensionButton(QToolBar* bar) {
+    // Qt's own button for the buttons that do not fit has no name of its own.
+    if (auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"))) {
+        more->setAccessibleName(QStringLiteral("More buttons"));
+        more->setToolTip(more->accessibleName());
+    }
+}
+
+QString WithMnemonic(const QString& text, QChar letter) {
+    QString marked = text;
+    marked.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    const qsizetype at = marked.indexOf(letter);
+    if (at >= 0) marked.insert(at, QLatin1Char('&'));
+    return marked;
+}
+
 CDialogFrame::CDialogFrame(QWidget* owner, const QString& helpRequest, UINT commandBarId)
     : QObject(owner), m_owner(owner), m_commandBarId(commandBarId), m_helpRequest(helpRequest) {
+    InstallAccessibleNames();
     CreatePointFont(m_titleFont, kTitlePointSize, QStringLiteral("Tahoma"), nullptr, TRUE);
 }
 
@@ -141,6 +278,7 @@ void CDialogFrame::CreateCommandBar() {
     m_commandBar = new QToolBar(m_owner);
     m_commandBar->setIconSize(QSize(16, 16));
     m_commandBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    NameExtensionButton(m_commandBar);
     auto addButton = [this](const BarItem& item) {
         QAction* action = m_commandBar->addAction(QString::fromUtf16(item.text));
         if (item.themeIcon) {
@@ -148,6 +286,14 @@ void CDialogFrame::CreateCommandBar() {
                                              m_owner->style()->standardIcon(item.fallback)));
         }
         if (item.toolTip) action->setToolTip(QString::fromUtf16(item.toolTip));
+        if (item.key != QKeySequence::UnknownKey) {
+            action->setShortcut(item.key);
+            // Anywhere in the dialog, and said in the tip.
+            action->setShortcutContext(Qt::WindowShortcut);
+            action->setToolTip(action->toolTip() + QStringLiteral(" (") +
+                               action->shortcut().toString(QKeySequence::NativeText) + QLatin1Char(')'));
+        }
+        action->setData(item.id);
         const UINT id = item.id;
         connect(action, &QAction::triggered, this, [this, id] { emit command(id); });
     };
@@ -173,9 +319,11 @@ void CDialogFrame::CreateCommandBar() {
         button->setFocusPolicy(Qt::NoFocus);
         m_commandBar->addWidget(button);
     }
+    // The Edit bar's button leaves the focus in the field it acts on; the other bars' buttons are
+    // on the Tab chain like any button, after the dialog's own fields.
     const QList<QWidget*> buttons = m_commandBar->findChildren<QWidget*>();
     for (QWidget* b : buttons) {
-        if (qobject_cast<QToolButton*>(b)) b->setFocusPolicy(Qt::NoFocus);
+        if (qobject_cast<QToolButton*>(b)) b->setFocusPolicy(m_commandBarId == IDR_EDIT_BAR ? Qt::NoFocus : Qt::TabFocus);
     }
 }
 
@@ -197,11 +345,18 @@ void CDialogFrame::Layout() {
     m_helpButton->raise();
 }
 
+QColor CDialogFrame::TitleColour() const {
+    // The highlight colour, as the handheld drew it; a dark palette's highlight is often too
+    // dark on its page, and then its lighter shade stands in.
+    const QPalette& palette = m_owner->palette();
+    return za::ReadableOn(palette.color(QPalette::Highlight), palette.color(QPalette::Base));
+}
+
 void CDialogFrame::Erase(QPainter& p) const { p.fillRect(m_owner->rect(), m_owner->palette().color(QPalette::Base)); }
 
 void CDialogFrame::Paint(QPainter& p) const {
     p.setFont(m_titleFont);
-    p.setPen(m_owner->palette().color(QPalette::Highlight));
+    p.setPen(TitleColour());
     // The title rectangle stops short of the help button, so a long title never runs under it.
     QRect title = m_titleRect;
     if (m_helpButton) title.setRight(std::min(title.right(), m_helpButton->x() - kHelpButtonMargin));
@@ -378,6 +533,7 @@ void CBaseDialog::showEvent(QShowEvent* e) {
         m_frame.OnInitDialog();
         OnInitDialog();
         SetBandMargin(this, m_frame);
+        ArrangeKeyboardFocus(this, m_body, m_buttons);
     }
     QDialog::showEvent(e);
 }

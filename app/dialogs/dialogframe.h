@@ -29,6 +29,24 @@ constexpr UINT IDR_EDIT_BAR = 145;
 constexpr UINT IDR_ALARMS_BAR = 151;
 constexpr UINT IDR_CITIES_BAR = 163;
 
+// A menu item's text with the first `letter` marked as its Alt key (and any '&' of the text kept).
+QString WithMnemonic(const QString& text, QChar letter);
+// Names a tool bar's extension button (the one that shows the buttons that do not fit).
+void NameExtensionButton(QToolBar* bar);
+
+// The keyboard's order in a dialog: its fields from the top, then OK and Cancel last (they are
+// made before the fields, so the chain had them first); and, unless the dialog put the focus on
+// a field of its own, the first field of `area` takes it, not OK.
+void ArrangeKeyboardFocus(QWidget* dialog, QWidget* area, QDialogButtonBox* buttons);
+
+// A note in the palette's quiet (placeholder) colour, made dark or light enough to read on the
+// dialog's page.
+void SetQuietText(QWidget* label);
+
+// Has every list box (combo box) named by its accessible name (its label) rather than by its
+// selected entry. Once per process; every dialog frame does it.
+void InstallAccessibleNames();
+
 // A control's number within its dialog, as the dialog's resources give it.
 void SetControlId(QWidget* control, int id);
 int ControlId(const QWidget* control);
@@ -64,6 +82,8 @@ public:
     void Erase(QPainter& p) const;
     // The title, the line under the band and the lines under the headings.
     void Paint(QPainter& p) const;
+    // The title's colour: the palette's highlight, readable on the page.
+    QColor TitleColour() const;
 
     // The client area below the title band.
     QRect GetBodyRect() const;

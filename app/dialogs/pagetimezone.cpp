@@ -31,7 +31,9 @@ CPageTimeZone::CPageTimeZone(QWidget* parent)
     SetControlId(m_rule, IDC_DST_RULE);
     m_rule->setWordWrap(true);
     m_rule->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_rule->setAccessibleName(heading->text());
+    // The rule itself is what a screen reader reads (a label's name is its text); the heading
+    // says what it is.
+    m_rule->setAccessibleDescription(heading->text());
 
     auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(10, 12, 10, 10);

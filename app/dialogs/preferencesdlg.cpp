@@ -4,6 +4,7 @@
 #include "registry.h"
 #include "resource.h"
 #include "settings.h"
+#include "today.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -157,6 +158,9 @@ void CPreferencesDlg::OnOK() {
     if (m_todayCount != m_loadedCount || m_todayEnabled != m_loadedEnabled) {
         m_host.TodayItemsChanged();
     }
+    // Turned on, the Today screen starts now and with every session; turned off, it no longer
+    // starts with the session.
+    if (m_todayEnabled != m_loadedEnabled) za::SetTodayScreenStarted(m_todayEnabled);
     EndDialog(IDOK);
 }
 

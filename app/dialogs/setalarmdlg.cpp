@@ -25,8 +25,8 @@ constexpr int kTimeFontSize = 120;  // tenths of a point
 // The message field shows three lines.
 constexpr int kMessageLines = 3;
 
-const char16_t* const kSoundHint =
-    u"Go to Start > Settings > Personal > Sounds & Notifications to  set the alarm sound";
+// The handheld sent its user to its own sound settings; a desktop has its own.
+const char16_t* const kSoundHint = u"Set the alarm sound in your desktop's sound settings";
 
 SYSTEMTIME ToSystemTime(DATE date) {
     SYSTEMTIME st{};
@@ -83,7 +83,7 @@ CSetAlarmDlg::CSetAlarmDlg(const CAlarm& alarm, QWidget* parent, CHost& host)
     m_note->hide();
     auto* hint = new QLabel(QString::fromUtf16(kSoundHint), Body());
     hint->setWordWrap(true);
-    hint->setForegroundRole(QPalette::PlaceholderText);
+    SetQuietText(hint);
 
     auto* form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);

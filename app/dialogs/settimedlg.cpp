@@ -84,6 +84,8 @@ QLabel* FieldLabel(const QString& text, QWidget* field, QWidget* parent) {
     label->setBuddy(field);
     QString name = text;
     field->setAccessibleName(name.remove(QLatin1Char('&')).remove(QLatin1Char(':')));
+    // An editable list's typing field is a control of its own to a screen reader.
+    if (auto* combo = qobject_cast<QComboBox*>(field); combo && combo->lineEdit()) combo->lineEdit()->setAccessibleName(name);
     return label;
 }
 
@@ -122,8 +124,9 @@ CSetTimeDlg::CSetTimeDlg(QWidget* parent)
     for (const char* name : kSntpServers) m_server->addItem(QString::fromLatin1(name));
     m_sync = new QPushButton(QStringLiteral("Sync"), Body());
     SetControlId(m_sync, IDC_SYNC);
-    auto* note = new QLabel(QStringLiteral("Select an SNTP time server from the list, or type one in.  Then tap the "
-                                           "'Sync' button to synchronize the device time to the server."),
+    // Worded for a mouse and a computer, as the handheld's was for its stylus and itself.
+    auto* note = new QLabel(QStringLiteral("Select an SNTP time server from the list, or type one in.  Then click the "
+                                           "'Sync' button to synchronize the computer's time to the server."),
                             Body());
     note->setWordWrap(true);
     m_ntpState = new QLabel(Body());

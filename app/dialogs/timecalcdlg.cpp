@@ -26,7 +26,7 @@ QLabel* ScaleLabel(int hour, Qt::Alignment align, QWidget* parent) {
     small.setPointSizeF(small.pointSizeF() * 0.85);
     label->setFont(small);
     label->setAlignment(align);
-    label->setForegroundRole(QPalette::PlaceholderText);
+    SetQuietText(label);
     return label;
 }
 

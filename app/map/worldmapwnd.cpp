@@ -253,6 +253,19 @@ void CWorldMapWnd::keyPressEvent(QKeyEvent* event) {
         // The keyboard's tap: on the marked place, else the middle of the view.
         Tap(m_bMarker ? QPointF(WindowPointOf(m_nMarkerLongitude, m_nMarkerLatitude)) : QPointF(width() / 2.0, height() / 2.0));
         break;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:  // + without Shift on most keyboards
+        // The keyboard's zoom: on the marked place, else the middle of the view.
+        if ((m_dwOptions & MAP_ZOOMED) == 0) {
+            LONG longitude = m_nMarkerLongitude, latitude = m_nMarkerLatitude;
+            if (!m_bMarker) {
+                const double k = ImageScale();
+                m_map.PixelToLatLong(static_cast<LONG>(width() * k / 2) + m_scroll.x(),
+                                     static_cast<LONG>(height() * k / 2) + m_scroll.y(), &longitude, &latitude);
+            }
+            ZoomAt(longitude, latitude);
+        }
+        break;
     case Qt::Key_Escape:
     case Qt::Key_Minus:
         if ((m_dwOptions & MAP_ZOOMED) != 0) {

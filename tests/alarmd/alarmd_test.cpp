@@ -186,9 +186,15 @@ TEST_F(AgentTest, AnAlarmTwoSecondsAheadIsDeliveredOnceWithItsTextsSoundAndActio
     ASSERT_FALSE(n.isEmpty());
     // The device clock is the host's here: it rang at its time, not before.
     EXPECT_GE(n[QStringLiteral("at")].toInteger(), due - 1000);
-    EXPECT_EQ(QStringLiteral("Zonaria"), n[QStringLiteral("summary")].toString());
+    // The summary says what rang and when in its city's time; the message is the body.
+    SYSTEMTIME tokyo{};
+    ASSERT_TRUE(za::notify::UtcMsToDeviceLocal(due, &tokyo));
+    EXPECT_EQ(QStringLiteral("Alarm \u2013 %1 in Tokyo").arg(FormatDateAndTime(tokyo, FALSE, TF_TIME)),
+              n[QStringLiteral("summary")].toString());
     EXPECT_EQ(QStringLiteral("It is 7:00 AM in Tokyo"), n[QStringLiteral("body")].toString());
-    EXPECT_EQ(QJsonArray({"dismiss", "Dismiss", "snooze", "Snooze 10 min"}), n[QStringLiteral("actions")].toArray());
+    EXPECT_EQ(QJsonArray({"default", "Open Zonaria", "dismiss", "Dismiss", "snooze", "Snooze 10 min"}),
+              n[QStringLiteral("actions")].toArray());
+    EXPECT_EQ(QStringLiteral("io.github.zonaria.Zonaria"), n[QStringLiteral("hints")].toObject()[QStringLiteral("desktop-entry")].toString());
     const QJsonObject hints = n[QStringLiteral("hints")].toObject();
     EXPECT_EQ(QStringLiteral("alarm-clock-elapsed"), hints[QStringLiteral("sound-name")].toString());
     EXPECT_TRUE(hints[QStringLiteral("sound-file")].toString().endsWith(QLatin1String("/sounds/zonaria-alarm.wav")));
@@ -210,6 +216,25 @@ TEST_F(AgentTest, DismissClearsTheAlarmFromTheStore) {
     ASSERT_FALSE(n.isEmpty());
     EXPECT_TRUE(Exists(h));
     Send("invoke " + QByteArray::number(n[QStringLiteral("id")].toInt()) + " dismiss");
+    EXPECT_TRUE(RunUntil([h] { return !Exists(h); }));
+}
+
+TEST_F(AgentTest, AClickOnTheNotificationOpensZonariaAndEndsTheAlarm) {
+    // A stand-in for the alarm's program, which says that it was started.
+    Alarm alarm;
+    alarm.app = players.filePath(QStringLiteral("zonaria"));
+    QFile script(alarm.app);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\necho zonaria >> \"" + PlayedLog().toUtf8() + "\"\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    StartServer();
+    const HANDLE h = Register(za::device::NowUtcMs() + 500, alarm);
+    StartAgent();
+    const QJsonObject n = NextNotify();
+    ASSERT_FALSE(n.isEmpty());
+    Send("invoke " + QByteArray::number(n[QStringLiteral("id")].toInt()) + " default");
+    EXPECT_TRUE(RunUntil([this] { return Played().contains(QStringLiteral("zonaria")); }));
     EXPECT_TRUE(RunUntil([h] { return !Exists(h); }));
 }
 

@@ -275,11 +275,14 @@ TEST_F(CityListTest, TapAndHoldMenuOnlyInTheCitiesList) {
     CCityListCtrl& l = Show(CLMODE_COUNTRY);
     std::unique_ptr<QMenu> menu(l.CreatePopupMenu());
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->actions().size(), 2);
+    ASSERT_EQ(menu->actions().size(), 4);
     EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("Delete City"));
     EXPECT_EQ(menu->actions()[0]->data().toUInt(), ID_DELETE_CITY);
     EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("Edit City..."));
     EXPECT_EQ(menu->actions()[1]->data().toUInt(), ID_EDIT_CITY);
+    // The command bar's Copy, the only way to make a city, within the keyboard's reach here too.
+    EXPECT_TRUE(menu->actions()[2]->isSeparator());
+    EXPECT_EQ(menu->actions()[3]->data().toUInt(), ID_COPY_CITY);
 
     // Held on row 2: that row is selected and the chosen command goes to the owner.
     QSignalSpy commands(&l, &CCityListCtrl::command);

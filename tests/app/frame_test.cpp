@@ -16,12 +16,18 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProxyStyle>
+#include <QSet>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
+
+#include <cstdlib>
 
 using namespace za::app;
 using za::test::AppTest;
@@ -34,13 +40,27 @@ QList<QAction*> MenuActions(CMainFrame& frame, int index) {
     return menus.at(index)->menu()->actions();
 }
 
-// "text id" per item, "-" per separator.
+// "text id" per item (its Alt key's mark left out), "-" per separator.
 QStringList Describe(const QList<QAction*>& actions) {
     QStringList out;
     for (QAction* a : actions) {
-        out << (a->isSeparator() ? QStringLiteral("-") : a->text() + QLatin1Char(' ') + a->data().toString());
+        out << (a->isSeparator() ? QStringLiteral("-")
+                                 : QString(a->text()).remove(QLatin1Char('&')) + QLatin1Char(' ') + a->data().toString());
     }
     return out;
+}
+
+// Every item of a menu has its own Alt key.
+void ExpectDistinctMnemonics(const QList<QAction*>& actions) {
+    QSet<QChar> keys;
+    for (QAction* a : actions) {
+        if (a->isSeparator()) continue;
+        const qsizetype at = a->text().indexOf(QLatin1Char('&'));
+        ASSERT_GE(at, 0) << qPrintable(a->text()) << " has no Alt key";
+        const QChar key = a->text().at(at + 1).toLower();
+        EXPECT_FALSE(keys.contains(key)) << qPrintable(a->text()) << " shares its Alt key";
+        keys.insert(key);
+    }
 }
 
 QAction* ActionFor(CMainFrame& frame, UINT id) {
@@ -125,9 +145,14 @@ TEST_F(ApplicationFrame, MenusAreMenu128WithAHelpMenu) {
                            "Moonrise... 32829"}));
     EXPECT_EQ(Describe(MenuActions(Frame(), 1)),
               (QStringList{"Set Time... 32796", "Edit Cities... 32794", "Preferences... 32771", "-",
-                           "About Zonaria... 57664"}));
+                           "About Zonaria... 57664", "-", "Quit 1"}));
+    EXPECT_EQ(MenuActions(Frame(), 1).last()->shortcut(), QKeySequence(QKeySequence::Quit));
     EXPECT_EQ(Describe(MenuActions(Frame(), 2)), QStringList{"Zonaria Help 57670"});
     EXPECT_EQ(MenuActions(Frame(), 2).at(0)->shortcut(), QKeySequence(QKeySequence::HelpContents));
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        ExpectDistinctMnemonics(MenuActions(Frame(), i));
+    }
 }
 
 TEST_F(ApplicationFrame, ToolBarHasFiveButtonsWithTheirTips) {
@@ -219,24 +244,41 @@ TEST_F(ApplicationFrame, OkClosesTheFrame) {
     EXPECT_FALSE(Frame().IsStartupPending());
 }
 
-TEST_F(ApplicationFrame, FirstRunOpensWelcomeOnceAfterTheStartupDelay) {
+TEST_F(ApplicationFrame, FirstRunWelcomesInsideTheWindowOnceAfterTheStartupDelay) {
     ASSERT_EQ(GetReg().GetDWORDValue(CRegistry::InitialRun), 1u);
     ASSERT_TRUE(Start());
     QSignalSpy checks(&Frame().View(), &CMainView::cityChecked);
     Pump(kStartupDelayMs - 500);
     EXPECT_EQ(checks.count(), 0);
-    EXPECT_TRUE(shell->CallsOf(QStringLiteral("help")).empty());
+    EXPECT_FALSE(Frame().View().IsWelcomeShown());
     ASSERT_TRUE(RunUntil([&] { return checks.count() == 1; }, 3000));
+    // No page opens unasked: the welcome is inside the window, over the map's foot.
+    EXPECT_TRUE(shell->CallsOf(QStringLiteral("help")).empty());
+    ASSERT_TRUE(Frame().View().IsWelcomeShown());
+    QWidget* welcome = Frame().View().Welcome();
+    EXPECT_TRUE(Frame().View().Map().geometry().contains(welcome->geometry())) << "it hides no clock";
+    EXPECT_EQ(GetReg().GetDWORDValue(CRegistry::InitialRun), 0u);
+    EXPECT_FALSE(Frame().IsStartupPending());
+    za::test::SaveShot(Frame(), QStringLiteral("welcome.png"));
+
+    // Its link opens the help's welcome page; its button closes it.
+    auto* text = welcome->findChild<QLabel*>();
+    ASSERT_NE(text, nullptr);
+    emit text->linkActivated(QStringLiteral("welcome"));
     const auto help = shell->CallsOf(QStringLiteral("help"));
     ASSERT_EQ(help.size(), 1u);
     EXPECT_EQ(help[0].text, QStringLiteral("file:Zonaria.htm#welcome"));
-    EXPECT_EQ(GetReg().GetDWORDValue(CRegistry::InitialRun), 0u);
-    EXPECT_FALSE(Frame().IsStartupPending());
+    auto* close = welcome->findChild<QToolButton*>();
+    ASSERT_NE(close, nullptr);
+    EXPECT_FALSE(close->accessibleName().isEmpty());
+    close->click();
+    EXPECT_FALSE(Frame().View().IsWelcomeShown());
 
-    // The next check opens nothing.
+    // The next check shows nothing.
     Frame().OnApplicationStateChanged(Qt::ApplicationInactive);
     Frame().OnApplicationStateChanged(Qt::ApplicationActive);
     ASSERT_TRUE(RunUntil([&] { return checks.count() == 2; }));
+    EXPECT_FALSE(Frame().View().IsWelcomeShown());
     EXPECT_EQ(shell->CallsOf(QStringLiteral("help")).size(), 1u);
 }
 
@@ -350,4 +392,67 @@ TEST_F(ApplicationFrame, FrameOpensWithEveryDisplayInside) {
         EXPECT_TRUE(Frame().View().rect().contains(display.geometry())) << i;
     }
     za::test::SaveShot(Frame(), QStringLiteral("mainframe.png"));
+}
+
+// The five clocks stay in the window at every size: the map takes the room that is left and
+// keeps its aspect, centred, instead of pushing the displays below the window's edge.
+TEST_F(ApplicationFrame, EveryDisplayStaysInsideTheWindowAtAnySize) {
+    ASSERT_TRUE(Start());
+    const QSize minimum = Frame().minimumSizeHint();
+    struct Row {
+        const char* name;
+        QSize size;
+    } rows[] = {
+        {"maximised on 1280 x 800", {1280, 760}}, {"maximised on 1920 x 1080", {1920, 1040}},
+        {"900 x 600", {900, 600}},                {"380 x 420", {380, 420}},
+        {"360 x 480", {360, 480}},                {"tall and narrow", {380, 1000}},
+        {"the smallest", minimum},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Frame().resize(row.size);
+        Pump(20);
+        ASSERT_EQ(Frame().size(), row.size.expandedTo(minimum));
+        const QRect window = Frame().rect();
+        CMainView& view = Frame().View();
+        for (int i = 0; i < za::kDisplays; ++i) {
+            CCityDisplay& display = view.Display(i);
+            const QRect place(display.mapTo(&Frame(), QPoint(0, 0)), display.size());
+            EXPECT_TRUE(window.contains(place)) << "display " << i << " at " << place.x() << "," << place.y() << " "
+                                                << place.width() << "x" << place.height();
+            EXPECT_EQ(display.width(), view.width()) << "display " << i << " takes the full width";
+            EXPECT_GE(display.height(), display.PreferredHeight());
+        }
+        const QRect map = view.Map().geometry();
+        EXPECT_TRUE(view.rect().contains(map));
+        EXPECT_GT(map.height(), 0);
+        // 240 : 150 within a pixel of rounding.
+        EXPECT_LE(std::abs(map.width() * 150 - map.height() * 240), 240) << map.width() << "x" << map.height();
+        // Centred across, and filling the room one way or the other.
+        EXPECT_LE(std::abs(map.left() - (view.width() - map.right() - 1)), 1);
+        const int room = view.height() - view.DisplaysHeight();
+        EXPECT_TRUE(map.width() == view.width() || map.height() == room) << map.width() << "x" << map.height();
+        // The displays lie apart: display 0 above the map, 1 to 4 below it.
+        EXPECT_LE(view.Display(0).geometry().bottom(), map.top());
+        EXPECT_GE(view.Display(1).geometry().top(), map.bottom());
+    }
+    EXPECT_LE(minimum.width(), 380);
+    EXPECT_LE(minimum.height(), 420);
+    za::test::SaveShot(Frame(), QStringLiteral("mainframe-smallest.png"));
+}
+
+// A window opened where the screen is low shows no blank band: the map's whole height under the
+// displays, the frame no taller than the screen.
+TEST_F(ApplicationFrame, OpensAtASizeThatFitsTheScreen) {
+    ASSERT_TRUE(Start());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    ASSERT_NE(screen, nullptr);
+    const QSize size = Frame().OpeningSize(screen);
+    EXPECT_LE(size.height(), screen->availableGeometry().height());
+    Frame().resize(size);
+    Pump(20);
+    CMainView& view = Frame().View();
+    const QRect map = view.Map().geometry();
+    EXPECT_LE(view.height() - view.DisplaysHeight() - map.height(), 1) << "no band above or below the map";
+    EXPECT_LE(view.width() - map.width(), 2) << "no band beside the map";
 }

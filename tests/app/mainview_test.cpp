@@ -16,8 +16,10 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTest>
@@ -182,12 +184,20 @@ TEST_F(MainViewTest, DisplayReadsItsCityAndTimeToAScreenReader) {
     QAccessibleInterface* selected = QAccessible::queryAccessibleInterface(&View().Display(0));
     ASSERT_NE(selected, nullptr);
     EXPECT_EQ(selected->text(QAccessible::Name), QStringLiteral("San Francisco, CA"));
+    // The daylight mark in words: "¤" is read as a currency sign.
     EXPECT_EQ(selected->text(QAccessible::Description),
-              QString::fromUtf16(u"San Francisco, CA - 7:00 AM \u00a4\nSunday, March 8, 2026"));
+              QStringLiteral("San Francisco, CA - 7:00 AM, daylight saving time\nSunday, March 8, 2026"));
     EXPECT_TRUE(selected->state().selected);
     QAccessibleInterface* other = QAccessible::queryAccessibleInterface(&View().Display(3));
     EXPECT_EQ(other->text(QAccessible::Description), QStringLiteral("Sun 2:00 PM"));
     EXPECT_FALSE(other->state().selected);
+    // Each display's two buttons say whose they are.
+    QStringList buttons;
+    for (CDisplayButton* b : View().Display(3).findChildren<CDisplayButton*>()) {
+        buttons << QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name);
+    }
+    buttons.sort();
+    EXPECT_EQ(buttons, (QStringList{QStringLiteral("Select a City (London)"), QStringLiteral("Set as Current City (London)")}));
 }
 
 TEST_F(MainViewTest, TapShowsTheTipAndMarkerAndTheTipStaysInside) {
@@ -240,6 +250,44 @@ TEST_F(MainViewTest, TapOnTheTipHidesItAndZoomKeepsTheMarker) {
     QApplication::processEvents();
     EXPECT_FALSE(tip.isVisible());
     EXPECT_TRUE(View().IsTipTimerRunning()) << "the marker stays for 30 seconds after a zoom";
+    // And a screen reader still hears which place it marks.
+    EXPECT_TRUE(View().Map().MarkerShown());
+    EXPECT_EQ(View().Map().accessibleDescription(), QStringLiteral("Tokyo (Japan)"));
+}
+
+// The tip floats above every window: a dialog opening takes it away rather than sit under it.
+TEST_F(MainViewTest, TheTipClosesWhenADialogOpens) {
+    ASSERT_TRUE(StartShown());
+    View().ShowTip(20, 20, QStringLiteral("Tokyo (Japan)\nTue 4:38 AM"), 13969, 3569);
+    ASSERT_TRUE(View().Tip().isVisible());
+    QDialog dialog(&Frame());
+    bool tipShown = true;
+    QTimer::singleShot(50, &dialog, [&] {
+        tipShown = View().Tip().isVisible();
+        dialog.reject();
+    });
+    dialog.exec();
+    EXPECT_FALSE(tipShown);
+    EXPECT_FALSE(View().Map().MarkerShown());
+}
+
+// Shift+F10, like the Menu key and a right click, opens a display's menu.
+TEST_F(MainViewTest, ShiftF10OpensTheFocusedDisplaysMenu) {
+    InstallContextMenuKey();
+    ASSERT_TRUE(StartShown());
+    Frame().activateWindow();
+    View().Display(2).setFocus();
+    QString menuFor;
+    QTimer::singleShot(100, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* m = qobject_cast<QMenu*>(w); m && m->isVisible()) {
+                menuFor = m->accessibleName();
+                m->close();
+            }
+        }
+    });
+    QTest::keyClick(&View().Display(2), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(menuFor, View().City(2).Name());
 }
 
 TEST_F(MainViewTest, ZoomMessageCarriesSignedCoordinates) {

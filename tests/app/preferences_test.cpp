@@ -9,6 +9,7 @@
 #include "resource.h"
 #include "sunrisedlg.h"
 #include "today.h"
+#include "autostart.h"
 #include "timecalcdlg.h"
 
 #include <QApplication>
@@ -143,6 +144,30 @@ TEST_F(PreferencesTest, TodayScreenHearsOnlyOfItsOwnChanges) {
         EXPECT_EQ(row.count, Setting(CRegistry::ZATodayCount));
         EXPECT_EQ(row.enabled, TodayEnabled());
     }
+}
+
+// The Today screen is a window of its own on a desktop: a fresh account has none, turning the
+// item on starts it and has the session start it (the user's own autostart entry), turning it
+// off stops the session starting it.
+TEST_F(PreferencesTest, TodayScreenStartsWithTheSessionOnlyWhenTurnedOn) {
+    const za::autostart::Entry& panel = za::autostart::TodayPanel();
+    EXPECT_EQ(0, TodayEnabled()) << "a fresh profile shows no Today item";
+    EXPECT_FALSE(za::autostart::IsEnabled(panel));
+    EXPECT_EQ(0, RunDialog([](CPreferencesDlg& d) { EXPECT_FALSE(d.TodayBox()->isChecked()); }));
+    EXPECT_FALSE(za::autostart::IsEnabled(panel)) << "OK alone turns nothing on";
+    EXPECT_TRUE(shell->CallsOf(QStringLiteral("start")).empty());
+
+    EXPECT_EQ(1, RunDialog([](CPreferencesDlg& d) { d.TodayBox()->setChecked(true); }));
+    EXPECT_EQ(1, TodayEnabled());
+    EXPECT_TRUE(za::autostart::IsEnabled(panel));
+    const auto started = shell->CallsOf(QStringLiteral("start"));
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_TRUE(started[0].text.endsWith(QStringLiteral("/zonaria-today"))) << started[0].text.toStdString();
+
+    EXPECT_EQ(1, RunDialog([](CPreferencesDlg& d) { d.TodayBox()->setChecked(false); }));
+    EXPECT_EQ(0, TodayEnabled());
+    EXPECT_FALSE(za::autostart::IsEnabled(panel));
+    EXPECT_EQ(shell->CallsOf(QStringLiteral("start")).size(), 1u);
 }
 
 TEST_F(PreferencesTest, TodayItemKeyIsNeverCreated) {

@@ -2,7 +2,7 @@
 # Builds the Debian package from the build (cpack, into a temporary folder) and checks its
 # control fields and contents, then lintian's verdict: no errors (warnings are shown).
 # Exit status 77 (skipped) when lintian is missing and everything else holds.
-#   deb_test.sh BUILD_DIR VERSION PKGLIBDIR
+#   deb_test.sh BUILD_DIR VERSION PKGLIBDIR METAINFO
 set -uo pipefail
 build=$(cd "$1" && pwd)
 version=$2
@@ -36,19 +36,29 @@ depends=$(field Depends)
 for dep in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6dbus6 libsqlite3-0 tzdata xdg-utils; do
     [[ ", $depends," == *", $dep"[\ ,]* ]] || fail "Depends lacks $dep: $depends"
 done
-[ "$(dpkg-deb -I "$deb" conffiles | sort)" = "$(printf '%s\n' /etc/xdg/autostart/zonaria-alarmd.desktop /etc/xdg/autostart/zonaria-today.desktop)" ] ||
-    fail "conffiles: $(dpkg-deb -I "$deb" conffiles 2>&1)"
+# What the programs use when it is there.
+recommends=$(field Recommends)
+for rec in qt6-wayland sound-theme-freedesktop "pipewire-bin | pulseaudio-utils | alsa-utils"; do
+    [[ ", $recommends," == *", $rec,"* ]] || fail "Recommends lacks $rec: $recommends"
+done
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for file in ./usr/bin/zonaria ./usr/bin/zonaria-cli ./usr/bin/zonaria-today ./usr/$3/libzatoday.so \
-    ./usr/share/zonaria/help/Zonaria.htm ./usr/share/applications/zonaria.desktop \
-    ./etc/xdg/autostart/zonaria-today.desktop ./usr/share/doc/zonaria/copyright \
-    ./usr/bin/zonaria-alarmd ./etc/xdg/autostart/zonaria-alarmd.desktop ./usr/share/zonaria/sounds/zonaria-alarm.wav \
-    ./usr/share/dbus-1/services/net.corvantel.Zonaria.AlarmAgent.service; do
+    ./usr/share/zonaria/help/Zonaria.htm ./usr/share/applications/io.github.zonaria.Zonaria.desktop \
+    ./usr/share/doc/zonaria/copyright \
+    ./usr/bin/zonaria-alarmd ./usr/share/zonaria/sounds/zonaria-alarm.wav \
+    ./usr/share/dbus-1/services/net.corvantel.Zonaria.AlarmAgent.service \
+    ./usr/share/dbus-1/services/io.github.zonaria.Zonaria.service; do
     grep -qxF "$file" <<<"$contents" || fail "the package lacks $file"
 done
 grep -q '^\./usr/local' <<<"$contents" && fail "the package installs into /usr/local"
 grep -q 'setup$' <<<"$contents" && fail "the package holds the handheld's setup program"
+# Nothing starts with every account's session: each user's own autostart entries are written by
+# the programs.
+grep -q '^\./etc/xdg/autostart/' <<<"$contents" && fail "the package starts a program for every account: $(grep '^\./etc/' <<<"$contents")"
+# The metainfo's launchable names the installed menu entry.
+grep -qxF "./usr/share/applications/$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$4")" <<<"$contents" ||
+    fail "the metainfo's launchable is not the installed desktop file"
 
 if [ "$failures" -ne 0 ]; then exit 1; fi
 if ! command -v lintian >/dev/null; then

@@ -41,9 +41,8 @@ expect_only() {
 }
 expect_only "$bin" zonaria zonaria-alarmd zonaria-cli zonaria-today
 expect_only "$lib" libzalib.so libzaplatform.so libzatoday.so
-for file in etc/xdg/autostart/zonaria-today.desktop \
-    usr/share/zonaria/help/Zonaria.htm \
-    usr/share/applications/zonaria.desktop \
+for file in usr/share/zonaria/help/Zonaria.htm \
+    usr/share/applications/io.github.zonaria.Zonaria.desktop \
     usr/share/metainfo/io.github.zonaria.Zonaria.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/zonaria.svg \
     usr/share/icons/hicolor/{16x16,24x24,32x32,48x48,64x64,128x128,256x256}/apps/zonaria.png \
@@ -71,6 +70,17 @@ for elf in "$bin"/* "$lib"/*; do
     done
 done
 
+# --- Built hardened: position-independent, relocations read-only and bound at start, checked calls ---
+for elf in "$bin"/*; do
+    readelf -h "$elf" | grep -q 'Type: *DYN' || fail "$elf is not position-independent"
+done
+for elf in "$bin"/* "$lib"/*; do
+    readelf -l "$elf" | grep -q GNU_RELRO || fail "$elf has no read-only relocations (-z relro)"
+    readelf -d "$elf" | grep -qE 'BIND_NOW|FLAGS_1.*NOW' || fail "$elf binds late (no -z now)"
+done
+readelf --dyn-syms "$bin/zonaria" | grep -q '__stack_chk_fail' || fail "zonaria has no stack protector"
+readelf --dyn-syms "$bin/zonaria" | grep -qE '__[a-z]*printf_chk' || fail "zonaria is built without _FORTIFY_SOURCE"
+
 # --- The programs, on a fresh profile ---
 export ZONARIA_DEVICE=$work/device QT_QPA_PLATFORM=offscreen LANG=C.UTF-8 LC_ALL=C.UTF-8
 # The first start's welcome page would open a browser.
@@ -79,6 +89,20 @@ unset ZONARIA_HELP_DIR LD_LIBRARY_PATH
 
 [ "$("$bin/zonaria-cli" --version)" = "zonaria-cli $version" ] || fail "zonaria-cli --version"
 [ "$("$bin/zonaria" --version)" = "Zonaria $version" ] || fail "zonaria --version"
+# The window program's command line needs no display: usage, and a mistake refused.
+DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM= "$bin/zonaria" --help >"$work/help.out" 2>&1 ||
+    fail "zonaria --help ends with $?: $(cat "$work/help.out")"
+grep -q '^Usage: zonaria' "$work/help.out" || fail "zonaria --help prints no usage: $(cat "$work/help.out")"
+DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM= "$bin/zonaria" --frobnicate >"$work/bad.out" 2>&1
+[ $? -eq 2 ] || fail "zonaria takes an unknown option: $(cat "$work/bad.out")"
+grep -q "unknown option '--frobnicate'" "$work/bad.out" || fail "zonaria --frobnicate says: $(cat "$work/bad.out")"
+# The Today panel and the alarm agent, started for a user who never opened Zonaria, make no
+# profile and leave quietly.
+for program in zonaria-today zonaria-alarmd; do
+    ZONARIA_DEVICE=$work/never "$bin/$program" >"$work/never.out" 2>&1 || fail "$program without a profile ends with $?"
+    [ ! -e "$work/never" ] || fail "$program made a profile for a user who never started Zonaria"
+done
+[ -e "$ZONARIA_DEVICE" ] && fail "the profile exists before any program made it"
 
 clock=$("$bin/zonaria-cli" 2>&1)
 [ "$(echo "$clock" | grep -cE '^[* ] [0-4]  .+ [0-9]{2}:[0-9]{2}$')" -eq 5 ] || fail "zonaria-cli prints no clock of five cities: $clock"

@@ -16,9 +16,11 @@
 
 namespace za::test {
 
-TempProfile::TempProfile() : m_previous(qgetenv("ZONARIA_DEVICE")) {
+TempProfile::TempProfile() : m_previous(qgetenv("ZONARIA_DEVICE")), m_previousConfig(qgetenv("XDG_CONFIG_HOME")) {
     // The profile folder itself must not exist yet or be empty: a new profile.
     qputenv("ZONARIA_DEVICE", (m_dir.path() + QStringLiteral("/device")).toUtf8());
+    // The user's own settings outside the profile (autostart entries) are the test's too.
+    qputenv("XDG_CONFIG_HOME", (m_dir.path() + QStringLiteral("/config")).toUtf8());
     za::device::Reset();
     za::locale::SetUserLocale(QLocale(QLocale::English, QLocale::UnitedStates));
 }
@@ -26,6 +28,7 @@ TempProfile::TempProfile() : m_previous(qgetenv("ZONARIA_DEVICE")) {
 TempProfile::~TempProfile() {
     za::device::Reset();
     qputenv("ZONARIA_DEVICE", m_previous);
+    qputenv("XDG_CONFIG_HOME", m_previousConfig);
 }
 
 FixedHostClock::FixedHostClock(std::int64_t utcMs) : m_now(std::make_shared<std::int64_t>(utcMs)) {

@@ -1,5 +1,6 @@
-// A fresh device profile in a temporary folder for each test, with the locale pinned to
-// en_US and the device clock free to be fixed.
+// A fresh device profile in a temporary folder for each test (with a config folder of its own
+// for the user's autostart entries), with the locale pinned to en_US and the device clock free
+// to be fixed.
 #pragma once
 
 #include "wintypes.h"
@@ -26,6 +27,7 @@ public:
 private:
     QTemporaryDir m_dir;
     QByteArray m_previous;
+    QByteArray m_previousConfig;
 };
 
 // Fixes the host clock at a UTC instant (milliseconds since 1970) while alive.

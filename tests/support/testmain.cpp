@@ -19,6 +19,8 @@ int main(int argc, char** argv) {
     // new profiles take the private device, unless a test starts a bus of its own with the
     // time service's mock on it (TimedateMock), whose address then takes this one's place.
     qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/zonaria-tests-have-no-system-bus");
+    // Autostart entries and other per-user settings go to the test's folder, not the user's.
+    qputenv("XDG_CONFIG_HOME", (fallback.path() + "/config").toUtf8());
     TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -56,7 +56,14 @@ struct Plugin {
 
 class TodayTest : public za::test::ProfileTest {
 protected:
-    TodayTest() : host(UtcMs(2026, 3, 8, 14, 0)) {}
+    TodayTest() : host(UtcMs(2026, 3, 8, 14, 0)) {
+        // A user who turned the item on in the Preferences (a fresh profile has it off).
+        HKEY key = nullptr;
+        EXPECT_EQ(ERROR_SUCCESS, RegOpenKeyExW(HKEY_LOCAL_MACHINE, za::kZonariaTodayKey, 0, 0, &key));
+        const DWORD on = 1;
+        RegSetValueExW(key, QStringLiteral("Enabled"), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&on), sizeof on);
+        RegCloseKey(key);
+    }
     ~TodayTest() override { za::shell::SetPlatformType(QString()); }
 
     // An item made as the Today screen makes it, with its height asked for.
@@ -121,6 +128,11 @@ TEST_F(TodayTest, TheSelectedRowIsBoldUnlessItIsNotShown) {
     EXPECT_FALSE(rows[0]->IsSelected());
     EXPECT_TRUE(rows[1]->IsSelected());
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(rows[1])->state().selected);
+    // A listener hears which row is the current city, and the daylight mark in words.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(rows[1])->text(QAccessible::Name),
+              QStringLiteral("Chicago, IL, Sun 9:00 AM, daylight saving time, current city"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(rows[0])->text(QAccessible::Name),
+              QStringLiteral("San Francisco, CA, Sun 7:00 AM, daylight saving time"));
 
     GetReg().WriteDWORDValue(CRegistry::CityX, 4);
     static_cast<CTodayItem*>(item.get())->Reload();
@@ -182,6 +194,32 @@ TEST_F(TodayTest, ATapAnywhereStartsZonaria) {
     TodayMessageEvent clear(WM_TODAYCUSTOM_CLEARCACHE, 0, nullptr);
     QCoreApplication::sendEvent(item.get(), &clear);
     EXPECT_EQ(static_cast<CTodayItem*>(item.get())->ApplicationPath(), QStringLiteral("/opt/zonaria/bin/zonaria"));
+}
+
+// A quick click on the panel is the item's tap; only a press that moves drags the window (the
+// window used to follow the pointer after any click).
+TEST_F(TodayTest, AClickOnThePanelOpensZonariaAndOnlyADragMovesIt) {
+    za::today::CTodayHost todayHost;
+    todayHost.LoadItems();
+    ASSERT_EQ(todayHost.ItemCount(), 1);
+    todayHost.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&todayHost));
+    const QPoint onItem = todayHost.Item(0)->geometry().center();
+    QTest::mousePress(&todayHost, Qt::LeftButton, {}, onItem);
+    QTest::mouseRelease(&todayHost, Qt::LeftButton, {}, onItem);
+    ASSERT_EQ(shell->CallsOf(QStringLiteral("start")).size(), 1u) << "the click opened Zonaria";
+    EXPECT_TRUE(shell->CallsOf(QStringLiteral("start"))[0].text.endsWith(QStringLiteral("zonaria")));
+
+    const QPoint before = todayHost.pos();
+    QTest::mousePress(&todayHost, Qt::LeftButton, {}, onItem);
+    QTest::mouseMove(&todayHost, onItem + QPoint(40, 30));
+    QTest::mouseRelease(&todayHost, Qt::LeftButton, {}, onItem + QPoint(40, 30));
+    EXPECT_EQ(shell->CallsOf(QStringLiteral("start")).size(), 1u) << "a drag opens nothing";
+    EXPECT_NE(todayHost.pos(), before) << "a drag moves the panel";
+    // After the drag the panel stays where it was put.
+    const QPoint placed = todayHost.pos();
+    QTest::mouseMove(&todayHost, onItem + QPoint(90, 60));
+    EXPECT_EQ(todayHost.pos(), placed);
 }
 
 TEST_F(TodayTest, OptionsStoreTheChosenCount) {

@@ -1,4 +1,5 @@
 // zonaria-today: the Today screen on a Linux desktop, with Zonaria's item.
+#include "device.h"
 #include "format.h"
 #include "paintreport.h"
 #include "process.h"
@@ -6,6 +7,8 @@
 #include "window.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 
 int main(int argc, char* argv[]) {
     // A Wayland session gives windows no way to place themselves or stay on top: ask for X.
@@ -13,6 +16,9 @@ int main(int argc, char* argv[]) {
         !qEnvironmentVariableIsEmpty("DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "xcb");
     }
+    // Started with a session (or by hand) for a user who never opened Zonaria, it makes no
+    // profile: there is nothing to show yet.
+    if (!QFileInfo::exists(QDir(za::device::ProfilePath()).filePath(QStringLiteral("device.db")))) return 0;
     QApplication app(argc, argv);
     za::ReportFirstPaint();
     QApplication::setApplicationName(QStringLiteral("Zonaria Today"));

@@ -1,10 +1,12 @@
 #include "todayhost.h"
 
+#include "contrast.h"
 #include "format.h"
 #include "registry.h"
 #include "shell.h"
 #include "today.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QContextMenuEvent>
 #include <QDir>
@@ -32,10 +34,8 @@ constexpr int kScreenMargin = 24;
 constexpr WPARAM kItemsChanged = 0xF2;
 const QString kPlacementKey = QStringLiteral("Software\\Corvantel\\Zonaria");
 const QString kPlacementValue = QStringLiteral("TodayPlacement");
-// The item's background: a light page, whatever the desktop's theme, as the items' own
-// colours (dark blue text) are made for it.
-const QColor kPage(250, 251, 253);
-const QColor kBorder(160, 170, 190);
+// The words shown when no item is, in the Today screen's blue where the page lets it stand out.
+const QColor kEmptyText(0x30, 0x40, 0x70);
 
 // Loaded plug-ins stay loaded: their code may still be called by Qt (accessibility
 // factories, deferred deletes) after the items are gone.
@@ -77,7 +77,7 @@ CTodayHost::CTodayHost(QWidget* parent)
     m_itemsLayout->setSpacing(2);
     layout->addLayout(m_itemsLayout);
     m_empty = new QLabel(QStringLiteral("No Today item is shown.\nZonaria's Preferences turn it on."), this);
-    m_empty->setStyleSheet(QStringLiteral("color: #304070;"));
+    ApplyPalette();
     layout->addWidget(m_empty);
     setFixedWidth(qRound(kItemWidth * PointFontScale()) + 2 * kMargin);
     setFocusPolicy(Qt::StrongFocus);
@@ -146,7 +146,7 @@ bool CTodayHost::event(QEvent* e) {
         auto* msg = static_cast<TodayMessageEvent*>(e);
         if (msg->message == TODAYM_DRAWWATERMARK) {
             auto* info = static_cast<TODAYDRAWWATERMARKINFO*>(msg->lParam);
-            if (info && info->painter) info->painter->fillRect(info->rc, kPage);
+            if (info && info->painter) info->painter->fillRect(info->rc, palette().color(QPalette::Base));
             msg->result = 1;
         }
         return true;
@@ -155,16 +155,29 @@ bool CTodayHost::event(QEvent* e) {
 }
 
 void CTodayHost::paintEvent(QPaintEvent*) {
+    // The page follows the desktop's theme (the items make their colours readable on it).
     QPainter p(this);
-    p.fillRect(rect(), kPage);
-    p.setPen(kBorder);
+    const QColor border = palette().color(QPalette::Mid);
+    p.fillRect(rect(), palette().color(QPalette::Base));
+    p.setPen(border);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
     // The handle: a row of dots to take the window by.
     p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(kBorder);
+    p.setBrush(border);
     p.setPen(Qt::NoPen);
     const int y = kHandle / 2;
     for (int x = width() / 2 - 12; x <= width() / 2 + 12; x += 6) p.drawEllipse(QPointF(x, y), 1.3, 1.3);
+}
+
+void CTodayHost::ApplyPalette() {
+    QPalette words = m_empty->palette();
+    words.setColor(QPalette::WindowText, za::ReadableOn(kEmptyText, palette().color(QPalette::Base)));
+    m_empty->setPalette(words);
+}
+
+void CTodayHost::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::PaletteChange && m_empty) ApplyPalette();
 }
 
 int CTodayHost::ItemAt(const QPoint& at) const {
@@ -204,22 +217,45 @@ void CTodayHost::OpenZonaria() {
 
 void CTodayHost::mousePressEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton) return;
-    // Desktops that move windows themselves do it best; elsewhere the window follows the mouse.
-    if (windowHandle() && windowHandle()->startSystemMove()) {
-        m_dragging = false;
-        return;
-    }
-    m_dragging = true;
-    m_dragFrom = e->globalPosition().toPoint() - frameGeometry().topLeft();
+    // Only a drag moves the window: a click is the item's tap.
+    m_pressed = true;
+    m_dragging = false;
+    m_pressAt = e->globalPosition().toPoint();
+    m_dragFrom = m_pressAt - frameGeometry().topLeft();
 }
 
 void CTodayHost::mouseMoveEvent(QMouseEvent* e) {
-    if (m_dragging) move(e->globalPosition().toPoint() - m_dragFrom);
+    const QPoint at = e->globalPosition().toPoint();
+    if (m_pressed && (at - m_pressAt).manhattanLength() >= QApplication::startDragDistance()) {
+        m_pressed = false;
+        // Desktops that move windows themselves do it best; elsewhere the window follows the mouse.
+        if (windowHandle() && windowHandle()->startSystemMove()) return;
+        m_dragging = true;
+    }
+    if (m_dragging) move(at - m_dragFrom);
 }
 
-void CTodayHost::mouseReleaseEvent(QMouseEvent*) {
+void CTodayHost::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return;
+    const bool click = m_pressed;
+    m_pressed = false;
     m_dragging = false;
-    SavePlace();
+    if (!click) {
+        SavePlace();
+        return;
+    }
+    // A click on an item is its tap (it opens Zonaria); elsewhere it opens Zonaria too.
+    const QPoint at = e->position().toPoint();
+    const int i = ItemAt(at);
+    QWidget* item = i >= 0 ? m_items[static_cast<size_t>(i)].window : nullptr;
+    if (item && item->geometry().contains(at)) {
+        const QPointF inside = item->mapFrom(this, e->position());
+        QMouseEvent release(QEvent::MouseButtonRelease, inside, e->globalPosition(), Qt::LeftButton, Qt::NoButton,
+                            e->modifiers());
+        QCoreApplication::sendEvent(item, &release);
+        return;
+    }
+    OpenZonaria();
 }
 
 void CTodayHost::moveEvent(QMoveEvent* e) {

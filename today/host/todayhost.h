@@ -4,6 +4,7 @@
 // offers the items' options, Zonaria and Close on its context menu.
 #pragma once
 
+#include "today.h"
 #include "todayapi.h"
 #include "window.h"
 
@@ -12,12 +13,13 @@
 #include <memory>
 #include <vector>
 
+class QLabel;
 class QVBoxLayout;
 
 namespace za::today {
 
 // The host's platform window, which a second host finds.
-inline constexpr const char* kHostWindowClass = "ZonariaTodayHost";
+inline constexpr const char* kHostWindowClass = za::kTodayHostWindowClass;
 
 // Where a plug-in named in an item key is looked for: an absolute path as it is; a bare or
 // relative one beside the host's program, in its lib folder (the build tree's), and in the
@@ -52,6 +54,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void moveEvent(QMoveEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     struct Loaded {
@@ -63,12 +66,17 @@ private:
     void OnPlatformMessage(UINT msg, WPARAM wParam);
     void SavePlace();
     int ItemAt(const QPoint& at) const;
+    // The words shown without items, readable on the page of the desktop's theme.
+    void ApplyPalette();
 
     std::vector<Loaded> m_items;
     QVBoxLayout* m_itemsLayout = nullptr;
-    QWidget* m_empty = nullptr;
+    QLabel* m_empty = nullptr;
     za::PlatformWindow m_window;
     QPoint m_dragFrom;
+    // A left press not yet known to be a click or the start of a drag, and where it went down.
+    bool m_pressed = false;
+    QPoint m_pressAt;
     bool m_dragging = false;
     bool m_placed = false;
 };

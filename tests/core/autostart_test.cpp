@@ -1,0 +1,54 @@
+// The user's own autostart entries: written and removed in $XDG_CONFIG_HOME/autostart, naming
+// the program beside the running one and the profile it runs on.
+#include "autostart.h"
+#include "profile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class AutostartTest : public za::test::ProfileTest {
+protected:
+    AutostartTest() : previous(qgetenv("XDG_CONFIG_HOME")) { qputenv("XDG_CONFIG_HOME", config.path().toUtf8()); }
+    ~AutostartTest() override { qputenv("XDG_CONFIG_HOME", previous); }
+
+    QTemporaryDir config;
+    QByteArray previous;
+};
+
+TEST_F(AutostartTest, EntriesAreWrittenAndRemovedInTheUsersOwnFolder) {
+    for (const za::autostart::Entry* entry : {&za::autostart::TodayPanel(), &za::autostart::AlarmAgent()}) {
+        SCOPED_TRACE(entry->file.toStdString());
+        const QString path = za::autostart::EntryPath(*entry);
+        EXPECT_EQ(path, config.path() + QStringLiteral("/autostart/") + entry->file + QStringLiteral(".desktop"));
+        EXPECT_FALSE(za::autostart::IsEnabled(*entry));
+        ASSERT_TRUE(za::autostart::Enable(*entry));
+        EXPECT_TRUE(za::autostart::IsEnabled(*entry));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        EXPECT_TRUE(text.startsWith(QStringLiteral("[Desktop Entry]\nType=Application\n")));
+        // The program beside this one, by its full path, on this test's profile.
+        const QString program = QDir(QCoreApplication::applicationDirPath()).filePath(entry->program);
+        EXPECT_TRUE(text.contains(QStringLiteral("Exec=env \"ZONARIA_DEVICE=") + profile.path() + QStringLiteral("\" \"") +
+                                  program + QStringLiteral("\"\n")))
+            << text.toStdString();
+        ASSERT_TRUE(za::autostart::Disable(*entry));
+        EXPECT_FALSE(QFile::exists(path));
+        EXPECT_TRUE(za::autostart::Disable(*entry)) << "nothing left to remove is no failure";
+    }
+}
+
+TEST_F(AutostartTest, ExecQuotesWhatTheDesktopWouldReadAsSpecial) {
+    qputenv("ZONARIA_DEVICE", QByteArray("/tmp/a \"b\" $c 100%/device"));
+    const QString text = za::autostart::EntryText(za::autostart::TodayPanel());
+    EXPECT_TRUE(text.contains(QStringLiteral("Exec=env \"ZONARIA_DEVICE=/tmp/a \\\\\"b\\\\\" \\\\$c 100%%/device\" ")))
+        << text.toStdString();
+}
+
+}  // namespace
