@@ -2,6 +2,7 @@
 
 #include "process.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -59,8 +60,8 @@ uint CDesktopNotifier::Show(uint replacesId, const QString& summary, const QStri
     } else {
         hints.insert(QStringLiteral("suppress-sound"), true);
     }
-    const QStringList actions{QString::fromLatin1(kDismissAction), QStringLiteral("Dismiss"),
-                              QString::fromLatin1(kSnoozeAction), QStringLiteral("Snooze 10 min")};
+    const QStringList actions{QString::fromLatin1(kDismissAction), QCoreApplication::translate("CDesktopNotifier", "Dismiss"),
+                              QString::fromLatin1(kSnoozeAction), QCoreApplication::translate("CDesktopNotifier", "Snooze 10 min")};
     const QDBusMessage reply = Call(QStringLiteral("Notify"),
                                     {QStringLiteral("Zonaria"), replacesId, QStringLiteral("zonaria"), summary, body,
                                      actions, hints, 0});

@@ -15,10 +15,12 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 namespace za::app {
 namespace {
@@ -34,18 +36,18 @@ constexpr int kHoldMs = 500;
 
 struct MenuItem {
     UINT id;  // 0: separator
-    const char16_t* text;
+    const char* text;
 };
 // Pop-up menu 136.
 constexpr MenuItem kDisplayMenu[] = {
-    {ID_SELECT_CITY, u"Select a City"},
-    {ID_SET_CURRENT, u"Set as Current City"},
+    {ID_SELECT_CITY, QT_TRANSLATE_NOOP("za::app::CCityDisplay", "Select a City")},
+    {ID_SET_CURRENT, QT_TRANSLATE_NOOP("za::app::CCityDisplay", "Set as Current City")},
     {0, nullptr},
-    {ID_ALARMS, u"Set Alarm..."},
-    {ID_SUNRISE, u"Sunrise..."},
-    {ID_MOONRISE, u"Moonrise..."},
+    {ID_ALARMS, QT_TRANSLATE_NOOP("za::app::CCityDisplay", "Set Alarm...")},
+    {ID_SUNRISE, QT_TRANSLATE_NOOP("za::app::CCityDisplay", "Sunrise...")},
+    {ID_MOONRISE, QT_TRANSLATE_NOOP("za::app::CCityDisplay", "Moonrise...")},
     {0, nullptr},
-    {ID_VIEW_DETAILS, u"View/Edit Details..."},
+    {ID_VIEW_DETAILS, QT_TRANSLATE_NOOP("za::app::CCityDisplay", "View/Edit Details...")},
 };
 
 bool SameToTheMinute(const SYSTEMTIME& a, const SYSTEMTIME& b) {
@@ -136,9 +138,9 @@ CCityDisplay::~CCityDisplay() = default;
 void CCityDisplay::Create(DWORD options, int id) {
     m_id = id;
     SetControlId(this, id);
-    m_changeButton = new CDisplayButton(ID_SELECT_CITY, IDB_CHANGECITY, QStringLiteral("Select a City"), this);
+    m_changeButton = new CDisplayButton(ID_SELECT_CITY, IDB_CHANGECITY, tr("Select a City"), this);
     m_currentButton = new CDisplayButton(ID_SET_CURRENT, (options & CDS_CURRENT) ? IDB_CURRENT : IDB_NOTCURRENT,
-                                         QStringLiteral("Set as Current City"), this);
+                                         tr("Set as Current City"), this);
     connect(m_changeButton, &QAbstractButton::clicked, this, [this] { OnCommand(ID_SELECT_CITY); });
     connect(m_currentButton, &QAbstractButton::clicked, this, [this] { OnCommand(ID_SET_CURRENT); });
     SetOptions(options);
@@ -202,14 +204,17 @@ void CCityDisplay::Layout() {
     }
     if (m_options & CDS_CURRENTBUTTON) nl += kCurrentButtonRoom;
     if (m_options & CDS_CHANGEBUTTON) nr -= kButton;
-    m_nameRect = QRect(nl, nt, nr - nl, nb - nt);
-    m_timeRect = QRect(tl, tt, tr - tl, tb - tt);
+    // Laid out from the left, then mirrored where the language is written from the right: the
+    // name and its buttons go to the right edge, the time to the left.
+    const QRect all = rect();
+    m_nameRect = QStyle::visualRect(layoutDirection(), all, QRect(nl, nt, nr - nl, nb - nt));
+    m_timeRect = QStyle::visualRect(layoutDirection(), all, QRect(tl, tt, tr - tl, tb - tt));
     if (!m_currentButton || !m_changeButton) return;
     const int y = (m_nameRect.height() - kButton) / 2;
     const bool pressed = (m_options & CDS_PRESSED) != 0;
-    m_currentButton->move(kMargin, y);
+    m_currentButton->move(QStyle::visualRect(layoutDirection(), all, QRect(QPoint(kMargin, y), m_currentButton->size())).topLeft());
     m_currentButton->setVisible((m_options & CDS_CURRENTBUTTON) && !pressed);
-    m_changeButton->move(nr, y);
+    m_changeButton->move(QStyle::visualRect(layoutDirection(), all, QRect(QPoint(nr, y), m_changeButton->size())).topLeft());
     m_changeButton->setVisible((m_options & CDS_CHANGEBUTTON) && !pressed);
 }
 
@@ -225,6 +230,7 @@ void CCityDisplay::resizeEvent(QResizeEvent* e) {
 void CCityDisplay::changeEvent(QEvent* e) {
     // A new desktop palette (a dark theme switched on) gives new colours.
     if (e->type() == QEvent::PaletteChange) SetOptions(m_options);
+    if (e->type() == QEvent::LayoutDirectionChange) Layout();
     QWidget::changeEvent(e);
 }
 
@@ -342,7 +348,7 @@ QMenu* CCityDisplay::CreatePopupMenu() {
             menu->addSeparator();
             continue;
         }
-        QAction* action = menu->addAction(QString::fromUtf16(item.text));
+        QAction* action = menu->addAction(QCoreApplication::translate("za::app::CCityDisplay", item.text));
         action->setData(item.id);
     }
     return menu;

@@ -11,6 +11,7 @@
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMouseEvent>
@@ -30,12 +31,12 @@ constexpr int kRowPadding = 6;
 
 struct MenuItem {
     UINT id;
-    const char16_t* text;
+    const char* text;
 };
 // Menu 161.
 const MenuItem kCityListMenu[] = {
-    {ID_DELETE_CITY, u"Delete City"},
-    {ID_EDIT_CITY, u"Edit City..."},
+    {ID_DELETE_CITY, QT_TRANSLATE_NOOP("za::app::CCityListCtrl", "Delete City")},
+    {ID_EDIT_CITY, QT_TRANSLATE_NOOP("za::app::CCityListCtrl", "Edit City...")},
 };
 
 UINT HeadingOf(CLMODE mode) {
@@ -353,7 +354,7 @@ QMenu* CCityListCtrl::CreatePopupMenu() {
     auto* menu = new QMenu(this);
     menu->setAccessibleName(GetCityName(GetSelectedRow()));
     for (const MenuItem& item : kCityListMenu) {
-        QAction* action = menu->addAction(QString::fromUtf16(item.text));
+        QAction* action = menu->addAction(QCoreApplication::translate("za::app::CCityListCtrl", item.text));
         action->setData(item.id);
     }
     return menu;

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QMenu>
@@ -29,28 +30,28 @@ const QString kPlacementValue = QStringLiteral("WindowPlacement");
 
 struct MenuItem {
     UINT id;  // 0: separator
-    const char16_t* text;
+    const char* text;
 };
 
 // Menu 128: its two pop-ups.
 constexpr MenuItem kToolsMenu[] = {
-    {ID_ALARMS, u"Alarms..."},
+    {ID_ALARMS, QT_TRANSLATE_NOOP("CMainFrame", "Alarms...")},
     {0, nullptr},
-    {ID_AIRPORT_CODES, u"Airport Codes..."},
-    {ID_PHONE_CODES, u"Phone Codes..."},
+    {ID_AIRPORT_CODES, QT_TRANSLATE_NOOP("CMainFrame", "Airport Codes...")},
+    {ID_PHONE_CODES, QT_TRANSLATE_NOOP("CMainFrame", "Phone Codes...")},
     {0, nullptr},
-    {ID_DISTANCE_CALC, u"Distance Calculator..."},
-    {ID_TIME_CALC, u"Time Calculator..."},
+    {ID_DISTANCE_CALC, QT_TRANSLATE_NOOP("CMainFrame", "Distance Calculator...")},
+    {ID_TIME_CALC, QT_TRANSLATE_NOOP("CMainFrame", "Time Calculator...")},
     {0, nullptr},
-    {ID_SUNRISE, u"Sunrise..."},
-    {ID_MOONRISE, u"Moonrise..."},
+    {ID_SUNRISE, QT_TRANSLATE_NOOP("CMainFrame", "Sunrise...")},
+    {ID_MOONRISE, QT_TRANSLATE_NOOP("CMainFrame", "Moonrise...")},
 };
 constexpr MenuItem kSettingsMenu[] = {
-    {ID_SET_TIME, u"Set Time..."},
-    {ID_EDIT_CITIES, u"Edit Cities..."},
-    {ID_PREFERENCES, u"Preferences..."},
+    {ID_SET_TIME, QT_TRANSLATE_NOOP("CMainFrame", "Set Time...")},
+    {ID_EDIT_CITIES, QT_TRANSLATE_NOOP("CMainFrame", "Edit Cities...")},
+    {ID_PREFERENCES, QT_TRANSLATE_NOOP("CMainFrame", "Preferences...")},
     {0, nullptr},
-    {ID_APP_ABOUT, u"About Zonaria..."},
+    {ID_APP_ABOUT, QT_TRANSLATE_NOOP("CMainFrame", "About Zonaria...")},
 };
 
 // Tool bar 128: the commands of its buttons, in the order of the images of the strip.
@@ -114,7 +115,7 @@ void CMainFrame::CreateMenus() {
             if (item.id == 0) {
                 menu->addSeparator();
             } else {
-                menu->addAction(CommandAction(item.id, QString::fromUtf16(item.text)));
+                menu->addAction(CommandAction(item.id, QCoreApplication::translate("CMainFrame", item.text)));
             }
         }
     };
@@ -144,7 +145,7 @@ void CMainFrame::CreateMenus() {
 void CMainFrame::CreateToolBar() {
     m_toolBar = addToolBar(AppString(IDS_TIP_TOOLS));
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
-    m_toolBar->setAccessibleName(QStringLiteral("Tool bar"));
+    m_toolBar->setAccessibleName(tr("Tool bar"));
     m_toolBar->setMovable(false);
     m_toolBar->setFloatable(false);
     m_toolBar->setIconSize(QSize(16, 16));

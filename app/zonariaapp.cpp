@@ -12,6 +12,7 @@
 #include "window.h"
 #include "stringtable.h"
 #include "today.h"
+#include "translation.h"
 
 #include <QApplication>
 #include <QFont>
@@ -30,6 +31,10 @@ CZonariaApp*& Instance() {
 CZonariaApp* GetZonariaApp() { return Instance(); }
 
 void za::app::SetUpApplication() {
+    // The user's language, and its writing direction: Arabic or Hebrew lay the window out from
+    // the right.
+    za::i18n::InstallTranslations();
+    QGuiApplication::setLayoutDirection(QLocale::system().textDirection());
     QApplication::setApplicationName(AppString(IDR_MAINFRAME));
     QApplication::setApplicationVersion(QStringLiteral("2.1"));
     QGuiApplication::setDesktopFileName(QStringLiteral("zonaria"));

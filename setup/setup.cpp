@@ -5,6 +5,7 @@
 #include "registry.h"
 #include "shell.h"
 #include "stringtable.h"
+#include "translation.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,8 +17,8 @@ namespace {
 const QString kManagerKey = QStringLiteral("software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\CEAppMgr.exe");
 const QString kFolderName = QStringLiteral("Corvantel Zonaria/");
 const QString kIni = QStringLiteral("setup.ini");
-const QString kCaption = QStringLiteral("Zonaria Setup");
-const QString kFailure = QStringLiteral(
+const char* const kCaption = QT_TRANSLATE_NOOP("Setup", "Zonaria Setup");
+const char* const kFailure = QT_TRANSLATE_NOOP("Setup",
     "Cannot install Zonaria.  Make sure that you have enough disk space, and that you have installed Microsoft "
     "ActiveSync version 3.0 or greater.");
 constexpr int kMaxPath = 260;
@@ -25,7 +26,8 @@ constexpr int kMaxPath = 260;
 enum ExitCode { kDone = 0, kNoManager = 1, kNoManagerPath = 2, kCopyFailed = 3, kStartFailed = 4 };
 
 int Fail(ExitCode code) {
-    za::shell::Current().MessageBox(kFailure, kCaption, MB_OK);
+    za::shell::Current().MessageBox(QCoreApplication::translate("Setup", kFailure),
+                                    QCoreApplication::translate("Setup", kCaption), MB_OK);
     return code;
 }
 
@@ -89,6 +91,7 @@ int Run() {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    za::SetResourceModule("setup", kCaption);
+    za::i18n::InstallTranslations();
+    za::SetResourceModule("setup", QCoreApplication::translate("Setup", kCaption));
     return Run();
 }

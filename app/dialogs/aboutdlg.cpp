@@ -13,18 +13,18 @@ using namespace za::app;
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     const QString name = AppString(IDR_MAINFRAME);
-    setWindowTitle(QStringLiteral("About ") + name);
+    setWindowTitle(tr("About %1").arg(name));
     setObjectName(QStringLiteral("dialog%1").arg(IDD_ABOUTBOX));
 
     auto* icon = new QLabel(this);
     icon->setPixmap(ProgramIcon().pixmap(QSize(64, 64)));
-    icon->setAccessibleName(QStringLiteral("Program icon"));
+    icon->setAccessibleName(tr("Program icon"));
     auto* title = new QLabel(name, this);
     QFont bold = title->font();
     bold.setPointSizeF(bold.pointSizeF() * 1.4);
     bold.setWeight(QFont::Bold);
     title->setFont(bold);
-    auto* version = new QLabel(QStringLiteral("Version 2.1"), this);
+    auto* version = new QLabel(tr("Version 2.1"), this);
 
     auto* texts = new QVBoxLayout;
     texts->addWidget(title);

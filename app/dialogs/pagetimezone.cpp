@@ -19,13 +19,13 @@ constexpr int kComboCharacters = 24;
 
 CPageTimeZone::CPageTimeZone(QWidget* parent)
     : CPropertyPage(IDD_PAGE_TIMEZONE, QString::fromLatin1(kHelpPrefix) + QStringLiteral("city_edit"), IDR_EDIT_BAR,
-                    QStringLiteral("Time Zone"), parent) {
+                    tr("Time Zone"), parent) {
     QWidget* body = Body();
     m_combo = new QComboBox(body);
     SetControlId(m_combo, IDC_TIMEZONE);
     m_combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_combo->setMinimumContentsLength(kComboCharacters);
-    auto* heading = new QLabel(QStringLiteral("Daylight Savings Time Rule"), body);
+    auto* heading = new QLabel(tr("Daylight Savings Time Rule"), body);
     SetControlId(heading, IDC_HEADING1);
     m_rule = new QLabel(body);
     SetControlId(m_rule, IDC_DST_RULE);
@@ -38,7 +38,7 @@ CPageTimeZone::CPageTimeZone(QWidget* parent)
     layout->setSpacing(8);
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    AddFormRow(form, QStringLiteral("Time Zone:"), m_combo);
+    AddFormRow(form, tr("Time Zone:"), m_combo);
     layout->addLayout(form);
     layout->addSpacing(10);
     layout->addWidget(heading);
@@ -62,7 +62,7 @@ void CPageTimeZone::Load(int tzID, bool isCurrentCity) {
     }
     m_combo->setCurrentIndex(m_selected);
     m_combo->setEnabled(!isCurrentCity);
-    if (isCurrentCity) m_combo->setToolTip(QStringLiteral("The current city's time zone is the device's own."));
+    if (isCurrentCity) m_combo->setToolTip(tr("The current city's time zone is the device's own."));
     ShowRule();
 }
 

@@ -65,7 +65,7 @@ QCheckBox* Check(int id, const QString& text, QWidget* parent) {
 
 CPreferencesDlg::CPreferencesDlg(QWidget* parent)
     : CBaseDialog(IDD_PREFERENCES, QString::fromLatin1(kHelpPrefix) + QStringLiteral("preferences"), 0, parent) {
-    setWindowTitle(QStringLiteral("Preferences"));
+    setWindowTitle(tr("Preferences"));
 
     CRegistry& reg = GetReg();
     reg.Open();
@@ -80,13 +80,13 @@ CPreferencesDlg::CPreferencesDlg(QWidget* parent)
     m_loadedEnabled = m_todayEnabled;
 
     QWidget* body = Body();
-    m_ccBox = Check(IDC_CCBUTTON, QStringLiteral("Show 'current city' buttons in city displays"), body);
-    m_cpBox = Check(IDC_CPBUTTON, QStringLiteral("Show 'change city' buttons in city displays"), body);
-    m_twilightList = List(IDC_TWILIGHT, {QStringLiteral("No Twilight"), QStringLiteral("Civil Twilight"),
-                                         QStringLiteral("Nautical Twilight"), QStringLiteral("Astronomical Twilight")}, body);
-    m_unitList = List(IDC_UNIT_SYSTEM, {QStringLiteral("English"), QStringLiteral("Metric"), QStringLiteral("Nautical Miles")}, body);
+    m_ccBox = Check(IDC_CCBUTTON, tr("Show 'current city' buttons in city displays"), body);
+    m_cpBox = Check(IDC_CPBUTTON, tr("Show 'change city' buttons in city displays"), body);
+    m_twilightList = List(IDC_TWILIGHT, {tr("No Twilight"), tr("Civil Twilight"),
+                                         tr("Nautical Twilight"), tr("Astronomical Twilight")}, body);
+    m_unitList = List(IDC_UNIT_SYSTEM, {tr("English"), tr("Metric"), tr("Nautical Miles")}, body);
     m_countList = List(IDC_TODAY_COUNT, {QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")}, body);
-    m_todayBox = Check(IDC_TODAY_ENABLED, QStringLiteral("Show Zonaria cities on the Today screen"), body);
+    m_todayBox = Check(IDC_TODAY_ENABLED, tr("Show Zonaria cities on the Today screen"), body);
 
     auto* lists = new QGridLayout;
     lists->setHorizontalSpacing(10);
@@ -99,9 +99,9 @@ CPreferencesDlg::CPreferencesDlg(QWidget* parent)
         lists->addWidget(label, row, 0);
         lists->addWidget(list, row, 1);
     };
-    addList(0, QStringLiteral("Twilight:"), m_twilightList);
-    addList(1, QStringLiteral("Unit System:"), m_unitList);
-    addList(2, QStringLiteral("Number of cities on today screen:"), m_countList);
+    addList(0, tr("Twilight:"), m_twilightList);
+    addList(1, tr("Unit System:"), m_unitList);
+    addList(2, tr("Number of cities on today screen:"), m_countList);
 
     auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(12, 10, 12, 10);

@@ -18,7 +18,7 @@ constexpr int kMapHeight = 150;
 }  // namespace
 
 CWorldMapWnd::CWorldMapWnd(QWidget* parent, DWORD options) : QWidget(parent), m_dwOptions(options) {
-    setAccessibleName(QStringLiteral("World map"));
+    setAccessibleName(tr("World map"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);

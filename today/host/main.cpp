@@ -3,6 +3,7 @@
 #include "paintreport.h"
 #include "process.h"
 #include "todayhost.h"
+#include "translation.h"
 #include "window.h"
 
 #include <QApplication>
@@ -15,7 +16,9 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     za::ReportFirstPaint();
-    QApplication::setApplicationName(QStringLiteral("Zonaria Today"));
+    za::i18n::InstallTranslations();
+    QGuiApplication::setLayoutDirection(QLocale::system().textDirection());
+    QApplication::setApplicationName(QCoreApplication::translate("za::today::CTodayHost", "Zonaria Today"));
     QGuiApplication::setDesktopFileName(QStringLiteral("zonaria-today"));
     AdoptDesktopFont(QApplication::font());
     // One Today screen per profile.
