@@ -920,6 +920,14 @@ Tageslicht:</translation>
         <source>Travel Time:</source>
         <translation>Reisezeit:</translation>
     </message>
+    <message>
+        <source>To:</source>
+        <translation>Nach:</translation>
+    </message>
+    <message>
+        <source>at:</source>
+        <translation>mit:</translation>
+    </message>
 </context>
 <context>
     <name>za::app::CHelpButton</name>
@@ -1149,6 +1157,10 @@ Monduntergang:</translation>
     <message>
         <source>Alarm Time</source>
         <translation>Weckzeit</translation>
+    </message>
+    <message>
+        <source>in:</source>
+        <translation>in:</translation>
     </message>
 </context>
 <context>

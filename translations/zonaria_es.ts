@@ -919,6 +919,14 @@ Horas de luz:</translation>
         <source>Travel Time:</source>
         <translation>Tiempo de viaje:</translation>
     </message>
+    <message>
+        <source>To:</source>
+        <translation>Hasta:</translation>
+    </message>
+    <message>
+        <source>at:</source>
+        <translation>a:</translation>
+    </message>
 </context>
 <context>
     <name>za::app::CHelpButton</name>
@@ -1148,6 +1156,10 @@ Puesta de la luna:</translation>
     <message>
         <source>Alarm Time</source>
         <translation>Hora de la alarma</translation>
+    </message>
+    <message>
+        <source>in:</source>
+        <translation>en:</translation>
     </message>
 </context>
 <context>

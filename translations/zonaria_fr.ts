@@ -919,6 +919,14 @@ Durée du jour :</translation>
         <source>Travel Time:</source>
         <translation>Durée du trajet :</translation>
     </message>
+    <message>
+        <source>To:</source>
+        <translation>À :</translation>
+    </message>
+    <message>
+        <source>at:</source>
+        <translation>à :</translation>
+    </message>
 </context>
 <context>
     <name>za::app::CHelpButton</name>
@@ -1148,6 +1156,10 @@ Coucher de la lune :</translation>
     <message>
         <source>Alarm Time</source>
         <translation>Heure de l&apos;alarme</translation>
+    </message>
+    <message>
+        <source>in:</source>
+        <translation>à :</translation>
     </message>
 </context>
 <context>

@@ -920,6 +920,14 @@ Daylight Hours:</source>
         <source>Travel Time:</source>
         <translation>所要時間:</translation>
     </message>
+    <message>
+        <source>To:</source>
+        <translation>到着:</translation>
+    </message>
+    <message>
+        <source>at:</source>
+        <translation>速度:</translation>
+    </message>
 </context>
 <context>
     <name>za::app::CHelpButton</name>
@@ -1149,6 +1157,10 @@ Moonset:</source>
     <message>
         <source>Alarm Time</source>
         <translation>アラームの時刻</translation>
+    </message>
+    <message>
+        <source>in:</source>
+        <translation>都市:</translation>
     </message>
 </context>
 <context>

@@ -58,7 +58,7 @@ CDistanceCalcDlg::CDistanceCalcDlg(const CCity& from, const CCity& to, QWidget* 
 
     auto* fromLabel = Caption(tr("From:"), body);
     fromLabel->setBuddy(m_from);
-    auto* toLabel = Caption(QStringLiteral("To:"), body);
+    auto* toLabel = Caption(tr("To:"), body);
     toLabel->setBuddy(m_to);
     auto* heading = new QLabel(tr("Distance and Travel Time Between Cities"), body);
     SetControlId(heading, IDC_HEADING1);
@@ -75,9 +75,9 @@ CDistanceCalcDlg::CDistanceCalcDlg(const CCity& from, const CCity& to, QWidget* 
 
     m_speedField = new QLineEdit(body);
     SetControlId(m_speedField, IDC_SPEED);
-    m_speedField->setAccessibleName(QStringLiteral("at:"));
+    m_speedField->setAccessibleName(tr("at:"));
     m_speedField->setMaximumWidth(m_speedField->fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")) + 16);
-    auto* atLabel = Caption(QStringLiteral("at:"), body);
+    auto* atLabel = Caption(tr("at:"), body);
     atLabel->setBuddy(m_speedField);
     m_unitLabel = new QLabel(body);
     SetControlId(m_unitLabel, IDC_SPEED_UNITS);

@@ -86,7 +86,7 @@ CSetAlarmDlg::CSetAlarmDlg(const CAlarm& alarm, QWidget* parent)
     form->setHorizontalSpacing(10);
     form->setVerticalSpacing(8);
     form->addRow(tr("When it is:"), m_time);
-    form->addRow(QStringLiteral("in:"), m_chooser);
+    form->addRow(tr("in:"), m_chooser);
     form->addRow(tr("On this day:"), m_date);
     auto* layout = new QVBoxLayout(Body());
     layout->setContentsMargins(12, 10, 12, 6);
