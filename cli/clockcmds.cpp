@@ -50,19 +50,19 @@ bool LoadByName(const QString& name, CCity& city) {
 QString MakeCurrent(const QString& oldName, const CCity& newCity, int display) {
     CCity oldCity;
     if (LoadByName(oldName, oldCity) && !za::CurrentCityChangesZone(oldCity, newCity)) {
-        return QStringLiteral("The time zone of this device does not change");
+        return Text::tr("The time zone of this device does not change");
     }
     if (!za::ApplyCurrentCity(newCity, display)) {
-        Fail(QStringLiteral("the device's time zone could not be changed to %1; nothing was changed").arg(newCity.TimeZone().Name()));
+        Fail(Text::tr("the device's time zone could not be changed to %1; nothing was changed").arg(newCity.TimeZone().Name()));
     }
-    return QStringLiteral("The time zone of this device is now %1").arg(newCity.TimeZone().Name());
+    return Text::tr("The time zone of this device is now %1").arg(newCity.TimeZone().Name());
 }
 
 }  // namespace
 
 void ClockCommand(const QStringList& words, Output& out) {
     const Args args(words, {}, {});
-    if (!args.Positional().isEmpty()) Fail(QStringLiteral("clock takes no arguments; see --help"));
+    if (!args.Positional().isEmpty()) Fail(Text::tr("clock takes no arguments; see --help"));
     OpenProfile();
     const Displays d = ReadDisplays();
     const QStringList& names = d.names;
@@ -90,7 +90,7 @@ void ClockCommand(const QStringList& words, Output& out) {
             // The setting names a city the database no longer holds.
             o[QStringLiteral("local")] = QJsonValue::Null;
             o[QStringLiteral("text")] = QJsonValue::Null;
-            line += QStringLiteral("  (not in the city database)");
+            line += Text::tr("  (not in the city database)");
         }
         cities.append(o);
         out.Line(line);
@@ -107,7 +107,7 @@ void ClockCommand(const QStringList& words, Output& out) {
 
 void SetCityCommand(const QStringList& words, Output& out) {
     const Args args(words, {}, {});
-    if (args.Positional().size() != 2) Fail(QStringLiteral("set-city takes DISPLAY (0-4) and NAME; see --help"));
+    if (args.Positional().size() != 2) Fail(Text::tr("set-city takes DISPLAY (0-4) and NAME; see --help"));
     const int display = ParseDisplay(args.Positional()[0]);
     OpenProfile();
     const CCity city = LoadCity(args.Positional()[1]);
@@ -123,10 +123,10 @@ void SetCityCommand(const QStringList& words, Output& out) {
     reg.Open();
     const bool stored = reg.GetStringValue(CitySetting(display)) == city.Name();
     reg.Close();
-    if (!stored) Fail(QStringLiteral("the setting could not be written to the device profile %1").arg(za::device::ProfilePath()));
+    if (!stored) Fail(Text::tr("the setting could not be written to the device profile %1").arg(za::device::ProfilePath()));
     // A running Today item shows the change at once, as it does for the application's.
     za::PostTodayUpdate(za::TodayUpdateMessage());
-    out.Line(QStringLiteral("Display %1 now shows %2").arg(display).arg(city.Name()));
+    out.Line(Text::tr("Display %1 now shows %2").arg(display).arg(city.Name()));
     if (!note.isEmpty()) out.Line(note);
     out.object[QStringLiteral("display")] = display;
     out.object[QStringLiteral("name")] = city.Name();
@@ -135,7 +135,7 @@ void SetCityCommand(const QStringList& words, Output& out) {
 
 void SelectCommand(const QStringList& words, Output& out) {
     const Args args(words, {}, {});
-    if (args.Positional().size() != 1) Fail(QStringLiteral("select takes DISPLAY (0-4); see --help"));
+    if (args.Positional().size() != 1) Fail(Text::tr("select takes DISPLAY (0-4); see --help"));
     const int display = ParseDisplay(args.Positional()[0]);
     OpenProfile();
     const Displays d = ReadDisplays();
@@ -143,12 +143,12 @@ void SelectCommand(const QStringList& words, Output& out) {
     out.object[QStringLiteral("display")] = display;
     out.object[QStringLiteral("name")] = name;
     if (display == d.selected) {
-        out.Line(QStringLiteral("Display %1 (%2) is already the selected display").arg(display).arg(name));
+        out.Line(Text::tr("Display %1 (%2) is already the selected display").arg(display).arg(name));
         return;
     }
     CCity city;
     if (!LoadByName(name, city)) {
-        Fail(QStringLiteral("display %1 shows \"%2\", which is not in the city database; give it a city with set-city first")
+        Fail(Text::tr("display %1 shows \"%2\", which is not in the city database; give it a city with set-city first")
                  .arg(QString::number(display), Shown(name)));
     }
     RequireWritableProfile();
@@ -160,9 +160,9 @@ void SelectCommand(const QStringList& words, Output& out) {
     reg.Open();
     const bool stored = reg.GetDWORDValue(CRegistry::CityX) == static_cast<DWORD>(display);
     reg.Close();
-    if (!stored) Fail(QStringLiteral("the setting could not be written to the device profile %1").arg(za::device::ProfilePath()));
+    if (!stored) Fail(Text::tr("the setting could not be written to the device profile %1").arg(za::device::ProfilePath()));
     za::PostTodayUpdate(za::TodayUpdateMessage());
-    out.Line(QStringLiteral("Display %1 (%2) is now the selected display").arg(display).arg(name));
+    out.Line(Text::tr("Display %1 (%2) is now the selected display").arg(display).arg(name));
     out.Line(note);
 }
 

@@ -100,6 +100,557 @@
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source>--in: &quot;%1&quot; is not a duration; write it like 90s, 10m, 2h or 1h30m</source>
+        <translation>--in: „%1“ ist keine Dauer; schreiben Sie etwa 90s, 10m, 2h oder 1h30m</translation>
+    </message>
+    <message>
+        <source>--in: &quot;%1&quot; is longer than a year</source>
+        <translation>--in: „%1“ ist länger als ein Jahr</translation>
+    </message>
+    <message>
+        <source>alarm add takes one city; see --help</source>
+        <translation>alarm add nimmt eine Stadt; siehe --help</translation>
+    </message>
+    <message>
+        <source>alarm add needs either --at &apos;YYYY-MM-DD HH:MM&apos; or --in DURATION</source>
+        <translation>alarm add braucht --at &apos;YYYY-MM-DD HH:MM&apos; oder --in DAUER</translation>
+    </message>
+    <message>
+        <source>You selected a date and time that are in the past. (%1 in %2)</source>
+        <translation>Sie haben ein Datum und eine Uhrzeit in der Vergangenheit gewählt. (%1 in %2)</translation>
+    </message>
+    <message>
+        <source>Unable to create alarm.  Alarm may have expired.</source>
+        <translation>Der Wecker kann nicht angelegt werden.  Möglicherweise ist seine Zeit bereits verstrichen.</translation>
+    </message>
+    <message>
+        <source>Alarm %1 set: %2</source>
+        <translation>Wecker %1 gestellt: %2</translation>
+    </message>
+    <message>
+        <source>It rings at %1 in %2, %3 on this device</source>
+        <translation>Er klingelt um %1 in %2, %3 auf diesem Gerät</translation>
+    </message>
+    <message>
+        <source>alarm list takes no arguments; see --help</source>
+        <translation>alarm list nimmt keine Argumente; siehe --help</translation>
+    </message>
+    <message>
+        <source>No alarms</source>
+        <translation>Keine Wecker</translation>
+    </message>
+    <message>
+        <source>%1  %2 in %3  (device %4)  %5</source>
+        <translation>%1  %2 in %3  (Gerät %4)  %5</translation>
+    </message>
+    <message>
+        <source>alarm delete takes one HANDLE; see alarm list</source>
+        <translation>alarm delete nimmt eine Kennung (HANDLE); siehe alarm list</translation>
+    </message>
+    <message>
+        <source>alarm %1 could not be deleted</source>
+        <translation>Wecker %1 konnte nicht gelöscht werden</translation>
+    </message>
+    <message>
+        <source>Alarm %1 deleted</source>
+        <translation>Wecker %1 gelöscht</translation>
+    </message>
+    <message>
+        <source>there is no alarm %1; alarm list shows them</source>
+        <translation>es gibt keinen Wecker %1; alarm list zeigt sie</translation>
+    </message>
+    <message>
+        <source>alarm needs add, list or delete; see --help</source>
+        <translation>alarm braucht add, list oder delete; siehe --help</translation>
+    </message>
+    <message>
+        <source>%1 takes one NAME, or --lat DEG --lon DEG with --zone ID or --utc-offset +HH:MM; see --help</source>
+        <translation>%1 nimmt einen NAME oder --lat DEG --lon DEG mit --zone ID oder --utc-offset +HH:MM; siehe --help</translation>
+    </message>
+    <message>
+        <source>give either a city NAME or --lat and --lon, not both</source>
+        <translation>geben Sie entweder einen Städtenamen (NAME) oder --lat und --lon an, nicht beides</translation>
+    </message>
+    <message>
+        <source>a position needs both --lat and --lon</source>
+        <translation>ein Ort braucht --lat und --lon</translation>
+    </message>
+    <message>
+        <source>a position needs exactly one of --zone ID and --utc-offset +HH:MM</source>
+        <translation>ein Ort braucht genau eines von --zone ID und --utc-offset +HH:MM</translation>
+    </message>
+    <message>
+        <source>--utc-offset: &quot;%1&quot; is not an offset; write it as +HH:MM or -HH:MM, such as -08:00</source>
+        <translation>--utc-offset: „%1“ ist keine Abweichung; schreiben Sie +HH:MM oder -HH:MM, etwa -08:00</translation>
+    </message>
+    <message>
+        <source>--zone: %1 is not a known time-zone ID</source>
+        <translation>--zone: %1 ist keine bekannte Zeitzonen-ID</translation>
+    </message>
+    <message>
+        <source>--twilight: &quot;%1&quot; is not a kind; use none, civil, nautical or astronomical</source>
+        <translation>--twilight: „%1“ ist keine Art; verwenden Sie none, civil, nautical oder astronomical</translation>
+    </message>
+    <message>
+        <source>Begin %1 Twilight: %2</source>
+        <translation>Beginn %1 Dämmerung: %2</translation>
+    </message>
+    <message>
+        <source>Sunrise: %1</source>
+        <translation>Sonnenaufgang: %1</translation>
+    </message>
+    <message>
+        <source>Sunset: %1</source>
+        <translation>Sonnenuntergang: %1</translation>
+    </message>
+    <message>
+        <source>End %1 Twilight: %2</source>
+        <translation>Ende %1 Dämmerung: %2</translation>
+    </message>
+    <message>
+        <source>Daylight Hours: %1</source>
+        <translation>Tageslicht: %1</translation>
+    </message>
+    <message>
+        <source>Moonrise: %1</source>
+        <translation>Mondaufgang: %1</translation>
+    </message>
+    <message>
+        <source>Moonset: %1</source>
+        <translation>Monduntergang: %1</translation>
+    </message>
+    <message>
+        <source>check takes no arguments; see --help</source>
+        <translation>check nimmt keine Argumente; siehe --help</translation>
+    </message>
+    <message>
+        <source>the city database cannot be opened</source>
+        <translation>die Städtedatenbank kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Profile:        </source>
+        <translation>Profil:         </translation>
+    </message>
+    <message>
+        <source>Database:       </source>
+        <translation>Datenbank:      </translation>
+    </message>
+    <message>
+        <source>State:          </source>
+        <translation>Zustand:        </translation>
+    </message>
+    <message>
+        <source>Schema version: </source>
+        <translation>Schemaversion:  </translation>
+    </message>
+    <message>
+        <source>tzdata version: </source>
+        <translation>tzdata-Version: </translation>
+    </message>
+    <message>
+        <source>Cities:         </source>
+        <translation>Städte:         </translation>
+    </message>
+    <message>
+        <source>Help file:      </source>
+        <translation>Hilfedatei:     </translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Result:         </source>
+        <translation>Ergebnis:       </translation>
+    </message>
+    <message>
+        <source>city takes one NAME (quote names with blanks); see --help</source>
+        <translation>city nimmt einen NAME (Namen mit Leerzeichen in Anführungszeichen); siehe --help</translation>
+    </message>
+    <message>
+        <source>Time zone:    </source>
+        <translation>Zeitzone:        </translation>
+    </message>
+    <message>
+        <source>Latitude:     </source>
+        <translation>Breite:          </translation>
+    </message>
+    <message>
+        <source>Longitude:    </source>
+        <translation>Länge:           </translation>
+    </message>
+    <message>
+        <source>Sunrise:      </source>
+        <translation>Sonnenaufgang:   </translation>
+    </message>
+    <message>
+        <source>Sunset:       </source>
+        <translation>Sonnenuntergang: </translation>
+    </message>
+    <message>
+        <source>Airport code: </source>
+        <translation>Flughafencode:   </translation>
+    </message>
+    <message>
+        <source>Phone code:   </source>
+        <translation>Vorwahl:         </translation>
+    </message>
+    <message>
+        <source>find takes one TEXT; see --help</source>
+        <translation>find nimmt einen TEXT; siehe --help</translation>
+    </message>
+    <message>
+        <source>codes takes phone or airport, and optionally TEXT; see --help</source>
+        <translation>codes nimmt phone oder airport und wahlweise TEXT; siehe --help</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a code list; use codes phone or codes airport</source>
+        <translation>„%1“ ist keine Codeliste; verwenden Sie codes phone oder codes airport</translation>
+    </message>
+    <message>
+        <source>the city database cannot be opened; move the device profile aside to reinstall it</source>
+        <translation>die Städtedatenbank kann nicht geöffnet werden; verschieben Sie das Geräteprofil, um es neu anzulegen</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Stadt</translation>
+    </message>
+    <message>
+        <source>Phone Code</source>
+        <translation>Vorwahl</translation>
+    </message>
+    <message>
+        <source>Airport Code</source>
+        <translation>Flughafencode</translation>
+    </message>
+    <message>
+        <source>%1 has %2 characters, more than any city name (at most %3, or %4 with its country): %5</source>
+        <translation>%1 hat %2 Zeichen, mehr als jeder Städtename (höchstens %3, mit Land %4): %5</translation>
+    </message>
+    <message>
+        <source>%1 needs a value; see --help</source>
+        <translation>%1 braucht einen Wert; siehe --help</translation>
+    </message>
+    <message>
+        <source>unknown option %1; see --help</source>
+        <translation>unbekannte Option %1; siehe --help</translation>
+    </message>
+    <message>
+        <source>; set ZONARIA_DEVICE to another folder</source>
+        <translation>; setzen Sie ZONARIA_DEVICE auf einen anderen Ordner</translation>
+    </message>
+    <message>
+        <source>the setting could not be written: </source>
+        <translation>die Einstellung konnte nicht geschrieben werden: </translation>
+    </message>
+    <message>
+        <source>the city name</source>
+        <translation>der Städtename</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; matches several cities: %2; give one of these names</source>
+        <translation>„%1“ passt auf mehrere Städte: %2; geben Sie einen dieser Namen an</translation>
+    </message>
+    <message>
+        <source>unknown city &quot;%1&quot;; the city database is empty</source>
+        <translation>unbekannte Stadt „%1“; die Städtedatenbank ist leer</translation>
+    </message>
+    <message>
+        <source>unknown city &quot;%1&quot;; closest names: %2 (zonaria-cli find TEXT lists more)</source>
+        <translation>unbekannte Stadt „%1“; ähnlichste Namen: %2 (zonaria-cli find TEXT listet mehr)</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is outside the supported years %3 to %4</source>
+        <translation>%1: „%2“ liegt außerhalb der unterstützten Jahre %3 bis %4</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a valid date or time; write it as %3</source>
+        <translation>%1: „%2“ ist kein gültiges Datum und keine gültige Uhrzeit; schreiben Sie %3</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DDTHH:MM:SSZ in UTC, such as 2026-03-08T10:00:00Z</source>
+        <translation>YYYY-MM-DDTHH:MM:SSZ in UTC, etwa 2026-03-08T10:00:00Z</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not an instant; write it as %3</source>
+        <translation>%1: „%2“ ist kein Zeitpunkt; schreiben Sie %3</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a date; write it as %3</source>
+        <translation>%1: „%2“ ist kein Datum; schreiben Sie %3</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a local date and time; write it as %3</source>
+        <translation>%1: „%2“ ist keine Ortszeit mit Datum; schreiben Sie %3</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number from %3 to %4</source>
+        <translation>%1: „%2“ ist keine Zahl von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4</source>
+        <translation>%1: „%2“ ist keine ganze Zahl von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>--units: &quot;%1&quot; is not a unit system; use english, metric or nautical</source>
+        <translation>--units: „%1“ sind keine Maßeinheiten; verwenden Sie english, metric oder nautical</translation>
+    </message>
+    <message>
+        <source>The time zone of this device does not change</source>
+        <translation>Die Zeitzone dieses Geräts bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>the device&apos;s time zone could not be changed to %1; nothing was changed</source>
+        <translation>die Zeitzone des Geräts konnte nicht auf %1 geändert werden; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>The time zone of this device is now %1</source>
+        <translation>Die Zeitzone dieses Geräts ist jetzt %1</translation>
+    </message>
+    <message>
+        <source>clock takes no arguments; see --help</source>
+        <translation>clock nimmt keine Argumente; siehe --help</translation>
+    </message>
+    <message>
+        <source>  (not in the city database)</source>
+        <translation>  (nicht in der Städtedatenbank)</translation>
+    </message>
+    <message>
+        <source>set-city takes DISPLAY (0-4) and NAME; see --help</source>
+        <translation>set-city nimmt DISPLAY (0-4) und NAME; siehe --help</translation>
+    </message>
+    <message>
+        <source>the setting could not be written to the device profile %1</source>
+        <translation>die Einstellung konnte nicht in das Geräteprofil %1 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Display %1 now shows %2</source>
+        <translation>Anzeige %1 zeigt jetzt %2</translation>
+    </message>
+    <message>
+        <source>select takes DISPLAY (0-4); see --help</source>
+        <translation>select nimmt DISPLAY (0-4); siehe --help</translation>
+    </message>
+    <message>
+        <source>Display %1 (%2) is already the selected display</source>
+        <translation>Anzeige %1 (%2) ist bereits die ausgewählte</translation>
+    </message>
+    <message>
+        <source>display %1 shows &quot;%2&quot;, which is not in the city database; give it a city with set-city first</source>
+        <translation>Anzeige %1 zeigt „%2“, das nicht in der Städtedatenbank steht; geben Sie ihr zuerst mit set-city eine Stadt</translation>
+    </message>
+    <message>
+        <source>Display %1 (%2) is now the selected display</source>
+        <translation>Anzeige %1 (%2) ist jetzt die ausgewählte</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a position; write it as @LAT,LON in degrees, such as @37.75,-122.42</source>
+        <translation>„%1“ ist kein Ort; schreiben Sie @BREITE,LÄNGE in Grad, etwa @37.75,-122.42</translation>
+    </message>
+    <message>
+        <source>latitude of </source>
+        <translation>Breite von </translation>
+    </message>
+    <message>
+        <source>longitude of </source>
+        <translation>Länge von </translation>
+    </message>
+    <message>
+        <source>distance takes FROM and TO (city names or @LAT,LON); see --help</source>
+        <translation>distance nimmt FROM und TO (Städtenamen oder @BREITE,LÄNGE); siehe --help</translation>
+    </message>
+    <message>
+        <source>give either --speed or --mode, not both</source>
+        <translation>geben Sie entweder --speed oder --mode an, nicht beides</translation>
+    </message>
+    <message>
+        <source>From:        %1</source>
+        <translation>Von:        %1</translation>
+    </message>
+    <message>
+        <source>To:          %1</source>
+        <translation>Nach:       %1</translation>
+    </message>
+    <message>
+        <source>Distance:    %1</source>
+        <translation>Entfernung: %1</translation>
+    </message>
+    <message>
+        <source>Travel Time: %1</source>
+        <translation>Reisezeit:  %1</translation>
+    </message>
+    <message>
+        <source>at:          %1 %2 (%3)</source>
+        <translation>mit:        %1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>the reply was refused: </source>
+        <translation>die Antwort wurde verworfen: </translation>
+    </message>
+    <message>
+        <source>no socket could be opened (error %1)</source>
+        <translation>es konnte kein Socket geöffnet werden (Fehler %1)</translation>
+    </message>
+    <message>
+        <source>no such host name</source>
+        <translation>diesen Hostnamen gibt es nicht</translation>
+    </message>
+    <message>
+        <source>the name service did not answer</source>
+        <translation>der Namensdienst hat nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>the host cannot be reached (error %1)</source>
+        <translation>der Host ist nicht erreichbar (Fehler %1)</translation>
+    </message>
+    <message>
+        <source>the device clock does not read as a time</source>
+        <translation>die Geräteuhr liefert keine gültige Zeit</translation>
+    </message>
+    <message>
+        <source>the request could not be sent (error %1)</source>
+        <translation>die Anfrage konnte nicht gesendet werden (Fehler %1)</translation>
+    </message>
+    <message>
+        <source>no reply within %1 ms (time-out, error %2)</source>
+        <translation>keine Antwort innerhalb von %1 ms (Zeitlimit, Fehler %2)</translation>
+    </message>
+    <message>
+        <source>the request was refused: no time server listens on port %1</source>
+        <translation>die Anfrage wurde abgewiesen: an Port %1 lauscht kein Zeitserver</translation>
+    </message>
+    <message>
+        <source>the reply could not be received (error %1)</source>
+        <translation>die Antwort konnte nicht empfangen werden (Fehler %1)</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>sie ist leer</translation>
+    </message>
+    <message>
+        <source>it is %1 bytes long, fewer than 48</source>
+        <translation>sie ist %1 Byte lang, weniger als 48</translation>
+    </message>
+    <message>
+        <source>its mode is %1, not 4 (server)</source>
+        <translation>ihr Modus ist %1, nicht 4 (Server)</translation>
+    </message>
+    <message>
+        <source>its version is %1, not 1 to 4</source>
+        <translation>ihre Version ist %1, nicht 1 bis 4</translation>
+    </message>
+    <message>
+        <source>the server&apos;s clock is not synchronised (leap indicator 3)</source>
+        <translation>die Uhr des Servers ist nicht synchronisiert (Schaltsekundenanzeige 3)</translation>
+    </message>
+    <message>
+        <source>stratum 0, a kiss-o&apos;-death (the server asks not to be queried)</source>
+        <translation>Stratum 0, ein Kiss-o&apos;-Death (der Server bittet, nicht gefragt zu werden)</translation>
+    </message>
+    <message>
+        <source>its stratum %1 is above 15</source>
+        <translation>ihr Stratum %1 liegt über 15</translation>
+    </message>
+    <message>
+        <source>its transmit timestamp is zero</source>
+        <translation>ihr Sendezeitstempel ist null</translation>
+    </message>
+    <message>
+        <source>it does not answer this request (wrong originate timestamp)</source>
+        <translation>sie gehört nicht zu dieser Anfrage (falscher Ursprungszeitstempel)</translation>
+    </message>
+    <message>
+        <source>its round-trip delay is negative (%1 s)</source>
+        <translation>ihre Umlaufzeit ist negativ (%1 s)</translation>
+    </message>
+    <message>
+        <source>its round-trip delay of %1 s is longer than the time-out</source>
+        <translation>ihre Umlaufzeit von %1 s ist länger als das Zeitlimit</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>Fehler %1</translation>
+    </message>
+    <message>
+        <source>sync takes only options; see --help</source>
+        <translation>sync nimmt nur Optionen; siehe --help</translation>
+    </message>
+    <message>
+        <source>--server needs a host name or address</source>
+        <translation>--server braucht einen Hostnamen oder eine Adresse</translation>
+    </message>
+    <message>
+        <source>cannot synchronise with %1 port %2: %3; the device clock was not changed</source>
+        <translation>Abgleich mit %1 Port %2 nicht möglich: %3; die Geräteuhr wurde nicht geändert</translation>
+    </message>
+    <message>
+        <source>the server answered, but the device clock could not be set in the device profile %1</source>
+        <translation>der Server hat geantwortet, aber die Geräteuhr konnte im Geräteprofil %1 nicht gestellt werden</translation>
+    </message>
+    <message>
+        <source>Server %1 port %2: stratum %3</source>
+        <translation>Server %1 Port %2: Stratum %3</translation>
+    </message>
+    <message>
+        <source>Offset %1 s, round-trip delay %2 s</source>
+        <translation>Abweichung %1 s, Umlaufzeit %2 s</translation>
+    </message>
+    <message>
+        <source>Dry run: the device clock would be set to %1; it was not changed</source>
+        <translation>Probelauf: Die Geräteuhr würde auf %1 gestellt; sie wurde nicht geändert</translation>
+    </message>
+    <message>
+        <source>The device clock is set to %1</source>
+        <translation>Die Geräteuhr ist auf %1 gestellt</translation>
+    </message>
+    <message>
+        <source>time takes one NAME; see --help</source>
+        <translation>time nimmt einen NAME; siehe --help</translation>
+    </message>
+    <message>
+        <source>Time zone: %1</source>
+        <translation>Zeitzone: %1</translation>
+    </message>
+    <message>
+        <source>Daylight time: %1</source>
+        <translation>Sommerzeit: %1</translation>
+    </message>
+    <message>
+        <source>Bias: %1 minutes (UTC = local time + bias)</source>
+        <translation>Abweichung: %1 Minuten (UTC = Ortszeit + Abweichung)</translation>
+    </message>
+    <message>
+        <source>convert needs --from NAME and --local &apos;YYYY-MM-DD HH:MM&apos;; see --help</source>
+        <translation>convert braucht --from NAME und --local &apos;YYYY-MM-DD HH:MM&apos;; siehe --help</translation>
+    </message>
+    <message>
+        <source>When it is %1 in %2 (%3):</source>
+        <translation>Wenn es in %2 %1 ist (%3):</translation>
+    </message>
+    <message>
+        <source>Civil</source>
+        <translation>bürgerl.</translation>
+    </message>
+    <message>
+        <source>Nautical</source>
+        <translation>naut.</translation>
+    </message>
+    <message>
+        <source>Astronomical</source>
+        <translation>astron.</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+</context>
+<context>
     <name>EZError</name>
     <message>
         <source>Unexpected Error</source>

@@ -100,6 +100,557 @@
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source>--in: &quot;%1&quot; is not a duration; write it like 90s, 10m, 2h or 1h30m</source>
+        <translation>--in: «%1» no es una duración; escríbala como 90s, 10m, 2h o 1h30m</translation>
+    </message>
+    <message>
+        <source>--in: &quot;%1&quot; is longer than a year</source>
+        <translation>--in: «%1» es más de un año</translation>
+    </message>
+    <message>
+        <source>alarm add takes one city; see --help</source>
+        <translation>alarm add toma una ciudad; vea --help</translation>
+    </message>
+    <message>
+        <source>alarm add needs either --at &apos;YYYY-MM-DD HH:MM&apos; or --in DURATION</source>
+        <translation>alarm add necesita --at &apos;YYYY-MM-DD HH:MM&apos; o --in DURACIÓN</translation>
+    </message>
+    <message>
+        <source>You selected a date and time that are in the past. (%1 in %2)</source>
+        <translation>Ha elegido una fecha y una hora que ya han pasado. (%1 en %2)</translation>
+    </message>
+    <message>
+        <source>Unable to create alarm.  Alarm may have expired.</source>
+        <translation>No se puede crear la alarma.  Puede que su hora ya haya pasado.</translation>
+    </message>
+    <message>
+        <source>Alarm %1 set: %2</source>
+        <translation>Alarma %1 programada: %2</translation>
+    </message>
+    <message>
+        <source>It rings at %1 in %2, %3 on this device</source>
+        <translation>Sonará a las %1 en %2, %3 en este dispositivo</translation>
+    </message>
+    <message>
+        <source>alarm list takes no arguments; see --help</source>
+        <translation>alarm list no toma argumentos; vea --help</translation>
+    </message>
+    <message>
+        <source>No alarms</source>
+        <translation>No hay alarmas</translation>
+    </message>
+    <message>
+        <source>%1  %2 in %3  (device %4)  %5</source>
+        <translation>%1  %2 en %3  (dispositivo %4)  %5</translation>
+    </message>
+    <message>
+        <source>alarm delete takes one HANDLE; see alarm list</source>
+        <translation>alarm delete toma un identificador (HANDLE); vea alarm list</translation>
+    </message>
+    <message>
+        <source>alarm %1 could not be deleted</source>
+        <translation>no se ha podido eliminar la alarma %1</translation>
+    </message>
+    <message>
+        <source>Alarm %1 deleted</source>
+        <translation>Alarma %1 eliminada</translation>
+    </message>
+    <message>
+        <source>there is no alarm %1; alarm list shows them</source>
+        <translation>no hay ninguna alarma %1; alarm list las muestra</translation>
+    </message>
+    <message>
+        <source>alarm needs add, list or delete; see --help</source>
+        <translation>alarm necesita add, list o delete; vea --help</translation>
+    </message>
+    <message>
+        <source>%1 takes one NAME, or --lat DEG --lon DEG with --zone ID or --utc-offset +HH:MM; see --help</source>
+        <translation>%1 toma un NAME, o --lat DEG --lon DEG con --zone ID o --utc-offset +HH:MM; vea --help</translation>
+    </message>
+    <message>
+        <source>give either a city NAME or --lat and --lon, not both</source>
+        <translation>indique un nombre de ciudad (NAME) o --lat y --lon, no ambos</translation>
+    </message>
+    <message>
+        <source>a position needs both --lat and --lon</source>
+        <translation>una posición necesita --lat y --lon</translation>
+    </message>
+    <message>
+        <source>a position needs exactly one of --zone ID and --utc-offset +HH:MM</source>
+        <translation>una posición necesita exactamente uno de --zone ID y --utc-offset +HH:MM</translation>
+    </message>
+    <message>
+        <source>--utc-offset: &quot;%1&quot; is not an offset; write it as +HH:MM or -HH:MM, such as -08:00</source>
+        <translation>--utc-offset: «%1» no es un desfase; escríbalo como +HH:MM o -HH:MM, por ejemplo -08:00</translation>
+    </message>
+    <message>
+        <source>--zone: %1 is not a known time-zone ID</source>
+        <translation>--zone: %1 no es un identificador de zona horaria conocido</translation>
+    </message>
+    <message>
+        <source>--twilight: &quot;%1&quot; is not a kind; use none, civil, nautical or astronomical</source>
+        <translation>--twilight: «%1» no es un tipo; use none, civil, nautical o astronomical</translation>
+    </message>
+    <message>
+        <source>Begin %1 Twilight: %2</source>
+        <translation>Inicio crepúsculo %1: %2</translation>
+    </message>
+    <message>
+        <source>Sunrise: %1</source>
+        <translation>Salida del sol: %1</translation>
+    </message>
+    <message>
+        <source>Sunset: %1</source>
+        <translation>Puesta del sol: %1</translation>
+    </message>
+    <message>
+        <source>End %1 Twilight: %2</source>
+        <translation>Fin crepúsculo %1: %2</translation>
+    </message>
+    <message>
+        <source>Daylight Hours: %1</source>
+        <translation>Horas de luz: %1</translation>
+    </message>
+    <message>
+        <source>Moonrise: %1</source>
+        <translation>Salida de la luna: %1</translation>
+    </message>
+    <message>
+        <source>Moonset: %1</source>
+        <translation>Puesta de la luna: %1</translation>
+    </message>
+    <message>
+        <source>check takes no arguments; see --help</source>
+        <translation>check no toma argumentos; vea --help</translation>
+    </message>
+    <message>
+        <source>the city database cannot be opened</source>
+        <translation>no se puede abrir la base de datos de ciudades</translation>
+    </message>
+    <message>
+        <source>Profile:        </source>
+        <translation>Perfil:              </translation>
+    </message>
+    <message>
+        <source>Database:       </source>
+        <translation>Base de datos:       </translation>
+    </message>
+    <message>
+        <source>State:          </source>
+        <translation>Estado:              </translation>
+    </message>
+    <message>
+        <source>Schema version: </source>
+        <translation>Versión del esquema: </translation>
+    </message>
+    <message>
+        <source>tzdata version: </source>
+        <translation>Versión de tzdata:   </translation>
+    </message>
+    <message>
+        <source>Cities:         </source>
+        <translation>Ciudades:            </translation>
+    </message>
+    <message>
+        <source>Help file:      </source>
+        <translation>Archivo de ayuda:    </translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>no encontrado</translation>
+    </message>
+    <message>
+        <source>Result:         </source>
+        <translation>Resultado:           </translation>
+    </message>
+    <message>
+        <source>city takes one NAME (quote names with blanks); see --help</source>
+        <translation>city toma un NAME (entrecomille los nombres con espacios); vea --help</translation>
+    </message>
+    <message>
+        <source>Time zone:    </source>
+        <translation>Zona horaria:   </translation>
+    </message>
+    <message>
+        <source>Latitude:     </source>
+        <translation>Latitud:        </translation>
+    </message>
+    <message>
+        <source>Longitude:    </source>
+        <translation>Longitud:       </translation>
+    </message>
+    <message>
+        <source>Sunrise:      </source>
+        <translation>Salida del sol: </translation>
+    </message>
+    <message>
+        <source>Sunset:       </source>
+        <translation>Puesta del sol: </translation>
+    </message>
+    <message>
+        <source>Airport code: </source>
+        <translation>Aeropuerto:     </translation>
+    </message>
+    <message>
+        <source>Phone code:   </source>
+        <translation>Prefijo:        </translation>
+    </message>
+    <message>
+        <source>find takes one TEXT; see --help</source>
+        <translation>find toma un TEXT; vea --help</translation>
+    </message>
+    <message>
+        <source>codes takes phone or airport, and optionally TEXT; see --help</source>
+        <translation>codes toma phone o airport y, opcionalmente, TEXT; vea --help</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a code list; use codes phone or codes airport</source>
+        <translation>«%1» no es una lista de códigos; use codes phone o codes airport</translation>
+    </message>
+    <message>
+        <source>the city database cannot be opened; move the device profile aside to reinstall it</source>
+        <translation>no se puede abrir la base de datos de ciudades; aparte el perfil del dispositivo para reinstalarlo</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>Phone Code</source>
+        <translation>Prefijo</translation>
+    </message>
+    <message>
+        <source>Airport Code</source>
+        <translation>Código de aeropuerto</translation>
+    </message>
+    <message>
+        <source>%1 has %2 characters, more than any city name (at most %3, or %4 with its country): %5</source>
+        <translation>%1 tiene %2 caracteres, más que cualquier nombre de ciudad (como máximo %3, o %4 con el país): %5</translation>
+    </message>
+    <message>
+        <source>%1 needs a value; see --help</source>
+        <translation>%1 necesita un valor; vea --help</translation>
+    </message>
+    <message>
+        <source>unknown option %1; see --help</source>
+        <translation>opción desconocida %1; vea --help</translation>
+    </message>
+    <message>
+        <source>; set ZONARIA_DEVICE to another folder</source>
+        <translation>; indique otra carpeta en ZONARIA_DEVICE</translation>
+    </message>
+    <message>
+        <source>the setting could not be written: </source>
+        <translation>no se ha podido guardar el ajuste: </translation>
+    </message>
+    <message>
+        <source>the city name</source>
+        <translation>el nombre de la ciudad</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; matches several cities: %2; give one of these names</source>
+        <translation>«%1» coincide con varias ciudades: %2; indique uno de estos nombres</translation>
+    </message>
+    <message>
+        <source>unknown city &quot;%1&quot;; the city database is empty</source>
+        <translation>ciudad desconocida «%1»; la base de datos de ciudades está vacía</translation>
+    </message>
+    <message>
+        <source>unknown city &quot;%1&quot;; closest names: %2 (zonaria-cli find TEXT lists more)</source>
+        <translation>ciudad desconocida «%1»; nombres más parecidos: %2 (zonaria-cli find TEXT muestra más)</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is outside the supported years %3 to %4</source>
+        <translation>%1: «%2» está fuera de los años admitidos, de %3 a %4</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a valid date or time; write it as %3</source>
+        <translation>%1: «%2» no es una fecha u hora válida; escríbala como %3</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DDTHH:MM:SSZ in UTC, such as 2026-03-08T10:00:00Z</source>
+        <translation>YYYY-MM-DDTHH:MM:SSZ en UTC, por ejemplo 2026-03-08T10:00:00Z</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not an instant; write it as %3</source>
+        <translation>%1: «%2» no es un instante; escríbalo como %3</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a date; write it as %3</source>
+        <translation>%1: «%2» no es una fecha; escríbala como %3</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a local date and time; write it as %3</source>
+        <translation>%1: «%2» no es una fecha y hora locales; escríbala como %3</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number from %3 to %4</source>
+        <translation>%1: «%2» no es un número de %3 a %4</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4</source>
+        <translation>%1: «%2» no es un número entero de %3 a %4</translation>
+    </message>
+    <message>
+        <source>--units: &quot;%1&quot; is not a unit system; use english, metric or nautical</source>
+        <translation>--units: «%1» no es un sistema de unidades; use english, metric o nautical</translation>
+    </message>
+    <message>
+        <source>The time zone of this device does not change</source>
+        <translation>La zona horaria de este dispositivo no cambia</translation>
+    </message>
+    <message>
+        <source>the device&apos;s time zone could not be changed to %1; nothing was changed</source>
+        <translation>no se ha podido cambiar la zona horaria del dispositivo a %1; no se ha modificado nada</translation>
+    </message>
+    <message>
+        <source>The time zone of this device is now %1</source>
+        <translation>La zona horaria de este dispositivo es ahora %1</translation>
+    </message>
+    <message>
+        <source>clock takes no arguments; see --help</source>
+        <translation>clock no toma argumentos; vea --help</translation>
+    </message>
+    <message>
+        <source>  (not in the city database)</source>
+        <translation>  (no está en la base de datos de ciudades)</translation>
+    </message>
+    <message>
+        <source>set-city takes DISPLAY (0-4) and NAME; see --help</source>
+        <translation>set-city toma DISPLAY (0-4) y NAME; vea --help</translation>
+    </message>
+    <message>
+        <source>the setting could not be written to the device profile %1</source>
+        <translation>no se ha podido guardar el ajuste en el perfil del dispositivo %1</translation>
+    </message>
+    <message>
+        <source>Display %1 now shows %2</source>
+        <translation>El recuadro %1 muestra ahora %2</translation>
+    </message>
+    <message>
+        <source>select takes DISPLAY (0-4); see --help</source>
+        <translation>select toma DISPLAY (0-4); vea --help</translation>
+    </message>
+    <message>
+        <source>Display %1 (%2) is already the selected display</source>
+        <translation>El recuadro %1 (%2) ya es el seleccionado</translation>
+    </message>
+    <message>
+        <source>display %1 shows &quot;%2&quot;, which is not in the city database; give it a city with set-city first</source>
+        <translation>el recuadro %1 muestra «%2», que no está en la base de datos de ciudades; asígnele antes una ciudad con set-city</translation>
+    </message>
+    <message>
+        <source>Display %1 (%2) is now the selected display</source>
+        <translation>El recuadro %1 (%2) es ahora el seleccionado</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a position; write it as @LAT,LON in degrees, such as @37.75,-122.42</source>
+        <translation>«%1» no es una posición; escríbala como @LAT,LON en grados, por ejemplo @37.75,-122.42</translation>
+    </message>
+    <message>
+        <source>latitude of </source>
+        <translation>latitud de </translation>
+    </message>
+    <message>
+        <source>longitude of </source>
+        <translation>longitud de </translation>
+    </message>
+    <message>
+        <source>distance takes FROM and TO (city names or @LAT,LON); see --help</source>
+        <translation>distance toma FROM y TO (nombres de ciudad o @LAT,LON); vea --help</translation>
+    </message>
+    <message>
+        <source>give either --speed or --mode, not both</source>
+        <translation>indique --speed o --mode, no ambos</translation>
+    </message>
+    <message>
+        <source>From:        %1</source>
+        <translation>Desde:           %1</translation>
+    </message>
+    <message>
+        <source>To:          %1</source>
+        <translation>Hasta:           %1</translation>
+    </message>
+    <message>
+        <source>Distance:    %1</source>
+        <translation>Distancia:       %1</translation>
+    </message>
+    <message>
+        <source>Travel Time: %1</source>
+        <translation>Tiempo de viaje: %1</translation>
+    </message>
+    <message>
+        <source>at:          %1 %2 (%3)</source>
+        <translation>a:               %1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>the reply was refused: </source>
+        <translation>la respuesta se ha rechazado: </translation>
+    </message>
+    <message>
+        <source>no socket could be opened (error %1)</source>
+        <translation>no se ha podido abrir ningún socket (error %1)</translation>
+    </message>
+    <message>
+        <source>no such host name</source>
+        <translation>no existe ese nombre de host</translation>
+    </message>
+    <message>
+        <source>the name service did not answer</source>
+        <translation>el servicio de nombres no ha respondido</translation>
+    </message>
+    <message>
+        <source>the host cannot be reached (error %1)</source>
+        <translation>no se puede llegar al host (error %1)</translation>
+    </message>
+    <message>
+        <source>the device clock does not read as a time</source>
+        <translation>el reloj del dispositivo no da una hora válida</translation>
+    </message>
+    <message>
+        <source>the request could not be sent (error %1)</source>
+        <translation>no se ha podido enviar la solicitud (error %1)</translation>
+    </message>
+    <message>
+        <source>no reply within %1 ms (time-out, error %2)</source>
+        <translation>sin respuesta en %1 ms (tiempo agotado, error %2)</translation>
+    </message>
+    <message>
+        <source>the request was refused: no time server listens on port %1</source>
+        <translation>la solicitud se ha rechazado: ningún servidor de hora escucha en el puerto %1</translation>
+    </message>
+    <message>
+        <source>the reply could not be received (error %1)</source>
+        <translation>no se ha podido recibir la respuesta (error %1)</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>está vacía</translation>
+    </message>
+    <message>
+        <source>it is %1 bytes long, fewer than 48</source>
+        <translation>tiene %1 bytes, menos de 48</translation>
+    </message>
+    <message>
+        <source>its mode is %1, not 4 (server)</source>
+        <translation>su modo es %1, no 4 (servidor)</translation>
+    </message>
+    <message>
+        <source>its version is %1, not 1 to 4</source>
+        <translation>su versión es %1, no de 1 a 4</translation>
+    </message>
+    <message>
+        <source>the server&apos;s clock is not synchronised (leap indicator 3)</source>
+        <translation>el reloj del servidor no está sincronizado (indicador de salto 3)</translation>
+    </message>
+    <message>
+        <source>stratum 0, a kiss-o&apos;-death (the server asks not to be queried)</source>
+        <translation>estrato 0, un kiss-o&apos;-death (el servidor pide que no se le consulte)</translation>
+    </message>
+    <message>
+        <source>its stratum %1 is above 15</source>
+        <translation>su estrato %1 es mayor que 15</translation>
+    </message>
+    <message>
+        <source>its transmit timestamp is zero</source>
+        <translation>su marca de tiempo de envío es cero</translation>
+    </message>
+    <message>
+        <source>it does not answer this request (wrong originate timestamp)</source>
+        <translation>no responde a esta solicitud (marca de tiempo de origen errónea)</translation>
+    </message>
+    <message>
+        <source>its round-trip delay is negative (%1 s)</source>
+        <translation>su retardo de ida y vuelta es negativo (%1 s)</translation>
+    </message>
+    <message>
+        <source>its round-trip delay of %1 s is longer than the time-out</source>
+        <translation>su retardo de ida y vuelta de %1 s supera el tiempo de espera</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>error %1</translation>
+    </message>
+    <message>
+        <source>sync takes only options; see --help</source>
+        <translation>sync solo toma opciones; vea --help</translation>
+    </message>
+    <message>
+        <source>--server needs a host name or address</source>
+        <translation>--server necesita un nombre de host o una dirección</translation>
+    </message>
+    <message>
+        <source>cannot synchronise with %1 port %2: %3; the device clock was not changed</source>
+        <translation>no se puede sincronizar con %1 puerto %2: %3; el reloj del dispositivo no se ha cambiado</translation>
+    </message>
+    <message>
+        <source>the server answered, but the device clock could not be set in the device profile %1</source>
+        <translation>el servidor ha respondido, pero no se ha podido ajustar el reloj en el perfil del dispositivo %1</translation>
+    </message>
+    <message>
+        <source>Server %1 port %2: stratum %3</source>
+        <translation>Servidor %1 puerto %2: estrato %3</translation>
+    </message>
+    <message>
+        <source>Offset %1 s, round-trip delay %2 s</source>
+        <translation>Desfase %1 s, ida y vuelta %2 s</translation>
+    </message>
+    <message>
+        <source>Dry run: the device clock would be set to %1; it was not changed</source>
+        <translation>Prueba: el reloj del dispositivo se ajustaría a %1; no se ha cambiado</translation>
+    </message>
+    <message>
+        <source>The device clock is set to %1</source>
+        <translation>El reloj del dispositivo se ha ajustado a %1</translation>
+    </message>
+    <message>
+        <source>time takes one NAME; see --help</source>
+        <translation>time toma un NAME; vea --help</translation>
+    </message>
+    <message>
+        <source>Time zone: %1</source>
+        <translation>Zona horaria: %1</translation>
+    </message>
+    <message>
+        <source>Daylight time: %1</source>
+        <translation>Horario de verano: %1</translation>
+    </message>
+    <message>
+        <source>Bias: %1 minutes (UTC = local time + bias)</source>
+        <translation>Desfase: %1 minutos (UTC = hora local + desfase)</translation>
+    </message>
+    <message>
+        <source>convert needs --from NAME and --local &apos;YYYY-MM-DD HH:MM&apos;; see --help</source>
+        <translation>convert necesita --from NAME y --local &apos;YYYY-MM-DD HH:MM&apos;; vea --help</translation>
+    </message>
+    <message>
+        <source>When it is %1 in %2 (%3):</source>
+        <translation>Cuando son las %1 en %2 (%3):</translation>
+    </message>
+    <message>
+        <source>Civil</source>
+        <translation>civil</translation>
+    </message>
+    <message>
+        <source>Nautical</source>
+        <translation>náutico</translation>
+    </message>
+    <message>
+        <source>Astronomical</source>
+        <translation>astronómico</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+</context>
+<context>
     <name>EZError</name>
     <message>
         <source>Unexpected Error</source>

@@ -100,6 +100,557 @@
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source>--in: &quot;%1&quot; is not a duration; write it like 90s, 10m, 2h or 1h30m</source>
+        <translation>--in : « %1 » n&apos;est pas une durée ; écrivez par exemple 90s, 10m, 2h ou 1h30m</translation>
+    </message>
+    <message>
+        <source>--in: &quot;%1&quot; is longer than a year</source>
+        <translation>--in : « %1 » dépasse un an</translation>
+    </message>
+    <message>
+        <source>alarm add takes one city; see --help</source>
+        <translation>alarm add prend une ville ; voir --help</translation>
+    </message>
+    <message>
+        <source>alarm add needs either --at &apos;YYYY-MM-DD HH:MM&apos; or --in DURATION</source>
+        <translation>alarm add demande --at &apos;YYYY-MM-DD HH:MM&apos; ou --in DURÉE</translation>
+    </message>
+    <message>
+        <source>You selected a date and time that are in the past. (%1 in %2)</source>
+        <translation>La date et l&apos;heure choisies sont déjà passées. (%1 à %2)</translation>
+    </message>
+    <message>
+        <source>Unable to create alarm.  Alarm may have expired.</source>
+        <translation>Impossible de créer l&apos;alarme.  Son heure est peut-être déjà passée.</translation>
+    </message>
+    <message>
+        <source>Alarm %1 set: %2</source>
+        <translation>Alarme %1 réglée : %2</translation>
+    </message>
+    <message>
+        <source>It rings at %1 in %2, %3 on this device</source>
+        <translation>Elle sonnera à %1 à %2, %3 sur cet appareil</translation>
+    </message>
+    <message>
+        <source>alarm list takes no arguments; see --help</source>
+        <translation>alarm list ne prend pas d&apos;argument ; voir --help</translation>
+    </message>
+    <message>
+        <source>No alarms</source>
+        <translation>Aucune alarme</translation>
+    </message>
+    <message>
+        <source>%1  %2 in %3  (device %4)  %5</source>
+        <translation>%1  %2 à %3  (appareil %4)  %5</translation>
+    </message>
+    <message>
+        <source>alarm delete takes one HANDLE; see alarm list</source>
+        <translation>alarm delete prend un identifiant (HANDLE) ; voir alarm list</translation>
+    </message>
+    <message>
+        <source>alarm %1 could not be deleted</source>
+        <translation>l&apos;alarme %1 n&apos;a pas pu être supprimée</translation>
+    </message>
+    <message>
+        <source>Alarm %1 deleted</source>
+        <translation>Alarme %1 supprimée</translation>
+    </message>
+    <message>
+        <source>there is no alarm %1; alarm list shows them</source>
+        <translation>il n&apos;y a pas d&apos;alarme %1 ; alarm list les affiche</translation>
+    </message>
+    <message>
+        <source>alarm needs add, list or delete; see --help</source>
+        <translation>alarm demande add, list ou delete ; voir --help</translation>
+    </message>
+    <message>
+        <source>%1 takes one NAME, or --lat DEG --lon DEG with --zone ID or --utc-offset +HH:MM; see --help</source>
+        <translation>%1 prend un NAME, ou --lat DEG --lon DEG avec --zone ID ou --utc-offset +HH:MM ; voir --help</translation>
+    </message>
+    <message>
+        <source>give either a city NAME or --lat and --lon, not both</source>
+        <translation>donnez soit un nom de ville (NAME), soit --lat et --lon, pas les deux</translation>
+    </message>
+    <message>
+        <source>a position needs both --lat and --lon</source>
+        <translation>une position demande --lat et --lon</translation>
+    </message>
+    <message>
+        <source>a position needs exactly one of --zone ID and --utc-offset +HH:MM</source>
+        <translation>une position demande exactement l&apos;un de --zone ID et --utc-offset +HH:MM</translation>
+    </message>
+    <message>
+        <source>--utc-offset: &quot;%1&quot; is not an offset; write it as +HH:MM or -HH:MM, such as -08:00</source>
+        <translation>--utc-offset : « %1 » n&apos;est pas un décalage ; écrivez +HH:MM ou -HH:MM, comme -08:00</translation>
+    </message>
+    <message>
+        <source>--zone: %1 is not a known time-zone ID</source>
+        <translation>--zone : %1 n&apos;est pas un identifiant de fuseau horaire connu</translation>
+    </message>
+    <message>
+        <source>--twilight: &quot;%1&quot; is not a kind; use none, civil, nautical or astronomical</source>
+        <translation>--twilight : « %1 » n&apos;est pas un type ; utilisez none, civil, nautical ou astronomical</translation>
+    </message>
+    <message>
+        <source>Begin %1 Twilight: %2</source>
+        <translation>Début crépuscule %1 : %2</translation>
+    </message>
+    <message>
+        <source>Sunrise: %1</source>
+        <translation>Lever du soleil : %1</translation>
+    </message>
+    <message>
+        <source>Sunset: %1</source>
+        <translation>Coucher du soleil : %1</translation>
+    </message>
+    <message>
+        <source>End %1 Twilight: %2</source>
+        <translation>Fin crépuscule %1 : %2</translation>
+    </message>
+    <message>
+        <source>Daylight Hours: %1</source>
+        <translation>Durée du jour : %1</translation>
+    </message>
+    <message>
+        <source>Moonrise: %1</source>
+        <translation>Lever de la lune : %1</translation>
+    </message>
+    <message>
+        <source>Moonset: %1</source>
+        <translation>Coucher de la lune : %1</translation>
+    </message>
+    <message>
+        <source>check takes no arguments; see --help</source>
+        <translation>check ne prend pas d&apos;argument ; voir --help</translation>
+    </message>
+    <message>
+        <source>the city database cannot be opened</source>
+        <translation>la base des villes ne peut pas être ouverte</translation>
+    </message>
+    <message>
+        <source>Profile:        </source>
+        <translation>Profil :            </translation>
+    </message>
+    <message>
+        <source>Database:       </source>
+        <translation>Base :              </translation>
+    </message>
+    <message>
+        <source>State:          </source>
+        <translation>État :              </translation>
+    </message>
+    <message>
+        <source>Schema version: </source>
+        <translation>Version du schéma : </translation>
+    </message>
+    <message>
+        <source>tzdata version: </source>
+        <translation>Version de tzdata : </translation>
+    </message>
+    <message>
+        <source>Cities:         </source>
+        <translation>Villes :            </translation>
+    </message>
+    <message>
+        <source>Help file:      </source>
+        <translation>Fichier d&apos;aide :    </translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>introuvable</translation>
+    </message>
+    <message>
+        <source>Result:         </source>
+        <translation>Résultat :          </translation>
+    </message>
+    <message>
+        <source>city takes one NAME (quote names with blanks); see --help</source>
+        <translation>city prend un NAME (citez les noms à espaces) ; voir --help</translation>
+    </message>
+    <message>
+        <source>Time zone:    </source>
+        <translation>Fuseau horaire :    </translation>
+    </message>
+    <message>
+        <source>Latitude:     </source>
+        <translation>Latitude :          </translation>
+    </message>
+    <message>
+        <source>Longitude:    </source>
+        <translation>Longitude :         </translation>
+    </message>
+    <message>
+        <source>Sunrise:      </source>
+        <translation>Lever du soleil :   </translation>
+    </message>
+    <message>
+        <source>Sunset:       </source>
+        <translation>Coucher du soleil : </translation>
+    </message>
+    <message>
+        <source>Airport code: </source>
+        <translation>Code d&apos;aéroport :   </translation>
+    </message>
+    <message>
+        <source>Phone code:   </source>
+        <translation>Indicatif :         </translation>
+    </message>
+    <message>
+        <source>find takes one TEXT; see --help</source>
+        <translation>find prend un TEXT ; voir --help</translation>
+    </message>
+    <message>
+        <source>codes takes phone or airport, and optionally TEXT; see --help</source>
+        <translation>codes prend phone ou airport, et éventuellement TEXT ; voir --help</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a code list; use codes phone or codes airport</source>
+        <translation>« %1 » n&apos;est pas une liste de codes ; utilisez codes phone ou codes airport</translation>
+    </message>
+    <message>
+        <source>the city database cannot be opened; move the device profile aside to reinstall it</source>
+        <translation>la base des villes ne peut pas être ouverte ; déplacez le profil d&apos;appareil pour le réinstaller</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>Phone Code</source>
+        <translation>Indicatif</translation>
+    </message>
+    <message>
+        <source>Airport Code</source>
+        <translation>Code d&apos;aéroport</translation>
+    </message>
+    <message>
+        <source>%1 has %2 characters, more than any city name (at most %3, or %4 with its country): %5</source>
+        <translation>%1 compte %2 caractères, plus qu&apos;aucun nom de ville (au plus %3, ou %4 avec le pays) : %5</translation>
+    </message>
+    <message>
+        <source>%1 needs a value; see --help</source>
+        <translation>%1 demande une valeur ; voir --help</translation>
+    </message>
+    <message>
+        <source>unknown option %1; see --help</source>
+        <translation>option inconnue %1 ; voir --help</translation>
+    </message>
+    <message>
+        <source>; set ZONARIA_DEVICE to another folder</source>
+        <translation> ; donnez un autre dossier à ZONARIA_DEVICE</translation>
+    </message>
+    <message>
+        <source>the setting could not be written: </source>
+        <translation>le réglage n&apos;a pas pu être enregistré : </translation>
+    </message>
+    <message>
+        <source>the city name</source>
+        <translation>le nom de ville</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; matches several cities: %2; give one of these names</source>
+        <translation>« %1 » correspond à plusieurs villes : %2 ; donnez l&apos;un de ces noms</translation>
+    </message>
+    <message>
+        <source>unknown city &quot;%1&quot;; the city database is empty</source>
+        <translation>ville inconnue « %1 » ; la base des villes est vide</translation>
+    </message>
+    <message>
+        <source>unknown city &quot;%1&quot;; closest names: %2 (zonaria-cli find TEXT lists more)</source>
+        <translation>ville inconnue « %1 » ; noms les plus proches : %2 (zonaria-cli find TEXT en liste davantage)</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is outside the supported years %3 to %4</source>
+        <translation>%1 : « %2 » est hors des années prises en charge, %3 à %4</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a valid date or time; write it as %3</source>
+        <translation>%1 : « %2 » n&apos;est pas une date ou une heure valide ; écrivez %3</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DDTHH:MM:SSZ in UTC, such as 2026-03-08T10:00:00Z</source>
+        <translation>YYYY-MM-DDTHH:MM:SSZ en UTC, comme 2026-03-08T10:00:00Z</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not an instant; write it as %3</source>
+        <translation>%1 : « %2 » n&apos;est pas un instant ; écrivez %3</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a date; write it as %3</source>
+        <translation>%1 : « %2 » n&apos;est pas une date ; écrivez %3</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a local date and time; write it as %3</source>
+        <translation>%1 : « %2 » n&apos;est pas une date et heure locales ; écrivez %3</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number from %3 to %4</source>
+        <translation>%1 : « %2 » n&apos;est pas un nombre de %3 à %4</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4</source>
+        <translation>%1 : « %2 » n&apos;est pas un nombre entier de %3 à %4</translation>
+    </message>
+    <message>
+        <source>--units: &quot;%1&quot; is not a unit system; use english, metric or nautical</source>
+        <translation>--units : « %1 » n&apos;est pas un système d&apos;unités ; utilisez english, metric ou nautical</translation>
+    </message>
+    <message>
+        <source>The time zone of this device does not change</source>
+        <translation>Le fuseau horaire de cet appareil ne change pas</translation>
+    </message>
+    <message>
+        <source>the device&apos;s time zone could not be changed to %1; nothing was changed</source>
+        <translation>le fuseau horaire de l&apos;appareil n&apos;a pas pu passer à %1 ; rien n&apos;a été changé</translation>
+    </message>
+    <message>
+        <source>The time zone of this device is now %1</source>
+        <translation>Le fuseau horaire de cet appareil est maintenant %1</translation>
+    </message>
+    <message>
+        <source>clock takes no arguments; see --help</source>
+        <translation>clock ne prend pas d&apos;argument ; voir --help</translation>
+    </message>
+    <message>
+        <source>  (not in the city database)</source>
+        <translation>  (absente de la base des villes)</translation>
+    </message>
+    <message>
+        <source>set-city takes DISPLAY (0-4) and NAME; see --help</source>
+        <translation>set-city prend DISPLAY (0-4) et NAME ; voir --help</translation>
+    </message>
+    <message>
+        <source>the setting could not be written to the device profile %1</source>
+        <translation>le réglage n&apos;a pas pu être enregistré dans le profil d&apos;appareil %1</translation>
+    </message>
+    <message>
+        <source>Display %1 now shows %2</source>
+        <translation>Le cadran %1 affiche maintenant %2</translation>
+    </message>
+    <message>
+        <source>select takes DISPLAY (0-4); see --help</source>
+        <translation>select prend DISPLAY (0-4) ; voir --help</translation>
+    </message>
+    <message>
+        <source>Display %1 (%2) is already the selected display</source>
+        <translation>Le cadran %1 (%2) est déjà le cadran sélectionné</translation>
+    </message>
+    <message>
+        <source>display %1 shows &quot;%2&quot;, which is not in the city database; give it a city with set-city first</source>
+        <translation>le cadran %1 affiche « %2 », absente de la base des villes ; donnez-lui d&apos;abord une ville avec set-city</translation>
+    </message>
+    <message>
+        <source>Display %1 (%2) is now the selected display</source>
+        <translation>Le cadran %1 (%2) est maintenant le cadran sélectionné</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a position; write it as @LAT,LON in degrees, such as @37.75,-122.42</source>
+        <translation>« %1 » n&apos;est pas une position ; écrivez @LAT,LON en degrés, comme @37.75,-122.42</translation>
+    </message>
+    <message>
+        <source>latitude of </source>
+        <translation>latitude de </translation>
+    </message>
+    <message>
+        <source>longitude of </source>
+        <translation>longitude de </translation>
+    </message>
+    <message>
+        <source>distance takes FROM and TO (city names or @LAT,LON); see --help</source>
+        <translation>distance prend FROM et TO (noms de ville ou @LAT,LON) ; voir --help</translation>
+    </message>
+    <message>
+        <source>give either --speed or --mode, not both</source>
+        <translation>donnez soit --speed, soit --mode, pas les deux</translation>
+    </message>
+    <message>
+        <source>From:        %1</source>
+        <translation>De :              %1</translation>
+    </message>
+    <message>
+        <source>To:          %1</source>
+        <translation>À :               %1</translation>
+    </message>
+    <message>
+        <source>Distance:    %1</source>
+        <translation>Distance :        %1</translation>
+    </message>
+    <message>
+        <source>Travel Time: %1</source>
+        <translation>Durée du trajet : %1</translation>
+    </message>
+    <message>
+        <source>at:          %1 %2 (%3)</source>
+        <translation>à :               %1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>the reply was refused: </source>
+        <translation>la réponse a été refusée : </translation>
+    </message>
+    <message>
+        <source>no socket could be opened (error %1)</source>
+        <translation>aucun socket n&apos;a pu être ouvert (erreur %1)</translation>
+    </message>
+    <message>
+        <source>no such host name</source>
+        <translation>nom d&apos;hôte inconnu</translation>
+    </message>
+    <message>
+        <source>the name service did not answer</source>
+        <translation>le service de noms n&apos;a pas répondu</translation>
+    </message>
+    <message>
+        <source>the host cannot be reached (error %1)</source>
+        <translation>l&apos;hôte est injoignable (erreur %1)</translation>
+    </message>
+    <message>
+        <source>the device clock does not read as a time</source>
+        <translation>l&apos;horloge de l&apos;appareil ne donne pas une heure valide</translation>
+    </message>
+    <message>
+        <source>the request could not be sent (error %1)</source>
+        <translation>la requête n&apos;a pas pu être envoyée (erreur %1)</translation>
+    </message>
+    <message>
+        <source>no reply within %1 ms (time-out, error %2)</source>
+        <translation>pas de réponse en %1 ms (délai dépassé, erreur %2)</translation>
+    </message>
+    <message>
+        <source>the request was refused: no time server listens on port %1</source>
+        <translation>la requête a été refusée : aucun serveur de temps n&apos;écoute sur le port %1</translation>
+    </message>
+    <message>
+        <source>the reply could not be received (error %1)</source>
+        <translation>la réponse n&apos;a pas pu être reçue (erreur %1)</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>elle est vide</translation>
+    </message>
+    <message>
+        <source>it is %1 bytes long, fewer than 48</source>
+        <translation>elle fait %1 octets, moins de 48</translation>
+    </message>
+    <message>
+        <source>its mode is %1, not 4 (server)</source>
+        <translation>son mode est %1, pas 4 (serveur)</translation>
+    </message>
+    <message>
+        <source>its version is %1, not 1 to 4</source>
+        <translation>sa version est %1, pas de 1 à 4</translation>
+    </message>
+    <message>
+        <source>the server&apos;s clock is not synchronised (leap indicator 3)</source>
+        <translation>l&apos;horloge du serveur n&apos;est pas synchronisée (indicateur de saut 3)</translation>
+    </message>
+    <message>
+        <source>stratum 0, a kiss-o&apos;-death (the server asks not to be queried)</source>
+        <translation>strate 0, un kiss-o&apos;-death (le serveur demande à ne pas être interrogé)</translation>
+    </message>
+    <message>
+        <source>its stratum %1 is above 15</source>
+        <translation>sa strate %1 dépasse 15</translation>
+    </message>
+    <message>
+        <source>its transmit timestamp is zero</source>
+        <translation>son horodatage d&apos;émission est nul</translation>
+    </message>
+    <message>
+        <source>it does not answer this request (wrong originate timestamp)</source>
+        <translation>elle ne répond pas à cette requête (horodatage d&apos;origine erroné)</translation>
+    </message>
+    <message>
+        <source>its round-trip delay is negative (%1 s)</source>
+        <translation>son temps d&apos;aller-retour est négatif (%1 s)</translation>
+    </message>
+    <message>
+        <source>its round-trip delay of %1 s is longer than the time-out</source>
+        <translation>son temps d&apos;aller-retour de %1 s dépasse le délai</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>erreur %1</translation>
+    </message>
+    <message>
+        <source>sync takes only options; see --help</source>
+        <translation>sync ne prend que des options ; voir --help</translation>
+    </message>
+    <message>
+        <source>--server needs a host name or address</source>
+        <translation>--server demande un nom d&apos;hôte ou une adresse</translation>
+    </message>
+    <message>
+        <source>cannot synchronise with %1 port %2: %3; the device clock was not changed</source>
+        <translation>impossible de se synchroniser avec %1 port %2 : %3 ; l&apos;horloge de l&apos;appareil n&apos;a pas été changée</translation>
+    </message>
+    <message>
+        <source>the server answered, but the device clock could not be set in the device profile %1</source>
+        <translation>le serveur a répondu, mais l&apos;horloge n&apos;a pas pu être réglée dans le profil d&apos;appareil %1</translation>
+    </message>
+    <message>
+        <source>Server %1 port %2: stratum %3</source>
+        <translation>Serveur %1 port %2 : strate %3</translation>
+    </message>
+    <message>
+        <source>Offset %1 s, round-trip delay %2 s</source>
+        <translation>Décalage %1 s, aller-retour %2 s</translation>
+    </message>
+    <message>
+        <source>Dry run: the device clock would be set to %1; it was not changed</source>
+        <translation>Essai : l&apos;horloge de l&apos;appareil serait réglée sur %1 ; elle n&apos;a pas été changée</translation>
+    </message>
+    <message>
+        <source>The device clock is set to %1</source>
+        <translation>L&apos;horloge de l&apos;appareil est réglée sur %1</translation>
+    </message>
+    <message>
+        <source>time takes one NAME; see --help</source>
+        <translation>time prend un NAME ; voir --help</translation>
+    </message>
+    <message>
+        <source>Time zone: %1</source>
+        <translation>Fuseau horaire : %1</translation>
+    </message>
+    <message>
+        <source>Daylight time: %1</source>
+        <translation>Heure d&apos;été : %1</translation>
+    </message>
+    <message>
+        <source>Bias: %1 minutes (UTC = local time + bias)</source>
+        <translation>Décalage : %1 minutes (UTC = heure locale + décalage)</translation>
+    </message>
+    <message>
+        <source>convert needs --from NAME and --local &apos;YYYY-MM-DD HH:MM&apos;; see --help</source>
+        <translation>convert demande --from NAME et --local &apos;YYYY-MM-DD HH:MM&apos; ; voir --help</translation>
+    </message>
+    <message>
+        <source>When it is %1 in %2 (%3):</source>
+        <translation>Quand il est %1 à %2 (%3) :</translation>
+    </message>
+    <message>
+        <source>Civil</source>
+        <translation>civil</translation>
+    </message>
+    <message>
+        <source>Nautical</source>
+        <translation>nautique</translation>
+    </message>
+    <message>
+        <source>Astronomical</source>
+        <translation>astronomique</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+</context>
+<context>
     <name>EZError</name>
     <message>
         <source>Unexpected Error</source>

@@ -100,6 +100,557 @@
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source>--in: &quot;%1&quot; is not a duration; write it like 90s, 10m, 2h or 1h30m</source>
+        <translation>--in: 「%1」は時間の長さではありません。90s、10m、2h、1h30m のように書いてください</translation>
+    </message>
+    <message>
+        <source>--in: &quot;%1&quot; is longer than a year</source>
+        <translation>--in: 「%1」は 1 年を超えています</translation>
+    </message>
+    <message>
+        <source>alarm add takes one city; see --help</source>
+        <translation>alarm add には都市を 1 つ指定します。--help を参照してください</translation>
+    </message>
+    <message>
+        <source>alarm add needs either --at &apos;YYYY-MM-DD HH:MM&apos; or --in DURATION</source>
+        <translation>alarm add には --at &apos;YYYY-MM-DD HH:MM&apos; か --in 時間 が必要です</translation>
+    </message>
+    <message>
+        <source>You selected a date and time that are in the past. (%1 in %2)</source>
+        <translation>過去の日時が選択されています。(%2 の %1)</translation>
+    </message>
+    <message>
+        <source>Unable to create alarm.  Alarm may have expired.</source>
+        <translation>アラームを作成できません。時刻が過ぎている可能性があります。</translation>
+    </message>
+    <message>
+        <source>Alarm %1 set: %2</source>
+        <translation>アラーム %1 を設定しました: %2</translation>
+    </message>
+    <message>
+        <source>It rings at %1 in %2, %3 on this device</source>
+        <translation>%2 の %1、このデバイスでは %3 に鳴ります</translation>
+    </message>
+    <message>
+        <source>alarm list takes no arguments; see --help</source>
+        <translation>alarm list には引数を指定しません。--help を参照してください</translation>
+    </message>
+    <message>
+        <source>No alarms</source>
+        <translation>アラームはありません</translation>
+    </message>
+    <message>
+        <source>%1  %2 in %3  (device %4)  %5</source>
+        <translation>%1  %3 の %2  (デバイス %4)  %5</translation>
+    </message>
+    <message>
+        <source>alarm delete takes one HANDLE; see alarm list</source>
+        <translation>alarm delete にはハンドル (HANDLE) を 1 つ指定します。alarm list を参照してください</translation>
+    </message>
+    <message>
+        <source>alarm %1 could not be deleted</source>
+        <translation>アラーム %1 を削除できませんでした</translation>
+    </message>
+    <message>
+        <source>Alarm %1 deleted</source>
+        <translation>アラーム %1 を削除しました</translation>
+    </message>
+    <message>
+        <source>there is no alarm %1; alarm list shows them</source>
+        <translation>アラーム %1 はありません。alarm list で一覧を表示できます</translation>
+    </message>
+    <message>
+        <source>alarm needs add, list or delete; see --help</source>
+        <translation>alarm には add、list、delete のいずれかが必要です。--help を参照してください</translation>
+    </message>
+    <message>
+        <source>%1 takes one NAME, or --lat DEG --lon DEG with --zone ID or --utc-offset +HH:MM; see --help</source>
+        <translation>%1 には NAME を 1 つ、または --lat DEG --lon DEG と --zone ID か --utc-offset +HH:MM を指定します。--help を参照してください</translation>
+    </message>
+    <message>
+        <source>give either a city NAME or --lat and --lon, not both</source>
+        <translation>都市名 (NAME) か --lat と --lon のどちらか一方を指定してください</translation>
+    </message>
+    <message>
+        <source>a position needs both --lat and --lon</source>
+        <translation>位置には --lat と --lon の両方が必要です</translation>
+    </message>
+    <message>
+        <source>a position needs exactly one of --zone ID and --utc-offset +HH:MM</source>
+        <translation>位置には --zone ID と --utc-offset +HH:MM のどちらか一方だけが必要です</translation>
+    </message>
+    <message>
+        <source>--utc-offset: &quot;%1&quot; is not an offset; write it as +HH:MM or -HH:MM, such as -08:00</source>
+        <translation>--utc-offset: 「%1」はオフセットではありません。-08:00 のように +HH:MM か -HH:MM で書いてください</translation>
+    </message>
+    <message>
+        <source>--zone: %1 is not a known time-zone ID</source>
+        <translation>--zone: %1 は既知のタイム ゾーン ID ではありません</translation>
+    </message>
+    <message>
+        <source>--twilight: &quot;%1&quot; is not a kind; use none, civil, nautical or astronomical</source>
+        <translation>--twilight: 「%1」は種類ではありません。none、civil、nautical、astronomical のいずれかを使ってください</translation>
+    </message>
+    <message>
+        <source>Begin %1 Twilight: %2</source>
+        <translation>%1薄明の開始: %2</translation>
+    </message>
+    <message>
+        <source>Sunrise: %1</source>
+        <translation>日の出: %1</translation>
+    </message>
+    <message>
+        <source>Sunset: %1</source>
+        <translation>日の入り: %1</translation>
+    </message>
+    <message>
+        <source>End %1 Twilight: %2</source>
+        <translation>%1薄明の終了: %2</translation>
+    </message>
+    <message>
+        <source>Daylight Hours: %1</source>
+        <translation>日照時間: %1</translation>
+    </message>
+    <message>
+        <source>Moonrise: %1</source>
+        <translation>月の出: %1</translation>
+    </message>
+    <message>
+        <source>Moonset: %1</source>
+        <translation>月の入り: %1</translation>
+    </message>
+    <message>
+        <source>check takes no arguments; see --help</source>
+        <translation>check には引数を指定しません。--help を参照してください</translation>
+    </message>
+    <message>
+        <source>the city database cannot be opened</source>
+        <translation>都市データベースを開けません</translation>
+    </message>
+    <message>
+        <source>Profile:        </source>
+        <translation>プロファイル:         </translation>
+    </message>
+    <message>
+        <source>Database:       </source>
+        <translation>データベース:         </translation>
+    </message>
+    <message>
+        <source>State:          </source>
+        <translation>状態:                 </translation>
+    </message>
+    <message>
+        <source>Schema version: </source>
+        <translation>スキーマのバージョン: </translation>
+    </message>
+    <message>
+        <source>tzdata version: </source>
+        <translation>tzdata のバージョン:  </translation>
+    </message>
+    <message>
+        <source>Cities:         </source>
+        <translation>都市数:               </translation>
+    </message>
+    <message>
+        <source>Help file:      </source>
+        <translation>ヘルプ ファイル:      </translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>見つかりません</translation>
+    </message>
+    <message>
+        <source>Result:         </source>
+        <translation>結果:                 </translation>
+    </message>
+    <message>
+        <source>city takes one NAME (quote names with blanks); see --help</source>
+        <translation>city には NAME を 1 つ指定します (空白を含む名前は引用符で囲みます)。--help を参照してください</translation>
+    </message>
+    <message>
+        <source>Time zone:    </source>
+        <translation>タイム ゾーン: </translation>
+    </message>
+    <message>
+        <source>Latitude:     </source>
+        <translation>緯度:          </translation>
+    </message>
+    <message>
+        <source>Longitude:    </source>
+        <translation>経度:          </translation>
+    </message>
+    <message>
+        <source>Sunrise:      </source>
+        <translation>日の出:        </translation>
+    </message>
+    <message>
+        <source>Sunset:       </source>
+        <translation>日の入り:      </translation>
+    </message>
+    <message>
+        <source>Airport code: </source>
+        <translation>空港コード:    </translation>
+    </message>
+    <message>
+        <source>Phone code:   </source>
+        <translation>電話番号:      </translation>
+    </message>
+    <message>
+        <source>find takes one TEXT; see --help</source>
+        <translation>find には TEXT を 1 つ指定します。--help を参照してください</translation>
+    </message>
+    <message>
+        <source>codes takes phone or airport, and optionally TEXT; see --help</source>
+        <translation>codes には phone か airport と、必要なら TEXT を指定します。--help を参照してください</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a code list; use codes phone or codes airport</source>
+        <translation>「%1」はコード一覧ではありません。codes phone か codes airport を使ってください</translation>
+    </message>
+    <message>
+        <source>the city database cannot be opened; move the device profile aside to reinstall it</source>
+        <translation>都市データベースを開けません。デバイス プロファイルを別の場所に移すと再インストールされます</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>都市</translation>
+    </message>
+    <message>
+        <source>Phone Code</source>
+        <translation>電話番号</translation>
+    </message>
+    <message>
+        <source>Airport Code</source>
+        <translation>空港コード</translation>
+    </message>
+    <message>
+        <source>%1 has %2 characters, more than any city name (at most %3, or %4 with its country): %5</source>
+        <translation>%1 は %2 文字で、どの都市名よりも長すぎます (最大 %3 文字、国名を含めて %4 文字): %5</translation>
+    </message>
+    <message>
+        <source>%1 needs a value; see --help</source>
+        <translation>%1 には値が必要です。--help を参照してください</translation>
+    </message>
+    <message>
+        <source>unknown option %1; see --help</source>
+        <translation>不明なオプション %1 です。--help を参照してください</translation>
+    </message>
+    <message>
+        <source>; set ZONARIA_DEVICE to another folder</source>
+        <translation>。ZONARIA_DEVICE に別のフォルダーを設定してください</translation>
+    </message>
+    <message>
+        <source>the setting could not be written: </source>
+        <translation>設定を書き込めませんでした: </translation>
+    </message>
+    <message>
+        <source>the city name</source>
+        <translation>都市名</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; matches several cities: %2; give one of these names</source>
+        <translation>「%1」は複数の都市に一致します: %2。このうちの 1 つの名前を指定してください</translation>
+    </message>
+    <message>
+        <source>unknown city &quot;%1&quot;; the city database is empty</source>
+        <translation>不明な都市「%1」です。都市データベースが空です</translation>
+    </message>
+    <message>
+        <source>unknown city &quot;%1&quot;; closest names: %2 (zonaria-cli find TEXT lists more)</source>
+        <translation>不明な都市「%1」です。近い名前: %2 (zonaria-cli find TEXT でさらに表示)</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is outside the supported years %3 to %4</source>
+        <translation>%1: 「%2」は対応する %3 年から %4 年の範囲外です</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a valid date or time; write it as %3</source>
+        <translation>%1: 「%2」は有効な日付または時刻ではありません。%3 の形で書いてください</translation>
+    </message>
+    <message>
+        <source>YYYY-MM-DDTHH:MM:SSZ in UTC, such as 2026-03-08T10:00:00Z</source>
+        <translation>UTC の YYYY-MM-DDTHH:MM:SSZ (例: 2026-03-08T10:00:00Z)</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not an instant; write it as %3</source>
+        <translation>%1: 「%2」は時点ではありません。%3 の形で書いてください</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a date; write it as %3</source>
+        <translation>%1: 「%2」は日付ではありません。%3 の形で書いてください</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a local date and time; write it as %3</source>
+        <translation>%1: 「%2」は現地の日時ではありません。%3 の形で書いてください</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number from %3 to %4</source>
+        <translation>%1: 「%2」は %3 から %4 までの数ではありません</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a whole number from %3 to %4</source>
+        <translation>%1: 「%2」は %3 から %4 までの整数ではありません</translation>
+    </message>
+    <message>
+        <source>--units: &quot;%1&quot; is not a unit system; use english, metric or nautical</source>
+        <translation>--units: 「%1」は単位系ではありません。english、metric、nautical のいずれかを使ってください</translation>
+    </message>
+    <message>
+        <source>The time zone of this device does not change</source>
+        <translation>このデバイスのタイム ゾーンは変わりません</translation>
+    </message>
+    <message>
+        <source>the device&apos;s time zone could not be changed to %1; nothing was changed</source>
+        <translation>デバイスのタイム ゾーンを %1 に変更できませんでした。何も変更されていません</translation>
+    </message>
+    <message>
+        <source>The time zone of this device is now %1</source>
+        <translation>このデバイスのタイム ゾーンは %1 になりました</translation>
+    </message>
+    <message>
+        <source>clock takes no arguments; see --help</source>
+        <translation>clock には引数を指定しません。--help を参照してください</translation>
+    </message>
+    <message>
+        <source>  (not in the city database)</source>
+        <translation>  (都市データベースにありません)</translation>
+    </message>
+    <message>
+        <source>set-city takes DISPLAY (0-4) and NAME; see --help</source>
+        <translation>set-city には DISPLAY (0～4) と NAME を指定します。--help を参照してください</translation>
+    </message>
+    <message>
+        <source>the setting could not be written to the device profile %1</source>
+        <translation>デバイス プロファイル %1 に設定を書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>Display %1 now shows %2</source>
+        <translation>表示枠 %1 に %2 を表示しました</translation>
+    </message>
+    <message>
+        <source>select takes DISPLAY (0-4); see --help</source>
+        <translation>select には DISPLAY (0～4) を指定します。--help を参照してください</translation>
+    </message>
+    <message>
+        <source>Display %1 (%2) is already the selected display</source>
+        <translation>表示枠 %1 (%2) はすでに選択されています</translation>
+    </message>
+    <message>
+        <source>display %1 shows &quot;%2&quot;, which is not in the city database; give it a city with set-city first</source>
+        <translation>表示枠 %1 の「%2」は都市データベースにありません。先に set-city で都市を設定してください</translation>
+    </message>
+    <message>
+        <source>Display %1 (%2) is now the selected display</source>
+        <translation>表示枠 %1 (%2) を選択しました</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a position; write it as @LAT,LON in degrees, such as @37.75,-122.42</source>
+        <translation>「%1」は位置ではありません。@37.75,-122.42 のように度単位の @緯度,経度 で書いてください</translation>
+    </message>
+    <message>
+        <source>latitude of </source>
+        <translation>緯度: </translation>
+    </message>
+    <message>
+        <source>longitude of </source>
+        <translation>経度: </translation>
+    </message>
+    <message>
+        <source>distance takes FROM and TO (city names or @LAT,LON); see --help</source>
+        <translation>distance には FROM と TO (都市名か @緯度,経度) を指定します。--help を参照してください</translation>
+    </message>
+    <message>
+        <source>give either --speed or --mode, not both</source>
+        <translation>--speed か --mode のどちらか一方を指定してください</translation>
+    </message>
+    <message>
+        <source>From:        %1</source>
+        <translation>出発:     %1</translation>
+    </message>
+    <message>
+        <source>To:          %1</source>
+        <translation>到着:     %1</translation>
+    </message>
+    <message>
+        <source>Distance:    %1</source>
+        <translation>距離:     %1</translation>
+    </message>
+    <message>
+        <source>Travel Time: %1</source>
+        <translation>所要時間: %1</translation>
+    </message>
+    <message>
+        <source>at:          %1 %2 (%3)</source>
+        <translation>速度:     %1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>the reply was refused: </source>
+        <translation>応答を拒否しました: </translation>
+    </message>
+    <message>
+        <source>no socket could be opened (error %1)</source>
+        <translation>ソケットを開けませんでした (エラー %1)</translation>
+    </message>
+    <message>
+        <source>no such host name</source>
+        <translation>そのホスト名はありません</translation>
+    </message>
+    <message>
+        <source>the name service did not answer</source>
+        <translation>名前サービスが応答しませんでした</translation>
+    </message>
+    <message>
+        <source>the host cannot be reached (error %1)</source>
+        <translation>ホストに到達できません (エラー %1)</translation>
+    </message>
+    <message>
+        <source>the device clock does not read as a time</source>
+        <translation>デバイスの時計を時刻として読み取れません</translation>
+    </message>
+    <message>
+        <source>the request could not be sent (error %1)</source>
+        <translation>要求を送信できませんでした (エラー %1)</translation>
+    </message>
+    <message>
+        <source>no reply within %1 ms (time-out, error %2)</source>
+        <translation>%1 ms 以内に応答がありません (タイムアウト、エラー %2)</translation>
+    </message>
+    <message>
+        <source>the request was refused: no time server listens on port %1</source>
+        <translation>要求が拒否されました: ポート %1 で待ち受けているタイム サーバーがありません</translation>
+    </message>
+    <message>
+        <source>the reply could not be received (error %1)</source>
+        <translation>応答を受信できませんでした (エラー %1)</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>応答が空です</translation>
+    </message>
+    <message>
+        <source>it is %1 bytes long, fewer than 48</source>
+        <translation>長さが %1 バイトで、48 バイトに足りません</translation>
+    </message>
+    <message>
+        <source>its mode is %1, not 4 (server)</source>
+        <translation>モードが 4 (サーバー) ではなく %1 です</translation>
+    </message>
+    <message>
+        <source>its version is %1, not 1 to 4</source>
+        <translation>バージョンが 1～4 ではなく %1 です</translation>
+    </message>
+    <message>
+        <source>the server&apos;s clock is not synchronised (leap indicator 3)</source>
+        <translation>サーバーの時計が同期していません (うるう秒指示子 3)</translation>
+    </message>
+    <message>
+        <source>stratum 0, a kiss-o&apos;-death (the server asks not to be queried)</source>
+        <translation>階層 0 の kiss-o&apos;-death (サーバーが問い合わせないよう求めています)</translation>
+    </message>
+    <message>
+        <source>its stratum %1 is above 15</source>
+        <translation>階層 %1 が 15 を超えています</translation>
+    </message>
+    <message>
+        <source>its transmit timestamp is zero</source>
+        <translation>送信タイムスタンプが 0 です</translation>
+    </message>
+    <message>
+        <source>it does not answer this request (wrong originate timestamp)</source>
+        <translation>この要求への応答ではありません (発信タイムスタンプが違います)</translation>
+    </message>
+    <message>
+        <source>its round-trip delay is negative (%1 s)</source>
+        <translation>往復遅延が負です (%1 秒)</translation>
+    </message>
+    <message>
+        <source>its round-trip delay of %1 s is longer than the time-out</source>
+        <translation>往復遅延 %1 秒がタイムアウトより長くなっています</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>エラー %1</translation>
+    </message>
+    <message>
+        <source>sync takes only options; see --help</source>
+        <translation>sync にはオプションだけを指定します。--help を参照してください</translation>
+    </message>
+    <message>
+        <source>--server needs a host name or address</source>
+        <translation>--server にはホスト名かアドレスが必要です</translation>
+    </message>
+    <message>
+        <source>cannot synchronise with %1 port %2: %3; the device clock was not changed</source>
+        <translation>%1 ポート %2 と同期できません: %3。デバイスの時計は変更されていません</translation>
+    </message>
+    <message>
+        <source>the server answered, but the device clock could not be set in the device profile %1</source>
+        <translation>サーバーは応答しましたが、デバイス プロファイル %1 でデバイスの時計を設定できませんでした</translation>
+    </message>
+    <message>
+        <source>Server %1 port %2: stratum %3</source>
+        <translation>サーバー %1 ポート %2: 階層 %3</translation>
+    </message>
+    <message>
+        <source>Offset %1 s, round-trip delay %2 s</source>
+        <translation>ずれ %1 秒、往復遅延 %2 秒</translation>
+    </message>
+    <message>
+        <source>Dry run: the device clock would be set to %1; it was not changed</source>
+        <translation>試行: デバイスの時計は %1 に設定されるところでした。変更されていません</translation>
+    </message>
+    <message>
+        <source>The device clock is set to %1</source>
+        <translation>デバイスの時計を %1 に設定しました</translation>
+    </message>
+    <message>
+        <source>time takes one NAME; see --help</source>
+        <translation>time には NAME を 1 つ指定します。--help を参照してください</translation>
+    </message>
+    <message>
+        <source>Time zone: %1</source>
+        <translation>タイム ゾーン: %1</translation>
+    </message>
+    <message>
+        <source>Daylight time: %1</source>
+        <translation>夏時間: %1</translation>
+    </message>
+    <message>
+        <source>Bias: %1 minutes (UTC = local time + bias)</source>
+        <translation>バイアス: %1 分 (UTC = 現地時刻 + バイアス)</translation>
+    </message>
+    <message>
+        <source>convert needs --from NAME and --local &apos;YYYY-MM-DD HH:MM&apos;; see --help</source>
+        <translation>convert には --from NAME と --local &apos;YYYY-MM-DD HH:MM&apos; が必要です。--help を参照してください</translation>
+    </message>
+    <message>
+        <source>When it is %1 in %2 (%3):</source>
+        <translation>%2 が %1 (%3) のとき:</translation>
+    </message>
+    <message>
+        <source>Civil</source>
+        <translation>常用</translation>
+    </message>
+    <message>
+        <source>Nautical</source>
+        <translation>航海</translation>
+    </message>
+    <message>
+        <source>Astronomical</source>
+        <translation>天文</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>いいえ</translation>
+    </message>
+</context>
+<context>
     <name>EZError</name>
     <message>
         <source>Unexpected Error</source>
