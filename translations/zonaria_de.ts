@@ -74,7 +74,7 @@
     </message>
     <message>
         <source>Preferences...</source>
-        <translation>Einstellungen...</translation>
+        <translation>Optionen...</translation>
     </message>
     <message>
         <source>About Zonaria...</source>
@@ -1620,7 +1620,7 @@ Monduntergang:</translation>
     <name>za::app::CPreferencesDlg</name>
     <message>
         <source>Preferences</source>
-        <translation>Einstellungen</translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Show &apos;current city&apos; buttons in city displays</source>
@@ -1811,7 +1811,7 @@ Tageslicht:</translation>
         <source>No Today item is shown.
 Zonaria&apos;s Preferences turn it on.</source>
         <translation>Es wird kein Heute-Element angezeigt.
-In den Einstellungen von Zonaria lässt es sich einschalten.</translation>
+In den Optionen von Zonaria lässt es sich einschalten.</translation>
     </message>
     <message>
         <source>Options…</source>
