@@ -93,8 +93,8 @@ cities=$(echo "$check" | sed -n 's/^Cities: *//p')
 help=$(readlink -f "$root/usr/share/zonaria/help/Zonaria.htm")
 echo "$check" | grep -qxF "Help file:      $help" || fail "the installed program does not find its help file: $check"
 # The translations are found in the installed tree.
-LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 "$bin/zonaria-cli" --help | grep -qx 'Befehle:' ||
-    fail "the installed zonaria-cli does not speak German"
+german=$(LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 "$bin/zonaria-cli" --help)
+echo "$german" | grep -qx 'Befehle:' || fail "the installed zonaria-cli does not speak German: $german"
 
 # Starts a window program and waits until it paints; its process id in $painted.
 painted=
