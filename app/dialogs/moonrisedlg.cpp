@@ -17,9 +17,9 @@ const char* const kMoonLabels = QT_TRANSLATE_NOOP("za::app::CMoonriseDlg", "Moon
 
 }  // namespace
 
-CMoonriseDlg::CMoonriseDlg(const CCity& city, QWidget* parent)
+CMoonriseDlg::CMoonriseDlg(const CCity& city, QWidget* parent, CHost& host)
     : CAstroDlg(IDD_MOONRISE, "moonrise", tr("Moonrise and Moonset"), tr("Moonrise and Moonset Information"),
-                QCoreApplication::translate("za::app::CMoonriseDlg", kMoonLabels), city, parent) {
+                QCoreApplication::translate("za::app::CMoonriseDlg", kMoonLabels), city, parent, host) {
     m_phases = new QLabel(Body());
     SetControlId(m_phases, IDC_MOON_PHASES);
     m_phases->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -4,7 +4,6 @@
 #include "registry.h"
 #include "resource.h"
 #include "settings.h"
-#include "zonariaapp.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -63,8 +62,9 @@ QCheckBox* Check(int id, const QString& text, QWidget* parent) {
 
 }  // namespace
 
-CPreferencesDlg::CPreferencesDlg(QWidget* parent)
-    : CBaseDialog(IDD_PREFERENCES, QString::fromLatin1(kHelpPrefix) + QStringLiteral("preferences"), 0, parent) {
+CPreferencesDlg::CPreferencesDlg(QWidget* parent, CHost& host)
+    : CBaseDialog(IDD_PREFERENCES, QString::fromLatin1(kHelpPrefix) + QStringLiteral("preferences"), 0, parent),
+      m_host(host) {
     setWindowTitle(tr("Preferences"));
 
     CRegistry& reg = GetReg();
@@ -155,7 +155,7 @@ void CPreferencesDlg::OnOK() {
     WriteTodayEnabled(m_todayEnabled);
     // The Today screen reloads its items only when this one's changed.
     if (m_todayCount != m_loadedCount || m_todayEnabled != m_loadedEnabled) {
-        if (CZonariaApp* app = GetZonariaApp()) app->NotifyToday(1);
+        m_host.TodayItemsChanged();
     }
     EndDialog(IDOK);
 }
