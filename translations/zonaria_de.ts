@@ -2,21 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>CAboutDlg</name>
-    <message>
-        <source>About %1</source>
-        <translation>Über %1</translation>
-    </message>
-    <message>
-        <source>Program icon</source>
-        <translation>Programmsymbol</translation>
-    </message>
-    <message>
-        <source>Version 2.1</source>
-        <translation>Version 2.1</translation>
-    </message>
-</context>
-<context>
     <name>CAlarmAgent</name>
     <message>
         <source> (missed, due %1)</source>
@@ -79,24 +64,6 @@
     <message>
         <source>About Zonaria...</source>
         <translation>Über Zonaria...</translation>
-    </message>
-    <message>
-        <source>Tool bar</source>
-        <translation>Werkzeugleiste</translation>
-    </message>
-</context>
-<context>
-    <name>CMainView</name>
-    <message>
-        <source>Main screen</source>
-        <translation>Hauptbildschirm</translation>
-    </message>
-</context>
-<context>
-    <name>CWorldMapWnd</name>
-    <message>
-        <source>World map</source>
-        <translation>Weltkarte</translation>
     </message>
 </context>
 <context>
@@ -1264,6 +1231,21 @@ Tageslicht:</translation>
     </message>
 </context>
 <context>
+    <name>za::app::CAboutDlg</name>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Program icon</source>
+        <translation>Programmsymbol</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
     <name>za::app::CAirportCodesDlg</name>
     <message>
         <source>Airport Codes</source>
@@ -1485,6 +1467,20 @@ Tageslicht:</translation>
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>za::app::CMainFrame</name>
+    <message>
+        <source>Tool bar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+</context>
+<context>
+    <name>za::app::CMainView</name>
+    <message>
+        <source>Main screen</source>
+        <translation>Hauptbildschirm</translation>
     </message>
 </context>
 <context>
@@ -1799,6 +1795,13 @@ Tageslicht:</translation>
     <message>
         <source>Drag to move the reference time through the day</source>
         <translation>Ziehen, um die Bezugszeit durch den Tag zu bewegen</translation>
+    </message>
+</context>
+<context>
+    <name>za::app::CWorldMapWnd</name>
+    <message>
+        <source>World map</source>
+        <translation>Weltkarte</translation>
     </message>
 </context>
 <context>

@@ -2,21 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
-    <name>CAboutDlg</name>
-    <message>
-        <source>About %1</source>
-        <translation>Acerca de %1</translation>
-    </message>
-    <message>
-        <source>Program icon</source>
-        <translation>Icono del programa</translation>
-    </message>
-    <message>
-        <source>Version 2.1</source>
-        <translation>Versión 2.1</translation>
-    </message>
-</context>
-<context>
     <name>CAlarmAgent</name>
     <message>
         <source> (missed, due %1)</source>
@@ -79,24 +64,6 @@
     <message>
         <source>About Zonaria...</source>
         <translation>Acerca de Zonaria...</translation>
-    </message>
-    <message>
-        <source>Tool bar</source>
-        <translation>Barra de herramientas</translation>
-    </message>
-</context>
-<context>
-    <name>CMainView</name>
-    <message>
-        <source>Main screen</source>
-        <translation>Pantalla principal</translation>
-    </message>
-</context>
-<context>
-    <name>CWorldMapWnd</name>
-    <message>
-        <source>World map</source>
-        <translation>Mapa del mundo</translation>
     </message>
 </context>
 <context>
@@ -1263,6 +1230,21 @@ Horas de luz:</translation>
     </message>
 </context>
 <context>
+    <name>za::app::CAboutDlg</name>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>Program icon</source>
+        <translation>Icono del programa</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+</context>
+<context>
     <name>za::app::CAirportCodesDlg</name>
     <message>
         <source>Airport Codes</source>
@@ -1484,6 +1466,20 @@ Horas de luz:</translation>
     <message>
         <source>Help</source>
         <translation>Ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>za::app::CMainFrame</name>
+    <message>
+        <source>Tool bar</source>
+        <translation>Barra de herramientas</translation>
+    </message>
+</context>
+<context>
+    <name>za::app::CMainView</name>
+    <message>
+        <source>Main screen</source>
+        <translation>Pantalla principal</translation>
     </message>
 </context>
 <context>
@@ -1798,6 +1794,13 @@ Horas de luz:</translation>
     <message>
         <source>Drag to move the reference time through the day</source>
         <translation>Arrastre para mover la hora de referencia a lo largo del día</translation>
+    </message>
+</context>
+<context>
+    <name>za::app::CWorldMapWnd</name>
+    <message>
+        <source>World map</source>
+        <translation>Mapa del mundo</translation>
     </message>
 </context>
 <context>

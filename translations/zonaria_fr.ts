@@ -2,21 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
-    <name>CAboutDlg</name>
-    <message>
-        <source>About %1</source>
-        <translation>À propos de %1</translation>
-    </message>
-    <message>
-        <source>Program icon</source>
-        <translation>Icône du programme</translation>
-    </message>
-    <message>
-        <source>Version 2.1</source>
-        <translation>Version 2.1</translation>
-    </message>
-</context>
-<context>
     <name>CAlarmAgent</name>
     <message>
         <source> (missed, due %1)</source>
@@ -79,24 +64,6 @@
     <message>
         <source>About Zonaria...</source>
         <translation>À propos de Zonaria...</translation>
-    </message>
-    <message>
-        <source>Tool bar</source>
-        <translation>Barre d&apos;outils</translation>
-    </message>
-</context>
-<context>
-    <name>CMainView</name>
-    <message>
-        <source>Main screen</source>
-        <translation>Écran principal</translation>
-    </message>
-</context>
-<context>
-    <name>CWorldMapWnd</name>
-    <message>
-        <source>World map</source>
-        <translation>Carte du monde</translation>
     </message>
 </context>
 <context>
@@ -1263,6 +1230,21 @@ Durée du jour :</translation>
     </message>
 </context>
 <context>
+    <name>za::app::CAboutDlg</name>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>Program icon</source>
+        <translation>Icône du programme</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
     <name>za::app::CAirportCodesDlg</name>
     <message>
         <source>Airport Codes</source>
@@ -1484,6 +1466,20 @@ Durée du jour :</translation>
     <message>
         <source>Help</source>
         <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>za::app::CMainFrame</name>
+    <message>
+        <source>Tool bar</source>
+        <translation>Barre d&apos;outils</translation>
+    </message>
+</context>
+<context>
+    <name>za::app::CMainView</name>
+    <message>
+        <source>Main screen</source>
+        <translation>Écran principal</translation>
     </message>
 </context>
 <context>
@@ -1798,6 +1794,13 @@ Durée du jour :</translation>
     <message>
         <source>Drag to move the reference time through the day</source>
         <translation>Faites glisser pour déplacer l&apos;heure de référence dans la journée</translation>
+    </message>
+</context>
+<context>
+    <name>za::app::CWorldMapWnd</name>
+    <message>
+        <source>World map</source>
+        <translation>Carte du monde</translation>
     </message>
 </context>
 <context>

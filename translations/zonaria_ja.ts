@@ -2,21 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
-    <name>CAboutDlg</name>
-    <message>
-        <source>About %1</source>
-        <translation>%1 について</translation>
-    </message>
-    <message>
-        <source>Program icon</source>
-        <translation>プログラムのアイコン</translation>
-    </message>
-    <message>
-        <source>Version 2.1</source>
-        <translation>バージョン 2.1</translation>
-    </message>
-</context>
-<context>
     <name>CAlarmAgent</name>
     <message>
         <source> (missed, due %1)</source>
@@ -79,24 +64,6 @@
     <message>
         <source>About Zonaria...</source>
         <translation>Zonaria について...</translation>
-    </message>
-    <message>
-        <source>Tool bar</source>
-        <translation>ツールバー</translation>
-    </message>
-</context>
-<context>
-    <name>CMainView</name>
-    <message>
-        <source>Main screen</source>
-        <translation>メイン画面</translation>
-    </message>
-</context>
-<context>
-    <name>CWorldMapWnd</name>
-    <message>
-        <source>World map</source>
-        <translation>世界地図</translation>
     </message>
 </context>
 <context>
@@ -1264,6 +1231,21 @@ Daylight Hours:</source>
     </message>
 </context>
 <context>
+    <name>za::app::CAboutDlg</name>
+    <message>
+        <source>About %1</source>
+        <translation>%1 について</translation>
+    </message>
+    <message>
+        <source>Program icon</source>
+        <translation>プログラムのアイコン</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+</context>
+<context>
     <name>za::app::CAirportCodesDlg</name>
     <message>
         <source>Airport Codes</source>
@@ -1485,6 +1467,20 @@ Daylight Hours:</source>
     <message>
         <source>Help</source>
         <translation>ヘルプ</translation>
+    </message>
+</context>
+<context>
+    <name>za::app::CMainFrame</name>
+    <message>
+        <source>Tool bar</source>
+        <translation>ツールバー</translation>
+    </message>
+</context>
+<context>
+    <name>za::app::CMainView</name>
+    <message>
+        <source>Main screen</source>
+        <translation>メイン画面</translation>
     </message>
 </context>
 <context>
@@ -1799,6 +1795,13 @@ Daylight Hours:</source>
     <message>
         <source>Drag to move the reference time through the day</source>
         <translation>ドラッグすると基準時刻を 1 日の中で動かせます</translation>
+    </message>
+</context>
+<context>
+    <name>za::app::CWorldMapWnd</name>
+    <message>
+        <source>World map</source>
+        <translation>世界地図</translation>
     </message>
 </context>
 <context>
