@@ -23,6 +23,7 @@ const Entry kCommands[] = {
     {"moon", cli::MoonCommand},         {"set-city", cli::SetCityCommand},
     {"select", cli::SelectCommand},     {"check", cli::CheckCommand},
     {"sync", cli::SyncCommand},         {"alarm", cli::AlarmCommand},
+    {"meet", cli::MeetCommand},
 };
 
 }  // namespace
