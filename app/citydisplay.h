@@ -14,6 +14,7 @@
 #include <QWidget>
 
 class QMenu;
+class QPainter;
 
 namespace za::app {
 
@@ -120,8 +121,17 @@ public:
     CDisplayButton* CurrentButton() const { return m_currentButton; }
 
     // The facts of the tip: name, country, zone, coordinates, today's sunrise and sunset,
-    // airport and phone codes.
+    // airport and phone codes, and the next clock change when the owner has handed it in.
     QString InfoText() const;
+
+    // What the owner computed at its tick: the offset from the current city ("+9 h tomorrow",
+    // drawn small at the end of the time line), the next clock change's text (for the tip and
+    // the screen reader) and its direction when it falls within a week (+1 forward, -1 back,
+    // 0 none: the mark drawn beside the offset).
+    void SetNote(const QString& offset, const QString& change, int soonDirection);
+    QString OffsetNote() const { return m_noteOffset; }
+    QString ChangeNote() const { return m_noteChange; }
+    int ChangeMark() const { return m_noteDirection; }
 
     // The commands of the pop-up menu and the buttons. TRUE when handled.
     BOOL OnCommand(UINT id);
@@ -160,6 +170,9 @@ private:
     void SendTapped(const QPoint& at, BOOL hold);
     void UpdateAccessibleTexts();
     QWidget* DialogOwner() const;
+    // Draws the change mark and the offset note at the right end of r, the note only where it
+    // fits in `room` pixels.
+    void DrawNote(QPainter& p, const QRect& r, int room) const;
 
     CDisplayButton* m_changeButton = nullptr;
     CDisplayButton* m_currentButton = nullptr;
@@ -177,6 +190,9 @@ private:
     QTimer m_holdTimer;
     QPoint m_pressPoint;
     QString m_accessibleDescription;
+    QString m_noteOffset;
+    QString m_noteChange;
+    int m_noteDirection = 0;
 };
 
 }  // namespace za::app

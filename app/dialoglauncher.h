@@ -18,6 +18,7 @@ public:
     virtual void PhoneCodes(QWidget* owner);
     virtual void DistanceCalculator(QWidget* owner, const CCity& from, const CCity& to);
     virtual void TimeCalculator(QWidget* owner);
+    virtual void MeetingPlanner(QWidget* owner);
     virtual void Sunrise(QWidget* owner, const CCity& city);
     virtual void Moonrise(QWidget* owner, const CCity& city);
     virtual int SetTime(QWidget* owner);

@@ -41,6 +41,7 @@ constexpr MenuItem kToolsMenu[] = {
     {0, nullptr},
     {ID_DISTANCE_CALC, u"Distance Calculator..."},
     {ID_TIME_CALC, u"Time Calculator..."},
+    {ID_MEETING_PLANNER, u"Meeting Planner..."},
     {0, nullptr},
     {ID_SUNRISE, u"Sunrise..."},
     {ID_MOONRISE, u"Moonrise..."},

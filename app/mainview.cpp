@@ -5,6 +5,7 @@
 #include "citylist.h"
 #include "clock.h"
 #include "currentcity.h"
+#include "worldsettings.h"
 #include "dialogframe.h"
 #include "format.h"
 #include "geography.h"
@@ -54,10 +55,13 @@ CMainView::CMainView(CMainFrame& frame) : QWidget(&frame), m_frame(frame) {
     connect(m_map, &CWorldMapWnd::tapped, this,
             [this](const NMMAPTAPPED& tap) { OnMapTapped(tap.longitude, tap.latitude); });
     // The map shows the instant the displays were made at until the first tick.
+    m_map->ShowSkyPoints(true);
     m_map->Refresh(Display(0).ShownTime());
     // Tab goes from display to display from the top, the map in its place between 0 and 1.
     setTabOrder(m_displays[0], m_displays[1]);
     for (int i = 1; i + 1 < kDisplays; ++i) setTabOrder(m_displays[static_cast<size_t>(i)], m_displays[static_cast<size_t>(i + 1)]);
+    m_showOffsets = za::ShowOffsetsSetting();
+    UpdateNotes(Display(0).ShownTime());
     m_clockTimer = startTimer(kClockMs);
 }
 
@@ -158,6 +162,7 @@ BOOL CMainView::OnCommand(UINT id) {
     case ID_EDIT_CITIES:
         dialogs.EditCities(&m_frame);
         LoadDisplayedCities();
+        UpdateNotes(Display(0).ShownTime());
         for (CCityDisplay* d : m_displays) d->update();
         return TRUE;
     case ID_PREFERENCES:
@@ -176,6 +181,7 @@ void CMainView::OnClockTick() {
 
 void CMainView::OnClockTick(const SYSTEMTIME& utc) {
     for (CCityDisplay* d : m_displays) d->UpdateTime(utc);
+    UpdateNotes(utc);
     m_map->Refresh(utc);
 }
 
@@ -227,6 +233,8 @@ void CMainView::OnMapTapped(int longitude, int latitude) {
     if (GetCityList().FindNearestCity(longitude, latitude, city)) {
         text = FormatString(QStringLiteral("%s (%s)\n%s"),
                             {city.Name(), city.CountryName(), city.LocalTimeAsString(Display(0).ShownTime(), TF_WEEKDAY_TIME)});
+        const QString change = za::ClockChangeText(m_changes.For(city, Display(0).ShownTime()));
+        if (!change.isEmpty()) text += QLatin1Char('\n') + change;
         longitude = city.Longitude();
         latitude = city.Latitude();
     } else {
@@ -274,6 +282,7 @@ void CMainView::OnDisplayNotify(CityDisplayNotify& n) {
         break;
     case CDN_CITYCHANGED:
         m_frame.App().SetDisplayedCity(index, n.sender->City().Name());
+        UpdateNotes(n.sender->ShownTime());
         break;
     case CDN_SETCURRENT:
         if (ConfirmCurrentCity(SelectedCity(), n.sender->City(), index)) SelectDisplay(index);
@@ -294,6 +303,16 @@ void CMainView::SelectDisplay(int i) {
     reg.Close();
     m_frame.App().SetSelectedDisplay(static_cast<DWORD>(i));
     LayOut();
+    UpdateNotes(Display(i).ShownTime());
+}
+
+void CMainView::UpdateNotes(const SYSTEMTIME& utc) {
+    for (int i = 0; i < kDisplays; ++i) {
+        const za::DisplayNote note =
+            za::MakeDisplayNote(SelectedCity(), City(i), i == SelectedIndex(), m_showOffsets, utc, m_changes);
+        const int mark = note.changeSoon ? (note.change.Minutes() > 0 ? 1 : -1) : 0;
+        Display(i).SetNote(note.offset, note.changeText, mark);
+    }
 }
 
 BOOL CMainView::ConfirmCurrentCity(const CCity& oldCity, const CCity& newCity, int index) {
@@ -309,6 +328,8 @@ BOOL CMainView::ApplyCurrentCity(const CCity& city, int index) { return za::Appl
 
 void CMainView::OnCheckCity() {
     CheckDeviceTimeZone();
+    // The current city may be another now: the offsets are from it.
+    UpdateNotes(Display(0).ShownTime());
     CRegistry& reg = GetReg();
     if (reg.GetDWORDValue(CRegistry::InitialRun) != 0) {
         reg.WriteDWORDValue(CRegistry::InitialRun, 0);
@@ -389,6 +410,8 @@ void CMainView::ApplyPreferences() {
         d->ChangeOptions(set, clear);
         d->update();
     }
+    m_showOffsets = za::ShowOffsetsSetting();
+    UpdateNotes(Display(0).ShownTime());
 }
 
 void CMainView::ReleaseMapImages() { m_map->ReleaseImages(); }

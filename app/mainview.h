@@ -5,6 +5,7 @@
 
 #include "city.h"
 #include "citydisplay.h"
+#include "displaynote.h"
 #include "maptip.h"
 #include "worldmapwnd.h"
 #include "wintypes.h"
@@ -97,6 +98,8 @@ private:
     int IndexOf(const za::app::CCityDisplay* display) const;
     void StartTipTimer();
     void KillTipTimer();
+    // Each display's offset from the current city and its clock-change mark at utc.
+    void UpdateNotes(const SYSTEMTIME& utc);
 
     CMainFrame& m_frame;
     za::app::CMapTip* m_tip = nullptr;
@@ -105,4 +108,6 @@ private:
     int m_selected = IDC_DISPLAY0;
     int m_clockTimer = 0;
     int m_tipTimer = 0;
+    za::ClockChangeCache m_changes;
+    bool m_showOffsets = true;
 };

@@ -4,12 +4,15 @@
 #include "registry.h"
 #include "resource.h"
 #include "settings.h"
+#include "worldsettings.h"
 #include "zonariaapp.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QTimeEdit>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -87,6 +90,17 @@ CPreferencesDlg::CPreferencesDlg(QWidget* parent)
     m_unitList = List(IDC_UNIT_SYSTEM, {QStringLiteral("English"), QStringLiteral("Metric"), QStringLiteral("Nautical Miles")}, body);
     m_countList = List(IDC_TODAY_COUNT, {QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")}, body);
     m_todayBox = Check(IDC_TODAY_ENABLED, QStringLiteral("Show Zonaria cities on the Today screen"), body);
+    m_offsetsBox = Check(IDC_SHOW_OFFSETS, QStringLiteral("Show offsets"), body);
+    m_offsetsBox->setToolTip(QStringLiteral("Each city display shows its difference from the current city"));
+    auto timeEdit = [body](int id, const QString& name) {
+        auto* edit = new QTimeEdit(body);
+        SetControlId(edit, id);
+        edit->setDisplayFormat(QStringLiteral("HH:mm"));
+        edit->setAccessibleName(name);
+        return edit;
+    };
+    m_workStart = timeEdit(IDC_WORK_START, QStringLiteral("Working hours from"));
+    m_workEnd = timeEdit(IDC_WORK_END, QStringLiteral("Working hours to"));
 
     auto* lists = new QGridLayout;
     lists->setHorizontalSpacing(10);
@@ -102,6 +116,15 @@ CPreferencesDlg::CPreferencesDlg(QWidget* parent)
     addList(0, QStringLiteral("Twilight:"), m_twilightList);
     addList(1, QStringLiteral("Unit System:"), m_unitList);
     addList(2, QStringLiteral("Number of cities on today screen:"), m_countList);
+    auto* hoursLabel = new QLabel(QStringLiteral("Working hours:"), body);
+    hoursLabel->setBuddy(m_workStart);
+    auto* hours = new QHBoxLayout;
+    hours->addWidget(m_workStart);
+    hours->addWidget(new QLabel(QStringLiteral("to"), body));
+    hours->addWidget(m_workEnd);
+    hours->addStretch(1);
+    lists->addWidget(hoursLabel, 3, 0);
+    lists->addLayout(hours, 3, 1);
 
     auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(12, 10, 12, 10);
@@ -112,6 +135,7 @@ CPreferencesDlg::CPreferencesDlg(QWidget* parent)
     layout->addLayout(lists);
     layout->addSpacing(4);
     layout->addWidget(m_todayBox);
+    layout->addWidget(m_offsetsBox);
     layout->addStretch(1);
 
     ShowFields();
@@ -131,6 +155,10 @@ void CPreferencesDlg::ShowFields() {
     m_unitList->setCurrentIndex(m_unitSystem <= usNautical ? static_cast<int>(m_unitSystem) : usMetric);
     m_countList->setCurrentIndex(static_cast<int>(std::clamp(m_todayCount, kCountOffset, kMaxCount) - kCountOffset));
     m_todayBox->setChecked(m_todayEnabled);
+    m_offsetsBox->setChecked(za::ShowOffsetsSetting());
+    const za::WorkingHours work = za::WorkingHoursSetting();
+    m_workStart->setTime(QTime(work.start / 60 % 24, work.start % 60));
+    m_workEnd->setTime(QTime(work.end / 60 % 24, work.end % 60));
 }
 
 void CPreferencesDlg::ReadFields() {
@@ -153,6 +181,13 @@ void CPreferencesDlg::OnOK() {
     reg.WriteDWORDValue(CRegistry::ZATodayCount, m_todayCount);
     reg.Close();
     WriteTodayEnabled(m_todayEnabled);
+    za::SetShowOffsetsSetting(m_offsetsBox->isChecked());
+    za::WorkingHours work;
+    work.start = m_workStart->time().hour() * 60 + m_workStart->time().minute();
+    work.end = m_workEnd->time().hour() * 60 + m_workEnd->time().minute();
+    // 00:00 as the end of a day that starts later is midnight, the day's end.
+    if (work.end == 0 && work.start > 0) work.end = 24 * 60;
+    za::SetWorkingHoursSetting(QString(), work);
     // The Today screen reloads its items only when this one's changed.
     if (m_todayCount != m_loadedCount || m_todayEnabled != m_loadedEnabled) {
         if (CZonariaApp* app = GetZonariaApp()) app->NotifyToday(1);

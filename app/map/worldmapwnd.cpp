@@ -156,7 +156,8 @@ void CWorldMapWnd::DrawSkyPoints(QPainter& painter) const {
     // it waxes). The terminator is an ellipse of half-width r·|1 - 2k| for the lit fraction k.
     const QPointF moon = WindowPointOf(Hundredths(m_moon.point.longitude), Hundredths(m_moon.point.latitude));
     const double r = kMoonRadius;
-    painter.setPen(QPen(QColor(40, 40, 40), 1));
+    // A light rim keeps a new moon visible on the night side.
+    painter.setPen(QPen(QColor(190, 190, 190), 1));
     painter.setBrush(QColor(70, 70, 80));
     painter.drawEllipse(moon, r, r);
     QPainterPath half;

@@ -11,6 +11,7 @@
 #include "poapp.h"
 #include "resource.h"
 #include "settings.h"
+#include "worldsettings.h"
 #include "stringtable.h"
 
 #include <QAccessible>
@@ -183,8 +184,41 @@ TEST_F(MainViewTest, DisplayReadsItsCityAndTimeToAScreenReader) {
               QString::fromUtf16(u"San Francisco, CA - 7:00 AM \u00a4\nSunday, March 8, 2026"));
     EXPECT_TRUE(selected->state().selected);
     QAccessibleInterface* other = QAccessible::queryAccessibleInterface(&View().Display(3));
-    EXPECT_EQ(other->text(QAccessible::Description), QStringLiteral("Sun 2:00 PM"));
+    // London is 7 hours ahead of San Francisco, on daylight time since 10:00 UTC that day.
+    EXPECT_EQ(other->text(QAccessible::Description), QStringLiteral("Sun 2:00 PM, +7 h"));
     EXPECT_FALSE(other->state().selected);
+}
+
+TEST_F(MainViewTest, DisplaysReadTheirOffsetFromTheCurrentCityAndAComingClockChange) {
+    ASSERT_TRUE(StartShown());
+    View().OnClockTick(MakeTime(2026, 3, 8, 18, 0));
+    // San Francisco (current), Chicago, New York, London, Tokyo.
+    const char* offsets[] = {"", "+2 h", "+3 h", "+7 h", "+16 h tomorrow"};
+    for (int i = 0; i < CMainView::kDisplays; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(QString::fromUtf8(offsets[i]), View().Display(i).OffsetNote());
+        EXPECT_EQ(0, View().Display(i).ChangeMark());
+    }
+    // Four days before London's clocks go forward its display is marked, and says so.
+    View().OnClockTick(MakeTime(2026, 3, 25, 12, 0));
+    EXPECT_EQ(1, View().Display(3).ChangeMark());
+    EXPECT_EQ(0, View().Display(1).ChangeMark());
+    QAccessibleInterface* london = QAccessible::queryAccessibleInterface(&View().Display(3));
+    EXPECT_EQ(london->text(QAccessible::Description),
+              QStringLiteral("Wed 12:00 PM, +7 h. Clocks go forward 1 hour on Sun 29 Mar 2026 at 01:00"));
+    EXPECT_TRUE(View().Display(3).InfoText().endsWith(QStringLiteral("\nClocks go forward 1 hour on Sun 29 Mar 2026 at 01:00")));
+    // So does the tip of a tap on the map near London.
+    View().OnMapTapped(-13, 5151);
+    EXPECT_TRUE(View().Tip().Text().endsWith(QStringLiteral("\nClocks go forward 1 hour on Sun 29 Mar 2026 at 01:00")))
+        << View().Tip().Text().toStdString();
+    View().HideTip();
+    const QImage marked = View().Display(3).grab().toImage();
+    // The preference turns the offsets off; the mark stays.
+    za::SetShowOffsetsSetting(false);
+    View().ApplyPreferences();
+    EXPECT_EQ(QString(), View().Display(3).OffsetNote());
+    EXPECT_EQ(1, View().Display(3).ChangeMark());
+    EXPECT_NE(marked, View().Display(3).grab().toImage());
 }
 
 TEST_F(MainViewTest, TapShowsTheTipAndMarkerAndTheTipStaysInside) {

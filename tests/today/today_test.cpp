@@ -105,8 +105,9 @@ TEST_F(TodayTest, ThreeCitiesAreFortyFivePixelsOnThePocketPcShell) {
         TodayMessageEvent again(WM_TODAYCUSTOM_QUERYREFRESHCACHE, 0, &record);
         QCoreApplication::sendEvent(item.get(), &again);
         EXPECT_EQ(again.result, 0);
-        EXPECT_EQ(Rows(item.get()), (QStringList{"San Francisco, CA, Sun 7:00 AM \u00a4", "Chicago, IL, Sun 9:00 AM \u00a4",
-                                                 "New York, NY, Sun 10:00 AM \u00a4"}));
+        // Each city's offset from the current one follows its time.
+        EXPECT_EQ(Rows(item.get()), (QStringList{"San Francisco, CA, Sun 7:00 AM \u00a4", "Chicago, IL, Sun 9:00 AM \u00a4, +2 h",
+                                                 "New York, NY, Sun 10:00 AM \u00a4, +3 h"}));
     }
 }
 
