@@ -318,7 +318,7 @@ void CCityDisplay::DrawNote(QPainter& p, const QRect& r, int room) const {
     const QFontMetrics metrics(small);
     int used = 0;
     if (m_noteDirection != 0) {
-        // A small triangle, up for clocks going forward, down for back, in the tip's amber.
+        // A small amber triangle, up for clocks going forward, down for back.
         const int side = std::max(5, metrics.ascent() * 2 / 3);
         const int x = r.right() - side;
         const int y = r.center().y();
