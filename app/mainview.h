@@ -6,6 +6,7 @@
 #include "city.h"
 #include "citydisplay.h"
 #include "displaynote.h"
+#include "displayedcities.h"
 #include "maptip.h"
 #include "worldmapwnd.h"
 #include "wintypes.h"
@@ -13,6 +14,8 @@
 #include <QWidget>
 
 #include <array>
+
+namespace za::app {
 
 class CMainFrame;
 
@@ -28,8 +31,6 @@ class CMainView : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kDisplays = 5;
-
     explicit CMainView(CMainFrame& frame);
     ~CMainView() override;
 
@@ -75,7 +76,6 @@ public:
     za::app::CMapTip& Tip() { return *m_tip; }
     CWorldMapWnd& Map() { return *m_map; }
     bool IsTipTimerRunning() const { return m_tipTimer != 0; }
-    bool IsClockTimerRunning() const { return m_clockTimer != 0; }
 
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
@@ -90,7 +90,6 @@ protected:
     void timerEvent(QTimerEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
-    void paintEvent(QPaintEvent* e) override;
 
 private:
     void LayOut();
@@ -104,10 +103,12 @@ private:
     CMainFrame& m_frame;
     za::app::CMapTip* m_tip = nullptr;
     CWorldMapWnd* m_map = nullptr;
-    std::array<za::app::CCityDisplay*, kDisplays> m_displays{};
+    std::array<za::app::CCityDisplay*, za::kDisplays> m_displays{};
     int m_selected = IDC_DISPLAY0;
     int m_clockTimer = 0;
     int m_tipTimer = 0;
     za::ClockChangeCache m_changes;
     bool m_showOffsets = true;
 };
+
+}  // namespace za::app

@@ -2,7 +2,7 @@
 #include "calculators.h"
 #include "citylist.h"
 #include "commands.h"
-#include "settings.h"
+#include "displayedcities.h"
 
 #include <QJsonArray>
 
@@ -50,10 +50,8 @@ void ConvertCommand(const QStringList& words, Output& out) {
 
     QStringList names = args.Positional();
     if (names.isEmpty()) {
-        CRegistry& reg = GetReg();
-        reg.Open();
-        for (int i = 0; i < 5; ++i) names << reg.GetStringValue(static_cast<CRegistry::ValueName>(CRegistry::City0 + i));
-        reg.Close();
+        const za::DisplayedCities displayed = za::DisplayedCities::Read();
+        for (int i = 0; i < za::kDisplays; ++i) names << displayed.Name(i);
     }
     QList<CCity> cities;
     for (const QString& name : names) cities << LoadCity(name);

@@ -13,7 +13,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -27,15 +26,12 @@ const za::StringTableRegistrar g_strings(kAppModule, {
 
 // The dialog title goes through a 64-character buffer.
 constexpr int kTitleLength = 64;
-// How many notifications LoadAll examines, and the buffer each is read into.
-constexpr DWORD kMaxHandles = 128;
-constexpr DWORD kReadBuffer = 8192;
+// How many notifications LoadAll examines.
+constexpr std::size_t kMaxHandles = 128;
 
 // Half a second in days: the count of whole seconds is rounded, so that a difference of whole
 // seconds is not cut to one less by the error of the doubles.
 constexpr double kHalfSecond = 1.0 / 172800.0;
-
-WCHAR* Wide(const QString& s) { return const_cast<WCHAR*>(reinterpret_cast<const WCHAR*>(s.utf16())); }
 
 SYSTEMTIME NowUtc() {
     SYSTEMTIME now{};
@@ -47,10 +43,9 @@ SYSTEMTIME NowUtc() {
 
 CAlarm::CAlarm(const CCity& city) {
     GetReg().Open();
-    m_notification.ActionFlags = GetReg().GetDWORDValue(CRegistry::AlarmOptions);
+    m_actionFlags = GetReg().GetDWORDValue(CRegistry::AlarmOptions);
     SetSound(GetReg().GetStringValue(CRegistry::AlarmSound));
     GetReg().Close();
-    m_notification.nMaxSound = kAlarmMaxSound;
     // The next whole hour of the city's local time.
     SYSTEMTIME local{};
     city.TimeZone().UTCTimeToLocalTime(NowUtc(), local);
@@ -60,14 +55,10 @@ CAlarm::CAlarm(const CCity& city) {
     SetTimeAndCity(city, za::AddSpan(hour, za::DateSpan(0, 1, 0, 0)));
 }
 
-CAlarm::CAlarm(HANDLE handle, const CE_NOTIFICATION_TRIGGER& trigger, const CE_USER_NOTIFICATION& user)
-    : m_hNotification(handle),
-      m_message(user.pwszDialogText ? QString::fromUtf16(user.pwszDialogText) : QString()),
-      m_alarmTime(trigger.stStartTime) {
-    m_notification.ActionFlags = user.ActionFlags;
-    m_notification.nMaxSound = kAlarmMaxSound;
-    SetSound(user.pwszSound ? QString::fromUtf16(user.pwszSound) : QString());
-    const QString name = trigger.lpszArguments ? QString::fromUtf16(trigger.lpszArguments) : QString();
+CAlarm::CAlarm(const za::notify::Notification& n, const SYSTEMTIME& alarmTime)
+    : m_hNotification(n.handle), m_message(n.text), m_alarmTime(alarmTime), m_actionFlags(n.actionFlags) {
+    SetSound(n.sound);
+    const QString& name = n.arguments;
     CCityList& list = GetCityList();
     if (list.LoadCity(name, m_city)) {
         m_bCustomMessage = m_message != DefaultMessage();
@@ -82,34 +73,13 @@ CAlarm::CAlarm(HANDLE handle, const CE_NOTIFICATION_TRIGGER& trigger, const CE_U
     }
 }
 
-CAlarm::CAlarm(const CAlarm& other)
-    : m_hNotification(other.m_hNotification),
-      m_message(other.m_message),
-      m_alarmTime(other.m_alarmTime),
-      m_notification(other.m_notification),
-      m_city(other.m_city),
-      m_bCustomMessage(other.m_bCustomMessage) {
-    std::memcpy(m_sound, other.m_sound, sizeof m_sound);
-}
-
-CAlarm& CAlarm::operator=(const CAlarm& other) {
-    if (this == &other) return *this;
-    m_hNotification = other.m_hNotification;
-    m_message = other.m_message;
-    m_alarmTime = other.m_alarmTime;
-    m_notification = other.m_notification;
-    std::memcpy(m_sound, other.m_sound, sizeof m_sound);
-    m_city = other.m_city;
-    m_bCustomMessage = other.m_bCustomMessage;
-    return *this;
-}
-
 CAlarm::~CAlarm() = default;
 
 void CAlarm::SetSound(const QString& sound) {
-    std::fill(std::begin(m_sound), std::end(m_sound), u'\0');
-    const qsizetype n = std::min<qsizetype>(sound.size(), kAlarmSoundLength - 1);
-    std::memcpy(m_sound, sound.utf16(), static_cast<size_t>(n) * sizeof(WCHAR));
+    // The field ends at its first NUL, as a fixed buffer of the handheld did.
+    m_sound = sound.left(kAlarmSoundLength - 1);
+    const qsizetype end = m_sound.indexOf(QChar(u'\0'));
+    if (end >= 0) m_sound.truncate(end);
 }
 
 void CAlarm::SetTimeAndCity(const CCity& city, DATE cityLocal) {
@@ -161,23 +131,21 @@ BOOL CAlarm::IsInFuture(const CCity& city, DATE cityLocal) {
 BOOL CAlarm::Register() {
     const QString application = AlarmApplicationPath();
     const QString arguments = m_city.Name();
-    const QString title = za::LoadModuleString(kAppModule, IDS_ALARM_TITLE).left(kTitleLength - 1);
-    CE_NOTIFICATION_TRIGGER trigger{};
-    trigger.dwSize = sizeof trigger;
-    trigger.dwType = CNT_TIME;
-    trigger.dwEvent = 0;
-    trigger.lpszApplication = Wide(application);
-    trigger.lpszArguments = Wide(arguments);
-    trigger.stStartTime = m_alarmTime;
-    m_notification.pwszDialogTitle = Wide(title);
-    m_notification.pwszDialogText = Wide(m_message);
-    m_notification.pwszSound = m_sound;
-    m_notification.nMaxSound = kAlarmMaxSound;
-    m_notification.dwReserved = 0;
-    const HANDLE handle = CeSetUserNotificationEx(m_hNotification, &trigger, &m_notification);
-    // The texts were the call's only.
-    m_notification.pwszDialogTitle = m_notification.pwszDialogText = nullptr;
-    m_notification.pwszSound = nullptr;
+    za::notify::Notification n;
+    n.handle = m_hNotification;
+    n.application = application;
+    n.arguments = arguments;
+    n.title = za::LoadModuleString(kAppModule, IDS_ALARM_TITLE).left(kTitleLength - 1);
+    n.text = m_message;
+    n.sound = m_sound;
+    n.actionFlags = m_actionFlags;
+    // A device local time that names no instant is refused as the store refuses a bad trigger.
+    HANDLE handle = nullptr;
+    if (za::notify::DeviceLocalToUtcMs(m_alarmTime, &n.dueUtcMs)) {
+        handle = za::notify::Set(n);
+    } else {
+        SetLastError(ERROR_INVALID_PARAMETER);
+    }
     m_hNotification = handle;
     if (!handle) return FALSE;
     StartAlarmAgent();
@@ -191,20 +159,15 @@ CAlarmList::~CAlarmList() = default;
 void CAlarmList::LoadAll() {
     m_alarms.clear();
     const QString application = AlarmApplicationPath();
-    std::unique_ptr<BYTE[]> buffer(new (std::nothrow) BYTE[kReadBuffer]());
-    if (!buffer) return;
-    HANDLE handles[kMaxHandles] = {};
-    DWORD count = 0;
-    if (!CeGetUserNotificationHandles(handles, kMaxHandles, &count)) return;
-    count = std::min(count, kMaxHandles);
-    for (DWORD i = 0; i < count; ++i) {
-        DWORD needed = 0;
-        if (!CeGetUserNotification(handles[i], kReadBuffer, &needed, buffer.get())) continue;
-        const auto* header = reinterpret_cast<const CE_NOTIFICATION_INFO_HEADER*>(buffer.get());
-        const CE_NOTIFICATION_TRIGGER* trigger = header->pcent;
-        if (!trigger || !trigger->lpszApplication || !header->pceun) continue;
-        if (QString::fromUtf16(trigger->lpszApplication) != application) continue;
-        m_alarms.push_back(std::make_unique<CAlarm>(header->hNotification, *trigger, *header->pceun));
+    const std::optional<std::vector<za::notify::Notification>> all = za::notify::List();
+    if (!all) return;
+    const std::size_t count = std::min(all->size(), kMaxHandles);
+    for (std::size_t i = 0; i < count; ++i) {
+        const za::notify::Notification& n = (*all)[i];
+        if (n.application != application) continue;
+        SYSTEMTIME alarmTime{};
+        if (!za::notify::UtcMsToDeviceLocal(n.dueUtcMs, &alarmTime)) continue;
+        m_alarms.push_back(std::make_unique<CAlarm>(n, alarmTime));
     }
 }
 
@@ -218,7 +181,7 @@ int CAlarmList::IndexOf(const CAlarm* alarm) const {
 BOOL CAlarmList::Remove(CAlarm* alarm) {
     const int i = IndexOf(alarm);
     if (i < 0) return FALSE;
-    if (!CeClearUserNotification(alarm->Handle())) return FALSE;
+    if (!za::notify::Clear(alarm->Handle())) return FALSE;
     m_alarms.erase(m_alarms.begin() + i);
     return TRUE;
 }
@@ -226,8 +189,7 @@ BOOL CAlarmList::Remove(CAlarm* alarm) {
 void CAlarmList::PurgeExpired() {
     m_alarms.erase(std::remove_if(m_alarms.begin(), m_alarms.end(),
                                   [](const std::unique_ptr<CAlarm>& alarm) {
-                                      DWORD needed = 0;
-                                      return !CeGetUserNotification(alarm->Handle(), 0, &needed, nullptr) && needed == 0;
+                                      return !za::notify::Read(alarm->Handle()).has_value();
                                   }),
                    m_alarms.end());
 }

@@ -23,20 +23,20 @@
 constexpr UINT IDS_ALARM_TITLE = 110;    // "Zonaria"
 constexpr UINT IDS_ALARM_MESSAGE = 114;  // "It is %s in %s"
 
-// The length of the sound field, in characters, and what the notification is told of it.
+// The length of the sound field, in characters, its end included.
 constexpr int kAlarmSoundLength = 260;
-constexpr DWORD kAlarmMaxSound = 520;
 
 class CAlarm {
 public:
     // A new alarm for the city: the next whole hour of the city's local time, the action flags
     // and the sound of the settings, the default message.
     explicit CAlarm(const CCity& city);
-    // An alarm read back from the store. The city is loaded by the name in the arguments; when
-    // no such city exists any more, the first city of the list stands in for it.
-    CAlarm(HANDLE handle, const CE_NOTIFICATION_TRIGGER& trigger, const CE_USER_NOTIFICATION& user);
-    CAlarm(const CAlarm& other);
-    CAlarm& operator=(const CAlarm& other);
+    // An alarm read back from the store, due at alarmTime in the device's local time. The city
+    // is loaded by the name in the arguments; when no such city exists any more, the first city
+    // of the list stands in for it.
+    CAlarm(const za::notify::Notification& n, const SYSTEMTIME& alarmTime);
+    CAlarm(const CAlarm& other) = default;
+    CAlarm& operator=(const CAlarm& other) = default;
     virtual ~CAlarm();
 
     // cityLocal in the city's local time: the alarm time becomes the device-local equivalent;
@@ -62,8 +62,8 @@ public:
     const SYSTEMTIME& AlarmTime() const { return m_alarmTime; }
     const CCity& City() const { return m_city; }
     BOOL IsCustomMessage() const { return m_bCustomMessage; }
-    DWORD ActionFlags() const { return m_notification.ActionFlags; }
-    QString Sound() const { return QString::fromUtf16(m_sound); }
+    DWORD ActionFlags() const { return m_actionFlags; }
+    QString Sound() const { return m_sound; }
 
 private:
     void SetSound(const QString& sound);
@@ -71,8 +71,8 @@ private:
     HANDLE m_hNotification = nullptr;
     QString m_message;
     SYSTEMTIME m_alarmTime{};
-    CE_USER_NOTIFICATION m_notification{};
-    WCHAR m_sound[kAlarmSoundLength] = {};
+    DWORD m_actionFlags = 0;
+    QString m_sound;
     CCity m_city;
     BOOL m_bCustomMessage = FALSE;
 };

@@ -43,3 +43,28 @@ QString CCity::LocalTimeAsString(TIME_FMT format) const {
 QString CCity::LatitudeAsString() const { return FormatLatitude(m_latitude); }
 
 QString CCity::LongitudeAsString() const { return FormatLongitude(m_longitude); }
+
+namespace za {
+
+QString CityEntry(const QString& name, const QString& country) { return CityEntryPrefix(name) + country + QLatin1Char(')'); }
+
+QString CityEntryPrefix(const QString& name) { return name + QStringLiteral(" ("); }
+
+void SplitCityEntry(const QString& entry, QString* name, QString* country) {
+    const qsizetype open = entry.indexOf(QLatin1String(" ("));
+    if (open < 0 || !entry.endsWith(QLatin1Char(')'))) {
+        if (name) *name = entry;
+        if (country) country->clear();
+        return;
+    }
+    if (name) *name = entry.left(open);
+    if (country) *country = entry.mid(open + 2, entry.size() - open - 3);
+}
+
+QString CityNameOfEntry(const QString& entry) {
+    QString name;
+    SplitCityEntry(entry, &name, nullptr);
+    return name;
+}
+
+}  // namespace za

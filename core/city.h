@@ -93,3 +93,20 @@ public:
 private:
     mutable CTimeZone m_timeZone;  // a cache of the zone of m_timeZoneID
 };
+
+namespace za {
+
+// The longest city name, in UTF-16 code units.
+constexpr int kMaxCityName = 31;
+
+// The city name list's entry of a city: "Name (Country)".
+QString CityEntry(const QString& name, const QString& country);
+// What every entry of the named city begins with, "Name (": a name never holds a parenthesis,
+// so the first " (" of an entry starts its country.
+QString CityEntryPrefix(const QString& name);
+// The name and country of an entry; an entry without " (" and a closing ")" is all name.
+void SplitCityEntry(const QString& entry, QString* name, QString* country);
+// The name part of an entry.
+QString CityNameOfEntry(const QString& entry);
+
+}  // namespace za

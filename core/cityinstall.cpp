@@ -3,6 +3,7 @@
 #include "citylist.h"
 #include "clock.h"
 #include "device.h"
+#include "installpackage.h"
 #include "poapp.h"
 #include "poutlook.h"
 #include "registry.h"
@@ -179,7 +180,6 @@ bool TimeZoneTable(sql::Database&, QString* error) {
     }
     return true;
 }
-const device::InstallRegistrar g_timeZoneTable(50, "time-zone table", TimeZoneTable);
 
 // Installation: the city database in the object store, from the shipped list.
 bool CityDatabase(sql::Database&, QString* error) {
@@ -187,7 +187,6 @@ bool CityDatabase(sql::Database&, QString* error) {
     CREATE_SYSTEMGUID(&store);
     return CreateCityDatabase(&store, ShippedCityList(), error);
 }
-const device::InstallRegistrar g_cityDatabase(60, "city database", CityDatabase);
 
 // Installation: the first city shown, "San Francisco, CA", is the device's home city, in
 // Outlook (current city index 0) and in the Clock program's settings.
@@ -239,7 +238,6 @@ bool HomeCity(sql::Database&, QString* error) {
     }
     return true;
 }
-const device::InstallRegistrar g_homeCity(70, "home city", HomeCity);
 
 }  // namespace
 
@@ -269,5 +267,11 @@ bool CreateCityDatabase(CEGUID* volume, const QByteArray& csv, QString* error, i
     if (imported) *imported = count;
     return true;
 }
+
+bool InstallTimeZoneTable(sql::Database& db, QString* error) { return TimeZoneTable(db, error); }
+
+bool InstallCityDatabase(sql::Database& db, QString* error) { return CityDatabase(db, error); }
+
+bool InstallHomeCity(sql::Database& db, QString* error) { return HomeCity(db, error); }
 
 }  // namespace za

@@ -2,13 +2,11 @@
 
 #include "clock.h"
 #include "localetext.h"
-#include "mainframe.h"
 #include "resource.h"
 #include "stringtable.h"
 #include "toolfields.h"
 #include "worldsettings.h"
 #include "worldstrings.h"
-#include "zonariaapp.h"
 
 #include <QAccessible>
 #include <QHBoxLayout>
@@ -194,16 +192,15 @@ void CPlannerGrid::keyPressEvent(QKeyEvent* e) {
     }
 }
 
-CMeetingPlannerDlg::CMeetingPlannerDlg(QWidget* parent)
+CMeetingPlannerDlg::CMeetingPlannerDlg(QWidget* parent, CHost& host)
     : CBaseDialog(IDD_MEETING_PLANNER, QString::fromLatin1(kHelpPrefix) + QStringLiteral("meeting_planner"), 0, parent) {
     // The main screen's cities, the current one first.
-    CMainFrame* frame = GetZonariaApp() ? GetZonariaApp()->MainFrame() : nullptr;
-    if (frame) {
-        const int selected = frame->View().SelectedIndex();
-        m_cities.push_back({frame->View().City(selected), {}});
-        for (int i = 0; i < CMainView::kDisplays; ++i) {
-            if (i != selected) m_cities.push_back({frame->View().City(i), {}});
-        }
+    const za::DisplayedCities* displayed = host.Displayed();
+    const int selected = displayed ? displayed->Selected() : 0;
+    if (const CCity* current = host.ShownCity(selected)) m_cities.push_back({*current, {}});
+    for (int i = 0; i < za::kDisplays; ++i) {
+        const CCity* shown = host.ShownCity(i);
+        if (i != selected && shown) m_cities.push_back({*shown, {}});
     }
     Build();
 }

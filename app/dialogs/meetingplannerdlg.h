@@ -6,6 +6,7 @@
 #pragma once
 
 #include "dialogframe.h"
+#include "host.h"
 #include "meetingplanner.h"
 
 #include <QWidget>
@@ -73,7 +74,7 @@ class CMeetingPlannerDlg : public CBaseDialog {
 
 public:
     // The cities shown on the main screen, the current city first; the date today there.
-    explicit CMeetingPlannerDlg(QWidget* parent);
+    explicit CMeetingPlannerDlg(QWidget* parent, CHost& host = NoHost());
     // The given cities (the first the reference) on a given date: for callers and tests that
     // fix them.
     CMeetingPlannerDlg(QWidget* parent, const std::vector<CCity>& cities, const SYSTEMTIME& date, int slot);

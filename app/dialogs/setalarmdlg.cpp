@@ -49,7 +49,7 @@ QLabel* Heading(const QString& text, int id, QWidget* parent) {
 
 }  // namespace
 
-CSetAlarmDlg::CSetAlarmDlg(const CAlarm& alarm, QWidget* parent)
+CSetAlarmDlg::CSetAlarmDlg(const CAlarm& alarm, QWidget* parent, CHost& host)
     : CBaseDialog(IDD_SETALARM, QString::fromLatin1(kHelpPrefix) + QStringLiteral("alarms"), IDR_EDIT_BAR, parent),
       m_alarm(alarm) {
     setWindowTitle(QStringLiteral("Set Alarm"));
@@ -65,7 +65,7 @@ CSetAlarmDlg::CSetAlarmDlg(const CAlarm& alarm, QWidget* parent)
     m_cityPlace = new QLabel(QStringLiteral("City"), Body());
     SetControlId(m_cityPlace, IDC_ALARM_CITY);
     m_cityPlace->hide();
-    m_chooser = new CCityDisplay(Body());
+    m_chooser = new CCityDisplay(Body(), host);
     m_chooser->Create(CDS_CHOOSER, IDC_CITY_CHOOSER);
     m_chooser->SetCity(alarm.City());
     m_message = new QPlainTextEdit(Body());

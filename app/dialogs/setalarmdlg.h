@@ -6,6 +6,7 @@
 #include "alarm.h"
 #include "citydisplay.h"
 #include "dialogframe.h"
+#include "host.h"
 
 class QCheckBox;
 class QDateEdit;
@@ -19,7 +20,7 @@ class CSetAlarmDlg : public CBaseDialog {
     Q_OBJECT
 
 public:
-    CSetAlarmDlg(const CAlarm& alarm, QWidget* parent);
+    CSetAlarmDlg(const CAlarm& alarm, QWidget* parent, CHost& host = NoHost());
 
     // The working copy: after OK, the alarm as registered.
     const CAlarm& Alarm() const { return m_alarm; }

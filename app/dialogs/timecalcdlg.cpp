@@ -3,10 +3,8 @@
 #include "calculators.h"
 #include "clock.h"
 #include "localetext.h"
-#include "mainframe.h"
 #include "resource.h"
 #include "toolfields.h"
-#include "zonariaapp.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,7 +32,7 @@ QLabel* ScaleLabel(int hour, Qt::Alignment align, QWidget* parent) {
 
 }  // namespace
 
-CTimeCalcDlg::CTimeCalcDlg(QWidget* parent)
+CTimeCalcDlg::CTimeCalcDlg(QWidget* parent, CHost& host)
     : CBaseDialog(IDD_TIMECALC, QString::fromLatin1(kHelpPrefix) + QStringLiteral("time_calc"), 0, parent) {
     setWindowTitle(QStringLiteral("Time Calculator"));
     QWidget* body = Body();
@@ -73,10 +71,9 @@ CTimeCalcDlg::CTimeCalcDlg(QWidget* parent)
     m_scrub->setToolTip(QStringLiteral("Drag to move the reference time through the day"));
 
     // The main screen's five cities, display i getting display i's.
-    CMainFrame* frame = GetZonariaApp() ? GetZonariaApp()->MainFrame() : nullptr;
     for (int i = 0; i < kDisplays; ++i) {
-        auto* display = new CCityDisplay(body);
-        if (frame) display->SetCity(frame->View().City(i));
+        auto* display = new CCityDisplay(body, host);
+        if (const CCity* shown = host.ShownCity(i)) display->SetCity(*shown);
         display->Create(CDS_CHOOSER_WITH_TIME, IDC_REFERENCE_CITY + i);
         m_displays[static_cast<size_t>(i)] = display;
     }

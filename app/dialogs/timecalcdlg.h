@@ -6,6 +6,8 @@
 #include "city.h"
 #include "citydisplay.h"
 #include "dialogframe.h"
+#include "host.h"
+#include "displayedcities.h"
 
 #include <array>
 
@@ -25,13 +27,12 @@ class CTimeCalcDlg : public CBaseDialog {
     Q_OBJECT
 
 public:
-    static constexpr int kDisplays = 5;
     // The slider's steps: a quarter of an hour each, 0 (midnight) to 95 (23:45).
     static constexpr int kScrubMinutes = 15;
     static constexpr int kScrubSteps = 24 * 60 / kScrubMinutes;
 
     // The displays start with the main screen's cities.
-    explicit CTimeCalcDlg(QWidget* parent);
+    explicit CTimeCalcDlg(QWidget* parent, CHost& host = NoHost());
     ~CTimeCalcDlg() override;
 
     CCityDisplay& Display(int i) { return *m_displays[static_cast<size_t>(i)]; }
@@ -51,7 +52,7 @@ private:
     void OnTimeChanged();
     void OnScrubbed(int step);
 
-    std::array<CCityDisplay*, kDisplays> m_displays{};
+    std::array<CCityDisplay*, za::kDisplays> m_displays{};
     CWallClockEdit* m_date = nullptr;
     CWallClockEdit* m_time = nullptr;
     QSlider* m_scrub = nullptr;

@@ -11,6 +11,8 @@
 #include <cmath>
 #include <iterator>
 
+namespace za::app {
+
 namespace {
 
 // The map's own size, whose aspect the window keeps.
@@ -353,3 +355,5 @@ void CWorldMapWnd::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
     }
 }
+
+}  // namespace za::app

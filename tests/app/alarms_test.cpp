@@ -260,7 +260,7 @@ class AlarmsDialogTest : public za::test::AppTest {};
 TEST_F(AlarmsDialogTest, WithNoAlarmsItOpensSetAlarmForTheSelectedDisplaysCity) {
     ASSERT_TRUE(Start());
     const QString selected = app->GetDisplayedCity(static_cast<int>(app->GetSelectedDisplay()));
-    CAlarmsDlg dlg(CCity(), &Frame());
+    CAlarmsDlg dlg(CCity(), &Frame(), *app);
     QString shown;
     bool busyMeanwhile = false;
     // Looks every 20 ms: first for Set Alarm (closed as cancelled), then closes Alarms.

@@ -83,11 +83,13 @@ protected:
 }  // namespace
 
 TEST_F(MainViewTest, SelectedDisplayIsBoldTwoLinesAndCurrent) {
-    EXPECT_EQ(CMainView::OptionsFor(0, true), DWORD(0x00A0 | 0x004D));
-    EXPECT_EQ(CMainView::OptionsFor(0, false), DWORD(0x00A0));
+    const DWORD buttons = CDS_CHANGEBUTTON | CDS_CURRENTBUTTON;
+    const DWORD selected = CDS_CURRENT | CDS_TWOLINE | CDS_ALTFORMAT | CDS_BOLD;
+    EXPECT_EQ(CMainView::OptionsFor(0, true), buttons | selected);
+    EXPECT_EQ(CMainView::OptionsFor(0, false), buttons);
     // Every selected display but the first keeps its top line.
-    EXPECT_EQ(CMainView::OptionsFor(2, true), DWORD(0x00A0 | 0x004F));
-    EXPECT_EQ(CMainView::OptionsFor(4, false), DWORD(0x00A0 | CDS_TOPLINE));
+    EXPECT_EQ(CMainView::OptionsFor(2, true), buttons | selected | CDS_TOPLINE);
+    EXPECT_EQ(CMainView::OptionsFor(4, false), buttons | CDS_TOPLINE);
     GetReg().WriteDWORDValue(CRegistry::CCButton, 0);
     EXPECT_EQ(CMainView::OptionsFor(1, false), DWORD(CDS_CHANGEBUTTON | CDS_TOPLINE));
     GetReg().WriteDWORDValue(CRegistry::CPButton, 0);
@@ -206,7 +208,10 @@ TEST_F(MainViewTest, DisplaysReadTheirOffsetFromTheCurrentCityAndAComingClockCha
     QAccessibleInterface* london = QAccessible::queryAccessibleInterface(&View().Display(3));
     EXPECT_EQ(london->text(QAccessible::Description),
               QStringLiteral("Wed 12:00 PM, +7 h. Clocks go forward 1 hour on Sun 29 Mar 2026 at 01:00"));
-    EXPECT_TRUE(View().Display(3).InfoText().endsWith(QStringLiteral("\nClocks go forward 1 hour on Sun 29 Mar 2026 at 01:00")));
+    View().Display(3).Tap(QPoint(10, 5));
+    EXPECT_TRUE(View().Tip().Text().endsWith(QStringLiteral("\nClocks go forward 1 hour on Sun 29 Mar 2026 at 01:00")))
+        << View().Tip().Text().toStdString();
+    View().HideTip();
     // So does the tip of a tap on the map near London.
     View().OnMapTapped(-13, 5151);
     EXPECT_TRUE(View().Tip().Text().endsWith(QStringLiteral("\nClocks go forward 1 hour on Sun 29 Mar 2026 at 01:00")))
@@ -504,9 +509,14 @@ TEST_F(MainViewTest, MissingDisplayedCityFallsBackToTheFirst) {
     EXPECT_EQ(GetReg().GetStringValue(CRegistry::City2), first.Name());
 }
 
-TEST_F(MainViewTest, MainScreenLooksRight) {
+// A tapped display's tip opens with its city's facts and the map marks the city; the picture is
+// saved for a person to look at.
+TEST_F(MainViewTest, TappedDisplayShowsItsTipAndMarker) {
     ASSERT_TRUE(StartShown());
     View().OnClockTick(MakeTime(2026, 3, 8, 14, 0));
     View().Display(2).Tap(QPoint(10, 5));
+    EXPECT_TRUE(View().Tip().isVisible());
+    EXPECT_TRUE(View().Tip().Text().startsWith(za::CityEntry(View().City(2).Name(), View().City(2).CountryName())));
+    EXPECT_TRUE(View().Map().MarkerShown());
     za::test::SaveShot(Frame(), QStringLiteral("mainscreen.png"));
 }

@@ -32,7 +32,7 @@ protected:
 };
 
 TEST_F(MeetingPlannerTest, OpensOnTheMainScreensCitiesTodayAtTheCurrentHour) {
-    auto dlg = std::make_unique<CMeetingPlannerDlg>(&Frame());
+    auto dlg = std::make_unique<CMeetingPlannerDlg>(&Frame(), *app);
     dlg->show();
     const za::MeetingPlan& plan = dlg->Grid()->Plan();
     ASSERT_EQ(static_cast<size_t>(CMainView::kDisplays), plan.rows.size());

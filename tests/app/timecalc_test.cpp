@@ -19,13 +19,13 @@ class TimeCalcTest : public ToolTest {
 protected:
     // The dialog as it opens: shown, so that its start has run.
     std::unique_ptr<CTimeCalcDlg> Open() {
-        auto dlg = std::make_unique<CTimeCalcDlg>(&Frame());
+        auto dlg = std::make_unique<CTimeCalcDlg>(&Frame(), *app);
         dlg->show();
         return dlg;
     }
     // Every display shows the instant utc, to the minute.
     static void ExpectShown(CTimeCalcDlg& dlg, const SYSTEMTIME& utc) {
-        for (int i = 0; i < CTimeCalcDlg::kDisplays; ++i) {
+        for (int i = 0; i < za::kDisplays; ++i) {
             const SYSTEMTIME& shown = dlg.Display(i).ShownTime();
             EXPECT_EQ(utc.wYear, shown.wYear) << "display " << i;
             EXPECT_EQ(utc.wMonth, shown.wMonth) << "display " << i;
@@ -39,7 +39,7 @@ protected:
 
 TEST_F(TimeCalcTest, OpensOnTheCurrentHourWithTheMainScreensCities) {
     auto dlg = Open();
-    for (int i = 0; i < CTimeCalcDlg::kDisplays; ++i) {
+    for (int i = 0; i < za::kDisplays; ++i) {
         EXPECT_EQ(Frame().View().City(i).Name(), dlg->Display(i).City().Name()) << i;
         EXPECT_EQ(CDS_CHOOSER_WITH_TIME, dlg->Display(i).Options()) << i;
         EXPECT_EQ(100 + i, dlg->Display(i).Id()) << i;
@@ -140,7 +140,7 @@ TEST_F(TimeCalcTest, TimeCalculatorLooksRight) {
     QWidget* heading = GetDlgItem(dlg.get(), IDC_HEADING2);
     ASSERT_NE(heading, nullptr);
     EXPECT_LT(dlg->Display(0).geometry().bottom(), heading->geometry().top());
-    for (int i = 1; i < CTimeCalcDlg::kDisplays; ++i) {
+    for (int i = 1; i < za::kDisplays; ++i) {
         EXPECT_EQ(heading->geometry().left(), dlg->Display(i).geometry().left()) << i;
         EXPECT_EQ(heading->width(), dlg->Display(i).width()) << i;
         if (i > 1) {

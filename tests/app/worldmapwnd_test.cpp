@@ -13,6 +13,8 @@
 #include <cmath>
 #include <vector>
 
+using namespace za::app;
+
 namespace {
 
 using za::test::MakeTime;

@@ -1,20 +1,16 @@
 #include "citypicker.h"
 
 #include "citylist.h"
-#include "mainframe.h"
 #include "searchtext.h"
-#include "zonariaapp.h"
 
 #include <QApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QStringListModel>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace za::app {
@@ -54,15 +50,6 @@ private:
 };
 
 void RefreshPicker() { CCityPickerPopup::Instance().Refresh(); }
-
-// The main frame's menus and tool bar, off while the picker runs.
-void EnableFrameBars(bool enable) {
-    CZonariaApp* app = GetZonariaApp();
-    CMainFrame* frame = app ? app->MainFrame() : nullptr;
-    if (!frame) return;
-    frame->menuBar()->setEnabled(enable);
-    if (frame->ToolBar()) frame->ToolBar()->setEnabled(enable);
-}
 
 }  // namespace
 
@@ -144,7 +131,7 @@ void CCityPickerPopup::Fill(const QString& current) {
     QStringList names;
     names.reserve(cities.GetCityCount());
     // The entries are "Name (Country)": the current city's is the one that begins with its name.
-    const QString prefix = current + QStringLiteral(" (");
+    const QString prefix = za::CityEntryPrefix(current);
     int row = -1;
     POSITION pos = cities.GetHeadCityNamePosition();
     while (pos) {
@@ -190,7 +177,6 @@ bool CCityPickerPopup::Show(const QPoint& anchor, const QString& currentName, QW
     const QSize ownerSize = owner ? owner->size() : QSize(kWidth * 2, kWidth * 2);
     const QPoint place = Place(anchor, m_window->size(), ownerSize);
     m_window->move(owner ? owner->mapToGlobal(place) : place);
-    EnableFrameBars(false);
     m_window->show();
     m_search->setFocus();
     QEventLoop loop;
@@ -199,12 +185,8 @@ bool CCityPickerPopup::Show(const QPoint& anchor, const QString& currentName, QW
     if (m_window->isVisible()) loop.exec();
     m_loop = nullptr;
     if (m_window) m_window->hide();
-    EnableFrameBars(true);
     if (!m_chosen) return false;
-    if (chosen) {
-        const int cut = m_chosenText.indexOf(QStringLiteral(" ("));
-        *chosen = cut >= 0 ? m_chosenText.left(cut) : m_chosenText;
-    }
+    if (chosen) *chosen = za::CityNameOfEntry(m_chosenText);
     return true;
 }
 
@@ -225,8 +207,7 @@ void CCityPickerPopup::End(bool chosen) {
 
 void CCityPickerPopup::Refresh() {
     if (!m_window) return;
-    const int cut = m_chosenText.indexOf(QStringLiteral(" ("));
-    Fill(cut >= 0 ? m_chosenText.left(cut) : m_chosenText);
+    Fill(za::CityNameOfEntry(m_chosenText));
 }
 
 QStringList CCityPickerPopup::VisibleEntries() const {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "city.h"
+#include "host.h"
 #include "wintypes.h"
 
 #include <QAbstractButton>
@@ -54,13 +55,13 @@ struct CityDisplayNotify {
     CCityDisplay* sender = nullptr;
     int id = 0;
     int code = 0;
-    // CDN_CITYCHANGING
+    // CDN_CITYCHANGING: the chosen city, loaded once by the display
     BOOL cancel = FALSE;
     QString newCity;
+    const CCity* city = nullptr;
     // CDN_TAPPED
     BOOL hold = FALSE;
     QPoint point;
-    QString info;
     int longitude = 0;
     int latitude = 0;
 };
@@ -87,7 +88,8 @@ class CCityDisplay : public QWidget {
     Q_OBJECT
 
 public:
-    explicit CCityDisplay(QWidget* parent = nullptr);
+    // host: where the menu's dialogs open and whose tip a press hides.
+    explicit CCityDisplay(QWidget* parent = nullptr, CHost& host = NoHost());
     ~CCityDisplay() override;
 
     // Stores the options and the id and makes the buttons; the display is shown.
@@ -100,7 +102,8 @@ public:
     int Id() const { return m_id; }
 
     // Repaints the time (and in two-line layout the name) only when the instant differs from
-    // the shown one in a field down to the minute. utc is the caller's one clock read.
+    // the shown one in a field down to the minute. utc is the caller's one clock read; a
+    // display shows no instant until its owner hands it one.
     void UpdateTime(const SYSTEMTIME& utc);
     const SYSTEMTIME& ShownTime() const { return m_shownTime; }
 
@@ -119,10 +122,6 @@ public:
     const QFont& DisplayFont() const { return m_font; }
     CDisplayButton* ChangeButton() const { return m_changeButton; }
     CDisplayButton* CurrentButton() const { return m_currentButton; }
-
-    // The facts of the tip: name, country, zone, coordinates, today's sunrise and sunset,
-    // airport and phone codes, and the next clock change when the owner has handed it in.
-    QString InfoText() const;
 
     // What the owner computed at its tick: the offset from the current city ("+9 h tomorrow",
     // drawn small at the end of the time line), the next clock change's text (for the tip and
@@ -166,7 +165,7 @@ private:
     void SelectCity();
     void SetCurrent();
     void Send(CityDisplayNotify& n);
-    // The tap notification, with the place, the info text and the city's position.
+    // The tap notification, with the place and the city's position.
     void SendTapped(const QPoint& at, BOOL hold);
     void UpdateAccessibleTexts();
     QWidget* DialogOwner() const;
@@ -174,6 +173,7 @@ private:
     // fits in `room` pixels.
     void DrawNote(QPainter& p, const QRect& r, int room) const;
 
+    CHost& m_host;
     CDisplayButton* m_changeButton = nullptr;
     CDisplayButton* m_currentButton = nullptr;
     SYSTEMTIME m_shownTime{};
