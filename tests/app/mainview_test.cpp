@@ -196,7 +196,7 @@ TEST_F(MainViewTest, DisplaysReadTheirOffsetFromTheCurrentCityAndAComingClockCha
     View().OnClockTick(MakeTime(2026, 3, 8, 18, 0));
     // San Francisco (current), Chicago, New York, London, Tokyo.
     const char* offsets[] = {"", "+2 h", "+3 h", "+7 h", "+16 h tomorrow"};
-    for (int i = 0; i < CMainView::kDisplays; ++i) {
+    for (int i = 0; i < za::kDisplays; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(QString::fromUtf8(offsets[i]), View().Display(i).OffsetNote());
         EXPECT_EQ(0, View().Display(i).ChangeMark());

@@ -35,7 +35,7 @@ TEST_F(MeetingPlannerTest, OpensOnTheMainScreensCitiesTodayAtTheCurrentHour) {
     auto dlg = std::make_unique<CMeetingPlannerDlg>(&Frame(), *app);
     dlg->show();
     const za::MeetingPlan& plan = dlg->Grid()->Plan();
-    ASSERT_EQ(static_cast<size_t>(CMainView::kDisplays), plan.rows.size());
+    ASSERT_EQ(static_cast<size_t>(za::kDisplays), plan.rows.size());
     const CCity& current = Frame().View().SelectedCity();
     EXPECT_EQ(current.Name(), plan.rows[0].name);
     // The test's clock: 14:37 UTC on Sunday 8 March 2026, at the current city's local time.
