@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <vector>
 
@@ -112,6 +113,11 @@ void OpenProfile() {
     case za::device::ProfileState::Ready:
     case za::device::ProfileState::ReadOnly:
         g_profileOpened = true;
+        // Dealt with, but the user should know (a log set aside, changes lost with a log that
+        // was removed): said once, before the command's own output.
+        if (!status.notice.isEmpty()) {
+            std::fprintf(stderr, "zonaria-cli: %s\n", Escaped(status.notice, kWhole).toLocal8Bit().constData());
+        }
         return;
     case za::device::ProfileState::Unusable:
         // The path itself may be what is wrong (the error then says so): set another one.

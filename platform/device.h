@@ -33,6 +33,10 @@ struct ProfileStatus {
     // What is wrong and where, for the user, starting in lower case so that a program's name
     // can stand before it ("the device profile is damaged: ..."); empty when Ready.
     QString message;
+    // Something found and dealt with when the profile opened that the user should hear of
+    // (a log beside device.db that was not its own and was set aside, changes lost with a log
+    // that was removed); in the same form as message, empty when there is nothing to tell.
+    QString notice;
 };
 
 // The one way to ask about the profile: opens it when it is not open yet. A Damaged state can
