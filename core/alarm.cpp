@@ -27,8 +27,7 @@ const za::StringTableRegistrar g_strings(kAppModule, {
 
 // The dialog title goes through a 64-character buffer.
 constexpr int kTitleLength = 64;
-// How many notifications LoadAll examines, and the buffer each is read into.
-constexpr DWORD kMaxHandles = 128;
+// The first buffer a notification is read into; a larger one is made for a longer record.
 constexpr DWORD kReadBuffer = 8192;
 
 // Half a second in days: the count of whole seconds is rounded, so that a difference of whole
@@ -191,16 +190,26 @@ CAlarmList::~CAlarmList() = default;
 void CAlarmList::LoadAll() {
     m_alarms.clear();
     const QString application = AlarmApplicationPath();
-    std::unique_ptr<BYTE[]> buffer(new (std::nothrow) BYTE[kReadBuffer]());
-    if (!buffer) return;
-    HANDLE handles[kMaxHandles] = {};
+    // As many handles as the store holds: asked first, then read; the store may grow between
+    // the two calls, so the count is asked again until it fits.
+    std::vector<HANDLE> handles;
     DWORD count = 0;
-    if (!CeGetUserNotificationHandles(handles, kMaxHandles, &count)) return;
-    count = std::min(count, kMaxHandles);
-    for (DWORD i = 0; i < count; ++i) {
+    if (!CeGetUserNotificationHandles(nullptr, 0, &count)) return;
+    do {
+        handles.resize(count);
+        if (!CeGetUserNotificationHandles(handles.data(), static_cast<DWORD>(handles.size()), &count)) return;
+    } while (count > handles.size());
+    handles.resize(count);
+    std::vector<BYTE> buffer(kReadBuffer);
+    for (const HANDLE h : handles) {
         DWORD needed = 0;
-        if (!CeGetUserNotification(handles[i], kReadBuffer, &needed, buffer.get())) continue;
-        const auto* header = reinterpret_cast<const CE_NOTIFICATION_INFO_HEADER*>(buffer.get());
+        bool read = CeGetUserNotification(h, static_cast<DWORD>(buffer.size()), &needed, buffer.data());
+        if (!read && GetLastError() == ERROR_INSUFFICIENT_BUFFER && needed > buffer.size()) {
+            buffer.resize(needed);
+            read = CeGetUserNotification(h, static_cast<DWORD>(buffer.size()), &needed, buffer.data());
+        }
+        if (!read) continue;
+        const auto* header = reinterpret_cast<const CE_NOTIFICATION_INFO_HEADER*>(buffer.data());
         const CE_NOTIFICATION_TRIGGER* trigger = header->pcent;
         if (!trigger || !trigger->lpszApplication || !header->pceun) continue;
         if (QString::fromUtf16(trigger->lpszApplication) != application) continue;
