@@ -7,6 +7,7 @@
 
 #include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -97,13 +98,30 @@ QString NotUtf8(const char* variable) {
     return shown;
 }
 
+// Whether the file system of a folder has too little room left for an ordinary user to hold
+// the files SQLite makes beside a database (the log's index alone takes 32 KiB).
+bool DiskIsFull(const QString& folder) {
+    constexpr unsigned long long kRoomNeeded = 64 * 1024;
+    struct statvfs fs {};
+    return ::statvfs(QFile::encodeName(folder).constData(), &fs) == 0 &&
+           static_cast<unsigned long long>(fs.f_bavail) * fs.f_frsize < kRoomNeeded;
+}
+
 // Opens device.db for reading only. Without a log of unfolded writes beside it, the file is all
 // there is to read, and an immutable open needs no lock files beside it: it works in a folder
 // that cannot be written and leaves nothing behind where the file itself is read-only.
 bool OpenForReading(sql::Database& db, const QString& folder, const QString& file) {
     const QFileInfo wal(file + QStringLiteral("-wal"));
-    const bool canWrite = Writable(folder) && Writable(file);
+    const bool canWrite = Writable(folder) && Writable(file) && !DiskIsFull(folder);
     return db.openReadOnly(file, !canWrite && (!wal.exists() || wal.size() == 0));
+}
+
+// Opens device.db for reading only, as the file alone, without the files beside it: only
+// when no log of unfolded writes is there (its pages would be missed).
+bool OpenImmutable(sql::Database& db, const QString& file) {
+    const QFileInfo wal(file + QStringLiteral("-wal"));
+    if (wal.exists() && wal.size() > 0) return false;
+    return db.openReadOnly(file, true);
 }
 
 int Int(sql::Database& db, const char* query, bool* ok) {
@@ -508,14 +526,19 @@ bool OpenProfile(State& s) {
     if (notWritable.isEmpty() && db.isReadOnly()) notWritable = QStringLiteral("SQLite can only read device.db");
     // The cache and the memory map let a walk through a large city database read pages
     // without a system call each; both only grow as far as the file needs.
-    if (!db.exec("PRAGMA busy_timeout = 10000") || !db.exec("PRAGMA foreign_keys = ON") ||
-        !db.exec("PRAGMA cache_size = -32768") || !db.exec("PRAGMA mmap_size = 268435456")) {
-        return FailReading(s);
-    }
+    bool ok = db.exec("PRAGMA busy_timeout = 10000") && db.exec("PRAGMA foreign_keys = ON") &&
+              db.exec("PRAGMA cache_size = -32768") && db.exec("PRAGMA mmap_size = 268435456");
 
     // Nothing is written before the file is known to be a healthy Zonaria profile.
-    bool ok = false;
-    const bool empty = Int(db, kCountTables, &ok) == 0;
+    bool empty = ok && Int(db, kCountTables, &ok) == 0;
+    if (!ok && !isNew && notWritable.isEmpty() && !db.damageSeen() && DiskIsFull(s.folder)) {
+        // A full disk refuses the files SQLite makes beside device.db for writing (the log's
+        // index first); the profile can still be read, as when it cannot be written.
+        notWritable = QStringLiteral("the disk is full");
+        db.close();
+        if (!OpenImmutable(db, s.file) || !db.exec("PRAGMA busy_timeout = 10000")) return FailReading(s);
+        empty = Int(db, kCountTables, &ok) == 0;
+    }
     if (!ok) return FailReading(s);
     if (empty) {
         // A brand-new file, or one left empty by an installation that was interrupted:
@@ -606,6 +629,17 @@ ProfileStatus Status() {
                                                     .arg(QString::fromUtf8(sqlite3_errstr(SQLITE_CORRUPT))));
     }
     return status;
+}
+
+Refusal WhyRefused() {
+    const State& s = Current();
+    if (DiskIsFull(s.folder)) return Refusal::DiskFull;
+    if (s.state == ProfileState::ReadOnly) return Refusal::ReadOnly;
+    switch (s.db.errorCode() & 0xFF) {
+    case SQLITE_READONLY: return Refusal::ReadOnly;
+    case SQLITE_FULL: return Refusal::DiskFull;
+    default: return Refusal::Other;
+    }
 }
 
 unsigned Generation() { return Current().generation; }

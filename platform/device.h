@@ -52,6 +52,12 @@ ProfileStatus Status();
 sql::Database* Db();
 QString LastError();
 
+// Why the last write to the profile was refused, as far as the user can do something about it:
+// the profile is read-only (opened for reading, or SQLite found the file read-only), or the
+// disk is full; Other for the rest (damage, a lock held too long...).
+enum class Refusal { Other, ReadOnly, DiskFull };
+Refusal WhyRefused();
+
 // Changes each time a connection is opened; services that cache prepared statements compare it
 // to know when their statements belong to a closed connection.
 unsigned Generation();

@@ -104,7 +104,11 @@ bool NormalisePath(const QString& path, QString* out) {
 
 // A write that failed: refused by a profile that cannot be written, or the store's failure.
 LONG WriteError(const za::sql::Database& db) {
-    return (db.errorCode() & 0xFF) == SQLITE_READONLY ? ERROR_ACCESS_DENIED : ERROR_BADDB;
+    switch (db.errorCode() & 0xFF) {
+    case SQLITE_READONLY: return ERROR_ACCESS_DENIED;
+    case SQLITE_FULL: return ERROR_DISK_FULL;
+    default: return ERROR_BADDB;
+    }
 }
 
 bool ValidRoot(HKEY key) { return key == HKEY_LOCAL_MACHINE || key == HKEY_CURRENT_USER; }

@@ -7,9 +7,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <sqlite3.h>
+#include <sys/mount.h>
 
 #include <algorithm>
 #include <cstring>
@@ -548,4 +550,49 @@ TEST_F(DeviceProfile, ALogRemovedWhileInUseIsReported) {
     ASSERT_NE(nullptr, za::device::Db()) << za::device::LastError().toStdString();
     const za::device::ProfileStatus status = za::device::Status();
     EXPECT_TRUE(status.notice.contains(QStringLiteral("were lost"))) << status.notice.toStdString();
+}
+
+// A full disk made every program fail even to read, with "disk I/O error" and no word of the
+// disk. A small file system is made full for the test (mounting needs root: skipped without).
+TEST_F(DeviceProfile, AFullDiskStillOpensTheProfileForReading) {
+    MakeProfileElsewhere();
+    QTemporaryDir mountPoint;
+    const QByteArray where = QFile::encodeName(mountPoint.path());
+    if (::mount("tmpfs", where.constData(), "tmpfs", 0, "size=4m") != 0) {
+        GTEST_SKIP() << "cannot mount a small file system here";
+    }
+    struct Unmount {
+        QByteArray path;
+        ~Unmount() { ::umount2(path.constData(), MNT_DETACH); }
+    } unmount{where};
+    const QString folder = mountPoint.path() + QStringLiteral("/device");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QFile::copy(profile.dbPath(), folder + QStringLiteral("/device.db")));
+    {
+        QFile filler(mountPoint.path() + QStringLiteral("/filler"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+    }
+    const QByteArray previous = qgetenv("ZONARIA_DEVICE");
+    qputenv("ZONARIA_DEVICE", folder.toUtf8());
+    za::device::Reset();
+    const bool opened = za::device::Db() != nullptr;
+    const za::device::ProfileStatus status = za::device::Status();
+    const std::optional<DWORD> read = ReadDword(QStringLiteral("\\Software\\Probe"), QStringLiteral("v0"));
+    HKEY key = nullptr;
+    const LONG created = RegCreateKeyExW(HKEY_LOCAL_MACHINE, QStringLiteral("\\Software\\Full"), 0, QString(), 0, 0,
+                                         nullptr, &key, nullptr);
+    RegCloseKey(key);
+    const za::device::Refusal why = za::device::WhyRefused();
+    za::device::Reset();
+    qputenv("ZONARIA_DEVICE", previous);
+
+    EXPECT_TRUE(opened) << status.message.toStdString();
+    EXPECT_EQ(ProfileState::ReadOnly, status.state);
+    EXPECT_TRUE(status.message.contains(QStringLiteral("the disk is full"))) << status.message.toStdString();
+    EXPECT_EQ(std::optional<DWORD>(0), read);
+    EXPECT_NE(ERROR_SUCCESS, created);
+    EXPECT_EQ(za::device::Refusal::DiskFull, why);
 }
