@@ -2,6 +2,7 @@
 // indexes of the city database use a collation that only Zonaria registers.
 #include "citylist.h"
 #include "commands.h"
+#include "currentcity.h"
 #include "device.h"
 #include "shell.h"
 
@@ -57,6 +58,8 @@ void CheckCommand(const QStringList& words, Output& out) {
         } else {
             problems << QStringLiteral("the city database cannot be opened");
         }
+        QString disagreement;
+        if (!za::CurrentCityAgreesWithDeviceZone(&disagreement)) problems << disagreement;
         status = za::device::Status();  // counting reads every record, and may meet damage
     }
     const za::device::CheckReport report = za::device::CheckProfile();

@@ -132,8 +132,17 @@ void OpenProfile() {
 void RequireWritableProfile() {
     const za::device::ProfileStatus status = za::device::Status();
     if (status.state == za::device::ProfileState::ReadOnly) {
-        Fail(QStringLiteral("the setting could not be written: ") + status.message);
+        Fail(QStringLiteral("The profile is read-only; the setting could not be written: ") + status.message);
     }
+}
+
+QString RefusedWrite() {
+    switch (za::device::WhyRefused()) {
+    case za::device::Refusal::ReadOnly: return QStringLiteral("The profile is read-only");
+    case za::device::Refusal::DiskFull: return QStringLiteral("The disk is full");
+    case za::device::Refusal::Other: break;
+    }
+    return QStringLiteral("the device profile %1 could not be written").arg(za::device::ProfilePath());
 }
 
 void CheckProfileAfterReading() {

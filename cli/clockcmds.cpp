@@ -45,17 +45,19 @@ bool LoadByName(const QString& name, CCity& city) {
     return found;
 }
 
-// Makes newCity the current city as the application does after the user says yes: the
-// device takes its zone when that differs from the current city's. Returns the line to show.
+// Makes newCity, on display, the current city as the application does after the user says
+// yes: the device takes its zone when that differs from the current city's, in one
+// transaction with the display's city and the selection. Returns the line to show.
 QString MakeCurrent(const QString& oldName, const CCity& newCity, int display) {
     CCity oldCity;
-    if (LoadByName(oldName, oldCity) && !za::CurrentCityChangesZone(oldCity, newCity)) {
-        return QStringLiteral("The time zone of this device does not change");
+    const bool changeZone = !LoadByName(oldName, oldCity) || za::CurrentCityChangesZone(oldCity, newCity);
+    if (!za::CommitCurrentCity(newCity, display, changeZone)) {
+        Fail(changeZone ? QStringLiteral("the device's time zone could not be changed to %1 (%2); nothing was changed")
+                              .arg(newCity.TimeZone().Name(), RefusedWrite())
+                        : RefusedWrite() + QStringLiteral("; nothing was changed"));
     }
-    if (!za::ApplyCurrentCity(newCity, display)) {
-        Fail(QStringLiteral("the device's time zone could not be changed to %1; nothing was changed").arg(newCity.TimeZone().Name()));
-    }
-    return QStringLiteral("The time zone of this device is now %1").arg(newCity.TimeZone().Name());
+    return changeZone ? QStringLiteral("The time zone of this device is now %1").arg(newCity.TimeZone().Name())
+                      : QStringLiteral("The time zone of this device does not change");
 }
 
 }  // namespace
@@ -115,15 +117,13 @@ void SetCityCommand(const QStringList& words, Output& out) {
     const Displays d = ReadDisplays();
     // A new city for the selected display makes it the current city.
     QString note;
-    if (display == d.selected) note = MakeCurrent(d.names[display], city, display);
-    CRegistry& reg = GetReg();
-    reg.Open();
-    reg.WriteStringValue(CitySetting(display), city.Name());
-    reg.Close();
-    reg.Open();
-    const bool stored = reg.GetStringValue(CitySetting(display)) == city.Name();
-    reg.Close();
-    if (!stored) Fail(QStringLiteral("the setting could not be written to the device profile %1").arg(za::device::ProfilePath()));
+    if (display == d.selected) {
+        note = MakeCurrent(d.names[display], city, display);
+    } else {
+        CRegistry& reg = GetReg();
+        reg.WriteStringValue(CitySetting(display), city.Name());
+        if (reg.LastWriteResult() != ERROR_SUCCESS) Fail(RefusedWrite() + QStringLiteral("; nothing was changed"));
+    }
     // A running Today item shows the change at once, as it does for the application's.
     za::PostTodayUpdate(za::TodayUpdateMessage());
     out.Line(QStringLiteral("Display %1 now shows %2").arg(display).arg(city.Name()));
@@ -153,14 +153,6 @@ void SelectCommand(const QStringList& words, Output& out) {
     }
     RequireWritableProfile();
     const QString note = MakeCurrent(d.names[d.selected], city, display);
-    CRegistry& reg = GetReg();
-    reg.Open();
-    reg.WriteDWORDValue(CRegistry::CityX, static_cast<DWORD>(display));
-    reg.Close();
-    reg.Open();
-    const bool stored = reg.GetDWORDValue(CRegistry::CityX) == static_cast<DWORD>(display);
-    reg.Close();
-    if (!stored) Fail(QStringLiteral("the setting could not be written to the device profile %1").arg(za::device::ProfilePath()));
     za::PostTodayUpdate(za::TodayUpdateMessage());
     out.Line(QStringLiteral("Display %1 (%2) is now the selected display").arg(display).arg(name));
     out.Line(note);

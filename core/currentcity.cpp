@@ -1,7 +1,13 @@
 #include "currentcity.h"
 
+#include "citylist.h"
 #include "clock.h"
+#include "device.h"
 #include "poapp.h"
+#include "registry.h"
+#include "settings.h"
+#include "tzderive.h"
+
 
 namespace za {
 
@@ -24,6 +30,81 @@ BOOL ApplyCurrentCity(const CCity& city, int index) {
     }
     CTimeZone zone = city.TimeZone();
     return zone.SetSystemTimeZone();
+}
+
+namespace {
+
+constexpr int kDisplays = 5;
+// Set, in the transaction of a change of the current city, once the device zone has been made
+// the current city's: from then on the two are to agree. (A new profile's device zone is the
+// system's, which the window adopts at its start; before that they may differ.)
+const QString kCurrentCityKey = QStringLiteral("\\Software\\Corvantel\\Zonaria\\CurrentCity");
+const QString kZoneFollowsValue = QStringLiteral("ZoneFollows");
+
+bool MarkZoneFollows() {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kCurrentCityKey, 0, QString(), 0, 0, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS) {
+        return false;
+    }
+    const DWORD one = 1;
+    const bool ok = RegSetValueExW(key, kZoneFollowsValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one),
+                                   sizeof one) == ERROR_SUCCESS;
+    RegCloseKey(key);
+    return ok;
+}
+
+bool ZoneFollows() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kCurrentCityKey, 0, 0, &key) != ERROR_SUCCESS) return false;
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    const bool set = RegQueryValueExW(key, kZoneFollowsValue, nullptr, nullptr, reinterpret_cast<BYTE*>(&value),
+                                      &size) == ERROR_SUCCESS &&
+                     value != 0;
+    RegCloseKey(key);
+    return set;
+}
+
+}  // namespace
+
+BOOL CommitCurrentCity(const CCity& city, int index, bool changeZone) {
+    if (index < 0 || index >= kDisplays) return FALSE;
+    CRegistry& reg = GetReg();
+    const auto shows = static_cast<CRegistry::ValueName>(CRegistry::City0 + index);
+    const bool ok = za::device::Transaction([&](za::sql::Database&) {
+        if (changeZone && !ApplyCurrentCity(city, index)) return false;
+        if (changeZone && !MarkZoneFollows()) return false;
+        reg.WriteStringValue(shows, city.Name());
+        if (reg.LastWriteResult() != ERROR_SUCCESS) return false;
+        reg.WriteDWORDValue(CRegistry::CityX, static_cast<DWORD>(index));
+        return reg.LastWriteResult() == ERROR_SUCCESS;
+    });
+    return ok ? TRUE : FALSE;
+}
+
+bool CurrentCityAgreesWithDeviceZone(QString* why, bool always) {
+    if (!always && !ZoneFollows()) return true;
+    CRegistry& reg = GetReg();
+    const DWORD selected = reg.GetDWORDValue(CRegistry::CityX);
+    if (selected >= static_cast<DWORD>(kDisplays)) {
+        if (why) *why = QStringLiteral("the selected display (%1) is not one of the five").arg(selected);
+        return false;
+    }
+    const QString name = reg.GetStringValue(static_cast<CRegistry::ValueName>(CRegistry::City0 + selected));
+    CCity city;
+    CCityList& list = GetCityList();
+    const bool found = list.Open() && list.LoadCity(name, city);
+    list.Close();
+    if (!found) return true;
+    TIME_ZONE_INFORMATION device{};
+    GetTimeZoneInformation(&device);
+    if (city.TimeZone().IsSameTZ(&device)) return true;
+    if (why) {
+        *why = QStringLiteral("the current city %1 (display %2) is not in the device's time zone (%3)")
+                   .arg(name, QString::number(selected), za::tz::StandardName(device));
+    }
+    return false;
 }
 
 }  // namespace za

@@ -41,7 +41,6 @@ const za::device::SchemaRegistrar g_schema(kSchema);
 constexpr const char* kFindKey = "SELECT id FROM reg_keys WHERE root = ?1 AND fold = ?2";
 constexpr const char* kInsertKey =
     "INSERT OR IGNORE INTO reg_keys(root, path, fold) VALUES(?1, ?2, ?3)";
-constexpr const char* kKeyExists = "SELECT 1 FROM reg_keys WHERE id = ?1";
 constexpr const char* kQueryValue =
     "SELECT type, data FROM reg_values WHERE key_id = ?1 AND fold = ?2";
 constexpr const char* kSetValue =
@@ -323,7 +322,9 @@ LONG RegFlushKey(HKEY key) {
     za::sql::Database* db = za::device::Db();
     if (!db) return ERROR_BADDB;
     // Commits are already durable; a checkpoint that other readers hold back is retried by
-    // SQLite later, so only a real error fails the flush.
+    // SQLite later, so only a real error fails the flush. Inside a transaction there is
+    // nothing to flush yet: its commit is the flush (and a checkpoint there would only fail).
+    if (!sqlite3_get_autocommit(db->handle())) return ERROR_SUCCESS;
     za::sql::Statement cp = db->prepare("PRAGMA wal_checkpoint(PASSIVE)");
     if (!cp.run()) return ERROR_WRITE_FAULT;
     ++g_flushes;
