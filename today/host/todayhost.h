@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+class QLabel;
 class QVBoxLayout;
 
 namespace za::today {
@@ -66,7 +67,7 @@ private:
 
     std::vector<Loaded> m_items;
     QVBoxLayout* m_itemsLayout = nullptr;
-    QWidget* m_empty = nullptr;
+    QLabel* m_empty = nullptr;
     za::PlatformWindow m_window;
     QPoint m_dragFrom;
     bool m_dragging = false;
