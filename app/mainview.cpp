@@ -301,11 +301,16 @@ BOOL CMainView::ConfirmCurrentCity(const CCity& oldCity, const CCity& newCity, i
     const QString text = differ ? FormatString(AppString(IDS_CHANGE_CURRENT_CITY), {newCity.Name(), newCity.TimeZone().Name()})
                                 : FormatString(AppString(IDS_SAME_ZONE_CITY), {newCity.Name()});
     if (za::shell::Current().MessageBox(text, za::ResourceCaption(), MB_YESNO | MB_ICONQUESTION) != IDYES) return FALSE;
-    if (!differ) return TRUE;
-    return ApplyCurrentCity(newCity, index);
+    // The zone, the display's city and the selection in one transaction: a program killed
+    // halfway leaves them agreeing. A refused write is said, and nothing changes.
+    if (ApplyCurrentCity(newCity, index, differ)) return TRUE;
+    EZError(RefusedWriteText(), 0, MB_OK | MB_ICONEXCLAMATION);
+    return FALSE;
 }
 
-BOOL CMainView::ApplyCurrentCity(const CCity& city, int index) { return za::ApplyCurrentCity(city, index); }
+BOOL CMainView::ApplyCurrentCity(const CCity& city, int index, bool changeZone) {
+    return za::CommitCurrentCity(city, index, changeZone);
+}
 
 void CMainView::OnCheckCity() {
     CheckDeviceTimeZone();

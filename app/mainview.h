@@ -51,7 +51,7 @@ public:
     // device follow when its zone differs. TRUE: go ahead.
     BOOL ConfirmCurrentCity(const CCity& oldCity, const CCity& newCity, int index);
     // The device's zone and clock city become city's; FALSE when the zone could not be set.
-    BOOL ApplyCurrentCity(const CCity& city, int index);
+    BOOL ApplyCurrentCity(const CCity& city, int index, bool changeZone);
     // The device-zone check and, on the first start, the welcome page.
     void OnCheckCity();
     // Follows a device time zone that another program changed.
