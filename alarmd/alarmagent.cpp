@@ -223,7 +223,7 @@ void CAlarmAgent::Begin(std::unique_ptr<Active> a) {
     // Nothing to dismiss and nothing more to play: the alarm is over.
     if (!lingers) {
         Take(key);
-        CeClearUserNotification(handle);
+        za::notify::Clear(handle);
     }
 }
 
@@ -256,7 +256,7 @@ void CAlarmAgent::Repeat(uint key) {
         if (!a.shown) {
             const HANDLE handle = a.handle;
             Take(key);
-            CeClearUserNotification(handle);
+            za::notify::Clear(handle);
         }
         return;
     }
@@ -277,7 +277,7 @@ void CAlarmAgent::OnAction(uint id, const QString& key) {
     if (key == QLatin1String(kSnoozeAction)) {
         za::notify::Reschedule(a->handle, za::device::NowUtcMs() + m_timing.snoozeMs);
     } else {
-        CeClearUserNotification(a->handle);
+        za::notify::Clear(a->handle);
     }
     // Taken first, so the closing it causes is not taken for a dismissal.
     m_notifier.Close(id);
@@ -286,5 +286,5 @@ void CAlarmAgent::OnAction(uint id, const QString& key) {
 
 void CAlarmAgent::OnClosed(uint id, uint) {
     std::unique_ptr<Active> a = Take(id);
-    if (a) CeClearUserNotification(a->handle);
+    if (a) za::notify::Clear(a->handle);
 }

@@ -13,19 +13,22 @@
 #include "dialogs/settimedlg.h"
 #include "dialogs/alarmsdlg.h"
 #include "dialogs/setalarmdlg.h"
+#include "host.h"
 #include "shell.h"
 
-// Dialogs that are not built yet open nothing and end as cancelled.
+namespace za::app {
+
+CDialogLauncher::CDialogLauncher() : m_host(&NoHost()) {}
 
 CDialogLauncher::~CDialogLauncher() = default;
 
 void CDialogLauncher::Alarms(QWidget* owner, const CCity& selectedCity) {
-    za::app::CAlarmsDlg dlg(selectedCity, owner);
+    za::app::CAlarmsDlg dlg(selectedCity, owner, *m_host);
     dlg.DoModal();
 }
 
 void CDialogLauncher::SetAlarm(QWidget* owner, const CCity& city) {
-    za::app::CSetAlarmDlg dlg(CAlarm(city), owner);
+    za::app::CSetAlarmDlg dlg(CAlarm(city), owner, *m_host);
     dlg.DoModal();
 }
 
@@ -40,14 +43,14 @@ void CDialogLauncher::PhoneCodes(QWidget* owner) {
 }
 
 void CDialogLauncher::DistanceCalculator(QWidget* owner, const CCity& from, const CCity& to) {
-    za::app::CDistanceCalcDlg(from, to, owner).DoModal();
+    za::app::CDistanceCalcDlg(from, to, owner, *m_host).DoModal();
 }
 
-void CDialogLauncher::TimeCalculator(QWidget* owner) { za::app::CTimeCalcDlg(owner).DoModal(); }
+void CDialogLauncher::TimeCalculator(QWidget* owner) { za::app::CTimeCalcDlg(owner, *m_host).DoModal(); }
 
-void CDialogLauncher::Sunrise(QWidget* owner, const CCity& city) { za::app::CSunriseDlg(city, owner).DoModal(); }
+void CDialogLauncher::Sunrise(QWidget* owner, const CCity& city) { za::app::CSunriseDlg(city, owner, *m_host).DoModal(); }
 
-void CDialogLauncher::Moonrise(QWidget* owner, const CCity& city) { za::app::CMoonriseDlg(city, owner).DoModal(); }
+void CDialogLauncher::Moonrise(QWidget* owner, const CCity& city) { za::app::CMoonriseDlg(city, owner, *m_host).DoModal(); }
 
 int CDialogLauncher::SetTime(QWidget* owner) {
     za::app::CSetTimeDlg dlg(owner);
@@ -55,17 +58,19 @@ int CDialogLauncher::SetTime(QWidget* owner) {
 }
 
 int CDialogLauncher::EditCities(QWidget* owner) {
-    za::app::CCitiesDlg dlg(owner);
+    za::app::CCitiesDlg dlg(owner, nullptr, *m_host);
     return dlg.DoModal();
 }
 
-int CDialogLauncher::Preferences(QWidget* owner) { return za::app::CPreferencesDlg(owner).DoModal(); }
+int CDialogLauncher::Preferences(QWidget* owner) { return za::app::CPreferencesDlg(owner, *m_host).DoModal(); }
 
 int CDialogLauncher::EditCity(QWidget* owner, CCity& city, bool isNew) {
-    return za::app::EditCityProperties(owner, city, isNew);
+    return za::app::EditCityProperties(owner, city, isNew, *m_host);
 }
 
 void CDialogLauncher::About(QWidget* owner) {
     CAboutDlg dlg(owner);
     dlg.exec();
 }
+
+}  // namespace za::app

@@ -21,10 +21,10 @@ int main(int argc, char* argv[]) {
     za::ReportFirstPaint();
     za::app::SetUpApplication();
     // One window per profile: a second start brings the first to the front.
-    if (ActivateRunningInstance()) return 0;
+    if (za::app::ActivateRunningInstance()) return 0;
     za::app::InstallQtShell();
     za::process::QuitOnTerminationSignals();
-    static CZonariaApp theApp;
+    static za::app::CZonariaApp theApp;
     if (!theApp.InitInstance()) return 1;
     qapp.exec();
     return theApp.ExitInstance();

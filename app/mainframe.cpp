@@ -19,7 +19,7 @@
 #include <QTimerEvent>
 #include <QToolBar>
 
-using namespace za::app;
+namespace za::app {
 
 namespace {
 
@@ -301,3 +301,5 @@ void CMainFrame::BringToFront() {
     raise();
     activateWindow();
 }
+
+}  // namespace za::app

@@ -10,10 +10,13 @@
 #include <QMainWindow>
 #include <QStringList>
 
-class CZonariaApp;
 class QAction;
 class QMenu;
 class QToolBar;
+
+namespace za::app {
+
+class CZonariaApp;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -76,3 +79,5 @@ private:
     QStringList m_toolTips;
     za::PlatformWindow m_platformWindow;
 };
+
+}  // namespace za::app

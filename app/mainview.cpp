@@ -2,6 +2,7 @@
 
 #include "appmessage.h"
 #include "appstrings.h"
+#include "cityinstall.h"
 #include "citylist.h"
 #include "clock.h"
 #include "currentcity.h"
@@ -18,18 +19,28 @@
 #include "zonariaapp.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 #include <QTimerEvent>
 
-using namespace za::app;
+namespace za::app {
 using za::FormatString;
+using za::kDisplays;
 
 namespace {
 
-constexpr int kMaxCityName = 31;
-
 // The tip's text offset from the tapped point of the map.
 constexpr int kTipOffset = 5;
+
+// The tip's facts of a displayed city at the shown instant: name, country, zone, coordinates,
+// the day's sunrise and sunset, airport and phone codes.
+QString InfoText(const CCity& city, const SYSTEMTIME& utc) {
+    QString rise, set;
+    SYSTEMTIME local{};
+    city.TimeZone().UTCTimeToLocalTime(utc, local);
+    city.RiseSet(rise, set, &local, ZENITH_OFFICIAL);
+    return FormatString(AppString(IDS_INFO_TEXT),
+                        {city.Name(), city.CountryName(), city.TimeZone().Name(), city.LongitudeAsString(),
+                         city.LatitudeAsString(), rise, set, city.AirportCode(), city.CountryPhoneCode(), city.AreaCode()});
+}
 
 }  // namespace
 
@@ -38,8 +49,8 @@ CMainView::CMainView(CMainFrame& frame) : QWidget(&frame), m_frame(frame) {
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Window);
     m_selected = IDC_DISPLAY0 + static_cast<int>(frame.App().GetSelectedDisplay());
-    m_tip = new CMapTip(this);
-    for (auto& display : m_displays) display = new CCityDisplay(this);
+    m_tip = new CMapTip(this, frame.App());
+    for (auto& display : m_displays) display = new CCityDisplay(this, frame.App());
     LoadDisplayedCities();
     CRegistry& reg = GetReg();
     for (int i = 0; i < kDisplays; ++i) {
@@ -49,12 +60,14 @@ CMainView::CMainView(CMainFrame& frame) : QWidget(&frame), m_frame(frame) {
         connect(&display, &CCityDisplay::notify, this, &CMainView::OnDisplayNotify);
         reg.Close();
     }
-    m_map = new CWorldMapWnd(this, MAP_SHADING | (reg.GetDWORDValue(CRegistry::Twilight) == 1 ? 0 : MAP_TWILIGHT));
+    const DWORD twilight = reg.GetDWORDValue(CRegistry::Twilight);
+    m_map = new CWorldMapWnd(this, MAP_SHADING | (twilight == 1 ? 0 : MAP_TWILIGHT));
+    m_map->SetTwilightSetting(twilight);
     SetControlId(m_map, IDC_WORLDMAP);
     connect(m_map, &CWorldMapWnd::tapped, this,
             [this](const NMMAPTAPPED& tap) { OnMapTapped(tap.longitude, tap.latitude); });
-    // The map shows the instant the displays were made at until the first tick.
-    m_map->Refresh(Display(0).ShownTime());
+    // One read of the clock for the displays and the map until the first tick.
+    OnClockTick();
     // Tab goes from display to display from the top, the map in its place between 0 and 1.
     setTabOrder(m_displays[0], m_displays[1]);
     for (int i = 1; i + 1 < kDisplays; ++i) setTabOrder(m_displays[static_cast<size_t>(i)], m_displays[static_cast<size_t>(i + 1)]);
@@ -135,10 +148,8 @@ void CMainView::LayOut() {
     }
 }
 
-void CMainView::paintEvent(QPaintEvent* e) { QWidget::paintEvent(e); }
-
 BOOL CMainView::OnCommand(UINT id) {
-    CDialogLauncher& dialogs = m_frame.App().Dialogs();
+    CDialogLauncher& dialogs = *m_frame.App().Dialogs();
     switch (id) {
     case ID_ALARMS:
         dialogs.Alarms(&m_frame, SelectedCity());
@@ -225,8 +236,8 @@ void CMainView::OnMapTapped(int longitude, int latitude) {
     CCity city;
     QString text;
     if (GetCityList().FindNearestCity(longitude, latitude, city)) {
-        text = FormatString(QStringLiteral("%s (%s)\n%s"),
-                            {city.Name(), city.CountryName(), city.LocalTimeAsString(Display(0).ShownTime(), TF_WEEKDAY_TIME)});
+        text = za::CityEntry(city.Name(), city.CountryName()) + QLatin1Char('\n') +
+               city.LocalTimeAsString(Display(0).ShownTime(), TF_WEEKDAY_TIME);
         longitude = city.Longitude();
         latitude = city.Latitude();
     } else {
@@ -262,15 +273,11 @@ void CMainView::OnDisplayNotify(CityDisplayNotify& n) {
             HideTip();
         } else {
             const QPoint at = n.sender->mapTo(this, n.point);
-            ShowTip(at.x(), at.y(), n.info, n.longitude, n.latitude);
+            ShowTip(at.x(), at.y(), InfoText(n.sender->City(), n.sender->ShownTime()), n.longitude, n.latitude);
         }
         break;
     case CDN_CITYCHANGING:
-        if (n.id == m_selected) {
-            CCity newCity;
-            GetCityList().LoadCity(n.newCity, newCity);
-            if (!ConfirmCurrentCity(SelectedCity(), newCity, index)) n.cancel = TRUE;
-        }
+        if (n.id == m_selected && n.city && !ConfirmCurrentCity(SelectedCity(), *n.city, index)) n.cancel = TRUE;
         break;
     case CDN_CITYCHANGED:
         m_frame.App().SetDisplayedCity(index, n.sender->City().Name());
@@ -352,19 +359,16 @@ void CMainView::CheckDeviceTimeZone() {
     // complete in the city editor.
     CTimeZone zone;
     zone.Load(id);
-    const QString name = FormatString(AppString(IDS_CITY_IN), {zone.Name()}).left(kMaxCityName);
+    // A name the editor can save (no parentheses), and the place and codes of a well-known city
+    // of the zone, or none: a fixed 38° N 120° W in the USA was wrong for every other zone.
+    const QString name = za::PlaceholderCityName(AppString(IDS_CITY_IN), zone.Name(), za::kMaxCityName);
     CCity fresh;
     fresh.SetName(name);
     fresh.SetTimeZoneID(id);
-    fresh.SetAirportCode(QString());
-    fresh.SetCountryPhoneCode(QStringLiteral("1"));
-    fresh.SetAreaCode(QStringLiteral("800"));
-    fresh.SetCountryName(QStringLiteral("USA"));
-    fresh.SetLatitude(3800);
-    fresh.SetLongitude(-12000);
+    za::WellKnownCityOfZone(id, &fresh);
     display.SetCity(fresh);
     m_frame.App().SetDisplayedCity(s, name);
-    m_frame.App().Dialogs().EditCity(this, display.City(), true);
+    m_frame.App().Dialogs()->EditCity(this, display.City(), true);
     display.update();
     m_frame.App().SetDisplayedCity(s, display.City().Name());
 }
@@ -377,6 +381,7 @@ void CMainView::ApplyPreferences() {
     const bool cp = reg.GetDWORDValue(CRegistry::CPButton) != 0;
     reg.Close();
     const DWORD options = m_map->Options();
+    m_map->SetTwilightSetting(twilight);
     m_map->SetOptions(twilight == 1 ? (options & ~MAP_TWILIGHT) : (options | MAP_TWILIGHT));
     DWORD set = 0, clear = 0;
     if (cp && cc) {
@@ -409,3 +414,5 @@ bool CMainView::event(QEvent* e) {
     }
     return QWidget::event(e);
 }
+
+}  // namespace za::app

@@ -5,6 +5,7 @@
 
 #include "city.h"
 #include "citydisplay.h"
+#include "displayedcities.h"
 #include "maptip.h"
 #include "worldmapwnd.h"
 #include "wintypes.h"
@@ -12,6 +13,8 @@
 #include <QWidget>
 
 #include <array>
+
+namespace za::app {
 
 class CMainFrame;
 
@@ -27,8 +30,6 @@ class CMainView : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kDisplays = 5;
-
     explicit CMainView(CMainFrame& frame);
     ~CMainView() override;
 
@@ -74,7 +75,6 @@ public:
     za::app::CMapTip& Tip() { return *m_tip; }
     CWorldMapWnd& Map() { return *m_map; }
     bool IsTipTimerRunning() const { return m_tipTimer != 0; }
-    bool IsClockTimerRunning() const { return m_clockTimer != 0; }
 
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
@@ -89,7 +89,6 @@ protected:
     void timerEvent(QTimerEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
-    void paintEvent(QPaintEvent* e) override;
 
 private:
     void LayOut();
@@ -101,8 +100,10 @@ private:
     CMainFrame& m_frame;
     za::app::CMapTip* m_tip = nullptr;
     CWorldMapWnd* m_map = nullptr;
-    std::array<za::app::CCityDisplay*, kDisplays> m_displays{};
+    std::array<za::app::CCityDisplay*, za::kDisplays> m_displays{};
     int m_selected = IDC_DISPLAY0;
     int m_clockTimer = 0;
     int m_tipTimer = 0;
 };
+
+}  // namespace za::app

@@ -1,5 +1,6 @@
 #include "zonariaapp.h"
 
+#include "appmessage.h"
 #include "appstrings.h"
 #include "citylist.h"
 #include "device.h"
@@ -15,35 +16,23 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QMenuBar>
+#include <QToolBar>
 
-using namespace za::app;
+namespace za::app {
 
-namespace {
-
-CZonariaApp*& Instance() {
-    static CZonariaApp* app = nullptr;
-    return app;
-}
-
-}  // namespace
-
-CZonariaApp* GetZonariaApp() { return Instance(); }
-
-void za::app::SetUpApplication() {
+void SetUpApplication() {
     QApplication::setApplicationName(AppString(IDR_MAINFRAME));
-    QApplication::setApplicationVersion(QStringLiteral("2.1"));
+    QApplication::setApplicationVersion(QStringLiteral(ZONARIA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("zonaria"));
     za::SetResourceModule(kAppModule, AppString(IDR_MAINFRAME));
     AdoptDesktopFont(QApplication::font());
     UseStyleWithPngImages();
 }
 
-CZonariaApp::CZonariaApp() : m_dialogs(std::make_unique<CDialogLauncher>()) { Instance() = this; }
+CZonariaApp::CZonariaApp() { SetDialogs(nullptr); }
 
-CZonariaApp::~CZonariaApp() {
-    DestroyMainFrame();
-    if (Instance() == this) Instance() = nullptr;
-}
+CZonariaApp::~CZonariaApp() { DestroyMainFrame(); }
 
 BOOL CZonariaApp::InitInstance() {
     auto& shell = za::shell::Current();
@@ -70,18 +59,9 @@ BOOL CZonariaApp::InitInstance() {
 }
 
 void CZonariaApp::ReadDisplayedCities() {
-    CRegistry& reg = GetReg();
-    reg.Open();
-    for (int i = 0; i < kDisplays; ++i) {
-        m_names[static_cast<size_t>(i)] = reg.GetStringValue(static_cast<CRegistry::ValueName>(CRegistry::City0 + i));
-    }
-    m_selected = reg.GetDWORDValue(CRegistry::CityX);
-    if (m_selected >= static_cast<DWORD>(kDisplays)) {
-        // Only an edit from outside can store this; display 0 is always there.
-        m_selected = 0;
-        reg.WriteDWORDValue(CRegistry::CityX, 0);
-    }
-    reg.Close();
+    m_displayed = za::DisplayedCities::Read();
+    // The window shows display 0 selected for a "CityX" from outside, and keeps it so.
+    if (!m_displayed.SelectionWasValid()) GetReg().WriteDWORDValue(CRegistry::CityX, 0);
 }
 
 int CZonariaApp::ExitInstance() {
@@ -97,31 +77,22 @@ void CZonariaApp::DestroyMainFrame() {
 
 void CZonariaApp::SetDialogs(std::unique_ptr<CDialogLauncher> dialogs) {
     m_dialogs = dialogs ? std::move(dialogs) : std::make_unique<CDialogLauncher>();
+    m_dialogs->SetHost(*this);
 }
 
-QString CZonariaApp::GetDisplayedCity(int i) const {
-    if (i < 0 || i >= kDisplays) return QString();
-    return m_names[static_cast<size_t>(i)];
+const CCity* CZonariaApp::ShownCity(int i) const {
+    if (!m_frame || i < 0 || i >= za::kDisplays) return nullptr;
+    return &m_frame->View().City(i);
 }
 
-void CZonariaApp::SetDisplayedCity(int i, const QString& name) {
-    if (i < 0 || i >= kDisplays) return;
-    m_names[static_cast<size_t>(i)] = name;
-    GetReg().WriteStringValue(static_cast<CRegistry::ValueName>(CRegistry::City0 + i), name);
-    NotifyToday(0);
+void CZonariaApp::CancelMode() {
+    if (m_frame) PostAppMessage(m_frame, WM_CANCELMODE);
 }
 
-BOOL CZonariaApp::IsCityDisplayed(const QString& name) const {
-    for (const QString& shown : m_names) {
-        if (shown == name) return TRUE;
-    }
-    return FALSE;
-}
-
-void CZonariaApp::SetSelectedDisplay(DWORD i) {
-    m_selected = i;
-    GetReg().WriteDWORDValue(CRegistry::CityX, i);
-    NotifyToday(0);
+void CZonariaApp::EnableCommandBars(bool enable) {
+    if (!m_frame) return;
+    m_frame->menuBar()->setEnabled(enable);
+    if (m_frame->ToolBar()) m_frame->ToolBar()->setEnabled(enable);
 }
 
 void CZonariaApp::NotifyToday(int mode) {
@@ -129,9 +100,7 @@ void CZonariaApp::NotifyToday(int mode) {
         za::BroadcastTodayItemsChanged();
         return;
     }
-    if (m_todayMessage == 0) m_todayMessage = za::TodayUpdateMessage();
-    // Nothing is posted while no item runs; a post to an item that went away just fails.
-    za::PostTodayUpdate(m_todayMessage);
+    za::NotifyTodayOfDisplayedCities();
 }
 
 BOOL CZonariaApp::OnCommand(UINT id) {
@@ -159,3 +128,5 @@ BOOL ActivateRunningInstance() {
     if (!running) return FALSE;
     return PostMessageW(running, WM_BRINGTOFRONT, 0, 0);
 }
+
+}  // namespace za::app

@@ -1,27 +1,28 @@
-// The application object: the five displayed city names and the selected display (mirrors of
-// the settings "City0" to "City4" and "CityX"), start-up and shut-down, the application's own
-// commands, and the notice to the Today item when the displayed cities change.
+// The application object: the displayed cities and the selected display (kept through the core's
+// DisplayedCities), start-up and shut-down, the application's own commands, and the notice to
+// the Today screen when its set of items changes.
 #pragma once
 
 #include "dialoglauncher.h"
+#include "displayedcities.h"
+#include "host.h"
 #include "wintypes.h"
 
 #include <QString>
 
-#include <array>
 #include <memory>
+
+namespace za::app {
 
 class CMainFrame;
 
-class CZonariaApp {
+class CZonariaApp : public CHost {
 public:
-    static constexpr int kDisplays = 5;
-
-    // Names empty, Today message 0; becomes the process's application object.
+    // The real dialog launcher; nothing read yet.
     CZonariaApp();
     CZonariaApp(const CZonariaApp&) = delete;
     CZonariaApp& operator=(const CZonariaApp&) = delete;
-    virtual ~CZonariaApp();
+    ~CZonariaApp() override;
 
     // Start-up: opens the city list, reads the displayed cities and creates and shows the main
     // frame. FALSE (after telling the user) when the city database cannot be opened; then no
@@ -30,14 +31,14 @@ public:
     // Shut-down after the frame is gone: closes the city list. Returns the exit code.
     int ExitInstance();
 
-    QString GetDisplayedCity(int i) const;
+    QString GetDisplayedCity(int i) const { return m_displayed.Name(i); }
     // Stores the name, writes "City0" + i and tells the Today item.
-    void SetDisplayedCity(int i, const QString& name);
+    void SetDisplayedCity(int i, const QString& name) { m_displayed.SetName(i, name); }
     // Exact, case-sensitive comparison with the five names.
-    BOOL IsCityDisplayed(const QString& name) const;
-    DWORD GetSelectedDisplay() const { return m_selected; }
+    BOOL IsCityDisplayed(const QString& name) const { return m_displayed.Contains(name); }
+    DWORD GetSelectedDisplay() const { return static_cast<DWORD>(m_displayed.Selected()); }
     // Stores i, writes "CityX" and tells the Today item.
-    void SetSelectedDisplay(DWORD i);
+    void SetSelectedDisplay(DWORD i) { m_displayed.SetSelected(static_cast<int>(i)); }
     // Mode 1: the set of Today items changed (a broadcast to every window); any other mode:
     // the displayed cities or the selection changed (a message to the running Today item).
     void NotifyToday(int mode);
@@ -50,30 +51,30 @@ public:
     // Deletes the frame (shut-down, or a test's end); idempotent.
     void DestroyMainFrame();
 
-    CDialogLauncher& Dialogs() { return *m_dialogs; }
+    // The launcher (a test's, or the real one for null) opens its dialogs with this host.
     void SetDialogs(std::unique_ptr<CDialogLauncher> dialogs);
 
-    // The registered Today message, 0 until first needed.
-    UINT TodayMessage() const { return m_todayMessage; }
+    // The host of the controls and dialogs of the window.
+    const za::DisplayedCities* Displayed() const override { return &m_displayed; }
+    const CCity* ShownCity(int i) const override;
+    CDialogLauncher* Dialogs() override { return m_dialogs.get(); }
+    void CancelMode() override;
+    void EnableCommandBars(bool enable) override;
+    void TodayItemsChanged() override { NotifyToday(1); }
 
 private:
     void ReadDisplayedCities();
 
-    std::array<QString, kDisplays> m_names;
-    DWORD m_selected = 0;
-    UINT m_todayMessage = 0;
+    za::DisplayedCities m_displayed;
     CMainFrame* m_frame = nullptr;
     std::unique_ptr<CDialogLauncher> m_dialogs;
 };
 
-// The application object of this process; null when none exists.
-CZonariaApp* GetZonariaApp();
-
-namespace za::app {
 // Names the program and its resources, and maps the handheld's fonts to the desktop's.
 void SetUpApplication();
-}  // namespace za::app
 
 // When the program already runs on this profile, asks its window to come to the front and
 // returns TRUE (the second start then ends).
 BOOL ActivateRunningInstance();
+
+}  // namespace za::app

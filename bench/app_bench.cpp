@@ -11,6 +11,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace za::app;
+
 namespace {
 
 SYSTEMTIME At(int minute, int second) {

@@ -14,6 +14,8 @@
 #include <fstream>
 #include <unistd.h>
 
+using namespace za::app;
+
 namespace {
 
 SYSTEMTIME At(int day, int minuteOfDay) {
@@ -117,8 +119,7 @@ long ResidentBytes() {
 void BM_ResidentMemoryAtOpeningSize(benchmark::State& state) {
     BenchProfile profile;
     // Qt's own first-paint costs (fonts, the raster engine) and the open device profile (the
-    // settings the masks read; the application has it open long before) are not the map's:
-    // they are paid first.
+    // application has it open long before) are not the map's: they are paid first.
     GetReg().GetDWORDValue(CRegistry::Twilight);
     {
         QWidget plain;

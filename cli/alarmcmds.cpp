@@ -52,7 +52,7 @@ qulonglong HandleNumber(HANDLE h) { return static_cast<qulonglong>(reinterpret_c
 
 QJsonObject AlarmJson(const CAlarm& alarm) {
     SYSTEMTIME utc{};
-    SystemLocalTimeToUTCTime(alarm.AlarmTime(), utc);
+    za::SecondsToSystemTime(alarm.DueUtcMs() / 1000, &utc);
     QJsonObject o;
     o[QStringLiteral("handle")] = static_cast<qint64>(HandleNumber(alarm.Handle()));
     o[QStringLiteral("city")] = alarm.City().Name();
@@ -86,7 +86,8 @@ void AddAlarm(const Args& args, Output& out) {
                  .arg(IsoLocal(FromDate(cityLocal)), Shown(city.Name())));
     }
     CAlarm alarm(city);
-    alarm.SetTimeAndCity(city, cityLocal);
+    QString note;
+    alarm.SetTimeAndCity(city, cityLocal, &note);
     if (args.Has(QStringLiteral("--message"))) alarm.SetMessage(args.Value(QStringLiteral("--message")));
     if (!alarm.Register()) {
         // A store that refused the write is not an alarm that expired.
@@ -96,7 +97,9 @@ void AddAlarm(const Args& args, Output& out) {
     out.Line(QStringLiteral("Alarm %1 set: %2").arg(QString::number(HandleNumber(alarm.Handle())), Shown(alarm.Message(), kWhole)));
     out.Line(QStringLiteral("It rings at %1 in %2, %3 on this device")
                  .arg(IsoLocal(FromDate(alarm.GetCityLocalTime())), Shown(city.Name()), IsoLocal(alarm.AlarmTime())));
+    if (!note.isEmpty()) out.Line(note);
     out.object = AlarmJson(alarm);
+    if (!note.isEmpty()) out.object[QStringLiteral("note")] = note;
 }
 
 void ListAlarms(const Args& args, Output& out) {

@@ -50,7 +50,7 @@ void FindCommand(const QStringList& words, Output& out) {
     QJsonArray matches;
     for (long i : MatchingEntries(text)) {
         QString name, country;
-        SplitEntry(entries[i], &name, &country);
+        za::SplitCityEntry(entries[i], &name, &country);
         QJsonObject m;
         m[QStringLiteral("index")] = static_cast<int>(i);
         m[QStringLiteral("entry")] = entries[i];

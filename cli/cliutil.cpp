@@ -68,7 +68,7 @@ QString Shown(const QString& text, qsizetype limit) { return Escaped(text, limit
 void CheckCityText(const QString& what, const QString& text) {
     if (text.size() > kMaxCityText) {
         Fail(QStringLiteral("%1 has %2 characters, more than any city name (at most %3, or %4 with its country): %5")
-                 .arg(what, QString::number(text.size()), QString::number(kMaxCityNameLength),
+                 .arg(what, QString::number(text.size()), QString::number(za::kMaxCityName),
                       QString::number(kMaxCityText), Shown(text)));
     }
 }
@@ -155,18 +155,6 @@ void CheckProfileAfterReading() {
     }
 }
 
-void SplitEntry(const QString& entry, QString* name, QString* country) {
-    // Names cannot hold parentheses, so the first " (" starts the country.
-    const qsizetype open = entry.indexOf(QLatin1String(" ("));
-    if (open < 0 || !entry.endsWith(QLatin1Char(')'))) {
-        *name = entry;
-        country->clear();
-        return;
-    }
-    *name = entry.left(open);
-    *country = entry.mid(open + 2, entry.size() - open - 3);
-}
-
 QStringList CityEntries() {
     CCityList& list = GetCityList();
     if (!list.Open()) Fail(QStringLiteral("the city database cannot be opened; move the device profile aside to reinstall it"));
@@ -211,7 +199,7 @@ QStringList ClosestNames(const QString& text, const QStringList& entries) {
     std::vector<std::pair<int, QString>> ranked;
     for (const QString& entry : entries) {
         QString name, country;
-        SplitEntry(entry, &name, &country);
+        za::SplitCityEntry(entry, &name, &country);
         const QString lower = za::FoldForSearch(name);
         const int score = lower.startsWith(wanted) ? -1000 + static_cast<int>(lower.size())
                                                    : EditDistance(wanted, lower.left(wanted.size() + 2));
@@ -237,7 +225,7 @@ QStringList FoldedMatches(CCityList& list, const QString& text) {
         return list.GetNextCityName(pos);
     };
     // Names cannot hold parentheses: an entry whose name folds like the text begins with it and " (".
-    for (long i : list.FindIndexesOfCity(text + QStringLiteral(" ("))) matches << entryAt(i);
+    for (long i : list.FindIndexesOfCity(za::CityEntryPrefix(text))) matches << entryAt(i);
     if (matches.isEmpty()) {
         const QString folded = za::FoldForSearch(text);
         for (long i : list.FindIndexesOfCity(text)) {
@@ -246,6 +234,29 @@ QStringList FoldedMatches(CCityList& list, const QString& text) {
         }
     }
     return matches;
+}
+
+// The entries whose name begins with the text (as find lists them) that match it best: those
+// whose first words it is ("Chicago" for "Chicago, IL"), else those it begins ("Tok" for
+// Tokyo). One entry is the clear best match; several whose first words it is are listed.
+QStringList BestMatches(CCityList& list, const QString& text) {
+    constexpr int kWorstTaken = 2;  // a name's beginning; a later word or the inside is a guess
+    QStringList best;
+    int bestRank = kWorstTaken + 1;
+    for (long i : list.FindIndexesOfCity(text)) {
+        POSITION pos = i + 1;  // positions count from 1
+        const QString entry = list.GetNextCityName(pos);
+        QString name, country;
+        SplitEntry(entry, &name, &country);
+        const int rank = za::NameMatchRank(name, text);
+        if (rank < 0 || rank > bestRank) continue;
+        if (rank < bestRank) best.clear();
+        bestRank = rank;
+        best << entry;
+    }
+    // Several names that only begin with the text are no choice to offer: the closest names are.
+    if (best.size() > 1 && bestRank == kWorstTaken) best.clear();
+    return best;
 }
 
 }  // namespace
@@ -261,7 +272,7 @@ CCity LoadCity(const QString& text) {
     bool found = list.LoadCity(trimmed, city);
     if (!found) {
         QString name, country;
-        SplitEntry(trimmed, &name, &country);
+        za::SplitCityEntry(trimmed, &name, &country);
         found = !country.isEmpty() && list.LoadCity(name, city) &&
                 city.CountryName().compare(country, Qt::CaseInsensitive) == 0;
     }
@@ -270,9 +281,10 @@ CCity LoadCity(const QString& text) {
     QStringList matches;
     if (!found) {
         matches = FoldedMatches(list, trimmed);
+        if (matches.isEmpty()) matches = BestMatches(list, trimmed);
         if (matches.size() == 1) {
             QString name, country;
-            SplitEntry(matches.first(), &name, &country);
+            za::SplitCityEntry(matches.first(), &name, &country);
             found = list.LoadCity(name, city);
         }
     }

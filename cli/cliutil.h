@@ -31,10 +31,9 @@ struct UsageError {
 constexpr qsizetype kWhole = std::numeric_limits<qsizetype>::max();
 QString Shown(const QString& text, qsizetype limit = 80);
 
-// The longest text that can name a city: 31 characters, 124 for a "Name (Country)" entry.
+// The longest text that can name a city: a name, or 124 characters for a "Name (Country)" entry.
 // Longer names and prefixes are refused at once instead of being looked up.
-constexpr int kMaxCityNameLength = 31;
-constexpr int kMaxCityText = 4 * kMaxCityNameLength;
+constexpr int kMaxCityText = 4 * za::kMaxCityName;
 void CheckCityText(const QString& what, const QString& text);
 
 // The command line after the command name: positional words and --options. Options listed in
@@ -89,8 +88,6 @@ QStringList CityEntries();
 // The indexes of the entries that begin with text, without regard to case and accents, in
 // name order.
 QList<long> MatchingEntries(const QString& text);
-// Splits an entry into name and country.
-void SplitEntry(const QString& entry, QString* name, QString* country);
 
 // The device's current UTC time.
 SYSTEMTIME NowUtc();

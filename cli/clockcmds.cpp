@@ -4,9 +4,8 @@
 #include "clock.h"
 #include "commands.h"
 #include "currentcity.h"
+#include "displayedcities.h"
 #include "tzderive.h"
-#include "settings.h"
-#include "today.h"
 
 #include <QJsonArray>
 
@@ -14,29 +13,9 @@ namespace cli {
 
 namespace {
 
-constexpr int kDisplays = 5;
-
-CRegistry::ValueName CitySetting(int display) {
-    return static_cast<CRegistry::ValueName>(CRegistry::City0 + display);
-}
+using za::kDisplays;
 
 int ParseDisplay(const QString& text) { return ParseInteger(QStringLiteral("DISPLAY"), text, 0, kDisplays - 1); }
-
-struct Displays {
-    QStringList names;
-    int selected = 0;
-};
-
-Displays ReadDisplays() {
-    Displays d;
-    CRegistry& reg = GetReg();
-    reg.Open();
-    for (int i = 0; i < kDisplays; ++i) d.names << reg.GetStringValue(CitySetting(i));
-    d.selected = static_cast<int>(reg.GetDWORDValue(CRegistry::CityX));
-    reg.Close();
-    if (d.selected < 0 || d.selected >= kDisplays) d.selected = 0;
-    return d;
-}
 
 bool LoadByName(const QString& name, CCity& city) {
     CCityList& list = GetCityList();
@@ -66,21 +45,21 @@ void ClockCommand(const QStringList& words, Output& out) {
     const Args args(words, {}, {});
     if (!args.Positional().isEmpty()) Fail(QStringLiteral("clock takes no arguments; see --help"));
     OpenProfile();
-    const Displays d = ReadDisplays();
-    const QStringList& names = d.names;
-    const DWORD selected = static_cast<DWORD>(d.selected);
+    const za::DisplayedCities d = za::DisplayedCities::Read();
+    const DWORD selected = static_cast<DWORD>(d.Selected());
 
     const SYSTEMTIME utc = NowUtc();
     QJsonArray cities;
     for (int i = 0; i < kDisplays; ++i) {
         QJsonObject o;
         o[QStringLiteral("display")] = i;
-        o[QStringLiteral("name")] = names[i];
+        const QString name = d.Name(i);
+        o[QStringLiteral("name")] = name;
         const bool current = static_cast<DWORD>(i) == selected;
         o[QStringLiteral("current")] = current;
         CCity city;
-        const bool found = LoadByName(names[i], city);
-        QString line = QStringLiteral("%1 %2  %3").arg(current ? QStringLiteral("*") : QStringLiteral(" ")).arg(i).arg(names[i], -24);
+        const bool found = LoadByName(name, city);
+        QString line = QStringLiteral("%1 %2  %3").arg(current ? QStringLiteral("*") : QStringLiteral(" ")).arg(i).arg(name, -24);
         if (found) {
             SYSTEMTIME local{};
             city.TimeZone().UTCTimeToLocalTime(utc, local);
@@ -114,23 +93,19 @@ void SetCityCommand(const QStringList& words, Output& out) {
     OpenProfile();
     const CCity city = LoadCity(args.Positional()[1]);
     RequireWritableProfile();
-    const Displays d = ReadDisplays();
+    za::DisplayedCities d = za::DisplayedCities::Read();
     // A new city for the selected display makes it the current city.
     QString note;
-    if (display == d.selected) {
-        note = MakeCurrent(d.names[display], city, display);
-    } else {
-        CRegistry& reg = GetReg();
-        reg.WriteStringValue(CitySetting(display), city.Name());
-        if (reg.LastWriteResult() != ERROR_SUCCESS) Fail(RefusedWrite() + QStringLiteral("; nothing was changed"));
-    }
+    if (display == d.Selected()) note = MakeCurrent(d.Name(display), city, display);
     // A running Today item shows the change at once, as it does for the application's.
-    za::PostTodayUpdate(za::TodayUpdateMessage());
+    if (!d.SetName(display, city.Name())) {
+        Fail(RefusedWrite() + QStringLiteral("; the setting could not be written"));
+    }
     out.Line(QStringLiteral("Display %1 now shows %2").arg(display).arg(city.Name()));
     if (!note.isEmpty()) out.Line(note);
     out.object[QStringLiteral("display")] = display;
     out.object[QStringLiteral("name")] = city.Name();
-    out.object[QStringLiteral("current")] = display == d.selected;
+    out.object[QStringLiteral("current")] = display == d.Selected();
 }
 
 void SelectCommand(const QStringList& words, Output& out) {
@@ -138,11 +113,11 @@ void SelectCommand(const QStringList& words, Output& out) {
     if (args.Positional().size() != 1) Fail(QStringLiteral("select takes DISPLAY (0-4); see --help"));
     const int display = ParseDisplay(args.Positional()[0]);
     OpenProfile();
-    const Displays d = ReadDisplays();
-    const QString name = d.names[display];
+    za::DisplayedCities d = za::DisplayedCities::Read();
+    const QString name = d.Name(display);
     out.object[QStringLiteral("display")] = display;
     out.object[QStringLiteral("name")] = name;
-    if (display == d.selected) {
+    if (display == d.Selected()) {
         out.Line(QStringLiteral("Display %1 (%2) is already the selected display").arg(display).arg(name));
         return;
     }
@@ -152,8 +127,10 @@ void SelectCommand(const QStringList& words, Output& out) {
                  .arg(QString::number(display), Shown(name)));
     }
     RequireWritableProfile();
-    const QString note = MakeCurrent(d.names[d.selected], city, display);
-    za::PostTodayUpdate(za::TodayUpdateMessage());
+    const QString note = MakeCurrent(d.SelectedName(), city, display);
+    if (!d.SetSelected(display)) {
+        Fail(RefusedWrite() + QStringLiteral("; the setting could not be written"));
+    }
     out.Line(QStringLiteral("Display %1 (%2) is now the selected display").arg(display).arg(name));
     out.Line(note);
 }

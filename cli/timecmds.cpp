@@ -2,7 +2,7 @@
 #include "calculators.h"
 #include "citylist.h"
 #include "commands.h"
-#include "settings.h"
+#include "displayedcities.h"
 
 #include <QJsonArray>
 
@@ -50,16 +50,15 @@ void ConvertCommand(const QStringList& words, Output& out) {
 
     QStringList names = args.Positional();
     if (names.isEmpty()) {
-        CRegistry& reg = GetReg();
-        reg.Open();
-        for (int i = 0; i < 5; ++i) names << reg.GetStringValue(static_cast<CRegistry::ValueName>(CRegistry::City0 + i));
-        reg.Close();
+        const za::DisplayedCities displayed = za::DisplayedCities::Read();
+        for (int i = 0; i < za::kDisplays; ++i) names << displayed.Name(i);
     }
     QList<CCity> cities;
     for (const QString& name : names) cities << LoadCity(name);
 
     // The dialog's date picker gives the date and its time picker the time of day.
-    const SYSTEMTIME utc = za::calc::ReferenceTimeToUtc(reference, picked, picked);
+    QString note;
+    const SYSTEMTIME utc = za::calc::ReferenceTimeToUtc(reference, picked, picked, &note);
     // The local time's instant must lie in the supported years as well (1 January 1970 in
     // Tokyo is still 1969 in UTC).
     CheckSupportedYear(QStringLiteral("--local"), args.Value(QStringLiteral("--local")), utc.wYear);
@@ -75,6 +74,10 @@ void ConvertCommand(const QStringList& words, Output& out) {
     };
     const QJsonObject ref = describe(reference);
     out.Line(QStringLiteral("When it is %1 in %2 (%3):").arg(ref[QStringLiteral("text")].toString(), reference.Name(), IsoUtc(utc)));
+    if (!note.isEmpty()) {
+        out.Line(QStringLiteral("  (%1)").arg(note));
+        out.object[QStringLiteral("note")] = note;
+    }
     QJsonArray list;
     for (const CCity& city : cities) {
         const QJsonObject o = describe(city);

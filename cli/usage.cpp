@@ -15,7 +15,8 @@ QString Usage(const QString& command) {
          "zonaria-cli city NAME [--json]\n"
          "  Name and country, time zone, latitude and longitude, today's sunrise and sunset, airport\n"
          "  and phone codes. Names are matched without regard to case, and to accents when no name\n"
-         "  is spelt so (Sao Paulo finds São Paulo); quote names with blanks.\n"},
+         "  is spelt so (Sao Paulo finds São Paulo); a name's first words are enough when they begin\n"
+         "  one city's name only (Chicago finds Chicago, IL). Quote names with blanks.\n"},
         {"find",
          "zonaria-cli find TEXT [--json]\n"
          "  The entries of the city list that begin with TEXT, without regard to case and accents.\n"},
@@ -31,7 +32,8 @@ QString Usage(const QString& command) {
         {"convert",
          "zonaria-cli convert --from NAME --local 'YYYY-MM-DD HH:MM' [NAME ...] [--json]\n"
          "  The Time Calculator: the local time in the reference city --from, and the same instant\n"
-         "  in each named city (default: the five displayed cities).\n"},
+         "  in each named city (default: the five displayed cities). A local time the clocks skip is\n"
+         "  the time after the gap, one they repeat its first occurrence; a note says so.\n"},
         {"sun",
          "zonaria-cli sun NAME [--date YYYY-MM-DD] [--twilight none|civil|nautical|astronomical] [--json]\n"
          "zonaria-cli sun --lat DEG --lon DEG (--zone ID | --utc-offset +HH:MM) [...]\n"

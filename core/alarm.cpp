@@ -13,7 +13,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -27,14 +26,10 @@ const za::StringTableRegistrar g_strings(kAppModule, {
 
 // The dialog title goes through a 64-character buffer.
 constexpr int kTitleLength = 64;
-// The first buffer a notification is read into; a larger one is made for a longer record.
-constexpr DWORD kReadBuffer = 8192;
 
 // Half a second in days: the count of whole seconds is rounded, so that a difference of whole
 // seconds is not cut to one less by the error of the doubles.
 constexpr double kHalfSecond = 1.0 / 172800.0;
-
-WCHAR* Wide(const QString& s) { return const_cast<WCHAR*>(reinterpret_cast<const WCHAR*>(s.utf16())); }
 
 SYSTEMTIME NowUtc() {
     SYSTEMTIME now{};
@@ -42,14 +37,25 @@ SYSTEMTIME NowUtc() {
     return now;
 }
 
+std::int64_t MsOf(const SYSTEMTIME& utc) {
+    std::int64_t seconds = 0;
+    za::SystemTimeToSeconds(utc, &seconds);
+    return seconds * 1000;
+}
+
+SYSTEMTIME UtcOf(std::int64_t ms) {
+    SYSTEMTIME st{};
+    za::SecondsToSystemTime(ms / 1000 - (ms % 1000 < 0 ? 1 : 0), &st);
+    return st;
+}
+
 }  // namespace
 
 CAlarm::CAlarm(const CCity& city) {
     GetReg().Open();
-    m_notification.ActionFlags = GetReg().GetDWORDValue(CRegistry::AlarmOptions);
+    m_actionFlags = GetReg().GetDWORDValue(CRegistry::AlarmOptions);
     SetSound(GetReg().GetStringValue(CRegistry::AlarmSound));
     GetReg().Close();
-    m_notification.nMaxSound = kAlarmMaxSound;
     // The next whole hour of the city's local time.
     SYSTEMTIME local{};
     city.TimeZone().UTCTimeToLocalTime(NowUtc(), local);
@@ -59,14 +65,14 @@ CAlarm::CAlarm(const CCity& city) {
     SetTimeAndCity(city, za::AddSpan(hour, za::DateSpan(0, 1, 0, 0)));
 }
 
-CAlarm::CAlarm(HANDLE handle, const CE_NOTIFICATION_TRIGGER& trigger, const CE_USER_NOTIFICATION& user)
-    : m_hNotification(handle),
-      m_message(user.pwszDialogText ? QString::fromUtf16(user.pwszDialogText) : QString()),
-      m_alarmTime(trigger.stStartTime) {
-    m_notification.ActionFlags = user.ActionFlags;
-    m_notification.nMaxSound = kAlarmMaxSound;
-    SetSound(user.pwszSound ? QString::fromUtf16(user.pwszSound) : QString());
-    const QString name = trigger.lpszArguments ? QString::fromUtf16(trigger.lpszArguments) : QString();
+CAlarm::CAlarm(const za::notify::Notification& n, const SYSTEMTIME& alarmTime)
+    : m_hNotification(n.handle),
+      m_dueUtcMs(n.dueUtcMs),
+      m_message(n.text),
+      m_alarmTime(alarmTime),
+      m_actionFlags(n.actionFlags) {
+    SetSound(n.sound);
+    const QString& name = n.arguments;
     CCityList& list = GetCityList();
     if (list.LoadCity(name, m_city)) {
         m_bCustomMessage = m_message != DefaultMessage();
@@ -81,51 +87,31 @@ CAlarm::CAlarm(HANDLE handle, const CE_NOTIFICATION_TRIGGER& trigger, const CE_U
     }
 }
 
-CAlarm::CAlarm(const CAlarm& other)
-    : m_hNotification(other.m_hNotification),
-      m_message(other.m_message),
-      m_alarmTime(other.m_alarmTime),
-      m_notification(other.m_notification),
-      m_city(other.m_city),
-      m_bCustomMessage(other.m_bCustomMessage) {
-    std::memcpy(m_sound, other.m_sound, sizeof m_sound);
-}
-
-CAlarm& CAlarm::operator=(const CAlarm& other) {
-    if (this == &other) return *this;
-    m_hNotification = other.m_hNotification;
-    m_message = other.m_message;
-    m_alarmTime = other.m_alarmTime;
-    m_notification = other.m_notification;
-    std::memcpy(m_sound, other.m_sound, sizeof m_sound);
-    m_city = other.m_city;
-    m_bCustomMessage = other.m_bCustomMessage;
-    return *this;
-}
-
 CAlarm::~CAlarm() = default;
 
 void CAlarm::SetSound(const QString& sound) {
-    std::fill(std::begin(m_sound), std::end(m_sound), u'\0');
-    const qsizetype n = std::min<qsizetype>(sound.size(), kAlarmSoundLength - 1);
-    std::memcpy(m_sound, sound.utf16(), static_cast<size_t>(n) * sizeof(WCHAR));
+    // The field ends at its first NUL, as a fixed buffer of the handheld did.
+    m_sound = sound.left(kAlarmSoundLength - 1);
+    const qsizetype end = m_sound.indexOf(QChar(u'\0'));
+    if (end >= 0) m_sound.truncate(end);
 }
 
-void CAlarm::SetTimeAndCity(const CCity& city, DATE cityLocal) {
+void CAlarm::SetDue(std::int64_t utcMs) {
+    m_dueUtcMs = utcMs;
+    UTCTimeToSystemLocalTime(UtcOf(utcMs), m_alarmTime);
+}
+
+void CAlarm::SetTimeAndCity(const CCity& city, DATE cityLocal, QString* note) {
     m_city = city;
     SYSTEMTIME local{};
-    SYSTEMTIME utc{};
     VariantTimeToSystemTime(cityLocal, &local);
-    m_city.TimeZone().LocalTimeToUTCTime(local, utc);
-    UTCTimeToSystemLocalTime(utc, m_alarmTime);
+    SetDue(MsOf(m_city.LocalToUtc(local, note)));
     if (!m_bCustomMessage) m_message = DefaultMessage();
 }
 
 DATE CAlarm::GetCityLocalTime() const {
-    SYSTEMTIME utc{};
     SYSTEMTIME local{};
-    SystemLocalTimeToUTCTime(m_alarmTime, utc);
-    m_city.TimeZone().UTCTimeToLocalTime(utc, local);
+    m_city.TimeZone().UTCTimeToLocalTime(UtcOf(m_dueUtcMs), local);
     DATE date = 0;
     SystemTimeToVariantTime(&local, &date);
     return date;
@@ -137,17 +123,14 @@ void CAlarm::SetMessage(const QString& text) {
 }
 
 QString CAlarm::DefaultMessage() const {
-    SYSTEMTIME utc{};
-    SystemLocalTimeToUTCTime(m_alarmTime, utc);
     return za::FormatString(za::LoadModuleString(kAppModule, IDS_ALARM_MESSAGE),
-                            {m_city.LocalTimeAsString(utc, TF_TIME), m_city.Name()});
+                            {m_city.LocalTimeAsString(UtcOf(m_dueUtcMs), TF_TIME), m_city.Name()});
 }
 
 BOOL CAlarm::IsInFuture(const CCity& city, DATE cityLocal) {
     SYSTEMTIME local{};
-    SYSTEMTIME utc{};
     VariantTimeToSystemTime(cityLocal, &local);
-    city.TimeZone().LocalTimeToUTCTime(local, utc);
+    const SYSTEMTIME utc = city.LocalToUtc(local);
     const SYSTEMTIME now = NowUtc();
     DATE alarm = 0;
     DATE current = 0;
@@ -160,23 +143,18 @@ BOOL CAlarm::IsInFuture(const CCity& city, DATE cityLocal) {
 BOOL CAlarm::Register() {
     const QString application = AlarmApplicationPath();
     const QString arguments = m_city.Name();
-    const QString title = za::LoadModuleString(kAppModule, IDS_ALARM_TITLE).left(kTitleLength - 1);
-    CE_NOTIFICATION_TRIGGER trigger{};
-    trigger.dwSize = sizeof trigger;
-    trigger.dwType = CNT_TIME;
-    trigger.dwEvent = 0;
-    trigger.lpszApplication = Wide(application);
-    trigger.lpszArguments = Wide(arguments);
-    trigger.stStartTime = m_alarmTime;
-    m_notification.pwszDialogTitle = Wide(title);
-    m_notification.pwszDialogText = Wide(m_message);
-    m_notification.pwszSound = m_sound;
-    m_notification.nMaxSound = kAlarmMaxSound;
-    m_notification.dwReserved = 0;
-    const HANDLE handle = CeSetUserNotificationEx(m_hNotification, &trigger, &m_notification);
-    // The texts were the call's only.
-    m_notification.pwszDialogTitle = m_notification.pwszDialogText = nullptr;
-    m_notification.pwszSound = nullptr;
+    za::notify::Notification n;
+    n.handle = m_hNotification;
+    n.application = application;
+    n.arguments = arguments;
+    n.title = za::LoadModuleString(kAppModule, IDS_ALARM_TITLE).left(kTitleLength - 1);
+    n.text = m_message;
+    n.sound = m_sound;
+    n.actionFlags = m_actionFlags;
+    // The alarm's own instant: a device-local time cannot name the first or the second of a
+    // repeated hour, nor a time the device zone skips.
+    n.dueUtcMs = m_dueUtcMs;
+    const HANDLE handle = za::notify::Set(n);
     m_hNotification = handle;
     if (!handle) return FALSE;
     StartAlarmAgent();
@@ -190,30 +168,15 @@ CAlarmList::~CAlarmList() = default;
 void CAlarmList::LoadAll() {
     m_alarms.clear();
     const QString application = AlarmApplicationPath();
-    // As many handles as the store holds: asked first, then read; the store may grow between
-    // the two calls, so the count is asked again until it fits.
-    std::vector<HANDLE> handles;
-    DWORD count = 0;
-    if (!CeGetUserNotificationHandles(nullptr, 0, &count)) return;
-    do {
-        handles.resize(count);
-        if (!CeGetUserNotificationHandles(handles.data(), static_cast<DWORD>(handles.size()), &count)) return;
-    } while (count > handles.size());
-    handles.resize(count);
-    std::vector<BYTE> buffer(kReadBuffer);
-    for (const HANDLE h : handles) {
-        DWORD needed = 0;
-        bool read = CeGetUserNotification(h, static_cast<DWORD>(buffer.size()), &needed, buffer.data());
-        if (!read && GetLastError() == ERROR_INSUFFICIENT_BUFFER && needed > buffer.size()) {
-            buffer.resize(needed);
-            read = CeGetUserNotification(h, static_cast<DWORD>(buffer.size()), &needed, buffer.data());
-        }
-        if (!read) continue;
-        const auto* header = reinterpret_cast<const CE_NOTIFICATION_INFO_HEADER*>(buffer.data());
-        const CE_NOTIFICATION_TRIGGER* trigger = header->pcent;
-        if (!trigger || !trigger->lpszApplication || !header->pceun) continue;
-        if (QString::fromUtf16(trigger->lpszApplication) != application) continue;
-        m_alarms.push_back(std::make_unique<CAlarm>(header->hNotification, *trigger, *header->pceun));
+    // Every alarm of the store, however many and however long (a cap of 128 left the rest
+    // ringing but neither listed nor deletable).
+    const std::optional<std::vector<za::notify::Notification>> all = za::notify::List();
+    if (!all) return;
+    for (const za::notify::Notification& n : *all) {
+        if (n.application != application) continue;
+        SYSTEMTIME alarmTime{};
+        if (!za::notify::UtcMsToDeviceLocal(n.dueUtcMs, &alarmTime)) continue;
+        m_alarms.push_back(std::make_unique<CAlarm>(n, alarmTime));
     }
 }
 
@@ -227,7 +190,7 @@ int CAlarmList::IndexOf(const CAlarm* alarm) const {
 BOOL CAlarmList::Remove(CAlarm* alarm) {
     const int i = IndexOf(alarm);
     if (i < 0) return FALSE;
-    if (!CeClearUserNotification(alarm->Handle())) return FALSE;
+    if (!za::notify::Clear(alarm->Handle())) return FALSE;
     m_alarms.erase(m_alarms.begin() + i);
     return TRUE;
 }
@@ -235,8 +198,7 @@ BOOL CAlarmList::Remove(CAlarm* alarm) {
 void CAlarmList::PurgeExpired() {
     m_alarms.erase(std::remove_if(m_alarms.begin(), m_alarms.end(),
                                   [](const std::unique_ptr<CAlarm>& alarm) {
-                                      DWORD needed = 0;
-                                      return !CeGetUserNotification(alarm->Handle(), 0, &needed, nullptr) && needed == 0;
+                                      return !za::notify::Read(alarm->Handle()).has_value();
                                   }),
                    m_alarms.end());
 }

@@ -5,7 +5,9 @@
 // application's path marks the notifications that are alarms. Shared by the application's
 // dialogs and zonaria-cli, so both see and make the same alarms.
 //
-// Times: an alarm time is the device's local time (what a trigger takes); a city time is an OLE
+// Times: an alarm holds its UTC instant from the moment it is set (a city time goes to UTC through
+// the city's own zone, never through the device's local time, which may skip or repeat an hour
+// the city does not); the device's local time is only for display. A city time is an OLE
 // Automation date in the city's local time.
 #pragma once
 
@@ -16,6 +18,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -23,33 +26,34 @@
 constexpr UINT IDS_ALARM_TITLE = 110;    // "Zonaria"
 constexpr UINT IDS_ALARM_MESSAGE = 114;  // "It is %s in %s"
 
-// The length of the sound field, in characters, and what the notification is told of it.
+// The length of the sound field, in characters, its end included.
 constexpr int kAlarmSoundLength = 260;
-constexpr DWORD kAlarmMaxSound = 520;
 
 class CAlarm {
 public:
     // A new alarm for the city: the next whole hour of the city's local time, the action flags
     // and the sound of the settings, the default message.
     explicit CAlarm(const CCity& city);
-    // An alarm read back from the store. The city is loaded by the name in the arguments; when
-    // no such city exists any more, the first city of the list stands in for it.
-    CAlarm(HANDLE handle, const CE_NOTIFICATION_TRIGGER& trigger, const CE_USER_NOTIFICATION& user);
-    CAlarm(const CAlarm& other);
-    CAlarm& operator=(const CAlarm& other);
+    // An alarm read back from the store, due at alarmTime in the device's local time. The city
+    // is loaded by the name in the arguments; when no such city exists any more, the first city
+    // of the list stands in for it.
+    CAlarm(const za::notify::Notification& n, const SYSTEMTIME& alarmTime);
+    CAlarm(const CAlarm& other) = default;
+    CAlarm& operator=(const CAlarm& other) = default;
     virtual ~CAlarm();
 
-    // cityLocal in the city's local time: the alarm time becomes the device-local equivalent;
-    // the default message follows unless the message is the user's own.
-    void SetTimeAndCity(const CCity& city, DATE cityLocal);
+    // cityLocal in the city's local time becomes the alarm's UTC instant (a time the city's
+    // clocks skip is the time after the gap, a repeated one its first occurrence; *note, when
+    // given, says so, else is cleared); the default message follows unless it is the user's own.
+    void SetTimeAndCity(const CCity& city, DATE cityLocal, QString* note = nullptr);
     // The alarm time in the city's local time.
     DATE GetCityLocalTime() const;
     // The user's own text, unless it is exactly the default text.
     void SetMessage(const QString& text);
     // "It is 7:00 AM in Tokyo": the alarm's time in the city (with the daylight mark) and its name.
     QString DefaultMessage() const;
-    // Whether cityLocal in the city's time lies at least one whole second after the device's
-    // current UTC time.
+    // Whether cityLocal in the city's time (taken as SetTimeAndCity takes it) lies at least one
+    // whole second after the device's current UTC time.
     static BOOL IsInFuture(const CCity& city, DATE cityLocal);
     // Registers the notification (a new one, or the same handle again) and keeps its handle.
     // Starts the alarm agent when it does not run. TRUE when the store took it.
@@ -59,20 +63,25 @@ public:
 
     HANDLE Handle() const { return m_hNotification; }
     QString Message() const { return m_message; }
+    // The alarm time in the device's local time (for display).
     const SYSTEMTIME& AlarmTime() const { return m_alarmTime; }
+    // The alarm's instant, milliseconds since 1970 (UTC).
+    std::int64_t DueUtcMs() const { return m_dueUtcMs; }
     const CCity& City() const { return m_city; }
     BOOL IsCustomMessage() const { return m_bCustomMessage; }
-    DWORD ActionFlags() const { return m_notification.ActionFlags; }
-    QString Sound() const { return QString::fromUtf16(m_sound); }
+    DWORD ActionFlags() const { return m_actionFlags; }
+    QString Sound() const { return m_sound; }
 
 private:
     void SetSound(const QString& sound);
+    void SetDue(std::int64_t utcMs);
 
     HANDLE m_hNotification = nullptr;
+    std::int64_t m_dueUtcMs = 0;
     QString m_message;
     SYSTEMTIME m_alarmTime{};
-    CE_USER_NOTIFICATION m_notification{};
-    WCHAR m_sound[kAlarmSoundLength] = {};
+    DWORD m_actionFlags = 0;
+    QString m_sound;
     CCity m_city;
     BOOL m_bCustomMessage = FALSE;
 };

@@ -123,11 +123,9 @@ SYSTEMTIME CombineDateAndTime(const SYSTEMTIME& date, const SYSTEMTIME& time) {
     return st;
 }
 
-SYSTEMTIME ReferenceTimeToUtc(const CCity& reference, const SYSTEMTIME& date, const SYSTEMTIME& time) {
-    const SYSTEMTIME local = CombineDateAndTime(date, time);
-    SYSTEMTIME utc{};
-    reference.TimeZone().LocalTimeToUTCTime(local, utc);
-    return utc;
+SYSTEMTIME ReferenceTimeToUtc(const CCity& reference, const SYSTEMTIME& date, const SYSTEMTIME& time,
+                              QString* note) {
+    return reference.LocalToUtc(CombineDateAndTime(date, time), note);
 }
 
 SYSTEMTIME InitialReferenceTime(const CCity& reference, const SYSTEMTIME& utcNow) {

@@ -68,8 +68,11 @@ QString ArrivalLocalText(const CCity& to, const SYSTEMTIME& departureUtc, double
 
 // The picked local reference instant: the date part of `date` with the time of day of `time`.
 SYSTEMTIME CombineDateAndTime(const SYSTEMTIME& date, const SYSTEMTIME& time);
-// The reference city's local date and time converted to UTC with its zone.
-SYSTEMTIME ReferenceTimeToUtc(const CCity& reference, const SYSTEMTIME& date, const SYSTEMTIME& time);
+// The reference city's local date and time converted to UTC with its zone: a time its clocks
+// skip is the time after the gap, a repeated one its first occurrence; *note, when given,
+// receives the sentence that says so (empty for a time that occurs once).
+SYSTEMTIME ReferenceTimeToUtc(const CCity& reference, const SYSTEMTIME& date, const SYSTEMTIME& time,
+                              QString* note = nullptr);
 // Where the dialog starts: the city's local time at `utcNow` on the hour (minutes, seconds and
 // milliseconds 0).
 SYSTEMTIME InitialReferenceTime(const CCity& reference, const SYSTEMTIME& utcNow);

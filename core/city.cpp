@@ -1,6 +1,9 @@
 #include "city.h"
 
+#include "cityinstall.h"
 #include "geography.h"
+#include "stringtable.h"
+#include "zastrings.h"
 
 #include <algorithm>
 
@@ -22,7 +25,10 @@ void CCity::SetTimeZoneID(int id) {
 }
 
 CTimeZone& CCity::TimeZone() const {
-    if (!m_timeZone.IsLoaded()) m_timeZone.Load(m_timeZoneID);
+    if (!m_timeZone.IsLoaded()) {
+        // The entry gives the city its identity and name; its past is its own place's.
+        m_timeZone.Load(m_timeZoneID, za::ShippedCityZone(m_name, m_timeZoneID));
+    }
     return m_timeZone;
 }
 
@@ -40,6 +46,48 @@ QString CCity::LocalTimeAsString(TIME_FMT format) const {
     return FormatDateAndTime(local, zone.IsDaylightTime(), format);
 }
 
+SYSTEMTIME CCity::LocalToUtc(const SYSTEMTIME& local, QString* note) const {
+    using Kind = za::tz::ZoneHistory::LocalKind;
+    constexpr UINT IDS_TIME_SKIPPED = 540;
+    constexpr UINT IDS_TIME_REPEATED = 541;
+    Kind kind = Kind::Unique;
+    SYSTEMTIME utc{};
+    TimeZone().LocalTimeToUTCTime(local, utc, &kind);
+    if (note) {
+        note->clear();
+        if (kind != Kind::Unique) {
+            *note = za::FormatString(za::CoreString(kind == Kind::Skipped ? IDS_TIME_SKIPPED : IDS_TIME_REPEATED),
+                                     {FormatDateAndTime(local, FALSE, TF_TIME), m_name, LocalTimeAsString(utc, TF_TIME)});
+        }
+    }
+    return utc;
+}
+
 QString CCity::LatitudeAsString() const { return FormatLatitude(m_latitude); }
 
 QString CCity::LongitudeAsString() const { return FormatLongitude(m_longitude); }
+
+namespace za {
+
+QString CityEntry(const QString& name, const QString& country) { return CityEntryPrefix(name) + country + QLatin1Char(')'); }
+
+QString CityEntryPrefix(const QString& name) { return name + QStringLiteral(" ("); }
+
+void SplitCityEntry(const QString& entry, QString* name, QString* country) {
+    const qsizetype open = entry.indexOf(QLatin1String(" ("));
+    if (open < 0 || !entry.endsWith(QLatin1Char(')'))) {
+        if (name) *name = entry;
+        if (country) country->clear();
+        return;
+    }
+    if (name) *name = entry.left(open);
+    if (country) *country = entry.mid(open + 2, entry.size() - open - 3);
+}
+
+QString CityNameOfEntry(const QString& entry) {
+    QString name;
+    SplitCityEntry(entry, &name, nullptr);
+    return name;
+}
+
+}  // namespace za

@@ -80,6 +80,10 @@ public:
     QString LocalTimeAsString(const SYSTEMTIME& utc, TIME_FMT format) const;
     // The city's local time now, by the bias and daylight flag of when the zone was loaded.
     QString LocalTimeAsString(TIME_FMT format) const;
+    // A local time of the city to UTC (a skipped time is the time after the gap, a repeated one
+    // its first occurrence). *note, when given, receives a sentence saying how such a time was
+    // taken ("2:30 AM does not exist in New York, NY that day ..."), or is cleared.
+    SYSTEMTIME LocalToUtc(const SYSTEMTIME& local, QString* note = nullptr) const;
 
     QString LatitudeAsString() const;
     QString LongitudeAsString() const;
@@ -93,3 +97,20 @@ public:
 private:
     mutable CTimeZone m_timeZone;  // a cache of the zone of m_timeZoneID
 };
+
+namespace za {
+
+// The longest city name, in UTF-16 code units.
+constexpr int kMaxCityName = 31;
+
+// The city name list's entry of a city: "Name (Country)".
+QString CityEntry(const QString& name, const QString& country);
+// What every entry of the named city begins with, "Name (": a name never holds a parenthesis,
+// so the first " (" of an entry starts its country.
+QString CityEntryPrefix(const QString& name);
+// The name and country of an entry; an entry without " (" and a closing ")" is all name.
+void SplitCityEntry(const QString& entry, QString* name, QString* country);
+// The name part of an entry.
+QString CityNameOfEntry(const QString& entry);
+
+}  // namespace za

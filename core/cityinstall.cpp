@@ -5,11 +5,16 @@
 #include "citylist.h"
 #include "clock.h"
 #include "device.h"
+#include "installpackage.h"
 #include "poapp.h"
 #include "poutlook.h"
 #include "registry.h"
+#include "stringtable.h"
+#include "textfold.h"
 
 #include <QFile>
+#include <QHash>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <algorithm>
@@ -114,7 +119,6 @@ bool TimeZoneTable(sql::Database&, QString* error) {
     }
     return true;
 }
-const device::InstallRegistrar g_timeZoneTable(50, "time-zone table", TimeZoneTable);
 
 // Installation: the city database in the object store, from the shipped list.
 bool CityDatabase(sql::Database&, QString* error) {
@@ -122,7 +126,6 @@ bool CityDatabase(sql::Database&, QString* error) {
     CREATE_SYSTEMGUID(&store);
     return CreateCityDatabase(&store, ShippedCityList(), error);
 }
-const device::InstallRegistrar g_cityDatabase(60, "city database", CityDatabase);
 
 // Installation: the first city shown, "San Francisco, CA", is the device's home city, in
 // Outlook (current city index 0) and in the Clock program's settings.
@@ -174,13 +177,71 @@ bool HomeCity(sql::Database&, QString* error) {
     }
     return true;
 }
-const device::InstallRegistrar g_homeCity(70, "home city", HomeCity);
 
 }  // namespace
 
 QByteArray ShippedCityList() {
     QFile file(QStringLiteral(":/zonaria/data/cities.csv"));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray ShippedCityZone(const QString& name, int zoneId) {
+    struct Place {
+        QByteArray tz;
+        int zoneId;
+    };
+    static const QHash<QString, Place> zones = [] {
+        QHash<QString, Place> byName;
+        std::vector<QStringList> rows;
+        if (!ParseCsv(QString::fromUtf8(ShippedCityList()), &rows)) return byName;
+        for (std::size_t i = 1; i < rows.size(); ++i) {
+            const QStringList& f = rows[i];
+            if (f.size() == kColumns) byName.insert(f[kName], Place{f[kTz].toLatin1(), f[kZoneId].toInt()});
+        }
+        return byName;
+    }();
+    const auto it = zones.constFind(name);
+    return it != zones.constEnd() && it->zoneId == zoneId ? it->tz : QByteArray();
+}
+
+QString PlaceholderCityName(const QString& pattern, const QString& zoneDisplayName, int maxLength) {
+    QString place = zoneDisplayName;
+    // "(GMT-12:00) International Date Line West": the offset in parentheses goes; a name may
+    // not hold parentheses.
+    static const QRegularExpression offset(QStringLiteral("^\\(GMT[^)]*\\)\\s*"));
+    place.remove(offset);
+    const QString forbidden = CCityList::ForbiddenNameCharacters();
+    QString name = FormatString(pattern, {place});
+    name.removeIf([&forbidden](QChar c) { return forbidden.contains(c); });
+    return name.simplified().left(maxLength).trimmed();
+}
+
+bool WellKnownCityOfZone(int zoneId, CCity* city) {
+    const outlook::ZoneEntry* entry = outlook::FindZoneEntry(zoneId);
+    std::vector<QStringList> rows;
+    if (!city || !ParseCsv(QString::fromUtf8(ShippedCityList()), &rows)) return false;
+    // "America/Argentina/Buenos_Aires" -> "buenos aires"
+    QString exemplar = entry ? QString::fromLatin1(entry->tzId) : QString();
+    exemplar = FoldForSearch(exemplar.mid(exemplar.lastIndexOf(QLatin1Char('/')) + 1).replace(QLatin1Char('_'), QLatin1Char(' ')));
+    const QStringList* best = nullptr;
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        const QStringList& f = rows[i];
+        if (f.size() != kColumns || f[kZoneId].toInt() != zoneId) continue;
+        if (!best) best = &f;
+        if (!exemplar.isEmpty() && NameMatchRank(f[kName], exemplar) >= 0 && NameMatchRank(f[kName], exemplar) <= 1) {
+            best = &f;
+            break;
+        }
+    }
+    if (!best) return false;
+    const QStringList& f = *best;
+    city->SetCountryName(f[kCountry]);
+    city->SetCountryPhoneCode(f[kPhone]);
+    city->SetAreaCode(f[kArea]);
+    city->SetAirportCode(f[kAirport]);
+    city->SetLatitude(f[kLatitude].toInt());
+    city->SetLongitude(f[kLongitude].toInt());
+    return true;
 }
 
 bool CreateCityDatabase(CEGUID* volume, const QByteArray& csv, QString* error, int* imported) {
@@ -197,5 +258,11 @@ bool CreateCityDatabase(CEGUID* volume, const QByteArray& csv, QString* error, i
     if (imported) *imported = count;
     return true;
 }
+
+bool InstallTimeZoneTable(sql::Database& db, QString* error) { return TimeZoneTable(db, error); }
+
+bool InstallCityDatabase(sql::Database& db, QString* error) { return CityDatabase(db, error); }
+
+bool InstallHomeCity(sql::Database& db, QString* error) { return HomeCity(db, error); }
 
 }  // namespace za

@@ -18,7 +18,6 @@ constexpr DWORD kRecordBufferSize = 1024;
 BYTE* g_recordBuffer = nullptr;
 DWORD g_recordBufferSize = 0;
 
-constexpr int kMaxCityNameLength = 31;
 const QString kForbiddenNameCharacters = QStringLiteral("\"~()*%#");
 
 QString DatabaseName() { return QString::fromUtf16(kCityDatabaseName); }
@@ -313,7 +312,7 @@ void CCityList::CityNames() {
         // are gone.
         m_names.clear();
         for (qsizetype i = 0; i < names.size(); ++i) {
-            m_names.append(za::FormatString(QStringLiteral("%s (%s)"), {names[i], countries[i]}));
+            m_names.append(za::CityEntry(names[i], countries[i]));
         }
         m_foldedStale = true;
     }
@@ -426,12 +425,14 @@ QList<long> CCityList::FindIndexesOfCity(const QString& text) {
     return indexes;
 }
 
+QString CCityList::ForbiddenNameCharacters() { return kForbiddenNameCharacters; }
+
 BOOL CCityList::IsCityNameValid(const QString& name) {
     if (CityExists(name)) return FALSE;
     // Another city's name with other accents: names cannot hold parentheses, so an entry whose
     // name folds alike begins with the folded name and " (".
-    if (FindIndexOfCity(name + QStringLiteral(" (")) >= 0) return FALSE;
-    if (name.isEmpty() || name.size() > kMaxCityNameLength) return FALSE;
+    if (FindIndexOfCity(za::CityEntryPrefix(name)) >= 0) return FALSE;
+    if (name.isEmpty() || name.size() > za::kMaxCityName) return FALSE;
     // A name of blanks cannot be told from none, and a character that breaks the lines or the
     // order of later lists cannot be stored.
     if (za::IsBlank(name) || !za::IsStorableText(name)) return FALSE;

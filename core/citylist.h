@@ -101,6 +101,8 @@ public:
     // A name a new city may take: 1 to 31 characters, none of "~()*%#, not already taken, and
     // not another city's name with other accents or case ("Zurich" beside "Zürich").
     BOOL IsCityNameValid(const QString& name);
+    // The characters a city name cannot hold.
+    static QString ForbiddenNameCharacters();
 
     BOOL LoadCity(const QString& name, CCity& city);
     BOOL BeginLoadCityByIndex();

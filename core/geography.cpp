@@ -3,6 +3,8 @@
 #include "stringtable.h"
 #include "zastrings.h"
 
+#include <GeographicLib/Geodesic.hpp>
+
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -31,15 +33,12 @@ constexpr double kKmToNauticalMiles = 0.5399568;
 // held as these literals so that distances match the system's to the last digit.
 constexpr double kFlattening = 0.0033528131778969143;
 constexpr double kTwiceEquatorialRadiusKm = 12756.28;
-constexpr double kPi = 3.14159265358979323846;
 
 QString FormatCoordinate(int value, UINT positiveId, UINT negativeId) {
     int degrees = 0, minutes = 0, positive = 0;
     ConvertToDMS(value, &degrees, &minutes, &positive);
     return za::FormatString(za::CoreString(positive ? positiveId : negativeId), {degrees, minutes});
 }
-
-double Radians(long hundredths) { return static_cast<double>(hundredths) * kPi / 18000.0; }
 
 }  // namespace
 
@@ -70,25 +69,14 @@ void GreatCircleDistance(long lon1, long lat1, long lon2, long lat2, double* km)
         *km = 0.0;
         return;
     }
-    const double phi1 = Radians(lat1), phi2 = Radians(lat2);
-    const double lambda1 = Radians(lon1), lambda2 = Radians(lon2);
-    const double F = (phi1 + phi2) / 2.0;
-    const double G = (phi1 - phi2) / 2.0;
-    const double lambda = (lambda1 - lambda2) / 2.0;
-
-    const double S = std::pow(std::sin(G), 2.0) * std::pow(std::cos(lambda), 2.0) +
-                     std::pow(std::cos(F), 2.0) * std::pow(std::sin(lambda), 2.0);
-    const double C = std::pow(std::cos(G), 2.0) * std::pow(std::cos(lambda), 2.0) +
-                     std::pow(std::sin(F), 2.0) * std::pow(std::sin(lambda), 2.0);
-    const double omega = std::atan(std::sqrt(S / C));
-    const double R = std::sqrt(S * C) / omega;
-    const double D = omega * kTwiceEquatorialRadiusKm;
-    const double H1 = (3.0 * R - 1.0) / (2.0 * C);
-    const double H2 = (3.0 * R + 1.0) / (2.0 * S);
-    const double s = D * (1.0 + kFlattening * H1 * std::pow(std::sin(F), 2.0) * std::pow(std::cos(G), 2.0) -
-                          kFlattening * H2 * std::pow(std::cos(F), 2.0) * std::pow(std::sin(G), 2.0));
-    // Written this way round so that NaN (0/0 for two points on one pole) also gives 0.
-    *km = s > 0.0 ? s : 0.0;
+    // Karney's solution of the inverse problem (GeographicLib), exact to round-off on the
+    // system's ellipsoid. The Andoyer-Lambert approximation was up to 68 m out in general and
+    // 33.6 km (0.17 %) too long near antipodal points (1° N 1° E to 1° S 179° W).
+    static const GeographicLib::Geodesic ellipsoid(kTwiceEquatorialRadiusKm * 500.0, kFlattening);
+    double metres = 0.0;
+    ellipsoid.Inverse(lat1 / 100.0, lon1 / 100.0, lat2 / 100.0, lon2 / 100.0, metres);
+    // Written this way round so that NaN also gives 0.
+    *km = metres > 0.0 ? metres / 1000.0 : 0.0;
 }
 
 double ConvertDistance(double value, TUnitSystem from, TUnitSystem to) {

@@ -28,11 +28,11 @@ void ConvertFromDMS(int* value, int degrees, int minutes, int positive);
 QString FormatLatitude(int value);
 QString FormatLongitude(int value);
 
-// Distance in kilometres between two positions (longitude first for each point), by the
-// Andoyer-Lambert approximation on the ellipsoid a = 6378.14 km, f = 1/298.257. The relative
-// error against the exact geodesic stays under 0.002 % except near antipodal points, where it
-// reaches about 0.2 %. Identical positions give exactly 0; a non-positive or undefined result
-// (both points on one pole) gives 0. A null km writes nothing.
+// Distance in kilometres between two positions (longitude first for each point): the length
+// of the shortest geodesic on the ellipsoid a = 6378.14 km, f = 1/298.257, by Karney's method
+// (GeographicLib, "Algorithms for geodesics", 2013), accurate to well under a millimetre
+// everywhere, near antipodal points and the poles included. Identical positions give exactly
+// 0. A null km writes nothing.
 void GreatCircleDistance(long lon1, long lat1, long lon2, long lat2, double* km);
 
 // Converts a distance, or a speed (the same factors serve both), between unit systems.

@@ -31,6 +31,8 @@ const StringTableRegistrar g_table(kCoreModule, {
     {522, u"%d\u00b0 %d\u00b4 W"},
     {523, u"%d\u00b0 %d\u00b4 N"},
     {524, u"%d\u00b0 %d\u00b4 S"},
+    {540, u"%s does not exist in %s that day (the clocks go forward): %s is taken."},
+    {541, u"%s occurs twice in %s that day (the clocks go back): the first, %s, is taken."},
 });
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "zastrings.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace za::astro {
 namespace {
@@ -44,46 +45,54 @@ QString EventText(const CTimeZone& zone, const SYSTEMTIME& utc) {
 
 }  // namespace
 
-DayEvents SearchDay(int zenith, double mjd0, double lambda, double phi) {
+DayEvents SearchDay(int zenith, double mjd0, double lambda, double phi, double hours) {
     const double sinH0 = SinH0(zenith);
     const double cosPhi = std::cos(phi), sinPhi = std::sin(phi);
     DayEvents ev;
+    ev.hours = hours;
+    // A crossing in the day: a root past its end is the next day's.
+    auto inDay = [hours](double t) { return t <= hours; };
 
     double yMinus = SinAltitude(zenith, mjd0, 0.0, lambda, cosPhi, sinPhi) - sinH0;
     ev.above = yMinus > 0.0;
 
     // Two-hour steps, each fitting a parabola through three hourly altitudes: 25 evaluations
     // cover the day and still catch a body that rises and sets within one step.
-    for (int hour = 1; hour != 25 && !(ev.rises && ev.sets); hour += 2) {
+    for (int hour = 1; hour - 1 < hours && !(ev.rises && ev.sets); hour += 2) {
         const double y0 = SinAltitude(zenith, mjd0, hour, lambda, cosPhi, sinPhi) - sinH0;
         const double yPlus = SinAltitude(zenith, mjd0, hour + 1.0, lambda, cosPhi, sinPhi) - sinH0;
         const QuadFit q = FitQuadratic(yMinus, y0, yPlus);
         if (q.roots == 1) {
-            if (yMinus < 0.0) {
-                ev.rise = hour + q.r1;
-                ev.rises = true;
-            } else {
-                ev.set = hour + q.r1;
-                ev.sets = true;
+            if (inDay(hour + q.r1)) {
+                if (yMinus < 0.0) {
+                    ev.rise = hour + q.r1;
+                    ev.rises = true;
+                } else {
+                    ev.set = hour + q.r1;
+                    ev.sets = true;
+                }
             }
         } else if (q.roots == 2) {
             // Both crossings within the step: which comes first follows from whether the
             // parabola dips (a minimum below h0) or peaks.
-            if (q.ye < 0.0) {
-                ev.rise = hour + q.r2;
-                ev.set = hour + q.r1;
-            } else {
-                ev.rise = hour + q.r1;
-                ev.set = hour + q.r2;
+            const double rise = hour + (q.ye < 0.0 ? q.r2 : q.r1);
+            const double set = hour + (q.ye < 0.0 ? q.r1 : q.r2);
+            if (inDay(rise)) {
+                ev.rise = rise;
+                ev.rises = true;
             }
-            ev.rises = ev.sets = true;
+            if (inDay(set)) {
+                ev.set = set;
+                ev.sets = true;
+            }
         }
         yMinus = yPlus;
     }
     return ev;
 }
 
-RiseSetEvents FindRiseSet(const SYSTEMTIME& localDate, int bias, int longitude, int latitude, int zenith) {
+RiseSetEvents FindRiseSet(const SYSTEMTIME& localDate, int bias, int longitude, int latitude, int zenith,
+                          double hours) {
     const SYSTEMTIME midnight = LocalMidnight(localDate);
     // Real divisions throughout: a zone of 5 h 45 min or a longitude of 85.32° must not be cut
     // to whole units.
@@ -93,7 +102,7 @@ RiseSetEvents FindRiseSet(const SYSTEMTIME& localDate, int bias, int longitude, 
     const double mjd0 = DayNumber(midnight.wYear, midnight.wMonth, midnight.wDay, 0, 0, 0) - zone / 24.0;
 
     RiseSetEvents out;
-    out.day = SearchDay(zenith, mjd0, lambda, phi);
+    out.day = SearchDay(zenith, mjd0, lambda, phi, hours);
     if (out.day.rises) {
         out.day.rise = RoundToMinute(out.day.rise);
         out.rise = InstantAfter(midnight, out.day.rise, bias);
@@ -110,18 +119,35 @@ double HoursAbove(const DayEvents& day) {
         // A set before the rise (Reykjavik in June: set 00:04, rise 02:55) leaves the day light
         // but for the interval between them.
         const double span = day.set - day.rise;
-        return span >= 0.0 ? span : 24.0 + span;
+        return span >= 0.0 ? span : day.hours + span;
     }
-    if (day.rises) return 24.0 - day.rise;  // up from the rise until midnight
+    if (day.rises) return day.hours - day.rise;  // up from the rise until midnight
     if (day.sets) return day.set;           // up from midnight until the set
     return -1.0;
 }
 
 RiseSetEvents EventsOfLocalDay(const CTimeZone& zone, int longitude, int latitude, const SYSTEMTIME& localDate,
                                int zenith) {
-    SYSTEMTIME midnightUtc{};
-    zone.LocalTimeToUTCTime(LocalMidnight(localDate), midnightUtc);
-    return FindRiseSet(localDate, zone.Bias(midnightUtc), longitude, latitude, zenith);
+    // The day in its own offsets: from its midnight (or, where the clocks skip midnight, from
+    // the change) to the next day's.
+    const SYSTEMTIME midnight = LocalMidnight(localDate);
+    SYSTEMTIME midnightUtc{}, nextUtc{};
+    zone.LocalTimeToUTCTime(midnight, midnightUtc);
+    DATE day = 0;
+    SystemTimeToVariantTime(&midnight, &day);
+    SYSTEMTIME next{};
+    VariantTimeToSystemTime(AddSpan(day, 1.0), &next);
+    zone.LocalTimeToUTCTime(next, nextUtc);
+    std::int64_t from = 0, to = 0;
+    double hours = 24.0;
+    if (SystemTimeToSeconds(midnightUtc, &from) && SystemTimeToSeconds(nextUtc, &to) && to > from) {
+        hours = static_cast<double>(to - from) / 3600.0;
+    }
+    // The bias that places the day's start: the midnight's own, in seconds where it has them.
+    std::int64_t wall = 0;
+    SystemTimeToSeconds(midnight, &wall);
+    const int bias = static_cast<int>((from - wall) / 60);
+    return FindRiseSet(localDate, bias, longitude, latitude, zenith, hours);
 }
 
 void RiseSetTexts(const CTimeZone& zone, const RiseSetEvents& ev, QString& riseText, QString& setText) {

@@ -71,4 +71,16 @@ bool IsStorableText(const QString& text) {
 
 bool IsBlank(const QString& text) { return text.trimmed().isEmpty(); }
 
+int NameMatchRank(const QString& name, const QString& typed) {
+    const QString n = FoldForSearch(name.trimmed());
+    const QString t = FoldForSearch(typed.trimmed());
+    if (t.isEmpty()) return -1;
+    if (n == t) return 0;
+    if (n.startsWith(t)) return n.at(t.size()).isLetterOrNumber() ? 2 : 1;
+    for (qsizetype at = n.indexOf(t, 1); at > 0; at = n.indexOf(t, at + 1)) {
+        if (!n.at(at - 1).isLetterOrNumber()) return 3;
+    }
+    return n.contains(t) ? 4 : -1;
+}
+
 }  // namespace za

@@ -23,4 +23,11 @@ bool IsStorableText(const QString& text);
 // Whether a text holds nothing but white space (an empty text counts).
 bool IsBlank(const QString& text);
 
+// How well a city name matches typed text, both folded as above and with outer spaces set
+// aside; the smaller the better: 0 the name itself ("London"), 1 the name's first words
+// ("Chicago" in "Chicago, IL"), 2 the beginning of the name ("Lond" in "Londonderry"), 3 the
+// beginning of a later word ("London" in "East London"), 4 anywhere inside; -1 no match
+// (and for empty text). Choosers take the best, so Enter after "London" picks London.
+int NameMatchRank(const QString& name, const QString& typed);
+
 }  // namespace za

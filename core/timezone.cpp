@@ -98,40 +98,33 @@ struct Records {
     int BiasAt(std::int64_t utc) const { return za::tz::BiasAt(Of(za::tz::YearOf(utc)), utc); }
 };
 
-// A local time of a zone to UTC: the rule of the local time's year is first evaluated as if
-// the local time were UTC, then corrected once at the instant found, by the record of that
-// instant's year (which differs at a year's end where the records of two years differ:
-// 20:09 on 31 December 2026 in British Columbia is already 2027 in UTC).
-//
-// The single correction maps the first second of daylight time east of Greenwich an hour late
-// (Paris, 29 March 2026, 03:00 local gave 02:00 UTC, not 01:00), so an alarm for that minute
-// would ring an hour late. When the result does not convert back to the local time but the
-// other bias's result does, that one is right. A transition instant converts back to the wall
-// clock on either side of it, both being the same moment.
+// A local time of a zone to UTC by the records of the years: of the instants the record's two
+// biases give, those that show the local time again; of two (a time that occurs twice as the
+// clocks go back), the first. A time the clocks skipped is read with the bias in force before
+// the change, which is the time after the gap (02:30 when 02:00 became 03:00 gives 03:30
+// daylight time), as east of Greenwich so west of it. The rule's single correction gave one
+// or the other depending on the side of Greenwich and on the minute.
 SYSTEMTIME LocalToUtc(const Records& records, const SYSTEMTIME& local) {
-    const int first = BiasAt(records.Of(local.wYear), local);
-    SYSTEMTIME result = AddMinutes(local, first);
-    const TIME_ZONE_INFORMATION& rule = records.Of(result.wYear);
-    int used = first;
-    const int second = BiasAt(rule, result);
-    if (second != first) {
-        result = AddMinutes(local, second);
-        used = second;
-    }
     std::int64_t wanted = 0;
-    if (!ToSeconds(local, &wanted)) return result;
-    auto convertsBack = [&](const SYSTEMTIME& candidate) {
-        std::int64_t at = 0;
-        if (!ToSeconds(candidate, &at)) return false;
-        return at - records.BiasAt(at) * 60 == wanted || at - records.BiasAt(at - 1) * 60 == wanted;
-    };
-    if (!convertsBack(result)) {
-        const int standard = rule.Bias + rule.StandardBias;
-        const int daylight = rule.Bias + rule.DaylightBias;
-        const SYSTEMTIME other = AddMinutes(local, used == daylight ? standard : daylight);
-        if (convertsBack(other)) result = other;
+    if (!ToSeconds(local, &wanted)) return local;
+    const TIME_ZONE_INFORMATION& own = records.Of(local.wYear);
+    const TIME_ZONE_INFORMATION& next = records.Of(za::tz::YearOf(wanted + own.Bias * 60));
+    bool found = false;
+    std::int64_t best = 0;
+    for (const TIME_ZONE_INFORMATION* rule : {&own, &next}) {
+        for (const int bias : {rule->Bias + rule->StandardBias, rule->Bias + rule->DaylightBias}) {
+            const std::int64_t u = wanted + static_cast<std::int64_t>(bias) * 60;
+            if (u - records.BiasAt(u) * 60 != wanted) continue;
+            if (!found || u < best) best = u;
+            found = true;
+        }
     }
-    return result;
+    if (!found) {
+        // Half a day before: changes of a zone's clock are never that close together.
+        constexpr std::int64_t kBefore = 12 * 3600;
+        best = wanted + static_cast<std::int64_t>(records.BiasAt(wanted + own.Bias * 60 - kBefore)) * 60;
+    }
+    return FromSeconds(best);
 }
 
 // The device zone as stored, with its records of every year where it follows a zone of the tz
@@ -139,9 +132,12 @@ SYSTEMTIME LocalToUtc(const Records& records, const SYSTEMTIME& local) {
 struct DeviceZone {
     TIME_ZONE_INFORMATION stored{};
     za::tz::YearlyRulesPtr years;
+    // The followed zone's exact history, which the conversions take within its years.
+    za::tz::ZoneHistoryPtr history;
 
     DeviceZone() {
         if (!za::device::ReadDeviceZone(&stored, &years)) stored = TIME_ZONE_INFORMATION{};
+        if (years) history = za::tz::ZoneHistory::Of(years->TzId());
     }
     Records records() const { return Records{&stored, years.get()}; }
 };
@@ -157,9 +153,10 @@ void CDBTimeZone::Unload() {
     m_name.clear();
     std::memset(&m_tzi, 0, sizeof m_tzi);
     m_years.reset();
+    m_history.reset();
 }
 
-BOOL CDBTimeZone::Load(int id) {
+BOOL CDBTimeZone::Load(int id, const QByteArray& ownZone) {
     Unload();
     CPOApp& po = GetPOApp();
     po.GetTZIFromID(id, &m_tzi);
@@ -167,6 +164,10 @@ BOOL CDBTimeZone::Load(int id) {
     // that matches none keeps its one rule.
     za::tz::YearlyRulesPtr years;
     if (po.GetTZRulesFromID(id, &years) && years->Holds(m_tzi)) m_years = std::move(years);
+    // The place's own zone's history, else the entry's representative's: only the one used is
+    // read from the tz database.
+    if (!ownZone.isEmpty()) m_history = za::tz::ZoneHistory::Of(ownZone);
+    if (!m_history && m_years) m_history = za::tz::ZoneHistory::Of(m_years->TzId());
     if (po.SupportsICity()) {
         m_name = DisplayNameFromRegistry(id);
     } else {
@@ -189,16 +190,35 @@ BOOL CDBTimeZone::IsSameTZ(const TIME_ZONE_INFORMATION* tzi, BOOL* sameNames) co
            SameDate(tzi->StandardDate, m_tzi.StandardDate);
 }
 
-int CDBTimeZone::Bias(const SYSTEMTIME& utc) const { return BiasAt(RuleOfYear(utc.wYear), utc); }
+void CDBTimeZone::FollowZone(const QByteArray& tzId) {
+    if (tzId.isEmpty() || (m_history && m_history->TzId() == tzId)) return;
+    if (za::tz::ZoneHistoryPtr history = za::tz::ZoneHistory::Of(tzId)) {
+        m_history = std::move(history);
+        AdjustBiasForDST();
+    }
+}
 
-BOOL CDBTimeZone::IsDaylightTime(const SYSTEMTIME& utc) const { return ::IsDaylightTime(RuleOfYear(utc.wYear), utc); }
+bool CDBTimeZone::HistoryCovers(const SYSTEMTIME& utc, std::int64_t* seconds) const {
+    return m_history && ToSeconds(utc, seconds) && m_history->Covers(*seconds);
+}
+
+int CDBTimeZone::Bias(const SYSTEMTIME& utc) const {
+    std::int64_t seconds = 0;
+    if (HistoryCovers(utc, &seconds)) return -m_history->OffsetAt(seconds) / 60;
+    return BiasAt(RuleOfYear(utc.wYear), utc);
+}
+
+BOOL CDBTimeZone::IsDaylightTime(const SYSTEMTIME& utc) const {
+    std::int64_t seconds = 0;
+    if (HistoryCovers(utc, &seconds)) return m_history->IsDaylightAt(seconds) ? TRUE : FALSE;
+    return ::IsDaylightTime(RuleOfYear(utc.wYear), utc);
+}
 
 void CDBTimeZone::AdjustBiasForDST() {
     SYSTEMTIME now{};
     GetSystemTime(&now);
-    const TIME_ZONE_INFORMATION& rule = RuleOfYear(now.wYear);
-    m_bDaylight = ::IsDaylightTime(rule, now);
-    m_bias = rule.Bias + (m_bDaylight ? rule.DaylightBias : rule.StandardBias);
+    m_bDaylight = IsDaylightTime(now);
+    m_bias = Bias(now);
 }
 
 QString CDBTimeZone::GetDaylightRule() const {
@@ -218,10 +238,23 @@ void CTimeZone::GetLocalTime(SYSTEMTIME& local) const {
 }
 
 void CTimeZone::UTCTimeToLocalTime(const SYSTEMTIME& utc, SYSTEMTIME& local) const {
+    std::int64_t seconds = 0;
+    if (HistoryCovers(utc, &seconds)) {
+        // Seconds included: Monrovia's clock was 44 minutes 30 seconds behind UTC until 1972.
+        local = FromSeconds(seconds + m_history->OffsetAt(seconds));
+        return;
+    }
     local = AddMinutes(utc, -Bias(utc));
 }
 
-void CTimeZone::LocalTimeToUTCTime(const SYSTEMTIME& local, SYSTEMTIME& utc) const {
+void CTimeZone::LocalTimeToUTCTime(const SYSTEMTIME& local, SYSTEMTIME& utc,
+                                   za::tz::ZoneHistory::LocalKind* kind) const {
+    if (kind) *kind = za::tz::ZoneHistory::LocalKind::Unique;
+    std::int64_t seconds = 0;
+    if (m_history && ToSeconds(local, &seconds) && m_history->CoversLocal(seconds)) {
+        utc = FromSeconds(m_history->LocalToUtc(seconds, kind));
+        return;
+    }
     utc = LocalToUtc(Records{&m_tzi, m_years.get()}, local);
 }
 
@@ -229,9 +262,11 @@ BOOL CTimeZone::SetSystemTimeZone() {
     AdjustBiasForDST();
     SYSTEMTIME now{};
     GetSystemTime(&now);
-    // A zone of the table goes on following its records of every year as the device zone.
+    // A zone of the table goes on following its place's own zone of the tz database as the
+    // device zone (Rome stays Europe/Rome, not entry 110's Europe/Berlin).
+    const QByteArray followed = m_history ? m_history->TzId() : m_years ? m_years->TzId() : QByteArray();
     const BOOL result =
-        m_years ? za::device::SetTimeZoneFollowing(m_tzi, m_years->TzId()) : SetTimeZoneInformation(&m_tzi);
+        !followed.isEmpty() ? za::device::SetTimeZoneFollowing(m_tzi, followed) : SetTimeZoneInformation(&m_tzi);
     SetDaylightTime(m_bDaylight ? 1 : 0);
     SetSystemTime(&now);
     return result;
@@ -245,17 +280,33 @@ BOOL IsDaylightTime(const TIME_ZONE_INFORMATION& tzi, const SYSTEMTIME& utc) {
 
 BOOL SetSystemTimeAndDST(const SYSTEMTIME& utc) {
     const DeviceZone zone;
-    SetDaylightTime(IsDaylightTime(zone.records().Of(utc.wYear), utc) ? 1 : 0);
+    std::int64_t seconds = 0;
+    const bool daylight = zone.history && ToSeconds(utc, &seconds) && zone.history->Covers(seconds)
+                              ? zone.history->IsDaylightAt(seconds)
+                              : IsDaylightTime(zone.records().Of(utc.wYear), utc) != FALSE;
+    SetDaylightTime(daylight ? 1 : 0);
     return SetSystemTime(&utc);
 }
 
 void UTCTimeToSystemLocalTime(const SYSTEMTIME& utc, SYSTEMTIME& local) {
     const DeviceZone zone;
+    std::int64_t seconds = 0;
+    if (zone.history && ToSeconds(utc, &seconds) && zone.history->Covers(seconds)) {
+        local = FromSeconds(seconds + zone.history->OffsetAt(seconds));
+        return;
+    }
     local = AddMinutes(utc, -BiasAt(zone.records().Of(utc.wYear), utc));
 }
 
 void SystemLocalTimeToUTCTime(const SYSTEMTIME& local, SYSTEMTIME& utc) {
     const DeviceZone zone;
+    std::int64_t seconds = 0;
+    if (zone.history && ToSeconds(local, &seconds) && zone.history->CoversLocal(seconds)) {
+        utc = FromSeconds(zone.history->LocalToUtc(seconds));
+        return;
+    }
+    // Out of the history's years, the same reading by the records (a time skipped or repeated
+    // at a change is taken as the one correction gives it, as the device zone always did).
     const Records records = zone.records();
     const TIME_ZONE_INFORMATION* tzi = &records.Of(local.wYear);
     SYSTEMTIME u = AddMinutes(local, tzi->Bias);

@@ -8,12 +8,20 @@
 // test use the record of the instant's own year: the UTC year from UTC, the local year from
 // local time; outside those years, the nearest one's. So does the device zone when it follows
 // a zone of the tz database. A rule that matches no entry keeps its one record in every year.
+//
+// Within 1970 to 2037 a loaded zone converts through the exact history of its place's own zone
+// of the tz database (platform/tzhistory.h): the entry's representative by default, the city's
+// own zone once FollowZone names it (Rome keeps entry 110 "W. Europe" as its identity and name,
+// but its 1970s are Rome's, not Berlin's).
 #pragma once
 
+#include "tzhistory.h"
 #include "tzyears.h"
 #include "wintypes.h"
 
 #include <QString>
+
+#include <cstdint>
 
 class CDBTimeZone {
 public:
@@ -25,9 +33,16 @@ public:
     // Bias 0, no daylight time, ID -1, empty name, all-zero rule.
     void Unload();
     // Loads the rule from Outlook (all zero for an ID it does not know), the records of the
-    // other years where Outlook has them, and the display name. Always TRUE.
-    BOOL Load(int id);
+    // other years where Outlook has them, and the display name. The conversions follow the
+    // history of ownZone (a place's own zone of the tz database) when the tz database knows it,
+    // else the entry's representative's. Always TRUE.
+    BOOL Load(int id, const QByteArray& ownZone = QByteArray());
     BOOL IsLoaded() const { return m_id >= 0; }
+    // Converts through the history of the tz database's zone tzId from now on, the entry staying
+    // the zone's ID, rule and name; a zone the tz database does not know changes nothing.
+    void FollowZone(const QByteArray& tzId);
+    // The tz database's zone the conversions follow; empty when none.
+    QByteArray FollowedZone() const { return m_history ? m_history->TzId() : QByteArray(); }
     BOOL IsIdenticalTZ(const CDBTimeZone& other) const { return m_id == other.m_id; }
     // Same biases and same transition rules (year, month, weekday, occurrence; not the hour
     // and minute); *sameNames tells whether both names are equal over all 32 characters.
@@ -62,6 +77,11 @@ protected:
     // The loaded entry's records of every year, shared by copies; null when m_tzi holds in
     // every year (an ID Outlook does not know, or an Outlook with one record per zone).
     za::tz::YearlyRulesPtr m_years;
+    // The exact history the conversions follow within its years; null where there is none.
+    za::tz::ZoneHistoryPtr m_history;
+
+    // Whether the history answers for the UTC instant (seconds since 1970).
+    bool HistoryCovers(const SYSTEMTIME& utc, std::int64_t* seconds) const;
 };
 
 class CTimeZone : public CDBTimeZone {
@@ -74,9 +94,11 @@ public:
     // The device's current UTC time minus the bias of the last evaluation.
     void GetLocalTime(SYSTEMTIME& local) const;
     void UTCTimeToLocalTime(const SYSTEMTIME& utc, SYSTEMTIME& local) const;
-    // A local time of this zone to UTC. A local time skipped at the start of daylight time, or
-    // one that occurs twice at its end, gets the UTC instant of the rule's single correction.
-    void LocalTimeToUTCTime(const SYSTEMTIME& local, SYSTEMTIME& utc) const;
+    // A local time of this zone to UTC. A local time the clocks skipped is taken as the time
+    // after the gap (02:30 when 02:00 became 03:00 is 03:30 daylight time); one that occurs
+    // twice is its first occurrence (daylight time). *kind, when given, tells which it was.
+    void LocalTimeToUTCTime(const SYSTEMTIME& local, SYSTEMTIME& utc,
+                            za::tz::ZoneHistory::LocalKind* kind = nullptr) const;
     // Makes this zone the device's zone, keeping the device's UTC time.
     BOOL SetSystemTimeZone();
 };

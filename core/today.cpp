@@ -1,6 +1,7 @@
 #include "today.h"
 
 #include "device.h"
+#include "installpackage.h"
 #include "registry.h"
 #include "settings.h"
 #include "window.h"
@@ -32,7 +33,6 @@ bool TodayItem(sql::Database&, QString* error) {
     }
     return true;
 }
-const device::InstallRegistrar g_todayItem(80, "Today item", TodayItem);
 
 }  // namespace
 
@@ -45,5 +45,7 @@ BOOL PostTodayUpdate(UINT message) {
 }
 
 BOOL BroadcastTodayItemsChanged() { return PostMessageW(HWND_BROADCAST, WM_SETTINGCHANGE, kItemsChanged, 0); }
+
+bool InstallTodayItem(sql::Database& db, QString* error) { return TodayItem(db, error); }
 
 }  // namespace za

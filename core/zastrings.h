@@ -1,4 +1,4 @@
-// The core library's string table (ids 500 to 524).
+// The core library's string table (ids 500 to 524, and 540 and 541 for times the clocks skip or repeat).
 #pragma once
 
 #include "wintypes.h"

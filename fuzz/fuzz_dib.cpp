@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+using namespace za::app;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     CDibSection dib;
     if (dib.CreateFromPackedDib(data, size) && (dib.Width() > kMaxDibSide || dib.Height() > kMaxDibSide)) __builtin_trap();

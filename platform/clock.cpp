@@ -16,15 +16,12 @@
 
 namespace {
 
-constexpr const char* kSchema =
-    "CREATE TABLE IF NOT EXISTS device_clock(name TEXT PRIMARY KEY, value) WITHOUT ROWID";
 constexpr const char* kRead = "SELECT value FROM device_clock WHERE name = ?1";
 constexpr const char* kWrite = "INSERT OR REPLACE INTO device_clock(name, value) VALUES(?1, ?2)";
 constexpr const char* kDelete = "DELETE FROM device_clock WHERE name = ?1";
 // "zone" holds the TIME_ZONE_INFORMATION; "zone_tz", when present, the tz database's zone
 // whose yearly records the device zone follows.
 constexpr const char* kReadZone = "SELECT name, value FROM device_clock WHERE name IN ('zone', 'zone_tz')";
-const za::device::SchemaRegistrar g_schema(kSchema);
 
 za::device::HostClock& HostClockFn() {
     static za::device::HostClock clock;

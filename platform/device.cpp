@@ -1,6 +1,7 @@
 #include "device.h"
 
-#include <QDateTime>
+#include "schema.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,21 +21,13 @@
 namespace za::device {
 namespace {
 
-struct Schema {
-    const char* sql;
-    int version;
-};
-
-struct Step {
-    int order;
-    const char* name;
-    InstallStep fn;
-};
-
 struct Registry {
-    std::vector<Schema> schema;
-    std::vector<SchemaCheck> checks;
-    std::vector<Step> steps;
+    std::vector<SchemaStatement> schema{std::begin(kServiceSchema), std::end(kServiceSchema)};
+    std::vector<InstallStep> package{
+        {"settings key", InstallSettingsKey},
+        {"time-zone display names", InstallZoneDisplayNames},
+        {"device zone", InstallDeviceZone},
+    };
 };
 
 Registry& Modules() {
@@ -58,10 +51,9 @@ State& Current() {
     return state;
 }
 
-// The schema lives with the services that use it (RegisterSchema); this table is the
-// profile's own. The schema version is SQLite's user_version: new profiles get
+// The services' schema is in schema.h; this table is the profile's own. The schema version is SQLite's user_version: new profiles get
 // SchemaVersion(), older healthy ones are brought up to it when they open, and a profile must
-// hold every table of its version (see RegisterSchema).
+// hold every table of its version (see AddSchema).
 constexpr const char* kProfileSchema =
     "CREATE TABLE IF NOT EXISTS profile(name TEXT PRIMARY KEY, value TEXT NOT NULL)";
 constexpr const char* kIsInstalled = "SELECT value FROM profile WHERE name = 'installed'";
@@ -139,7 +131,7 @@ const QStringList& ExpectedObjects(int version) {
     QStringList names;
     sql::Database memory;
     if (memory.open(QStringLiteral(":memory:"), true) && memory.exec(kProfileSchema)) {
-        for (const Schema& schema : Modules().schema) {
+        for (const SchemaStatement& schema : Modules().schema) {
             if (schema.version <= version) memory.exec(schema.sql);
         }
         sql::Statement q = memory.prepare(kSchemaObjects);
@@ -158,7 +150,7 @@ QStringList SchemaProblems(sql::Database& db, int version) {
     for (const QString& object : ExpectedObjects(version)) {
         if (!present.contains(object)) missing << object;
     }
-    for (const SchemaCheck& check : Modules().checks) missing << check(db);
+    missing << MissingRecordDatabaseTables(db);
     return missing;
 }
 
@@ -371,7 +363,7 @@ bool FailReading(State& s) {
 
 bool RunSchema(sql::Database& db, int fromVersion) {
     if (!db.exec(kProfileSchema)) return false;
-    for (const Schema& schema : Modules().schema) {
+    for (const SchemaStatement& schema : Modules().schema) {
         if (schema.version > fromVersion && !db.exec(schema.sql)) return false;
     }
     const std::string setVersion = "PRAGMA user_version = " + std::to_string(SchemaVersion());
@@ -420,13 +412,10 @@ bool Install(State& s) {
         return Fail(s, ProfileState::Unusable,
                     QStringLiteral("could not create the device profile %1: %2").arg(s.file, why));
     }
-    std::vector<Step> steps = Modules().steps;
-    std::stable_sort(steps.begin(), steps.end(),
-                     [](const Step& a, const Step& b) { return a.order < b.order; });
     ++s.transactionDepth;
-    for (const Step& step : steps) {
+    for (const InstallStep& step : Modules().package) {
         QString why;
-        if (!step.fn(db, &why)) {
+        if (!step.run(db, &why)) {
             --s.transactionDepth;
             db.exec("ROLLBACK");
             return Fail(s, ProfileState::Unusable,
@@ -705,16 +694,12 @@ CheckReport CheckProfile() {
 
 int SchemaVersion() {
     int version = 1;
-    for (const Schema& schema : Modules().schema) version = std::max(version, schema.version);
+    for (const SchemaStatement& schema : Modules().schema) version = std::max(version, schema.version);
     return version;
 }
 
-void RegisterSchema(const char* sql, int version) { Modules().schema.push_back(Schema{sql, version}); }
+void AddSchema(const char* sql, int version) { Modules().schema.push_back(SchemaStatement{sql, version}); }
 
-void RegisterSchemaCheck(SchemaCheck check) { Modules().checks.push_back(std::move(check)); }
-
-void RegisterInstallStep(int order, const char* name, InstallStep step) {
-    Modules().steps.push_back(Step{order, name, std::move(step)});
-}
+void SetInstallPackage(std::vector<InstallStep> steps) { Modules().package = std::move(steps); }
 
 }  // namespace za::device

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 namespace za::device {
 
@@ -84,35 +85,30 @@ CheckReport CheckProfile();
 // The schema version this program writes into new profiles and upgrades older ones to.
 int SchemaVersion();
 
-// Schema statements of a service (CREATE ... IF NOT EXISTS), with the schema version that
-// introduced them. A profile must hold every table and index of its own version or older, else
-// it is damaged. A feature that adds a table to existing profiles registers it with a version
-// one above SchemaVersion(): a healthy profile of an older version gets it as an upgrade step
-// when it opens (in one transaction with the new version number), and is not taken for damaged
-// meanwhile. Profiles made before versions were counted hold 0 and count as version 1.
-void RegisterSchema(const char* sql, int version = 1);
+// The schema is the services' statements of schema.h (CREATE ... IF NOT EXISTS, each with the
+// version that introduced it). A profile must hold every table and index of its own version or
+// older, else it is damaged; a healthy profile of an older version gets the statements of later
+// versions as an upgrade step when it opens (in one transaction with the new version number).
+// Profiles made before versions were counted hold 0 and count as version 1. AddSchema adds a
+// statement to those, as a feature of a later version would (the tests' way to make one).
+void AddSchema(const char* sql, int version);
 
-// A check of tables that a service makes at run time (the record databases' own tables):
-// returns what is missing, in words ("table odb_3 of the record database ..."), or nothing.
-using SchemaCheck = std::function<QStringList(sql::Database&)>;
-void RegisterSchemaCheck(SchemaCheck check);
+// One step of the installation package: its name, for the message when it fails, and what it
+// does inside the transaction that creates the profile.
+struct InstallStep {
+    const char* name;
+    std::function<bool(sql::Database&, QString* error)> run;
+};
 
-// A step of the installation package, run once when a profile is new, in ascending order,
-// inside the transaction that creates the profile. A step that fails aborts the installation.
-using InstallStep = std::function<bool(sql::Database&, QString* error)>;
-void RegisterInstallStep(int order, const char* name, InstallStep step);
+// The installation package: the steps that fill a new profile, in the order they run; one that
+// fails aborts the installation. The core library hands over its package (za::InstallPackage)
+// as it loads; a program of the platform alone gets the platform's own steps, the settings key,
+// the time-zone display names and the device zone.
+void SetInstallPackage(std::vector<InstallStep> steps);
 
-// Registers at library load: static DeviceModule registrar{...};
-struct SchemaRegistrar {
-    explicit SchemaRegistrar(const char* sql, int version = 1) { RegisterSchema(sql, version); }
-};
-struct SchemaCheckRegistrar {
-    explicit SchemaCheckRegistrar(SchemaCheck check) { RegisterSchemaCheck(std::move(check)); }
-};
-struct InstallRegistrar {
-    InstallRegistrar(int order, const char* name, InstallStep step) {
-        RegisterInstallStep(order, name, std::move(step));
-    }
-};
+// The platform's own steps of the package.
+bool InstallSettingsKey(sql::Database& db, QString* error);
+bool InstallZoneDisplayNames(sql::Database& db, QString* error);
+bool InstallDeviceZone(sql::Database& db, QString* error);
 
 }  // namespace za::device

@@ -1,10 +1,9 @@
-// The installation package's own steps. Later services add theirs where they live.
+// The installation package's first step: the settings key.
 #include "device.h"
 #include "registry.h"
 
-namespace {
-
-bool SettingsKey(za::sql::Database&, QString* error) {
+// The key with "InitialRun" = 1, so the first start shows the welcome.
+bool za::device::InstallSettingsKey(za::sql::Database&, QString* error) {
     HKEY key = nullptr;
     LONG rc = RegCreateKeyExW(HKEY_LOCAL_MACHINE, QStringLiteral("\\Software\\Corvantel\\Zonaria"), 0,
                               QString(), 0, 0, nullptr, &key, nullptr);
@@ -22,6 +21,3 @@ bool SettingsKey(za::sql::Database&, QString* error) {
     }
     return true;
 }
-const za::device::InstallRegistrar g_settingsKey(10, "settings key", SettingsKey);
-
-}  // namespace

@@ -14,42 +14,6 @@ namespace {
 using za::sql::Database;
 using za::sql::Statement;
 
-// AUTOINCREMENT keeps a cleared notification's handle from being given out again. The trigger
-// is the UTC instant in milliseconds; "signalled" is 1 from the moment a delivering process
-// claimed it.
-constexpr const char* kSchema =
-    "CREATE TABLE IF NOT EXISTS user_notifications("
-    " handle INTEGER PRIMARY KEY AUTOINCREMENT,"
-    " due_utc_ms INTEGER NOT NULL,"
-    " signalled INTEGER NOT NULL DEFAULT 0,"
-    " type INTEGER NOT NULL,"
-    " event INTEGER NOT NULL,"
-    " application TEXT NOT NULL,"
-    " arguments TEXT NOT NULL,"
-    " title TEXT NOT NULL,"
-    " body TEXT NOT NULL,"
-    " sound TEXT NOT NULL,"
-    " action_flags INTEGER NOT NULL,"
-    " max_sound INTEGER NOT NULL)";
-constexpr const char* kDueIndex =
-    "CREATE INDEX IF NOT EXISTS user_notifications_due ON user_notifications(signalled, due_utc_ms)";
-// Added after profiles of version 2 were made: an upgrade step for them.
-constexpr int kSchemaVersion = 3;
-const za::device::SchemaRegistrar g_schema(kSchema, kSchemaVersion);
-const za::device::SchemaRegistrar g_index(kDueIndex, kSchemaVersion);
-// The claim of an agent on a notification it delivers: held until the lease ends, renewed
-// while the agent runs; "shown" once the notification server answered, with the server's id.
-// A notification that is signalled without a claim (claimed before claims were kept) counts
-// as one whose lease has ended.
-constexpr const char* kClaimsSchema =
-    "CREATE TABLE IF NOT EXISTS notification_claims("
-    " handle INTEGER PRIMARY KEY REFERENCES user_notifications(handle) ON DELETE CASCADE,"
-    " lease_until_ms INTEGER NOT NULL,"
-    " shown INTEGER NOT NULL DEFAULT 0,"
-    " server_id INTEGER NOT NULL DEFAULT 0)";
-constexpr int kClaimsVersion = 4;
-const za::device::SchemaRegistrar g_claims(kClaimsSchema, kClaimsVersion);
-
 constexpr const char* kColumns =
     "n.handle, n.due_utc_ms, n.signalled, n.application, n.arguments, n.title, n.body, n.sound, n.action_flags,"
     " coalesce(c.shown, 0), coalesce(c.server_id, 0)";
@@ -275,34 +239,29 @@ std::optional<Notification> Read(HANDLE handle) {
     return ReadRow(*db, IdOf(handle));
 }
 
-}  // namespace za::notify
-
-HANDLE CeSetUserNotificationEx(HANDLE hNotification, const CE_NOTIFICATION_TRIGGER* pcnt,
-                               const CE_USER_NOTIFICATION* pceun) {
-    std::int64_t due = 0;
-    if (!pcnt || !pceun || (pcnt->dwSize != sizeof *pcnt && pcnt->dwSize != kHandheldTriggerSize) ||
-        pcnt->dwType != CNT_TIME || Text(pcnt->lpszApplication).isEmpty() ||
-        !za::notify::DeviceLocalToUtcMs(pcnt->stStartTime, &due)) {
+HANDLE Set(const Notification& n) {
+    if (n.application.isEmpty()) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
-    std::int64_t id = IdOf(hNotification);
+    std::int64_t id = IdOf(n.handle);
     bool missing = false;
     const bool ok = za::device::Transaction([&](Database& db) {
-        Statement q = db.prepare(hNotification ? kUpdate : kInsert);
-        q.bind(1, due)
-            .bind(2, static_cast<std::int64_t>(pcnt->dwType))
-            .bind(3, static_cast<std::int64_t>(pcnt->dwEvent))
-            .bind(4, Text(pcnt->lpszApplication))
-            .bind(5, Text(pcnt->lpszArguments))
-            .bind(6, Text(pceun->pwszDialogTitle))
-            .bind(7, Text(pceun->pwszDialogText))
-            .bind(8, Text(pceun->pwszSound))
-            .bind(9, static_cast<std::int64_t>(pceun->ActionFlags))
-            .bind(10, static_cast<std::int64_t>(pceun->nMaxSound));
-        if (hNotification) q.bind(11, id);
+        Statement q = db.prepare(n.handle ? kUpdate : kInsert);
+        // Only time triggers are kept; the sound's buffer size is what a reader is told.
+        q.bind(1, n.dueUtcMs)
+            .bind(2, static_cast<std::int64_t>(CNT_TIME))
+            .bind(3, std::int64_t{0})
+            .bind(4, n.application)
+            .bind(5, n.arguments)
+            .bind(6, n.title)
+            .bind(7, n.text)
+            .bind(8, n.sound)
+            .bind(9, static_cast<std::int64_t>(n.actionFlags))
+            .bind(10, static_cast<std::int64_t>(TextBytes(n.sound)));
+        if (n.handle) q.bind(11, id);
         if (!q.run()) return false;
-        if (hNotification) {
+        if (n.handle) {
             missing = db.changes() != 1;
             // Replaced: a new notification, to be delivered afresh.
             return !missing && db.prepare(kDropClaim).bind(1, id).run();
@@ -316,6 +275,55 @@ HANDLE CeSetUserNotificationEx(HANDLE hNotification, const CE_NOTIFICATION_TRIGG
     }
     AnnounceChange();
     return HandleOf(id);
+}
+
+std::optional<std::vector<Notification>> List() {
+    Database* db = za::device::Db();
+    if (!db) return std::nullopt;
+    std::vector<Notification> all;
+    const std::string sql = std::string("SELECT ") + kColumns +
+                            " FROM user_notifications n LEFT JOIN notification_claims c ON c.handle = n.handle"
+                            " ORDER BY n.handle";
+    Statement q = db->prepare(sql.c_str());
+    while (q.step()) all.push_back(RowOf(q));
+    if (q.failed()) return std::nullopt;
+    return all;
+}
+
+bool Clear(HANDLE handle) {
+    bool found = false;
+    const bool ok = handle && za::device::Transaction([&](Database& db) {
+        if (!db.prepare(kDelete).bind(1, IdOf(handle)).run()) return false;
+        found = db.changes() == 1;
+        return true;
+    });
+    if (!ok || !found) {
+        SetLastError(ok || handle == nullptr ? ERROR_INVALID_HANDLE : ERROR_BADDB);
+        return false;
+    }
+    AnnounceChange();
+    return true;
+}
+
+}  // namespace za::notify
+
+HANDLE CeSetUserNotificationEx(HANDLE hNotification, const CE_NOTIFICATION_TRIGGER* pcnt,
+                               const CE_USER_NOTIFICATION* pceun) {
+    za::notify::Notification n;
+    if (!pcnt || !pceun || (pcnt->dwSize != sizeof *pcnt && pcnt->dwSize != kHandheldTriggerSize) ||
+        pcnt->dwType != CNT_TIME || Text(pcnt->lpszApplication).isEmpty() ||
+        !za::notify::DeviceLocalToUtcMs(pcnt->stStartTime, &n.dueUtcMs)) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    n.handle = hNotification;
+    n.application = Text(pcnt->lpszApplication);
+    n.arguments = Text(pcnt->lpszArguments);
+    n.title = Text(pceun->pwszDialogTitle);
+    n.text = Text(pceun->pwszDialogText);
+    n.sound = Text(pceun->pwszSound);
+    n.actionFlags = pceun->ActionFlags;
+    return za::notify::Set(n);
 }
 
 BOOL CeGetUserNotificationHandles(HANDLE* rghNotifications, DWORD cHandles, DWORD* pcHandlesNeeded) {
@@ -396,17 +404,4 @@ BOOL CeGetUserNotification(HANDLE hNotification, DWORD cBufferSize, DWORD* pcByt
     return TRUE;
 }
 
-BOOL CeClearUserNotification(HANDLE hNotification) {
-    bool found = false;
-    const bool ok = hNotification && za::device::Transaction([&](Database& db) {
-        if (!db.prepare(kDelete).bind(1, IdOf(hNotification)).run()) return false;
-        found = db.changes() == 1;
-        return true;
-    });
-    if (!ok || !found) {
-        SetLastError(ok || hNotification == nullptr ? ERROR_INVALID_HANDLE : ERROR_BADDB);
-        return FALSE;
-    }
-    AnnounceChange();
-    return TRUE;
-}
+BOOL CeClearUserNotification(HANDLE hNotification) { return za::notify::Clear(hNotification) ? TRUE : FALSE; }

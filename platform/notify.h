@@ -97,7 +97,7 @@ namespace za::notify {
 // The registered message posted to every window after the store changed (wParam and lParam 0).
 inline constexpr const char* kNotificationsChangedMessage = "ZonariaUserNotificationsChanged";
 
-// A notification as the delivering agent sees it.
+// A notification as the programs that set, list and deliver them see it.
 struct Notification {
     HANDLE handle = nullptr;
     std::int64_t dueUtcMs = 0;  // the trigger's instant
@@ -118,6 +118,20 @@ struct Notification {
 // ended without a word (killed, or its machine lost power) leaves it to the next agent after
 // this long. Device UTC milliseconds.
 inline constexpr std::int64_t kClaimLeaseMs = 2 * 60 * 1000;
+
+// Registers n (handle null) or replaces the notification of n.handle, which then counts as not
+// yet delivered; n.signalled is not looked at. Returns the handle; null on failure, with
+// LastError ERROR_INVALID_PARAMETER without an application, ERROR_INVALID_HANDLE for a handle
+// that does not exist (any more), ERROR_BADDB when the profile cannot be written.
+HANDLE Set(const Notification& n);
+
+// Every notification of the profile, delivered or not, oldest first; nothing when the store
+// cannot be read.
+std::optional<std::vector<Notification>> List();
+
+// Removes a notification. FALSE with LastError ERROR_INVALID_HANDLE when it does not exist,
+// ERROR_BADDB when the profile cannot be written.
+bool Clear(HANDLE handle);
 
 // The earliest instant at which a notification is to be claimed, leaving out the handles in
 // skip: the trigger of one not yet delivered, or the end of the lease of one claimed; nothing

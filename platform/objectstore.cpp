@@ -2,6 +2,7 @@
 
 #include "device.h"
 #include "handles.h"
+#include "schema.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -33,24 +34,11 @@ constexpr std::int32_t kVolumeApplicationId = 0x5A415644;  // "ZAVD"
 constexpr int kFirstBatch = 32;
 constexpr int kLargestBatch = 256;
 
-// The catalog of a volume (device.db or a volume file). Each database gets a table
-// odb_<oid> holding its records: the properties serialised in one blob, and for each sort
-// order s a column k<s> with the sort value and m<s> telling where records without it go
-// (0 first, 1 has a value, 2 last), indexed on (m<s>, k<s>, oid, props): the index holds the
-// records too, so a walk in sort order reads no table rows.
-constexpr const char* kCatalogSchema =
-    "CREATE TABLE IF NOT EXISTS odb_catalog("
-    " oid INTEGER PRIMARY KEY,"
-    " name TEXT NOT NULL UNIQUE COLLATE ZANOCASE,"
-    " type INTEGER NOT NULL,"
-    " sorts INTEGER NOT NULL,"
-    " sort0 INTEGER, flags0 INTEGER, sort1 INTEGER, flags1 INTEGER,"
-    " sort2 INTEGER, flags2 INTEGER, sort3 INTEGER, flags3 INTEGER)";
-const za::device::SchemaRegistrar g_schema(kCatalogSchema);
+}  // namespace
 
 // A record database's table and sort indexes are made when the database is created, so the
 // catalog tells which a profile must hold.
-QStringList MissingDatabaseTables(Database& db) {
+QStringList za::device::MissingRecordDatabaseTables(Database& db) {
     QStringList present;
     Statement objects = db.prepare("SELECT name FROM sqlite_master");
     while (objects.step()) present << objects.columnText(0);
@@ -67,7 +55,8 @@ QStringList MissingDatabaseTables(Database& db) {
     }
     return missing;
 }
-const za::device::SchemaCheckRegistrar g_tablesCheck(MissingDatabaseTables);
+
+namespace {
 
 constexpr const char* kFindByName =
     "SELECT oid, sorts, sort0, flags0, sort1, flags1, sort2, flags2, sort3, flags3"
@@ -626,7 +615,7 @@ bool OpenVolumeFile(Database& db, const QString& path, bool create) {
     // Changes are on disk when a write returns, as with the device's own store.
     if (!db.exec("PRAGMA journal_mode = WAL") || !db.exec("PRAGMA synchronous = FULL") ||
         !db.exec("PRAGMA cache_size = -32768") || !db.exec("PRAGMA mmap_size = 268435456") ||
-        !db.exec(kCatalogSchema)) {
+        !db.exec(za::device::kObjectStoreCatalogSchema)) {
         const DWORD error = ErrorFromSqlite(db, ERROR_BAD_FORMAT);
         db.close();
         return FailWith(error);

@@ -14,25 +14,6 @@
 namespace za::outlook {
 namespace {
 
-constexpr const char* kCitiesSchema =
-    "CREATE TABLE IF NOT EXISTS outlook_cities("
-    " id INTEGER PRIMARY KEY,"
-    " name TEXT NOT NULL,"
-    " country TEXT NOT NULL,"
-    " airport_code TEXT NOT NULL,"
-    " country_phone_code TEXT NOT NULL,"
-    " area_code TEXT NOT NULL,"
-    " longitude INTEGER NOT NULL,"   // hundredths of a degree, east positive
-    " latitude INTEGER NOT NULL,"    // hundredths of a degree, north positive
-    " timezone_index INTEGER NOT NULL)";
-constexpr const char* kCitiesByName = "CREATE INDEX IF NOT EXISTS outlook_cities_name ON outlook_cities(name)";
-// home_city and visiting_city hold a row id of outlook_cities; current_city 0 or 1.
-constexpr const char* kStateSchema =
-    "CREATE TABLE IF NOT EXISTS outlook_state(name TEXT PRIMARY KEY, value INTEGER NOT NULL) WITHOUT ROWID";
-const za::device::SchemaRegistrar g_citiesSchema(kCitiesSchema);
-const za::device::SchemaRegistrar g_citiesByName(kCitiesByName);
-const za::device::SchemaRegistrar g_stateSchema(kStateSchema);
-
 constexpr const char* kInsertCity =
     "INSERT INTO outlook_cities(name, country, airport_code, country_phone_code, area_code, longitude, latitude,"
     " timezone_index) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)";

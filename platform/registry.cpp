@@ -22,22 +22,6 @@ RegKey g_localMachine{1, 0, true};
 RegKey g_currentUser{2, 0, true};
 DWORD g_flushes = 0;
 
-constexpr const char* kSchema =
-    "CREATE TABLE IF NOT EXISTS reg_keys("
-    " id INTEGER PRIMARY KEY,"
-    " root INTEGER NOT NULL,"
-    " path TEXT NOT NULL,"       // as first written
-    " fold TEXT NOT NULL,"       // case-folded, for lookups
-    " UNIQUE(root, fold));"
-    "CREATE TABLE IF NOT EXISTS reg_values("
-    " key_id INTEGER NOT NULL REFERENCES reg_keys(id) ON DELETE CASCADE,"
-    " name TEXT NOT NULL,"
-    " fold TEXT NOT NULL,"
-    " type INTEGER NOT NULL,"
-    " data BLOB NOT NULL,"
-    " PRIMARY KEY(key_id, fold)) WITHOUT ROWID";
-const za::device::SchemaRegistrar g_schema(kSchema);
-
 constexpr const char* kFindKey = "SELECT id FROM reg_keys WHERE root = ?1 AND fold = ?2";
 constexpr const char* kInsertKey =
     "INSERT OR IGNORE INTO reg_keys(root, path, fold) VALUES(?1, ?2, ?3)";

@@ -24,27 +24,6 @@ namespace {
 using za::sql::Database;
 using za::sql::Statement;
 
-// One row per window. "started" is the owner's start time, so that a process that later gets
-// the same id is not taken for the owner of a dead process's windows. AUTOINCREMENT keeps ids
-// from being reused, so a handle to a destroyed window never reaches a newer one.
-constexpr const char* kSchema =
-    "CREATE TABLE IF NOT EXISTS windows("
-    " id INTEGER PRIMARY KEY AUTOINCREMENT,"
-    " pid INTEGER NOT NULL,"
-    " started INTEGER NOT NULL,"
-    " tid INTEGER NOT NULL,"
-    " class TEXT NOT NULL,"
-    " title TEXT NOT NULL,"
-    " endpoint TEXT NOT NULL)";
-const za::device::SchemaRegistrar g_schema(kSchema);
-
-// Registered message names; the number is 0xC000 + rowid - 1.
-constexpr const char* kMessageSchema =
-    "CREATE TABLE IF NOT EXISTS registered_messages("
-    " id INTEGER PRIMARY KEY,"
-    " name TEXT NOT NULL UNIQUE COLLATE NOCASE)";
-// Added after the first profiles were made: an upgrade step for them.
-const za::device::SchemaRegistrar g_messageSchema(kMessageSchema, 2);
 constexpr const char* kFindMessage = "SELECT id FROM registered_messages WHERE name = ?1";
 constexpr const char* kInsertMessage = "INSERT INTO registered_messages(name) VALUES(?1)";
 constexpr qint64 kFirstMessage = 0xC000;

@@ -141,7 +141,6 @@ QByteArray& HostZoneOverride() {
 // Installation: every entry's display name under HKLM\SOFTWARE\Microsoft\TimeZones\<id>,
 // value "Display", as the handheld's control panel reads them, for the device clock's year.
 bool DisplayNames(za::sql::Database&, QString* error) { return WriteDisplayNames(za::device::DeviceYear(), error); }
-const za::device::InstallRegistrar g_displayNames(40, "time-zone display names", DisplayNames);
 
 // The display name the registry holds for an entry; empty when there is none.
 QString StoredDisplayName(HKEY key) {
@@ -181,7 +180,6 @@ bool DeviceZone(za::sql::Database& db, QString* error) {
     }
     return true;
 }
-const za::device::InstallRegistrar g_deviceZone(100, "device zone", DeviceZone);
 
 }  // namespace
 
@@ -322,3 +320,7 @@ QString RestrictionText(const QString& text) {
 }
 
 }  // namespace za::outlook
+
+bool za::device::InstallZoneDisplayNames(za::sql::Database& db, QString* error) { return za::outlook::DisplayNames(db, error); }
+
+bool za::device::InstallDeviceZone(za::sql::Database& db, QString* error) { return za::outlook::DeviceZone(db, error); }

@@ -3,13 +3,16 @@
 // arguments and shows nothing but one error box; the exit code names the step that failed.
 #include "device.h"
 #include "registry.h"
-#include "shell.h"
+#include "setupshell.h"
 #include "stringtable.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -17,16 +20,42 @@ const QString kManagerKey = QStringLiteral("software\\Microsoft\\Windows\\Curren
 const QString kFolderName = QStringLiteral("Corvantel Zonaria/");
 const QString kIni = QStringLiteral("setup.ini");
 const QString kCaption = QStringLiteral("Zonaria Setup");
-const QString kFailure = QStringLiteral(
-    "Cannot install Zonaria.  Make sure that you have enough disk space, and that you have installed Microsoft "
-    "ActiveSync version 3.0 or greater.");
-constexpr int kMaxPath = 260;
+// What failed, in the user's words: on a Linux desktop the handheld's ActiveSync is no
+// requirement, so each text names what is missing.
+const QString kFailure = QStringLiteral("Cannot install Zonaria.  %1");
+const QString kNoManagerText = QStringLiteral(
+    "No application manager for handhelds is registered on this computer (the registry key "
+    "HKEY_LOCAL_MACHINE\\%1 is missing).");
+const QString kNoManagerPathText = QStringLiteral(
+    "The registry key HKEY_LOCAL_MACHINE\\%1 does not name the application manager's program.");
+const QString kCopyFailedText = QStringLiteral(
+    "%1 could not be copied to %2.  Make sure that the file is there and that you have enough disk space.");
+const QString kStartFailedText = QStringLiteral("The application manager %1 could not be started.");
 
 enum ExitCode { kDone = 0, kNoManager = 1, kNoManagerPath = 2, kCopyFailed = 3, kStartFailed = 4 };
 
-int Fail(ExitCode code) {
-    za::shell::Current().MessageBox(kFailure, kCaption, MB_OK);
+int Fail(ExitCode code, const QString& what) {
+    za::shell::Current().MessageBox(kFailure.arg(what), kCaption, MB_OK | MB_ICONSTOP);
     return code;
+}
+
+// The manager's full path, the key's default value, read at whatever length it has; empty
+// when the value is missing or not a string.
+QString ManagerPath(HKEY key) {
+    DWORD size = 0, type = 0;
+    if (RegQueryValueExW(key, QString(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS || type != REG_SZ) {
+        return QString();
+    }
+    std::vector<char16_t> path(size / sizeof(char16_t) + 1, u'\0');
+    if (RegQueryValueExW(key, QString(), nullptr, &type, reinterpret_cast<BYTE*>(path.data()), &size) != ERROR_SUCCESS ||
+        type != REG_SZ) {
+        return QString();
+    }
+    // The characters the value holds, up to its terminating NUL if it has one.
+    QString text = QString::fromUtf16(path.data(), static_cast<qsizetype>(size / sizeof(char16_t)));
+    const qsizetype nul = text.indexOf(QChar(0));
+    if (nul >= 0) text.truncate(nul);
+    return text;
 }
 
 // The folder part of a path, with its trailing separator ("" for a bare name).
@@ -59,17 +88,16 @@ bool Replace(const QString& source, const QString& destination) {
 int Run() {
     // Opening a profile that is not there would install one, and this program carries none of
     // the city data an installation needs: no profile means no manager registered in it.
-    if (!QFileInfo::exists(za::device::ProfilePath() + QStringLiteral("/device.db"))) return Fail(kNoManager);
+    if (!QFileInfo::exists(za::device::ProfilePath() + QStringLiteral("/device.db"))) {
+        return Fail(kNoManager, kNoManagerText.arg(kManagerKey));
+    }
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kManagerKey, 0, 0, &key) != ERROR_SUCCESS) return Fail(kNoManager);
-    // The key's default value: the manager's full path.
-    char16_t path[kMaxPath / 2] = {};
-    DWORD size = sizeof path, type = 0;
-    const LONG rc = RegQueryValueExW(key, QString(), nullptr, &type, reinterpret_cast<BYTE*>(path), &size);
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kManagerKey, 0, 0, &key) != ERROR_SUCCESS) {
+        return Fail(kNoManager, kNoManagerText.arg(kManagerKey));
+    }
+    const QString manager = ManagerPath(key);
     RegCloseKey(key);
-    if (rc != ERROR_SUCCESS || type != REG_SZ) return Fail(kNoManagerPath);
-    const QString manager = QString::fromUtf16(path);
-    if (manager.isEmpty()) return Fail(kNoManagerPath);
+    if (manager.isEmpty()) return Fail(kNoManagerPath, kNoManagerPathText.arg(kManagerKey));
 
     const QString destination = FolderOf(manager) + kFolderName;
     const QString source = FolderOf(QCoreApplication::applicationFilePath());
@@ -77,18 +105,28 @@ int Run() {
         QDir().mkpath(destination);
         for (const QString& file : Files()) {
             // A copy that fails part-way leaves the files copied so far.
-            if (!Replace(source + file, destination + file)) return Fail(kCopyFailed);
+            if (!Replace(source + file, destination + file)) {
+                return Fail(kCopyFailed, kCopyFailedText.arg(QDir::toNativeSeparators(source + file),
+                                                             QDir::toNativeSeparators(destination)));
+            }
         }
     }
     // One argument: the package description, wherever its folder lies.
-    if (!za::shell::Current().StartProgram(manager, {destination + kIni})) return Fail(kStartFailed);
+    if (!za::shell::Current().StartProgram(manager, {destination + kIni})) {
+        return Fail(kStartFailed, kStartFailedText.arg(QDir::toNativeSeparators(manager)));
+    }
     return kDone;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // A widget application only where there is a screen: it cannot be made without one.
+    const bool screen = za::setup::HasScreen();
+    std::unique_ptr<QCoreApplication> app(screen ? new QApplication(argc, argv) : new QCoreApplication(argc, argv));
+    za::shell::Install(std::make_unique<za::setup::SetupShell>(screen));
     za::SetResourceModule("setup", kCaption);
-    return Run();
+    const int code = Run();
+    za::shell::Install(nullptr);
+    return code;
 }

@@ -2,6 +2,7 @@
 
 #include "citylist.h"
 #include "clock.h"
+#include "displayedcities.h"
 #include "format.h"
 #include "registry.h"
 #include "settings.h"
@@ -179,13 +180,9 @@ bool CTodayItem::LoadCities() {
     if (!list.Open()) return false;
     GetSystemTime(&m_loadTime);
     m_shownTime = m_loadTime;
-    CRegistry& reg = GetReg();
-    reg.Open();
-    for (int i = 0; i < kMaxRows; ++i) {
-        m_names[static_cast<size_t>(i)] = reg.GetStringValue(static_cast<CRegistry::ValueName>(CRegistry::City0 + i));
-    }
-    m_selected = static_cast<int>(reg.GetDWORDValue(CRegistry::CityX));
-    reg.Close();
+    const za::DisplayedCities displayed = za::DisplayedCities::Read();
+    for (int i = 0; i < kMaxRows; ++i) m_names[static_cast<size_t>(i)] = displayed.Name(i);
+    m_selected = displayed.Selected();
     for (int i = 0; i < m_count; ++i) list.LoadCity(m_names[static_cast<size_t>(i)], m_cities[static_cast<size_t>(i)]);
     list.Close();
     LayOut();

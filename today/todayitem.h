@@ -5,6 +5,7 @@
 #pragma once
 
 #include "city.h"
+#include "displayedcities.h"
 #include "todayapi.h"
 #include "window.h"
 
@@ -24,7 +25,7 @@ class QComboBox;
 
 namespace za::today {
 
-constexpr int kMaxRows = 5;
+constexpr int kMaxRows = za::kDisplays;
 constexpr int IDT_TICK = 1000;
 constexpr int kTickMs = 10000;
 // The column at the left that holds the icon.
@@ -59,7 +60,6 @@ public:
 
     bool Started() const { return m_started; }
     int RowHeight() const { return m_rowHeight; }
-    int Count() const { return m_count; }
     int Selected() const { return m_selected; }
     QRect NameRect(int i) const { return m_nameRects[static_cast<size_t>(i)]; }
     QRect TimeRect(int i) const { return m_timeRects[static_cast<size_t>(i)]; }

@@ -12,6 +12,12 @@ PACKAGES=(
     # tools/fuzz.sh: the clang build and its fuzz targets (libFuzzer is in the runtime package).
     clang libclang-rt-dev
     tzdata
+    # The city time-zone test takes its reference offsets from Python's zoneinfo
+    # (tests/data/tzreference.py, run with /usr/bin/python3).
+    python3
+    # Exact geodesic distances (Karney's method) in the core library; GeodSolve writes the
+    # distance tests' reference (tools/geodesic_ref.sh) and checks the CLI's distance.
+    libgeographiclib-dev geographiclib-tools
     # The help opens in the desktop's browser through xdg-open.
     xdg-utils
     # dbus-run-session: the alarm agent's tests run on a private session bus. (Qt's D-Bus

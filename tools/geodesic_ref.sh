@@ -43,6 +43,9 @@ Near antipodes 3,1000,2000,-17100,-1950
 Shanghai - Buenos Aires,12147,3123,-5838,-3460
 Tokyo - Sao Paulo,13969,3569,-4663,-2355
 Equator half way round,0,0,17999,0
+Antipodes off the equator,100,100,-17900,-100
+Antipodes near the pole,4500,8950,-13500,-8950
+Nearly antipodal on the equator,0,0,17950,0
 PAIRS
 )
 {

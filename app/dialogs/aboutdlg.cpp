@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-using namespace za::app;
+namespace za::app {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     const QString name = AppString(IDR_MAINFRAME);
@@ -24,7 +24,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     bold.setPointSizeF(bold.pointSizeF() * 1.4);
     bold.setWeight(QFont::Bold);
     title->setFont(bold);
-    auto* version = new QLabel(QStringLiteral("Version 2.1"), this);
+    auto* version = new QLabel(QStringLiteral("Version " ZONARIA_VERSION), this);
 
     auto* texts = new QVBoxLayout;
     texts->addWidget(title);
@@ -43,3 +43,5 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     layout->addSpacing(12);
     layout->addWidget(buttons);
 }
+
+}  // namespace za::app

@@ -3,8 +3,12 @@
 
 #include <QDialog>
 
+namespace za::app {
+
 class CAboutDlg : public QDialog {
     Q_OBJECT
 public:
     explicit CAboutDlg(QWidget* parent);
 };
+
+}  // namespace za::app

@@ -3,7 +3,6 @@
 #include "citylist.h"
 #include "resource.h"
 #include "setalarmdlg.h"
-#include "zonariaapp.h"
 
 #include <QEvent>
 #include <QTimer>
@@ -14,8 +13,9 @@
 
 namespace za::app {
 
-CAlarmsDlg::CAlarmsDlg(const CCity& selectedCity, QWidget* parent)
+CAlarmsDlg::CAlarmsDlg(const CCity& selectedCity, QWidget* parent, CHost& host)
     : CBaseDialog(IDD_ALARMS, QString::fromLatin1(kHelpPrefix) + QStringLiteral("alarms"), IDR_ALARMS_BAR, parent),
+      m_host(host),
       m_selectedCity(selectedCity) {
     setWindowTitle(QStringLiteral("Alarms"));
     setObjectName(QStringLiteral("dialog%1").arg(IDD_ALARMS));
@@ -58,18 +58,16 @@ BOOL CAlarmsDlg::OnCommand(UINT id) {
 }
 
 CCity CAlarmsDlg::SelectedDisplayCity() const {
-    CZonariaApp* app = GetZonariaApp();
-    if (!app) return m_selectedCity;
+    const za::DisplayedCities* displayed = m_host.Displayed();
+    if (!displayed) return m_selectedCity;
     CCity city;
-    if (!GetCityList().LoadCity(app->GetDisplayedCity(static_cast<int>(app->GetSelectedDisplay())), city)) {
-        return m_selectedCity;
-    }
+    if (!GetCityList().LoadCity(displayed->SelectedName(), city)) return m_selectedCity;
     return city;
 }
 
 void CAlarmsDlg::OnNewAlarm() {
     const CAlarm alarm(SelectedDisplayCity());
-    CSetAlarmDlg dlg(alarm, this);
+    CSetAlarmDlg dlg(alarm, this, m_host);
     dlg.DoModal();  // it registers the alarm itself
     m_list->Fill(0, true);
 }

@@ -6,6 +6,7 @@
 #include "alarmlistctrl.h"
 #include "city.h"
 #include "dialogframe.h"
+#include "host.h"
 
 namespace za::app {
 
@@ -15,7 +16,7 @@ class CAlarmsDlg : public CBaseDialog {
 public:
     // selectedCity: the selected display's city, for a new alarm when there is no application
     // object to ask.
-    CAlarmsDlg(const CCity& selectedCity, QWidget* parent);
+    CAlarmsDlg(const CCity& selectedCity, QWidget* parent, CHost& host = NoHost());
 
     BOOL OnCommand(UINT id) override;
     CAlarmListCtrl* List() const { return m_list; }
@@ -35,6 +36,7 @@ protected:
 private:
     CCity SelectedDisplayCity() const;
 
+    CHost& m_host;
     CCity m_selectedCity;
     CAlarmListCtrl* m_list;
     bool m_busy = true;  // from construction to the end of the start

@@ -14,7 +14,7 @@ namespace za::app {
 
 // The chooser is centred under the date picker, half as wide as the heading.
 CAstroDlg::CAstroDlg(UINT templateId, const char* topic, const QString& title, const QString& heading,
-                     const QString& labels, const CCity& city, QWidget* parent)
+                     const QString& labels, const CCity& city, QWidget* parent, CHost& host)
     : CBaseDialog(templateId, QString::fromLatin1(kHelpPrefix) + QString::fromLatin1(topic), 0, parent) {
     setWindowTitle(title);
     QWidget* body = Body();
@@ -28,7 +28,7 @@ CAstroDlg::CAstroDlg(UINT templateId, const char* topic, const QString& title, c
     m_date->setDisplayFormat(PickerDateFormat(locale, true));
     m_date->setCalendarPopup(true);
     m_date->setAccessibleName(QStringLiteral("Date"));
-    m_city = new CCityDisplay(body);
+    m_city = new CCityDisplay(body, host);
     m_city->SetCity(city);
     m_city->Create(CDS_CHOOSER, IDC_ASTRO_CITY);
 

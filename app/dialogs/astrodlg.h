@@ -6,6 +6,7 @@
 #include "city.h"
 #include "citydisplay.h"
 #include "dialogframe.h"
+#include "host.h"
 
 class QLabel;
 class QVBoxLayout;
@@ -37,7 +38,7 @@ protected:
     // topic: the help topic's name; heading: the results' section heading; labels: the
     // labels column as the dialog opens.
     CAstroDlg(UINT templateId, const char* topic, const QString& title, const QString& heading, const QString& labels,
-              const CCity& city, QWidget* parent);
+              const CCity& city, QWidget* parent, CHost& host);
     BOOL OnInitDialog() override;
 
     // The layout under the results, for what a dialog adds there.

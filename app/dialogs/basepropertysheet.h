@@ -45,7 +45,6 @@ public:
 
     // Set for a city that is not in the database yet.
     void SetNewCity(bool isNew) { m_isNew = isNew; }
-    bool IsNewCity() const { return m_isNew; }
     QString Caption() const { return windowTitle(); }
     // The window title and every page's title band.
     void SetCaption(const QString& caption);

@@ -7,12 +7,10 @@
 #include "resource.h"
 #include "shell.h"
 #include "stringtable.h"
-#include "zonariaapp.h"
 
 namespace za::app {
 namespace {
 
-constexpr int kMaxCityName = 31;
 constexpr int kLastCopyNumber = 10;
 
 int Ask(const QString& text) {
@@ -21,9 +19,10 @@ int Ask(const QString& text) {
 
 }  // namespace
 
-CCitiesDlg::CCitiesDlg(QWidget* parent, std::unique_ptr<CCityRowSource> source)
+CCitiesDlg::CCitiesDlg(QWidget* parent, std::unique_ptr<CCityRowSource> source, CHost& host)
     : CCityListDlg(IDD_CITIES, QStringLiteral("Cities"), "citylist_edit", IDR_CITIES_BAR, CLMODE_COUNTRY, parent,
-                   std::move(source)) {
+                   std::move(source)),
+      m_host(host) {
     connect(&List(), &CCityListCtrl::command, this, [this](UINT id) { OnCommand(id); });
 }
 
@@ -48,15 +47,15 @@ QString CCitiesDlg::CopyName(const QString& name) {
     const QString first = FormatString(AppString(IDS_COPY_OF), {name});
     if (cities.IsCityNameValid(first)) return first;
     for (int n = 2; n <= kLastCopyNumber; ++n) {
-        const QString candidate = FormatString(AppString(IDS_COPY_N_OF), {n, name}).left(kMaxCityName);
+        const QString candidate = FormatString(AppString(IDS_COPY_N_OF), {n, name}).left(za::kMaxCityName);
         if (cities.IsCityNameValid(candidate)) return candidate;
     }
     return QString();
 }
 
 int CCitiesDlg::EditCity(CCity& city, bool isNew) {
-    CZonariaApp* app = GetZonariaApp();
-    return app ? app->Dialogs().EditCity(this, city, isNew) : EditCityProperties(this, city, isNew);
+    CHostDialogs* dialogs = m_host.Dialogs();
+    return dialogs ? dialogs->EditCity(this, city, isNew) : EditCityProperties(this, city, isNew, m_host);
 }
 
 void CCitiesDlg::OnCopy() {
@@ -96,8 +95,8 @@ void CCitiesDlg::OnDelete() {
         EZError(AppString(IDS_LAST_CITY), 0, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    const CZonariaApp* app = GetZonariaApp();
-    if (app && app->IsCityDisplayed(name)) {
+    const za::DisplayedCities* displayed = m_host.Displayed();
+    if (displayed && displayed->Contains(name)) {
         EZError(AppString(IDS_CITY_DISPLAYED), 0, MB_OK | MB_ICONEXCLAMATION);
         return;
     }

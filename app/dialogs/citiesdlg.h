@@ -3,6 +3,7 @@
 #pragma once
 
 #include "citylistdlg.h"
+#include "host.h"
 
 class CCity;
 
@@ -12,7 +13,7 @@ class CCitiesDlg : public CCityListDlg {
     Q_OBJECT
 
 public:
-    explicit CCitiesDlg(QWidget* parent, std::unique_ptr<CCityRowSource> source = nullptr);
+    explicit CCitiesDlg(QWidget* parent, std::unique_ptr<CCityRowSource> source = nullptr, CHost& host = NoHost());
 
     BOOL OnCommand(UINT id) override;
 
@@ -25,8 +26,10 @@ public:
     void OnDelete();
 
 private:
-    // The city editor, through the application's dialogs when the application runs.
+    // The city editor, through the host's dialogs when there are any.
     int EditCity(CCity& city, bool isNew);
+
+    CHost& m_host;
 };
 
 }  // namespace za::app

@@ -9,16 +9,14 @@
 #include "pagetimezone.h"
 #include "resource.h"
 #include "stringtable.h"
-#include "zonariaapp.h"
 
 namespace za::app {
 namespace {
 
 // Whether the city is the one of the selected display: the device's current city.
-bool IsCurrentCity(const CCity& city) {
-    const CZonariaApp* app = GetZonariaApp();
-    if (!app) return false;
-    return app->GetDisplayedCity(static_cast<int>(app->GetSelectedDisplay())) == city.Name();
+bool IsCurrentCity(const CCity& city, const CHost& host) {
+    const za::DisplayedCities* displayed = host.Displayed();
+    return displayed && displayed->SelectedName() == city.Name();
 }
 
 // The pages' fields into a copy of the city, saved whole; the city takes them only when the
@@ -47,7 +45,7 @@ BOOL SaveFromPages(const CBasePropertySheet& sheet, CCity& city, bool isNew) {
 
 }  // namespace
 
-std::unique_ptr<CBasePropertySheet> CreateCitySheet(QWidget* parent, CCity& city, bool isNew) {
+std::unique_ptr<CBasePropertySheet> CreateCitySheet(QWidget* parent, CCity& city, bool isNew, CHost& host) {
     auto sheet = std::make_unique<CBasePropertySheet>(city.Name(), parent);
     auto* info = new CPageCity;
     auto* zone = new CPageTimeZone;
@@ -56,7 +54,7 @@ std::unique_ptr<CBasePropertySheet> CreateCitySheet(QWidget* parent, CCity& city
     sheet->AddPage(zone);
     sheet->AddPage(location);
     info->Load(city, isNew);
-    zone->Load(city.TimeZoneID(), IsCurrentCity(city));
+    zone->Load(city.TimeZoneID(), IsCurrentCity(city, host));
     location->Load(city.Longitude(), city.Latitude());
     sheet->SetNewCity(isNew);
     CBasePropertySheet* s = sheet.get();
@@ -65,8 +63,8 @@ std::unique_ptr<CBasePropertySheet> CreateCitySheet(QWidget* parent, CCity& city
     return sheet;
 }
 
-int EditCityProperties(QWidget* parent, CCity& city, bool isNew) {
-    const std::unique_ptr<CBasePropertySheet> sheet = CreateCitySheet(parent, city, isNew);
+int EditCityProperties(QWidget* parent, CCity& city, bool isNew, CHost& host) {
+    const std::unique_ptr<CBasePropertySheet> sheet = CreateCitySheet(parent, city, isNew, host);
     return sheet->DoModal();
 }
 

@@ -72,7 +72,6 @@ public:
     void SetTitleText(const QString& text);
     QString TitleText() const { return m_titleText; }
     QRect TitleRect() const { return m_titleRect; }
-    const QFont& TitleFont() const { return m_titleFont; }
     QString HelpRequest() const { return m_helpRequest; }
     void ShowHelp() const;
 

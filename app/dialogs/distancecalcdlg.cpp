@@ -36,16 +36,16 @@ QLabel* Caption(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-CDistanceCalcDlg::CDistanceCalcDlg(const CCity& from, const CCity& to, QWidget* parent)
+CDistanceCalcDlg::CDistanceCalcDlg(const CCity& from, const CCity& to, QWidget* parent, CHost& host)
     : CBaseDialog(IDD_DISTANCECALC, QString::fromLatin1(kHelpPrefix) + QStringLiteral("distance_calc"), 0, parent) {
     setWindowTitle(QStringLiteral("Distance Calculator"));
 
     // Construction: the cities, the units, 500 km/h in them, the results, the modes.
     QWidget* body = Body();
-    m_from = new CCityDisplay(body);
+    m_from = new CCityDisplay(body, host);
     m_from->Create(CDS_CHOOSER, IDC_FROM_CITY);
     m_from->SetCity(from);
-    m_to = new CCityDisplay(body);
+    m_to = new CCityDisplay(body, host);
     m_to->Create(CDS_CHOOSER, IDC_TO_CITY);
     m_to->SetCity(to);
     m_units = za::calc::UnitSystemSetting();

@@ -7,6 +7,7 @@
 #include "city.h"
 #include "citydisplay.h"
 #include "dialogframe.h"
+#include "host.h"
 
 #include <QTimer>
 
@@ -34,17 +35,13 @@ class CDistanceCalcDlg : public CBaseDialog {
     Q_OBJECT
 
 public:
-    CDistanceCalcDlg(const CCity& from, const CCity& to, QWidget* parent);
+    CDistanceCalcDlg(const CCity& from, const CCity& to, QWidget* parent, CHost& host = NoHost());
     ~CDistanceCalcDlg() override;
 
     double Speed() const { return m_speed; }
     TUnitSystem Units() const { return m_units; }
-    QString DistanceText() const { return m_result.distanceText; }
     QString TimeText() const { return m_result.timeText; }
-    QString UnitText() const { return m_result.unitText; }
     QString ModeText() const { return m_modeText; }
-    // "Arrives 3/8/26 11:42 PM local time", or empty without a finite travel time.
-    QString ArrivalText() const { return m_arrivalText; }
     const za::calc::TravelMode& Mode(int position) const { return m_modes[static_cast<size_t>(position)]; }
 
     CCityDisplay& FromDisplay() { return *m_from; }

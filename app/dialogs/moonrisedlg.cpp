@@ -16,9 +16,9 @@ const QString kMoonLabels = QStringLiteral("Moonrise:\nMoonset:");
 
 }  // namespace
 
-CMoonriseDlg::CMoonriseDlg(const CCity& city, QWidget* parent)
+CMoonriseDlg::CMoonriseDlg(const CCity& city, QWidget* parent, CHost& host)
     : CAstroDlg(IDD_MOONRISE, "moonrise", QStringLiteral("Moonrise and Moonset"), QStringLiteral("Moonrise and Moonset Information"),
-                kMoonLabels, city, parent) {
+                kMoonLabels, city, parent, host) {
     m_phases = new QLabel(Body());
     SetControlId(m_phases, IDC_MOON_PHASES);
     m_phases->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

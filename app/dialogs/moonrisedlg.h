@@ -12,7 +12,7 @@ class CMoonriseDlg : public CAstroDlg {
     Q_OBJECT
 
 public:
-    CMoonriseDlg(const CCity& city, QWidget* parent);
+    CMoonriseDlg(const CCity& city, QWidget* parent, CHost& host = NoHost());
     ~CMoonriseDlg() override;
 
     QLabel* Phases() const { return m_phases; }

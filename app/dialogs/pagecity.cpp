@@ -20,7 +20,6 @@ constexpr int kAirportLimit = 15;
 constexpr int kAreaCodeLimit = 31;
 constexpr int kCountryLimit = 31;
 constexpr int kCountryCodeLimit = 15;
-constexpr int kCityNameLimit = 31;
 
 // Airport codes in capitals, however they are typed or pasted.
 class UpperCaseValidator : public QValidator {
@@ -45,7 +44,7 @@ CPageCity::CPageCity(QWidget* parent)
     : CPropertyPage(IDD_PAGE_CITY, QString::fromLatin1(kHelpPrefix) + QStringLiteral("city_edit"), IDR_EDIT_BAR,
                     QStringLiteral("City Info"), parent) {
     QWidget* body = Body();
-    m_nameEdit = MakeEdit(body, IDC_CITY_NAME, kCityNameLimit);
+    m_nameEdit = MakeEdit(body, IDC_CITY_NAME, za::kMaxCityName);
     m_countryEdit = MakeEdit(body, IDC_COUNTRY, kCountryLimit);
     m_countryCodeEdit = MakeEdit(body, IDC_COUNTRY_CODE, kCountryCodeLimit);
     m_areaCodeEdit = MakeEdit(body, IDC_AREA_CODE, kAreaCodeLimit);
@@ -123,9 +122,8 @@ QStringList CPageCity::CountriesInDatabase() {
     CCityList& cities = GetCityList();
     for (POSITION pos = cities.GetHeadCityNamePosition(); pos;) {
         const QString& entry = cities.GetNextCityName(pos);
-        const qsizetype open = entry.indexOf(QStringLiteral(" ("));
-        if (open < 0 || !entry.endsWith(QLatin1Char(')'))) continue;
-        const QString country = entry.mid(open + 2, entry.size() - open - 3);
+        QString country;
+        za::SplitCityEntry(entry, nullptr, &country);
         if (!country.isEmpty()) countries.insert(country);
     }
     return QStringList(countries.begin(), countries.end());

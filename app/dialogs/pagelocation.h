@@ -3,11 +3,7 @@
 #pragma once
 
 #include "basepropertysheet.h"
-
-// The small map. The placeholder stands in for the world map window until that is built; its
-// projection, marker and tap are the map's. Swapping in the map is this include and alias.
 #include "worldmapwnd.h"
-using CLocationMap = CWorldMapWnd;
 
 #include <map>
 
@@ -15,6 +11,9 @@ class QComboBox;
 class QLineEdit;
 
 namespace za::app {
+
+// The small map: the world map window, its projection, marker and tap.
+using CLocationMap = CWorldMapWnd;
 
 constexpr UINT IDD_PAGE_LOCATION = 165;
 constexpr int IDC_LOCATION_MAP = 100;

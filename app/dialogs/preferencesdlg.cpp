@@ -8,7 +8,6 @@
 #include "registry.h"
 #include "resource.h"
 #include "settings.h"
-#include "zonariaapp.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -73,8 +72,9 @@ QCheckBox* Check(int id, const QString& text, QWidget* parent) {
 
 }  // namespace
 
-CPreferencesDlg::CPreferencesDlg(QWidget* parent)
-    : CBaseDialog(IDD_PREFERENCES, QString::fromLatin1(kHelpPrefix) + QStringLiteral("preferences"), 0, parent) {
+CPreferencesDlg::CPreferencesDlg(QWidget* parent, CHost& host)
+    : CBaseDialog(IDD_PREFERENCES, QString::fromLatin1(kHelpPrefix) + QStringLiteral("preferences"), 0, parent),
+      m_host(host) {
     setWindowTitle(QStringLiteral("Preferences"));
 
     CRegistry& reg = GetReg();
@@ -177,7 +177,7 @@ void CPreferencesDlg::OnOK() {
     }
     // The Today screen reloads its items only when this one's changed.
     if (m_todayCount != m_loadedCount || m_todayEnabled != m_loadedEnabled) {
-        if (CZonariaApp* app = GetZonariaApp()) app->NotifyToday(1);
+        m_host.TodayItemsChanged();
     }
     EndDialog(IDOK);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "dialogframe.h"
+#include "host.h"
 
 class QCheckBox;
 class QComboBox;
@@ -24,15 +25,12 @@ class CPreferencesDlg : public CBaseDialog {
     Q_OBJECT
 
 public:
-    explicit CPreferencesDlg(QWidget* parent);
+    explicit CPreferencesDlg(QWidget* parent, CHost& host = NoHost());
     ~CPreferencesDlg() override;
 
-    // The fields as stored: "Twilight" 1 to 4, "UnitSystem" 0 to 2, "ZATodayCount" 2 to 5.
-    BOOL ShowCurrentButtons() const { return m_ccButton; }
-    BOOL ShowChangeButtons() const { return m_cpButton; }
+    // The fields as stored: "Twilight" 1 to 4, "UnitSystem" 0 to 2.
     DWORD Twilight() const { return m_twilight; }
     DWORD UnitSystem() const { return m_unitSystem; }
-    DWORD TodayCount() const { return m_todayCount; }
     BOOL TodayEnabled() const { return m_todayEnabled; }
 
     QCheckBox* CurrentButtonsBox() const { return m_ccBox; }
@@ -50,6 +48,7 @@ private:
     void ShowFields();
     void ReadFields();
 
+    CHost& m_host;
     QCheckBox* m_ccBox = nullptr;
     QCheckBox* m_cpBox = nullptr;
     QComboBox* m_twilightList = nullptr;

@@ -49,7 +49,7 @@ QLabel* Heading(const QString& text, int id, QWidget* parent) {
 
 }  // namespace
 
-CSetAlarmDlg::CSetAlarmDlg(const CAlarm& alarm, QWidget* parent)
+CSetAlarmDlg::CSetAlarmDlg(const CAlarm& alarm, QWidget* parent, CHost& host)
     : CBaseDialog(IDD_SETALARM, QString::fromLatin1(kHelpPrefix) + QStringLiteral("alarms"), IDR_EDIT_BAR, parent),
       m_alarm(alarm) {
     setWindowTitle(QStringLiteral("Set Alarm"));
@@ -65,7 +65,7 @@ CSetAlarmDlg::CSetAlarmDlg(const CAlarm& alarm, QWidget* parent)
     m_cityPlace = new QLabel(QStringLiteral("City"), Body());
     SetControlId(m_cityPlace, IDC_ALARM_CITY);
     m_cityPlace->hide();
-    m_chooser = new CCityDisplay(Body());
+    m_chooser = new CCityDisplay(Body(), host);
     m_chooser->Create(CDS_CHOOSER, IDC_CITY_CHOOSER);
     m_chooser->SetCity(alarm.City());
     m_message = new QPlainTextEdit(Body());
@@ -76,6 +76,11 @@ CSetAlarmDlg::CSetAlarmDlg(const CAlarm& alarm, QWidget* parent)
     m_message->setFixedHeight(m_message->fontMetrics().lineSpacing() * kMessageLines + 12);
     m_default = new QCheckBox(QStringLiteral("Default Message"), Body());
     SetControlId(m_default, IDC_DEFAULT_MESSAGE);
+    // Says how a time the city's clocks skip or repeat is taken; hidden otherwise.
+    m_note = new QLabel(Body());
+    m_note->setWordWrap(true);
+    m_note->setAccessibleName(QStringLiteral("Alarm Time Note"));
+    m_note->hide();
     auto* hint = new QLabel(QString::fromUtf16(kSoundHint), Body());
     hint->setWordWrap(true);
     hint->setForegroundRole(QPalette::PlaceholderText);
@@ -93,6 +98,7 @@ CSetAlarmDlg::CSetAlarmDlg(const CAlarm& alarm, QWidget* parent)
     layout->addWidget(Heading(QStringLiteral("Alarm Time"), IDC_HEADING1, Body()));
     layout->addSpacing(2);
     layout->addLayout(form);
+    layout->addWidget(m_note);
     layout->addSpacing(10);
     layout->addWidget(Heading(QStringLiteral("Alarm Message"), IDC_HEADING2, Body()));
     layout->addSpacing(2);
@@ -116,7 +122,8 @@ CSetAlarmDlg::CSetAlarmDlg(const CAlarm& alarm, QWidget* parent)
     connect(m_chooser, &CCityDisplay::notify, this, [this](CityDisplayNotify& n) {
         if (n.code == CDN_CITYCHANGED) OnTimeOrCityChanged();
     });
-    connect(m_default, &QCheckBox::clicked, this, [this] { OnDefaultMessageClicked(); });
+    // toggled, not clicked: a screen reader's toggle action flips the box without a click.
+    connect(m_default, &QCheckBox::toggled, this, [this] { OnDefaultMessageClicked(); });
     resize(400, 370);
 }
 
@@ -148,8 +155,15 @@ DATE CSetAlarmDlg::ReadControls() const {
     return za::AddSpan(whole, za::DateSpan(0, time.hour(), time.minute(), 0));
 }
 
+void CSetAlarmDlg::ShowNote(const QString& note) {
+    m_note->setText(note);
+    m_note->setVisible(!note.isEmpty());
+}
+
 void CSetAlarmDlg::OnTimeOrCityChanged() {
-    m_alarm.SetTimeAndCity(m_chooser->City(), ReadControls());
+    QString note;
+    m_alarm.SetTimeAndCity(m_chooser->City(), ReadControls(), &note);
+    ShowNote(note);
     // The default text of the new time and city, also when the alarm held the user's own text
     // before the box was checked.
     if (m_default->isChecked()) m_message->setPlainText(m_alarm.DefaultMessage());

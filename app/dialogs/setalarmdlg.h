@@ -6,6 +6,7 @@
 #include "alarm.h"
 #include "citydisplay.h"
 #include "dialogframe.h"
+#include "host.h"
 
 class QCheckBox;
 class QDateEdit;
@@ -19,7 +20,7 @@ class CSetAlarmDlg : public CBaseDialog {
     Q_OBJECT
 
 public:
-    CSetAlarmDlg(const CAlarm& alarm, QWidget* parent);
+    CSetAlarmDlg(const CAlarm& alarm, QWidget* parent, CHost& host = NoHost());
 
     // The working copy: after OK, the alarm as registered.
     const CAlarm& Alarm() const { return m_alarm; }
@@ -30,6 +31,8 @@ public:
     QPlainTextEdit* MessageEdit() const { return m_message; }
     QCheckBox* DefaultMessageBox() const { return m_default; }
     CCityDisplay* Chooser() const { return m_chooser; }
+    // How a time the city's clocks skip or repeat is taken; empty and hidden otherwise.
+    QLabel* TimeNote() const { return m_note; }
     // The date of the date picker with the time of day of the time picker, in the city's time.
     DATE ReadControls() const;
 
@@ -41,6 +44,7 @@ private:
     void OnTimeOrCityChanged();
     void OnDefaultMessageClicked();
     void UpdateEditMenu();
+    void ShowNote(const QString& note);
 
     CAlarm m_alarm;
     QTimeEdit* m_time;
@@ -49,6 +53,7 @@ private:
     CCityDisplay* m_chooser;
     QPlainTextEdit* m_message;
     QCheckBox* m_default;
+    QLabel* m_note;
 };
 
 }  // namespace za::app

@@ -8,9 +8,9 @@
 
 namespace za::app {
 
-CSunriseDlg::CSunriseDlg(const CCity& city, QWidget* parent)
+CSunriseDlg::CSunriseDlg(const CCity& city, QWidget* parent, CHost& host)
     : CAstroDlg(IDD_SUNRISE, "sunrise", QStringLiteral("Sunrise and Sunset"), QStringLiteral("Sunrise and Sunset Information"),
-                QStringLiteral("Sunrise:\nSunset:\n\nDaylight Hours:"), city, parent) {}
+                QStringLiteral("Sunrise:\nSunset:\n\nDaylight Hours:"), city, parent, host) {}
 
 CSunriseDlg::~CSunriseDlg() = default;
 

@@ -10,7 +10,7 @@ class CSunriseDlg : public CAstroDlg {
     Q_OBJECT
 
 public:
-    CSunriseDlg(const CCity& city, QWidget* parent);
+    CSunriseDlg(const CCity& city, QWidget* parent, CHost& host = NoHost());
     ~CSunriseDlg() override;
 
     void Refresh() override;

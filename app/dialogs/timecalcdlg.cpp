@@ -3,10 +3,8 @@
 #include "calculators.h"
 #include "clock.h"
 #include "localetext.h"
-#include "mainframe.h"
 #include "resource.h"
 #include "toolfields.h"
-#include "zonariaapp.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,7 +32,7 @@ QLabel* ScaleLabel(int hour, Qt::Alignment align, QWidget* parent) {
 
 }  // namespace
 
-CTimeCalcDlg::CTimeCalcDlg(QWidget* parent)
+CTimeCalcDlg::CTimeCalcDlg(QWidget* parent, CHost& host)
     : CBaseDialog(IDD_TIMECALC, QString::fromLatin1(kHelpPrefix) + QStringLiteral("time_calc"), 0, parent) {
     setWindowTitle(QStringLiteral("Time Calculator"));
     QWidget* body = Body();
@@ -73,10 +71,9 @@ CTimeCalcDlg::CTimeCalcDlg(QWidget* parent)
     m_scrub->setToolTip(QStringLiteral("Drag to move the reference time through the day"));
 
     // The main screen's five cities, display i getting display i's.
-    CMainFrame* frame = GetZonariaApp() ? GetZonariaApp()->MainFrame() : nullptr;
     for (int i = 0; i < kDisplays; ++i) {
-        auto* display = new CCityDisplay(body);
-        if (frame) display->SetCity(frame->View().City(i));
+        auto* display = new CCityDisplay(body, host);
+        if (const CCity* shown = host.ShownCity(i)) display->SetCity(*shown);
         display->Create(CDS_CHOOSER_WITH_TIME, IDC_REFERENCE_CITY + i);
         m_displays[static_cast<size_t>(i)] = display;
     }
@@ -103,6 +100,12 @@ CTimeCalcDlg::CTimeCalcDlg(QWidget* parent)
     layout->addSpacing(6);
     layout->addWidget(m_scrub);
     layout->addLayout(scale);
+    // Says how a time the reference city's clocks skip or repeat is taken; hidden otherwise.
+    m_note = new QLabel(body);
+    m_note->setWordWrap(true);
+    m_note->setAccessibleName(QStringLiteral("Reference Time Note"));
+    m_note->hide();
+    layout->addWidget(m_note);
     layout->addSpacing(kGap);
     layout->addWidget(m_displays[0]);
     layout->addSpacing(12);
@@ -134,12 +137,15 @@ BOOL CTimeCalcDlg::OnInitDialog() {
     return TRUE;
 }
 
-SYSTEMTIME CTimeCalcDlg::ReferenceUtc() const {
-    return za::calc::ReferenceTimeToUtc(m_displays[0]->City(), m_date->Value(), m_time->Value());
+SYSTEMTIME CTimeCalcDlg::ReferenceUtc(QString* note) const {
+    return za::calc::ReferenceTimeToUtc(m_displays[0]->City(), m_date->Value(), m_time->Value(), note);
 }
 
 void CTimeCalcDlg::Recalculate() {
-    const SYSTEMTIME utc = ReferenceUtc();
+    QString note;
+    const SYSTEMTIME utc = ReferenceUtc(&note);
+    m_note->setText(note);
+    m_note->setVisible(!note.isEmpty());
     for (CCityDisplay* display : m_displays) display->UpdateTime(utc);
 }
 

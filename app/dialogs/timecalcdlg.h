@@ -6,9 +6,12 @@
 #include "city.h"
 #include "citydisplay.h"
 #include "dialogframe.h"
+#include "host.h"
+#include "displayedcities.h"
 
 #include <array>
 
+class QLabel;
 class QSlider;
 
 namespace za::app {
@@ -25,21 +28,23 @@ class CTimeCalcDlg : public CBaseDialog {
     Q_OBJECT
 
 public:
-    static constexpr int kDisplays = 5;
     // The slider's steps: a quarter of an hour each, 0 (midnight) to 95 (23:45).
     static constexpr int kScrubMinutes = 15;
     static constexpr int kScrubSteps = 24 * 60 / kScrubMinutes;
 
     // The displays start with the main screen's cities.
-    explicit CTimeCalcDlg(QWidget* parent);
+    explicit CTimeCalcDlg(QWidget* parent, CHost& host = NoHost());
     ~CTimeCalcDlg() override;
 
     CCityDisplay& Display(int i) { return *m_displays[static_cast<size_t>(i)]; }
     CWallClockEdit* DatePicker() const { return m_date; }
     CWallClockEdit* TimePicker() const { return m_time; }
     QSlider* Scrubber() const { return m_scrub; }
-    // The picked local reference time converted to UTC with the reference city's zone.
-    SYSTEMTIME ReferenceUtc() const;
+    // The picked local reference time converted to UTC with the reference city's zone; *note
+    // as za::calc::ReferenceTimeToUtc gives it.
+    SYSTEMTIME ReferenceUtc(QString* note = nullptr) const;
+    // How a reference time the city's clocks skip or repeat is taken; empty and hidden otherwise.
+    QLabel* TimeNote() const { return m_note; }
 
     // Reads the pickers and gives the instant to the five displays.
     void Recalculate();
@@ -51,10 +56,11 @@ private:
     void OnTimeChanged();
     void OnScrubbed(int step);
 
-    std::array<CCityDisplay*, kDisplays> m_displays{};
+    std::array<CCityDisplay*, za::kDisplays> m_displays{};
     CWallClockEdit* m_date = nullptr;
     CWallClockEdit* m_time = nullptr;
     QSlider* m_scrub = nullptr;
+    QLabel* m_note = nullptr;
     bool m_scrubbing = false;
 };
 

@@ -3,13 +3,14 @@
 #include "daynight.h"
 #include "mapresources.h"
 #include "oledate.h"
-#include "settings.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
+
+namespace za::app {
 
 namespace {
 
@@ -212,7 +213,7 @@ BOOL CDayNightMap::Refresh(const SYSTEMTIME& utc, BOOL forced) {
 void CDayNightMap::BuildMasks(const SYSTEMTIME& utc) {
     if (DateKey(utc) == m_nMaskDate || m_darkMask.isNull()) return;
     m_nMaskDate = DateKey(utc);
-    DWORD twilight = GetReg().GetDWORDValue(CRegistry::Twilight);
+    DWORD twilight = m_twilightSetting;
     if (twilight < ZENITH_OFFICIAL || twilight > ZENITH_ASTRONOMICAL) twilight = ZENITH_CIVIL;
     DrawMask(m_darkMask, static_cast<ZENITH>(twilight), utc);
     DrawMask(m_nightMask, ZENITH_OFFICIAL, utc);
@@ -237,3 +238,5 @@ void CDayNightMap::PixelToLatLong(LONG x, LONG y, LONG* longitude, LONG* latitud
     *longitude = m_nWidth > 0 ? x * 36000 / m_nWidth - 18000 : 0;
     *latitude = m_nHeight > 0 ? 9000 - y * 18000 / m_nHeight : 0;
 }
+
+}  // namespace za::app

@@ -11,6 +11,8 @@
 
 #include <QImage>
 
+namespace za::app {
+
 // Option bits of the map.
 constexpr DWORD MAP_TWILIGHT = 1;  // draw the twilight band
 constexpr DWORD MAP_SHADING = 2;   // draw the day/night shading (the main view always sets it)
@@ -27,6 +29,9 @@ public:
     // twice as large. Takes effect at the next LoadImages.
     void SetSetWidth(int width) { m_nSetWidth = width; }
     int SetWidth() const { return m_nSetWidth; }
+    // The "Twilight" setting (1 to 4, anything else reads as 2) that the dark mask follows from
+    // its next drawing on.
+    void SetTwilightSetting(DWORD twilight) { m_twilightSetting = twilight; }
 
     // Loads the set the options and the set width select and composes it for `utc`. With
     // neither MAP_TWILIGHT nor MAP_SHADING only the day image is loaded, as the picture. FALSE
@@ -43,7 +48,7 @@ public:
     // a day or more later. FALSE, doing nothing, without MAP_TWILIGHT and MAP_SHADING.
     BOOL Refresh(const SYSTEMTIME& utc, BOOL forced);
     // Draws the two masks for the UTC date of `utc`, unless they are already drawn for it. The
-    // dark mask is the region below the altitude of the "Twilight" setting (1 to 4, else 2),
+    // dark mask is the region below the altitude of the twilight setting (1 to 4, else 2),
     // the night mask the region below official sunset.
     void BuildMasks(const SYSTEMTIME& utc);
 
@@ -79,6 +84,7 @@ private:
 
     DWORD m_dwOptions = 0;
     int m_nSetWidth = 240;
+    DWORD m_twilightSetting = ZENITH_CIVIL;
     int m_nWidth = 0;
     int m_nHeight = 0;
     CPalette m_palette;
@@ -97,3 +103,5 @@ private:
     QImage m_shiftedDark;
     QImage m_shiftedNight;
 };
+
+}  // namespace za::app

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <vector>
 
+namespace za::app {
+
 DWORD DibNumColors(const BITMAPINFOHEADER& h) {
     if (h.biClrUsed != 0) return h.biClrUsed;
     switch (h.biBitCount) {
@@ -245,3 +247,5 @@ void CDibSection::MaskedBlitInto(CDibSection& target, const QImage& mask) const 
         }
     }
 }
+
+}  // namespace za::app

@@ -14,6 +14,8 @@
 
 class QPainter;
 
+namespace za::app {
+
 // The information header of a packed DIB, little-endian, 40 bytes; a colour table of RGBQUADs
 // follows it at biSize bytes from its start.
 struct BITMAPINFOHEADER {
@@ -120,3 +122,5 @@ private:
     // Header and colour table, with biCompression BI_RGB and the uncompressed size.
     std::unique_ptr<BYTE[]> m_header;
 };
+
+}  // namespace za::app

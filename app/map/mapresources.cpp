@@ -1,5 +1,7 @@
 #include "mapresources.h"
 
+namespace za::app {
+
 const MapImageSet* MapImageSetOfWidth(int width) {
     for (const MapImageSet& set : kMapImageSets) {
         if (set.width == width) return &set;
@@ -15,3 +17,5 @@ QString MapResourcePath(UINT id) {
     }
     return {};
 }
+
+}  // namespace za::app

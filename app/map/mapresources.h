@@ -11,6 +11,8 @@
 
 #include <QString>
 
+namespace za::app {
+
 constexpr UINT IDB_MAPDAY = 130;
 constexpr UINT IDB_MAPNIGHT = 131;
 constexpr UINT IDB_MAPTWILIGHT = 132;
@@ -40,3 +42,5 @@ const MapImageSet* MapImageSetOfWidth(int width);
 
 // ":/zonaria/map/<file>.bmp" of a resource number; empty for a number that is not a map image.
 QString MapResourcePath(UINT id);
+
+}  // namespace za::app

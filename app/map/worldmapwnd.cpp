@@ -9,6 +9,8 @@
 #include <cmath>
 #include <iterator>
 
+namespace za::app {
+
 namespace {
 
 // The map's own size, whose aspect the window keeps.
@@ -262,3 +264,5 @@ void CWorldMapWnd::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
     }
 }
+
+}  // namespace za::app

@@ -13,6 +13,8 @@
 
 #include <QWidget>
 
+namespace za::app {
+
 // The map's control identifier in the main view and its notification.
 constexpr int IDC_WORLDMAP = 1000;
 constexpr int MAPN_TAPPED = -1001;
@@ -41,6 +43,8 @@ public:
     // Stores options that differ and hands them to the composer (a twilight change recomposes,
     // a shading or zoom change reloads the images).
     void SetOptions(DWORD options);
+    // The "Twilight" setting for the composer's dark mask, from its next drawing on.
+    void SetTwilightSetting(DWORD twilight) { m_map.SetTwilightSetting(twilight); }
 
     // The instant to show (UTC): recomposes when the shading moved by a column, the date
     // changed or the clock went back. The first call loads the images.
@@ -118,3 +122,5 @@ private:
     QImage m_picture;
     bool m_bPictureValid = false;
 };
+
+}  // namespace za::app

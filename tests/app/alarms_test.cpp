@@ -8,10 +8,12 @@
 #include "resource.h"
 #include "setalarmdlg.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTimeEdit>
@@ -260,7 +262,7 @@ class AlarmsDialogTest : public za::test::AppTest {};
 TEST_F(AlarmsDialogTest, WithNoAlarmsItOpensSetAlarmForTheSelectedDisplaysCity) {
     ASSERT_TRUE(Start());
     const QString selected = app->GetDisplayedCity(static_cast<int>(app->GetSelectedDisplay()));
-    CAlarmsDlg dlg(CCity(), &Frame());
+    CAlarmsDlg dlg(CCity(), &Frame(), *app);
     QString shown;
     bool busyMeanwhile = false;
     // Looks every 20 ms: first for Set Alarm (closed as cancelled), then closes Alarms.
@@ -281,4 +283,38 @@ TEST_F(AlarmsDialogTest, WithNoAlarmsItOpensSetAlarmForTheSelectedDisplaysCity) 
     EXPECT_EQ(selected, shown);
     EXPECT_TRUE(busyMeanwhile);
     EXPECT_FALSE(dlg.IsBusy());
+}
+
+// A screen reader flips the box through its toggle action, not a click: the message became
+// neither editable nor the default again.
+TEST_F(SetAlarmTest, TheDefaultMessageBoxToggledByAScreenReaderActsAsAClick) {
+    CSetAlarmDlg dlg(CAlarm(Load("Tokyo")), nullptr);
+    dlg.show();
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(dlg.DefaultMessageBox());
+    ASSERT_NE(box, nullptr);
+    ASSERT_NE(box->actionInterface(), nullptr);
+    ASSERT_TRUE(box->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+    box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_FALSE(dlg.DefaultMessageBox()->isChecked());
+    EXPECT_FALSE(dlg.MessageEdit()->isReadOnly());
+    dlg.MessageEdit()->setPlainText(QStringLiteral("Call Grandma"));
+    box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(dlg.DefaultMessageBox()->isChecked());
+    EXPECT_TRUE(dlg.MessageEdit()->isReadOnly());
+    EXPECT_EQ(QStringLiteral("It is 11:00 AM in Tokyo"), dlg.MessageEdit()->toPlainText());
+}
+
+// 2:30 on the night New York's clocks go forward does not exist: the picker keeps what the user
+// chose, and the dialog says which time the alarm takes.
+TEST_F(SetAlarmTest, ATimeTheCitysClocksSkipIsTakenAsTheTimeAfterTheGapAndSaidSo) {
+    CSetAlarmDlg dlg(CAlarm(Load("New York, NY")), nullptr);
+    dlg.show();
+    EXPECT_TRUE(dlg.TimeNote()->isHidden());
+    dlg.DatePicker()->setDate(QDate(2027, 3, 14));
+    dlg.TimePicker()->setTime(QTime(2, 30));
+    EXPECT_FALSE(dlg.TimeNote()->isHidden());
+    EXPECT_TRUE(dlg.TimeNote()->text().contains(QStringLiteral("3:30 AM"))) << dlg.TimeNote()->text().toStdString();
+    EXPECT_EQ(UtcMs(2027, 3, 14, 7, 30), dlg.Alarm().DueUtcMs());
+    dlg.TimePicker()->setTime(QTime(4, 30));
+    EXPECT_TRUE(dlg.TimeNote()->isHidden());
 }

@@ -11,6 +11,8 @@
 #include <QThread>
 #include <QWidget>
 
+using namespace za::app;
+
 namespace za::test {
 
 AppTest::AppTest() {

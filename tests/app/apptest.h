@@ -17,7 +17,7 @@
 namespace za::test {
 
 // Remembers which dialog was asked for, with the cities it was given.
-class RecordingDialogs : public CDialogLauncher {
+class RecordingDialogs : public za::app::CDialogLauncher {
 public:
     struct Call {
         QString dialog;
@@ -59,7 +59,7 @@ protected:
 
     // Starts the application; its dialogs go to `dialogs`.
     bool Start();
-    CMainFrame& Frame() { return *app->MainFrame(); }
+    za::app::CMainFrame& Frame() { return *app->MainFrame(); }
 
     // Runs the event loop until cond holds or ms have passed; returns cond.
     static bool RunUntil(const std::function<bool()>& cond, int ms = 5000);
@@ -67,7 +67,7 @@ protected:
     static void Pump(int ms);
 
     za::shell::ScopedRecorder shell;
-    std::unique_ptr<CZonariaApp> app;
+    std::unique_ptr<za::app::CZonariaApp> app;
     RecordingDialogs* dialogs = nullptr;
 };
 

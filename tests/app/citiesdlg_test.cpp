@@ -43,7 +43,7 @@ protected:
     }
 
     CCitiesDlg& Open(std::unique_ptr<CCityRowSource> source = nullptr) {
-        dlg = std::make_unique<CCitiesDlg>(nullptr, std::move(source));
+        dlg = std::make_unique<CCitiesDlg>(nullptr, std::move(source), *app);
         dlg->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
         return *dlg;
@@ -163,7 +163,7 @@ TEST_F(CitiesDialogTest, DeleteAsksThenRemovesTheCity) {
 TEST_F(CitiesDialogTest, DisplayedCityIsNotDeletedEvenInALongList) {
     Open();
     ASSERT_GT(dlg->List().GetRowCount(), 2000);
-    for (int i = 0; i < CZonariaApp::kDisplays; ++i) {
+    for (int i = 0; i < za::kDisplays; ++i) {
         const QString shown = app->GetDisplayedCity(i);
         SCOPED_TRACE(qPrintable(shown));
         Select(shown);

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QWidget>
 
+using namespace za::app;
+
 namespace za::test {
 
 FakeSource::FakeSource(int count) {

@@ -51,7 +51,7 @@ protected:
         } else {
             city = LoadedCity(name);
         }
-        sheet = CreateCitySheet(nullptr, city, isNew);
+        sheet = CreateCitySheet(nullptr, city, isNew, *app);
         sheet->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(sheet.get()));
         return *sheet;

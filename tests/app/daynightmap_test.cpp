@@ -1,11 +1,12 @@
 #include "daynight.h"
 #include "daynightmap.h"
 #include "profile.h"
-#include "settings.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+using namespace za::app;
 
 namespace {
 
@@ -15,8 +16,9 @@ using za::test::MakeTime;
 // The composer with a set loaded and composed at `utc`.
 struct Composer {
     CDayNightMap map;
-    Composer(int setWidth, DWORD options, const SYSTEMTIME& utc) {
+    Composer(int setWidth, DWORD options, const SYSTEMTIME& utc, DWORD twilight = ZENITH_CIVIL) {
         map.SetSetWidth(setWidth);
+        map.SetTwilightSetting(twilight);
         EXPECT_TRUE(map.LoadImages(options, utc));
     }
     int At(const CDibSection& dib, int x, int y) const { return dib.Image().pixelIndex(x, y); }
@@ -26,10 +28,7 @@ struct Composer {
     int Twilight(int x, int y) const { return At(map.Twilight(), x, y); }
 };
 
-class DayNightMapTest : public za::test::ProfileTest {
-protected:
-    void SetTwilight(DWORD zenith) { GetReg().WriteDWORDValue(CRegistry::Twilight, zenith); }
-};
+using DayNightMapTest = za::test::ProfileTest;
 
 }  // namespace
 
@@ -137,10 +136,9 @@ TEST_F(DayNightMapTest, MidnightShowsTheOutlineAsComputedAndTheNightMovesWest) {
 // east of Greenwich (the equation of time is -7.4 minutes), which the mirrored outline
 // narrows on one side and widens on the other.
 TEST_F(DayNightMapTest, EquinoxNoonPixels) {
-    SetTwilight(ZENITH_ASTRONOMICAL);
     for (const int setWidth : {240, 480, 960}) {
         for (const DWORD zoom : {DWORD{0}, MAP_ZOOMED}) {
-            Composer c(setWidth, MAP_SHADING | MAP_TWILIGHT | zoom, MakeTime(2026, 3, 20, 12, 0));
+            Composer c(setWidth, MAP_SHADING | MAP_TWILIGHT | zoom, MakeTime(2026, 3, 20, 12, 0), ZENITH_ASTRONOMICAL);
             const int width = c.map.Width();
             SCOPED_TRACE(width);
             const POINT equator = c.map.LatLongToPixel(0, 0);
@@ -176,8 +174,7 @@ TEST_F(DayNightMapTest, EquinoxNoonPixels) {
 
 // Without MAP_TWILIGHT the band between sunset and the twilight limit is day.
 TEST_F(DayNightMapTest, WithoutTwilightTheBandIsDay) {
-    SetTwilight(ZENITH_ASTRONOMICAL);
-    Composer c(240, MAP_SHADING, MakeTime(2026, 3, 20, 12, 0));
+    Composer c(240, MAP_SHADING, MakeTime(2026, 3, 20, 12, 0), ZENITH_ASTRONOMICAL);
     const POINT band = c.map.LatLongToPixel(10000, 0);  // 100° east: the Sun 8° down
     ASSERT_NE(c.Day(band.x, band.y), c.Twilight(band.x, band.y));
     EXPECT_EQ(c.Day(band.x, band.y), c.Composite(band.x, band.y));
@@ -237,8 +234,7 @@ TEST_F(DayNightMapTest, MasksAreDrawnOncePerUtcDay) {
 TEST_F(DayNightMapTest, TwilightSettingChoosesTheDarkOutline) {
     const SYSTEMTIME utc = MakeTime(2026, 3, 20, 0, 0);
     auto darkCount = [&](DWORD setting) {
-        SetTwilight(setting);
-        Composer c(240, MAP_SHADING | MAP_TWILIGHT, utc);
+        Composer c(240, MAP_SHADING | MAP_TWILIGHT, utc, setting);
         int n = 0;
         for (int x = 0; x < 240; ++x) n += c.map.DarkMask().pixelIndex(x, 75);
         // The dark region lies inside the night region.

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+using namespace za::app;
+
 namespace {
 
 using Bytes = std::vector<BYTE>;

@@ -4,6 +4,7 @@
 
 #include "appstrings.h"
 #include "citydisplay.h"
+#include "cityinstall.h"
 #include "citylist.h"
 #include "citypicker.h"
 #include "clock.h"
@@ -82,11 +83,13 @@ protected:
 }  // namespace
 
 TEST_F(MainViewTest, SelectedDisplayIsBoldTwoLinesAndCurrent) {
-    EXPECT_EQ(CMainView::OptionsFor(0, true), DWORD(0x00A0 | 0x004D));
-    EXPECT_EQ(CMainView::OptionsFor(0, false), DWORD(0x00A0));
+    const DWORD buttons = CDS_CHANGEBUTTON | CDS_CURRENTBUTTON;
+    const DWORD selected = CDS_CURRENT | CDS_TWOLINE | CDS_ALTFORMAT | CDS_BOLD;
+    EXPECT_EQ(CMainView::OptionsFor(0, true), buttons | selected);
+    EXPECT_EQ(CMainView::OptionsFor(0, false), buttons);
     // Every selected display but the first keeps its top line.
-    EXPECT_EQ(CMainView::OptionsFor(2, true), DWORD(0x00A0 | 0x004F));
-    EXPECT_EQ(CMainView::OptionsFor(4, false), DWORD(0x00A0 | CDS_TOPLINE));
+    EXPECT_EQ(CMainView::OptionsFor(2, true), buttons | selected | CDS_TOPLINE);
+    EXPECT_EQ(CMainView::OptionsFor(4, false), buttons | CDS_TOPLINE);
     GetReg().WriteDWORDValue(CRegistry::CCButton, 0);
     EXPECT_EQ(CMainView::OptionsFor(1, false), DWORD(CDS_CHANGEBUTTON | CDS_TOPLINE));
     GetReg().WriteDWORDValue(CRegistry::CPButton, 0);
@@ -437,13 +440,32 @@ TEST_F(MainViewTest, ZoneThatNothingHasMakesANewCity) {
     ASSERT_EQ(dialogs->calls.size(), 1u);
     EXPECT_EQ(dialogs->calls[0].dialog, QStringLiteral("EditNewCity"));
     const QString name = dialogs->calls[0].cities.at(0);
-    EXPECT_TRUE(name.startsWith(QStringLiteral("City in ")));
-    EXPECT_LE(name.size(), 31);
+    // "City in (GMT+12:45) Chatham I…" held parentheses the name rule forbids, so the editor
+    // could never save it; the place was always 38° N 120° W in the USA.
+    EXPECT_EQ(QStringLiteral("City in Chatham Islands"), name);
+    EXPECT_TRUE(GetCityList().IsCityNameValid(name));
     EXPECT_EQ(View().City(0).Name(), name);
-    EXPECT_EQ(View().City(0).CountryName(), QStringLiteral("USA"));
-    EXPECT_EQ(View().City(0).Latitude(), 3800);
-    EXPECT_EQ(View().City(0).Longitude(), -12000);
+    EXPECT_EQ(View().City(0).CountryName(), QStringLiteral("New Zealand"));
+    EXPECT_EQ(View().City(0).CountryPhoneCode(), QStringLiteral("64"));
+    EXPECT_EQ(View().City(0).Latitude(), -4395);
+    EXPECT_EQ(View().City(0).Longitude(), -17656);
     EXPECT_EQ(GetReg().GetStringValue(CRegistry::City0), name);
+}
+
+// International Date Line West has no city at all: a name the editor can save, and no place.
+TEST(PlaceholderCity, NameWithoutForbiddenCharactersAndAWellKnownCityOrNone) {
+    const QString name = za::PlaceholderCityName(QStringLiteral("City in %s"),
+                                                 QStringLiteral("(GMT-12:00) International Date Line West"), 31);
+    EXPECT_EQ(QStringLiteral("City in International Date Line"), name);
+    EXPECT_EQ(QStringLiteral("City in Saint Pierre and Miquel"),
+              za::PlaceholderCityName(QStringLiteral("City in %s"), QStringLiteral("(GMT-03:00) Saint Pierre and Miquelon"), 31));
+    CCity city;
+    EXPECT_FALSE(za::WellKnownCityOfZone(0, &city));
+    EXPECT_TRUE(city.CountryName().isEmpty());
+    EXPECT_EQ(0, city.Latitude());
+    ASSERT_TRUE(za::WellKnownCityOfZone(4, &city));
+    EXPECT_EQ(QStringLiteral("United States"), city.CountryName());
+    EXPECT_EQ(3405, city.Latitude()) << "Los Angeles, the Pacific entry's own place";
 }
 
 TEST_F(MainViewTest, PreferencesTurnTheButtonsOnAndOff) {
@@ -470,9 +492,14 @@ TEST_F(MainViewTest, MissingDisplayedCityFallsBackToTheFirst) {
     EXPECT_EQ(GetReg().GetStringValue(CRegistry::City2), first.Name());
 }
 
-TEST_F(MainViewTest, MainScreenLooksRight) {
+// A tapped display's tip opens with its city's facts and the map marks the city; the picture is
+// saved for a person to look at.
+TEST_F(MainViewTest, TappedDisplayShowsItsTipAndMarker) {
     ASSERT_TRUE(StartShown());
     View().OnClockTick(MakeTime(2026, 3, 8, 14, 0));
     View().Display(2).Tap(QPoint(10, 5));
+    EXPECT_TRUE(View().Tip().isVisible());
+    EXPECT_TRUE(View().Tip().Text().startsWith(za::CityEntry(View().City(2).Name(), View().City(2).CountryName())));
+    EXPECT_TRUE(View().Map().MarkerShown());
     za::test::SaveShot(Frame(), QStringLiteral("mainscreen.png"));
 }

@@ -51,7 +51,7 @@ protected:
         za::PlatformWindow listener(QStringLiteral("Listener"), QString(),
                                     [&](UINT msg, WPARAM w, LPARAM) { received.emplace_back(msg, w); });
         EXPECT_NE(listener.hwnd(), nullptr);
-        CPreferencesDlg dlg(&Frame());
+        CPreferencesDlg dlg(&Frame(), *app);
         QTimer::singleShot(0, [&] {
             change(dlg);
             if (ok) dlg.accept();
@@ -88,7 +88,7 @@ TEST_F(PreferencesTest, ListsShowTheStoredValues) {
         GetReg().WriteDWORDValue(CRegistry::Twilight, row.twilight);
         GetReg().WriteDWORDValue(CRegistry::UnitSystem, row.units);
         GetReg().WriteDWORDValue(CRegistry::ZATodayCount, row.count);
-        CPreferencesDlg dlg(&Frame());
+        CPreferencesDlg dlg(&Frame(), *app);
         EXPECT_EQ(QString::fromLatin1(row.twilightText), dlg.TwilightList()->currentText());
         EXPECT_EQ(QString::fromLatin1(row.unitText), dlg.UnitList()->currentText());
         EXPECT_EQ(QString::fromLatin1(row.countText), dlg.CountList()->currentText());
@@ -157,7 +157,7 @@ TEST_F(PreferencesTest, TodayItemKeyIsNeverCreated) {
     EXPECT_EQ(-1, TodayEnabled());
 
     InstallTodayItem(0);
-    CPreferencesDlg dlg(&Frame());
+    CPreferencesDlg dlg(&Frame(), *app);
     EXPECT_FALSE(dlg.TodayBox()->isChecked());
 }
 
@@ -225,7 +225,7 @@ TEST_F(PreferencesTest, OkAppliesTheButtonsAndTwilightToTheMainScreen) {
 }
 
 TEST_F(PreferencesTest, PreferencesLookRight) {
-    CPreferencesDlg dlg(&Frame());
+    CPreferencesDlg dlg(&Frame(), *app);
     EXPECT_TRUE(SaveLook(&dlg, QStringLiteral("preferences")));
     EXPECT_EQ(QStringLiteral("Twilight:"), dlg.TwilightList()->accessibleName());
     EXPECT_EQ(QStringLiteral("Number of cities on today screen:"), dlg.CountList()->accessibleName());
@@ -266,7 +266,7 @@ TEST_F(PreferencesTest, ToolCommandsOpenTheirDialogs) {
             if (auto* d = qobject_cast<CDistanceCalcDlg*>(dlg)) opened.cities = {d->FromDisplay().City().Name(), d->ToDisplay().City().Name()};
             if (auto* d = qobject_cast<CAstroDlg*>(dlg)) opened.cities = {d->CityDisplay().City().Name()};
             if (auto* d = qobject_cast<CTimeCalcDlg*>(dlg)) {
-                for (int i = 0; i < CTimeCalcDlg::kDisplays; ++i) opened.cities << d->Display(i).City().Name();
+                for (int i = 0; i < za::kDisplays; ++i) opened.cities << d->Display(i).City().Name();
             }
             dlg->reject();
         });

@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace za::app;
+
 using za::app::QtShell;
 
 namespace {

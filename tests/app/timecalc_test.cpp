@@ -6,6 +6,7 @@
 #include "timecalcdlg.h"
 #include "toolfields.h"
 
+#include <QLabel>
 #include <QSlider>
 #include <QTest>
 
@@ -19,13 +20,13 @@ class TimeCalcTest : public ToolTest {
 protected:
     // The dialog as it opens: shown, so that its start has run.
     std::unique_ptr<CTimeCalcDlg> Open() {
-        auto dlg = std::make_unique<CTimeCalcDlg>(&Frame());
+        auto dlg = std::make_unique<CTimeCalcDlg>(&Frame(), *app);
         dlg->show();
         return dlg;
     }
     // Every display shows the instant utc, to the minute.
     static void ExpectShown(CTimeCalcDlg& dlg, const SYSTEMTIME& utc) {
-        for (int i = 0; i < CTimeCalcDlg::kDisplays; ++i) {
+        for (int i = 0; i < za::kDisplays; ++i) {
             const SYSTEMTIME& shown = dlg.Display(i).ShownTime();
             EXPECT_EQ(utc.wYear, shown.wYear) << "display " << i;
             EXPECT_EQ(utc.wMonth, shown.wMonth) << "display " << i;
@@ -39,7 +40,7 @@ protected:
 
 TEST_F(TimeCalcTest, OpensOnTheCurrentHourWithTheMainScreensCities) {
     auto dlg = Open();
-    for (int i = 0; i < CTimeCalcDlg::kDisplays; ++i) {
+    for (int i = 0; i < za::kDisplays; ++i) {
         EXPECT_EQ(Frame().View().City(i).Name(), dlg->Display(i).City().Name()) << i;
         EXPECT_EQ(CDS_CHOOSER_WITH_TIME, dlg->Display(i).Options()) << i;
         EXPECT_EQ(100 + i, dlg->Display(i).Id()) << i;
@@ -94,6 +95,20 @@ TEST_F(TimeCalcTest, PickedDateAndTimeGoThroughTheReferenceZone) {
     EXPECT_EQ(QStringLiteral("Sat 1:00 AM"), dlg->Display(0).TimeText());
 }
 
+// 2:30 on the Sunday New York's clocks go forward does not exist: the Time Calculator moved it
+// back to 1:30 without a word. It is the time after the gap, and the dialog says so.
+TEST_F(TimeCalcTest, ATimeTheReferenceCitysClocksSkipIsTheTimeAfterTheGapAndSaidSo) {
+    auto dlg = Open();
+    ChooseCity(dlg->Display(0), QStringLiteral("New York, NY"));
+    EXPECT_TRUE(dlg->TimeNote()->isHidden());
+    dlg->TimePicker()->SetValue(MakeTime(2026, 1, 1, 2, 30));
+    ExpectShown(*dlg, MakeTime(2026, 3, 8, 7, 30));
+    EXPECT_FALSE(dlg->TimeNote()->isHidden());
+    EXPECT_TRUE(dlg->TimeNote()->text().contains(QStringLiteral("does not exist"))) << dlg->TimeNote()->text().toStdString();
+    dlg->TimePicker()->SetValue(MakeTime(2026, 1, 1, 4, 0));
+    EXPECT_TRUE(dlg->TimeNote()->isHidden());
+}
+
 TEST_F(TimeCalcTest, SliderScrubsTheDayInQuarterHours) {
     auto dlg = Open();
     QSlider* scrub = dlg->Scrubber();
@@ -140,7 +155,7 @@ TEST_F(TimeCalcTest, TimeCalculatorLooksRight) {
     QWidget* heading = GetDlgItem(dlg.get(), IDC_HEADING2);
     ASSERT_NE(heading, nullptr);
     EXPECT_LT(dlg->Display(0).geometry().bottom(), heading->geometry().top());
-    for (int i = 1; i < CTimeCalcDlg::kDisplays; ++i) {
+    for (int i = 1; i < za::kDisplays; ++i) {
         EXPECT_EQ(heading->geometry().left(), dlg->Display(i).geometry().left()) << i;
         EXPECT_EQ(heading->width(), dlg->Display(i).width()) << i;
         if (i > 1) {

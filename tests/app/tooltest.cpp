@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace za::app;
+
 namespace za::test {
 
 ToolTest::ToolTest() : host(UtcMs(2026, 3, 8, 14, 37, 20)) {}

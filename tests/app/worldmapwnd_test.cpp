@@ -11,6 +11,8 @@
 
 #include <vector>
 
+using namespace za::app;
+
 namespace {
 
 using za::test::MakeTime;

@@ -307,6 +307,23 @@ TEST_F(Cli, ConvertGivesTheInstantOfTheReferenceCitysLocalTime) {
     EXPECT_EQ(S("2026-03-08T19:00:00"), five[4].toObject()[S("local")].toString());
 }
 
+// Nearly antipodal points: the approximation gave 33.6 km too much. GeodSolve (GeographicLib's
+// own tool, geographiclib-tools) on the system's ellipsoid is the reference, within a metre.
+TEST_F(Cli, DistanceNearTheAntipodesEqualsGeodSolve) {
+    QProcess geod;
+    geod.start(S("GeodSolve"), {S("-i"), S("-e"), S("6378140"), S("1/298.257"), S("-p"), S("6")});
+    ASSERT_TRUE(geod.waitForStarted()) << "GeodSolve (tools/deps.sh installs geographiclib-tools)";
+    geod.write("1 1 -1 -179\n");
+    geod.closeWriteChannel();
+    ASSERT_TRUE(geod.waitForFinished());
+    const QStringList f = QString::fromLatin1(geod.readAllStandardOutput()).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    ASSERT_EQ(3, f.size());
+    const double exactKm = f[2].toDouble() / 1000.0;
+    const QJsonObject o = Json({S("distance"), S("@1,1"), S("@-1,-179"), S("--units"), S("metric")});
+    EXPECT_NEAR(exactKm, o[S("km")].toDouble(), 0.001);
+    EXPECT_EQ(S("20004 km"), o[S("text")].toString());
+}
+
 TEST_F(Cli, DistanceTextsSpeedsAndTravelTimes) {
     const QJsonObject same = Json({S("distance"), S("Tokyo"), S("tokyo"), S("--units"), S("english")});
     EXPECT_EQ(0.0, same[S("km")].toDouble(-1));
@@ -686,6 +703,61 @@ TEST_F(Cli, AlarmsAreAddedListedAndDeleted) {
     EXPECT_EQ(S("Tokyo"), gone[S("city")].toString());
     EXPECT_EQ(1, Json({S("alarm"), S("list")})[S("alarms")].toArray().size());
     EXPECT_TRUE(Error({S("alarm"), S("delete"), QString::number(handle)}).contains(S("there is no alarm")));
+}
+
+// With the device in New York: London's 05:30 on 7 November 2027 falls in New York's repeated
+// hour and was stored an hour late (06:30Z); New York's own 02:30 on 14 March 2027 does not
+// exist and was stored an hour early (06:30Z). The alarm keeps the city's instant, and the
+// skipped time is the one after the gap, said so.
+TEST_F(Cli, AlarmsInTheRepeatedAndTheMissingHourKeepTheCitysInstant) {
+    ASSERT_EQ(0, Exec({S("set-city"), S("0"), S("New York, NY")}).code);
+    ASSERT_EQ(0, Exec({S("select"), S("0")}).code);
+    const QJsonObject london = Json({S("alarm"), S("add"), S("London"), S("--at"), S("2027-11-07 05:30")});
+    EXPECT_EQ(S("2027-11-07T05:30:00Z"), london[S("utc")].toString());
+    EXPECT_EQ(S("It is 5:30 AM in London"), london[S("message")].toString());
+    EXPECT_FALSE(london.contains(S("note")));
+    const Result gap = Exec({S("alarm"), S("add"), S("New York, NY"), S("--at"), S("2027-03-14 02:30")});
+    ASSERT_EQ(0, gap.code) << gap.err.toStdString();
+    EXPECT_TRUE(gap.out.contains(S("2:30 AM does not exist in New York, NY that day"))) << gap.out.toStdString();
+    const QJsonArray all = Json({S("alarm"), S("list")})[S("alarms")].toArray();
+    ASSERT_EQ(2, all.size());
+    EXPECT_EQ(S("2027-11-07T05:30:00Z"), all[0].toObject()[S("utc")].toString());
+    EXPECT_EQ(S("2027-03-14T07:30:00Z"), all[1].toObject()[S("utc")].toString());
+    EXPECT_EQ(S("2027-03-14T03:30:00"), all[1].toObject()[S("city_time")].toString());
+
+    // The agent came up with the first alarm; it goes when the test does.
+    qputenv("ZONARIA_DEVICE", ProfilePath().toUtf8());
+    za::device::Reset();
+    HWND agent = nullptr;
+    for (int i = 0; i < 200 && !agent; ++i) {
+        agent = FindWindowW(S("ZonariaAlarmAgent"), QString());
+        if (!agent) QThread::msleep(50);
+    }
+    DWORD pid = 0;
+    if (agent && GetWindowThreadProcessId(agent, &pid)) ::kill(static_cast<pid_t>(pid), SIGTERM);
+    za::device::Reset();
+    qunsetenv("ZONARIA_DEVICE");
+}
+
+// "Chicago" is no city's name, but one city's first word: city, time and convert take it, as
+// find lists it. The skipped hour converts one way on both sides of Greenwich: 02:00 and 02:30
+// in Chicago are 08:00Z and 08:30Z (02:30 gave 07:30Z, earlier than 02:00's instant).
+TEST_F(Cli, APlainNameWithOneClearBestMatchIsTakenAndSkippedTimesConvertInOrder) {
+    EXPECT_EQ(S("Chicago, IL"), Json({S("city"), S("Chicago")})[S("name")].toString());
+    EXPECT_EQ(S("Chicago, IL"), Json({S("time"), S("chicago"), S("--at"), S("2026-03-08T10:00:00Z")})[S("city")].toString());
+    const QJsonObject two = Json({S("convert"), S("--from"), S("Chicago"), S("--local"), S("2026-03-08 02:00"), S("London")});
+    EXPECT_EQ(S("2026-03-08T08:00:00Z"), two[S("utc")].toString());
+    EXPECT_TRUE(two[S("note")].toString().contains(S("does not exist"))) << two[S("note")].toString().toStdString();
+    const QJsonObject half = Json({S("convert"), S("--from"), S("Chicago"), S("--local"), S("2026-03-08 02:30"), S("London")});
+    EXPECT_EQ(S("2026-03-08T08:30:00Z"), half[S("utc")].toString());
+    const QJsonObject paris = Json({S("convert"), S("--from"), S("Paris"), S("--local"), S("2026-03-29 02:30"), S("London")});
+    EXPECT_EQ(S("2026-03-29T01:30:00Z"), paris[S("utc")].toString());
+    const QJsonObject repeated = Json({S("convert"), S("--from"), S("Paris"), S("--local"), S("2026-10-25 02:30"), S("London")});
+    EXPECT_EQ(S("2026-10-25T00:30:00Z"), repeated[S("utc")].toString()) << "the first occurrence";
+    EXPECT_TRUE(repeated[S("note")].toString().contains(S("occurs twice")));
+    // Several names whose first word it is are listed, not guessed.
+    const QString err = Error({S("city"), S("Springfield")});
+    EXPECT_TRUE(err.contains(S("matches several cities"))) << err.toStdString();
 }
 
 TEST_F(Cli, AlarmsThatCannotBeAreRefused) {

@@ -279,3 +279,53 @@ TEST_F(AlarmTest, RegisteringStartsTheAgentUnlessItRuns) {
     ASSERT_TRUE(second.Register());
     EXPECT_EQ(1u, shell->CallsOf(QStringLiteral("start")).size());
 }
+
+// The two alarms that rang an hour off, with the device zone New York. London at 05:30 on
+// 7 November 2027 is 01:30 in New York, which that night happens twice: read back through the
+// device's local time it was the second (06:30Z). New York's own 02:30 on 14 March 2027 does
+// not exist: it was stored as 01:30 EST (06:30Z) while the picker showed 2:30. The alarm holds
+// its instant from the moment it is set; a time skipped is the one after the gap, and it says so.
+TEST_F(AlarmTest, AlarmsInTheRepeatedAndTheMissingHourHoldTheirInstant) {
+    host.Set(UtcMs(2027, 1, 10, 12, 0, 0));
+    SetDeviceZone(35);
+    const struct {
+        const char* nickname;
+        const char* city;
+        DATE cityLocal;
+        std::int64_t dueUtcMs;
+        bool noted;
+        const char* message;
+    } rows[] = {
+        {"London in New York's repeated hour", "London", Date(2027, 11, 7, 5, 30), UtcMs(2027, 11, 7, 5, 30), false,
+         "It is 5:30 AM in London"},
+        {"New York's missing hour", "New York, NY", Date(2027, 3, 14, 2, 30), UtcMs(2027, 3, 14, 7, 30), true,
+         "It is 3:30 AM \u00a4 in New York, NY"},
+        {"New York's repeated hour: the first", "New York, NY", Date(2027, 11, 7, 1, 30), UtcMs(2027, 11, 7, 5, 30),
+         true, "It is 1:30 AM \u00a4 in New York, NY"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.nickname);
+        const CCity city = Load(r.city);
+        CAlarm alarm(city);
+        QString note;
+        alarm.SetTimeAndCity(city, r.cityLocal, &note);
+        EXPECT_EQ(r.dueUtcMs, alarm.DueUtcMs());
+        EXPECT_EQ(r.noted, !note.isEmpty()) << note.toStdString();
+        EXPECT_EQ(QString::fromUtf8(r.message), alarm.Message());
+        ASSERT_TRUE(alarm.Register());
+        // The store keeps that instant, and the alarm read back is the same one.
+        const auto stored = za::notify::Read(alarm.Handle());
+        ASSERT_TRUE(stored.has_value());
+        EXPECT_EQ(r.dueUtcMs, stored->dueUtcMs);
+        CAlarmList list;
+        list.LoadAll();
+        const CAlarm* back = nullptr;
+        for (int i = 0; i < list.GetCount(); ++i) {
+            if (list.GetAt(i)->Handle() == alarm.Handle()) back = list.GetAt(i);
+        }
+        ASSERT_NE(back, nullptr);
+        EXPECT_EQ(r.dueUtcMs, back->DueUtcMs());
+        EXPECT_EQ(QString::fromUtf8(r.message), back->DefaultMessage());
+        EXPECT_FALSE(back->IsCustomMessage());
+    }
+}

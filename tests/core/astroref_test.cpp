@@ -1,13 +1,18 @@
 // The low-precision rise/set search and phase search against a full ephemeris. The reference
 // tables in tests/data/ come from Astronomy Engine (see tests/data/README.md); each test
 // reports its worst row, so a failure names the place and day that went wrong.
+#include "city.h"
 #include "moon.h"
+#include "oledate.h"
+#include "profile.h"
 #include "sun.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <map>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -185,4 +190,97 @@ TEST(AstroReference, PrincipalPhasesAgainstAFullEphemeris) {
     std::printf("phases: %zu, median %.2f min, worst %.2f min: %s\n", errors.size(), median, worst.minutes,
                 worst.row.c_str());
     EXPECT_LE(worst.minutes, 8.0) << "worst " << worst.minutes << " min at " << worst.row;
+}
+
+// Days when the clocks change, in the places' own zones: the search spans the local day from
+// its midnight to the next in the day's own offsets. With one bias and 24 hours, San Francisco's
+// 8 March 2026 showed a moonrise of 9 March and its 1 November "Never rises", though the Moon
+// rose at 11:44 PM in the day's 25th hour.
+
+namespace {
+
+// "YYYY-MM-DDTHH:MM:SS/slope,..." or "-": the UTC seconds of each crossing.
+std::vector<std::int64_t> ParseInstants(const std::string& field) {
+    std::vector<std::int64_t> out;
+    if (field == "-") return out;
+    std::istringstream in(field);
+    for (std::string item; std::getline(in, item, ',');) {
+        int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
+        if (std::sscanf(item.c_str(), "%d-%d-%dT%d:%d:%d", &y, &mo, &d, &h, &mi, &s) == 6) {
+            out.push_back(za::DaysFromCivil(y, mo, d) * 86400 + h * 3600 + mi * 60 + s);
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+class AstroClockChange : public za::test::ProfileTest {};
+
+TEST_F(AstroClockChange, RiseAndSetOnDaysWhenTheClocksChangeAgainstAFullEphemeris) {
+    // Entries of the zone table for the places' zones; the city follows its own zone.
+    const std::map<std::string, int> entries = {{"America/Los_Angeles", 4},  {"Australia/Sydney", 255},
+                                                {"Europe/London", 85},       {"America/Santiago", 56},
+                                                {"Australia/Lord_Howe", 316}};
+    constexpr double kMoonToleranceMinutes = 3.0;
+    constexpr double kSunToleranceMinutes = 1.5;
+    double worst = 0;
+    std::string worstRow;
+    int rows = 0;
+    for (const std::string& line : DataLines("clockchange.txt")) {
+        SCOPED_TRACE(line);
+        std::istringstream in(line);
+        std::string place, zoneId, date, start, end, rises, sets;
+        int latitude = 0, longitude = 0, zenith = 0;
+        in >> place >> latitude >> longitude >> zoneId >> date >> zenith >> start >> end >> rises >> sets;
+        ASSERT_TRUE(entries.count(zoneId)) << zoneId;
+        CTimeZone zone;
+        zone.Load(entries.at(zoneId));
+        zone.FollowZone(QByteArray::fromStdString(zoneId));
+        SYSTEMTIME day{};
+        int y = 0, m = 0, d = 0;
+        ASSERT_EQ(3, std::sscanf(date.c_str(), "%d-%d-%d", &y, &m, &d));
+        day.wYear = static_cast<WORD>(y);
+        day.wMonth = static_cast<WORD>(m);
+        day.wDay = static_cast<WORD>(d);
+        const za::astro::RiseSetEvents ev = za::astro::EventsOfLocalDay(zone, longitude, latitude, day, zenith);
+        const double tolerance = zenith == 0 ? kMoonToleranceMinutes : kSunToleranceMinutes;
+        auto check = [&](const char* what, bool found, const SYSTEMTIME& got, const std::vector<std::int64_t>& want) {
+            EXPECT_EQ(!want.empty(), found) << what;
+            if (!found || want.empty()) return;
+            std::int64_t t = 0;
+            za::SystemTimeToSeconds(got, &t);
+            // Of two crossings of a kind the later is kept.
+            const double error = std::fabs(static_cast<double>(t - want.back())) / 60.0;
+            EXPECT_LE(error, tolerance) << what;
+            if (error > worst) {
+                worst = error;
+                worstRow = line;
+            }
+        };
+        check("rise", ev.day.rises, ev.rise, ParseInstants(rises));
+        check("set", ev.day.sets, ev.set, ParseInstants(sets));
+        ++rows;
+    }
+    EXPECT_EQ(24, rows);
+    std::printf("[ clock-change days ] worst %.2f min: %s\n", worst, worstRow.c_str());
+
+    // What the Moonrise dialog shows for San Francisco.
+    CCity sf;
+    sf.SetName(QStringLiteral("San Francisco, CA"));
+    sf.SetTimeZoneID(4);
+    sf.SetLatitude(3777);
+    sf.SetLongitude(-12242);
+    SYSTEMTIME november{};
+    november.wYear = 2026;
+    november.wMonth = 11;
+    november.wDay = 1;
+    QString rise, set;
+    sf.RiseSet(rise, set, &november, ZENITH_MOON);
+    EXPECT_EQ(QStringLiteral("11:44 PM"), rise);
+    SYSTEMTIME march = november;
+    march.wMonth = 3;
+    march.wDay = 8;
+    sf.RiseSet(rise, set, &march, ZENITH_MOON);
+    EXPECT_EQ(QStringLiteral("Never rises"), rise);
 }

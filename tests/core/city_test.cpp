@@ -4,6 +4,7 @@
 using za::test::FixedHostClock;
 using za::test::MakeTime;
 using za::test::ProfileTest;
+using CityInProfile = ProfileTest;
 using za::test::UtcMs;
 
 namespace {
@@ -46,7 +47,7 @@ TEST(CityModel, CoordinatesAreKeptOnTheGlobe) {
     EXPECT_EQ(-18000, city.Longitude());
 }
 
-TEST_F(ProfileTest, CityLocalTimeFollowsItsZone) {
+TEST_F(CityInProfile, LocalTimeFollowsItsZone) {
     FixedHostClock host(UtcMs(2026, 1, 15, 17, 5));
     const CCity newYork = City(QStringLiteral("New York, NY"), 35);
     const CCity tokyo = City(QStringLiteral("Tokyo"), 235);
@@ -77,7 +78,7 @@ TEST_F(ProfileTest, CityLocalTimeFollowsItsZone) {
     EXPECT_EQ(QStringLiteral("2:05 AM"), tokyo.LocalTimeAsString(TF_TIME));
 }
 
-TEST_F(ProfileTest, CityZoneIsACacheUnloadedBySetTimeZoneIdAndCopies) {
+TEST_F(CityInProfile, ZoneIsACacheUnloadedBySetTimeZoneIdAndCopies) {
     FixedHostClock host(UtcMs(2026, 3, 1, 17, 5));
     CCity newYork = City(QStringLiteral("New York, NY"), 35);
     EXPECT_EQ(QStringLiteral("12:05 PM"), newYork.LocalTimeAsString(TF_TIME));
@@ -103,8 +104,32 @@ TEST_F(ProfileTest, CityZoneIsACacheUnloadedBySetTimeZoneIdAndCopies) {
     EXPECT_EQ(QStringLiteral("2:05 AM"), newYork.LocalTimeAsString(TF_TIME));
 }
 
-TEST_F(ProfileTest, CityWithAnUnknownZoneShowsUtc) {
+TEST_F(CityInProfile, WithAnUnknownZoneShowsUtc) {
     const CCity city = City(QStringLiteral("Nowhere"), 999);
     EXPECT_EQ(QStringLiteral("5:05 PM"), city.LocalTimeAsString(MakeTime(2026, 7, 15, 17, 5), TF_TIME));
     EXPECT_FALSE(city.TimeZone().SupportsDST());
+}
+
+TEST(CityEntry, BuildsAndSplitsNameAndCountry) {
+    const QString entry = za::CityEntry(QStringLiteral("New York, NY"), QStringLiteral("United States"));
+    EXPECT_EQ(entry, QStringLiteral("New York, NY (United States)"));
+    EXPECT_TRUE(entry.startsWith(za::CityEntryPrefix(QStringLiteral("New York, NY"))));
+    EXPECT_FALSE(entry.startsWith(za::CityEntryPrefix(QStringLiteral("New York"))));
+    QString name, country;
+    za::SplitCityEntry(entry, &name, &country);
+    EXPECT_EQ(name, QStringLiteral("New York, NY"));
+    EXPECT_EQ(country, QStringLiteral("United States"));
+    // A country may hold parentheses; a name cannot, so the first " (" starts the country.
+    za::SplitCityEntry(QStringLiteral("Vaduz (Liechtenstein (FL))"), &name, &country);
+    EXPECT_EQ(name, QStringLiteral("Vaduz"));
+    EXPECT_EQ(country, QStringLiteral("Liechtenstein (FL)"));
+    // Text that is not an entry is all name.
+    for (const char* text : {"Tokyo", "Tokyo (Japan", "Tokyo(Japan)"}) {
+        SCOPED_TRACE(text);
+        country = QStringLiteral("stale");
+        za::SplitCityEntry(QString::fromLatin1(text), &name, &country);
+        EXPECT_EQ(name, QString::fromLatin1(text));
+        EXPECT_TRUE(country.isEmpty());
+        EXPECT_EQ(za::CityNameOfEntry(QString::fromLatin1(text)), QString::fromLatin1(text));
+    }
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 using za::test::ProfileTest;
+using CityDatabase = ProfileTest;
 
 namespace {
 
@@ -376,7 +377,7 @@ TEST_F(CityListTest, FindsTheNearestCityByGrowingBoxes) {
     }
 }
 
-TEST_F(ProfileTest, CityDatabaseOnAVolumeNamedByTheSetting) {
+TEST_F(CityDatabase, CityDatabaseOnAVolumeNamedByTheSetting) {
     const QString path = profile.path() + QStringLiteral("/../cities.vol");
     CEGUID volume;
     ASSERT_TRUE(CeMountDBVol(&volume, path, CREATE_NEW));
@@ -415,7 +416,7 @@ TEST_F(ProfileTest, CityDatabaseOnAVolumeNamedByTheSetting) {
 // The profile passed its check when this process first opened it; pages of the name order
 // damaged afterwards leave the list as it was (here: empty), never a part of it passed off as
 // the whole, and the profile reports the damage.
-TEST_F(ProfileTest, ADamagedPageCutsNoListShort) {
+TEST_F(CityDatabase, ADamagedPageCutsNoListShort) {
     CCityList list;
     ASSERT_TRUE(list.Open());
     const int cities = list.GetCityCount();
@@ -439,7 +440,7 @@ TEST_F(ProfileTest, ADamagedPageCutsNoListShort) {
     EXPECT_EQ(za::device::ProfileState::Damaged, za::device::Status().state);
 }
 
-TEST_F(ProfileTest, CityImportRefusesABadListAndKeepsNothing) {
+TEST_F(CityDatabase, CityImportRefusesABadListAndKeepsNothing) {
     CEGUID volume;
     ASSERT_TRUE(CeMountDBVol(&volume, profile.path() + QStringLiteral("/../import.vol"), CREATE_NEW));
     struct Bad {
@@ -466,7 +467,7 @@ TEST_F(ProfileTest, CityImportRefusesABadListAndKeepsNothing) {
     CeUnmountDBVol(&volume);
 }
 
-TEST_F(ProfileTest, InstallationWritesTheCitiesAndTheZoneTable) {
+TEST_F(CityDatabase, InstallationWritesTheCitiesAndTheZoneTable) {
     CCityList list;
     ASSERT_TRUE(list.Open());
     CCity city;
@@ -505,7 +506,7 @@ TEST_F(ProfileTest, InstallationWritesTheCitiesAndTheZoneTable) {
 
 // The installation's pages are moved out of the write-ahead log, which every later start of
 // every program would otherwise scan again.
-TEST_F(ProfileTest, AnInstalledProfileKeepsItsPagesInTheDatabaseFile) {
+TEST_F(CityDatabase, AnInstalledProfileKeepsItsPagesInTheDatabaseFile) {
     ASSERT_NE(nullptr, za::device::Db()) << za::device::LastError().toStdString();
     EXPECT_GT(QFileInfo(profile.dbPath()).size(), 1024 * 1024) << "the city list is in device.db";
     const QFileInfo log(profile.dbPath() + QStringLiteral("-wal"));

@@ -1,18 +1,15 @@
 #include "astro.h"
 #include "moon.h"
+#include "profile.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 using namespace za::astro;
+using za::test::MakeTime;
 
 namespace {
-
-SYSTEMTIME Utc(int year, int month, int day, int hour, int minute, int second = 0) {
-    return SYSTEMTIME{static_cast<WORD>(year), static_cast<WORD>(month), 0, static_cast<WORD>(day),
-                      static_cast<WORD>(hour), static_cast<WORD>(minute), static_cast<WORD>(second), 0};
-}
 
 double MinutesOf(const SYSTEMTIME& st) {
     return DayNumber(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond) * 1440.0;
@@ -122,10 +119,10 @@ TEST(MoonPhase, AroundAFullAndANewMoon) {
         int next;
         SYSTEMTIME nextRef;
     } rows[] = {
-        {"two days after full moon", Utc(2026, 1, 5, 10, 0), LP_FULL_MOON, Utc(2026, 1, 3, 10, 3, 26), LP_LAST_QUARTER,
-         Utc(2026, 1, 10, 15, 49, 3)},
-        {"an hour before new moon", Utc(2026, 1, 18, 18, 52), LP_LAST_QUARTER, Utc(2026, 1, 10, 15, 49, 3), LP_NEW_MOON,
-         Utc(2026, 1, 18, 19, 52, 39)},
+        {"two days after full moon", MakeTime(2026, 1, 5, 10, 0), LP_FULL_MOON, MakeTime(2026, 1, 3, 10, 3, 26), LP_LAST_QUARTER,
+         MakeTime(2026, 1, 10, 15, 49, 3)},
+        {"an hour before new moon", MakeTime(2026, 1, 18, 18, 52), LP_LAST_QUARTER, MakeTime(2026, 1, 10, 15, 49, 3), LP_NEW_MOON,
+         MakeTime(2026, 1, 18, 19, 52, 39)},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -145,7 +142,7 @@ TEST(MoonPhase, AtTheInstantOfAPhase) {
     // Ask again at the full moon the search itself reported: it is one side of the instant,
     // within the search's half-minute, and the other side is the neighbouring quarter, never
     // the full moon a second time.
-    const SYSTEMTIME full = PhasesAround(Utc(2026, 1, 5, 10, 0)).lastTime;
+    const SYSTEMTIME full = PhasesAround(MakeTime(2026, 1, 5, 10, 0)).lastTime;
     const Phases p = PhasesAround(full);
     const bool fullIsLast = p.last == LP_FULL_MOON;
     ASSERT_NE(fullIsLast, p.next == LP_FULL_MOON);

@@ -15,4 +15,8 @@ TEST(CoreStrings, TableHoldsEveryTextFrom500To524) {
                                                      "Sunday", "October"}));
     EXPECT_EQ(QStringLiteral("0\u00b0 30\u00b4 S"), za::FormatString(za::CoreString(524), {0, 30}));
     EXPECT_TRUE(za::CoreString(525).isEmpty());
+    // How a local time the clocks skip or repeat is taken, apart from the handheld's texts.
+    EXPECT_EQ(QStringLiteral("%s does not exist in %s that day (the clocks go forward): %s is taken."), za::CoreString(540));
+    EXPECT_EQ(QStringLiteral("%s occurs twice in %s that day (the clocks go back): the first, %s, is taken."),
+              za::CoreString(541));
 }

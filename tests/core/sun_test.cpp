@@ -4,18 +4,11 @@
 
 using namespace za::astro;
 using za::test::FixedHostClock;
+using za::test::MakeTime;
 using za::test::ProfileTest;
 using za::test::UtcMs;
 
 namespace {
-
-SYSTEMTIME Date(int year, int month, int day) {
-    SYSTEMTIME st{};
-    st.wYear = static_cast<WORD>(year);
-    st.wMonth = static_cast<WORD>(month);
-    st.wDay = static_cast<WORD>(day);
-    return st;
-}
 
 // Zone IDs of the zone table: UTC all year (Monrovia, Reykjavik), Central Europe, Kathmandu
 // (5 h 45 min ahead), Brisbane (10 h ahead all year), US Pacific.
@@ -104,33 +97,33 @@ TEST_F(CityRiseSet, TextsOfOneDay) {
         const char16_t *rise, *set, *hours;
     } rows[] = {
         // Astronomy Engine: 07:12:50 and 19:21:40 PDT.
-        {"San Francisco at the equinox", City(3780, -12240, kPacific), Date(2026, 3, 20), ZENITH_OFFICIAL,
+        {"San Francisco at the equinox", City(3780, -12240, kPacific), MakeTime(2026, 3, 20), ZENITH_OFFICIAL,
          u"7:13 AM \u00a4", u"7:22 PM \u00a4", u"12 hr 9 min"},
         // Astronomy Engine: 06:08:02 and 18:14:50.
-        {"Kathmandu at the equinox", City(2771, 8532, kNepal), Date(2026, 3, 20), ZENITH_OFFICIAL, u"6:08 AM",
+        {"Kathmandu at the equinox", City(2771, 8532, kNepal), MakeTime(2026, 3, 20), ZENITH_OFFICIAL, u"6:08 AM",
          u"6:15 PM", u"12 hr 7 min"},
-        {"80 N midsummer", City(8000, 1000, kUtc), Date(2026, 6, 21), ZENITH_OFFICIAL, u"Never rises", u"Never sets",
+        {"80 N midsummer", City(8000, 1000, kUtc), MakeTime(2026, 6, 21), ZENITH_OFFICIAL, u"Never rises", u"Never sets",
          u"Always light"},
-        {"80 N midwinter", City(8000, 1000, kUtc), Date(2026, 12, 21), ZENITH_OFFICIAL, u"Never rises", u"Never sets",
+        {"80 N midwinter", City(8000, 1000, kUtc), MakeTime(2026, 12, 21), ZENITH_OFFICIAL, u"Never rises", u"Never sets",
          u"Always dark"},
-        {"80 S midsummer", City(-8000, 1000, kUtc), Date(2026, 12, 21), ZENITH_OFFICIAL, u"Never rises",
+        {"80 S midsummer", City(-8000, 1000, kUtc), MakeTime(2026, 12, 21), ZENITH_OFFICIAL, u"Never rises",
          u"Never sets", u"Always light"},
         // At 55 N in June the Sun never sinks 18 degrees below the horizon.
-        {"astronomical twilight at 55 N in June", City(5500, 1000, kUtc), Date(2026, 6, 21), ZENITH_ASTRONOMICAL,
+        {"astronomical twilight at 55 N in June", City(5500, 1000, kUtc), MakeTime(2026, 6, 21), ZENITH_ASTRONOMICAL,
          u"Never rises", u"Never sets", u"Always light"},
         // Reykjavik in June: the Sun sets just after midnight and rises before three, so the day
         // is light but for the interval between them (Astronomy Engine: 00:03:03, 02:55:35).
-        {"set before rise", City(6413, -2190, kUtc), Date(2026, 6, 21), ZENITH_OFFICIAL, u"2:55 AM", u"12:03 AM",
+        {"set before rise", City(6413, -2190, kUtc), MakeTime(2026, 6, 21), ZENITH_OFFICIAL, u"2:55 AM", u"12:03 AM",
          u"21 hr 8 min"},
         // Tromsø's first day of the midnight sun: it rises at 01:32 and sets again only after
         // midnight (Astronomy Engine: 01:31:59 CEST), up for the rest of the day.
-        {"sunrise only", City(6965, 1896, kCentralEurope), Date(2026, 5, 16), ZENITH_OFFICIAL, u"1:32 AM \u00a4",
+        {"sunrise only", City(6965, 1896, kCentralEurope), MakeTime(2026, 5, 16), ZENITH_OFFICIAL, u"1:32 AM \u00a4",
          u"Never sets", u"22 hr 28 min"},
         // Astronomy Engine: moonrise 14:11:08, no moonset; up from then to midnight.
-        {"moonrise only", City(2771, 8532, kNepal), Date(2024, 8, 14), ZENITH_MOON, u"2:11 PM", u"Never sets",
+        {"moonrise only", City(2771, 8532, kNepal), MakeTime(2024, 8, 14), ZENITH_MOON, u"2:11 PM", u"Never sets",
          u"9 hr 49 min"},
         // Astronomy Engine: moonset 14:50:54, no moonrise; up from midnight to the set.
-        {"moonset only", City(-3387, 15121, kBrisbane), Date(2025, 3, 24), ZENITH_MOON, u"Never rises", u"2:51 PM",
+        {"moonset only", City(-3387, 15121, kBrisbane), MakeTime(2025, 3, 24), ZENITH_MOON, u"Never rises", u"2:51 PM",
          u"14 hr 51 min"},
     };
     for (const Row& r : rows) {
@@ -157,11 +150,11 @@ TEST_F(CityRiseSet, EventsRoundToTheNearestMinute) {
     ASSERT_LT(afterGap, 2.0);
     ASSERT_LT(beforeGap, 2.0);
 
-    EXPECT_EQ(Q(u"6:30 AM"), TextsOf(City(0, after, kUtc), Date(2026, 3, 20), ZENITH_OFFICIAL).rise)
+    EXPECT_EQ(Q(u"6:30 AM"), TextsOf(City(0, after, kUtc), MakeTime(2026, 3, 20), ZENITH_OFFICIAL).rise)
         << "06:29:30 + " << afterGap << " s";
-    EXPECT_EQ(Q(u"6:29 AM"), TextsOf(City(0, before, kUtc), Date(2026, 3, 20), ZENITH_OFFICIAL).rise)
+    EXPECT_EQ(Q(u"6:29 AM"), TextsOf(City(0, before, kUtc), MakeTime(2026, 3, 20), ZENITH_OFFICIAL).rise)
         << "06:29:30 - " << beforeGap << " s";
-    const SYSTEMTIME instant = FindRiseSet(Date(2026, 3, 20), 0, before, 0, ZENITH_OFFICIAL).rise;
+    const SYSTEMTIME instant = FindRiseSet(MakeTime(2026, 3, 20), 0, before, 0, ZENITH_OFFICIAL).rise;
     EXPECT_EQ(6, instant.wHour);
     EXPECT_EQ(29, instant.wMinute);
     EXPECT_EQ(0, instant.wSecond);
@@ -171,8 +164,8 @@ TEST_F(CityRiseSet, NoDateMeansTodayInTheCity) {
     // 03:00 UTC on 21 March is still the evening of the 20th in San Francisco.
     FixedHostClock clock(UtcMs(2026, 3, 21, 3, 0));
     const CCity city = City(3780, -12240, kPacific);
-    const Texts day20 = TextsOf(city, Date(2026, 3, 20), ZENITH_CIVIL);
-    ASSERT_NE(day20.rise, TextsOf(city, Date(2026, 3, 21), ZENITH_CIVIL).rise);
+    const Texts day20 = TextsOf(city, MakeTime(2026, 3, 20), ZENITH_CIVIL);
+    ASSERT_NE(day20.rise, TextsOf(city, MakeTime(2026, 3, 21), ZENITH_CIVIL).rise);
     QString rise, set;
     city.RiseSet(rise, set, nullptr, ZENITH_CIVIL);
     EXPECT_EQ(day20.rise, rise);

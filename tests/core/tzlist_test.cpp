@@ -7,6 +7,7 @@
 
 using za::test::FixedHostClock;
 using za::test::ProfileTest;
+using TimeZoneTable = ProfileTest;
 using za::test::UtcMs;
 
 namespace {
@@ -148,7 +149,7 @@ TEST_F(TimeZoneList, AFailedReadKeepsTheTableThatWasRead) {
     EXPECT_EQ(110, list.GetID(8));
 }
 
-TEST_F(ProfileTest, InstalledTableListsEveryZone) {
+TEST_F(TimeZoneTable, InstalledTableListsEveryZone) {
     CTimeZoneList list;
     ASSERT_TRUE(list.Init());
     int tableSize = 0;

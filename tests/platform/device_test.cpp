@@ -299,7 +299,7 @@ namespace {
 // lacking the table is damaged.
 [[noreturn]] void UpgradeInAProcessOfItsOwn(const QString& older, const QString& lacking) {
     const int next = za::device::SchemaVersion() + 1;
-    za::device::RegisterSchema("CREATE TABLE IF NOT EXISTS later_feature(x)", next);
+    za::device::AddSchema("CREATE TABLE IF NOT EXISTS later_feature(x)", next);
     qputenv("ZONARIA_DEVICE", older.toUtf8());
     za::device::Reset();
     const bool upgraded = za::device::Db() && za::device::Status().state == ProfileState::Ready &&

@@ -389,3 +389,65 @@ TEST_F(NotificationStore, AnAlarmDeliveredBeforeClaimsWereKeptIsShownAgain) {
     ASSERT_EQ(1u, got.size());
     EXPECT_EQ(h, got[0].handle);
 }
+
+// The store's own calls, which the alarms and the agent use, see what the handheld's calls set
+// and the other way round.
+TEST_F(NotificationStore, SetListAndClearWorkOnTheSameRecords) {
+    za::notify::Notification n;
+    n.application = QStringLiteral("/opt/zonaria/bin/zonaria");
+    n.arguments = QStringLiteral("Sydney");
+    n.title = QStringLiteral("Zonaria");
+    n.text = QStringLiteral("It is 9:00 PM in Sydney");
+    n.sound = QStringLiteral("Alarm2");
+    n.actionFlags = PUN_DIALOG | PUN_SOUND;
+    n.dueUtcMs = UtcMs(2026, 7, 1, 11, 0, 0);
+    const HANDLE set = za::notify::Set(n);
+    ASSERT_NE(nullptr, set);
+    const HANDLE registered = Register(Alarm{});
+    ASSERT_NE(nullptr, registered);
+
+    std::optional<std::vector<za::notify::Notification>> all = za::notify::List();
+    ASSERT_TRUE(all.has_value());
+    ASSERT_EQ(all->size(), 2u);
+    EXPECT_EQ((*all)[0].handle, set);
+    EXPECT_EQ((*all)[0].arguments, QStringLiteral("Sydney"));
+    EXPECT_EQ((*all)[0].text, n.text);
+    EXPECT_EQ((*all)[0].sound, n.sound);
+    EXPECT_EQ((*all)[0].actionFlags, n.actionFlags);
+    EXPECT_EQ((*all)[0].dueUtcMs, n.dueUtcMs);
+    EXPECT_FALSE((*all)[0].signalled);
+    EXPECT_EQ((*all)[1].handle, registered);
+    // 7:00 in Tokyo's device time is 22:00 UTC the day before.
+    EXPECT_EQ((*all)[1].dueUtcMs, UtcMs(2026, 6, 30, 22, 0, 0));
+
+    // The handheld's read sees the store's record in the device's local time (UTC+9).
+    const std::vector<BYTE> buffer = ReadBack(set);
+    ASSERT_FALSE(buffer.empty());
+    const auto* header = reinterpret_cast<const CE_NOTIFICATION_INFO_HEADER*>(buffer.data());
+    EXPECT_EQ(header->pcent->stStartTime.wHour, 20);
+    EXPECT_EQ(QString::fromUtf16(header->pceun->pwszSound), n.sound);
+
+    // A replacement keeps the handle; one for a handle that does not exist is refused.
+    n.handle = set;
+    n.text = QStringLiteral("Call home");
+    EXPECT_EQ(za::notify::Set(n), set);
+    EXPECT_EQ(za::notify::Read(set)->text, QStringLiteral("Call home"));
+    n.handle = reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(9999));
+    EXPECT_EQ(za::notify::Set(n), nullptr);
+    EXPECT_EQ(ERROR_INVALID_HANDLE, GetLastError());
+    n.handle = nullptr;
+    n.application.clear();
+    EXPECT_EQ(za::notify::Set(n), nullptr);
+    EXPECT_EQ(ERROR_INVALID_PARAMETER, GetLastError());
+
+    EXPECT_TRUE(za::notify::Clear(set));
+    EXPECT_FALSE(za::notify::Clear(set));
+    EXPECT_EQ(ERROR_INVALID_HANDLE, GetLastError());
+    EXPECT_FALSE(CeClearUserNotification(set));
+    all = za::notify::List();
+    ASSERT_TRUE(all.has_value());
+    ASSERT_EQ(all->size(), 1u);
+    EXPECT_EQ((*all)[0].handle, registered);
+    EXPECT_TRUE(CeClearUserNotification(registered));
+    EXPECT_TRUE(za::notify::List()->empty());
+}

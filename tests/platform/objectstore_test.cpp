@@ -11,6 +11,7 @@
 #include <vector>
 
 using za::test::ProfileTest;
+using ObjectStore = ProfileTest;
 
 namespace {
 
@@ -134,7 +135,7 @@ CEOID SeekShort(HANDLE db, DWORD type, CEPROPID id, short value) {
 
 }  // namespace
 
-TEST_F(ProfileTest, ObjectStoreCreatesAndOpensDatabases) {
+TEST_F(ObjectStore, CreatesAndOpensDatabases) {
     const CEOID created = CreateCities(SystemGuid());
     ASSERT_NE(0u, created);
 
@@ -188,7 +189,7 @@ TEST_F(ProfileTest, ObjectStoreCreatesAndOpensDatabases) {
     EXPECT_NE(0u, CeCreateDatabaseEx(&guid, &longest));
 }
 
-TEST_F(ProfileTest, ObjectStoreWritesReadsAndMergesProperties) {
+TEST_F(ObjectStore, WritesReadsAndMergesProperties) {
     CEGUID guid = SystemGuid();
     ASSERT_NE(0u, CreateCities(guid));
     HANDLE db = Open(guid, kName);
@@ -234,7 +235,7 @@ TEST_F(ProfileTest, ObjectStoreWritesReadsAndMergesProperties) {
     CloseHandle(db);
 }
 
-TEST_F(ProfileTest, ObjectStoreReadBufferGrowsOnlyWhenAllowed) {
+TEST_F(ObjectStore, ReadBufferGrowsOnlyWhenAllowed) {
     CEGUID guid = SystemGuid();
     ASSERT_NE(0u, CreateCities(guid));
     HANDLE db = Open(guid, kName);
@@ -258,7 +259,7 @@ TEST_F(ProfileTest, ObjectStoreReadBufferGrowsOnlyWhenAllowed) {
     CloseHandle(db);
 }
 
-TEST_F(ProfileTest, ObjectStoreSortsStringsWithoutRegardToCase) {
+TEST_F(ObjectStore, SortsStringsWithoutRegardToCase) {
     CEGUID guid = SystemGuid();
     ASSERT_NE(0u, CreateCities(guid));
     HANDLE db = Open(guid, kName);
@@ -319,7 +320,7 @@ TEST_F(ProfileTest, ObjectStoreSortsStringsWithoutRegardToCase) {
     CloseHandle(db);
 }
 
-TEST_F(ProfileTest, ObjectStoreIntegerOrdersKeepCreationOrderAmongEquals) {
+TEST_F(ObjectStore, IntegerOrdersKeepCreationOrderAmongEquals) {
     CEGUID guid = SystemGuid();
     ASSERT_NE(0u, CreateCities(guid));
     HANDLE db = Open(guid, kName);
@@ -351,7 +352,7 @@ TEST_F(ProfileTest, ObjectStoreIntegerOrdersKeepCreationOrderAmongEquals) {
     CloseHandle(byLatitude);
 }
 
-TEST_F(ProfileTest, ObjectStoreUnknownFirstPutsRecordsWithoutTheValueFirst) {
+TEST_F(ObjectStore, UnknownFirstPutsRecordsWithoutTheValueFirst) {
     CEGUID guid = SystemGuid();
     ASSERT_NE(0u, CreateCities(guid, kDbName, CEDB_SORT_UNKNOWNFIRST));
     HANDLE db = Open(guid, kLatitude);
@@ -363,7 +364,7 @@ TEST_F(ProfileTest, ObjectStoreUnknownFirstPutsRecordsWithoutTheValueFirst) {
     CloseHandle(db);
 }
 
-TEST_F(ProfileTest, ObjectStoreWalksLargeDatabasesWhileRecordsChange) {
+TEST_F(ObjectStore, WalksLargeDatabasesWhileRecordsChange) {
     CEGUID guid = SystemGuid();
     const CEOID dbOid = CreateCities(guid);
     ASSERT_NE(0u, dbOid);
@@ -426,7 +427,7 @@ TEST_F(ProfileTest, ObjectStoreWalksLargeDatabasesWhileRecordsChange) {
     CloseHandle(db);
 }
 
-TEST_F(ProfileTest, ObjectStoreRefusesBadCallsWithoutHarm) {
+TEST_F(ObjectStore, RefusesBadCallsWithoutHarm) {
     CEGUID guid = SystemGuid();
     ASSERT_NE(0u, CreateCities(guid));
     HANDLE db = Open(guid, kName);
@@ -489,7 +490,7 @@ TEST_F(ProfileTest, ObjectStoreRefusesBadCallsWithoutHarm) {
     CloseHandle(stale);
 }
 
-TEST_F(ProfileTest, ObjectStoreVolumesOpenOnlyRecordVolumes) {
+TEST_F(ObjectStore, VolumesOpenOnlyRecordVolumes) {
     const QString folder = profile.path() + QStringLiteral("/../volumes");
     ASSERT_TRUE(QDir().mkpath(folder));
     const QString missing = folder + QStringLiteral("/missing.vol");
@@ -526,7 +527,7 @@ TEST_F(ProfileTest, ObjectStoreVolumesOpenOnlyRecordVolumes) {
     EXPECT_EQ(QByteArray("These are not records.\n"), file.readAll()) << "a refused file is left alone";
 }
 
-TEST_F(ProfileTest, ObjectStoreVolumesKeepTheirOwnDatabases) {
+TEST_F(ObjectStore, VolumesKeepTheirOwnDatabases) {
     const QString path = profile.path() + QStringLiteral("/../cities.vol");
     CEGUID volume;
     ASSERT_TRUE(CeMountDBVol(&volume, path, CREATE_NEW));
@@ -560,7 +561,7 @@ TEST_F(ProfileTest, ObjectStoreVolumesKeepTheirOwnDatabases) {
     EXPECT_TRUE(CeUnmountDBVol(&volume));
 }
 
-TEST_F(ProfileTest, ObjectStoreDamagedVolumeGivesFailuresNotCrashes) {
+TEST_F(ObjectStore, DamagedVolumeGivesFailuresNotCrashes) {
     const QString path = profile.path() + QStringLiteral("/../damaged.vol");
     CEGUID volume;
     ASSERT_TRUE(CeMountDBVol(&volume, path, CREATE_NEW));
@@ -618,7 +619,7 @@ TEST_F(ProfileTest, ObjectStoreDamagedVolumeGivesFailuresNotCrashes) {
     EXPECT_TRUE(CeUnmountDBVol(&volume));
 }
 
-TEST_F(ProfileTest, ObjectStoreRefusedWritesLeaveRecordsAsTheyWere) {
+TEST_F(ObjectStore, RefusedWritesLeaveRecordsAsTheyWere) {
     // In the object store and in a volume: both roll back a refused write.
     const QString volumePath = profile.path() + QStringLiteral("/../refused.vol");
     CEGUID volume;

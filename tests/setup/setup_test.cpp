@@ -3,13 +3,17 @@
 // a read-only file of an earlier installation, a missing file.
 #include "profile.h"
 #include "registry.h"
+#include "setupshell.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -18,9 +22,13 @@ namespace {
 const QString kManagerKey = QStringLiteral("software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\CEAppMgr.exe");
 const QStringList kPackageFiles = {"setup.ini", "Zonaria.ico", "Zonaria.sa.CAB", "Zonaria.sh3.CAB", "Zonaria.mips.CAB",
                                    "Zonaria.arm.CAB"};
-const QString kFailure = QStringLiteral(
-    "Zonaria Setup: Cannot install Zonaria.  Make sure that you have enough disk space, and that you have "
-    "installed Microsoft ActiveSync version 3.0 or greater.");
+const QString kNoManager = QStringLiteral(
+    "Zonaria Setup: Cannot install Zonaria.  No application manager for handhelds is registered on this computer "
+    "(the registry key HKEY_LOCAL_MACHINE\\software\\Microsoft\\Windows\\CurrentVersion\\App "
+    "Paths\\CEAppMgr.exe is missing).");
+const QString kNoManagerPath = QStringLiteral(
+    "Zonaria Setup: Cannot install Zonaria.  The registry key HKEY_LOCAL_MACHINE\\software\\Microsoft\\Windows"
+    "\\CurrentVersion\\App Paths\\CEAppMgr.exe does not name the application manager's program.");
 
 class SetupTest : public za::test::ProfileTest {
 protected:
@@ -68,8 +76,8 @@ protected:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("ZONARIA_DEVICE"), profile.path());
         env.insert(QStringLiteral("FAKEAPPMGR_LOG"), log());
-        // The copied program finds the platform library of the build.
-        env.insert(QStringLiteral("LD_LIBRARY_PATH"), QStringLiteral(ZONARIA_LIB_DIR));
+        // A copy runs on its own: nothing points it at the build's libraries.
+        env.remove(QStringLiteral("LD_LIBRARY_PATH"));
         p.setProcessEnvironment(env);
         p.start(path, {});
         p.waitForFinished(30000);
@@ -93,7 +101,8 @@ TEST_F(SetupTest, NoManagerRegisteredTellsAndCreatesNothing) {
     // Without a device profile nothing is made, not even the profile.
     Run run = Setup(source + QStringLiteral("setup"));
     EXPECT_EQ(run.code, 1);
-    EXPECT_EQ(run.err, kFailure);
+    EXPECT_EQ(run.err, kNoManager);
+    EXPECT_FALSE(run.err.contains(QStringLiteral("ActiveSync"))) << "a handheld's Windows program, not Linux's";
     EXPECT_FALSE(QFileInfo::exists(profile.path()));
     // With one that has no manager registered.
     HKEY key = nullptr;
@@ -101,7 +110,7 @@ TEST_F(SetupTest, NoManagerRegisteredTellsAndCreatesNothing) {
     RegCloseKey(key);
     run = Setup(source + QStringLiteral("setup"));
     EXPECT_EQ(run.code, 1);
-    EXPECT_EQ(run.err, kFailure);
+    EXPECT_EQ(run.err, kNoManager);
     EXPECT_FALSE(QFileInfo::exists(destination));
     EXPECT_FALSE(QFileInfo::exists(log()));
 }
@@ -110,7 +119,7 @@ TEST_F(SetupTest, ManagerKeyWithoutItsPathIsStepTwo) {
     RegisterManager(false);
     const Run run = Setup(source + QStringLiteral("setup"));
     EXPECT_EQ(run.code, 2);
-    EXPECT_EQ(run.err, kFailure);
+    EXPECT_EQ(run.err, kNoManagerPath);
     EXPECT_FALSE(QFileInfo::exists(destination));
 }
 
@@ -153,7 +162,9 @@ TEST_F(SetupTest, MissingSourceFileStopsThereWithStepThree) {
     ASSERT_TRUE(QFile::remove(source + QStringLiteral("Zonaria.mips.CAB")));
     const Run run = Setup(source + QStringLiteral("setup"));
     EXPECT_EQ(run.code, 3);
-    EXPECT_EQ(run.err, kFailure);
+    EXPECT_EQ(run.err, QStringLiteral("Zonaria Setup: Cannot install Zonaria.  %1 could not be copied to %2.  Make sure "
+                                      "that the file is there and that you have enough disk space.")
+                           .arg(source + QStringLiteral("Zonaria.mips.CAB"), destination));
     // The files before it were copied and stay; the one after it was never reached.
     EXPECT_TRUE(QFileInfo::exists(destination + QStringLiteral("Zonaria.sh3.CAB")));
     EXPECT_FALSE(QFileInfo::exists(destination + QStringLiteral("Zonaria.arm.CAB")));
@@ -165,6 +176,60 @@ TEST_F(SetupTest, ManagerThatCannotStartIsStepFour) {
     ASSERT_TRUE(QFile::remove(managerDir + QStringLiteral("CEAppMgr")));
     const Run run = Setup(source + QStringLiteral("setup"));
     EXPECT_EQ(run.code, 4);
-    EXPECT_EQ(run.err, kFailure);
+    EXPECT_EQ(run.err, QStringLiteral("Zonaria Setup: Cannot install Zonaria.  The application manager %1 could not be "
+                                      "started.")
+                           .arg(managerDir + QStringLiteral("CEAppMgr")));
     EXPECT_TRUE(QFileInfo::exists(destination + QStringLiteral("setup.ini")));
+}
+
+// A manager path longer than the 130 characters the program once read it into, given without
+// its terminating NUL: the whole path, and only it, is taken.
+TEST_F(SetupTest, LongManagerPathIsReadWhole) {
+    const QString deep = managerDir + QString(150, QLatin1Char('d')) + QStringLiteral("/");
+    ASSERT_TRUE(QDir().mkpath(deep));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(FAKEAPPMGR_PATH), deep + QStringLiteral("CEAppMgr")));
+    HKEY key = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_LOCAL_MACHINE, kManagerKey, 0, QString(), 0, 0, nullptr, &key, nullptr));
+    const QString path = deep + QStringLiteral("CEAppMgr");
+    ASSERT_EQ(ERROR_SUCCESS, RegSetValueExW(key, QString(), 0, REG_SZ, reinterpret_cast<const BYTE*>(path.utf16()),
+                                            static_cast<DWORD>(path.size() * 2)));
+    RegCloseKey(key);
+    const Run run = Setup(source + QStringLiteral("setup"));
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_EQ(ManagerArguments(), QStringList{deep + QStringLiteral("Corvantel Zonaria/setup.ini")});
+}
+
+// Started from a file manager, standard error goes nowhere: with a screen, the failure is a
+// message box (an error, OK only), and standard error still gets the line.
+TEST(SetupShell, ShowsTheFailureInAMessageBox) {
+    ASSERT_NE(qobject_cast<QApplication*>(QCoreApplication::instance()), nullptr);
+    za::setup::SetupShell shell(true);
+    QString shownText, shownTitle;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shownText = box->text();
+        shownTitle = box->windowTitle();
+        icon = box->icon();
+        box->accept();
+    });
+    EXPECT_EQ(IDOK, shell.MessageBox(QStringLiteral("Cannot install Zonaria.  X"), QStringLiteral("Zonaria Setup"), MB_OK));
+    EXPECT_EQ(QStringLiteral("Cannot install Zonaria.  X"), shownText);
+    EXPECT_EQ(QStringLiteral("Zonaria Setup"), shownTitle);
+    EXPECT_EQ(QMessageBox::Critical, icon);
+    // Which environments have a screen a user sees.
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM"), display = qgetenv("DISPLAY"),
+                     wayland = qgetenv("WAYLAND_DISPLAY");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    EXPECT_FALSE(za::setup::HasScreen()) << "offscreen draws nowhere";
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    qputenv("DISPLAY", ":7");
+    EXPECT_TRUE(za::setup::HasScreen());
+    qunsetenv("DISPLAY");
+    qunsetenv("WAYLAND_DISPLAY");
+    EXPECT_FALSE(za::setup::HasScreen());
+    qputenv("QT_QPA_PLATFORM", platform);
+    if (!display.isEmpty()) qputenv("DISPLAY", display);
+    if (!wayland.isEmpty()) qputenv("WAYLAND_DISPLAY", wayland);
 }

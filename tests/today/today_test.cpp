@@ -278,12 +278,15 @@ TEST_F(TodayTest, PluginsAreLookedForBesideTheHost) {
     EXPECT_TRUE(za::today::PluginCandidates(QString(), QStringLiteral("/usr/bin")).value(0).endsWith(za::kTodayPlugin));
 }
 
-TEST_F(TodayTest, ItemLooksRight) {
+// The host shows the installed item with its five rows; the picture is saved for a person to
+// look at.
+TEST_F(TodayTest, HostShowsTheInstalledItemWithFiveRows) {
     za::today::CTodayHost todayHost;
     todayHost.LoadItems();
     ASSERT_EQ(todayHost.ItemCount(), 1);
     todayHost.show();
     QApplication::processEvents();
+    EXPECT_EQ(Rows(&todayHost).size(), 5);
     QDir().mkpath(QStringLiteral(ZONARIA_ARTIFACT_DIR));
     EXPECT_TRUE(todayHost.grab().toImage().save(QStringLiteral(ZONARIA_ARTIFACT_DIR "/today.png")));
 }

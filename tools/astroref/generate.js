@@ -172,6 +172,80 @@ function writeMoonPhase() {
     fs.writeFileSync(path.join(outDir, 'moonphase.txt'), lines.join('\n') + '\n');
 }
 
+// The UTC instant (ms) of local midnight starting `date` (y, m, d) in an IANA zone, from the
+// zone's offsets as the JavaScript runtime's time-zone data give them. Where midnight is
+// skipped (clocks going from 00:00 to 01:00) the day begins with the change.
+function offsetMs(zone, ms) {
+    const parts = new Intl.DateTimeFormat('en-US', {timeZone: zone, hourCycle: 'h23', year: 'numeric',
+        month: 'numeric', day: 'numeric', hour: 'numeric', minute: 'numeric', second: 'numeric'})
+        .formatToParts(new Date(ms));
+    const v = Object.fromEntries(parts.map(p => [p.type, p.value]));
+    return Date.UTC(+v.year, +v.month - 1, +v.day, +v.hour, +v.minute, +v.second) - Math.floor(ms / 1000) * 1000;
+}
+
+function localMidnight(zone, y, m, d) {
+    const wall = Date.UTC(y, m - 1, d);
+    // The instants whose wall clock reads midnight, by the offsets of the day before and after;
+    // the first of them (a midnight that occurs twice begins the day at its first occurrence).
+    const offsets = [offsetMs(zone, wall - 86400000), offsetMs(zone, wall + 86400000)];
+    const valid = offsets.map(o => wall - o).filter(t => offsetMs(zone, t) === wall - t);
+    if (valid.length) return Math.min(...valid);
+    // Midnight skipped: the day begins with the change, found by bisection.
+    let lo = wall - offsets[0] - 86400000, hi = wall - offsets[0];
+    while (hi - lo > 1000) {
+        const mid = Math.floor((lo + hi) / 2000) * 1000;
+        if (offsetMs(zone, mid) === offsets[0]) lo = mid; else hi = mid;
+    }
+    return hi;
+}
+
+// Local days on which the clocks change, each from its own local midnight to the next one
+// (23, 24.5 or 25 hours), in the places' real zones.
+const clockChangeDays = [
+    ['SanFrancisco', 3778, -12242, 'America/Los_Angeles', [[2026, 3, 8], [2026, 11, 1], [2026, 3, 7], [2026, 11, 2]]],
+    ['Sydney', -3387, 15121, 'Australia/Sydney', [[2026, 4, 5], [2026, 10, 4]]],
+    ['London', 5151, -13, 'Europe/London', [[2026, 3, 29], [2026, 10, 25]]],
+    ['Santiago', -3345, -7067, 'America/Santiago', [[2026, 4, 5], [2026, 9, 6]]],
+    ['LordHowe', -3155, 15908, 'Australia/Lord_Howe', [[2026, 4, 5], [2026, 10, 4]]],
+];
+
+function writeClockChange() {
+    const lines = [
+        '# Rise and set on days when the clocks change: one row per place, local day and ZENITH value.',
+        '# place latitude longitude zone date zenith start end rises sets',
+        '# zone: the IANA zone; start, end: the UTC instants of the local day\'s midnight and the next;',
+        '# rises, sets: every crossing within [start, end), as UTC YYYY-MM-DDTHH:MM:SS / altitude rate',
+        '#   in arc-minutes per minute; "-" when there is none.',
+    ];
+    for (const [name, lat, lon, zone, days] of clockChangeDays) {
+        const observer = new Astronomy.Observer(lat / 100, lon / 100, 0);
+        for (const [y, m, d] of days) {
+            const start = localMidnight(zone, y, m, d);
+            const next = new Date(Date.UTC(y, m - 1, d) + 86400000);
+            const end = localMidnight(zone, next.getUTCFullYear(), next.getUTCMonth() + 1, next.getUTCDate());
+            for (const ev of events.slice(0, 2)) {
+                const list = direction => {
+                    const found = [];
+                    let from = start;
+                    for (;;) {
+                        const limit = (end - from) / 86400000;
+                        if (limit <= 0) break;
+                        const t = search(ev, observer, direction, new Date(from), limit);
+                        if (!t || t.date.getTime() >= end) break;
+                        found.push(`${iso(t.date)}/${slope(ev.body, observer, t.date).toFixed(2)}`);
+                        from = t.date.getTime() + 60000;
+                    }
+                    return found.length ? found.join(',') : '-';
+                };
+                lines.push(`${name} ${lat} ${lon} ${zone} ${y}-${pad(m)}-${pad(d)} ${ev.zenith} ` +
+                           `${iso(new Date(start))} ${iso(new Date(end))} ${list(+1)} ${list(-1)}`);
+            }
+        }
+    }
+    fs.writeFileSync(path.join(outDir, 'clockchange.txt'), lines.join('\n') + '\n');
+}
+
 fs.mkdirSync(outDir, {recursive: true});
 writeRiseSet();
 writeMoonPhase();
+writeClockChange();

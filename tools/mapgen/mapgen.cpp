@@ -18,6 +18,8 @@
 #include <cstdio>
 #include <vector>
 
+using namespace za::app;
+
 namespace {
 
 using za::mapgen::WriteBitmapFile;

@@ -3,9 +3,7 @@
 #include "appmessage.h"
 #include "appstrings.h"
 #include "format.h"
-#include "mainframe.h"
 #include "resource.h"
-#include "zonariaapp.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -39,7 +37,8 @@ QAccessibleInterface* TipAccessibleFactory(const QString& key, QObject* object) 
 
 }  // namespace
 
-CMapTip::CMapTip(QWidget* owner) : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint), m_owner(owner) {
+CMapTip::CMapTip(QWidget* owner, CHost& host)
+    : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint), m_host(host), m_owner(owner) {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(TipAccessibleFactory);
         return true;
@@ -91,7 +90,7 @@ void CMapTip::paintEvent(QPaintEvent*) {
 }
 
 void CMapTip::Tap(const QPoint& at) {
-    if (CZonariaApp* app = GetZonariaApp()) PostAppMessage(app->MainFrame(), WM_CANCELMODE);
+    m_host.CancelMode();
     if (m_zoomRect.adjusted(0, 0, 1, 1).contains(at)) {
         const auto packed = static_cast<LPARAM>((static_cast<quint32>(m_longitude) & 0xFFFFu) |
                                                 (static_cast<quint32>(m_latitude) << 16));

@@ -85,7 +85,6 @@ public:
     // with each typed word, without regard to case and accents; empty text shows all. The
     // first search reads every city once.
     void SetSearchText(const QString& text);
-    QString SearchText() const { return m_searchText; }
     // The rows shown, in order.
     int GetShownRowCount() const;
     int ShownRow(int viewRow) const;

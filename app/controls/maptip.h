@@ -2,6 +2,7 @@
 // place, and a "Zoom" label that zooms the map on it.
 #pragma once
 
+#include "host.h"
 #include "wintypes.h"
 
 #include <QFont>
@@ -13,8 +14,8 @@ class CMapTip : public QWidget {
     Q_OBJECT
 
 public:
-    // owner receives WM_ZOOMMAP.
-    explicit CMapTip(QWidget* owner);
+    // owner receives WM_ZOOMMAP; a tap is the host's cancel-mode.
+    explicit CMapTip(QWidget* owner, CHost& host = NoHost());
 
     // Places the tip at (x, y) of the owner, moved inside it (or cut at its left and top), and
     // shows it without taking the focus. Longitude and latitude in hundredths of a degree.
@@ -35,6 +36,7 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
 
 private:
+    CHost& m_host;
     QWidget* m_owner;
     QFont m_font;
     QRect m_zoomRect;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "city.h"
+#include "host.h"
 #include "wintypes.h"
 
 #include <QAbstractButton>
@@ -53,13 +54,13 @@ struct CityDisplayNotify {
     CCityDisplay* sender = nullptr;
     int id = 0;
     int code = 0;
-    // CDN_CITYCHANGING
+    // CDN_CITYCHANGING: the chosen city, loaded once by the display
     BOOL cancel = FALSE;
     QString newCity;
+    const CCity* city = nullptr;
     // CDN_TAPPED
     BOOL hold = FALSE;
     QPoint point;
-    QString info;
     int longitude = 0;
     int latitude = 0;
 };
@@ -86,7 +87,8 @@ class CCityDisplay : public QWidget {
     Q_OBJECT
 
 public:
-    explicit CCityDisplay(QWidget* parent = nullptr);
+    // host: where the menu's dialogs open and whose tip a press hides.
+    explicit CCityDisplay(QWidget* parent = nullptr, CHost& host = NoHost());
     ~CCityDisplay() override;
 
     // Stores the options and the id and makes the buttons; the display is shown.
@@ -99,7 +101,8 @@ public:
     int Id() const { return m_id; }
 
     // Repaints the time (and in two-line layout the name) only when the instant differs from
-    // the shown one in a field down to the minute. utc is the caller's one clock read.
+    // the shown one in a field down to the minute. utc is the caller's one clock read; a
+    // display shows no instant until its owner hands it one.
     void UpdateTime(const SYSTEMTIME& utc);
     const SYSTEMTIME& ShownTime() const { return m_shownTime; }
 
@@ -118,10 +121,6 @@ public:
     const QFont& DisplayFont() const { return m_font; }
     CDisplayButton* ChangeButton() const { return m_changeButton; }
     CDisplayButton* CurrentButton() const { return m_currentButton; }
-
-    // The facts of the tip: name, country, zone, coordinates, today's sunrise and sunset,
-    // airport and phone codes.
-    QString InfoText() const;
 
     // The commands of the pop-up menu and the buttons. TRUE when handled.
     BOOL OnCommand(UINT id);
@@ -156,11 +155,12 @@ private:
     void SelectCity();
     void SetCurrent();
     void Send(CityDisplayNotify& n);
-    // The tap notification, with the place, the info text and the city's position.
+    // The tap notification, with the place and the city's position.
     void SendTapped(const QPoint& at, BOOL hold);
     void UpdateAccessibleTexts();
     QWidget* DialogOwner() const;
 
+    CHost& m_host;
     CDisplayButton* m_changeButton = nullptr;
     CDisplayButton* m_currentButton = nullptr;
     SYSTEMTIME m_shownTime{};

@@ -288,7 +288,7 @@ void CCityListCtrl::OnCityEdited(int row) {
 
 void CCityListCtrl::OnCityAdded(const QString& name) {
     // The name's own entry: "Name (Country)" begins with the name and " (".
-    const long i = m_source->FindIndexOfCity(name + QStringLiteral(" ("));
+    const long i = m_source->FindIndexOfCity(za::CityEntryPrefix(name));
     if (i >= 0) {
         DropCacheFrom(static_cast<int>(i), m_rows - 1);
         ++m_rows;

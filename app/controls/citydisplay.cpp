@@ -1,16 +1,11 @@
 #include "citydisplay.h"
 
-#include "appmessage.h"
-#include "appstrings.h"
 #include "citylist.h"
 #include "citypicker.h"
-#include "clock.h"
 #include "dialogframe.h"
 #include "images.h"
-#include "mainframe.h"
 #include "resource.h"
 #include "stringtable.h"
-#include "zonariaapp.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -117,13 +112,12 @@ void CDisplayButton::paintEvent(QPaintEvent*) {
     p.drawPixmap(rect(), DisplayButtonImage(m_image, devicePixelRatioF(), palette()));
 }
 
-CCityDisplay::CCityDisplay(QWidget* parent) : QWidget(parent) {
+CCityDisplay::CCityDisplay(QWidget* parent, CHost& host) : QWidget(parent), m_host(host) {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(DisplayAccessibleFactory);
         return true;
     }();
     Q_UNUSED(factoryInstalled);
-    GetSystemTime(&m_shownTime);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_holdTimer.setSingleShot(true);
@@ -289,17 +283,6 @@ void CCityDisplay::paintEvent(QPaintEvent*) {
     }
 }
 
-QString CCityDisplay::InfoText() const {
-    QString rise, set;
-    SYSTEMTIME local{};
-    m_city.TimeZone().UTCTimeToLocalTime(m_shownTime, local);
-    m_city.RiseSet(rise, set, &local, ZENITH_OFFICIAL);
-    return FormatString(AppString(IDS_INFO_TEXT),
-                        {m_city.Name(), m_city.CountryName(), m_city.TimeZone().Name(), m_city.LongitudeAsString(),
-                         m_city.LatitudeAsString(), rise, set, m_city.AirportCode(), m_city.CountryPhoneCode(),
-                         m_city.AreaCode()});
-}
-
 void CCityDisplay::Send(CityDisplayNotify& n) {
     n.sender = this;
     n.id = m_id;
@@ -311,7 +294,6 @@ void CCityDisplay::SendTapped(const QPoint& at, BOOL hold) {
     n.code = CDN_TAPPED;
     n.hold = hold;
     n.point = at;
-    n.info = InfoText();
     n.longitude = m_city.Longitude();
     n.latitude = m_city.Latitude();
     Send(n);
@@ -400,7 +382,7 @@ void CCityDisplay::focusOutEvent(QFocusEvent* e) {
 
 void CCityDisplay::SetPressed(bool pressed) {
     if (pressed) {
-        if (CZonariaApp* app = GetZonariaApp()) PostAppMessage(app->MainFrame(), WM_CANCELMODE);
+        m_host.CancelMode();
         ChangeOptions(CDS_PRESSED, 0);
     } else {
         ChangeOptions(0, CDS_PRESSED);
@@ -411,7 +393,7 @@ void CCityDisplay::SetPressed(bool pressed) {
 QWidget* CCityDisplay::DialogOwner() const { return parentWidget() ? parentWidget() : const_cast<CCityDisplay*>(this); }
 
 BOOL CCityDisplay::OnCommand(UINT id) {
-    CZonariaApp* app = GetZonariaApp();
+    CHostDialogs* dialogs = m_host.Dialogs();
     switch (id) {
     case ID_SELECT_CITY:
         SelectCity();
@@ -420,19 +402,19 @@ BOOL CCityDisplay::OnCommand(UINT id) {
         SetCurrent();
         return TRUE;
     case ID_ALARMS:
-        if (app) app->Dialogs().SetAlarm(DialogOwner(), m_city);
+        if (dialogs) dialogs->SetAlarm(DialogOwner(), m_city);
         return TRUE;
     case ID_SUNRISE:
-        if (app) app->Dialogs().Sunrise(DialogOwner(), m_city);
+        if (dialogs) dialogs->Sunrise(DialogOwner(), m_city);
         return TRUE;
     case ID_MOONRISE:
-        if (app) app->Dialogs().Moonrise(DialogOwner(), m_city);
+        if (dialogs) dialogs->Moonrise(DialogOwner(), m_city);
         return TRUE;
     case ID_VIEW_DETAILS:
-        if (app) {
+        if (dialogs) {
             CCity city = m_city;
             // The display shows what was saved: another zone changes its time at once.
-            if (app->Dialogs().EditCity(DialogOwner(), city, false) == IDOK) SetCity(city);
+            if (dialogs->EditCity(DialogOwner(), city, false) == IDOK) SetCity(city);
         }
         return TRUE;
     default:
@@ -455,14 +437,20 @@ void CCityDisplay::SelectCity() {
     const QPoint anchor = mapTo(owner, m_nameRect.bottomRight() + QPoint(1, 1));
     QString chosen;
     bool changed = false;
-    if (CCityPickerPopup::Instance().Show(anchor, m_city.Name(), owner, &chosen) && chosen != m_city.Name()) {
+    // The frame's menus and tool bar rest while the picker runs.
+    m_host.EnableCommandBars(false);
+    const bool picked = CCityPickerPopup::Instance().Show(anchor, m_city.Name(), owner, &chosen);
+    m_host.EnableCommandBars(true);
+    CCity city;
+    if (picked && chosen != m_city.Name() && GetCityList().LoadCity(chosen, city)) {
         CityDisplayNotify n;
         n.code = CDN_CITYCHANGING;
         n.cancel = FALSE;
         n.newCity = chosen;
+        n.city = &city;
         Send(n);
         if (!n.cancel) {
-            GetCityList().LoadCity(chosen, m_city);
+            m_city = city;
             changed = true;
         }
     }

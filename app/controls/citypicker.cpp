@@ -1,20 +1,17 @@
 #include "citypicker.h"
 
 #include "citylist.h"
-#include "mainframe.h"
 #include "searchtext.h"
-#include "zonariaapp.h"
+#include "textfold.h"
 
 #include <QApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QStringListModel>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace za::app {
@@ -55,15 +52,6 @@ private:
 
 void RefreshPicker() { CCityPickerPopup::Instance().Refresh(); }
 
-// The main frame's menus and tool bar, off while the picker runs.
-void EnableFrameBars(bool enable) {
-    CZonariaApp* app = GetZonariaApp();
-    CMainFrame* frame = app ? app->MainFrame() : nullptr;
-    if (!frame) return;
-    frame->menuBar()->setEnabled(enable);
-    if (frame->ToolBar()) frame->ToolBar()->setEnabled(enable);
-}
-
 }  // namespace
 
 CCityListBox::CCityListBox(QWidget* parent) : QListView(parent) {
@@ -97,7 +85,11 @@ CCityPickerPopup& CCityPickerPopup::Instance() {
 void CCityPickerPopup::Create(QWidget* owner) {
     delete m_window;
     m_owner = owner;
-    m_window = new QWidget(owner ? owner->window() : nullptr, Qt::Popup);
+    // A frameless tool window, not a Qt::Popup: the accessibility tree leaves pop-ups out of the
+    // application's windows, so a screen reader saw neither the list nor the search field. It
+    // closes as a pop-up does when another window takes the focus (see eventFilter).
+    m_window = new QWidget(owner ? owner->window() : nullptr, Qt::Tool | Qt::FramelessWindowHint);
+    m_window->setAccessibleDescription(QStringLiteral("Type to narrow the list, Enter chooses, Esc cancels"));
     m_window->setObjectName(QStringLiteral("dialog%1").arg(IDD_CITYPICKER));
     m_window->setAccessibleName(QStringLiteral("Select a City"));
     m_window->installEventFilter(this);
@@ -125,7 +117,7 @@ void CCityPickerPopup::Create(QWidget* owner) {
     });
     connect(m_search, &QLineEdit::textChanged, this, [this](const QString& text) {
         static_cast<WordFilter*>(m_filter)->SetTyped(text);
-        SelectFirstVisible();
+        SelectBestVisible(text);
     });
 
     auto* layout = new QVBoxLayout(m_window);
@@ -144,7 +136,7 @@ void CCityPickerPopup::Fill(const QString& current) {
     QStringList names;
     names.reserve(cities.GetCityCount());
     // The entries are "Name (Country)": the current city's is the one that begins with its name.
-    const QString prefix = current + QStringLiteral(" (");
+    const QString prefix = za::CityEntryPrefix(current);
     int row = -1;
     POSITION pos = cities.GetHeadCityNamePosition();
     while (pos) {
@@ -165,11 +157,23 @@ void CCityPickerPopup::Fill(const QString& current) {
     m_list->scrollTo(m_filter->index(std::max(index.row() - kRowsAbove, 0), 0), QAbstractItemView::PositionAtTop);
 }
 
-void CCityPickerPopup::SelectFirstVisible() {
+void CCityPickerPopup::SelectBestVisible(const QString& typed) {
     if (m_filter->rowCount() == 0) return;
-    const QModelIndex first = m_filter->index(0, 0);
-    m_list->setCurrentIndex(first);
-    m_list->scrollTo(first, QAbstractItemView::PositionAtTop);
+    // The best match, not the first in the alphabet: "London" would else give "East London".
+    int best = 0;
+    int bestRank = -1;
+    for (int row = 0; row < m_filter->rowCount() && bestRank != 0; ++row) {
+        const QString entry = m_filter->index(row, 0).data().toString();
+        const int cut = entry.indexOf(QStringLiteral(" ("));
+        const int rank = za::NameMatchRank(cut >= 0 ? entry.left(cut) : entry, typed);
+        if (rank >= 0 && (bestRank < 0 || rank < bestRank)) {
+            best = row;
+            bestRank = rank;
+        }
+    }
+    const QModelIndex index = m_filter->index(best, 0);
+    m_list->setCurrentIndex(index);
+    m_list->scrollTo(index, QAbstractItemView::PositionAtTop);
 }
 
 QPoint CCityPickerPopup::Place(const QPoint& anchor, const QSize& popup, const QSize& owner) {
@@ -182,6 +186,7 @@ bool CCityPickerPopup::Show(const QPoint& anchor, const QString& currentName, QW
     if (!m_window || m_owner != owner) Create(owner);
     m_chosenText = currentName;
     m_chosen = false;
+    m_activeShown = false;
     m_search->blockSignals(true);
     m_search->clear();
     static_cast<WordFilter*>(m_filter)->SetTyped(QString());
@@ -190,21 +195,18 @@ bool CCityPickerPopup::Show(const QPoint& anchor, const QString& currentName, QW
     const QSize ownerSize = owner ? owner->size() : QSize(kWidth * 2, kWidth * 2);
     const QPoint place = Place(anchor, m_window->size(), ownerSize);
     m_window->move(owner ? owner->mapToGlobal(place) : place);
-    EnableFrameBars(false);
     m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
     m_search->setFocus();
     QEventLoop loop;
     m_loop = &loop;
-    // A popup hides itself on a click outside it: that is a cancel (see eventFilter).
+    // A click outside it, in this program or another, is a cancel (see eventFilter).
     if (m_window->isVisible()) loop.exec();
     m_loop = nullptr;
     if (m_window) m_window->hide();
-    EnableFrameBars(true);
     if (!m_chosen) return false;
-    if (chosen) {
-        const int cut = m_chosenText.indexOf(QStringLiteral(" ("));
-        *chosen = cut >= 0 ? m_chosenText.left(cut) : m_chosenText;
-    }
+    if (chosen) *chosen = za::CityNameOfEntry(m_chosenText);
     return true;
 }
 
@@ -225,8 +227,7 @@ void CCityPickerPopup::End(bool chosen) {
 
 void CCityPickerPopup::Refresh() {
     if (!m_window) return;
-    const int cut = m_chosenText.indexOf(QStringLiteral(" ("));
-    Fill(cut >= 0 ? m_chosenText.left(cut) : m_chosenText);
+    Fill(za::CityNameOfEntry(m_chosenText));
 }
 
 QStringList CCityPickerPopup::VisibleEntries() const {
@@ -247,6 +248,13 @@ bool CCityPickerPopup::Matches(const QString& entry, const QString& typed) {
 bool CCityPickerPopup::eventFilter(QObject* watched, QEvent* e) {
     if (watched == m_window && e->type() == QEvent::Hide) {
         if (m_loop) m_loop->quit();
+        return false;
+    }
+    // Another window took the focus (a click outside the picker): as a pop-up, it cancels. Only
+    // once this showing has been active: the deactivation of the last one may arrive late.
+    if (watched == m_window && e->type() == QEvent::WindowActivate) m_activeShown = true;
+    if (watched == m_window && e->type() == QEvent::WindowDeactivate && m_loop && m_activeShown) {
+        End(false);
         return false;
     }
     if (e->type() != QEvent::KeyPress) return QObject::eventFilter(watched, e);

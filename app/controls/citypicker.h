@@ -71,7 +71,9 @@ private:
     CCityPickerPopup();
     void Create(QWidget* owner);
     void Fill(const QString& current);
-    void SelectFirstVisible();
+    // Selects the visible entry whose name matches the typed text best (za::NameMatchRank);
+    // the first visible one where none ranks.
+    void SelectBestVisible(const QString& typed);
     void Choose();
     void End(bool chosen);
 
@@ -84,6 +86,7 @@ private:
     QString m_chosenText;
     QEventLoop* m_loop = nullptr;
     bool m_chosen = false;
+    bool m_activeShown = false;  // the window has been active since Show began
 };
 
 }  // namespace za::app

@@ -1,0 +1,91 @@
+// What a new profile holds: the installation package's result, table by table, pinned to a
+// fixed host clock and host zone. Each table's rows are hashed (sorted, so only their content
+// counts). The package made the same profile before its steps were gathered into one function
+// (compared table by table); a change of what a new profile holds shows here. Rows: count, then
+// the hash; print the current values with ZONARIA_PRINT_FINGERPRINT=1. The zone records come
+// from the system's tz database, so a tzdata release that changes a 2026 rule changes the
+// zones' hashes too.
+#include "device.h"
+#include "poutlook.h"
+#include "profile.h"
+
+#include <QCryptographicHash>
+#include <QMap>
+
+#include <sqlite3.h>
+
+using za::test::FixedHostClock;
+using za::test::ProfileTest;
+using za::test::UtcMs;
+
+namespace {
+
+// table -> "rows:sha1 of the sorted rows"
+QMap<QString, QString> Fingerprint(const QString& file) {
+    QMap<QString, QString> out;
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) return out;
+    QStringList tables;
+    sqlite3_stmt* q = nullptr;
+    sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%'", -1, &q,
+                       nullptr);
+    while (sqlite3_step(q) == SQLITE_ROW) tables << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(q, 0)));
+    sqlite3_finalize(q);
+    for (const QString& table : tables) {
+        // The windows of this test's process are not the package's.
+        if (table == QLatin1String("windows")) continue;
+        QList<QByteArray> rows;
+        const QByteArray sql = "SELECT * FROM \"" + table.toUtf8() + "\"";
+        sqlite3_prepare_v2(db, sql.constData(), -1, &q, nullptr);
+        while (sqlite3_step(q) == SQLITE_ROW) {
+            QByteArray row;
+            for (int c = 0; c < sqlite3_column_count(q); ++c) {
+                const int type = sqlite3_column_type(q, c);
+                const auto* data = static_cast<const char*>(sqlite3_column_blob(q, c));
+                row += QByteArray::number(type) + ':' + QByteArray(data, sqlite3_column_bytes(q, c)).toHex() + '|';
+            }
+            rows << row;
+        }
+        sqlite3_finalize(q);
+        std::sort(rows.begin(), rows.end());
+        QCryptographicHash hash(QCryptographicHash::Sha1);
+        for (const QByteArray& row : rows) hash.addData(row + '\n');
+        out[table] = QStringLiteral("%1:%2").arg(rows.size()).arg(QString::fromLatin1(hash.result().toHex()));
+    }
+    sqlite3_close(db);
+    return out;
+}
+
+}  // namespace
+
+using InstallationPackage = ProfileTest;
+
+TEST_F(InstallationPackage, ANewProfileHoldsWhatThePackageAlwaysMade) {
+    const FixedHostClock host(UtcMs(2026, 3, 8, 12, 0, 0));
+    za::outlook::SetHostZoneId("Europe/Berlin");
+    ASSERT_EQ(za::device::Status().state, za::device::ProfileState::Ready);
+    za::outlook::SetHostZoneId(QByteArray());
+    za::device::Reset();
+    const QMap<QString, QString> got = Fingerprint(profile.dbPath());
+    if (qEnvironmentVariableIsSet("ZONARIA_PRINT_FINGERPRINT")) {
+        for (auto it = got.begin(); it != got.end(); ++it) {
+            std::printf("        {\"%s\", \"%s\"},\n", qPrintable(it.key()), qPrintable(it.value()));
+        }
+    }
+    const QMap<QString, QString> expected{
+        {"device_clock", "2:21a5ba6ce6b66555d1605d0d03ec7012b4aaac43"},
+        {"odb_1", "3028:5575f819ae2fd233e7ef283613951ed940e6d721"},
+        {"odb_catalog", "1:c36cf58d14fa2f4457ce33d59defc1044d5945eb"},
+        {"outlook_cities", "1:67ac9262711d5bc3ed2f09c3595d356ad44d3e44"},
+        {"outlook_state", "2:2ca5411cabd6479e7810375eb9a481a3899e5e7f"},
+        {"profile", "1:28d0950cb637d9efa03f997295a60cd2a81317ff"},
+        {"reg_keys", "103:b825c94a49fe82067fa6861f74ddb6ed5a1b1826"},
+        {"reg_values", "102:23a473885396896db0dbab065e1e8fb48078b62d"},
+        {"registered_messages", "0:da39a3ee5e6b4b0d3255bfef95601890afd80709"},
+        {"user_notifications", "0:da39a3ee5e6b4b0d3255bfef95601890afd80709"},
+    };
+    EXPECT_EQ(got.keys(), expected.keys());
+    for (auto it = expected.begin(); it != expected.end(); ++it) {
+        EXPECT_EQ(got.value(it.key()).toStdString(), it.value().toStdString()) << qPrintable(it.key());
+    }
+}
