@@ -192,12 +192,10 @@ QByteArray ShippedCityZone(const QString& name, int zoneId) {
     };
     static const QHash<QString, Place> zones = [] {
         QHash<QString, Place> byName;
-        std::vector<QStringList> rows;
-        if (!ParseCsv(QString::fromUtf8(ShippedCityList()), &rows)) return byName;
-        for (std::size_t i = 1; i < rows.size(); ++i) {
-            const QStringList& f = rows[i];
-            if (f.size() == kColumns) byName.insert(f[kName], Place{f[kTz].toLatin1(), f[kZoneId].toInt()});
-        }
+        std::vector<CityListRow> rows;
+        QString error;
+        if (!ParseCityList(ShippedCityList(), &rows, &error)) return byName;
+        for (const CityListRow& r : rows) byName.insert(r.name, Place{r.tz, r.zoneId});
         return byName;
     }();
     const auto it = zones.constFind(name);
@@ -218,29 +216,28 @@ QString PlaceholderCityName(const QString& pattern, const QString& zoneDisplayNa
 
 bool WellKnownCityOfZone(int zoneId, CCity* city) {
     const outlook::ZoneEntry* entry = outlook::FindZoneEntry(zoneId);
-    std::vector<QStringList> rows;
-    if (!city || !ParseCsv(QString::fromUtf8(ShippedCityList()), &rows)) return false;
+    std::vector<CityListRow> rows;
+    QString error;
+    if (!city || !ParseCityList(ShippedCityList(), &rows, &error)) return false;
     // "America/Argentina/Buenos_Aires" -> "buenos aires"
     QString exemplar = entry ? QString::fromLatin1(entry->tzId) : QString();
     exemplar = FoldForSearch(exemplar.mid(exemplar.lastIndexOf(QLatin1Char('/')) + 1).replace(QLatin1Char('_'), QLatin1Char(' ')));
-    const QStringList* best = nullptr;
-    for (std::size_t i = 1; i < rows.size(); ++i) {
-        const QStringList& f = rows[i];
-        if (f.size() != kColumns || f[kZoneId].toInt() != zoneId) continue;
-        if (!best) best = &f;
-        if (!exemplar.isEmpty() && NameMatchRank(f[kName], exemplar) >= 0 && NameMatchRank(f[kName], exemplar) <= 1) {
-            best = &f;
+    const CityListRow* best = nullptr;
+    for (const CityListRow& r : rows) {
+        if (r.zoneId != zoneId) continue;
+        if (!best) best = &r;
+        if (!exemplar.isEmpty() && NameMatchRank(r.name, exemplar) >= 0 && NameMatchRank(r.name, exemplar) <= 1) {
+            best = &r;
             break;
         }
     }
     if (!best) return false;
-    const QStringList& f = *best;
-    city->SetCountryName(f[kCountry]);
-    city->SetCountryPhoneCode(f[kPhone]);
-    city->SetAreaCode(f[kArea]);
-    city->SetAirportCode(f[kAirport]);
-    city->SetLatitude(f[kLatitude].toInt());
-    city->SetLongitude(f[kLongitude].toInt());
+    city->SetCountryName(best->country);
+    city->SetCountryPhoneCode(best->phone);
+    city->SetAreaCode(best->area);
+    city->SetAirportCode(best->airport);
+    city->SetLatitude(best->latitude);
+    city->SetLongitude(best->longitude);
     return true;
 }
 

@@ -98,6 +98,7 @@ bool ParseCityList(const QByteArray& csv, std::vector<CityListRow>* out, QString
         r.phone = f[kPhone];
         r.area = f[kArea];
         r.airport = f[kAirport];
+        r.tz = f[kTz].toLatin1();
         out->push_back(std::move(r));
     }
     return true;

@@ -14,6 +14,7 @@ namespace za {
 struct CityListRow {
     QString name, country, phone, area, airport;
     short latitude = 0, longitude = 0;  // hundredths of a degree
+    QByteArray tz;  // the tz database's zone ("Europe/Paris")
     short zoneId = 0;
 };
 
