@@ -247,7 +247,7 @@ QStringList BestMatches(CCityList& list, const QString& text) {
         POSITION pos = i + 1;  // positions count from 1
         const QString entry = list.GetNextCityName(pos);
         QString name, country;
-        SplitEntry(entry, &name, &country);
+        za::SplitCityEntry(entry, &name, &country);
         const int rank = za::NameMatchRank(name, text);
         if (rank < 0 || rank > bestRank) continue;
         if (rank < bestRank) best.clear();
