@@ -74,6 +74,7 @@ TEST_F(InstallationPackage, ANewProfileHoldsWhatThePackageAlwaysMade) {
     }
     const QMap<QString, QString> expected{
         {"device_clock", "2:21a5ba6ce6b66555d1605d0d03ec7012b4aaac43"},
+        {"notification_claims", "0:da39a3ee5e6b4b0d3255bfef95601890afd80709"},
         {"odb_1", "3028:5575f819ae2fd233e7ef283613951ed940e6d721"},
         {"odb_catalog", "1:c36cf58d14fa2f4457ce33d59defc1044d5945eb"},
         {"outlook_cities", "1:67ac9262711d5bc3ed2f09c3595d356ad44d3e44"},
