@@ -82,7 +82,8 @@ TEST_F(InstallationPackage, ANewProfileHoldsWhatThePackageAlwaysMade) {
         {"outlook_state", "2:2ca5411cabd6479e7810375eb9a481a3899e5e7f"},
         {"profile", "1:28d0950cb637d9efa03f997295a60cd2a81317ff"},
         {"reg_keys", "103:b825c94a49fe82067fa6861f74ddb6ed5a1b1826"},
-        {"reg_values", "102:23a473885396896db0dbab065e1e8fb48078b62d"},
+        // The Today item's "Enabled" is 0: the panel shows only for a user who turns it on.
+        {"reg_values", "102:d4d1e2fac56ef545762c9fb2d8b281da2af81582"},
         {"registered_messages", "0:da39a3ee5e6b4b0d3255bfef95601890afd80709"},
         {"user_notifications", "0:da39a3ee5e6b4b0d3255bfef95601890afd80709"},
     };

@@ -78,8 +78,11 @@ for elf in "$bin"/* "$lib"/*; do
     readelf -l "$elf" | grep -q GNU_RELRO || fail "$elf has no read-only relocations (-z relro)"
     readelf -d "$elf" | grep -qE 'BIND_NOW|FLAGS_1.*NOW' || fail "$elf binds late (no -z now)"
 done
-readelf --dyn-syms "$bin/zonaria" | grep -q '__stack_chk_fail' || fail "zonaria has no stack protector"
-readelf --dyn-syms "$bin/zonaria" | grep -qE '__[a-z]*printf_chk' || fail "zonaria is built without _FORTIFY_SOURCE"
+# Read whole before grep: grep -q stops reading at its match, and under pipefail the writer's
+# SIGPIPE would fail the check on a large symbol table.
+syms=$(readelf --dyn-syms -W "$bin/zonaria")
+grep -q '__stack_chk_fail' <<<"$syms" || fail "zonaria has no stack protector"
+grep -qE '__[a-z]*printf_chk' <<<"$syms" || fail "zonaria is built without _FORTIFY_SOURCE"
 
 # --- The programs, on a fresh profile ---
 export ZONARIA_DEVICE=$work/device QT_QPA_PLATFORM=offscreen LANG=C.UTF-8 LC_ALL=C.UTF-8
