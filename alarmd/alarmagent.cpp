@@ -102,7 +102,14 @@ CAlarmAgent::CAlarmAgent(CDesktopNotifier& notifier, Timing timing, QObject* par
     });
 }
 
-CAlarmAgent::~CAlarmAgent() = default;
+CAlarmAgent::~CAlarmAgent() {
+    // What is on screen or waits for the server goes back to the store, so that the next
+    // agent shows it again (in place of the one on screen, which no one answers any more).
+    for (const auto& [key, a] : m_active) {
+        if (a->shown) za::notify::Unclaim(a->handle);
+    }
+    for (const auto& [handle, a] : m_pending) za::notify::Unclaim(handle);
+}
 
 bool CAlarmAgent::Start(QString* error) {
     m_changedMessage = RegisterWindowMessageW(QString::fromLatin1(za::notify::kNotificationsChangedMessage));
@@ -133,14 +140,21 @@ bool CAlarmAgent::Start(QString* error) {
 
 void CAlarmAgent::Rearm() {
     const std::int64_t now = za::device::NowUtcMs();
-    for (const za::notify::Notification& n : za::notify::ClaimDue(now, 64, m_waiting)) Deliver(n, now);
+    for (const za::notify::Notification& n : za::notify::ClaimDue(now, 64, Held(), m_timing.leaseMs)) Deliver(n, now);
     m_due.stop();
     m_armedFor = 0;
-    const std::optional<std::int64_t> next = za::notify::NextDueUtcMs(m_waiting);
+    const std::optional<std::int64_t> next = za::notify::NextDueUtcMs(Held());
     if (!next) return;
     const std::int64_t wait = std::clamp<std::int64_t>(*next - za::device::NowUtcMs(), 0, kLongestWaitMs);
     m_armedFor = *next;
     m_due.start(static_cast<int>(wait));
+}
+
+void CAlarmAgent::RenewClaims() {
+    std::vector<HANDLE> held;
+    for (const auto& [key, a] : m_active) held.push_back(a->handle);
+    for (const auto& [handle, a] : m_pending) held.push_back(handle);
+    za::notify::RenewClaims(held, za::device::NowUtcMs() + m_timing.leaseMs);
 }
 
 void CAlarmAgent::CheckClocks() {
@@ -150,6 +164,7 @@ void CAlarmAgent::CheckClocks() {
         QCoreApplication::exit(0);
         return;
     }
+    RenewClaims();
     const std::int64_t wall = za::device::NowUtcMs();
     const std::int64_t monotonic = m_monotonic.elapsed();
     const std::int64_t drift = (wall - m_wallAtMark) - (monotonic - m_monotonicAtMark);
@@ -189,36 +204,76 @@ void CAlarmAgent::Deliver(const za::notify::Notification& n, std::int64_t now) {
     a->application = n.application;
     a->body = body;
     a->soundFile = (n.actionFlags & PUN_SOUND) ? SoundFileFor(n.sound) : QString();
+    a->repeats = (n.actionFlags & PUN_REPEAT) != 0;
     a->since.start();
-    if (n.actionFlags & PUN_DIALOG) {
-        a->id = m_notifier.Show(0, a->title, body, !a->soundFile.isEmpty(), a->soundFile);
-        if (a->id == 0) {
-            LogLine(QStringLiteral("%1: %2 — no notification server could show it (%3); it is kept for the next session")
-                        .arg(a->title, body, m_notifier.LastError()),
-                    4);
-            za::notify::Unclaim(n.handle);
-            m_waiting.push_back(n.handle);
-            return;
-        }
-        a->shown = true;
-    } else {
+    if (!(n.actionFlags & PUN_DIALOG)) {
         a->id = m_nextSilentKey++;
+        za::notify::MarkShown(n.handle, 0, now + m_timing.leaseMs);
+        Begin(std::move(a));
+        return;
     }
-    LogLine(QStringLiteral("%1: %2").arg(a->title, body), 5);
+    // Shown once the server answers, however long it takes; meanwhile the claim is held.
+    const HANDLE handle = n.handle;
+    m_pending[handle] = std::move(a);
+    m_notifier.ShowAsync(n.serverId, m_pending[handle]->title, body, !m_pending[handle]->soundFile.isEmpty(),
+                         m_pending[handle]->soundFile, this,
+                         [this, handle](uint id, const QString& error) { OnShown(handle, id, error); });
+    QTimer::singleShot(m_timing.slowServerMs, this, [this, handle] {
+        if (m_pending.count(handle) != 0) {
+            LogLine(QStringLiteral("the notification server has not answered for %1 s; the alarm waits for it")
+                        .arg(m_timing.slowServerMs / 1000),
+                    4);
+        }
+    });
+}
+
+void CAlarmAgent::OnShown(HANDLE handle, uint id, const QString& error) {
+    auto it = m_pending.find(handle);
+    if (it == m_pending.end()) return;
+    std::unique_ptr<Active> a = std::move(it->second);
+    m_pending.erase(it);
+    if (id == 0) {
+        LogLine(QStringLiteral("%1: %2 — no notification server could show it (%3); it is kept for the next session")
+                    .arg(a->title, a->body, error),
+                4);
+        za::notify::Unclaim(handle);
+        m_waiting.push_back(handle);
+        return;
+    }
+    a->id = id;
+    a->shown = true;
+    if (!za::notify::MarkShown(handle, id, za::device::NowUtcMs() + m_timing.leaseMs)) {
+        // Cleared while the server thought (the user deleted the alarm): nothing to answer.
+        m_notifier.Close(id);
+        return;
+    }
+    Begin(std::move(a));
+}
+
+void CAlarmAgent::Begin(std::unique_ptr<Active> a) {
+    LogLine(QStringLiteral("%1: %2").arg(a->title, a->body), 5);
     Sound(*a, false);
     const uint key = a->id;
-    if ((n.actionFlags & PUN_REPEAT) && !a->soundFile.isEmpty()) {
+    if (a->repeats && !a->soundFile.isEmpty()) {
         a->repeat.reset(new QTimer);
         connect(a->repeat.get(), &QTimer::timeout, this, [this, key] { Repeat(key); });
         a->repeat->start(m_timing.repeatMs);
     }
     const bool lingers = a->shown || a->repeat;
+    const HANDLE handle = a->handle;
     m_active[key] = std::move(a);
     // Nothing to dismiss and nothing more to play: the alarm is over.
     if (!lingers) {
         Take(key);
-        za::notify::Clear(n.handle);
+        za::notify::Clear(handle);
     }
+}
+
+std::vector<HANDLE> CAlarmAgent::Held() const {
+    std::vector<HANDLE> held = m_waiting;
+    for (const auto& [key, a] : m_active) held.push_back(a->handle);
+    for (const auto& [handle, a] : m_pending) held.push_back(handle);
+    return held;
 }
 
 void CAlarmAgent::Sound(const Active& a, bool again) {

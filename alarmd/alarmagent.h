@@ -33,6 +33,10 @@ public:
         std::int64_t repeatForMs = 5 * 60000;  // for at most this long
         std::int64_t snoozeMs = 10 * 60000;    // Snooze
         std::int64_t missedAfterMs = 60000;    // later than this is a missed alarm
+        // How long a claim holds unless renewed (at each look at the clocks), and how long
+        // the server may think before the agent says so in its log.
+        std::int64_t leaseMs = za::notify::kClaimLeaseMs;
+        int slowServerMs = 5000;
     };
 
     CAlarmAgent(CDesktopNotifier& notifier, Timing timing, QObject* parent = nullptr);
@@ -41,8 +45,8 @@ public:
     // Creates the agent's window, delivers what is due (missed alarms too) and arms the timer.
     // False, with the reason, when the window cannot be made.
     bool Start(QString* error);
-    // How many notifications are shown or sounding now.
-    int ActiveCount() const { return static_cast<int>(m_active.size()); }
+    // How many notifications are shown, sounding or on their way to the server now.
+    int ActiveCount() const { return static_cast<int>(m_active.size() + m_pending.size()); }
     // When the timer fires next, in device UTC milliseconds; 0 when it does not run.
     std::int64_t ArmedFor() const { return m_armedFor; }
 
@@ -68,6 +72,7 @@ private:
         HANDLE handle = nullptr;
         uint id = 0;  // the server's id; a key of our own when nothing is shown
         bool shown = false;
+        bool repeats = false;  // the sound again until dismissed
         QString title;
         QString body;
         QString application;  // the program the alarm belongs to
@@ -77,6 +82,13 @@ private:
     };
 
     void Deliver(const za::notify::Notification& n, std::int64_t now);
+    // The server's answer to the showing of a claimed notification.
+    void OnShown(HANDLE handle, uint id, const QString& error);
+    // An alarm shown (or silent): its sound, and its place among the active ones.
+    void Begin(std::unique_ptr<Active> a);
+    // The handles this agent holds or waits with, which its claims leave alone.
+    std::vector<HANDLE> Held() const;
+    void RenewClaims();
     void Sound(const Active& a, bool again);
     void Repeat(uint key);
     void OnAction(uint id, const QString& key);
@@ -96,6 +108,8 @@ private:
     std::int64_t m_wallAtMark = 0;
     std::int64_t m_monotonicAtMark = 0;
     std::map<uint, std::unique_ptr<Active>> m_active;
+    // Claimed and sent to the server, which has not answered yet.
+    std::map<HANDLE, std::unique_ptr<Active>> m_pending;
     uint m_nextSilentKey = 0x80000000u;
     // Claimed while no notification server was there: left for the next session (or until a
     // server comes).

@@ -5,17 +5,21 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QDBusReply>
 #include <QDBusServiceWatcher>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace {
 
 const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
-// A server answers at once; this only bounds a hung one.
+// A server answers at once; this only bounds a hung one where the agent waits for the answer.
 constexpr int kCallTimeoutMs = 5000;
+// libdbus's "no time-out" (DBUS_TIMEOUT_INFINITE).
+constexpr int kNoTimeout = 0x7fffffff;
 // Critical: stays until the user acts on it.
 constexpr uchar kUrgencyCritical = 2;
 // The sound theme's name for an alarm that went off.
@@ -43,12 +47,10 @@ CDesktopNotifier::CDesktopNotifier(QObject* parent) : QObject(parent) {
     });
 }
 
-uint CDesktopNotifier::Show(uint replacesId, const QString& summary, const QString& body, bool playSound,
-                            const QString& soundFile) {
-    if (!QDBusConnection::sessionBus().isConnected()) {
-        m_lastError = QStringLiteral("there is no session bus");
-        return 0;
-    }
+namespace {
+
+QDBusMessage NotifyMessage(uint replacesId, const QString& summary, const QString& body, bool playSound,
+                           const QString& soundFile) {
     QVariantMap hints;
     hints.insert(QStringLiteral("urgency"), QVariant::fromValue(kUrgencyCritical));
     hints.insert(QStringLiteral("category"), QStringLiteral("alarm"));
@@ -62,29 +64,78 @@ uint CDesktopNotifier::Show(uint replacesId, const QString& summary, const QStri
     const QStringList actions{QString::fromLatin1(kDefaultAction), QStringLiteral("Open Zonaria"),
                               QString::fromLatin1(kDismissAction), QStringLiteral("Dismiss"),
                               QString::fromLatin1(kSnoozeAction), QStringLiteral("Snooze 10 min")};
-    const QDBusMessage reply = Call(QStringLiteral("Notify"),
-                                    {QStringLiteral("Zonaria"), replacesId, QStringLiteral("zonaria"), summary, body,
-                                     actions, hints, 0});
+    QDBusMessage m = QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Notify"));
+    m.setArguments({QStringLiteral("Zonaria"), replacesId, QStringLiteral("zonaria"), summary, body, actions, hints, 0});
+    return m;
+}
+
+QString ErrorOf(const QDBusMessage& reply) {
+    return reply.errorMessage().isEmpty() ? reply.errorName() : reply.errorMessage();
+}
+
+}  // namespace
+
+uint CDesktopNotifier::Show(uint replacesId, const QString& summary, const QString& body, bool playSound,
+                            const QString& soundFile) {
+    if (!QDBusConnection::sessionBus().isConnected()) {
+        m_lastError = QStringLiteral("there is no session bus");
+        return 0;
+    }
+    const QDBusMessage reply = QDBusConnection::sessionBus().call(
+        NotifyMessage(replacesId, summary, PlainBody(body), playSound, soundFile), QDBus::Block, kCallTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
-        m_lastError = reply.errorMessage().isEmpty() ? reply.errorName() : reply.errorMessage();
+        m_lastError = ErrorOf(reply);
         return 0;
     }
     return reply.arguments().first().toUInt();
 }
 
+void CDesktopNotifier::ShowAsync(uint replacesId, const QString& summary, const QString& body, bool playSound,
+                                 const QString& soundFile, QObject* context,
+                                 std::function<void(uint id, const QString& error)> done) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        QTimer::singleShot(0, context, [done] { done(0, QStringLiteral("there is no session bus")); });
+        return;
+    }
+    // No time-out of our own: the bus answers with an error when the server leaves without
+    // answering, so the call always ends.
+    auto* watcher = new QDBusPendingCallWatcher(
+        bus.asyncCall(NotifyMessage(replacesId, summary, PlainBody(body), playSound, soundFile), kNoTimeout), context);
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, context, [watcher, done] {
+        watcher->deleteLater();
+        const QDBusMessage reply = watcher->reply();
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+            done(0, ErrorOf(reply));
+            return;
+        }
+        done(reply.arguments().first().toUInt(), QString());
+    });
+}
+
 void CDesktopNotifier::Close(uint id) { Call(QStringLiteral("CloseNotification"), {id}); }
 
-bool CDesktopNotifier::ServerPlaysSound() {
+bool CDesktopNotifier::LearnCapabilities() {
     QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
     const QString owner = bus ? bus->serviceOwner(kService).value() : QString();
     if (owner.isEmpty()) return false;
     if (owner != m_capabilitiesOf) {
         const QDBusMessage reply = Call(QStringLiteral("GetCapabilities"));
-        m_serverSound = reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
-                        reply.arguments().first().toStringList().contains(QStringLiteral("sound"));
+        const QStringList capabilities = reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()
+                                             ? reply.arguments().first().toStringList()
+                                             : QStringList();
+        m_serverSound = capabilities.contains(QStringLiteral("sound"));
+        m_serverMarkup = capabilities.contains(QStringLiteral("body-markup"));
         m_capabilitiesOf = owner;
     }
-    return m_serverSound;
+    return true;
+}
+
+bool CDesktopNotifier::ServerPlaysSound() { return LearnCapabilities() && m_serverSound; }
+
+QString CDesktopNotifier::PlainBody(const QString& body) {
+    // A server that takes markup in the body would read the user's "<b>" or "&amp;" as markup.
+    return LearnCapabilities() && m_serverMarkup ? body.toHtmlEscaped() : body;
 }
 
 bool CDesktopNotifier::PlayLocally(const QString& soundFile) {

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QVariantMap>
 
+#include <functional>
+
 class CDesktopNotifier : public QObject {
     Q_OBJECT
 
@@ -16,6 +18,12 @@ public:
     // Shows a notification (or replaces the one of that id); its id, 0 when no server took it.
     // With playSound the hints ask for the sound file (and the theme's alarm sound).
     uint Show(uint replacesId, const QString& summary, const QString& body, bool playSound, const QString& soundFile);
+    // The same without waiting: done(id, error) runs when the server answers, however late
+    // (an answer after a time-out would be a notification on screen that the agent does not
+    // know, and would show a second time); id 0 with the error in words when no server took
+    // it (none on the bus, or it left without answering).
+    void ShowAsync(uint replacesId, const QString& summary, const QString& body, bool playSound,
+                   const QString& soundFile, QObject* context, std::function<void(uint id, const QString& error)> done);
     void Close(uint id);
     // Whether the server plays sounds itself ("sound" among its capabilities); asked once per
     // server.
@@ -37,9 +45,15 @@ private slots:
     void OnNotificationClosed(uint id, uint reason);
 
 private:
+    // Asks the server on the bus for its capabilities, once per server; false when none is there.
+    bool LearnCapabilities();
+    // The user's text as the server is to show it: plain, escaped where the server reads markup.
+    QString PlainBody(const QString& body);
+
     QString m_lastError;
     QString m_capabilitiesOf;  // the unique name of the server whose capabilities are known
     bool m_serverSound = false;
+    bool m_serverMarkup = false;
 };
 
 // Action keys of an alarm's notification.

@@ -1,6 +1,8 @@
 // The application's string table.
 #include "appstrings.h"
 
+#include "device.h"
+#include "resource.h"
 #include "stringtable.h"
 
 namespace za::app {
@@ -86,10 +88,30 @@ const StringTableRegistrar g_table(kAppModule, {
     {40308, u"Automatic time could not be changed: %s."},
     {40309, u"Clock and time zone: this computer's own (%s)"},
     {40310, u"Clock and time zone: Zonaria's own, kept in its profile"},
+    {40321, u"The SNTP server \"%s\" was not found.  Check its name, or choose another SNTP server."},
+    {40322, u"The time server's clock is %s away from this device's clock.  Set this device's clock to it anyway?"},
+    {40323, u"The profile is read-only"},
+    {40324, u"The disk is full"},
+    {40325, u"The change could not be saved: %s."},
+    {40326, u"The city list could not be read completely, so cities are missing from it: %s"},
 });
 
 }  // namespace
 
 QString AppString(UINT id) { return LoadModuleString(kAppModule, id); }
+
+QString RefusedWriteText() {
+    QString why;
+    switch (za::device::WhyRefused()) {
+    case za::device::Refusal::ReadOnly: why = AppString(IDS_PROFILE_READ_ONLY); break;
+    case za::device::Refusal::DiskFull: why = AppString(IDS_DISK_FULL); break;
+    case za::device::Refusal::Other: {
+        const za::device::ProfileStatus status = za::device::Status();
+        why = status.message.isEmpty() ? za::device::LastError() : status.message;
+        break;
+    }
+    }
+    return FormatString(AppString(IDS_NOT_SAVED), {why});
+}
 
 }  // namespace za::app

@@ -348,12 +348,18 @@ BOOL CMainView::ConfirmCurrentCity(const CCity& oldCity, const CCity& newCity, i
     const QString text = differ ? FormatString(AppString(IDS_CHANGE_CURRENT_CITY), {newCity.Name(), newCity.TimeZone().Name()})
                                 : FormatString(AppString(IDS_SAME_ZONE_CITY), {newCity.Name()});
     if (za::shell::Current().MessageBox(text, za::ResourceCaption(), MB_YESNO | MB_ICONQUESTION) != IDYES) return FALSE;
-    if (!differ) return TRUE;
-    return ApplyCurrentCity(newCity, index);
+    // The zone, the display's city and the selection in one transaction: a program killed
+    // halfway leaves them agreeing. A refused write is said, and nothing changes.
+    return ApplyCurrentCity(newCity, index, differ);
 }
 
-BOOL CMainView::ApplyCurrentCity(const CCity& city, int index) {
-    if (za::ApplyCurrentCity(city, index)) return TRUE;
+BOOL CMainView::ApplyCurrentCity(const CCity& city, int index, bool changeZone) {
+    bool zoneRefused = false;
+    if (za::CommitCurrentCity(city, index, changeZone, &zoneRefused)) return TRUE;
+    if (!zoneRefused) {
+        EZError(RefusedWriteText(), 0, MB_OK | MB_ICONEXCLAMATION);
+        return FALSE;
+    }
     // The computer refused (not authorised) or its time service is gone: nothing changed, and
     // the user learns why rather than seeing the selection stay put.
     const QString text = FormatString(AppString(IDS_ZONE_REFUSED),

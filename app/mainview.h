@@ -59,8 +59,9 @@ public:
     // Asks whether newCity may become the current city shown on display index, and makes the
     // device follow when its zone differs. TRUE: go ahead.
     BOOL ConfirmCurrentCity(const CCity& oldCity, const CCity& newCity, int index);
-    // The device's zone and clock city become city's; FALSE when the zone could not be set.
-    BOOL ApplyCurrentCity(const CCity& city, int index);
+    // The device's zone, clock city, display and selection become city's; FALSE, said to the
+    // user, when the device refused the zone or the profile the write.
+    BOOL ApplyCurrentCity(const CCity& city, int index, bool changeZone);
     // The device-zone check and, on the first start, the welcome.
     void OnCheckCity();
     // The first start's welcome over the map's foot, with a link to the help's welcome page.

@@ -78,6 +78,8 @@ int QtShell::MessageBox(const QString& text, const QString& caption, UINT type) 
     if (!parent) parent = QApplication::activeWindow();
     QMessageBox box(IconOf(type), caption.isEmpty() ? ResourceCaption() : caption, text, QMessageBox::NoButton,
                     parent);
+    // The text often holds the user's own (a city's name): never read as markup.
+    box.setTextFormat(Qt::PlainText);
     const std::vector<int> buttons = za::shell::Buttons(type);
     for (int id : buttons) box.addButton(ToQt(id));
     box.setDefaultButton(ToQt(za::shell::DefaultButton(type)));

@@ -52,6 +52,14 @@ constexpr UINT IDS_TIP_DELETE_ALARM = 126;
 constexpr UINT IDS_CHANGE_CURRENT_CITY = 122;
 constexpr UINT IDS_SYNC_DONE = 133;
 constexpr UINT IDS_SYNC_FAILED = 134;
+// Ours, beyond the handheld's table: a server name that does not exist, a clock far off, and
+// the causes of a refused write.
+constexpr UINT IDS_SYNC_NO_SUCH_SERVER = 40321;
+constexpr UINT IDS_SYNC_FAR_OFFSET = 40322;
+constexpr UINT IDS_PROFILE_READ_ONLY = 40323;
+constexpr UINT IDS_DISK_FULL = 40324;
+constexpr UINT IDS_NOT_SAVED = 40325;
+constexpr UINT IDS_LIST_UNREADABLE = 40326;
 constexpr UINT IDS_CITY_IN = 168;
 constexpr UINT IDS_SAVE_TIME = 171;
 constexpr UINT IDS_ZOOM = 182;

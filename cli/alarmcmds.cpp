@@ -89,7 +89,11 @@ void AddAlarm(const Args& args, Output& out) {
     QString note;
     alarm.SetTimeAndCity(city, cityLocal, &note);
     if (args.Has(QStringLiteral("--message"))) alarm.SetMessage(args.Value(QStringLiteral("--message")));
-    if (!alarm.Register()) Fail(QStringLiteral("Unable to create alarm.  Alarm may have expired."));
+    if (!alarm.Register()) {
+        // A store that refused the write is not an alarm that expired.
+        if (GetLastError() == ERROR_BADDB) Fail(RefusedWrite() + QStringLiteral("; the alarm was not set"));
+        Fail(QStringLiteral("Unable to create alarm.  Alarm may have expired."));
+    }
     out.Line(QStringLiteral("Alarm %1 set: %2").arg(QString::number(HandleNumber(alarm.Handle())), Shown(alarm.Message(), kWhole)));
     out.Line(QStringLiteral("It rings at %1 in %2, %3 on this device")
                  .arg(IsoLocal(FromDate(alarm.GetCityLocalTime())), Shown(city.Name()), IsoLocal(alarm.AlarmTime())));
@@ -134,7 +138,9 @@ void DeleteAlarm(const Args& args, Output& out) {
         CAlarm* alarm = list.GetAt(i);
         if (HandleNumber(alarm->Handle()) != static_cast<qulonglong>(handle)) continue;
         const QJsonObject gone = AlarmJson(*alarm);
-        if (!list.Remove(alarm)) Fail(QStringLiteral("alarm %1 could not be deleted").arg(QString::number(handle)));
+        if (!list.Remove(alarm)) {
+            Fail(QStringLiteral("alarm %1 could not be deleted: %2").arg(QString::number(handle), RefusedWrite()));
+        }
         out.Line(QStringLiteral("Alarm %1 deleted").arg(QString::number(handle)));
         out.object = gone;
         return;

@@ -3,6 +3,7 @@
 #include "citylist.h"
 #include "commands.h"
 #include "clock.h"
+#include "currentcity.h"
 #include "device.h"
 #include "poutlook.h"
 #include "shell.h"
@@ -104,6 +105,8 @@ void CheckCommand(const QStringList& words, Output& out) {
         } else {
             problems << QStringLiteral("the city database cannot be opened");
         }
+        QString disagreement;
+        if (!za::CurrentCityAgreesWithDeviceZone(&disagreement)) problems << disagreement;
         status = za::device::Status();  // counting reads every record, and may meet damage
     }
     const za::device::CheckReport report = za::device::CheckProfile();

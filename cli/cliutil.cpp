@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <vector>
 
@@ -112,6 +113,11 @@ void OpenProfile() {
     case za::device::ProfileState::Ready:
     case za::device::ProfileState::ReadOnly:
         g_profileOpened = true;
+        // Dealt with, but the user should know (a log set aside, changes lost with a log that
+        // was removed): said once, before the command's own output.
+        if (!status.notice.isEmpty()) {
+            std::fprintf(stderr, "zonaria-cli: %s\n", Escaped(status.notice, kWhole).toLocal8Bit().constData());
+        }
         return;
     case za::device::ProfileState::Unusable:
         // The path itself may be what is wrong (the error then says so): set another one.
@@ -126,8 +132,17 @@ void OpenProfile() {
 void RequireWritableProfile() {
     const za::device::ProfileStatus status = za::device::Status();
     if (status.state == za::device::ProfileState::ReadOnly) {
-        Fail(QStringLiteral("the setting could not be written: ") + status.message);
+        Fail(QStringLiteral("The profile is read-only; the setting could not be written: ") + status.message);
     }
+}
+
+QString RefusedWrite() {
+    switch (za::device::WhyRefused()) {
+    case za::device::Refusal::ReadOnly: return QStringLiteral("The profile is read-only");
+    case za::device::Refusal::DiskFull: return QStringLiteral("The disk is full");
+    case za::device::Refusal::Other: break;
+    }
+    return QStringLiteral("the device profile %1 could not be written").arg(za::device::ProfilePath());
 }
 
 void CheckProfileAfterReading() {

@@ -25,18 +25,21 @@ bool LoadByName(const QString& name, CCity& city) {
     return found;
 }
 
-// Makes newCity the current city as the application does after the user says yes: the
-// device takes its zone when that differs from the current city's. Returns the line to show.
+// Makes newCity, on display, the current city as the application does after the user says
+// yes: the device takes its zone when that differs from the current city's, in one
+// transaction with the display's city and the selection. Returns the line to show.
 QString MakeCurrent(const QString& oldName, const CCity& newCity, int display) {
     CCity oldCity;
-    if (LoadByName(oldName, oldCity) && !za::CurrentCityChangesZone(oldCity, newCity)) {
-        return QStringLiteral("The time zone of this device does not change");
+    const bool changeZone = !LoadByName(oldName, oldCity) || za::CurrentCityChangesZone(oldCity, newCity);
+    bool zoneRefused = false;
+    if (!za::CommitCurrentCity(newCity, display, changeZone, &zoneRefused)) {
+        Fail(changeZone ? QStringLiteral("the device's time zone could not be changed to %1 (%2); nothing was changed")
+                              .arg(newCity.TimeZone().Name(),
+                                   zoneRefused ? za::device::LastClockError() : RefusedWrite())
+                        : RefusedWrite() + QStringLiteral("; nothing was changed"));
     }
-    if (!za::ApplyCurrentCity(newCity, display)) {
-        Fail(QStringLiteral("the device's time zone could not be changed to %1: %2; nothing was changed")
-                 .arg(newCity.TimeZone().Name(), za::device::LastClockError()));
-    }
-    return QStringLiteral("The time zone of this device is now %1").arg(newCity.TimeZone().Name());
+    return changeZone ? QStringLiteral("The time zone of this device is now %1").arg(newCity.TimeZone().Name())
+                      : QStringLiteral("The time zone of this device does not change");
 }
 
 }  // namespace
@@ -99,7 +102,7 @@ void SetCityCommand(const QStringList& words, Output& out) {
     if (display == d.Selected()) note = MakeCurrent(d.Name(display), city, display);
     // A running Today item shows the change at once, as it does for the application's.
     if (!d.SetName(display, city.Name())) {
-        Fail(QStringLiteral("the setting could not be written to the device profile %1").arg(za::device::ProfilePath()));
+        Fail(RefusedWrite() + QStringLiteral("; the setting could not be written"));
     }
     out.Line(QStringLiteral("Display %1 now shows %2").arg(display).arg(city.Name()));
     if (!note.isEmpty()) out.Line(note);
@@ -129,7 +132,7 @@ void SelectCommand(const QStringList& words, Output& out) {
     RequireWritableProfile();
     const QString note = MakeCurrent(d.SelectedName(), city, display);
     if (!d.SetSelected(display)) {
-        Fail(QStringLiteral("the setting could not be written to the device profile %1").arg(za::device::ProfilePath()));
+        Fail(RefusedWrite() + QStringLiteral("; the setting could not be written"));
     }
     out.Line(QStringLiteral("Display %1 (%2) is now the selected display").arg(display).arg(name));
     out.Line(note);

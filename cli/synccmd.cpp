@@ -68,7 +68,7 @@ QString Reason(const CSntpClient& client, unsigned short port) {
 
 void SyncCommand(const QStringList& words, Output& out) {
     const Args args(words, {QStringLiteral("--server"), QStringLiteral("--port"), QStringLiteral("--timeout")},
-                    {QStringLiteral("--dry-run")});
+                    {QStringLiteral("--dry-run"), QStringLiteral("--force")});
     if (!args.Positional().isEmpty()) Fail(QStringLiteral("sync takes only options; see --help"));
     const QString server = args.Has(QStringLiteral("--server")) ? args.Value(QStringLiteral("--server")).trimmed()
                                                                 : QString::fromLatin1(kSntpServers[0]);
@@ -89,6 +89,13 @@ void SyncCommand(const QStringList& words, Output& out) {
         // One argument list, so that a % in the host name is never taken for a place-holder.
         Fail(QStringLiteral("cannot synchronise with %1 port %2: %3; the device clock was not changed")
                  .arg(server, QString::number(port), Reason(client, port)));
+    }
+    // A clock decades away would make every pending alarm ring at once as missed: beyond a
+    // day, only when the user says so.
+    if (!dryRun && SntpOffsetNeedsConfirmation(exchange.offset) && !args.Has(QStringLiteral("--force"))) {
+        Fail(QStringLiteral("%1 answered with a clock %2 s away from the device's, more than a day; the device clock "
+                            "was not changed (--force sets it all the same, --dry-run shows the time)")
+                 .arg(server, Seconds(exchange.offset)));
     }
     SYSTEMTIME utc{};
     const BOOL ok = dryRun ? CorrectedSystemTime(exchange.offset, utc) : SetSystemTimeByOffset(exchange.offset, &utc);

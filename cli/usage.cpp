@@ -69,11 +69,12 @@ QString Usage(const QString& command) {
          "  kept in the profile (the host's clock plus an offset, and a zone). A new profile takes the\n"
          "  computer when its time service answers; it changes only by this command.\n"},
         {"sync",
-         "zonaria-cli sync [--server HOST] [--port N] [--timeout MS] [--dry-run] [--json]\n"
+         "zonaria-cli sync [--server HOST] [--port N] [--timeout MS] [--dry-run] [--force] [--json]\n"
          "  Asks an Internet time server (SNTP, default pool.ntp.org port 123, 20000 ms time-out) for\n"
          "  the time once: prints the clock offset and the round-trip delay in seconds and the server's\n"
          "  stratum, and sets the device clock unless --dry-run. HOST is a name or an IPv4 or IPv6\n"
-         "  address. A reply that fails a check is refused and the device clock left alone.\n"},
+         "  address. A datagram that fails a check is refused and the wait goes on for a valid reply\n"
+         "  until the time-out. An offset of more than a day is only applied with --force.\n"},
         {"alarm",
          "zonaria-cli alarm add CITY (--at 'YYYY-MM-DD HH:MM' | --in DURATION) [--message TEXT] [--json]\n"
          "zonaria-cli alarm list [--json]\n"

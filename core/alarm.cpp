@@ -27,8 +27,6 @@ const za::StringTableRegistrar g_strings(kAppModule, {
 
 // The dialog title goes through a 64-character buffer.
 constexpr int kTitleLength = 64;
-// How many notifications LoadAll examines.
-constexpr std::size_t kMaxHandles = 128;
 
 // Half a second in days: the count of whole seconds is rounded, so that a difference of whole
 // seconds is not cut to one less by the error of the doubles.
@@ -171,11 +169,11 @@ CAlarmList::~CAlarmList() = default;
 void CAlarmList::LoadAll() {
     m_alarms.clear();
     const QString application = AlarmApplicationPath();
+    // Every alarm of the store, however many and however long (a cap of 128 left the rest
+    // ringing but neither listed nor deletable).
     const std::optional<std::vector<za::notify::Notification>> all = za::notify::List();
     if (!all) return;
-    const std::size_t count = std::min(all->size(), kMaxHandles);
-    for (std::size_t i = 0; i < count; ++i) {
-        const za::notify::Notification& n = (*all)[i];
+    for (const za::notify::Notification& n : *all) {
         if (n.application != application) continue;
         SYSTEMTIME alarmTime{};
         if (!za::notify::UtcMsToDeviceLocal(n.dueUtcMs, &alarmTime)) continue;

@@ -1,5 +1,7 @@
 #include "cityinstall.h"
 
+#include "citylistcsv.h"
+
 #include "citylist.h"
 #include "clock.h"
 #include "device.h"
@@ -23,66 +25,6 @@
 
 namespace za {
 namespace {
-
-constexpr int kColumns = 9;
-enum Column { kName, kCountry, kPhone, kArea, kAirport, kLatitude, kLongitude, kTz, kZoneId };
-
-// Splits RFC 4180 CSV into rows of fields: fields may be quoted, with "" for a quote inside.
-// Returns false at an unterminated quote.
-bool ParseCsv(const QString& text, std::vector<QStringList>* rows) {
-    QStringList row;
-    QString field;
-    bool quoted = false;
-    bool fieldStarted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (quoted) {
-            if (c == QLatin1Char('"')) {
-                if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('"')) {
-                    field += c;
-                    ++i;
-                } else {
-                    quoted = false;
-                }
-            } else {
-                field += c;
-            }
-        } else if (c == QLatin1Char('"') && field.isEmpty()) {
-            quoted = true;
-            fieldStarted = true;
-        } else if (c == QLatin1Char(',')) {
-            row << field;
-            field.clear();
-            fieldStarted = true;
-        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
-            if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) ++i;
-            if (fieldStarted || !field.isEmpty() || !row.isEmpty()) {
-                row << field;
-                rows->push_back(row);
-            }
-            row.clear();
-            field.clear();
-            fieldStarted = false;
-        } else {
-            field += c;
-            fieldStarted = true;
-        }
-    }
-    if (quoted) return false;
-    if (fieldStarted || !field.isEmpty() || !row.isEmpty()) {
-        row << field;
-        rows->push_back(row);
-    }
-    return true;
-}
-
-bool ToShort(const QString& text, int low, int high, short* out) {
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    if (!ok || value < low || value > high) return false;
-    *out = static_cast<short>(value);
-    return true;
-}
 
 // The first display's city, "City0" of the settings.
 bool WriteFirstCity(const QString& name, QString* error) {
@@ -112,13 +54,10 @@ struct ShippedCity {
 const std::vector<ShippedCity>& ShippedCities() {
     static const std::vector<ShippedCity> cities = [] {
         std::vector<ShippedCity> out;
-        std::vector<QStringList> rows;
-        if (!ParseCsv(QString::fromUtf8(ShippedCityList()), &rows)) return out;
-        for (std::size_t i = 1; i < rows.size(); ++i) {
-            const QStringList& f = rows[i];
-            if (f.size() != kColumns) continue;
-            out.push_back({f[kName], f[kTz].toUtf8(), f[kZoneId].toInt()});
-        }
+        std::vector<CityListRow> rows;
+        QString error;
+        if (!ParseCityList(ShippedCityList(), &rows, &error)) return out;
+        for (const CityListRow& r : rows) out.push_back({r.name, r.tz, r.zoneId});
         return out;
     }();
     return cities;
@@ -183,7 +122,7 @@ bool SameRulesTwoYears(const QTimeZone& a, const QTimeZone& b, int year) {
 }
 
 // Creates the database and writes one record per row; false with *error at the first problem.
-bool ImportCities(CEGUID* volume, const std::vector<QStringList>& rows, QString* error, int* count) {
+bool ImportCities(CEGUID* volume, const std::vector<CityListRow>& rows, QString* error, int* count) {
     CEDBASEINFO info{};
     info.szDbaseName = QString::fromUtf16(kCityDatabaseName);
     info.wNumSortOrder = 3;
@@ -201,33 +140,26 @@ bool ImportCities(CEGUID* volume, const std::vector<QStringList>& rows, QString*
         return false;
     }
     bool ok = true;
-    for (std::size_t line = 1; ok && line < rows.size(); ++line) {
-        const QStringList& f = rows[line];
-        short latitude = 0, longitude = 0, zone = 0;
-        const QString where = QStringLiteral("line %1 of the city list").arg(line + 1);
-        if (f.size() != kColumns || f[kName].isEmpty() || !ToShort(f[kLatitude], -9000, 9000, &latitude) ||
-            !ToShort(f[kLongitude], -18000, 18000, &longitude) || !ToShort(f[kZoneId], 0, 32767, &zone)) {
-            *error = QStringLiteral("%1 is malformed").arg(where);
-            ok = false;
-            break;
-        }
+    for (std::size_t i = 0; ok && i < rows.size(); ++i) {
+        const CityListRow& r = rows[i];
+        const QString where = QStringLiteral("line %1 of the city list").arg(i + 2);
         // Always all eight properties, in the record's order.
         const CEPROPID ids[] = {PROPID_CITY_NAME,     PROPID_CITY_TZID,    PROPID_CITY_LONGITUDE,
                                 PROPID_CITY_LATITUDE, PROPID_CITY_AIRPORT, PROPID_CITY_COUNTRY_CODE,
                                 PROPID_CITY_AREA_CODE, PROPID_CITY_COUNTRY};
         CEPROPVAL v[8] = {};
-        for (int i = 0; i < 8; ++i) v[i].propid = ids[i];
-        v[0].val.lpwstr = reinterpret_cast<const WCHAR*>(f[kName].utf16());
-        v[1].val.iVal = zone;
-        v[2].val.iVal = longitude;
-        v[3].val.iVal = latitude;
-        v[4].val.lpwstr = reinterpret_cast<const WCHAR*>(f[kAirport].utf16());
-        v[5].val.lpwstr = reinterpret_cast<const WCHAR*>(f[kPhone].utf16());
-        v[6].val.lpwstr = reinterpret_cast<const WCHAR*>(f[kArea].utf16());
-        v[7].val.lpwstr = reinterpret_cast<const WCHAR*>(f[kCountry].utf16());
+        for (int k = 0; k < 8; ++k) v[k].propid = ids[k];
+        v[0].val.lpwstr = reinterpret_cast<const WCHAR*>(r.name.utf16());
+        v[1].val.iVal = r.zoneId;
+        v[2].val.iVal = r.longitude;
+        v[3].val.iVal = r.latitude;
+        v[4].val.lpwstr = reinterpret_cast<const WCHAR*>(r.airport.utf16());
+        v[5].val.lpwstr = reinterpret_cast<const WCHAR*>(r.phone.utf16());
+        v[6].val.lpwstr = reinterpret_cast<const WCHAR*>(r.area.utf16());
+        v[7].val.lpwstr = reinterpret_cast<const WCHAR*>(r.country.utf16());
         CEPROPVAL key = v[0];
         if (CeSeekDatabase(db, CEDB_SEEK_VALUEFIRSTEQUAL, &key, nullptr)) {
-            *error = QStringLiteral("%1 repeats the city name \"%2\"").arg(where, f[kName]);
+            *error = QStringLiteral("%1 repeats the city name \"%2\"").arg(where, r.name);
             ok = false;
         } else if (!CeWriteRecordProps(db, 0, 8, v)) {
             *error = QStringLiteral("cannot store %1 (error %2)").arg(where).arg(GetLastError());
@@ -391,12 +323,10 @@ QByteArray ShippedCityZone(const QString& name, int zoneId) {
     };
     static const QHash<QString, Place> zones = [] {
         QHash<QString, Place> byName;
-        std::vector<QStringList> rows;
-        if (!ParseCsv(QString::fromUtf8(ShippedCityList()), &rows)) return byName;
-        for (std::size_t i = 1; i < rows.size(); ++i) {
-            const QStringList& f = rows[i];
-            if (f.size() == kColumns) byName.insert(f[kName], Place{f[kTz].toLatin1(), f[kZoneId].toInt()});
-        }
+        std::vector<CityListRow> rows;
+        QString error;
+        if (!ParseCityList(ShippedCityList(), &rows, &error)) return byName;
+        for (const CityListRow& r : rows) byName.insert(r.name, Place{r.tz, r.zoneId});
         return byName;
     }();
     const auto it = zones.constFind(name);
@@ -417,42 +347,34 @@ QString PlaceholderCityName(const QString& pattern, const QString& zoneDisplayNa
 
 bool WellKnownCityOfZone(int zoneId, CCity* city) {
     const outlook::ZoneEntry* entry = outlook::FindZoneEntry(zoneId);
-    std::vector<QStringList> rows;
-    if (!city || !ParseCsv(QString::fromUtf8(ShippedCityList()), &rows)) return false;
+    std::vector<CityListRow> rows;
+    QString error;
+    if (!city || !ParseCityList(ShippedCityList(), &rows, &error)) return false;
     // "America/Argentina/Buenos_Aires" -> "buenos aires"
     QString exemplar = entry ? QString::fromLatin1(entry->tzId) : QString();
     exemplar = FoldForSearch(exemplar.mid(exemplar.lastIndexOf(QLatin1Char('/')) + 1).replace(QLatin1Char('_'), QLatin1Char(' ')));
-    const QStringList* best = nullptr;
-    for (std::size_t i = 1; i < rows.size(); ++i) {
-        const QStringList& f = rows[i];
-        if (f.size() != kColumns || f[kZoneId].toInt() != zoneId) continue;
-        if (!best) best = &f;
-        if (!exemplar.isEmpty() && NameMatchRank(f[kName], exemplar) >= 0 && NameMatchRank(f[kName], exemplar) <= 1) {
-            best = &f;
+    const CityListRow* best = nullptr;
+    for (const CityListRow& r : rows) {
+        if (r.zoneId != zoneId) continue;
+        if (!best) best = &r;
+        if (!exemplar.isEmpty() && NameMatchRank(r.name, exemplar) >= 0 && NameMatchRank(r.name, exemplar) <= 1) {
+            best = &r;
             break;
         }
     }
     if (!best) return false;
-    const QStringList& f = *best;
-    city->SetCountryName(f[kCountry]);
-    city->SetCountryPhoneCode(f[kPhone]);
-    city->SetAreaCode(f[kArea]);
-    city->SetAirportCode(f[kAirport]);
-    city->SetLatitude(f[kLatitude].toInt());
-    city->SetLongitude(f[kLongitude].toInt());
+    city->SetCountryName(best->country);
+    city->SetCountryPhoneCode(best->phone);
+    city->SetAreaCode(best->area);
+    city->SetAirportCode(best->airport);
+    city->SetLatitude(best->latitude);
+    city->SetLongitude(best->longitude);
     return true;
 }
 
 bool CreateCityDatabase(CEGUID* volume, const QByteArray& csv, QString* error, int* imported) {
-    std::vector<QStringList> rows;
-    if (!ParseCsv(QString::fromUtf8(csv), &rows)) {
-        *error = QStringLiteral("the city list ends inside a quoted field");
-        return false;
-    }
-    if (rows.size() < 2 || rows.front().size() != kColumns) {
-        *error = QStringLiteral("the city list has no cities or not the expected columns");
-        return false;
-    }
+    std::vector<CityListRow> rows;
+    if (!ParseCityList(csv, &rows, error)) return false;
 
     int count = 0;
     // One transaction: a list that fails half way leaves no database behind.

@@ -224,6 +224,12 @@ BOOL CDBCityList::FindNearestCity(int longitude, int latitude, CDBCity& city) {
 }
 
 BOOL CDBCityList::SaveCity(const CDBCity& city) {
+    // Whatever the caller checked: a text that breaks later reads is never stored.
+    for (const QString* text : {&city.m_name, &city.m_airportCode, &city.m_countryPhoneCode, &city.m_areaCode,
+                                &city.m_countryName}) {
+        if (!za::IsStorableText(*text)) return FALSE;
+    }
+    if (za::IsBlank(city.m_name)) return FALSE;
     if (!OpenDatabase(PROPID_CITY_NAME)) return FALSE;
     const CEOID existing = SeekName(city.m_name);
     const CEPROPVAL values[] = {
@@ -427,6 +433,9 @@ BOOL CCityList::IsCityNameValid(const QString& name) {
     // name folds alike begins with the folded name and " (".
     if (FindIndexOfCity(za::CityEntryPrefix(name)) >= 0) return FALSE;
     if (name.isEmpty() || name.size() > za::kMaxCityName) return FALSE;
+    // A name of blanks cannot be told from none, and a character that breaks the lines or the
+    // order of later lists cannot be stored.
+    if (za::IsBlank(name) || !za::IsStorableText(name)) return FALSE;
     return std::none_of(name.begin(), name.end(), [](QChar c) { return kForbiddenNameCharacters.contains(c); });
 }
 

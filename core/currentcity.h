@@ -20,4 +20,18 @@ bool CurrentCityChangesZone(const CCity& oldCity, const CCity& newCity);
 // za::device::LastClockError(), when the device refused, and then nothing was changed.
 BOOL ApplyCurrentCity(const CCity& city, int index);
 
+// Makes city, on display index, the current city: display index shows it ("City<index>"), is
+// the selected display ("CityX") and, when changeZone, the device takes its zone as
+// ApplyCurrentCity does. All in one transaction of the device profile, so that a program
+// killed halfway leaves the current city and the device zone agreeing, as they were or as
+// they are to be. FALSE, with nothing changed, when a write is refused or the device refuses
+// the zone; then *zoneRefused says which (the device's reason in za::device::LastClockError()).
+BOOL CommitCurrentCity(const CCity& city, int index, bool changeZone, bool* zoneRefused = nullptr);
+
+// Whether the device's zone is that of the current city (the city of the selected display);
+// false with what disagrees in *why. A current city missing from the database cannot
+// disagree. Unless always, only once a change of the current city has set the device zone:
+// a new profile's device zone is the system's until the window adopts it.
+bool CurrentCityAgreesWithDeviceZone(QString* why, bool always = false);
+
 }  // namespace za

@@ -120,16 +120,23 @@ DWORD CRegistry::GetDWORDValue(ValueName name) {
 }
 
 void CRegistry::WriteStringValue(ValueName name, const QString& text) {
-    if (!Open()) return;
-    RegSetValueExW(m_hKey, ValueNameFromEnum(name), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.utf16()),
-                   static_cast<DWORD>((text.size() + 1) * 2));
+    if (!Open()) {
+        m_lastWrite = ERROR_FILE_NOT_FOUND;
+        return;
+    }
+    m_lastWrite = RegSetValueExW(m_hKey, ValueNameFromEnum(name), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.utf16()),
+                                 static_cast<DWORD>((text.size() + 1) * 2));
     Close();
     m_bDirty = TRUE;
 }
 
 void CRegistry::WriteDWORDValue(ValueName name, DWORD value) {
-    if (!Open()) return;
-    RegSetValueExW(m_hKey, ValueNameFromEnum(name), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+    if (!Open()) {
+        m_lastWrite = ERROR_FILE_NOT_FOUND;
+        return;
+    }
+    m_lastWrite = RegSetValueExW(m_hKey, ValueNameFromEnum(name), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                                 sizeof value);
     Close();
     m_bDirty = TRUE;
 }

@@ -46,9 +46,13 @@ public:
     QString GetStringValue(ValueName name);
     // "ZATodayCount" above 5 reads as 5.
     DWORD GetDWORDValue(ValueName name);
-    // Dropped silently when the key is missing.
+    // Dropped when the key is missing; LastWriteResult() then tells why.
     void WriteStringValue(ValueName name, const QString& text);
     void WriteDWORDValue(ValueName name, DWORD value);
+    // The result of the last write: ERROR_SUCCESS, ERROR_FILE_NOT_FOUND when the key could not
+    // be opened, or the error of the registry (ERROR_ACCESS_DENIED for a profile that is
+    // read-only, ERROR_DISK_FULL, ERROR_BADDB).
+    LONG LastWriteResult() const { return m_lastWrite; }
 
     int OpenCount() const { return m_nOpen; }
 
@@ -58,6 +62,7 @@ private:
     int m_nOpen;
     BOOL m_bDirty;
     HKEY m_hKey;
+    LONG m_lastWrite = ERROR_SUCCESS;
 };
 
 // The library-wide settings object.

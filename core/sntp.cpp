@@ -7,6 +7,8 @@
 #include "window.h"
 #include "udpsocket.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <random>
 
@@ -192,51 +194,99 @@ BOOL CSntpClient::Query(const QString& host, SntpExchange& exchange, unsigned sh
     sent.Write(request + kTransmitAt);
     if (!socket.Send(request, kPacketSize)) return Fail(SntpFailure::Send, GetLastError());
 
-    bool readable = false;
-    if (!socket.WaitReadable(m_timeoutMs, &readable)) return Fail(SntpFailure::Wait, WSAETIMEDOUT);
-    if (!readable) return Fail(SntpFailure::TimedOut, WSAETIMEDOUT);
+    // Any datagram from the server's address and port reaches us, so a stray or forged one
+    // must not end the exchange: the wait goes on past a datagram that fails a check, until a
+    // valid reply or the time-out. The first refusal is what a time-out then reports.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(m_timeoutMs);
+    SntpFailure refused = SntpFailure::None;
+    long long refusedDetail = 0;
+    for (;;) {
+        // Rounded up, so that the whole time-out is waited.
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        bool readable = false;
+        if (!socket.WaitReadable(static_cast<int>(std::max<long long>(left.count(), 0)), &readable)) {
+            return Fail(SntpFailure::Wait, WSAETIMEDOUT);
+        }
+        if (!readable) {
+            if (refused != SntpFailure::None) return Fail(refused, ERROR_INVALID_DATA, refusedDetail);
+            return Fail(SntpFailure::TimedOut, WSAETIMEDOUT);
+        }
+        Now(&now);
+        NtpTimestamp arrived;
+        if (!arrived.FromSystemTime(now)) return Fail(SntpFailure::Clock, ERROR_INVALID_DATA);
 
-    Now(&now);
-    NtpTimestamp arrived;
-    if (!arrived.FromSystemTime(now)) return Fail(SntpFailure::Clock, ERROR_INVALID_DATA);
+        unsigned char reply[kReplyRoom] = {};
+        const int got = socket.Receive(reply, kReplyRoom);
+        if (got == SOCKET_ERROR) return Fail(SntpFailure::Receive, GetLastError());
+        long long detail = 0;
+        const SntpFailure failure = CheckSntpReply(reply, got, sent, arrived, m_timeoutMs, &exchange, &detail);
+        if (failure == SntpFailure::None) return TRUE;
+        if (refused == SntpFailure::None) {
+            refused = failure;
+            refusedDetail = detail;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) return Fail(refused, ERROR_INVALID_DATA, refusedDetail);
+    }
+}
 
-    unsigned char reply[kReplyRoom] = {};
-    const int got = socket.Receive(reply, kReplyRoom);
-    if (got == SOCKET_ERROR) return Fail(SntpFailure::Receive, GetLastError());
-    if (got == 0) return Fail(SntpFailure::Empty, ERROR_INVALID_DATA);
-    socket.Close();
-
-    // The checks RFC 4330 (section 5) asks of a client; any datagram from the server's address
-    // and port reaches us, and a reply that fails one must not set the clock.
-    if (got < kPacketSize) return Fail(SntpFailure::Short, ERROR_INVALID_DATA, got);
+SntpFailure CheckSntpReply(const unsigned char* reply, int size, NtpTimestamp sent, NtpTimestamp arrived,
+                           int timeoutMs, SntpExchange* exchange, long long* detail) {
+    *detail = 0;
+    // The checks RFC 4330 (section 5) asks of a client: a reply that fails one must not set
+    // the clock.
+    if (size <= 0) return SntpFailure::Empty;
+    if (size < kPacketSize) {
+        *detail = size;
+        return SntpFailure::Short;
+    }
     const int leap = reply[0] >> 6;
     const int version = (reply[0] >> 3) & 7;
     const int mode = reply[0] & 7;
     const int stratum = reply[1];
-    if (mode != kModeServer) return Fail(SntpFailure::Mode, ERROR_INVALID_DATA, mode);
-    if (version < 1 || version > 4) return Fail(SntpFailure::Version, ERROR_INVALID_DATA, version);
-    if (leap == kLeapUnsynchronised) return Fail(SntpFailure::Unsynchronised, ERROR_INVALID_DATA, leap);
-    if (stratum == 0) return Fail(SntpFailure::KissOfDeath, ERROR_INVALID_DATA);
-    if (stratum > kMaxStratum) return Fail(SntpFailure::Stratum, ERROR_INVALID_DATA, stratum);
+    if (mode != kModeServer) {
+        *detail = mode;
+        return SntpFailure::Mode;
+    }
+    if (version < 1 || version > 4) {
+        *detail = version;
+        return SntpFailure::Version;
+    }
+    if (leap == kLeapUnsynchronised) {
+        *detail = leap;
+        return SntpFailure::Unsynchronised;
+    }
+    if (stratum == 0) return SntpFailure::KissOfDeath;
+    if (stratum > kMaxStratum) {
+        *detail = stratum;
+        return SntpFailure::Stratum;
+    }
     const NtpTimestamp t1 = NtpTimestamp::Read(reply + kOriginateAt);
     const NtpTimestamp t2 = NtpTimestamp::Read(reply + kReceiveAt);
     const NtpTimestamp t3 = NtpTimestamp::Read(reply + kTransmitAt);
-    if (t3.IsZero()) return Fail(SntpFailure::NoTransmitTime, ERROR_INVALID_DATA);
-    if (t1 != sent) return Fail(SntpFailure::WrongOriginate, ERROR_INVALID_DATA);
+    if (t3.IsZero()) return SntpFailure::NoTransmitTime;
+    if (t1 != sent) return SntpFailure::WrongOriginate;
 
     const double delay = NtpTimestamp::Difference(arrived, t1) - NtpTimestamp::Difference(t3, t2);
-    const auto delayUs = static_cast<long long>(std::llround(delay * 1e6));
-    if (delay < -kReadingError) return Fail(SntpFailure::NegativeDelay, ERROR_INVALID_DATA, delayUs);
-    if (delay > m_timeoutMs / 1000.0) return Fail(SntpFailure::SlowReply, ERROR_INVALID_DATA, delayUs);
+    if (delay < -kReadingError) {
+        *detail = static_cast<long long>(std::llround(delay * 1e6));
+        return SntpFailure::NegativeDelay;
+    }
+    if (delay > timeoutMs / 1000.0) {
+        *detail = static_cast<long long>(std::llround(delay * 1e6));
+        return SntpFailure::SlowReply;
+    }
+    exchange->originate = t1;
+    exchange->receive = t2;
+    exchange->transmit = t3;
+    exchange->destination = arrived;
+    exchange->offset = (NtpTimestamp::Difference(t2, t1) + NtpTimestamp::Difference(t3, arrived)) * 0.5;
+    exchange->delay = delay < 0 ? 0.0 : delay;
+    exchange->stratum = stratum;
+    return SntpFailure::None;
+}
 
-    exchange.originate = t1;
-    exchange.receive = t2;
-    exchange.transmit = t3;
-    exchange.destination = arrived;
-    exchange.offset = (NtpTimestamp::Difference(t2, t1) + NtpTimestamp::Difference(t3, arrived)) * 0.5;
-    exchange.delay = delay < 0 ? 0.0 : delay;
-    exchange.stratum = stratum;
-    return TRUE;
+bool SntpOffsetNeedsConfirmation(double offset) {
+    return !(std::fabs(offset) <= kSntpConfirmOffsetSeconds);
 }
 
 BOOL CorrectedSystemTime(double offset, SYSTEMTIME& utc) {

@@ -151,6 +151,19 @@ private:
     DWORD m_lastError = 0;
 };
 
+// Checks one datagram that came as the reply to the request whose transmit time was sent,
+// read at arrived: returns SntpFailure::None and fills *exchange for a valid reply, else the
+// check it fails with the offending value in *detail (see SntpFailure). size is the datagram's
+// length in bytes (reply holds at least that many).
+SntpFailure CheckSntpReply(const unsigned char* reply, int size, NtpTimestamp sent, NtpTimestamp arrived,
+                           int timeoutMs, SntpExchange* exchange, long long* detail);
+
+// A clock moved by more than this many seconds (a day, either way) is far more likely a wrong
+// or forged reply than a clock that was off; the user confirms such a change first.
+constexpr double kSntpConfirmOffsetSeconds = 86400;
+// Whether an offset (seconds, as in SntpExchange) is beyond that bound, or not a number.
+bool SntpOffsetNeedsConfirmation(double offset);
+
 // The device clock's current time moved by offset seconds (an exchange's clock offset): now as
 // a timestamp plus the offset, back to UTC. FALSE when the clock does not read as a time or
 // the offset is not a number.

@@ -44,6 +44,33 @@ QString FoldForSearch(const QString& text) {
     return out;
 }
 
+bool IsStorableText(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (text[i].isHighSurrogate()) {
+            if (i + 1 >= text.size() || !text[i + 1].isLowSurrogate()) return false;
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        } else if (text[i].isLowSurrogate()) {
+            return false;
+        }
+        switch (QChar::category(c)) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Other_Surrogate:
+        case QChar::Other_NotAssigned:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            return false;
+        default:
+            break;
+        }
+    }
+    return true;
+}
+
+bool IsBlank(const QString& text) { return text.trimmed().isEmpty(); }
+
 int NameMatchRank(const QString& name, const QString& typed) {
     const QString n = FoldForSearch(name.trimmed());
     const QString t = FoldForSearch(typed.trimmed());

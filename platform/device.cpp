@@ -6,11 +6,14 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -38,6 +41,7 @@ struct State {
     QString folder;
     QString file;
     QString error;
+    QString notice;
     int transactionDepth = 0;
     unsigned generation = 0;
 };
@@ -86,13 +90,30 @@ QString NotUtf8(const char* variable) {
     return shown;
 }
 
+// Whether the file system of a folder has too little room left for an ordinary user to hold
+// the files SQLite makes beside a database (the log's index alone takes 32 KiB).
+bool DiskIsFull(const QString& folder) {
+    constexpr unsigned long long kRoomNeeded = 64 * 1024;
+    struct statvfs fs {};
+    return ::statvfs(QFile::encodeName(folder).constData(), &fs) == 0 &&
+           static_cast<unsigned long long>(fs.f_bavail) * fs.f_frsize < kRoomNeeded;
+}
+
 // Opens device.db for reading only. Without a log of unfolded writes beside it, the file is all
 // there is to read, and an immutable open needs no lock files beside it: it works in a folder
 // that cannot be written and leaves nothing behind where the file itself is read-only.
 bool OpenForReading(sql::Database& db, const QString& folder, const QString& file) {
     const QFileInfo wal(file + QStringLiteral("-wal"));
-    const bool canWrite = Writable(folder) && Writable(file);
+    const bool canWrite = Writable(folder) && Writable(file) && !DiskIsFull(folder);
     return db.openReadOnly(file, !canWrite && (!wal.exists() || wal.size() == 0));
+}
+
+// Opens device.db for reading only, as the file alone, without the files beside it: only
+// when no log of unfolded writes is there (its pages would be missed).
+bool OpenImmutable(sql::Database& db, const QString& file) {
+    const QFileInfo wal(file + QStringLiteral("-wal"));
+    if (wal.exists() && wal.size() > 0) return false;
+    return db.openReadOnly(file, true);
 }
 
 int Int(sql::Database& db, const char* query, bool* ok) {
@@ -190,6 +211,137 @@ QString QuickCheck(State& s, bool forReading) {
     if (result != QLatin1String("ok")) return Findings(result).join(QStringLiteral("; "));
     Checked() << s.file;
     return QString();
+}
+
+// What a read of the profile through db finds wrong, in words; empty when it is a Zonaria
+// profile whose every page reads.
+QString Unhealthy(sql::Database& db) {
+    db.exec("PRAGMA busy_timeout = 10000");
+    switch (Recognise(db)) {
+    case Kind::Unreadable: return QStringLiteral("cannot be read: %1").arg(db.error());
+    case Kind::Foreign: return QStringLiteral("not a Zonaria device profile");
+    case Kind::Zonaria: break;
+    }
+    sql::Statement q = db.prepare("PRAGMA quick_check(1)");
+    const QString result = q.step() ? q.columnText(0) : db.error();
+    return result == QLatin1String("ok") ? QString() : Findings(result).join(QStringLiteral("; "));
+}
+
+// SQLite's index of the write-ahead log (device.db-shm) starts with two copies of a header in
+// the machine's byte order, then the count of frames already folded into the database
+// (https://sqlite.org/walformat.html, "The WAL-Index Format").
+struct WalIndexHeader {
+    std::uint32_t version;
+    std::uint32_t unused;
+    std::uint32_t change;
+    std::uint8_t initialised;
+    std::uint8_t bigEndianChecksum;
+    std::uint16_t pageSize;  // 65536 is kept as 1
+    std::uint32_t maxFrame;  // the last committed frame of the log
+    std::uint32_t pages;
+    std::uint32_t frameChecksum[2];
+    std::uint8_t salt[8];  // as in the log's own header, bytes 16 to 23
+    std::uint32_t checksum[2];
+};
+static_assert(sizeof(WalIndexHeader) == 48);
+constexpr std::uint32_t kWalIndexVersion = 3007000;
+constexpr qint64 kWalHeaderBytes = 32;
+constexpr qint64 kWalFrameHeaderBytes = 24;
+// The byte of the index that every connection holds a shared lock on while it is open.
+constexpr off_t kWalIndexInUseByte = 128;
+
+// How many committed changes (log frames not yet folded into device.db) the log's index counts
+// that the log beside device.db does not hold: it was removed, or replaced by another file,
+// while a connection had it open. 0 when all is well or there is no index. *inUse tells
+// whether another process holds the index open now.
+// Precondition: no connection of this process is open on the profile, since closing any
+// descriptor of the index drops every lock the process holds on it.
+std::uint32_t MissingLogFrames(const QString& file, bool* inUse) {
+    *inUse = false;
+    const QByteArray indexName = QFile::encodeName(file + QStringLiteral("-shm"));
+    const int fd = ::open(indexName.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return 0;
+    WalIndexHeader copies[2];
+    std::uint32_t backfilled = 0;
+    const bool read = ::pread(fd, copies, sizeof copies, 0) == static_cast<ssize_t>(sizeof copies) &&
+                      ::pread(fd, &backfilled, sizeof backfilled, sizeof copies) == static_cast<ssize_t>(sizeof backfilled);
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = kWalIndexInUseByte;
+    lock.l_len = 1;
+    *inUse = ::fcntl(fd, F_GETLK, &lock) == 0 && lock.l_type != F_UNLCK;
+    ::close(fd);
+    const WalIndexHeader& h = copies[0];
+    if (!read || std::memcmp(&copies[0], &copies[1], sizeof h) != 0 || h.version != kWalIndexVersion ||
+        !h.initialised || h.maxFrame <= backfilled) {
+        return 0;
+    }
+    const std::uint32_t missing = h.maxFrame - backfilled;
+    const qint64 pageSize = (h.pageSize & 0xFE00) + (static_cast<qint64>(h.pageSize & 1) << 16);
+    QFile log(file + QStringLiteral("-wal"));
+    if (!log.open(QIODevice::ReadOnly)) return missing;
+    const QByteArray header = log.read(kWalHeaderBytes);
+    const bool holds = header.size() == kWalHeaderBytes &&
+                       std::memcmp(header.constData() + 16, h.salt, sizeof h.salt) == 0 &&
+                       log.size() >= kWalHeaderBytes + h.maxFrame * (kWalFrameHeaderBytes + pageSize);
+    return holds ? 0 : missing;
+}
+
+// What became of a log of unfolded writes beside device.db.
+struct LogFinding {
+    ProfileState refuse = ProfileState::Ready;  // Ready: go on opening
+    QString message;                            // why it is refused, or the notice of a log set aside
+};
+
+// The log beside device.db belongs to it when the two read together as a healthy profile. One
+// that does not (another database's log, or an old one of this profile beside a device.db put
+// back from a copy) would be replayed by the first connection that writes and folded into
+// device.db for good when it closes, so it is looked at on connections that only read. Beside
+// a file that is healthy on its own it is set aside, renamed with the time, and the profile
+// opens as it is; beside one that is not, nothing is touched and the profile is refused.
+LogFinding LookAtLog(State& s) {
+    LogFinding finding;
+    const QString logName = s.file + QStringLiteral("-wal");
+    const QFileInfo log(logName);
+    if (!log.exists() || log.size() == 0) return finding;
+    QString withLog;
+    {
+        sql::Database probe;
+        if (!probe.openReadOnly(s.file, false)) return finding;  // the opening that follows says why
+        withLog = Unhealthy(probe);
+    }
+    if (withLog.isEmpty()) {
+        Checked() << s.file;  // its quick check is done
+        return finding;
+    }
+    QString alone;
+    {
+        sql::Database bare;
+        alone = bare.openReadOnly(s.file, true) ? Unhealthy(bare) : bare.error();
+    }
+    if (!alone.isEmpty()) {
+        finding.refuse = ProfileState::Damaged;
+        finding.message = DamagedMessage(s.file, QStringLiteral("cannot be read with the write-ahead log beside it "
+                                                                "(%1) nor without it (%2); both are left as they are")
+                                                     .arg(withLog, alone));
+        return finding;
+    }
+    const QString aside =
+        logName + QStringLiteral(".set-aside-") + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddTHHmmsszzz"));
+    if (!QFile::rename(logName, aside)) {
+        finding.refuse = ProfileState::Unusable;
+        finding.message = QStringLiteral("the write-ahead log %1 does not belong to the device profile (%2) and "
+                                         "cannot be set aside; move it away to use the profile")
+                              .arg(logName, withLog);
+        return finding;
+    }
+    // The log's index describes the log that is gone; SQLite builds a new one.
+    QFile::remove(s.file + QStringLiteral("-shm"));
+    finding.message = QStringLiteral("the write-ahead log beside %1 did not belong to it (%2); it was set aside as %3 "
+                                     "and device.db is left as it was")
+                          .arg(s.file, withLog, aside);
+    return finding;
 }
 
 bool Fail(State& s, ProfileState state, const QString& message) {
@@ -292,6 +444,7 @@ bool Upgrade(State& s) {
 }
 
 bool OpenProfile(State& s) {
+    s.notice.clear();
     s.folder = ProfilePath();
     s.file = QDir(s.folder).filePath(QStringLiteral("device.db"));
     for (const char* variable : {"ZONARIA_DEVICE", "XDG_DATA_HOME", "HOME"}) {
@@ -337,20 +490,44 @@ bool OpenProfile(State& s) {
     } else if (!isNew && !Writable(s.file)) {
         notWritable = QStringLiteral("device.db does not allow writing");
     }
+    if (!isNew && notWritable.isEmpty()) {
+        bool inUse = false;
+        const std::uint32_t missing = MissingLogFrames(s.file, &inUse);
+        if (missing > 0 && inUse) {
+            return Fail(s, ProfileState::Unusable,
+                        QStringLiteral("the write-ahead log %1-wal was removed while a program had the device profile "
+                                       "open; the last changes (%2) live on only in that program until it closes: "
+                                       "quit Zonaria's programs, zonaria-alarmd and zonaria-today too, then start again")
+                            .arg(s.file, QString::number(missing)));
+        }
+        if (missing > 0) {
+            s.notice = QStringLiteral("the last changes to the device profile (%1) were lost: its write-ahead log "
+                                      "%2-wal was removed while a program had the profile open")
+                           .arg(QString::number(missing), s.file);
+        }
+        const LogFinding log = LookAtLog(s);
+        if (log.refuse != ProfileState::Ready) return Fail(s, log.refuse, log.message);
+        if (!log.message.isEmpty()) s.notice = log.message;
+    }
     sql::Database& db = s.db;
     const bool opened = notWritable.isEmpty() ? db.open(s.file, isNew) : OpenForReading(db, s.folder, s.file);
     if (!opened) return FailReading(s);
     if (notWritable.isEmpty() && db.isReadOnly()) notWritable = QStringLiteral("SQLite can only read device.db");
     // The cache and the memory map let a walk through a large city database read pages
     // without a system call each; both only grow as far as the file needs.
-    if (!db.exec("PRAGMA busy_timeout = 10000") || !db.exec("PRAGMA foreign_keys = ON") ||
-        !db.exec("PRAGMA cache_size = -32768") || !db.exec("PRAGMA mmap_size = 268435456")) {
-        return FailReading(s);
-    }
+    bool ok = db.exec("PRAGMA busy_timeout = 10000") && db.exec("PRAGMA foreign_keys = ON") &&
+              db.exec("PRAGMA cache_size = -32768") && db.exec("PRAGMA mmap_size = 268435456");
 
     // Nothing is written before the file is known to be a healthy Zonaria profile.
-    bool ok = false;
-    const bool empty = Int(db, kCountTables, &ok) == 0;
+    bool empty = ok && Int(db, kCountTables, &ok) == 0;
+    if (!ok && !isNew && notWritable.isEmpty() && !db.damageSeen() && DiskIsFull(s.folder)) {
+        // A full disk refuses the files SQLite makes beside device.db for writing (the log's
+        // index first); the profile can still be read, as when it cannot be written.
+        notWritable = QStringLiteral("the disk is full");
+        db.close();
+        if (!OpenImmutable(db, s.file) || !db.exec("PRAGMA busy_timeout = 10000")) return FailReading(s);
+        empty = Int(db, kCountTables, &ok) == 0;
+    }
     if (!ok) return FailReading(s);
     if (empty) {
         // A brand-new file, or one left empty by an installation that was interrupted:
@@ -434,13 +611,24 @@ QString LastError() { return Current().error; }
 ProfileStatus Status() {
     Db();
     const State& s = Current();
-    ProfileStatus status{s.state, s.folder, s.file, s.error};
+    ProfileStatus status{s.state, s.folder, s.file, s.error, s.notice};
     if (s.db.isOpen() && s.db.damageSeen()) {
         status.state = ProfileState::Damaged;
         status.message = DamagedMessage(s.file, QStringLiteral("has a damaged page (%1)")
                                                     .arg(QString::fromUtf8(sqlite3_errstr(SQLITE_CORRUPT))));
     }
     return status;
+}
+
+Refusal WhyRefused() {
+    const State& s = Current();
+    if (DiskIsFull(s.folder)) return Refusal::DiskFull;
+    if (s.state == ProfileState::ReadOnly) return Refusal::ReadOnly;
+    switch (s.db.errorCode() & 0xFF) {
+    case SQLITE_READONLY: return Refusal::ReadOnly;
+    case SQLITE_FULL: return Refusal::DiskFull;
+    default: return Refusal::Other;
+    }
 }
 
 unsigned Generation() { return Current().generation; }
@@ -450,6 +638,7 @@ void Reset() {
     s.db.close();
     s.state = ProfileState::Unusable;
     s.error.clear();
+    s.notice.clear();
     s.transactionDepth = 0;
 }
 

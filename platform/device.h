@@ -34,6 +34,10 @@ struct ProfileStatus {
     // What is wrong and where, for the user, starting in lower case so that a program's name
     // can stand before it ("the device profile is damaged: ..."); empty when Ready.
     QString message;
+    // Something found and dealt with when the profile opened that the user should hear of
+    // (a log beside device.db that was not its own and was set aside, changes lost with a log
+    // that was removed); in the same form as message, empty when there is nothing to tell.
+    QString notice;
 };
 
 // The one way to ask about the profile: opens it when it is not open yet. A Damaged state can
@@ -48,6 +52,12 @@ ProfileStatus Status();
 // and is not changed at all until it has been recognised as a Zonaria profile.
 sql::Database* Db();
 QString LastError();
+
+// Why the last write to the profile was refused, as far as the user can do something about it:
+// the profile is read-only (opened for reading, or SQLite found the file read-only), or the
+// disk is full; Other for the rest (damage, a lock held too long...).
+enum class Refusal { Other, ReadOnly, DiskFull };
+Refusal WhyRefused();
 
 // Changes each time a connection is opened; services that cache prepared statements compare it
 // to know when their statements belong to a closed connection.

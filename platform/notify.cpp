@@ -15,7 +15,8 @@ using za::sql::Database;
 using za::sql::Statement;
 
 constexpr const char* kColumns =
-    "handle, due_utc_ms, signalled, application, arguments, title, body, sound, action_flags";
+    "n.handle, n.due_utc_ms, n.signalled, n.application, n.arguments, n.title, n.body, n.sound, n.action_flags,"
+    " coalesce(c.shown, 0), coalesce(c.server_id, 0)";
 constexpr const char* kInsert =
     "INSERT INTO user_notifications(due_utc_ms, signalled, type, event, application, arguments, title, body, sound,"
     " action_flags, max_sound) VALUES(?1, 0, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)";
@@ -24,12 +25,28 @@ constexpr const char* kUpdate =
     " arguments = ?5, title = ?6, body = ?7, sound = ?8, action_flags = ?9, max_sound = ?10 WHERE handle = ?11";
 constexpr const char* kHandles = "SELECT handle FROM user_notifications ORDER BY handle";
 constexpr const char* kDelete = "DELETE FROM user_notifications WHERE handle = ?1";
+// When each notification is next to be claimed: its trigger while not delivered, else the end
+// of its claim's lease (at once for one signalled without a claim).
 constexpr const char* kPending =
-    "SELECT handle, due_utc_ms FROM user_notifications WHERE signalled = 0 ORDER BY due_utc_ms, handle";
+    "SELECT n.handle, CASE WHEN n.signalled = 0 THEN n.due_utc_ms"
+    " ELSE max(n.due_utc_ms, coalesce(c.lease_until_ms, 0)) END AS at"
+    " FROM user_notifications n LEFT JOIN notification_claims c ON c.handle = n.handle ORDER BY at, n.handle";
 constexpr const char* kDue =
-    "SELECT handle FROM user_notifications WHERE signalled = 0 AND due_utc_ms <= ?1 ORDER BY due_utc_ms, handle";
-constexpr const char* kClaim = "UPDATE user_notifications SET signalled = 1 WHERE handle = ?1 AND signalled = 0";
+    "SELECT n.handle FROM user_notifications n LEFT JOIN notification_claims c ON c.handle = n.handle"
+    " WHERE n.due_utc_ms <= ?1 AND (n.signalled = 0 OR c.lease_until_ms IS NULL OR c.lease_until_ms <= ?1)"
+    " ORDER BY n.due_utc_ms, n.handle";
+constexpr const char* kClaim = "UPDATE user_notifications SET signalled = 1 WHERE handle = ?1";
+constexpr const char* kHoldClaim =
+    "INSERT INTO notification_claims(handle, lease_until_ms, shown, server_id) VALUES(?1, ?2, 0, 0)"
+    " ON CONFLICT(handle) DO UPDATE SET lease_until_ms = excluded.lease_until_ms, shown = 0";
+// Only while claimed: a notification given back or cleared meanwhile is not marked.
+constexpr const char* kMarkShown =
+    "UPDATE notification_claims SET shown = 1, server_id = ?2, lease_until_ms = ?3"
+    " WHERE handle = ?1 AND lease_until_ms > 0";
+constexpr const char* kRenew = "UPDATE notification_claims SET lease_until_ms = ?2 WHERE handle = ?1";
 constexpr const char* kUnclaim = "UPDATE user_notifications SET signalled = 0 WHERE handle = ?1";
+constexpr const char* kReleaseClaim = "UPDATE notification_claims SET lease_until_ms = 0, shown = 0 WHERE handle = ?1";
+constexpr const char* kDropClaim = "DELETE FROM notification_claims WHERE handle = ?1";
 constexpr const char* kReschedule =
     "UPDATE user_notifications SET due_utc_ms = ?1, signalled = 0 WHERE handle = ?2";
 
@@ -67,11 +84,15 @@ za::notify::Notification RowOf(const Statement& q) {
     n.text = q.columnText(6);
     n.sound = q.columnText(7);
     n.actionFlags = static_cast<DWORD>(q.columnInt(8));
+    n.shown = q.columnInt(9) != 0;
+    n.serverId = static_cast<std::uint32_t>(q.columnInt(10));
     return n;
 }
 
 std::optional<za::notify::Notification> ReadRow(Database& db, std::int64_t id) {
-    const std::string sql = std::string("SELECT ") + kColumns + " FROM user_notifications WHERE handle = ?1";
+    const std::string sql = std::string("SELECT ") + kColumns +
+                            " FROM user_notifications n LEFT JOIN notification_claims c ON c.handle = n.handle"
+                            " WHERE n.handle = ?1";
     Statement q = db.prepare(sql.c_str());
     if (!q.bind(1, id).step()) return std::nullopt;
     return RowOf(q);
@@ -132,7 +153,8 @@ std::optional<std::int64_t> NextDueUtcMs(const std::vector<HANDLE>& skip) {
     return std::nullopt;
 }
 
-std::vector<Notification> ClaimDue(std::int64_t nowUtcMs, int max, const std::vector<HANDLE>& skip) {
+std::vector<Notification> ClaimDue(std::int64_t nowUtcMs, int max, const std::vector<HANDLE>& skip,
+                                   std::int64_t leaseMs) {
     std::vector<Notification> claimed;
     const bool ok = za::device::Transaction([&](Database& db) {
         std::vector<std::int64_t> due;
@@ -147,10 +169,11 @@ std::vector<Notification> ClaimDue(std::int64_t nowUtcMs, int max, const std::ve
             if (q.failed()) return false;
         }
         Statement claim = db.prepare(kClaim);
+        Statement hold = db.prepare(kHoldClaim);
         for (std::int64_t id : due) {
             claim.reset();
-            if (!claim.bind(1, id).run()) return false;
-            if (db.changes() != 1) continue;
+            hold.reset();
+            if (!claim.bind(1, id).run() || !hold.bind(1, id).bind(2, nowUtcMs + leaseMs).run()) return false;
             std::optional<Notification> n = ReadRow(db, id);
             if (!n) return false;
             claimed.push_back(*n);
@@ -161,12 +184,40 @@ std::vector<Notification> ClaimDue(std::int64_t nowUtcMs, int max, const std::ve
     return claimed;
 }
 
+bool MarkShown(HANDLE handle, std::uint32_t serverId, std::int64_t leaseUntilUtcMs) {
+    bool ours = false;
+    return za::device::Transaction([&](Database& db) {
+               if (!db.prepare(kMarkShown)
+                        .bind(1, IdOf(handle))
+                        .bind(2, static_cast<std::int64_t>(serverId))
+                        .bind(3, leaseUntilUtcMs)
+                        .run()) {
+                   return false;
+               }
+               ours = db.changes() == 1;
+               return true;
+           }) &&
+           ours;
+}
+
+bool RenewClaims(const std::vector<HANDLE>& handles, std::int64_t leaseUntilUtcMs) {
+    if (handles.empty()) return true;
+    return za::device::Transaction([&](Database& db) {
+        Statement renew = db.prepare(kRenew);
+        for (const HANDLE h : handles) {
+            renew.reset();
+            if (!renew.bind(1, IdOf(h)).bind(2, leaseUntilUtcMs).run()) return false;
+        }
+        return true;
+    });
+}
+
 bool Unclaim(HANDLE handle) {
     bool found = false;
     return za::device::Transaction([&](Database& db) {
                if (!db.prepare(kUnclaim).bind(1, IdOf(handle)).run()) return false;
                found = db.changes() == 1;
-               return true;
+               return db.prepare(kReleaseClaim).bind(1, IdOf(handle)).run();
            }) &&
            found;
 }
@@ -176,7 +227,7 @@ bool Reschedule(HANDLE handle, std::int64_t dueUtcMs) {
     const bool ok = za::device::Transaction([&](Database& db) {
         if (!db.prepare(kReschedule).bind(1, dueUtcMs).bind(2, IdOf(handle)).run()) return false;
         found = db.changes() == 1;
-        return true;
+        return db.prepare(kDropClaim).bind(1, IdOf(handle)).run();
     });
     if (ok && found) AnnounceChange();
     return ok && found;
@@ -212,7 +263,8 @@ HANDLE Set(const Notification& n) {
         if (!q.run()) return false;
         if (n.handle) {
             missing = db.changes() != 1;
-            return !missing;
+            // Replaced: a new notification, to be delivered afresh.
+            return !missing && db.prepare(kDropClaim).bind(1, id).run();
         }
         id = db.lastInsertRowId();
         return true;
@@ -229,7 +281,9 @@ std::optional<std::vector<Notification>> List() {
     Database* db = za::device::Db();
     if (!db) return std::nullopt;
     std::vector<Notification> all;
-    const std::string sql = std::string("SELECT ") + kColumns + " FROM user_notifications ORDER BY handle";
+    const std::string sql = std::string("SELECT ") + kColumns +
+                            " FROM user_notifications n LEFT JOIN notification_claims c ON c.handle = n.handle"
+                            " ORDER BY n.handle";
     Statement q = db->prepare(sql.c_str());
     while (q.step()) all.push_back(RowOf(q));
     if (q.failed()) return std::nullopt;

@@ -107,8 +107,17 @@ struct Notification {
     QString text;
     QString sound;
     DWORD actionFlags = 0;
-    bool signalled = false;
+    bool signalled = false;  // claimed by an agent, or shown
+    bool shown = false;      // the notification server answered that it shows it
+    // The server's id of the notification that showed it last (0: none), so that showing it
+    // again replaces that one rather than adding a second.
+    std::uint32_t serverId = 0;
 };
+
+// How long a claim holds without being renewed: an agent that claimed a notification and then
+// ended without a word (killed, or its machine lost power) leaves it to the next agent after
+// this long. Device UTC milliseconds.
+inline constexpr std::int64_t kClaimLeaseMs = 2 * 60 * 1000;
 
 // Registers n (handle null) or replaces the notification of n.handle, which then counts as not
 // yet delivered; n.signalled is not looked at. Returns the handle; null on failure, with
@@ -124,17 +133,29 @@ std::optional<std::vector<Notification>> List();
 // ERROR_BADDB when the profile cannot be written.
 bool Clear(HANDLE handle);
 
-// The earliest trigger of the notifications not yet delivered, leaving out the handles in skip;
-// nothing when there is none or the store cannot be read.
+// The earliest instant at which a notification is to be claimed, leaving out the handles in
+// skip: the trigger of one not yet delivered, or the end of the lease of one claimed; nothing
+// when there is none or the store cannot be read.
 std::optional<std::int64_t> NextDueUtcMs(const std::vector<HANDLE>& skip = {});
 
-// Claims the notifications due at nowUtcMs (trigger at or before it) that are not yet
-// delivered, marking them delivered in one transaction: of several processes claiming at once,
-// each notification goes to exactly one. At most max of them, earliest first. Handles in skip
-// are left alone.
-std::vector<Notification> ClaimDue(std::int64_t nowUtcMs, int max = 64, const std::vector<HANDLE>& skip = {});
+// Claims the notifications due at nowUtcMs (trigger at or before it) that nobody holds: not yet
+// delivered, or claimed or shown under a lease that ended before nowUtcMs (their agent ended
+// without giving them back). Each is held until nowUtcMs + leaseMs, in one transaction: of
+// several processes claiming at once, each notification goes to exactly one. At most max of
+// them, earliest first. Handles in skip are left alone.
+std::vector<Notification> ClaimDue(std::int64_t nowUtcMs, int max = 64, const std::vector<HANDLE>& skip = {},
+                                   std::int64_t leaseMs = kClaimLeaseMs);
 
-// Gives a claimed notification back (it could not be shown): it counts as not delivered again.
+// Records that the notification server shows a claimed notification under serverId, held until
+// leaseUntilUtcMs. FALSE when it is no longer claimed: cleared or given back meanwhile.
+bool MarkShown(HANDLE handle, std::uint32_t serverId, std::int64_t leaseUntilUtcMs);
+
+// Holds the claims on the handles until leaseUntilUtcMs; the agent renews what it shows while
+// it runs. FALSE when the store cannot be written.
+bool RenewClaims(const std::vector<HANDLE>& handles, std::int64_t leaseUntilUtcMs);
+
+// Gives a claimed notification back (it could not be shown, or its agent ends while it is on
+// screen): it counts as not delivered again, and the server id it was shown under is kept.
 // FALSE when it no longer exists.
 bool Unclaim(HANDLE handle);
 

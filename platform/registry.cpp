@@ -25,7 +25,6 @@ DWORD g_flushes = 0;
 constexpr const char* kFindKey = "SELECT id FROM reg_keys WHERE root = ?1 AND fold = ?2";
 constexpr const char* kInsertKey =
     "INSERT OR IGNORE INTO reg_keys(root, path, fold) VALUES(?1, ?2, ?3)";
-constexpr const char* kKeyExists = "SELECT 1 FROM reg_keys WHERE id = ?1";
 constexpr const char* kQueryValue =
     "SELECT type, data FROM reg_values WHERE key_id = ?1 AND fold = ?2";
 constexpr const char* kSetValue =
@@ -88,7 +87,11 @@ bool NormalisePath(const QString& path, QString* out) {
 
 // A write that failed: refused by a profile that cannot be written, or the store's failure.
 LONG WriteError(const za::sql::Database& db) {
-    return (db.errorCode() & 0xFF) == SQLITE_READONLY ? ERROR_ACCESS_DENIED : ERROR_BADDB;
+    switch (db.errorCode() & 0xFF) {
+    case SQLITE_READONLY: return ERROR_ACCESS_DENIED;
+    case SQLITE_FULL: return ERROR_DISK_FULL;
+    default: return ERROR_BADDB;
+    }
 }
 
 bool ValidRoot(HKEY key) { return key == HKEY_LOCAL_MACHINE || key == HKEY_CURRENT_USER; }
@@ -303,7 +306,9 @@ LONG RegFlushKey(HKEY key) {
     za::sql::Database* db = za::device::Db();
     if (!db) return ERROR_BADDB;
     // Commits are already durable; a checkpoint that other readers hold back is retried by
-    // SQLite later, so only a real error fails the flush.
+    // SQLite later, so only a real error fails the flush. Inside a transaction there is
+    // nothing to flush yet: its commit is the flush (and a checkpoint there would only fail).
+    if (!sqlite3_get_autocommit(db->handle())) return ERROR_SUCCESS;
     za::sql::Statement cp = db->prepare("PRAGMA wal_checkpoint(PASSIVE)");
     if (!cp.run()) return ERROR_WRITE_FAULT;
     ++g_flushes;

@@ -102,13 +102,24 @@ inline constexpr const char* kUserNotificationsSchema =
 inline constexpr const char* kUserNotificationsDueIndex =
     "CREATE INDEX IF NOT EXISTS user_notifications_due ON user_notifications(signalled, due_utc_ms)";
 
+// The claim of an alarm agent on a notification it delivers: held until the lease ends,
+// renewed while the agent runs; "shown" once the notification server answered, with the
+// server's id. A notification signalled without a claim (claimed before claims were kept)
+// counts as one whose lease has ended.
+inline constexpr const char* kNotificationClaimsSchema =
+    "CREATE TABLE IF NOT EXISTS notification_claims("
+    " handle INTEGER PRIMARY KEY REFERENCES user_notifications(handle) ON DELETE CASCADE,"
+    " lease_until_ms INTEGER NOT NULL,"
+    " shown INTEGER NOT NULL DEFAULT 0,"
+    " server_id INTEGER NOT NULL DEFAULT 0)";
+
 struct SchemaStatement {
     const char* sql;
     int version;
 };
 
 // Version 2 added the registered messages to the first profiles, version 3 the notification
-// store.
+// store, version 4 the notifications' claims.
 inline constexpr SchemaStatement kServiceSchema[] = {
     {kRegistrySchema, 1},
     {kDeviceClockSchema, 1},
@@ -120,6 +131,7 @@ inline constexpr SchemaStatement kServiceSchema[] = {
     {kRegisteredMessagesSchema, 2},
     {kUserNotificationsSchema, 3},
     {kUserNotificationsDueIndex, 3},
+    {kNotificationClaimsSchema, 4},
 };
 
 // The record databases' own tables and sort indexes, made when a database is created: what a

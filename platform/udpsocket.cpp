@@ -156,6 +156,27 @@ bool CUdpSocket::ConnectTo(const sockaddr* address, socklen_t length) {
     return true;
 }
 
+namespace {
+
+// A host name as the name service takes it (RFC 1123, section 2.1): labels of letters, digits
+// and hyphens (and the underscore some names carry), 1 to 63 characters each, not starting or
+// ending with a hyphen, 253 characters in all; a final dot is allowed.
+bool IsHostName(QByteArray name) {
+    if (name.endsWith('.')) name.chop(1);
+    if (name.isEmpty() || name.size() > 253) return false;
+    for (const QByteArray& label : name.split('.')) {
+        if (label.isEmpty() || label.size() > 63 || label.startsWith('-') || label.endsWith('-')) return false;
+        for (const char c : label) {
+            const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+                            c == '_';
+            if (!ok) return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
 bool CUdpSocket::Connect(const QString& host, unsigned short port) {
     if (!IsOpen()) {
         SetLastError(WSAENOTCONN);
@@ -170,9 +191,11 @@ bool CUdpSocket::Connect(const QString& host, unsigned short port) {
     if (NumericAddress(text.toLatin1(), port, &numeric, &numericLength)) {
         return ConnectTo(reinterpret_cast<const sockaddr*>(&numeric), numericLength);
     }
-    // International names go to the resolver in their ASCII (punycode) form.
+    // International names go to the resolver in their ASCII (punycode) form. One that cannot be
+    // a host name at all is refused here, at once, rather than after the name service's
+    // time-outs.
     const QByteArray name = QUrl::toAce(text);
-    if (name.isEmpty()) {
+    if (name.isEmpty() || !IsHostName(name)) {
         SetLastError(WSAHOST_NOT_FOUND);
         return false;
     }

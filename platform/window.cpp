@@ -182,10 +182,13 @@ bool LiveWindows(std::vector<WindowRow>* live) {
     }
     // A killed process leaves its socket file behind. Only a process with that id could listen
     // under the name, so it goes once no process has the id and no live window names it.
-    for (const auto& [pid, endpoint] : deadEndpoints) {
+    // (Not a structured binding: C++17 does not let a lambda capture one, and clang holds
+    // to that.)
+    for (const auto& dead : deadEndpoints) {
+        const QString& endpoint = dead.second;
         const bool inUse = std::any_of(live->begin(), live->end(),
                                        [&](const WindowRow& r) { return r.endpoint == endpoint; });
-        if (!inUse && !za::process::IsAlive(pid)) QLocalServer::removeServer(endpoint);
+        if (!inUse && !za::process::IsAlive(dead.first)) QLocalServer::removeServer(endpoint);
     }
     return true;
 }

@@ -9,6 +9,8 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libsqlite3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    # tools/fuzz.sh: the clang build and its fuzz targets (libFuzzer is in the runtime package).
+    clang libclang-rt-dev
     tzdata
     # The city time-zone test takes its reference offsets from Python's zoneinfo
     # (tests/data/tzreference.py, run with /usr/bin/python3).

@@ -2,11 +2,13 @@
 
 #include "appstrings.h"
 #include "citylist.h"
+#include "device.h"
 #include "dialogframe.h"
 #include "format.h"
 #include "resource.h"
 #include "searchtext.h"
 #include "shell.h"
+#include "stringtable.h"
 
 #include <QAbstractTableModel>
 #include <QApplication>
@@ -135,7 +137,9 @@ CCityListCtrl::~CCityListCtrl() = default;
 
 BOOL CCityListCtrl::Create(int id) {
     SetControlId(this, id);
-    m_rows = std::max(m_source->GetCityCount(), 0);
+    const int count = m_source->GetCityCount();
+    if (count < 0) ReportReadFailure();
+    m_rows = std::max(count, 0);
     Reshow();
     if (m_rows > 0) SelectRow(0);
     show();
@@ -166,13 +170,34 @@ void CCityListCtrl::CacheHint(int first, int last) {
     }
     if (missing.empty()) return;
     za::shell::WaitCursor wait;
-    // A database that does not open caches nothing; the rows then show empty.
-    if (!m_source->BeginLoadCityByIndex()) return;
+    // A database that does not open caches nothing: the rows show empty, and the user hears why.
+    if (!m_source->BeginLoadCityByIndex()) {
+        ReportReadFailure();
+        return;
+    }
+    bool failed = false;
     for (int row : missing) {
         CCity city;
-        if (m_source->LoadCity(row, city)) m_cache.insert(row, MakeRow(city));
+        if (m_source->LoadCity(row, city)) {
+            m_cache.insert(row, MakeRow(city));
+        } else {
+            failed = true;
+        }
     }
     m_source->EndLoadCityByIndex();
+    if (failed) ReportReadFailure();
+}
+
+void CCityListCtrl::ReportReadFailure() {
+    if (m_readFailureReported) return;
+    m_readFailureReported = true;
+    // Not from inside a paint or a model's question: a message box there would run events
+    // in the middle of them.
+    QTimer::singleShot(0, this, [] {
+        const za::device::ProfileStatus profile = za::device::Status();
+        const QString why = profile.message.isEmpty() ? za::device::LastError() : profile.message;
+        EZError(FormatString(AppString(IDS_LIST_UNREADABLE), {why}), 0, MB_OK | MB_ICONEXCLAMATION);
+    });
 }
 
 const CCityListCtrl::Row* CCityListCtrl::CachedRow(int row) {

@@ -120,6 +120,9 @@ private:
 
     // Loads the rows first to last that are not cached, in one bracket.
     void CacheHint(int first, int last);
+    // A read of the city list failed (damage met while the window runs, a database that no
+    // longer opens): said once, after the event that met it, rather than shown as empty rows.
+    void ReportReadFailure();
     const Row* CachedRow(int row);
     Row MakeRow(const CCity& city) const;
     // Rebuilds what is shown after the row count or the search changed.
@@ -132,6 +135,7 @@ private:
     CCityListModel* m_model;
     int m_rows = 0;
     QHash<int, Row> m_cache;
+    bool m_readFailureReported = false;
 
     QString m_searchText;
     // Per row, the words a search looks at; built by the first search, dropped with a change.

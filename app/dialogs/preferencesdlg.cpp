@@ -1,5 +1,9 @@
 #include "preferencesdlg.h"
 
+#include "appstrings.h"
+#include "device.h"
+#include "format.h"
+
 #include "geography.h"
 #include "registry.h"
 #include "resource.h"
@@ -13,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace za::app {
 namespace {
@@ -39,12 +44,17 @@ bool ReadTodayEnabled(BOOL* enabled) {
 }
 
 // Sets "Enabled" in the Today item's key; a missing key stays missing.
-void WriteTodayEnabled(BOOL enabled) {
+// The registry's result; a Today item that is not installed has nothing to write (its key is
+// never made here).
+LONG WriteTodayEnabled(BOOL enabled) {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, QString::fromLatin1(kTodayItemKey), 0, 0, &key) != ERROR_SUCCESS) return;
+    const LONG opened = RegOpenKeyExW(HKEY_LOCAL_MACHINE, QString::fromLatin1(kTodayItemKey), 0, 0, &key);
+    if (opened == ERROR_FILE_NOT_FOUND) return ERROR_SUCCESS;
+    if (opened != ERROR_SUCCESS) return opened;
     const DWORD value = enabled ? 1 : 0;
-    RegSetValueExW(key, kEnabledValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+    const LONG written = RegSetValueExW(key, kEnabledValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
     RegCloseKey(key);
+    return written;
 }
 
 QComboBox* List(int id, const QStringList& entries, QWidget* parent) {
@@ -146,14 +156,26 @@ void CPreferencesDlg::ReadFields() {
 void CPreferencesDlg::OnOK() {
     ReadFields();
     CRegistry& reg = GetReg();
-    reg.Open();
-    reg.WriteDWORDValue(CRegistry::CCButton, m_ccButton);
-    reg.WriteDWORDValue(CRegistry::CPButton, m_cpButton);
-    reg.WriteDWORDValue(CRegistry::Twilight, m_twilight);
-    reg.WriteDWORDValue(CRegistry::UnitSystem, m_unitSystem);
-    reg.WriteDWORDValue(CRegistry::ZATodayCount, m_todayCount);
-    reg.Close();
-    WriteTodayEnabled(m_todayEnabled);
+    // All or nothing, and a refused write is said: the dialog stays open with what the user
+    // chose, for another try or Cancel.
+    const bool saved = za::device::Transaction([&](za::sql::Database&) {
+        reg.Open();
+        bool ok = true;
+        using Setting = std::pair<CRegistry::ValueName, DWORD>;
+        for (const auto& [name, value] : {Setting{CRegistry::CCButton, static_cast<DWORD>(m_ccButton)},
+                                          Setting{CRegistry::CPButton, static_cast<DWORD>(m_cpButton)},
+                                          Setting{CRegistry::Twilight, m_twilight}, Setting{CRegistry::UnitSystem, m_unitSystem},
+                                          Setting{CRegistry::ZATodayCount, m_todayCount}}) {
+            reg.WriteDWORDValue(name, value);
+            ok = ok && reg.LastWriteResult() == ERROR_SUCCESS;
+        }
+        reg.Close();
+        return ok && WriteTodayEnabled(m_todayEnabled) == ERROR_SUCCESS;
+    });
+    if (!saved) {
+        EZError(RefusedWriteText(), 0, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
     // The Today screen reloads its items only when this one's changed.
     if (m_todayCount != m_loadedCount || m_todayEnabled != m_loadedEnabled) {
         m_host.TodayItemsChanged();

@@ -211,7 +211,12 @@ void CSetAlarmDlg::OnOK() {
         m_alarm.SetTimeAndCity(city, cityLocal);
         m_alarm.SetMessage(m_message->toPlainText());
         if (!m_alarm.Register()) {
-            EZError(IDS_ALARM_NOT_CREATED, 0, MB_OK | MB_ICONSTOP);
+            // A store that refused the write is not an alarm that expired.
+            if (GetLastError() == ERROR_BADDB) {
+                EZError(RefusedWriteText(), 0, MB_OK | MB_ICONSTOP);
+            } else {
+                EZError(IDS_ALARM_NOT_CREATED, 0, MB_OK | MB_ICONSTOP);
+            }
             EndDialog(IDCANCEL);
             return;
         }

@@ -10,6 +10,7 @@
 #include "stringtable.h"
 #include "timeservice.h"
 #include "timezone.h"
+#include "udpsocket.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -26,6 +27,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <system_error>
 #include <thread>
@@ -249,18 +251,40 @@ bool CSetTimeDlg::eventFilter(QObject* watched, QEvent* e) {
     return CBaseDialog::eventFilter(watched, e);
 }
 
+namespace {
+
+// An offset of more than a day for the user, rounded to its largest unit: "41 years",
+// "3 days".
+QString Span(double seconds) {
+    constexpr double kYear = 365.25 * 86400;
+    const double s = std::fabs(seconds);
+    if (s >= kYear) return QStringLiteral("%1 years").arg(QString::number(std::llround(s / kYear)));
+    return QStringLiteral("%1 days").arg(QString::number(std::llround(s / 86400)));
+}
+
+}  // namespace
+
 void CSetTimeDlg::OnSync() {
     if (m_syncing) return;
     const QString server = m_server->currentText().trimmed();
     BOOL ok = FALSE;
     bool computerRefused = false;
+    SntpFailure failure = SntpFailure::None;
+    DWORD error = 0;
     {
         za::shell::WaitCursor wait;
         SntpExchange exchange;
         SetSyncing(true);
-        const BOOL answered = RunExchange(server, exchange);
+        const BOOL answered = RunExchange(server, exchange, &failure, &error);
         SetSyncing(false);
         if (answered && !MayClockBeSet()) return;
+        // A clock more than a day away is far more likely a wrong or forged reply: the user
+        // says whether to take it.
+        if (answered && SntpOffsetNeedsConfirmation(exchange.offset) &&
+            za::shell::Current().MessageBox(FormatString(AppString(IDS_SYNC_FAR_OFFSET), {Span(exchange.offset)}),
+                                            za::ResourceCaption(), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
+            return;
+        }
         ok = answered && SetSystemTimeByOffset(exchange.offset);
         computerRefused = answered && !ok && !za::device::LastClockError().isEmpty();
     }
@@ -271,7 +295,11 @@ void CSetTimeDlg::OnSync() {
         return;
     }
     if (!ok) {
-        za::shell::Current().MessageBox(AppString(IDS_SYNC_FAILED), za::ResourceCaption(), MB_OK | MB_ICONEXCLAMATION);
+        // A name that does not exist is the user's to correct; anything else may be the network.
+        const bool noSuchName = failure == SntpFailure::Connect && (error == WSAHOST_NOT_FOUND || error == WSANO_DATA);
+        za::shell::Current().MessageBox(noSuchName ? FormatString(AppString(IDS_SYNC_NO_SUCH_SERVER), {server})
+                                                   : AppString(IDS_SYNC_FAILED),
+                                        za::ResourceCaption(), MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     ShowCurrentTime();
@@ -279,7 +307,7 @@ void CSetTimeDlg::OnSync() {
     m_modified = false;
 }
 
-BOOL CSetTimeDlg::RunExchange(const QString& server, SntpExchange& exchange) {
+BOOL CSetTimeDlg::RunExchange(const QString& server, SntpExchange& exchange, SntpFailure* failure, DWORD* error) {
     // What the worker touches: its own client and outcome, never the dialog or the profile.
     // The clock it reads is the device clock's offset taken here, on the profile's thread.
     struct Work {
@@ -307,6 +335,8 @@ BOOL CSetTimeDlg::RunExchange(const QString& server, SntpExchange& exchange) {
     // The loop also ends early when the application quits; the worker ends within the time-out.
     worker.join();
     if (work->ok) exchange = work->exchange;
+    if (failure) *failure = work->client.Failure();
+    if (error) *error = work->client.LastError();
     return work->ok;
 }
 

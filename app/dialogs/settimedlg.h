@@ -17,6 +17,7 @@ class QLabel;
 class QPushButton;
 class QTimeEdit;
 struct SntpExchange;
+enum class SntpFailure;
 
 namespace za::app {
 
@@ -66,7 +67,8 @@ private:
     void LayOut(QLabel* timeHeading, QLabel* syncHeading, QLabel* note);
     // Runs Query on a worker thread and this thread's events until it is done. TRUE fills
     // exchange.
-    BOOL RunExchange(const QString& server, SntpExchange& exchange);
+    BOOL RunExchange(const QString& server, SntpExchange& exchange, SntpFailure* failure = nullptr,
+                     DWORD* error = nullptr);
     // While an exchange runs nothing else may start: Sync, the server and the dialog's buttons
     // are disabled.
     void SetSyncing(bool syncing);

@@ -26,6 +26,8 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
 #include <functional>
 #include <memory>
 #include <vector>
@@ -323,6 +325,86 @@ TEST_F(AgentTest, AServerWithoutSoundsLeavesTheSoundToALocalPlayer) {
     ASSERT_FALSE(NextNotify().isEmpty());
     ASSERT_TRUE(RunUntil([this] { return !Played().isEmpty(); }));
     EXPECT_TRUE(Played().first().endsWith(QLatin1String("/sounds/zonaria-alarm.wav"))) << Played().first().toStdString();
+}
+
+// The claim was committed before the server was asked: an agent that died in between left the
+// alarm claimed for ever, and no later agent delivered it.
+TEST_F(AgentTest, AnAgentKilledBetweenClaimAndShowStillDeliversOnce) {
+    QProcess* hung = StartServer({QStringLiteral("--hang")});
+    const HANDLE h = Register(za::device::NowUtcMs() - 1000);
+    QProcess* first = StartAgent();
+    ASSERT_FALSE(NextNotify().isEmpty());  // asked; the server never answers
+    EXPECT_TRUE(za::notify::Read(h)->signalled);
+    EXPECT_FALSE(za::notify::Read(h)->shown);
+    ::kill(static_cast<pid_t>(first->processId()), SIGKILL);
+    ASSERT_TRUE(first->waitForFinished(kWaitMs));
+    hung->kill();
+    ASSERT_TRUE(hung->waitForFinished(kWaitMs));
+
+    StartServer();
+    // The dead agent's lease ends on the device clock.
+    SYSTEMTIME later{};
+    za::SecondsToSystemTime((za::device::NowUtcMs() + za::notify::kClaimLeaseMs + 1000) / 1000, &later);
+    ASSERT_TRUE(SetSystemTime(&later));
+    StartAgent();
+    ASSERT_FALSE(NextNotify().isEmpty());
+    EXPECT_TRUE(RunUntil([h] { return za::notify::Read(h)->shown; }));
+    EXPECT_TRUE(NextNotify(3000).isEmpty()) << "delivered twice";
+}
+
+// A server slower than the call's time-out showed the alarm, and the agent, taking it for not
+// shown, gave it back to be shown again.
+TEST_F(AgentTest, ASlowServerShowsTheAlarmOnce) {
+    StartServer({QStringLiteral("--delay"), QStringLiteral("7000")});
+    const HANDLE h = Register(za::device::NowUtcMs() - 1000);
+    QProcess* agent = StartAgent();
+    ASSERT_FALSE(NextNotify().isEmpty());
+    ASSERT_TRUE(RunUntil([h] { return za::notify::Read(h)->shown; }));
+    EXPECT_TRUE(za::notify::Read(h)->signalled);
+    EXPECT_TRUE(agent->readAllStandardError().contains("has not answered"));
+    // A change of the store makes the agent look again: the alarm stays shown once.
+    Register(za::device::NowUtcMs() + 3600000);
+    EXPECT_TRUE(NextNotify(3000).isEmpty()) << "shown a second time";
+}
+
+// An alarm on screen when its agent ended (logout) was never shown again, yet stayed in the
+// list with nothing to answer it.
+TEST_F(AgentTest, AnAlarmOnScreenWhenItsAgentEndsIsShownAgainInItsPlace) {
+    StartServer();
+    const HANDLE h = Register(za::device::NowUtcMs() - 1000);
+    QProcess* first = StartAgent();
+    const QJsonObject n = NextNotify();
+    ASSERT_FALSE(n.isEmpty());
+    ASSERT_TRUE(RunUntil([h] { return za::notify::Read(h)->shown; }));
+    first->terminate();
+    ASSERT_TRUE(first->waitForFinished(kWaitMs));
+    StartAgent();
+    const QJsonObject again = NextNotify();
+    ASSERT_FALSE(again.isEmpty());
+    EXPECT_EQ(n[QStringLiteral("id")].toInt(), again[QStringLiteral("replaces")].toInt());
+    EXPECT_TRUE(Exists(h));
+    EXPECT_TRUE(NextNotify(2000).isEmpty());
+}
+
+// The user's text went to a server that reads markup in the body as it was.
+TEST_F(AgentTest, TheTextIsShownAsPlainTextWhereTheServerReadsMarkup) {
+    Alarm marked;
+    marked.text = QStringLiteral("<h1>Paris</h1> & <font color=red>!");
+    for (const bool markup : {true, false}) {
+        SCOPED_TRACE(markup);
+        QProcess* stub = StartServer(markup ? QStringList{QStringLiteral("--markup")} : QStringList{});
+        const HANDLE h = Register(za::device::NowUtcMs() - 1000, marked);
+        QProcess* agent = StartAgent();
+        const QJsonObject n = NextNotify();
+        ASSERT_FALSE(n.isEmpty());
+        EXPECT_EQ(markup ? QStringLiteral("&lt;h1&gt;Paris&lt;/h1&gt; &amp; &lt;font color=red&gt;!") : marked.text,
+                  n[QStringLiteral("body")].toString());
+        agent->kill();
+        agent->waitForFinished(kWaitMs);
+        stub->kill();
+        stub->waitForFinished(kWaitMs);
+        CeClearUserNotification(h);
+    }
 }
 
 // In this process, with short periods: the repeat and its end, and a clock that jumps without

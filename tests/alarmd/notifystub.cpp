@@ -2,18 +2,23 @@
 // the session bus and tells the test what it was asked, one line per call on standard output;
 // lines on standard input make it act as a user would.
 //   notifystub [--no-sound]      without the "sound" capability
+//              [--markup]        with the "body-markup" capability
+//              [--delay MS]      answers Notify only after MS milliseconds (a slow server)
+//              [--hang]          never answers Notify (a server that hangs)
 // Out: "ready"; "notify {json}" with id, replaces, summary, body, actions, hints, at (host
 // clock, ms since 1970); "close ID".
 // In: "invoke ID KEY" emits ActionInvoked; "closed ID REASON" emits NotificationClosed.
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusContext>
 #include <QDBusMessage>
 #include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <unistd.h>
 
@@ -38,17 +43,19 @@ void Emit(const QString& signal, const QVariantList& args) {
 
 }  // namespace
 
-class NotificationServer : public QObject {
+class NotificationServer : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
 
 public:
-    explicit NotificationServer(bool sound) : m_sound(sound) {}
+    NotificationServer(bool sound, bool markup, int delayMs, bool hang)
+        : m_sound(sound), m_markup(markup), m_delayMs(delayMs), m_hang(hang) {}
 
 public slots:
     QStringList GetCapabilities() {
         QStringList caps{QStringLiteral("actions"), QStringLiteral("body")};
         if (m_sound) caps << QStringLiteral("sound");
+        if (m_markup) caps << QStringLiteral("body-markup");
         return caps;
     }
 
@@ -77,6 +84,16 @@ public slots:
                       {QStringLiteral("timeout"), timeout},
                       {QStringLiteral("at"), QDateTime::currentMSecsSinceEpoch()}};
         Say("notify " + QJsonDocument(o).toJson(QJsonDocument::Compact));
+        if (m_hang || m_delayMs > 0) {
+            setDelayedReply(true);
+            if (!m_hang) {
+                const QDBusMessage call = message();
+                QTimer::singleShot(m_delayMs, this, [call, id] {
+                    QDBusConnection::sessionBus().send(call.createReply(QVariantList{id}));
+                    Say("answered " + QByteArray::number(id));
+                });
+            }
+        }
         return id;
     }
 
@@ -94,12 +111,18 @@ public slots:
 
 private:
     bool m_sound;
+    bool m_markup;
+    int m_delayMs;
+    bool m_hang;
     uint m_lastId = 0;
 };
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    NotificationServer server(!app.arguments().contains(QStringLiteral("--no-sound")));
+    const QStringList args = app.arguments();
+    const qsizetype delay = args.indexOf(QStringLiteral("--delay"));
+    NotificationServer server(!args.contains(QStringLiteral("--no-sound")), args.contains(QStringLiteral("--markup")),
+                              delay > 0 ? args.value(delay + 1).toInt() : 0, args.contains(QStringLiteral("--hang")));
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.registerObject(kPath, &server, QDBusConnection::ExportAllSlots) ||
         bus.interface()->registerService(QStringLiteral("org.freedesktop.Notifications"),

@@ -247,6 +247,31 @@ TEST_F(CitiesDialogTest, AirportCodesFirstScreenLoadsOnlyTheRowsInView) {
     za::test::SaveShot(codes, QStringLiteral("airportcodes.png"));
 }
 
+// Damage met while the window runs was read as empty data: the dialogs opened empty without
+// a word.
+TEST_F(CitiesDialogTest, AListThatCannotBeReadSaysSo) {
+    // The city list as damage leaves it: counted, but its records do not read.
+    class Unreadable : public CCityRowSource {
+    public:
+        int GetCityCount() override { return 40; }
+        BOOL BeginLoadCityByIndex() override { return TRUE; }
+        BOOL LoadCity(long, CCity&) override { return FALSE; }
+        void EndLoadCityByIndex() override {}
+    };
+    CAirportCodesDlg codes(nullptr, std::make_unique<Unreadable>());
+    codes.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&codes));
+    QApplication::processEvents();
+    QApplication::processEvents();
+    const QStringList messages = Messages(*shell);
+    ASSERT_EQ(messages.size(), 1) << qPrintable(messages.join(QStringLiteral(" | ")));
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("The city list could not be read completely")));
+    // Said once, however many rows fail.
+    codes.List().SelectRow(39);
+    QApplication::processEvents();
+    EXPECT_EQ(Messages(*shell).size(), 1);
+}
+
 TEST_F(CitiesDialogTest, PhoneCodesShowTheCodes) {
     CPhoneCodesDlg codes(nullptr);
     codes.show();

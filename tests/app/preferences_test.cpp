@@ -2,6 +2,7 @@
 // Today screen is told; and every tool command reaching its real dialog with its city.
 #include "tooltest.h"
 
+#include "device.h"
 #include "distancecalcdlg.h"
 #include "mainframe.h"
 #include "moonrisedlg.h"
@@ -206,6 +207,29 @@ TEST_F(PreferencesTest, CancelWritesNothing) {
     }
     RegCloseKey(key);
     EXPECT_EQ(1, TodayEnabled());
+}
+
+// On a profile that refuses writes, OK vanished without a word and the choice was lost.
+TEST_F(PreferencesTest, ARefusedWriteIsSaidAndTheDialogStaysOpen) {
+    const DWORD before = GetReg().GetDWORDValue(CRegistry::Twilight);
+    // What a profile that cannot be written answers to every write.
+    ASSERT_TRUE(za::device::Db()->exec("PRAGMA query_only = ON"));
+    CPreferencesDlg dlg(&Frame());
+    bool stillOpen = false;
+    QTimer::singleShot(0, [&] {
+        QComboBox* twilight = dlg.TwilightList();
+        twilight->setCurrentIndex((twilight->currentIndex() + 1) % twilight->count());
+        dlg.accept();
+        stillOpen = dlg.isVisible();
+        dlg.reject();
+    });
+    dlg.DoModal();
+    za::device::Db()->exec("PRAGMA query_only = OFF");
+    EXPECT_TRUE(stillOpen);
+    const auto messages = shell->CallsOf(QStringLiteral("message"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("The change could not be saved: The profile is read-only."));
+    EXPECT_EQ(before, GetReg().GetDWORDValue(CRegistry::Twilight));
 }
 
 TEST_F(PreferencesTest, OkAppliesTheButtonsAndTwilightToTheMainScreen) {

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -51,6 +52,24 @@ TEST(QtShell, MessageBoxesOfferTheButtonsAndDefaultsAsked) {
         EXPECT_EQ(shell.MessageBox(QStringLiteral("Text"), QStringLiteral("Zonaria"), row.type), row.answer);
         EXPECT_EQ(static_cast<size_t>(buttons.size()), za::shell::Buttons(row.type).size());
     }
+}
+
+// A city named "<h1>Paris</h1><font color=red>!" showed as a heading in red in the
+// confirmation box.
+TEST(QtShell, AMessageBoxShowsItsTextAsPlainText) {
+    QtShell shell;
+    const QString text = QStringLiteral("Make <h1>Paris</h1><font color=red>!</font> the current city?");
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        for (QLabel* label : box->findChildren<QLabel*>()) {
+            if (label->text() == text && label->textFormat() == Qt::PlainText) shown = label->text();
+        }
+        box->accept();
+    });
+    shell.MessageBox(text, QStringLiteral("Zonaria"), MB_OK);
+    EXPECT_EQ(text, shown) << "not shown as plain text";
 }
 
 TEST(QtShell, HelpThatCannotBeShownIsToldOnce) {

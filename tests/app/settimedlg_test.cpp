@@ -307,6 +307,55 @@ TEST_F(SetTimeDlgTest, FailedSyncSaysSoAndLeavesTheClockAndTheChange) {
     }
 }
 
+// Every bad server name was answered with "connected to the internet", after the name
+// service's time-outs.
+TEST_F(SetTimeDlgTest, AServerNameThatDoesNotExistIsSaidSo) {
+    CSetTimeDlg dlg(nullptr);
+    Open(dlg);
+    const Controls c = ControlsOf(dlg);
+    c.server->setEditText(QStringLiteral("pool ntp org"));
+    QTest::mouseClick(c.sync, Qt::LeftButton);
+    const auto messages = Messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("The SNTP server \"pool ntp org\" was not found.  Check its name, or "
+                                               "choose another SNTP server."));
+}
+
+// A reply decades away moved the device clock at once, and every pending alarm rang as missed.
+TEST_F(SetTimeDlgTest, AClockMoreThanADayAwayIsOnlyTakenWhenTheUserSaysSo) {
+    constexpr std::int64_t kFortyYears = std::int64_t{40} * 36525 * 864;  // seconds
+    za::test::HostileServer far([](const Bytes& request) {
+        return std::optional<Bytes>(za::test::ServerReply(request, kFortyYears));
+    });
+    ASSERT_TRUE(far.Ok());
+    for (const int answer : {IDNO, IDYES}) {
+        SCOPED_TRACE(answer);
+        shell->Clear();
+        shell->ScriptAnswers({answer});
+        const std::int64_t before = za::device::NowUtcMs();
+        CSetTimeDlg dlg(nullptr);
+        dlg.SetSntpPort(far.Port());
+        dlg.SetSntpTimeout(2000);
+        Open(dlg);
+        const Controls c = ControlsOf(dlg);
+        c.server->setEditText(QStringLiteral("127.0.0.1"));
+        QTest::mouseClick(c.sync, Qt::LeftButton);
+        const auto messages = Messages();
+        ASSERT_GE(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, QStringLiteral("The time server's clock is 40 years away from this device's clock.  "
+                                                   "Set this device's clock to it anyway?"));
+        EXPECT_EQ(messages[0].type, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
+        const double moved = double(za::device::NowUtcMs() - before) / 1000.0;
+        if (answer == IDNO) {
+            EXPECT_LT(moved, 60.0);
+            EXPECT_EQ(1u, messages.size());
+        } else {
+            EXPECT_NEAR(double(kFortyYears), moved, 60.0);
+        }
+        SetDeviceAhead(QDateTime::currentMSecsSinceEpoch(), 0);
+    }
+}
+
 // A server that answers after half a second. Meanwhile the dialog's events run, Sync and the
 // dialog's buttons are disabled, OK, Cancel and a second Sync start nothing, and the wait
 // cursor is up.

@@ -3,15 +3,18 @@
 #include "city.h"
 #include "citylist.h"
 #include "clock.h"
+#include "currentcity.h"
 #include "device.h"
 #include "geography.h"
 #include "ntpservers.h"
 #include "oledate.h"
 #include "profile.h"
+#include "registry.h"
 #include "timedatemock.h"
 #include "window.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QDir>
 #include <QFile>
@@ -544,6 +547,72 @@ TEST_F(Cli, SelectingADisplayMakesItsCityTheDevicesCurrentCity) {
     EXPECT_EQ(S("New York, NY"), clock[S("cities")].toArray()[0].toObject()[S("name")].toString());
 }
 
+// The zone and "CityX" were written in two transactions: a select killed between them left
+// "Tokyo" current with the zone of Sydney, and check said ok.
+TEST_F(Cli, ASelectKilledAtAnyMomentLeavesTheCurrentCityAndTheZoneAgreeing) {
+    ASSERT_EQ(0, Exec({S("set-city"), S("2"), S("Sydney")}).code);
+    // How long a whole select takes here, so that the kills fall all along it.
+    QElapsedTimer timer;
+    timer.start();
+    ASSERT_EQ(0, Exec({S("select"), S("4")}).code);
+    const qint64 whole = std::max<qint64>(timer.elapsed(), 20);
+    // The current city and the device zone as this process reads them, as a user's program
+    // would after the kill.
+    auto agree = [this](QString* why) {
+        const QByteArray previous = qgetenv("ZONARIA_DEVICE");
+        qputenv("ZONARIA_DEVICE", ProfilePath().toUtf8());
+        za::device::Reset();
+        const bool agreeing = za::CurrentCityAgreesWithDeviceZone(why, true);
+        za::device::Reset();
+        qputenv("ZONARIA_DEVICE", previous);
+        return agreeing;
+    };
+    QString why;
+    ASSERT_TRUE(agree(&why)) << why.toStdString();
+    constexpr int kKills = 40;
+    int disagreements = 0;
+    for (int i = 0; i < kKills; ++i) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(S("ZONARIA_DEVICE"), ProfilePath());
+        p.setProcessEnvironment(env);
+        p.start(S(ZONARIA_CLI_PATH), {S("select"), i % 2 == 0 ? S("2") : S("4")});
+        ASSERT_TRUE(p.waitForStarted());
+        QThread::msleep(static_cast<unsigned long>(whole * i / kKills));
+        ::kill(static_cast<pid_t>(p.processId()), SIGKILL);
+        p.waitForFinished(-1);
+        if (!agree(&why)) {
+            ++disagreements;
+            ADD_FAILURE() << "after a kill at " << whole * i / kKills << " ms: " << why.toStdString();
+        }
+    }
+    EXPECT_EQ(0, disagreements);
+    const Result check = Exec({S("check")});
+    EXPECT_EQ(0, check.code) << check.out.toStdString();
+}
+
+// check finds a current city whose zone is not the device's.
+TEST_F(Cli, CheckSaysWhenTheCurrentCityAndTheDeviceZoneDisagree) {
+    ASSERT_EQ(0, Exec({S("select"), S("4")}).code);  // Tokyo
+    {
+        const QByteArray previous = qgetenv("ZONARIA_DEVICE");
+        qputenv("ZONARIA_DEVICE", ProfilePath().toUtf8());
+        za::device::Reset();
+        HKEY key = nullptr;
+        ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExW(HKEY_LOCAL_MACHINE, S("\\Software\\Corvantel\\Zonaria"), 0, 0, &key));
+        const DWORD london = 3;
+        ASSERT_EQ(ERROR_SUCCESS,
+                  RegSetValueExW(key, S("CityX"), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&london), sizeof london));
+        RegCloseKey(key);
+        za::device::Reset();
+        qputenv("ZONARIA_DEVICE", previous);
+    }
+    const Result r = Exec({S("check")});
+    EXPECT_EQ(2, r.code);
+    EXPECT_TRUE(r.out.contains(S("the current city London (display 3) is not in the device's time zone")))
+        << r.out.toStdString();
+}
+
 TEST_F(Cli, ErrorsNameTheProblemAndTheWayOut) {
     EXPECT_TRUE(Error({S("city"), S("Tokio")}).contains(S("Tokyo")));
     EXPECT_TRUE(Error({S("time"), S("Tokyo"), S("--at"), S("2026-03-08 10:00")}).contains(S("YYYY-MM-DD")));
@@ -905,7 +974,8 @@ TEST_F(Cli, AProfileThatCannotBeWrittenStillAnswersQuestions) {
     EXPECT_EQ(5, clock.Json()[S("cities")].toArray().size());
     EXPECT_EQ(0, Exec({S("time"), S("Tokyo"), S("--at"), S("2026-03-08T10:00:00Z")}, true).code);
     const QString refused = Error({S("set-city"), S("1"), S("Tokyo")}, true);
-    EXPECT_TRUE(refused.contains(S("the setting could not be written: the device profile ") + ProfilePath() +
+    EXPECT_TRUE(refused.contains(S("The profile is read-only; the setting could not be written: the device profile ") +
+                                 ProfilePath() +
                                  S(" is not writable (its folder does not allow writing)")))
         << refused.toStdString();
     EXPECT_NE(QString(), Error({S("select"), S("3")}, true));
@@ -977,6 +1047,24 @@ TEST_F(CliSync, SetsTheDeviceClockFromAnNtpServerOrOnlyTellsOnADryRun) {
     EXPECT_LT(m.captured(2).toDouble(), 1.0);
     EXPECT_TRUE(lines[2].startsWith(S("Dry run: the device clock would be set to "))) << lines[2].toStdString();
     EXPECT_NEAR(double(kThreeHoursMs), DeviceAheadMs(), 50.0);
+}
+
+// Replies decades away were applied, and every pending alarm then rang at once as missed.
+TEST_F(CliSync, AnOffsetOfMoreThanADayIsOnlyAppliedWithForce) {
+    SetDeviceAhead(0);
+    constexpr std::int64_t kThirtyYears = std::int64_t{30} * 365 * 86400;
+    za::test::HostileServer server([](const za::test::Bytes& request) {
+        return std::optional<za::test::Bytes>(za::test::ServerReply(request, kThirtyYears));
+    });
+    const QString port = QString::number(server.Port());
+    const QString err = Error({S("sync"), S("--server"), S("127.0.0.1"), S("--port"), port, S("--timeout"), S("2000")});
+    EXPECT_TRUE(err.contains(S("more than a day"))) << err.toStdString();
+    EXPECT_TRUE(err.contains(S("--force"))) << err.toStdString();
+    EXPECT_NEAR(0.0, DeviceAheadMs(), 50.0);
+    const QJsonObject forced =
+        Json({S("sync"), S("--server"), S("127.0.0.1"), S("--port"), port, S("--timeout"), S("2000"), S("--force")});
+    EXPECT_TRUE(forced[S("set")].toBool());
+    EXPECT_NEAR(double(kThirtyYears) * 1000.0, DeviceAheadMs(), 2000.0);
 }
 
 TEST_F(CliSync, AFailureNamesTheReasonAndLeavesTheClock) {

@@ -192,19 +192,32 @@ TEST_F(AlarmTest, LessThanAWholeSecondAheadIsThePast) {
     }
 }
 
-TEST_F(AlarmTest, OnlyThisProgramsNotificationsAmongTheFirst128AreListed) {
+// Past the 128th alarm, or with a message longer than the first read buffer, an alarm was
+// stored and rang but was not listed, so it could not be deleted either.
+TEST_F(AlarmTest, OnlyThisProgramsNotificationsAreListedHoweverManyAndHoweverLong) {
     const CCity tokyo = Load("Tokyo");
     for (int i = 0; i < 3; ++i) ASSERT_NE(nullptr, RegisterOther(QStringLiteral("/usr/bin/other-program")));
     // A path that differs only in case is another program's.
     ASSERT_NE(nullptr, RegisterOther(AlarmApplicationPath().toUpper()));
-    for (int i = 0; i < 126; ++i) {
+    for (int i = 0; i < 199; ++i) {
         CAlarm alarm(tokyo);
         ASSERT_TRUE(alarm.Register());
     }
+    CAlarm longOne(tokyo);
+    const QString message = QString(5000, QLatin1Char('x')) + QStringLiteral(" the end");
+    longOne.SetMessage(message);
+    ASSERT_TRUE(longOne.Register());
     CAlarmList list;
     list.LoadAll();
-    EXPECT_EQ(124, list.GetCount());  // the first 128 handles, less the four others
+    ASSERT_EQ(200, list.GetCount());
     for (int i = 0; i < list.GetCount(); ++i) EXPECT_EQ(QStringLiteral("Tokyo"), list.GetAt(i)->City().Name());
+    CAlarm* last = list.GetAt(199);
+    EXPECT_EQ(longOne.Handle(), last->Handle());
+    EXPECT_EQ(message, last->Message());
+    EXPECT_TRUE(list.Remove(last));
+    CAlarmList again;
+    again.LoadAll();
+    EXPECT_EQ(199, again.GetCount());
 }
 
 TEST_F(AlarmTest, ACityThatIsGoneGivesWayToTheFirstCity) {

@@ -217,6 +217,40 @@ TEST_F(CityListTest, NameRules) {
     }
 }
 
+// A tab or a newline in a name split find's output over two lines, a name of blanks was taken,
+// U+202E turned later lists around, and a pasted emoji cut at the length limit kept half of
+// its surrogate pair: none of them can be stored, as a name or as a code.
+TEST_F(CityListTest, TextThatBreaksLaterReadsIsRefused) {
+    const struct Row {
+        const char* nickname;
+        QString text;
+    } rows[] = {
+        {"tab", QStringLiteral("Pa\tris")},
+        {"newline", QStringLiteral("Paris\nLondon")},
+        {"blanks", QStringLiteral("   ")},
+        {"right-to-left override", QStringLiteral("Paris") + QChar(0x202E) + QStringLiteral("nodnoL")},
+        {"zero-width space", QStringLiteral("Par") + QChar(0x200B) + QStringLiteral("is")},
+        {"half a surrogate pair", QStringLiteral("Paris ") + QChar(0xD83D)},
+        {"a lone low surrogate", QStringLiteral("Paris ") + QChar(0xDE00)},
+        {"line separator", QStringLiteral("Paris") + QChar(0x2028)},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.nickname);
+        EXPECT_FALSE(list.IsCityNameValid(r.text));
+        CCity city;
+        city.SetName(r.text);
+        EXPECT_FALSE(list.SaveCity(city));
+        if (r.text.trimmed().isEmpty()) continue;
+        city.SetName(QStringLiteral("Codeville"));
+        city.SetAirportCode(r.text);
+        EXPECT_FALSE(list.SaveCity(city));
+    }
+    // A whole emoji is text like any other.
+    EXPECT_TRUE(list.IsCityNameValid(QStringLiteral("Sunny ") + QString::fromUcs4(U"\U0001F600", 1)));
+    CCity none;
+    EXPECT_FALSE(list.LoadCity(QStringLiteral("Codeville"), none));
+}
+
 TEST_F(CityListTest, LoadsCitiesByNameAndByPosition) {
     CCity city;
     ASSERT_TRUE(list.LoadCity(QStringLiteral("portland, or"), city));

@@ -76,6 +76,7 @@ TEST_F(InstallationPackage, ANewProfileHoldsWhatThePackageAlwaysMade) {
         // The device the profile uses (here, with no time service, the private one), its zone
         // and the tz zone the zone follows.
         {"device_clock", "3:f0c887dc1878f9f9812a9e08a1ce82000931ae81"},
+        {"notification_claims", "0:da39a3ee5e6b4b0d3255bfef95601890afd80709"},
         {"odb_1", "3028:5575f819ae2fd233e7ef283613951ed940e6d721"},
         {"odb_catalog", "1:c36cf58d14fa2f4457ce33d59defc1044d5945eb"},
         {"outlook_cities", "1:67ac9262711d5bc3ed2f09c3595d356ad44d3e44"},

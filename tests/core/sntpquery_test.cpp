@@ -395,6 +395,7 @@ TEST_F(SntpSeam, EveryFailureLeavesItsCodeAndClosesTheSocket) {
         closed = 0;
         c.arrange(*this);
         CSntpClient client;
+        client.SetTimeout(100);  // an empty datagram is waited past until then
         SntpExchange exchange;
         SetLastError(0);
         EXPECT_FALSE(client.Query(QStringLiteral("time.example.com"), exchange, 123));
@@ -406,7 +407,23 @@ TEST_F(SntpSeam, EveryFailureLeavesItsCodeAndClosesTheSocket) {
     }
 }
 
-TEST_F(SntpSeam, TheWaitIsTheClientsTimeOutAndARefusedReplyIsNotWaitedOut) {
+// Every bad server name waited for the name service's time-outs and then read as "no
+// connection": one that cannot be a host name is refused at once, without a look-up.
+TEST_F(SntpSeam, ANameThatCannotBeAHostNameIsRefusedWithoutALookUp) {
+    for (const char* bad : {"time server.example", "bad..example", "-lead.example", "x\ty.example", "a_b!.example",
+                            "pool.ntp.org/"}) {
+        SCOPED_TRACE(bad);
+        looked.clear();
+        CSntpClient client;
+        SntpExchange exchange;
+        EXPECT_FALSE(client.Query(QString::fromUtf8(bad), exchange, 123));
+        EXPECT_EQ(SntpFailure::Connect, client.Failure());
+        EXPECT_EQ(DWORD(WSAHOST_NOT_FOUND), client.LastError());
+        EXPECT_TRUE(looked.empty());
+    }
+}
+
+TEST_F(SntpSeam, TheWaitIsTheClientsTimeOut) {
     CSntpClient client;
     SntpExchange exchange;
     EXPECT_EQ(20000, client.Timeout());
@@ -414,19 +431,50 @@ TEST_F(SntpSeam, TheWaitIsTheClientsTimeOutAndARefusedReplyIsNotWaitedOut) {
     EXPECT_FALSE(client.Query(QStringLiteral("192.0.2.1"), exchange, 123));
     ASSERT_EQ(1u, waits.size());
     EXPECT_NEAR(1234, waits[0], 5);
-    // A hostile reply through the seam: refused on its first check, with one wait only.
-    waits.clear();
+    client.SetTimeout(-5);
+    EXPECT_EQ(0, client.Timeout());
+}
+
+// One junk datagram before the real reply made the sync fail: a single spoofed packet denied
+// time sync. The client waits on for a valid reply until its time-out, and a time-out after
+// junk only says what the junk was.
+TEST_F(SntpSeam, JunkBeforeTheReplyIsWaitedPast) {
+    int sent = 0;
+    reply = [&sent](const Bytes& request) {
+        ++sent;
+        Bytes r = za::test::ServerReply(request, 0);
+        if (sent == 1) r.resize(20);   // short
+        if (sent == 2) r[1] = 16;      // stratum 16
+        if (sent == 3) r[24] ^= 0x01;  // not our originate time
+        return r;
+    };
+    CSntpClient client;
+    client.SetTimeout(5000);
+    SntpExchange exchange;
+    ASSERT_TRUE(client.Query(QStringLiteral("192.0.2.1"), exchange, 123)) << int(client.Failure());
+    EXPECT_EQ(4, sent);
+    EXPECT_EQ(4u, waits.size());
+
+    // Nothing but junk: refused when the time is up, with the first refusal.
     reply = [](const Bytes& request) {
         Bytes r = za::test::ServerReply(request, 0);
         r[1] = 16;
         return r;
     };
+    client.SetTimeout(50);
     EXPECT_FALSE(client.Query(QStringLiteral("192.0.2.1"), exchange, 123));
     EXPECT_EQ(SntpFailure::Stratum, client.Failure());
     EXPECT_EQ(16, client.FailureDetail());
-    EXPECT_EQ(1u, waits.size());
-    client.SetTimeout(-5);
-    EXPECT_EQ(0, client.Timeout());
+}
+
+// Offsets beyond a day are the user's to confirm: decades away is a wrong or forged reply.
+TEST(SntpOffset, MoreThanADayEitherWayNeedsConfirmation) {
+    EXPECT_FALSE(SntpOffsetNeedsConfirmation(0));
+    EXPECT_FALSE(SntpOffsetNeedsConfirmation(-3600.5));
+    EXPECT_FALSE(SntpOffsetNeedsConfirmation(86400));
+    EXPECT_TRUE(SntpOffsetNeedsConfirmation(86400.001));
+    EXPECT_TRUE(SntpOffsetNeedsConfirmation(-30.0 * 365 * 86400));
+    EXPECT_TRUE(SntpOffsetNeedsConfirmation(std::nan("")));
 }
 
 TEST(UdpSocket, IsAMoveOnlyOwner) {

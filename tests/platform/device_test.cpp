@@ -7,12 +7,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <sqlite3.h>
+#include <sys/mount.h>
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 using za::device::ProfileState;
 using za::test::ProfileTest;
@@ -440,4 +443,156 @@ TEST_F(DeviceProfile, ProcessKilledWhileWritingLeavesAReadableDatabase) {
     EXPECT_EQ(ERROR_FILE_NOT_FOUND,
               RegQueryValueExW(key, QStringLiteral("v%1").arg(stored + 1), nullptr, nullptr, nullptr, &size));
     RegCloseKey(key);
+}
+
+namespace {
+
+// A write-ahead log with committed changes of its own database: its file copied while the
+// connection that wrote it is still open, so nothing of it has been folded yet.
+QByteArray LogOfAnotherDatabase(const QString& folder) {
+    const QString other = folder + QStringLiteral("/other.db");
+    sqlite3* db = nullptr;
+    EXPECT_EQ(SQLITE_OK, sqlite3_open(other.toUtf8().constData(), &db));
+    EXPECT_EQ(SQLITE_OK, sqlite3_exec(db,
+                                      "PRAGMA journal_mode = WAL; PRAGMA wal_autocheckpoint = 0;"
+                                      "CREATE TABLE notes(text); WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
+                                      "FROM n WHERE i < 200) INSERT INTO notes SELECT printf('%0300d', i) FROM n",
+                                      nullptr, nullptr, nullptr));
+    const QByteArray log = ReadAll(other + QStringLiteral("-wal"));
+    sqlite3_close(db);
+    return log;
+}
+
+std::optional<DWORD> ReadDword(const QString& keyName, const QString& name) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, keyName, 0, 0, &key) != ERROR_SUCCESS) return std::nullopt;
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    const LONG read = RegQueryValueExW(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size);
+    RegCloseKey(key);
+    return read == ERROR_SUCCESS ? std::optional<DWORD>(value) : std::nullopt;
+}
+
+}  // namespace
+
+// The log of another database beside a healthy profile was replayed into it by the first
+// program that opened it, and folded into device.db when it closed.
+TEST_F(DeviceProfile, AForeignLogBesideTheProfileIsSetAsideAndDeviceDbStaysAsItWas) {
+    MakeProfileElsewhere();
+    QTemporaryDir elsewhere;
+    const QByteArray foreign = LogOfAnotherDatabase(elsewhere.path());
+    ASSERT_GT(foreign.size(), 4096);
+    const QByteArray before = ReadAll(profile.dbPath());
+    WriteFile(profile.dbPath() + QStringLiteral("-wal"), foreign);
+
+    ASSERT_NE(nullptr, za::device::Db()) << za::device::LastError().toStdString();
+    const za::device::ProfileStatus status = za::device::Status();
+    EXPECT_EQ(ProfileState::Ready, status.state);
+    EXPECT_TRUE(status.notice.contains(QStringLiteral("did not belong to it"))) << status.notice.toStdString();
+    EXPECT_EQ(std::optional<DWORD>(0), ReadDword(QStringLiteral("\\Software\\Probe"), QStringLiteral("v0")));
+    za::device::Reset();
+    EXPECT_EQ(before, ReadAll(profile.dbPath()));
+    const QStringList aside = QDir(profile.path()).entryList({QStringLiteral("device.db-wal.set-aside-*")});
+    ASSERT_EQ(1, aside.size());
+    EXPECT_EQ(foreign, ReadAll(profile.path() + QLatin1Char('/') + aside.first()));
+}
+
+// A log beside a file that is not healthy either: nothing is touched.
+TEST_F(DeviceProfile, AForeignLogBesideAForeignFileLeavesBothAlone) {
+    QDir().mkpath(profile.path());
+    RawExec(profile.dbPath(), "CREATE TABLE mine(text); INSERT INTO mine VALUES('mine')");
+    QTemporaryDir elsewhere;
+    const QByteArray foreign = LogOfAnotherDatabase(elsewhere.path());
+    WriteFile(profile.dbPath() + QStringLiteral("-wal"), foreign);
+    const QByteArray before = ReadAll(profile.dbPath());
+    EXPECT_EQ(nullptr, za::device::Db());
+    EXPECT_NE(ProfileState::Ready, za::device::Status().state);
+    za::device::Reset();
+    EXPECT_EQ(before, ReadAll(profile.dbPath()));
+    EXPECT_EQ(foreign, ReadAll(profile.dbPath() + QStringLiteral("-wal")));
+}
+
+// The log's own changes, left by a program that was killed, are the profile's: kept.
+TEST_F(DeviceProfile, TheProfilesOwnLogIsKept) {
+    MakeProfileElsewhere();
+    QProcess writer;
+    writer.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+    writer.start(QStringLiteral(REGWRITER_PATH),
+                 {QStringLiteral("forever"), QStringLiteral("\\Software\\Killed"), QStringLiteral("k")});
+    ASSERT_TRUE(writer.waitForReadyRead(60000));
+    QThread::msleep(300);
+    writer.kill();
+    writer.waitForFinished(60000);
+    ASSERT_GT(QFileInfo(profile.dbPath() + QStringLiteral("-wal")).size(), 0);
+    ASSERT_NE(nullptr, za::device::Db()) << za::device::LastError().toStdString();
+    EXPECT_TRUE(za::device::Status().notice.isEmpty()) << za::device::Status().notice.toStdString();
+    EXPECT_EQ(std::optional<DWORD>(0), ReadDword(QStringLiteral("\\Software\\Killed"), QStringLiteral("k0")));
+    EXPECT_TRUE(QDir(profile.path()).entryList({QStringLiteral("*set-aside*")}).isEmpty());
+}
+
+// A log removed while a program held it took its committed changes with it, without a word.
+TEST_F(DeviceProfile, ALogRemovedWhileInUseIsReported) {
+    MakeProfileElsewhere();
+    sqlite3* holder = nullptr;
+    ASSERT_EQ(SQLITE_OK, sqlite3_open(profile.dbPath().toUtf8().constData(), &holder));
+    sqlite3_create_collation(holder, "ZANOCASE", SQLITE_UTF8, nullptr, CompareBytes);
+    int on = 1;
+    sqlite3_db_config(holder, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, &on);
+    ASSERT_EQ(SQLITE_OK, sqlite3_exec(holder, "PRAGMA wal_autocheckpoint = 0; CREATE TABLE extra(x); "
+                                              "INSERT INTO extra VALUES(1)",
+                                      nullptr, nullptr, nullptr));
+    // What a killed holder leaves: the index that counts the change, while the log goes.
+    const QByteArray index = ReadAll(profile.dbPath() + QStringLiteral("-shm"));
+    sqlite3_close(holder);
+    ASSERT_TRUE(QFile::remove(profile.dbPath() + QStringLiteral("-wal")));
+    WriteFile(profile.dbPath() + QStringLiteral("-shm"), index);
+
+    ASSERT_NE(nullptr, za::device::Db()) << za::device::LastError().toStdString();
+    const za::device::ProfileStatus status = za::device::Status();
+    EXPECT_TRUE(status.notice.contains(QStringLiteral("were lost"))) << status.notice.toStdString();
+}
+
+// A full disk made every program fail even to read, with "disk I/O error" and no word of the
+// disk. A small file system is made full for the test (mounting needs root: skipped without).
+TEST_F(DeviceProfile, AFullDiskStillOpensTheProfileForReading) {
+    MakeProfileElsewhere();
+    QTemporaryDir mountPoint;
+    const QByteArray where = QFile::encodeName(mountPoint.path());
+    if (::mount("tmpfs", where.constData(), "tmpfs", 0, "size=4m") != 0) {
+        GTEST_SKIP() << "cannot mount a small file system here";
+    }
+    struct Unmount {
+        QByteArray path;
+        ~Unmount() { ::umount2(path.constData(), MNT_DETACH); }
+    } unmount{where};
+    const QString folder = mountPoint.path() + QStringLiteral("/device");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QFile::copy(profile.dbPath(), folder + QStringLiteral("/device.db")));
+    {
+        QFile filler(mountPoint.path() + QStringLiteral("/filler"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+    }
+    const QByteArray previous = qgetenv("ZONARIA_DEVICE");
+    qputenv("ZONARIA_DEVICE", folder.toUtf8());
+    za::device::Reset();
+    const bool opened = za::device::Db() != nullptr;
+    const za::device::ProfileStatus status = za::device::Status();
+    const std::optional<DWORD> read = ReadDword(QStringLiteral("\\Software\\Probe"), QStringLiteral("v0"));
+    HKEY key = nullptr;
+    const LONG created = RegCreateKeyExW(HKEY_LOCAL_MACHINE, QStringLiteral("\\Software\\Full"), 0, QString(), 0, 0,
+                                         nullptr, &key, nullptr);
+    RegCloseKey(key);
+    const za::device::Refusal why = za::device::WhyRefused();
+    za::device::Reset();
+    qputenv("ZONARIA_DEVICE", previous);
+
+    EXPECT_TRUE(opened) << status.message.toStdString();
+    EXPECT_EQ(ProfileState::ReadOnly, status.state);
+    EXPECT_TRUE(status.message.contains(QStringLiteral("the disk is full"))) << status.message.toStdString();
+    EXPECT_EQ(std::optional<DWORD>(0), read);
+    EXPECT_NE(ERROR_SUCCESS, created);
+    EXPECT_EQ(za::device::Refusal::DiskFull, why);
 }

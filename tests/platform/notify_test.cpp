@@ -267,11 +267,13 @@ TEST_F(NotificationStore, DueNotificationsAreClaimedOnceInOrder) {
     ASSERT_EQ(1u, got.size());
     EXPECT_EQ(a, got[0].handle);
     EXPECT_TRUE(za::notify::ClaimDue(nine).empty());
-    EXPECT_EQ(UtcMs(2026, 7, 1, 1, 0, 0), za::notify::NextDueUtcMs());
+    // The claims' leases end first; the claimer leaves its own claims out.
+    EXPECT_EQ(nine + za::notify::kClaimLeaseMs, za::notify::NextDueUtcMs());
+    EXPECT_EQ(UtcMs(2026, 7, 1, 1, 0, 0), za::notify::NextDueUtcMs({a, b}));
 
     // Given back, it is due again; snoozed, it moves.
     EXPECT_TRUE(za::notify::Unclaim(a));
-    EXPECT_EQ(UtcMs(2026, 7, 1, 0, 0, 0), za::notify::NextDueUtcMs());
+    EXPECT_EQ(UtcMs(2026, 7, 1, 0, 0, 0), za::notify::NextDueUtcMs({b}));
     EXPECT_TRUE(za::notify::Reschedule(a, UtcMs(2026, 7, 1, 0, 10, 0)));
     EXPECT_EQ(UtcMs(2026, 7, 1, 0, 10, 0), za::notify::Read(a)->dueUtcMs);
     EXPECT_TRUE(CeClearUserNotification(c));
@@ -329,11 +331,12 @@ TEST_F(NotificationStore, AProfileOfVersionTwoGetsTheStoreAndKeepsItsData) {
     RegCloseKey(key);
     za::device::Reset();
     ASSERT_TRUE(RawExec(profile.dbPath(),
-                        "DROP INDEX user_notifications_due; DROP TABLE user_notifications; PRAGMA user_version = 2"));
+                        "DROP TABLE notification_claims; DROP INDEX user_notifications_due;"
+                        " DROP TABLE user_notifications; PRAGMA user_version = 2"));
 
     ASSERT_NE(nullptr, za::device::Db()) << za::device::LastError().toStdString();
     EXPECT_EQ(za::device::ProfileState::Ready, za::device::Status().state);
-    EXPECT_EQ(3, za::device::SchemaVersion());
+    EXPECT_EQ(4, za::device::SchemaVersion());
     EXPECT_NE(nullptr, Register(Alarm()));
     DWORD read = 0;
     DWORD size = sizeof read;
@@ -343,7 +346,48 @@ TEST_F(NotificationStore, AProfileOfVersionTwoGetsTheStoreAndKeepsItsData) {
     EXPECT_EQ(4242u, read);
     za::device::Reset();
     EXPECT_TRUE(za::device::CheckProfile().problems.isEmpty());
-    EXPECT_EQ(3, za::device::CheckProfile().schemaVersion);
+    EXPECT_EQ(4, za::device::CheckProfile().schemaVersion);
+}
+
+// A claim is a lease: an agent that ends without showing or giving back what it claimed leaves
+// it to the next one once the lease is over; what is shown and renewed stays with its agent.
+TEST_F(NotificationStore, AClaimHoldsForItsLeaseAndIsTakenOverAfter) {
+    const HANDLE h = Register(Alarm());
+    const std::int64_t now = UtcMs(2027, 1, 1);
+    std::vector<za::notify::Notification> got = za::notify::ClaimDue(now, 64, {}, 60000);
+    ASSERT_EQ(1u, got.size());
+    EXPECT_FALSE(got[0].shown);
+    EXPECT_TRUE(za::notify::ClaimDue(now + 59999, 64, {}, 60000).empty());
+    EXPECT_EQ(now + 60000, za::notify::NextDueUtcMs());
+    // The agent died: the next one takes it.
+    got = za::notify::ClaimDue(now + 60000, 64, {}, 60000);
+    ASSERT_EQ(1u, got.size());
+    ASSERT_TRUE(za::notify::MarkShown(h, 17, now + 120000));
+    EXPECT_TRUE(za::notify::Read(h)->shown);
+    EXPECT_EQ(17u, za::notify::Read(h)->serverId);
+    EXPECT_TRUE(za::notify::ClaimDue(now + 119999).empty());
+    ASSERT_TRUE(za::notify::RenewClaims({h}, now + 240000));
+    EXPECT_TRUE(za::notify::ClaimDue(now + 239999).empty());
+    // Given back at the agent's end: at once for the next, which replaces what is on screen.
+    ASSERT_TRUE(za::notify::Unclaim(h));
+    got = za::notify::ClaimDue(now + 1000);
+    ASSERT_EQ(1u, got.size());
+    EXPECT_EQ(17u, got[0].serverId);
+    // Cleared meanwhile: not marked shown.
+    ASSERT_TRUE(CeClearUserNotification(h));
+    EXPECT_FALSE(za::notify::MarkShown(h, 18, now + 120000));
+}
+
+// A profile from before claims were kept: what was marked delivered is shown once more.
+TEST_F(NotificationStore, AnAlarmDeliveredBeforeClaimsWereKeptIsShownAgain) {
+    const HANDLE h = Register(Alarm());
+    za::device::Reset();
+    ASSERT_TRUE(RawExec(profile.dbPath(), "DROP TABLE notification_claims; UPDATE user_notifications SET signalled = 1;"
+                                          " PRAGMA user_version = 3"));
+    ASSERT_NE(nullptr, za::device::Db()) << za::device::LastError().toStdString();
+    const std::vector<za::notify::Notification> got = za::notify::ClaimDue(UtcMs(2027, 1, 1));
+    ASSERT_EQ(1u, got.size());
+    EXPECT_EQ(h, got[0].handle);
 }
 
 // The store's own calls, which the alarms and the agent use, see what the handheld's calls set

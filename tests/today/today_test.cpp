@@ -1,6 +1,7 @@
 // The Today item as the Today screen uses it: the real plug-in loaded from the build, its
 // height, rows, bold row, split, tap and options; and the host across processes, which shows
 // a city changed from a terminal and drops the item when Preferences turn it off.
+#include "device.h"
 #include "profile.h"
 #include "registry.h"
 #include "settings.h"
@@ -12,6 +13,8 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFile>
+#include <QLabel>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -261,6 +264,28 @@ TEST_F(TodayTest, HostShowsAChangeMadeFromATerminalAndDropsADisabledItem) {
     ASSERT_TRUE(za::BroadcastTodayItemsChanged());
     EXPECT_TRUE(RunUntil([&] { return todayHost.ItemCount() == 0; }));
     EXPECT_EQ(GetReg().GetDWORDValue(CRegistry::ZAReserved), 0u);
+}
+
+// Every profile failure was hidden behind "Zonaria's Preferences turn it on."
+TEST_F(TodayTest, HostNamesTheProfilesProblemAsTheWindowDoes) {
+    za::device::Reset();
+    QFile db(profile.dbPath());
+    ASSERT_TRUE(QDir().mkpath(profile.path()));
+    ASSERT_TRUE(db.open(QIODevice::WriteOnly));
+    db.write(QByteArray(8192, '\x5a'));
+    db.close();
+    za::today::CTodayHost todayHost;
+    todayHost.LoadItems();
+    EXPECT_EQ(todayHost.ItemCount(), 0);
+    QLabel* shown = nullptr;
+    for (QLabel* label : todayHost.findChildren<QLabel*>()) {
+        if (label->isVisibleTo(&todayHost)) shown = label;
+    }
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->text().startsWith(QStringLiteral("The device profile at %1 cannot be used: the device profile is "
+                                                        "damaged")
+                                             .arg(profile.path())))
+        << shown->text().toStdString();
 }
 
 // A logout ends the programs with SIGTERM: the host closes its item as on an ordinary quit,

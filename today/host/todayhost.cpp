@@ -1,6 +1,7 @@
 #include "todayhost.h"
 
 #include "contrast.h"
+#include "device.h"
 #include "format.h"
 #include "registry.h"
 #include "shell.h"
@@ -78,6 +79,8 @@ CTodayHost::CTodayHost(QWidget* parent)
     layout->addLayout(m_itemsLayout);
     m_empty = new QLabel(QStringLiteral("No Today item is shown.\nZonaria's Preferences turn it on."), this);
     ApplyPalette();
+    m_empty->setTextFormat(Qt::PlainText);
+    m_empty->setWordWrap(true);
     layout->addWidget(m_empty);
     setFixedWidth(qRound(kItemWidth * PointFontScale()) + 2 * kMargin);
     setFocusPolicy(Qt::StrongFocus);
@@ -132,6 +135,12 @@ void CTodayHost::LoadItems() {
         }
         RegCloseKey(items);
     }
+    // Nothing shown because the profile cannot be used is not the Preferences' doing: said in
+    // the window's words.
+    const za::device::ProfileStatus profile = za::device::Status();
+    const bool usable = profile.state == za::device::ProfileState::Ready || profile.state == za::device::ProfileState::ReadOnly;
+    m_empty->setText(usable ? QStringLiteral("No Today item is shown.\nZonaria's Preferences turn it on.")
+                            : QStringLiteral("The device profile at %1 cannot be used: %2").arg(profile.folder, profile.message));
     m_empty->setVisible(m_items.empty());
     adjustSize();
 }
