@@ -7,6 +7,7 @@
 #include "dialogs/preferencesdlg.h"
 #include "dialogs/sunrisedlg.h"
 #include "dialogs/timecalcdlg.h"
+#include "dialogs/meetingplannerdlg.h"
 #include "dialogs/citiesdlg.h"
 #include "dialogs/cityeditor.h"
 #include "dialogs/citylistdlg.h"
@@ -47,6 +48,8 @@ void CDialogLauncher::DistanceCalculator(QWidget* owner, const CCity& from, cons
 }
 
 void CDialogLauncher::TimeCalculator(QWidget* owner) { za::app::CTimeCalcDlg(owner, *m_host).DoModal(); }
+
+void CDialogLauncher::MeetingPlanner(QWidget* owner) { za::app::CMeetingPlannerDlg(owner, *m_host).DoModal(); }
 
 void CDialogLauncher::Sunrise(QWidget* owner, const CCity& city) { za::app::CSunriseDlg(city, owner, *m_host).DoModal(); }
 

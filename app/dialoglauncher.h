@@ -26,6 +26,7 @@ public:
     virtual void PhoneCodes(QWidget* owner);
     virtual void DistanceCalculator(QWidget* owner, const CCity& from, const CCity& to);
     virtual void TimeCalculator(QWidget* owner);
+    virtual void MeetingPlanner(QWidget* owner);
     void Sunrise(QWidget* owner, const CCity& city) override;
     void Moonrise(QWidget* owner, const CCity& city) override;
     virtual int SetTime(QWidget* owner);

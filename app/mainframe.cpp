@@ -48,6 +48,7 @@ constexpr MenuItem kToolsMenu[] = {
     {0, nullptr, 0},
     {ID_DISTANCE_CALC, u"Distance Calculator...", u'D'},
     {ID_TIME_CALC, u"Time Calculator...", u'T'},
+    {ID_MEETING_PLANNER, u"Meeting Planner...", u'e'},
     {0, nullptr, 0},
     {ID_SUNRISE, u"Sunrise...", u'S'},
     {ID_MOONRISE, u"Moonrise...", u'M'},

@@ -6,6 +6,7 @@
 #include "citylist.h"
 #include "clock.h"
 #include "currentcity.h"
+#include "worldsettings.h"
 #include "dialogframe.h"
 #include "format.h"
 #include "geography.h"
@@ -43,15 +44,16 @@ constexpr int kTipOffset = 5;
 constexpr int kDeferredCheckMs = 250;
 
 // The tip's facts of a displayed city at the shown instant: name, country, zone, coordinates,
-// the day's sunrise and sunset, airport and phone codes.
-QString InfoText(const CCity& city, const SYSTEMTIME& utc) {
+// the day's sunrise and sunset, airport and phone codes, and the next clock change when known.
+QString InfoText(const CCity& city, const SYSTEMTIME& utc, const QString& change) {
     QString rise, set;
     SYSTEMTIME local{};
     city.TimeZone().UTCTimeToLocalTime(utc, local);
     city.RiseSet(rise, set, &local, ZENITH_OFFICIAL);
     return FormatString(AppString(IDS_INFO_TEXT),
                         {city.Name(), city.CountryName(), city.TimeZone().Name(), city.LongitudeAsString(),
-                         city.LatitudeAsString(), rise, set, city.AirportCode(), city.CountryPhoneCode(), city.AreaCode()});
+                         city.LatitudeAsString(), rise, set, city.AirportCode(), city.CountryPhoneCode(), city.AreaCode()}) +
+           (change.isEmpty() ? QString() : QLatin1Char('\n') + change);
 }
 
 }  // namespace
@@ -78,6 +80,8 @@ CMainView::CMainView(CMainFrame& frame) : QWidget(&frame), m_frame(frame) {
     SetControlId(m_map, IDC_WORLDMAP);
     connect(m_map, &CWorldMapWnd::tapped, this,
             [this](const NMMAPTAPPED& tap) { OnMapTapped(tap.longitude, tap.latitude); });
+    m_map->ShowSkyPoints(true);
+    m_showOffsets = za::ShowOffsetsSetting();
     // One read of the clock for the displays and the map until the first tick.
     OnClockTick();
     // Tab goes from display to display from the top, the map in its place between 0 and 1.
@@ -207,6 +211,7 @@ BOOL CMainView::OnCommand(UINT id) {
     case ID_EDIT_CITIES:
         dialogs.EditCities(&m_frame);
         LoadDisplayedCities();
+        UpdateNotes(Display(0).ShownTime());
         for (CCityDisplay* d : m_displays) d->update();
         return TRUE;
     case ID_PREFERENCES:
@@ -225,6 +230,7 @@ void CMainView::OnClockTick() {
 
 void CMainView::OnClockTick(const SYSTEMTIME& utc) {
     for (CCityDisplay* d : m_displays) d->UpdateTime(utc);
+    UpdateNotes(utc);
     m_map->Refresh(utc);
 }
 
@@ -276,6 +282,8 @@ void CMainView::OnMapTapped(int longitude, int latitude) {
     if (GetCityList().FindNearestCity(longitude, latitude, city)) {
         text = za::CityEntry(city.Name(), city.CountryName()) + QLatin1Char('\n') +
                city.LocalTimeAsString(Display(0).ShownTime(), TF_WEEKDAY_TIME);
+        const QString change = za::ClockChangeText(m_changes.For(city, Display(0).ShownTime()));
+        if (!change.isEmpty()) text += QLatin1Char('\n') + change;
         longitude = city.Longitude();
         latitude = city.Latitude();
     } else {
@@ -313,7 +321,7 @@ void CMainView::OnDisplayNotify(CityDisplayNotify& n) {
             HideTip();
         } else {
             const QPoint at = n.sender->mapTo(this, n.point);
-            ShowTip(at.x(), at.y(), InfoText(n.sender->City(), n.sender->ShownTime()), n.longitude, n.latitude);
+            ShowTip(at.x(), at.y(), InfoText(n.sender->City(), n.sender->ShownTime(), n.sender->ChangeNote()), n.longitude, n.latitude);
         }
         break;
     case CDN_CITYCHANGING:
@@ -321,6 +329,7 @@ void CMainView::OnDisplayNotify(CityDisplayNotify& n) {
         break;
     case CDN_CITYCHANGED:
         m_frame.App().SetDisplayedCity(index, n.sender->City().Name());
+        UpdateNotes(n.sender->ShownTime());
         break;
     case CDN_SETCURRENT:
         if (ConfirmCurrentCity(SelectedCity(), n.sender->City(), index)) SelectDisplay(index);
@@ -341,6 +350,16 @@ void CMainView::SelectDisplay(int i) {
     reg.Close();
     m_frame.App().SetSelectedDisplay(static_cast<DWORD>(i));
     LayOut();
+    UpdateNotes(Display(i).ShownTime());
+}
+
+void CMainView::UpdateNotes(const SYSTEMTIME& utc) {
+    for (int i = 0; i < kDisplays; ++i) {
+        const za::DisplayNote note =
+            za::MakeDisplayNote(SelectedCity(), City(i), i == SelectedIndex(), m_showOffsets, utc, m_changes);
+        const int mark = note.changeSoon ? (note.change.Minutes() > 0 ? 1 : -1) : 0;
+        Display(i).SetNote(note.offset, note.changeText, mark);
+    }
 }
 
 BOOL CMainView::ConfirmCurrentCity(const CCity& oldCity, const CCity& newCity, int index) {
@@ -408,6 +427,8 @@ void CMainView::ReloadFromProfile() {
 
 void CMainView::OnCheckCity() {
     CheckDeviceTimeZone();
+    // The current city may be another now: the offsets are from it.
+    UpdateNotes(Display(0).ShownTime());
     CRegistry& reg = GetReg();
     if (reg.GetDWORDValue(CRegistry::InitialRun) != 0) {
         reg.WriteDWORDValue(CRegistry::InitialRun, 0);
@@ -529,6 +550,8 @@ void CMainView::ApplyPreferences() {
         d->ChangeOptions(set, clear);
         d->update();
     }
+    m_showOffsets = za::ShowOffsetsSetting();
+    UpdateNotes(Display(0).ShownTime());
 }
 
 void CMainView::ReleaseMapImages() { m_map->ReleaseImages(); }

@@ -5,6 +5,7 @@
 
 #include "city.h"
 #include "citydisplay.h"
+#include "displaynote.h"
 #include "displayedcities.h"
 #include "maptip.h"
 #include "worldmapwnd.h"
@@ -126,6 +127,8 @@ private:
     void KillTipTimer();
     // The device-zone check that OnDeviceChanged asked for.
     void RunPendingCheck();
+    // Each display's offset from the current city and its clock-change mark at utc.
+    void UpdateNotes(const SYSTEMTIME& utc);
 
     CMainFrame& m_frame;
     za::app::CMapTip* m_tip = nullptr;
@@ -136,6 +139,8 @@ private:
     int m_tipTimer = 0;
     bool m_checkPending = false;
     QWidget* m_welcome = nullptr;
+    za::ClockChangeCache m_changes;
+    bool m_showOffsets = true;
 };
 
 }  // namespace za::app

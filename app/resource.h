@@ -20,6 +20,8 @@ constexpr UINT ID_DISTANCE_CALC = 32798;
 constexpr UINT ID_TIME_CALC = 32782;
 constexpr UINT ID_SUNRISE = 32797;
 constexpr UINT ID_MOONRISE = 32829;
+// Not the handheld's: the Meeting Planner of the Tools menu.
+constexpr UINT ID_MEETING_PLANNER = 32840;
 constexpr UINT ID_SET_TIME = 32796;
 constexpr UINT ID_EDIT_CITIES = 32794;
 constexpr UINT ID_PREFERENCES = 32771;

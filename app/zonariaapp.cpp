@@ -168,6 +168,9 @@ BOOL CZonariaApp::OnCommand(UINT id) {
     case ID_TIME_CALC:
         m_dialogs->TimeCalculator(owner);
         return TRUE;
+    case ID_MEETING_PLANNER:
+        m_dialogs->MeetingPlanner(owner);
+        return TRUE;
     case ID_APP_ABOUT:
         m_dialogs->About(owner);
         return TRUE;

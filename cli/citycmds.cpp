@@ -1,5 +1,6 @@
 // The facts of one city and the lists of the city database: city, find, codes.
 #include "citylist.h"
+#include "clockchange.h"
 #include "commands.h"
 
 #include <QJsonArray>
@@ -14,6 +15,7 @@ void CityCommand(const QStringList& words, Output& out) {
     QString rise, set;
     city.RiseSet(rise, set, nullptr, ZENITH_OFFICIAL);
     const QString zoneName = city.TimeZone().Name();
+    const za::ClockChange change = za::NextClockChange(city.TimeZone(), NowUtc());
 
     out.Line(city.Name() + QStringLiteral(", ") + city.CountryName());
     out.Line(QStringLiteral("Time zone:    ") + zoneName);
@@ -23,6 +25,7 @@ void CityCommand(const QStringList& words, Output& out) {
     out.Line(QStringLiteral("Sunset:       ") + set);
     out.Line(QStringLiteral("Airport code: ") + city.AirportCode());
     out.Line(QStringLiteral("Phone code:   ") + city.CountryPhoneCode() + QStringLiteral(" - ") + city.AreaCode());
+    out.Line(QStringLiteral("Clock change: ") + (change.found ? za::ClockChangeText(change) : QStringLiteral("none within a year")));
 
     QJsonObject& o = out.object;
     o[QStringLiteral("name")] = city.Name();
@@ -38,6 +41,16 @@ void CityCommand(const QStringList& words, Output& out) {
     o[QStringLiteral("area_code")] = city.AreaCode();
     o[QStringLiteral("sunrise_text")] = rise;
     o[QStringLiteral("sunset_text")] = set;
+    if (change.found) {
+        QJsonObject c;
+        c[QStringLiteral("utc")] = IsoUtc(change.utc);
+        c[QStringLiteral("local")] = IsoLocal(change.local);
+        c[QStringLiteral("minutes")] = change.Minutes();
+        c[QStringLiteral("text")] = za::ClockChangeText(change);
+        o[QStringLiteral("next_clock_change")] = c;
+    } else {
+        o[QStringLiteral("next_clock_change")] = QJsonValue::Null;
+    }
 }
 
 void FindCommand(const QStringList& words, Output& out) {

@@ -20,6 +20,7 @@ void CheckCommand(const QStringList& words, Output& out);
 void DeviceCommand(const QStringList& words, Output& out);
 void SyncCommand(const QStringList& words, Output& out);
 void AlarmCommand(const QStringList& words, Output& out);
+void MeetCommand(const QStringList& words, Output& out);
 
 // The help text of a command, or of the program for an empty or unknown name.
 QString Usage(const QString& command);

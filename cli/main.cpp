@@ -24,6 +24,7 @@ const Entry kCommands[] = {
     {"select", cli::SelectCommand},     {"check", cli::CheckCommand},
     {"sync", cli::SyncCommand},         {"alarm", cli::AlarmCommand},
     {"device", cli::DeviceCommand},
+    {"meet", cli::MeetCommand},
 };
 
 }  // namespace

@@ -16,7 +16,8 @@ QString Usage(const QString& command) {
          "  Name and country, time zone, latitude and longitude, today's sunrise and sunset, airport\n"
          "  and phone codes. Names are matched without regard to case, and to accents when no name\n"
          "  is spelt so (Sao Paulo finds São Paulo); a name's first words are enough when they begin\n"
-         "  one city's name only (Chicago finds Chicago, IL). Quote names with blanks.\n"},
+         "  one city's name only (Chicago finds Chicago, IL). Quote names with blanks. Also when the\n"
+         "  city's clocks next change (\"Clocks go back 1 hour on Sun 25 Oct 2026 at 02:00\").\n"},
         {"find",
          "zonaria-cli find TEXT [--json]\n"
          "  The entries of the city list that begin with TEXT, without regard to case and accents.\n"},
@@ -84,6 +85,13 @@ QString Usage(const QString& command) {
          "  \"It is 7:00 AM in Tokyo\". A time in the past is refused. list shows each alarm's handle,\n"
          "  its time in the city and on this device, and its message; delete takes a handle. The alarm\n"
          "  agent zonaria-alarmd rings them, also when Zonaria is closed, and is started when needed.\n"},
+        {"meet",
+         "zonaria-cli meet [--date YYYY-MM-DD] [--hours 9-17] [CITY ...] [--json]\n"
+         "  The meeting planner: each hour of the first city's local date (default today there) in\n"
+         "  every city, marking the hours within each city's working hours (*) and those within\n"
+         "  every city's (=), then the common working hours. Cities default to the five displayed,\n"
+         "  the current city first; working hours to the Preferences' (09:00-17:00 unless set), or\n"
+         "  --hours for all. A clock-change date shows as a 23- or 25-hour day.\n"},
     };
     for (const Help& h : kHelp) {
         if (command == QLatin1String(h.name)) return QString::fromUtf8(h.text);

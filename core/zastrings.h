@@ -1,4 +1,5 @@
-// The core library's string table (ids 500 to 524, and 540 and 541 for times the clocks skip or repeat).
+// The core library's string table (ids 500 to 524, and 540 and 541 for times the clocks skip or
+// repeat; the world-clock additions, 600 to 629, are in worldstrings.h).
 #pragma once
 
 #include "wintypes.h"

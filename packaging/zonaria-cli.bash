@@ -63,7 +63,7 @@ _zonaria_cli() {
             fi
         done
         case $command in
-        city | time | sun | moon | find | convert | distance) kind=city ;;
+        city | time | sun | moon | find | convert | distance | meet) kind=city ;;
         set-city) if ((count == 0)); then choices="0 1 2 3 4"; else kind=city; fi ;;
         select) ((count == 0)) && choices="0 1 2 3 4" ;;
         codes) if ((count == 0)); then choices="phone airport"; else kind=city; fi ;;

@@ -10,6 +10,7 @@
 #include "shell.h"
 #include "timeservice.h"
 #include "today.h"
+#include "worldsettings.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -190,7 +191,8 @@ bool CTodayItem::LoadCities() {
     const za::DisplayedCities displayed = za::DisplayedCities::Read();
     for (int i = 0; i < kMaxRows; ++i) m_names[static_cast<size_t>(i)] = displayed.Name(i);
     m_selected = displayed.Selected();
-    for (int i = 0; i < m_count; ++i) list.LoadCity(m_names[static_cast<size_t>(i)], m_cities[static_cast<size_t>(i)]);
+    // Every city, for the offsets from the current one even where it is not shown.
+    for (int i = 0; i < kMaxRows; ++i) list.LoadCity(m_names[static_cast<size_t>(i)], m_cities[static_cast<size_t>(i)]);
     list.Close();
     LayOut();
     return true;
@@ -220,8 +222,15 @@ void CTodayItem::LayOut() {
 QString CTodayItem::TimeText(int i) const { return City(i).LocalTimeAsString(m_shownTime, TF_WEEKDAY_TIME); }
 
 void CTodayItem::UpdateRows() {
+    const bool offsets = za::ShowOffsetsSetting();
+    const CCity& current = City(std::clamp(m_selected, 0, kMaxRows - 1));
     for (int i = 0; i < m_count; ++i) {
-        m_rows[static_cast<size_t>(i)]->SetTexts(City(i).Name(), TimeText(i), i == m_selected);
+        za::DisplayNote& note = m_notes[static_cast<size_t>(i)];
+        note = za::MakeDisplayNote(current, City(i), i == m_selected, offsets, m_shownTime, m_changes);
+        QString time = TimeText(i);
+        if (!note.offset.isEmpty()) time += QStringLiteral(", ") + note.offset;
+        if (note.changeSoon) time += QStringLiteral(". ") + note.changeText;
+        m_rows[static_cast<size_t>(i)]->SetTexts(City(i).Name(), time, i == m_selected);
     }
 }
 
@@ -276,9 +285,42 @@ void CTodayItem::paintEvent(QPaintEvent*) {
         const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
         p.drawText(name, flags, p.fontMetrics().elidedText(City(i).Name(), Qt::ElideRight, name.width()));
         p.drawText(time, flags, TimeText(i));
+        DrawNote(p, time, time.width() - p.fontMetrics().horizontalAdvance(TimeText(i)) - 6, Note(i));
         p.setPen(m_lineColour);
         p.drawLine(name.left(), name.bottom(), time.right(), name.bottom());
     }
+}
+
+void CTodayItem::DrawNote(QPainter& p, const QRect& r, int room, const za::DisplayNote& note) const {
+    int right = r.right() - 2;
+    if (note.changeSoon) {
+        // The short mark of a clock change within a week: an amber triangle, up for forward.
+        const int side = 6, y = r.center().y();
+        const int x = right - side;
+        QPolygon triangle;
+        if (note.change.Minutes() > 0) {
+            triangle << QPoint(x, y + side / 2) << QPoint(x + side, y + side / 2) << QPoint(x + side / 2, y - side / 2);
+        } else {
+            triangle << QPoint(x, y - side / 2) << QPoint(x + side, y - side / 2) << QPoint(x + side / 2, y + side / 2);
+        }
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(230, 140, 0));
+        p.drawPolygon(triangle);
+        p.restore();
+        right = x - 3;
+        room -= side + 3;
+    }
+    if (note.offset.isEmpty()) return;
+    QFont small = m_normalFont;
+    small.setPointSizeF(m_normalFont.pointSizeF() * 0.8);
+    // The note where it fits beside the time (a screen reader reads it all the same).
+    if (QFontMetrics(small).horizontalAdvance(note.offset) > room) return;
+    p.setFont(small);
+    p.setPen(m_lineColour.darker(150));
+    p.drawText(QRect(r.left(), r.top(), right - r.left(), r.height()), Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
+               note.offset);
 }
 
 void CTodayItem::mouseReleaseEvent(QMouseEvent* e) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "city.h"
+#include "displaynote.h"
 #include "displayedcities.h"
 #include "todayapi.h"
 #include "window.h"
@@ -13,6 +14,8 @@
 #include <QFont>
 #include <QPixmap>
 #include <QWidget>
+
+class QPainter;
 
 #include <array>
 #include <memory>
@@ -65,6 +68,8 @@ public:
     QRect TimeRect(int i) const { return m_timeRects[static_cast<size_t>(i)]; }
     const CCity& City(int i) const { return m_cities[static_cast<size_t>(i)]; }
     QString TimeText(int i) const;
+    // Row i's offset from the current city and clock-change note, as of the shown time.
+    const za::DisplayNote& Note(int i) const { return m_notes[static_cast<size_t>(i)]; }
     QString ApplicationPath() const { return m_appPath; }
     QColor TextColour() const { return m_textColour; }
     // The page the rows are painted on: the Today screen's, or the item's own.
@@ -90,12 +95,16 @@ private:
     bool LoadCities();
     void LayOut();
     void UpdateRows();
+    // The change mark and, where it fits in `room` pixels, the offset, at the end of r.
+    void DrawNote(QPainter& p, const QRect& r, int room, const za::DisplayNote& note) const;
 
     bool m_started = false;
     std::unique_ptr<za::PlatformWindow> m_window;
     UINT m_updateMessage = 0;
     std::array<CCity, kMaxRows> m_cities;
     std::array<QString, kMaxRows> m_names;
+    std::array<za::DisplayNote, kMaxRows> m_notes;
+    za::ClockChangeCache m_changes;
     int m_selected = 0;
     int m_count = 0;
     SYSTEMTIME m_loadTime{};

@@ -12,7 +12,7 @@ file=${1:-$root/app/res/help/Zonaria.htm}
 
 # The topics the application opens (each is "Zonaria.htm#" followed by the name).
 TOPICS=(welcome Main_Contents alarms set_time citylist_edit city_edit airport_codes phone_codes
-        preferences distance_calc time_calc sunrise moonrise)
+        preferences distance_calc time_calc meeting_planner sunrise moonrise)
 
 faults=0
 fault() { echo "check-help: $*" >&2; faults=$((faults + 1)); }

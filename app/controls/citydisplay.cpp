@@ -2,6 +2,7 @@
 
 #include "citylist.h"
 #include "citypicker.h"
+#include "cityoffset.h"
 #include "dialogframe.h"
 #include "images.h"
 #include "resource.h"
@@ -24,6 +25,7 @@ constexpr int kButton = 12;
 constexpr int kCurrentButtonRoom = 17;
 constexpr int kTimeGap = 11;
 const QColor kLineColour(180, 180, 180);
+const QColor kChangeMarkColour(230, 140, 0);
 // A press held this long is a tap-and-hold.
 constexpr int kHoldMs = 500;
 
@@ -61,8 +63,11 @@ public:
         case QAccessible::Name: return d->City().Name();
         case QAccessible::Description: {
             if (d->Options() & CDS_NAMEONLY) return QString();
-            if (d->Options() & CDS_TWOLINE) return SpokenText(d->NameText() + QLatin1Char('\n') + d->TimeText());
-            return SpokenText(d->TimeText());
+            QString text = d->TimeText();
+            if (d->Options() & CDS_TWOLINE) text = d->NameText() + QLatin1Char('\n') + text;
+            if (!d->OffsetNote().isEmpty()) text += QStringLiteral(", ") + d->OffsetNote();
+            if (d->ChangeMark() != 0) text += QStringLiteral(". ") + d->ChangeNote();
+            return SpokenText(text);
         }
         default: return QAccessibleWidget::text(t);
         }
@@ -294,7 +299,15 @@ void CCityDisplay::paintEvent(QPaintEvent*) {
                    metrics.elidedText(text, Qt::ElideRight, r.width()));
     };
     draw(m_nameRect, NameText());
-    draw(m_timeRect, TimeText());
+    const QString time = TimeText();
+    if (!(m_options & CDS_NAMEONLY) && (!m_noteOffset.isEmpty() || m_noteDirection != 0)) {
+        // The note takes only the room the time leaves (centred in two lines, so half of it).
+        const int spare = m_timeRect.width() - metrics.horizontalAdvance(time);
+        DrawNote(p, m_timeRect, ((m_options & CDS_TWOLINE) ? spare / 2 : spare) - 6);
+        p.setFont(m_font);
+        p.setPen(m_textColour);
+    }
+    draw(m_timeRect, time);
     if (hasFocus()) {
         QPen pen(m_textColour, 1, Qt::DotLine);
         p.setPen(pen);
@@ -302,6 +315,58 @@ void CCityDisplay::paintEvent(QPaintEvent*) {
         const int inset = (m_options & CDS_TOPLINE) ? 2 : 0;
         p.drawRect(rect().adjusted(1, 1 + inset, -2, -2));
     }
+}
+
+void CCityDisplay::SetNote(const QString& offset, const QString& change, int soonDirection) {
+    if (offset == m_noteOffset && change == m_noteChange && soonDirection == m_noteDirection) return;
+    m_noteOffset = offset;
+    m_noteChange = change;
+    m_noteDirection = soonDirection;
+    update(m_timeRect);
+    UpdateAccessibleTexts();
+}
+
+void CCityDisplay::DrawNote(QPainter& p, const QRect& r, int room) const {
+    QFont small = m_font;
+    small.setBold(false);
+    small.setPointSizeF(m_font.pointSizeF() * 0.8);
+    const QFontMetrics metrics(small);
+    int used = 0;
+    if (m_noteDirection != 0) {
+        // A small amber triangle, up for clocks going forward, down for back.
+        const int side = std::max(5, metrics.ascent() * 2 / 3);
+        const int x = r.right() - side;
+        const int y = r.center().y();
+        QPolygon triangle;
+        if (m_noteDirection > 0) {
+            triangle << QPoint(x, y + side / 2) << QPoint(x + side, y + side / 2) << QPoint(x + side / 2, y - side / 2);
+        } else {
+            triangle << QPoint(x, y - side / 2) << QPoint(x + side, y - side / 2) << QPoint(x + side / 2, y + side / 2);
+        }
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(kChangeMarkColour);
+        p.drawPolygon(triangle);
+        p.restore();
+        used = side + 3;
+    }
+    if (m_noteOffset.isEmpty()) return;
+    // The whole note, else the offset without its day word, else nothing: a screen reader
+    // still reads it all.
+    QString text = m_noteOffset;
+    for (const QString& day : {za::DayDeltaText(-1), za::DayDeltaText(1)}) {
+        if (metrics.horizontalAdvance(text) > room - used && text.endsWith(QLatin1Char(' ') + day)) {
+            text.chop(day.size() + 1);
+        }
+    }
+    if (metrics.horizontalAdvance(text) > room - used) return;
+    p.setFont(small);
+    QColor colour = m_textColour;
+    colour.setAlphaF(0.75);
+    p.setPen(colour);
+    p.drawText(QRect(r.left(), r.top(), r.width() - used, r.height()), Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
+               text);
 }
 
 void CCityDisplay::Send(CityDisplayNotify& n) {

@@ -15,6 +15,7 @@
 #include <QWidget>
 
 class QMenu;
+class QPainter;
 
 namespace za::app {
 
@@ -122,6 +123,15 @@ public:
     CDisplayButton* ChangeButton() const { return m_changeButton; }
     CDisplayButton* CurrentButton() const { return m_currentButton; }
 
+    // What the owner computed at its tick: the offset from the current city ("+9 h tomorrow",
+    // drawn small at the end of the time line), the next clock change's text (for the tip and
+    // the screen reader) and its direction when it falls within a week (+1 forward, -1 back,
+    // 0 none: the mark drawn beside the offset).
+    void SetNote(const QString& offset, const QString& change, int soonDirection);
+    QString OffsetNote() const { return m_noteOffset; }
+    QString ChangeNote() const { return m_noteChange; }
+    int ChangeMark() const { return m_noteDirection; }
+
     // The commands of the pop-up menu and the buttons. TRUE when handled.
     BOOL OnCommand(UINT id);
     // A tap: the notification with hold 0.
@@ -159,6 +169,9 @@ private:
     void SendTapped(const QPoint& at, BOOL hold);
     void UpdateAccessibleTexts();
     QWidget* DialogOwner() const;
+    // Draws the change mark and the offset note at the right end of r, the note only where it
+    // fits in `room` pixels.
+    void DrawNote(QPainter& p, const QRect& r, int room) const;
 
     CHost& m_host;
     CDisplayButton* m_changeButton = nullptr;
@@ -177,6 +190,9 @@ private:
     QTimer m_holdTimer;
     QPoint m_pressPoint;
     QString m_accessibleDescription;
+    QString m_noteOffset;
+    QString m_noteChange;
+    int m_noteDirection = 0;
 };
 
 }  // namespace za::app

@@ -1,5 +1,7 @@
 #include "pagetimezone.h"
 
+#include "clock.h"
+#include "clockchange.h"
 #include "resource.h"
 #include "timezone.h"
 #include "tzlist.h"
@@ -34,6 +36,13 @@ CPageTimeZone::CPageTimeZone(QWidget* parent)
     // The rule itself is what a screen reader reads (a label's name is its text); the heading
     // says what it is.
     m_rule->setAccessibleDescription(heading->text());
+    auto* changeHeading = new QLabel(QStringLiteral("Next Clock Change"), body);
+    SetControlId(changeHeading, IDC_HEADING2);
+    m_nextChange = new QLabel(body);
+    SetControlId(m_nextChange, IDC_NEXT_CHANGE);
+    m_nextChange->setWordWrap(true);
+    m_nextChange->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_nextChange->setAccessibleDescription(changeHeading->text());
 
     auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(10, 12, 10, 10);
@@ -45,6 +54,9 @@ CPageTimeZone::CPageTimeZone(QWidget* parent)
     layout->addSpacing(10);
     layout->addWidget(heading);
     layout->addWidget(m_rule);
+    layout->addSpacing(10);
+    layout->addWidget(changeHeading);
+    layout->addWidget(m_nextChange);
     layout->addStretch(1);
     connect(m_combo, &QComboBox::currentIndexChanged, this, &CPageTimeZone::OnSelectionChanged);
 }
@@ -52,6 +64,7 @@ CPageTimeZone::CPageTimeZone(QWidget* parent)
 void CPageTimeZone::Load(int tzID, bool isCurrentCity) {
     m_currentCity = isCurrentCity;
     m_tzID = tzID;
+    GetSystemTime(&m_now);
     m_names.clear();
     m_ids.clear();
     GetTZList().LoadTimeZoneNamesAndIDs(m_names, m_ids);
@@ -81,7 +94,13 @@ void CPageTimeZone::ShowRule() {
     zone.Load(id);
     m_ruleText = zone.GetDaylightRule();
     m_rule->setText(m_ruleText);
+    CTimeZone changing;
+    changing.Load(id);
+    const za::ClockChange change = za::NextClockChange(changing, m_now);
+    m_nextChange->setText(change.found ? za::ClockChangeText(change) : QStringLiteral("None within a year"));
 }
+
+QString CPageTimeZone::NextChangeText() const { return m_nextChange->text(); }
 
 BOOL CPageTimeZone::OnKillActive() {
     // A city whose zone the list does not hold keeps it.

@@ -15,6 +15,7 @@ namespace za::app {
 constexpr UINT IDD_PAGE_TIMEZONE = 164;
 constexpr int IDC_TIMEZONE = 1054;
 constexpr int IDC_DST_RULE = 1055;
+constexpr int IDC_NEXT_CHANGE = 1056;
 
 class CPageTimeZone : public CPropertyPage {
     Q_OBJECT
@@ -30,6 +31,9 @@ public:
     // The ID as last stored.
     int TimeZoneID() const { return m_tzID; }
     QString RuleText() const { return m_ruleText; }
+    // "Clocks go back 1 hour on Sun 25 Oct 2026 at 02:00" for the selected zone, from the
+    // instant the page was loaded at; "None within a year" when the zone keeps its time.
+    QString NextChangeText() const;
 
 private:
     void OnSelectionChanged(int index);
@@ -38,6 +42,8 @@ private:
     bool m_currentCity = false;
     QComboBox* m_combo;
     QLabel* m_rule;
+    QLabel* m_nextChange;
+    SYSTEMTIME m_now{};
     QString m_ruleText;
     int m_selected = -1;
     int m_tzID = -1;

@@ -9,11 +9,14 @@
 #include "resource.h"
 #include "settings.h"
 #include "today.h"
+#include "worldsettings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QTimeEdit>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -98,6 +101,17 @@ CPreferencesDlg::CPreferencesDlg(QWidget* parent, CHost& host)
     m_unitList = List(IDC_UNIT_SYSTEM, {QStringLiteral("English"), QStringLiteral("Metric"), QStringLiteral("Nautical Miles")}, body);
     m_countList = List(IDC_TODAY_COUNT, {QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")}, body);
     m_todayBox = Check(IDC_TODAY_ENABLED, QStringLiteral("Show Zonaria cities on the Today screen"), body);
+    m_offsetsBox = Check(IDC_SHOW_OFFSETS, QStringLiteral("Show offsets"), body);
+    m_offsetsBox->setToolTip(QStringLiteral("Each city display shows its difference from the current city"));
+    auto timeEdit = [body](int id, const QString& name) {
+        auto* edit = new QTimeEdit(body);
+        SetControlId(edit, id);
+        edit->setDisplayFormat(QStringLiteral("HH:mm"));
+        edit->setAccessibleName(name);
+        return edit;
+    };
+    m_workStart = timeEdit(IDC_WORK_START, QStringLiteral("Working hours from"));
+    m_workEnd = timeEdit(IDC_WORK_END, QStringLiteral("Working hours to"));
 
     auto* lists = new QGridLayout;
     lists->setHorizontalSpacing(10);
@@ -113,6 +127,15 @@ CPreferencesDlg::CPreferencesDlg(QWidget* parent, CHost& host)
     addList(0, QStringLiteral("Twilight:"), m_twilightList);
     addList(1, QStringLiteral("Unit System:"), m_unitList);
     addList(2, QStringLiteral("Number of cities on today screen:"), m_countList);
+    auto* hoursLabel = new QLabel(QStringLiteral("Working hours:"), body);
+    hoursLabel->setBuddy(m_workStart);
+    auto* hours = new QHBoxLayout;
+    hours->addWidget(m_workStart);
+    hours->addWidget(new QLabel(QStringLiteral("to"), body));
+    hours->addWidget(m_workEnd);
+    hours->addStretch(1);
+    lists->addWidget(hoursLabel, 3, 0);
+    lists->addLayout(hours, 3, 1);
 
     auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(12, 10, 12, 10);
@@ -123,6 +146,7 @@ CPreferencesDlg::CPreferencesDlg(QWidget* parent, CHost& host)
     layout->addLayout(lists);
     layout->addSpacing(4);
     layout->addWidget(m_todayBox);
+    layout->addWidget(m_offsetsBox);
     layout->addStretch(1);
 
     ShowFields();
@@ -142,6 +166,10 @@ void CPreferencesDlg::ShowFields() {
     m_unitList->setCurrentIndex(m_unitSystem <= usNautical ? static_cast<int>(m_unitSystem) : usMetric);
     m_countList->setCurrentIndex(static_cast<int>(std::clamp(m_todayCount, kCountOffset, kMaxCount) - kCountOffset));
     m_todayBox->setChecked(m_todayEnabled);
+    m_offsetsBox->setChecked(za::ShowOffsetsSetting());
+    const za::WorkingHours work = za::WorkingHoursSetting();
+    m_workStart->setTime(QTime(work.start / 60 % 24, work.start % 60));
+    m_workEnd->setTime(QTime(work.end / 60 % 24, work.end % 60));
 }
 
 void CPreferencesDlg::ReadFields() {
@@ -170,7 +198,13 @@ void CPreferencesDlg::OnOK() {
             ok = ok && reg.LastWriteResult() == ERROR_SUCCESS;
         }
         reg.Close();
-        return ok && WriteTodayEnabled(m_todayEnabled) == ERROR_SUCCESS;
+        za::WorkingHours work;
+        work.start = m_workStart->time().hour() * 60 + m_workStart->time().minute();
+        work.end = m_workEnd->time().hour() * 60 + m_workEnd->time().minute();
+        // 00:00 as the end of a day that starts later is midnight, the day's end.
+        if (work.end == 0 && work.start > 0) work.end = 24 * 60;
+        return ok && WriteTodayEnabled(m_todayEnabled) == ERROR_SUCCESS &&
+               za::SetShowOffsetsSetting(m_offsetsBox->isChecked()) && za::SetWorkingHoursSetting(QString(), work);
     });
     if (!saved) {
         EZError(RefusedWriteText(), 0, MB_OK | MB_ICONEXCLAMATION);

@@ -7,6 +7,7 @@
 #include "host.h"
 
 class QCheckBox;
+class QTimeEdit;
 class QComboBox;
 
 namespace za::app {
@@ -17,6 +18,10 @@ constexpr int IDC_TODAY_ENABLED = 1008;
 constexpr int IDC_TWILIGHT = 1066;
 constexpr int IDC_UNIT_SYSTEM = 1067;
 constexpr int IDC_TODAY_COUNT = 1068;
+// Not the handheld's: the offsets in the displays and the meeting planner's working hours.
+constexpr int IDC_SHOW_OFFSETS = 1069;
+constexpr int IDC_WORK_START = 1070;
+constexpr int IDC_WORK_END = 1071;
 
 // The Today item's key under HKEY_LOCAL_MACHINE; the quotes belong to the item's name.
 inline constexpr const char* kTodayItemKey = "SOFTWARE\\Microsoft\\Today\\Items\\\"Zonaria\"";
@@ -39,6 +44,9 @@ public:
     QComboBox* UnitList() const { return m_unitList; }
     QComboBox* CountList() const { return m_countList; }
     QCheckBox* TodayBox() const { return m_todayBox; }
+    QCheckBox* OffsetsBox() const { return m_offsetsBox; }
+    QTimeEdit* WorkStart() const { return m_workStart; }
+    QTimeEdit* WorkEnd() const { return m_workEnd; }
 
 protected:
     void OnOK() override;
@@ -55,6 +63,9 @@ private:
     QComboBox* m_unitList = nullptr;
     QComboBox* m_countList = nullptr;
     QCheckBox* m_todayBox = nullptr;
+    QCheckBox* m_offsetsBox = nullptr;
+    QTimeEdit* m_workStart = nullptr;
+    QTimeEdit* m_workEnd = nullptr;
 
     BOOL m_ccButton = TRUE;
     BOOL m_cpButton = TRUE;

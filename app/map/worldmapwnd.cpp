@@ -5,7 +5,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 
@@ -16,6 +18,14 @@ namespace {
 // The map's own size, whose aspect the window keeps.
 constexpr int kMapWidth = 240;
 constexpr int kMapHeight = 150;
+
+// The sky symbols' sizes, device-independent pixels.
+constexpr int kSunRadius = 4;
+constexpr int kSunRays = 7;
+constexpr int kMoonRadius = 5;
+
+// Degrees to the hundredths the map's places are given in.
+LONG Hundredths(double degrees) { return static_cast<LONG>(std::lround(degrees * 100.0)); }
 
 }  // namespace
 
@@ -88,6 +98,84 @@ void CWorldMapWnd::Refresh(const SYSTEMTIME& utc) {
     m_stNow = utc;
     m_bHaveTime = true;
     if (!EnsureImages() && m_map.Refresh(utc, FALSE)) PictureChanged();
+    if (m_bSkyPoints) {
+        const QPoint sunBefore = WindowPointOf(Hundredths(m_sun.longitude), Hundredths(m_sun.latitude));
+        const QPoint moonBefore = WindowPointOf(Hundredths(m_moon.point.longitude), Hundredths(m_moon.point.latitude));
+        m_sun = za::astro::SubsolarPoint(utc);
+        m_moon = za::astro::SublunarPoint(utc);
+        const QPoint sun = WindowPointOf(Hundredths(m_sun.longitude), Hundredths(m_sun.latitude));
+        const QPoint moon = WindowPointOf(Hundredths(m_moon.point.longitude), Hundredths(m_moon.point.latitude));
+        // The Moon's phase changes its picture even where its point stays.
+        update(SunArea(sunBefore) | SunArea(sun));
+        update(MoonArea(moonBefore) | MoonArea(moon));
+        UpdateDescription();
+    }
+}
+
+void CWorldMapWnd::ShowSkyPoints(bool show) {
+    if (show == m_bSkyPoints) return;
+    m_bSkyPoints = show;
+    if (show && m_bHaveTime) {
+        m_sun = za::astro::SubsolarPoint(m_stNow);
+        m_moon = za::astro::SublunarPoint(m_stNow);
+    }
+    UpdateDescription();
+    update();
+}
+
+QRect CWorldMapWnd::SunArea(const QPoint& centre) {
+    return {centre.x() - kSunRays - 1, centre.y() - kSunRays - 1, 2 * kSunRays + 3, 2 * kSunRays + 3};
+}
+
+QRect CWorldMapWnd::MoonArea(const QPoint& centre) {
+    return {centre.x() - kMoonRadius - 2, centre.y() - kMoonRadius - 2, 2 * kMoonRadius + 5, 2 * kMoonRadius + 5};
+}
+
+void CWorldMapWnd::UpdateDescription() {
+    QStringList lines;
+    if (m_bMarker && !m_place.isEmpty()) lines << m_place;
+    if (m_bSkyPoints && m_bHaveTime) {
+        lines << za::astro::SunOverheadText(m_sun) << za::astro::MoonOverheadText(m_moon.point);
+    }
+    setAccessibleDescription(lines.join(QLatin1Char('\n')));
+}
+
+void CWorldMapWnd::DrawSkyPoints(QPainter& painter) const {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The Sun: a yellow disc with eight short rays.
+    const QPointF sun = WindowPointOf(Hundredths(m_sun.longitude), Hundredths(m_sun.latitude));
+    painter.setPen(QPen(QColor(200, 120, 0), 1.2));
+    for (int i = 0; i < 8; ++i) {
+        const double a = i * 3.14159265358979323846 / 4.0;
+        painter.drawLine(sun + QPointF(std::cos(a), std::sin(a)) * (kSunRadius + 1.5),
+                         sun + QPointF(std::cos(a), std::sin(a)) * kSunRays);
+    }
+    painter.setBrush(QColor(255, 214, 0));
+    painter.drawEllipse(sun, kSunRadius, kSunRadius);
+
+    // The Moon: a dark disc with its lit part, seen from the north (lit on the right while
+    // it waxes). The terminator is an ellipse of half-width r·|1 - 2k| for the lit fraction k.
+    const QPointF moon = WindowPointOf(Hundredths(m_moon.point.longitude), Hundredths(m_moon.point.latitude));
+    const double r = kMoonRadius;
+    // A light rim keeps a new moon visible on the night side.
+    painter.setPen(QPen(QColor(190, 190, 190), 1));
+    painter.setBrush(QColor(70, 70, 80));
+    painter.drawEllipse(moon, r, r);
+    QPainterPath half;
+    const QRectF disc(moon.x() - r, moon.y() - r, 2 * r, 2 * r);
+    half.moveTo(moon.x(), moon.y() - r);
+    half.arcTo(disc, 90.0, m_moon.waxing ? -180.0 : 180.0);
+    half.closeSubpath();
+    const double k = std::clamp(m_moon.illuminated, 0.0, 1.0);
+    const double w = r * std::fabs(1.0 - 2.0 * k);
+    QPainterPath terminator;
+    terminator.addEllipse(moon, w, r);
+    const QPainterPath lit = k > 0.5 ? half.united(terminator) : half.subtracted(terminator);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(245, 245, 230));
+    painter.drawPath(lit);
+    painter.restore();
 }
 
 void CWorldMapWnd::ZoomAt(LONG longitude, LONG latitude) {
@@ -124,13 +212,15 @@ void CWorldMapWnd::SetMarker(LONG longitude, LONG latitude, const QString& place
     m_nMarkerLongitude = longitude;
     m_nMarkerLatitude = latitude;
     m_bMarker = true;
-    setAccessibleDescription(place);
+    m_place = place;
+    UpdateDescription();
     update(MarkerArea(WindowPointOf(longitude, latitude)));
 }
 
 void CWorldMapWnd::ClearMarker() {
     m_bMarker = false;
-    setAccessibleDescription(QString());
+    m_place.clear();
+    UpdateDescription();
     update(MarkerArea(WindowPointOf(m_nMarkerLongitude, m_nMarkerLatitude)));
 }
 
@@ -197,6 +287,7 @@ void CWorldMapWnd::paintEvent(QPaintEvent*) {
     } else {
         painter.drawImage(0, 0, picture);
     }
+    if (m_bSkyPoints && m_bHaveTime) DrawSkyPoints(painter);
     if (m_bMarker) {
         const QPoint c = WindowPointOf(m_nMarkerLongitude, m_nMarkerLatitude);
         painter.setRenderHint(QPainter::Antialiasing);

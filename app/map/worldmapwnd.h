@@ -10,8 +10,11 @@
 #pragma once
 
 #include "daynightmap.h"
+#include "subpoint.h"
 
 #include <QWidget>
+
+class QPainter;
 
 namespace za::app {
 
@@ -54,6 +57,17 @@ public:
     void ZoomAt(LONG longitude, LONG latitude);
     // Back to the whole map.
     void Unzoom();
+
+    // Draws the points where the Sun and the Moon stand overhead at the instant handed in (the
+    // Moon with its phase) and names them in the accessible description after the marked
+    // place. Off until the owner turns it on.
+    void ShowSkyPoints(bool show);
+    bool SkyPointsShown() const { return m_bSkyPoints; }
+    const za::astro::SubPoint& SunPoint() const { return m_sun; }
+    const za::astro::MoonOverhead& MoonPoint() const { return m_moon; }
+    // The areas the two symbols take around their window points.
+    static QRect SunArea(const QPoint& centre);
+    static QRect MoonArea(const QPoint& centre);
 
     // Marks a place with the two circles; `place` becomes the map's accessible description.
     void SetMarker(LONG longitude, LONG latitude, const QString& place = QString());
@@ -105,6 +119,8 @@ private:
     void Tap(const QPointF& point);
     void PictureChanged();
     const QImage& Picture();
+    void UpdateDescription();
+    void DrawSkyPoints(QPainter& painter) const;
 
     CDayNightMap m_map;
     QPoint m_scroll;
@@ -113,6 +129,11 @@ private:
     bool m_bMarker = false;
     LONG m_nMarkerLongitude = 0;
     LONG m_nMarkerLatitude = 0;
+
+    bool m_bSkyPoints = false;
+    za::astro::SubPoint m_sun;
+    za::astro::MoonOverhead m_moon;
+    QString m_place;
 
     SYSTEMTIME m_stNow{};
     bool m_bHaveTime = false;

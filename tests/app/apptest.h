@@ -34,6 +34,7 @@ public:
         Add("DistanceCalculator", {a.Name(), b.Name()});
     }
     void TimeCalculator(QWidget*) override { Add("TimeCalculator", {}); }
+    void MeetingPlanner(QWidget*) override { Add("MeetingPlanner", {}); }
     void Sunrise(QWidget*, const CCity& city) override { Add("Sunrise", {city.Name()}); }
     void Moonrise(QWidget*, const CCity& city) override { Add("Moonrise", {city.Name()}); }
     int SetTime(QWidget*) override { return Add("SetTime", {}); }

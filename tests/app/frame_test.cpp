@@ -141,7 +141,7 @@ TEST_F(ApplicationFrame, MenusAreMenu128WithAHelpMenu) {
     EXPECT_EQ(menus[1]->menu()->title(), QStringLiteral("&Settings"));
     EXPECT_EQ(Describe(MenuActions(Frame(), 0)),
               (QStringList{"Alarms... 32790", "-", "Airport Codes... 32827", "Phone Codes... 32826", "-",
-                           "Distance Calculator... 32798", "Time Calculator... 32782", "-", "Sunrise... 32797",
+                           "Distance Calculator... 32798", "Time Calculator... 32782", "Meeting Planner... 32840", "-", "Sunrise... 32797",
                            "Moonrise... 32829"}));
     EXPECT_EQ(Describe(MenuActions(Frame(), 1)),
               (QStringList{"Set Time... 32796", "Edit Cities... 32794", "Preferences... 32771", "-",
@@ -203,6 +203,7 @@ TEST_F(ApplicationFrame, EveryCommandReachesItsHandler) {
         // The selected display's city, and display 0's because display 0 is not selected.
         {ID_DISTANCE_CALC, "DistanceCalculator", {"Sydney", "London"}},
         {ID_TIME_CALC, "TimeCalculator", {}},
+        {ID_MEETING_PLANNER, "MeetingPlanner", {}},
         {ID_SUNRISE, "Sunrise", {"Sydney"}},
         {ID_MOONRISE, "Moonrise", {"Sydney"}},
         {ID_SET_TIME, "SetTime", {}},

@@ -12,6 +12,7 @@
 #include "poapp.h"
 #include "resource.h"
 #include "settings.h"
+#include "worldsettings.h"
 #include "stringtable.h"
 
 #include <QAccessible>
@@ -189,7 +190,8 @@ TEST_F(MainViewTest, DisplayReadsItsCityAndTimeToAScreenReader) {
               QStringLiteral("San Francisco, CA - 7:00 AM, daylight saving time\nSunday, March 8, 2026"));
     EXPECT_TRUE(selected->state().selected);
     QAccessibleInterface* other = QAccessible::queryAccessibleInterface(&View().Display(3));
-    EXPECT_EQ(other->text(QAccessible::Description), QStringLiteral("Sun 2:00 PM"));
+    // London is 7 hours ahead of San Francisco, on daylight time since 10:00 UTC that day.
+    EXPECT_EQ(other->text(QAccessible::Description), QStringLiteral("Sun 2:00 PM, +7 h"));
     EXPECT_FALSE(other->state().selected);
     // Each display's two buttons say whose they are.
     QStringList buttons;
@@ -198,6 +200,41 @@ TEST_F(MainViewTest, DisplayReadsItsCityAndTimeToAScreenReader) {
     }
     buttons.sort();
     EXPECT_EQ(buttons, (QStringList{QStringLiteral("Select a City (London)"), QStringLiteral("Set as Current City (London)")}));
+}
+
+TEST_F(MainViewTest, DisplaysReadTheirOffsetFromTheCurrentCityAndAComingClockChange) {
+    ASSERT_TRUE(StartShown());
+    View().OnClockTick(MakeTime(2026, 3, 8, 18, 0));
+    // San Francisco (current), Chicago, New York, London, Tokyo.
+    const char* offsets[] = {"", "+2 h", "+3 h", "+7 h", "+16 h tomorrow"};
+    for (int i = 0; i < za::kDisplays; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(QString::fromUtf8(offsets[i]), View().Display(i).OffsetNote());
+        EXPECT_EQ(0, View().Display(i).ChangeMark());
+    }
+    // Four days before London's clocks go forward its display is marked, and says so.
+    View().OnClockTick(MakeTime(2026, 3, 25, 12, 0));
+    EXPECT_EQ(1, View().Display(3).ChangeMark());
+    EXPECT_EQ(0, View().Display(1).ChangeMark());
+    QAccessibleInterface* london = QAccessible::queryAccessibleInterface(&View().Display(3));
+    EXPECT_EQ(london->text(QAccessible::Description),
+              QStringLiteral("Wed 12:00 PM, +7 h. Clocks go forward 1 hour on Sun 29 Mar 2026 at 01:00"));
+    View().Display(3).Tap(QPoint(10, 5));
+    EXPECT_TRUE(View().Tip().Text().endsWith(QStringLiteral("\nClocks go forward 1 hour on Sun 29 Mar 2026 at 01:00")))
+        << View().Tip().Text().toStdString();
+    View().HideTip();
+    // So does the tip of a tap on the map near London.
+    View().OnMapTapped(-13, 5151);
+    EXPECT_TRUE(View().Tip().Text().endsWith(QStringLiteral("\nClocks go forward 1 hour on Sun 29 Mar 2026 at 01:00")))
+        << View().Tip().Text().toStdString();
+    View().HideTip();
+    const QImage marked = View().Display(3).grab().toImage();
+    // The preference turns the offsets off; the mark stays.
+    za::SetShowOffsetsSetting(false);
+    View().ApplyPreferences();
+    EXPECT_EQ(QString(), View().Display(3).OffsetNote());
+    EXPECT_EQ(1, View().Display(3).ChangeMark());
+    EXPECT_NE(marked, View().Display(3).grab().toImage());
 }
 
 TEST_F(MainViewTest, TapShowsTheTipAndMarkerAndTheTipStaysInside) {
@@ -252,7 +289,7 @@ TEST_F(MainViewTest, TapOnTheTipHidesItAndZoomKeepsTheMarker) {
     EXPECT_TRUE(View().IsTipTimerRunning()) << "the marker stays for 30 seconds after a zoom";
     // And a screen reader still hears which place it marks.
     EXPECT_TRUE(View().Map().MarkerShown());
-    EXPECT_EQ(View().Map().accessibleDescription(), QStringLiteral("Tokyo (Japan)"));
+    EXPECT_EQ(View().Map().accessibleDescription().section(QLatin1Char('\n'), 0, 0), QStringLiteral("Tokyo (Japan)"));
 }
 
 // The tip floats above every window: a dialog opening takes it away rather than sit under it.

@@ -1,4 +1,5 @@
 #include "profile.h"
+#include "subpoint.h"
 #include "worldmapwnd.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 using namespace za::app;
@@ -259,4 +261,40 @@ TEST_F(WorldMapWndTest, KeepsTheMapsAspect) {
     EXPECT_EQ(150, window.heightForWidth(240));
     EXPECT_EQ(300, window.heightForWidth(480));
     EXPECT_EQ(QSize(240, 150), window.sizeHint());
+}
+
+TEST_F(WorldMapWndTest, SunAndMoonOverheadAreDrawnAndNamed) {
+    Open(480);
+    EXPECT_TRUE(map->accessibleDescription().isEmpty());
+    const SYSTEMTIME at = MakeTime(2026, 10, 20, 0, 0);
+    map->ShowSkyPoints(true);
+    map->Refresh(at);
+    const za::astro::SubPoint sun = za::astro::SubsolarPoint(at);
+    const za::astro::MoonOverhead moon = za::astro::SublunarPoint(at);
+    // At 0 h UT the Sun stands over the Pacific, south of the equator in October.
+    EXPECT_LT(sun.latitude, -9.0);
+    EXPECT_GT(std::fabs(sun.longitude), 170.0);
+    EXPECT_EQ(za::astro::SunOverheadText(sun) + QLatin1Char('\n') + za::astro::MoonOverheadText(moon.point),
+              map->accessibleDescription());
+    EXPECT_TRUE(map->accessibleDescription().startsWith(QStringLiteral("Sun overhead: ")));
+
+    const QImage image = Grab("sunmoon");
+    const QPoint s = map->WindowPointOf(std::lround(sun.longitude * 100), std::lround(sun.latitude * 100));
+    const QRgb centre = image.pixel(s);
+    // A yellow disc: much red and green, little blue.
+    EXPECT_GT(qRed(centre), 200);
+    EXPECT_GT(qGreen(centre), 170);
+    EXPECT_LT(qBlue(centre), 80);
+    // The Moon's disc differs from the map around it.
+    const QPoint m = map->WindowPointOf(std::lround(moon.point.longitude * 100), std::lround(moon.point.latitude * 100));
+    map->ShowSkyPoints(false);
+    const QImage bare = Grab("sunmoon-off");
+    EXPECT_NE(bare.pixel(s), centre);
+    EXPECT_NE(bare.pixel(m), image.pixel(m));
+    EXPECT_TRUE(map->accessibleDescription().isEmpty());
+
+    // The marked place comes first.
+    map->ShowSkyPoints(true);
+    map->SetMarker(235, 4886, QStringLiteral("Paris, France"));
+    EXPECT_TRUE(map->accessibleDescription().startsWith(QStringLiteral("Paris, France\nSun overhead: ")));
 }

@@ -679,7 +679,7 @@ TEST_F(Cli, WithoutATimeServiceTheComputerCannotBeChosen) {
 }
 
 TEST_F(Cli, EveryCommandHasHelp) {
-    const char* commands[] = {"clock", "city", "find", "codes", "time", "convert", "sun", "moon", "distance", "set-city", "select", "check", "sync", "alarm", "device"};
+    const char* commands[] = {"clock", "city", "find", "codes", "time", "convert", "sun", "moon", "distance", "set-city", "select", "check", "sync", "alarm", "device", "meet"};
     for (const char* c : commands) {
         SCOPED_TRACE(c);
         const Result r = Exec({S(c), S("--help")});
@@ -1115,4 +1115,90 @@ TEST_F(CliSync, AFailureNamesTheReasonAndLeavesTheClock) {
     EXPECT_TRUE(Error({S("sync"), S("--timeout"), S("soon")}).contains(S("--timeout")));
     EXPECT_TRUE(Error({S("sync"), S("pool.ntp.org")}).contains(S("only options")));
     EXPECT_NEAR(double(kThreeHoursMs), DeviceAheadMs(), 50.0);
+}
+
+// The meeting planner's table and common hours, and the next clock change of a city, at a
+// device clock fixed in the profile.
+class CliPlanner : public Cli {
+protected:
+    CliPlanner() : m_previous(qgetenv("ZONARIA_DEVICE")) {
+        qputenv("ZONARIA_DEVICE", ProfilePath().toUtf8());
+        za::device::Reset();
+    }
+    ~CliPlanner() override {
+        za::device::Reset();
+        qputenv("ZONARIA_DEVICE", m_previous);
+    }
+    static void SetDeviceTime(int year, int month, int day) {
+        const SYSTEMTIME st = za::test::MakeTime(year, month, day);
+        ASSERT_TRUE(SetSystemTime(&st));
+    }
+
+private:
+    QByteArray m_previous;
+};
+
+TEST_F(CliPlanner, CityNamesTheNextClockChange) {
+    SetDeviceTime(2026, 10, 20);
+    const QJsonObject london = Json({S("city"), S("London")})[S("next_clock_change")].toObject();
+    EXPECT_EQ(S("Clocks go back 1 hour on Sun 25 Oct 2026 at 02:00"), london[S("text")].toString());
+    EXPECT_EQ(S("2026-10-25T01:00:00Z"), london[S("utc")].toString());
+    EXPECT_EQ(-60, london[S("minutes")].toInt());
+    EXPECT_TRUE(Json({S("city"), S("Tokyo")})[S("next_clock_change")].isNull());
+    const Result text = Exec({S("city"), S("London")});
+    EXPECT_TRUE(text.out.contains(S("Clock change: Clocks go back 1 hour on Sun 25 Oct 2026 at 02:00\n"))) << text.out.toStdString();
+}
+
+TEST_F(CliPlanner, MeetGivesEachCitysHoursAndTheCommonOnes) {
+    const QJsonObject three = Json({S("meet"), S("--date"), S("2027-03-29"), S("London"), S("New York, NY"), S("Tokyo")});
+    EXPECT_EQ(S("2027-03-29"), three[S("date")].toString());
+    EXPECT_EQ(S("London"), three[S("reference")].toString());
+    EXPECT_TRUE(three[S("common_hours")].toArray().isEmpty());
+    const QJsonArray cities = three[S("cities")].toArray();
+    ASSERT_EQ(3, cities.size());
+    const char* names[] = {"London", "New York, NY", "Tokyo"};
+    // London's midnight (BST) is 19:00 the day before in New York and 08:00 in Tokyo.
+    const char* firstHours[] = {"2027-03-29T00:00:00", "2027-03-28T19:00:00", "2027-03-29T08:00:00"};
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(names[i]);
+        const QJsonObject city = cities[i].toObject();
+        EXPECT_EQ(S(names[i]), city[S("name")].toString());
+        const QJsonArray hours = city[S("hours")].toArray();
+        ASSERT_EQ(24, hours.size());
+        EXPECT_EQ(S(firstHours[i]), hours[0].toObject()[S("local")].toString());
+        int working = 0;
+        for (const QJsonValue& h : hours) working += h.toObject()[S("working")].toBool() ? 1 : 0;
+        EXPECT_EQ(8, working);
+    }
+    EXPECT_EQ(-1, cities[1].toObject()[S("hours")].toArray()[0].toObject()[S("day_offset")].toInt());
+
+    const QJsonObject two = Json({S("meet"), S("--date"), S("2027-03-29"), S("London"), S("New York, NY")});
+    const QJsonArray runs = two[S("common_hours")].toArray();
+    ASSERT_EQ(1, runs.size());
+    EXPECT_EQ(S("2027-03-29T13:00:00Z"), runs[0].toObject()[S("from_utc")].toString());
+    EXPECT_EQ(3, runs[0].toObject()[S("hours")].toInt());
+    EXPECT_EQ(S("14:00\u201317:00"), two[S("common_hours_text")].toString());
+
+    const Result text = Exec({S("meet"), S("--date"), S("2027-03-29"), S("--hours"), S("8-18"), S("London"), S("Tokyo")});
+    EXPECT_EQ(0, text.code) << text.err.toStdString();
+    EXPECT_TRUE(text.out.contains(S("London (08:00\u201318:00)"))) << text.out.toStdString();
+    EXPECT_TRUE(text.out.contains(S("Common working hours: 08:00\u201310:00 in London"))) << text.out.toStdString();
+    const Result none = Exec({S("meet"), S("--date"), S("2027-03-29"), S("London"), S("New York, NY"), S("Tokyo")});
+    EXPECT_TRUE(none.out.contains(S("No common working hours"))) << none.out.toStdString();
+    EXPECT_TRUE(Error({S("meet"), S("--hours"), S("nine"), S("London")}).contains(S("--hours")));
+}
+
+TEST_F(CliPlanner, MeetDefaultsToTheDisplayedCitiesAndTodayAndShowsAClockChangeDay) {
+    SetDeviceTime(2026, 10, 25);
+    // The displays of a new profile: San Francisco (selected), Chicago, New York, London, Tokyo.
+    const QJsonObject o = Json({S("meet")});
+    EXPECT_EQ(S("2026-10-24"), o[S("date")].toString());  // 17:00 on the 24th in San Francisco
+    const QJsonArray cities = o[S("cities")].toArray();
+    ASSERT_EQ(5, cities.size());
+    EXPECT_EQ(S("San Francisco, CA"), cities[0].toObject()[S("name")].toString());
+    const QJsonObject day = Json({S("meet"), S("--date"), S("2026-10-25"), S("London"), S("Paris")});
+    EXPECT_EQ(25, day[S("slots_utc")].toArray().size());
+    EXPECT_EQ(25, day[S("cities")].toArray()[1].toObject()[S("day_hours")].toInt());
+    const Result text = Exec({S("meet"), S("--date"), S("2026-10-25"), S("London")});
+    EXPECT_TRUE(text.out.contains(S("London has a 25-hour day"))) << text.out.toStdString();
 }

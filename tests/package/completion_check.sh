@@ -48,7 +48,7 @@ offers_nothing() {
 }
 
 offers zonaria-cli s -- sun set-city select sync
-offers zonaria-cli "" -- clock city find codes time convert distance sun moon set-city select check sync help
+offers zonaria-cli "" -- clock city find codes time convert distance sun moon set-city select check sync meet help
 offers zonaria-cli --v -- --version
 offers zonaria-cli help con -- convert
 offers zonaria-cli sun London --tw -- --twilight
@@ -61,6 +61,8 @@ offers zonaria-cli codes "" -- phone airport
 offers zonaria-cli select "" -- 0 1 2 3 4
 offers zonaria-cli set-city 2 Sydn -- Sydney
 offers zonaria-cli city Tok -- Tokyo
+offers zonaria-cli meet --date 2027-03-29 London Tok -- Tokyo
+offers zonaria-cli meet --h -- --hours
 offers zonaria-cli time Sao -- 'S'$'\xc3\xa3''o\ Paulo'
 offers zonaria-cli city 'San\ Fr' -- 'San\ Francisco\,\ CA'
 offers zonaria-cli city "'San Fr" -- 'San Francisco, CA'

@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <ostream>
 
 namespace za::test {
 
@@ -85,3 +86,6 @@ protected:
 };
 
 }  // namespace za::test
+
+// Texts in failure messages as text rather than as their UTF-16 code units.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }

@@ -10,6 +10,7 @@
 #include "todayapi.h"
 #include "todayhost.h"
 #include "todayitem.h"
+#include "worldsettings.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -115,9 +116,27 @@ TEST_F(TodayTest, ThreeCitiesAreFortyFivePixelsOnThePocketPcShell) {
         TodayMessageEvent again(WM_TODAYCUSTOM_QUERYREFRESHCACHE, 0, &record);
         QCoreApplication::sendEvent(item.get(), &again);
         EXPECT_EQ(again.result, 0);
-        EXPECT_EQ(Rows(item.get()), (QStringList{"San Francisco, CA, Sun 7:00 AM \u00a4", "Chicago, IL, Sun 9:00 AM \u00a4",
-                                                 "New York, NY, Sun 10:00 AM \u00a4"}));
+        // Each city's offset from the current one follows its time.
+        EXPECT_EQ(Rows(item.get()), (QStringList{"San Francisco, CA, Sun 7:00 AM \u00a4", "Chicago, IL, Sun 9:00 AM \u00a4, +2 h",
+                                                 "New York, NY, Sun 10:00 AM \u00a4, +3 h"}));
     }
+}
+
+TEST_F(TodayTest, OffsetsFollowTheirPreferenceAndTheCurrentCityEvenWhenNotShown) {
+    GetReg().WriteDWORDValue(CRegistry::ZATodayCount, 2);
+    GetReg().WriteDWORDValue(CRegistry::CityX, 4);  // Tokyo, below the two rows shown
+    TODAYLISTITEM record;
+    std::unique_ptr<QWidget> item = MakeItem(record);
+    ASSERT_NE(item, nullptr);
+    // 14:00 UTC: 23:00 on Sunday in Tokyo, 07:00 the same Sunday in San Francisco.
+    EXPECT_EQ(Rows(item.get()), (QStringList{"San Francisco, CA, Sun 7:00 AM \u00a4, \u221216 h",
+                                             "Chicago, IL, Sun 9:00 AM \u00a4, \u221214 h"}));
+    za::SetShowOffsetsSetting(false);
+    item.reset();
+    TODAYLISTITEM again;
+    std::unique_ptr<QWidget> plain = MakeItem(again);
+    ASSERT_NE(plain, nullptr);
+    EXPECT_EQ(Rows(plain.get()), (QStringList{"San Francisco, CA, Sun 7:00 AM \u00a4", "Chicago, IL, Sun 9:00 AM \u00a4"}));
 }
 
 TEST_F(TodayTest, TheSelectedRowIsBoldUnlessItIsNotShown) {
@@ -135,7 +154,7 @@ TEST_F(TodayTest, TheSelectedRowIsBoldUnlessItIsNotShown) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(rows[1])->text(QAccessible::Name),
               QStringLiteral("Chicago, IL, Sun 9:00 AM, daylight saving time, current city"));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(rows[0])->text(QAccessible::Name),
-              QStringLiteral("San Francisco, CA, Sun 7:00 AM, daylight saving time"));
+              QStringLiteral("San Francisco, CA, Sun 7:00 AM, daylight saving time, \u2212""2 h"));
 
     GetReg().WriteDWORDValue(CRegistry::CityX, 4);
     static_cast<CTodayItem*>(item.get())->Reload();

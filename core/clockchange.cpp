@@ -1,0 +1,87 @@
+#include "clockchange.h"
+
+#include "oledate.h"
+#include "stringtable.h"
+#include "timezone.h"
+#include "worldstrings.h"
+
+#include <QDate>
+#include <QLocale>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace za {
+namespace {
+
+constexpr std::int64_t kDay = 86400;
+
+SYSTEMTIME FromSeconds(std::int64_t seconds) {
+    SYSTEMTIME st{};
+    SecondsToSystemTime(seconds, &st);
+    return st;
+}
+
+int BiasAtSeconds(const CTimeZone& zone, std::int64_t seconds) { return zone.Bias(FromSeconds(seconds)); }
+
+}  // namespace
+
+ClockChange NextClockChange(const CTimeZone& zone, const SYSTEMTIME& afterUtc, int horizonDays) {
+    ClockChange change;
+    std::int64_t start = 0;
+    if (!SystemTimeToSeconds(afterUtc, &start)) return change;
+    const int startBias = BiasAtSeconds(zone, start);
+    std::int64_t before = start;
+    for (int day = 1; day <= horizonDays; ++day) {
+        const std::int64_t probe = start + day * kDay;
+        if (BiasAtSeconds(zone, probe) == startBias) {
+            before = probe;
+            continue;
+        }
+        // The bias of `before` is the old one and that of `after` not: halve down to the second.
+        std::int64_t after = probe;
+        while (after - before > 1) {
+            const std::int64_t middle = before + (after - before) / 2;
+            (BiasAtSeconds(zone, middle) == startBias ? before : after) = middle;
+        }
+        change.found = true;
+        change.biasBefore = startBias;
+        change.biasAfter = BiasAtSeconds(zone, after);
+        change.utc = FromSeconds(after);
+        change.local = FromSeconds(after - static_cast<std::int64_t>(startBias) * 60);
+        return change;
+    }
+    return change;
+}
+
+QString ClockChangeAmountText(int minutes) {
+    minutes = std::abs(minutes);
+    const int hours = minutes / 60, rest = minutes % 60;
+    QString hourText;
+    if (hours == 1) {
+        hourText = WorldString(IDS_ONE_HOUR);
+    } else if (hours > 1) {
+        hourText = FormatString(WorldString(IDS_N_HOURS), {hours});
+    }
+    if (rest == 0) return hourText;
+    if (hourText.isEmpty()) return FormatString(WorldString(IDS_N_MIN), {rest});
+    return FormatString(WorldString(IDS_HOURS_AND_MIN), {hourText, rest});
+}
+
+QString ClockChangeText(const ClockChange& change) {
+    if (!change.found) return QString();
+    const QLocale locale;
+    const QDate date(change.local.wYear, change.local.wMonth, change.local.wDay);
+    const QString dateText = locale.toString(date, QStringLiteral("ddd d MMM yyyy"));
+    const QString timeText = QString::asprintf("%02d:%02d", change.local.wHour, change.local.wMinute);
+    const UINT id = change.Minutes() > 0 ? IDS_CLOCKS_FORWARD : IDS_CLOCKS_BACK;
+    return FormatString(WorldString(id), {ClockChangeAmountText(change.Minutes()), dateText, timeText});
+}
+
+bool ChangesWithinDays(const ClockChange& change, const SYSTEMTIME& utc, int days) {
+    std::int64_t now = 0, at = 0;
+    if (!change.found || !SystemTimeToSeconds(utc, &now) || !SystemTimeToSeconds(change.utc, &at)) return false;
+    return at > now && at - now <= days * kDay;
+}
+
+}  // namespace za
