@@ -196,7 +196,7 @@ void CAlarmAgent::Deliver(const za::notify::Notification& n, std::int64_t now) {
     if (now - n.dueUtcMs > m_timing.missedAfterMs) {
         SYSTEMTIME local{};
         za::notify::UtcMsToDeviceLocal(n.dueUtcMs, &local);
-        body += QStringLiteral(" (missed, due %1)").arg(FormatDateAndTime(local, FALSE, TF_TIME));
+        body += QCoreApplication::translate("CAlarmAgent", " (missed, due %1)").arg(FormatDateAndTime(local, FALSE, TF_TIME));
     }
     auto a = std::make_unique<Active>();
     a->handle = n.handle;

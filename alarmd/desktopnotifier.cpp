@@ -2,6 +2,7 @@
 
 #include "process.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -61,9 +62,9 @@ QDBusMessage NotifyMessage(uint replacesId, const QString& summary, const QStrin
     } else {
         hints.insert(QStringLiteral("suppress-sound"), true);
     }
-    const QStringList actions{QString::fromLatin1(kDefaultAction), QStringLiteral("Open Zonaria"),
-                              QString::fromLatin1(kDismissAction), QStringLiteral("Dismiss"),
-                              QString::fromLatin1(kSnoozeAction), QStringLiteral("Snooze 10 min")};
+    const QStringList actions{QString::fromLatin1(kDefaultAction), QCoreApplication::translate("CDesktopNotifier", "Open Zonaria"),
+                              QString::fromLatin1(kDismissAction), QCoreApplication::translate("CDesktopNotifier", "Dismiss"),
+                              QString::fromLatin1(kSnoozeAction), QCoreApplication::translate("CDesktopNotifier", "Snooze 10 min")};
     QDBusMessage m = QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Notify"));
     m.setArguments({QStringLiteral("Zonaria"), replacesId, QStringLiteral("zonaria"), summary, body, actions, hints, 0});
     return m;

@@ -6,6 +6,7 @@
 #include "desktopnotifier.h"
 #include "device.h"
 #include "process.h"
+#include "translation.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -49,6 +50,7 @@ bool LockProfile() {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("zonaria-alarmd"));
+    za::i18n::InstallTranslations();
 
     // Nothing is made here: without a profile there are no alarms to deliver.
     const QString db = QDir(za::device::ProfilePath()).filePath(QStringLiteral("device.db"));

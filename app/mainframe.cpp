@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QLayout>
@@ -34,33 +35,33 @@ const QString kPlacementValue = QStringLiteral("WindowPlacement");
 
 struct MenuItem {
     UINT id;  // 0: separator
-    const char16_t* text;
+    const char* text;
     char16_t mnemonic;  // the letter of the text that Alt reaches it by
 };
 
 // Menu 128: its two pop-ups. The Settings menu ends with Quit, which the handheld's OK in the
 // navigation bar was.
 constexpr MenuItem kToolsMenu[] = {
-    {ID_ALARMS, u"Alarms...", u'A'},
+    {ID_ALARMS, QT_TRANSLATE_NOOP("CMainFrame", "Alarms..."), u'A'},
     {0, nullptr, 0},
-    {ID_AIRPORT_CODES, u"Airport Codes...", u'i'},
-    {ID_PHONE_CODES, u"Phone Codes...", u'P'},
+    {ID_AIRPORT_CODES, QT_TRANSLATE_NOOP("CMainFrame", "Airport Codes..."), u'i'},
+    {ID_PHONE_CODES, QT_TRANSLATE_NOOP("CMainFrame", "Phone Codes..."), u'P'},
     {0, nullptr, 0},
-    {ID_DISTANCE_CALC, u"Distance Calculator...", u'D'},
-    {ID_TIME_CALC, u"Time Calculator...", u'T'},
-    {ID_MEETING_PLANNER, u"Meeting Planner...", u'e'},
+    {ID_DISTANCE_CALC, QT_TRANSLATE_NOOP("CMainFrame", "Distance Calculator..."), u'D'},
+    {ID_TIME_CALC, QT_TRANSLATE_NOOP("CMainFrame", "Time Calculator..."), u'T'},
+    {ID_MEETING_PLANNER, QT_TRANSLATE_NOOP("CMainFrame", "Meeting Planner..."), u'e'},
     {0, nullptr, 0},
-    {ID_SUNRISE, u"Sunrise...", u'S'},
-    {ID_MOONRISE, u"Moonrise...", u'M'},
+    {ID_SUNRISE, QT_TRANSLATE_NOOP("CMainFrame", "Sunrise..."), u'S'},
+    {ID_MOONRISE, QT_TRANSLATE_NOOP("CMainFrame", "Moonrise..."), u'M'},
 };
 constexpr MenuItem kSettingsMenu[] = {
-    {ID_SET_TIME, u"Set Time...", u'T'},
-    {ID_EDIT_CITIES, u"Edit Cities...", u'E'},
-    {ID_PREFERENCES, u"Preferences...", u'P'},
+    {ID_SET_TIME, QT_TRANSLATE_NOOP("CMainFrame", "Set Time..."), u'T'},
+    {ID_EDIT_CITIES, QT_TRANSLATE_NOOP("CMainFrame", "Edit Cities..."), u'E'},
+    {ID_PREFERENCES, QT_TRANSLATE_NOOP("CMainFrame", "Preferences..."), u'P'},
     {0, nullptr, 0},
-    {ID_APP_ABOUT, u"About Zonaria...", u'A'},
+    {ID_APP_ABOUT, QT_TRANSLATE_NOOP("CMainFrame", "About Zonaria..."), u'A'},
     {0, nullptr, 0},
-    {ID_OK, u"Quit", u'Q'},
+    {ID_OK, QT_TRANSLATE_NOOP("CMainFrame", "Quit"), u'Q'},
 };
 
 // Tool bar 128: the commands of its buttons, in the order of the images of the strip.
@@ -126,7 +127,7 @@ void CMainFrame::CreateMenus() {
             if (item.id == 0) {
                 menu->addSeparator();
             } else {
-                menu->addAction(CommandAction(item.id, WithMnemonic(QString::fromUtf16(item.text), item.mnemonic)));
+                menu->addAction(CommandAction(item.id, WithMnemonic(QCoreApplication::translate("CMainFrame", item.text), item.mnemonic)));
             }
         }
     };
@@ -156,7 +157,7 @@ void CMainFrame::CreateMenus() {
 void CMainFrame::CreateToolBar() {
     m_toolBar = addToolBar(AppString(IDS_TIP_TOOLS));
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
-    m_toolBar->setAccessibleName(QStringLiteral("Tool bar"));
+    m_toolBar->setAccessibleName(tr("Tool bar"));
     m_toolBar->setMovable(false);
     m_toolBar->setFloatable(false);
     m_toolBar->setIconSize(QSize(16, 16));

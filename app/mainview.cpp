@@ -59,7 +59,7 @@ QString InfoText(const CCity& city, const SYSTEMTIME& utc, const QString& change
 }  // namespace
 
 CMainView::CMainView(CMainFrame& frame) : QWidget(&frame), m_frame(frame) {
-    setAccessibleName(QStringLiteral("Main screen"));
+    setAccessibleName(tr("Main screen"));
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Window);
     m_selected = IDC_DISPLAY0 + static_cast<int>(frame.App().GetSelectedDisplay());

@@ -14,6 +14,7 @@
 #include "window.h"
 #include "stringtable.h"
 #include "today.h"
+#include "translation.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -65,6 +66,10 @@ void InstallContextMenuKey() {
 }
 
 void SetUpApplication() {
+    // The user's language, and its writing direction: Arabic or Hebrew lay the window out from
+    // the right.
+    za::i18n::InstallTranslations();
+    QGuiApplication::setLayoutDirection(QLocale::system().textDirection());
     QApplication::setApplicationName(AppString(IDR_MAINFRAME));
     QApplication::setApplicationVersion(QStringLiteral(ZONARIA_VERSION));
     // The window's app id: the desktop matches it to the menu entry (icon, name, activation).

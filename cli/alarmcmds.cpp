@@ -21,7 +21,7 @@ long long ParseDuration(const QString& text) {
     static const QRegularExpression part(QStringLiteral("(\\d+)([smhd])"));
     const QString t = text.trimmed();
     if (!whole.match(t).hasMatch()) {
-        Fail(QStringLiteral("--in: \"%1\" is not a duration; write it like 90s, 10m, 2h or 1h30m").arg(Shown(text)));
+        Fail(Text::tr("--in: \"%1\" is not a duration; write it like 90s, 10m, 2h or 1h30m").arg(Shown(text)));
     }
     long long seconds = 0;
     for (auto it = part.globalMatch(t); it.hasNext();) {
@@ -30,7 +30,7 @@ long long ParseDuration(const QString& text) {
         const QChar unit = m.captured(2).at(0);
         seconds += n * (unit == QLatin1Char('s') ? 1 : unit == QLatin1Char('m') ? 60 : unit == QLatin1Char('h') ? 3600 : 86400);
         if (m.captured(1).size() > 9 || seconds > kMaxDurationSeconds) {
-            Fail(QStringLiteral("--in: \"%1\" is longer than a year").arg(Shown(text)));
+            Fail(Text::tr("--in: \"%1\" is longer than a year").arg(Shown(text)));
         }
     }
     return seconds;
@@ -65,10 +65,10 @@ QJsonObject AlarmJson(const CAlarm& alarm) {
 }
 
 void AddAlarm(const Args& args, Output& out) {
-    if (args.Positional().size() != 2) Fail(QStringLiteral("alarm add takes one city; see --help"));
+    if (args.Positional().size() != 2) Fail(Text::tr("alarm add takes one city; see --help"));
     const bool at = args.Has(QStringLiteral("--at"));
     const bool in = args.Has(QStringLiteral("--in"));
-    if (at == in) Fail(QStringLiteral("alarm add needs either --at 'YYYY-MM-DD HH:MM' or --in DURATION"));
+    if (at == in) Fail(Text::tr("alarm add needs either --at 'YYYY-MM-DD HH:MM' or --in DURATION"));
     const long long inSeconds = in ? ParseDuration(args.Value(QStringLiteral("--in"))) : 0;
     const SYSTEMTIME atLocal = at ? ParseLocalDateTime(QStringLiteral("--at"), args.Value(QStringLiteral("--at"))) : SYSTEMTIME{};
     OpenProfile();
@@ -82,7 +82,7 @@ void AddAlarm(const Args& args, Output& out) {
         cityLocal = za::AddSpan(ToDate(local), za::DateSpan(0, 0, 0, static_cast<int>(inSeconds)));
     }
     if (!CAlarm::IsInFuture(city, cityLocal)) {
-        Fail(QStringLiteral("You selected a date and time that are in the past. (%1 in %2)")
+        Fail(Text::tr("You selected a date and time that are in the past. (%1 in %2)")
                  .arg(IsoLocal(FromDate(cityLocal)), Shown(city.Name())));
     }
     CAlarm alarm(city);
@@ -91,11 +91,11 @@ void AddAlarm(const Args& args, Output& out) {
     if (args.Has(QStringLiteral("--message"))) alarm.SetMessage(args.Value(QStringLiteral("--message")));
     if (!alarm.Register()) {
         // A store that refused the write is not an alarm that expired.
-        if (GetLastError() == ERROR_BADDB) Fail(RefusedWrite() + QStringLiteral("; the alarm was not set"));
-        Fail(QStringLiteral("Unable to create alarm.  Alarm may have expired."));
+        if (GetLastError() == ERROR_BADDB) Fail(RefusedWrite() + Text::tr("; the alarm was not set"));
+        Fail(Text::tr("Unable to create alarm.  Alarm may have expired."));
     }
-    out.Line(QStringLiteral("Alarm %1 set: %2").arg(QString::number(HandleNumber(alarm.Handle())), Shown(alarm.Message(), kWhole)));
-    out.Line(QStringLiteral("It rings at %1 in %2, %3 on this device")
+    out.Line(Text::tr("Alarm %1 set: %2").arg(QString::number(HandleNumber(alarm.Handle())), Shown(alarm.Message(), kWhole)));
+    out.Line(Text::tr("It rings at %1 in %2, %3 on this device")
                  .arg(IsoLocal(FromDate(alarm.GetCityLocalTime())), Shown(city.Name()), IsoLocal(alarm.AlarmTime())));
     if (!note.isEmpty()) out.Line(note);
     out.object = AlarmJson(alarm);
@@ -103,18 +103,18 @@ void AddAlarm(const Args& args, Output& out) {
 }
 
 void ListAlarms(const Args& args, Output& out) {
-    if (args.Positional().size() != 1) Fail(QStringLiteral("alarm list takes no arguments; see --help"));
+    if (args.Positional().size() != 1) Fail(Text::tr("alarm list takes no arguments; see --help"));
     OpenProfile();
     CCityList& cities = GetCityList();
     cities.Open();
     CAlarmList list;
     list.LoadAll();
     QJsonArray all;
-    if (list.GetCount() == 0) out.Line(QStringLiteral("No alarms"));
+    if (list.GetCount() == 0) out.Line(Text::tr("No alarms"));
     for (int i = 0; i < list.GetCount(); ++i) {
         const CAlarm& alarm = *list.GetAt(i);
         const SYSTEMTIME cityTime = FromDate(alarm.GetCityLocalTime());
-        out.Line(QStringLiteral("%1  %2 in %3  (device %4)  %5")
+        out.Line(Text::tr("%1  %2 in %3  (device %4)  %5")
                      .arg(QString::number(HandleNumber(alarm.Handle())).rightJustified(4),
                           FormatDateAndTime(cityTime, FALSE, TF_TIME_SHORTDATE), Shown(alarm.City().Name()),
                           alarm.DisplayTime(), Shown(alarm.Message(), kWhole)));
@@ -125,7 +125,7 @@ void ListAlarms(const Args& args, Output& out) {
 }
 
 void DeleteAlarm(const Args& args, Output& out) {
-    if (args.Positional().size() != 2) Fail(QStringLiteral("alarm delete takes one HANDLE; see alarm list"));
+    if (args.Positional().size() != 2) Fail(Text::tr("alarm delete takes one HANDLE; see alarm list"));
     const int handle = ParseInteger(QStringLiteral("HANDLE"), args.Positional().at(1), 1, 2147483647);
     OpenProfile();
     RequireWritableProfile();
@@ -139,13 +139,13 @@ void DeleteAlarm(const Args& args, Output& out) {
         if (HandleNumber(alarm->Handle()) != static_cast<qulonglong>(handle)) continue;
         const QJsonObject gone = AlarmJson(*alarm);
         if (!list.Remove(alarm)) {
-            Fail(QStringLiteral("alarm %1 could not be deleted: %2").arg(QString::number(handle), RefusedWrite()));
+            Fail(Text::tr("alarm %1 could not be deleted: %2").arg(QString::number(handle), RefusedWrite()));
         }
-        out.Line(QStringLiteral("Alarm %1 deleted").arg(QString::number(handle)));
+        out.Line(Text::tr("Alarm %1 deleted").arg(QString::number(handle)));
         out.object = gone;
         return;
     }
-    Fail(QStringLiteral("there is no alarm %1; alarm list shows them").arg(QString::number(handle)));
+    Fail(Text::tr("there is no alarm %1; alarm list shows them").arg(QString::number(handle)));
 }
 
 }  // namespace
@@ -156,7 +156,7 @@ void AlarmCommand(const QStringList& words, Output& out) {
     if (action == QLatin1String("add")) return AddAlarm(args, out);
     if (action == QLatin1String("list")) return ListAlarms(args, out);
     if (action == QLatin1String("delete")) return DeleteAlarm(args, out);
-    Fail(QStringLiteral("alarm needs add, list or delete; see --help"));
+    Fail(Text::tr("alarm needs add, list or delete; see --help"));
 }
 
 }  // namespace cli

@@ -39,7 +39,7 @@ Site ReadSite(const Args& args, const char* command) {
     Site site;
     if (!byPosition) {
         if (args.Positional().size() != 1) {
-            Fail(QStringLiteral("%1 takes one NAME, or --lat DEG --lon DEG with --zone ID or --utc-offset +HH:MM; see --help").arg(QLatin1String(command)));
+            Fail(Text::tr("%1 takes one NAME, or --lat DEG --lon DEG with --zone ID or --utc-offset +HH:MM; see --help").arg(QLatin1String(command)));
         }
         OpenProfile();
         const CCity city = LoadCity(args.Positional()[0]);
@@ -49,11 +49,11 @@ Site ReadSite(const Args& args, const char* command) {
         site.zone = city.TimeZone();
         return site;
     }
-    if (!args.Positional().isEmpty()) Fail(QStringLiteral("give either a city NAME or --lat and --lon, not both"));
-    if (!args.Has(QStringLiteral("--lat")) || !args.Has(QStringLiteral("--lon"))) Fail(QStringLiteral("a position needs both --lat and --lon"));
+    if (!args.Positional().isEmpty()) Fail(Text::tr("give either a city NAME or --lat and --lon, not both"));
+    if (!args.Has(QStringLiteral("--lat")) || !args.Has(QStringLiteral("--lon"))) Fail(Text::tr("a position needs both --lat and --lon"));
     const bool byZone = args.Has(QStringLiteral("--zone"));
     const bool byOffset = args.Has(QStringLiteral("--utc-offset"));
-    if (byZone == byOffset) Fail(QStringLiteral("a position needs exactly one of --zone ID and --utc-offset +HH:MM"));
+    if (byZone == byOffset) Fail(Text::tr("a position needs exactly one of --zone ID and --utc-offset +HH:MM"));
     const double lat = ParseNumber(QStringLiteral("--lat"), args.Value(QStringLiteral("--lat")), -90, 90);
     const double lon = ParseNumber(QStringLiteral("--lon"), args.Value(QStringLiteral("--lon")), -180, 180);
     site.latitude = static_cast<int>(std::lround(lat * 100));
@@ -64,7 +64,7 @@ Site ReadSite(const Args& args, const char* command) {
         const QString text = args.Value(QStringLiteral("--utc-offset"));
         const auto m = re.match(text);
         if (!m.hasMatch() || m.captured(2).toInt() > 14 || m.captured(3).toInt() > 59) {
-            Fail(QStringLiteral("--utc-offset: \"%1\" is not an offset; write it as +HH:MM or -HH:MM, such as -08:00").arg(Shown(text)));
+            Fail(Text::tr("--utc-offset: \"%1\" is not an offset; write it as +HH:MM or -HH:MM, such as -08:00").arg(Shown(text)));
         }
         const int minutes = m.captured(2).toInt() * 60 + m.captured(3).toInt();
         // UTC = local + bias, so a zone east of Greenwich has a negative bias.
@@ -75,7 +75,7 @@ Site ReadSite(const Args& args, const char* command) {
     const int id = ParseInteger(QStringLiteral("--zone"), args.Value(QStringLiteral("--zone")), 0, 32767);
     OpenProfile();
     site.zone.Load(id);
-    if (site.zone.Name().isEmpty()) Fail(QStringLiteral("--zone: %1 is not a known time-zone ID").arg(id));
+    if (site.zone.Name().isEmpty()) Fail(Text::tr("--zone: %1 is not a known time-zone ID").arg(id));
     return site;
 }
 
@@ -115,7 +115,7 @@ void SunCommand(const QStringList& words, Output& out) {
         const QString kind = args.Value(QStringLiteral("--twilight"));
         const QStringList kinds = {QStringLiteral("none"), QStringLiteral("civil"), QStringLiteral("nautical"), QStringLiteral("astronomical")};
         const qsizetype k = kinds.indexOf(kind);
-        if (k < 0) Fail(QStringLiteral("--twilight: \"%1\" is not a kind; use none, civil, nautical or astronomical").arg(Shown(kind)));
+        if (k < 0) Fail(Text::tr("--twilight: \"%1\" is not a kind; use none, civil, nautical or astronomical").arg(Shown(kind)));
         twilight = static_cast<int>(k) + ZENITH_OFFICIAL;
     }
     const Site site = ReadSite(args, "sun");
@@ -132,15 +132,16 @@ void SunCommand(const QStringList& words, Output& out) {
 
     out.Line(QStringLiteral("%1, %2").arg(site.name, IsoDate(date)));
     if (twilight >= ZENITH_CIVIL && twilight <= ZENITH_ASTRONOMICAL) {
-        static const char* const kKinds[] = {"Civil", "Nautical", "Astronomical"};
-        const QString kind = QLatin1String(kKinds[twilight - ZENITH_CIVIL]);
+        static const char* const kKinds[] = {QT_TRANSLATE_NOOP("Cli", "Civil"), QT_TRANSLATE_NOOP("Cli", "Nautical"),
+                                             QT_TRANSLATE_NOOP("Cli", "Astronomical")};
+        const QString kind = Text::tr(kKinds[twilight - ZENITH_CIVIL]);
         const za::astro::RiseSetEvents tw = za::astro::EventsOfLocalDay(site.zone, site.longitude, site.latitude, date, twilight);
         QString begin, end;
         za::astro::RiseSetTexts(site.zone, tw, begin, end);
-        out.Line(QStringLiteral("Begin %1 Twilight: %2").arg(kind, begin));
-        out.Line(QStringLiteral("Sunrise: %1").arg(rise));
-        out.Line(QStringLiteral("Sunset: %1").arg(set));
-        out.Line(QStringLiteral("End %1 Twilight: %2").arg(kind, end));
+        out.Line(Text::tr("Begin %1 Twilight: %2").arg(kind, begin));
+        out.Line(Text::tr("Sunrise: %1").arg(rise));
+        out.Line(Text::tr("Sunset: %1").arg(set));
+        out.Line(Text::tr("End %1 Twilight: %2").arg(kind, end));
         QJsonObject t;
         t[QStringLiteral("kind")] = kind.toLower();
         t[QStringLiteral("begin")] = Instant(tw.day.rises, tw.rise);
@@ -149,11 +150,11 @@ void SunCommand(const QStringList& words, Output& out) {
         t[QStringLiteral("end_text")] = end;
         o[QStringLiteral("twilight")] = t;
     } else {
-        out.Line(QStringLiteral("Sunrise: %1").arg(rise));
-        out.Line(QStringLiteral("Sunset: %1").arg(set));
+        out.Line(Text::tr("Sunrise: %1").arg(rise));
+        out.Line(Text::tr("Sunset: %1").arg(set));
     }
     out.Line(QString());
-    out.Line(QStringLiteral("Daylight Hours: %1").arg(day));
+    out.Line(Text::tr("Daylight Hours: %1").arg(day));
 }
 
 void MoonCommand(const QStringList& words, Output& out) {
@@ -190,8 +191,8 @@ void MoonCommand(const QStringList& words, Output& out) {
     const QJsonObject next = phase(p2, t2);
 
     out.Line(QStringLiteral("%1, %2").arg(site.name, IsoDate(date)));
-    out.Line(QStringLiteral("Moonrise: %1").arg(rise));
-    out.Line(QStringLiteral("Moonset: %1").arg(set));
+    out.Line(Text::tr("Moonrise: %1").arg(rise));
+    out.Line(Text::tr("Moonset: %1").arg(set));
     for (const QJsonObject& p : {last, next}) {
         if (!p[QStringLiteral("text")].toString().isEmpty()) out.Line(p[QStringLiteral("text")].toString());
     }

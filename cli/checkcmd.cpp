@@ -90,7 +90,7 @@ void DeviceCommand(const QStringList& words, Output& out) {
 
 void CheckCommand(const QStringList& words, Output& out) {
     const Args args(words, {}, {});
-    if (!args.Positional().isEmpty()) Fail(QStringLiteral("check takes no arguments; see --help"));
+    if (!args.Positional().isEmpty()) Fail(Text::tr("check takes no arguments; see --help"));
 
     // Opening makes a new profile where there is none, as every command does.
     za::device::ProfileStatus status = za::device::Status();
@@ -103,7 +103,7 @@ void CheckCommand(const QStringList& words, Output& out) {
             cities = list.GetCityCount();
             list.Close();
         } else {
-            problems << QStringLiteral("the city database cannot be opened");
+            problems << Text::tr("the city database cannot be opened");
         }
         QString disagreement;
         if (!za::CurrentCityAgreesWithDeviceZone(&disagreement)) problems << disagreement;
@@ -120,19 +120,19 @@ void CheckCommand(const QStringList& words, Output& out) {
     const bool ok = problems.isEmpty();
     auto orUnknown = [](const QString& text) { return text.isEmpty() ? QStringLiteral("unknown") : text; };
 
-    out.Line(QStringLiteral("Profile:        ") + Shown(status.folder, kWhole));
-    out.Line(QStringLiteral("Database:       ") + Shown(report.file, kWhole));
-    out.Line(QStringLiteral("State:          ") + StateName(status.state) +
+    out.Line(Text::tr("Profile:        ") + Shown(status.folder, kWhole));
+    out.Line(Text::tr("Database:       ") + Shown(report.file, kWhole));
+    out.Line(Text::tr("State:          ") + StateName(status.state) +
              (status.message.isEmpty() ? QString() : QStringLiteral(", ") + Shown(status.message, kWhole)));
-    out.Line(QStringLiteral("Schema version: ") +
+    out.Line(Text::tr("Schema version: ") +
              orUnknown(report.schemaVersion >= 0 ? QString::number(report.schemaVersion) : QString()));
-    out.Line(QStringLiteral("tzdata version: ") + orUnknown(tzdata));
-    out.Line(QStringLiteral("Cities:         ") + orUnknown(cities ? QString::number(*cities) : QString()));
-    if (usable) out.Line(QStringLiteral("Device:         ") + DeviceLine(&out.object));
+    out.Line(Text::tr("tzdata version: ") + orUnknown(tzdata));
+    out.Line(Text::tr("Cities:         ") + orUnknown(cities ? QString::number(*cities) : QString()));
+    if (usable) out.Line(Text::tr("Device:         ") + DeviceLine(&out.object));
     // Where the application finds its help: shows whether an installation is complete.
     const QString help = za::shell::HelpFile();
-    out.Line(QStringLiteral("Help file:      ") + (help.isEmpty() ? QStringLiteral("not found") : Shown(help, kWhole)));
-    out.Line(QStringLiteral("Result:         ") + (ok ? QStringLiteral("ok") : QStringLiteral("not ok")));
+    out.Line(Text::tr("Help file:      ") + (help.isEmpty() ? Text::tr("not found") : Shown(help, kWhole)));
+    out.Line(Text::tr("Result:         ") + (ok ? QStringLiteral("ok") : QStringLiteral("not ok")));
     for (const QString& problem : problems) out.Line(QStringLiteral("  ") + Shown(problem, kWhole));
 
     QJsonObject& o = out.object;

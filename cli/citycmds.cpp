@@ -9,7 +9,7 @@ namespace cli {
 
 void CityCommand(const QStringList& words, Output& out) {
     const Args args(words, {}, {});
-    if (args.Positional().size() != 1) Fail(QStringLiteral("city takes one NAME (quote names with blanks); see --help"));
+    if (args.Positional().size() != 1) Fail(Text::tr("city takes one NAME (quote names with blanks); see --help"));
     OpenProfile();
     const CCity city = LoadCity(args.Positional()[0]);
     QString rise, set;
@@ -18,14 +18,14 @@ void CityCommand(const QStringList& words, Output& out) {
     const za::ClockChange change = za::NextClockChange(city.TimeZone(), NowUtc());
 
     out.Line(city.Name() + QStringLiteral(", ") + city.CountryName());
-    out.Line(QStringLiteral("Time zone:    ") + zoneName);
-    out.Line(QStringLiteral("Latitude:     ") + city.LatitudeAsString());
-    out.Line(QStringLiteral("Longitude:    ") + city.LongitudeAsString());
-    out.Line(QStringLiteral("Sunrise:      ") + rise);
-    out.Line(QStringLiteral("Sunset:       ") + set);
-    out.Line(QStringLiteral("Airport code: ") + city.AirportCode());
-    out.Line(QStringLiteral("Phone code:   ") + city.CountryPhoneCode() + QStringLiteral(" - ") + city.AreaCode());
-    out.Line(QStringLiteral("Clock change: ") + (change.found ? za::ClockChangeText(change) : QStringLiteral("none within a year")));
+    out.Line(Text::tr("Time zone:    ") + zoneName);
+    out.Line(Text::tr("Latitude:     ") + city.LatitudeAsString());
+    out.Line(Text::tr("Longitude:    ") + city.LongitudeAsString());
+    out.Line(Text::tr("Sunrise:      ") + rise);
+    out.Line(Text::tr("Sunset:       ") + set);
+    out.Line(Text::tr("Airport code: ") + city.AirportCode());
+    out.Line(Text::tr("Phone code:   ") + city.CountryPhoneCode() + QStringLiteral(" - ") + city.AreaCode());
+    out.Line(Text::tr("Clock change: ") + (change.found ? za::ClockChangeText(change) : Text::tr("none within a year")));
 
     QJsonObject& o = out.object;
     o[QStringLiteral("name")] = city.Name();
@@ -55,7 +55,7 @@ void CityCommand(const QStringList& words, Output& out) {
 
 void FindCommand(const QStringList& words, Output& out) {
     const Args args(words, {}, {});
-    if (args.Positional().size() != 1) Fail(QStringLiteral("find takes one TEXT; see --help"));
+    if (args.Positional().size() != 1) Fail(Text::tr("find takes one TEXT; see --help"));
     const QString text = args.Positional()[0];
     CheckCityText(QStringLiteral("TEXT"), text);
     OpenProfile();
@@ -78,10 +78,10 @@ void FindCommand(const QStringList& words, Output& out) {
 void CodesCommand(const QStringList& words, Output& out) {
     const Args args(words, {}, {});
     const QStringList& pos = args.Positional();
-    if (pos.isEmpty() || pos.size() > 2) Fail(QStringLiteral("codes takes phone or airport, and optionally TEXT; see --help"));
+    if (pos.isEmpty() || pos.size() > 2) Fail(Text::tr("codes takes phone or airport, and optionally TEXT; see --help"));
     const bool phone = pos[0] == QLatin1String("phone");
     if (!phone && pos[0] != QLatin1String("airport")) {
-        Fail(QStringLiteral("\"%1\" is not a code list; use codes phone or codes airport").arg(Shown(pos[0])));
+        Fail(Text::tr("\"%1\" is not a code list; use codes phone or codes airport").arg(Shown(pos[0])));
     }
     const QString text = pos.value(1);
     CheckCityText(QStringLiteral("TEXT"), text);
@@ -92,10 +92,10 @@ void CodesCommand(const QStringList& words, Output& out) {
     CCityList& list = GetCityList();
     if (!list.Open() || !list.BeginLoadCityByIndex()) {
         list.Close();
-        Fail(QStringLiteral("the city database cannot be opened; move the device profile aside to reinstall it"));
+        Fail(Text::tr("the city database cannot be opened; move the device profile aside to reinstall it"));
     }
     QJsonArray matches;
-    out.Line(QStringLiteral("%1  %2").arg(QStringLiteral("City"), -32).arg(phone ? QStringLiteral("Phone Code") : QStringLiteral("Airport Code")));
+    out.Line(QStringLiteral("%1  %2").arg(Text::tr("City"), -32).arg(phone ? Text::tr("Phone Code") : Text::tr("Airport Code")));
     for (long i : wanted) {
         CCity city;
         if (!list.LoadCity(i, city)) continue;

@@ -67,7 +67,7 @@ QString Shown(const QString& text, qsizetype limit) { return Escaped(text, limit
 
 void CheckCityText(const QString& what, const QString& text) {
     if (text.size() > kMaxCityText) {
-        Fail(QStringLiteral("%1 has %2 characters, more than any city name (at most %3, or %4 with its country): %5")
+        Fail(Text::tr("%1 has %2 characters, more than any city name (at most %3, or %4 with its country): %5")
                  .arg(what, QString::number(text.size()), QString::number(za::kMaxCityName),
                       QString::number(kMaxCityText), Shown(text)));
     }
@@ -91,14 +91,14 @@ Args::Args(const QStringList& words, const QStringList& valueOptions, const QStr
         }
         if (valueOptions.contains(name)) {
             if (!hasValue) {
-                if (i + 1 >= words.size()) Fail(QStringLiteral("%1 needs a value; see --help").arg(name));
+                if (i + 1 >= words.size()) Fail(Text::tr("%1 needs a value; see --help").arg(name));
                 value = words[++i];
             }
             m_values.insert(name, value);
         } else if (flags.contains(name) && !hasValue) {
             m_flags << name;
         } else {
-            Fail(QStringLiteral("unknown option %1; see --help").arg(Shown(w)));
+            Fail(Text::tr("unknown option %1; see --help").arg(Shown(w)));
         }
     }
 }
@@ -121,7 +121,7 @@ void OpenProfile() {
         return;
     case za::device::ProfileState::Unusable:
         // The path itself may be what is wrong (the error then says so): set another one.
-        Fail(status.message + QStringLiteral("; set ZONARIA_DEVICE to another folder"));
+        Fail(status.message + Text::tr("; set ZONARIA_DEVICE to another folder"));
     default:
         Fail(status.message + QStringLiteral("; set ZONARIA_DEVICE to another folder, or move %1 aside to start "
                                              "with a new profile")
@@ -132,7 +132,7 @@ void OpenProfile() {
 void RequireWritableProfile() {
     const za::device::ProfileStatus status = za::device::Status();
     if (status.state == za::device::ProfileState::ReadOnly) {
-        Fail(QStringLiteral("The profile is read-only; the setting could not be written: ") + status.message);
+        Fail(Text::tr("The profile is read-only; the setting could not be written: ") + status.message);
     }
 }
 
@@ -157,7 +157,7 @@ void CheckProfileAfterReading() {
 
 QStringList CityEntries() {
     CCityList& list = GetCityList();
-    if (!list.Open()) Fail(QStringLiteral("the city database cannot be opened; move the device profile aside to reinstall it"));
+    if (!list.Open()) Fail(Text::tr("the city database cannot be opened; move the device profile aside to reinstall it"));
     list.LoadCityNames();
     QStringList entries;
     POSITION pos = list.GetHeadCityNamePosition();
@@ -169,7 +169,7 @@ QStringList CityEntries() {
 
 QList<long> MatchingEntries(const QString& text) {
     CCityList& list = GetCityList();
-    if (!list.Open()) Fail(QStringLiteral("the city database cannot be opened; move the device profile aside to reinstall it"));
+    if (!list.Open()) Fail(Text::tr("the city database cannot be opened; move the device profile aside to reinstall it"));
     const QList<long> indexes = list.FindIndexesOfCity(text);
     list.Close();
     return indexes;
@@ -262,10 +262,10 @@ QStringList BestMatches(CCityList& list, const QString& text) {
 }  // namespace
 
 CCity LoadCity(const QString& text) {
-    CheckCityText(QStringLiteral("the city name"), text);
+    CheckCityText(Text::tr("the city name"), text);
     const QString trimmed = text.trimmed();
     CCityList& list = GetCityList();
-    if (!list.Open()) Fail(QStringLiteral("the city database cannot be opened; move the device profile aside to reinstall it"));
+    if (!list.Open()) Fail(Text::tr("the city database cannot be opened; move the device profile aside to reinstall it"));
     // One seek by name (the database compares names without regard to case); a "Name (Country)"
     // entry is taken when its country is the city's. A name given so always wins.
     CCity city;
@@ -291,20 +291,20 @@ CCity LoadCity(const QString& text) {
     list.Close();
     if (found) return city;
     if (matches.size() > 1) {
-        Fail(QStringLiteral("\"%1\" matches several cities: %2; give one of these names")
+        Fail(Text::tr("\"%1\" matches several cities: %2; give one of these names")
                  .arg(Shown(trimmed), matches.join(QStringLiteral(", "))));
     }
     // Only a name that is not there needs the whole list, for the suggestions.
     const QStringList closest = ClosestNames(trimmed, CityEntries());
     Fail(closest.isEmpty()
-             ? QStringLiteral("unknown city \"%1\"; the city database is empty").arg(Shown(trimmed))
-             : QStringLiteral("unknown city \"%1\"; closest names: %2 (zonaria-cli find TEXT lists more)")
+             ? Text::tr("unknown city \"%1\"; the city database is empty").arg(Shown(trimmed))
+             : Text::tr("unknown city \"%1\"; closest names: %2 (zonaria-cli find TEXT lists more)")
                    .arg(Shown(trimmed), closest.join(QStringLiteral(", "))));
 }
 
 void CheckSupportedYear(const QString& what, const QString& text, int year) {
     if (year < za::tz::kFirstRuleYear || year > za::tz::kLastRuleYear) {
-        Fail(QStringLiteral("%1: \"%2\" is outside the supported years %3 to %4")
+        Fail(Text::tr("%1: \"%2\" is outside the supported years %3 to %4")
                  .arg(what, Shown(text), QString::number(za::tz::kFirstRuleYear),
                       QString::number(za::tz::kLastRuleYear)));
     }
@@ -350,7 +350,7 @@ SYSTEMTIME Checked(const QString& what, const QString& text, const QString& form
     const bool exists = y >= 1601 && y <= 9999 && mo >= 1 && mo <= 12 && d >= 1 && d <= 31 && h <= 23 && mi <= 59 &&
                         s <= 59 && za::SystemTimeToSeconds(st, &seconds) && za::SecondsToSystemTime(seconds, &back) &&
                         back.wDay == st.wDay && back.wMonth == st.wMonth;
-    if (!exists) Fail(QStringLiteral("%1: \"%2\" is not a valid date or time; write it as %3").arg(what, Shown(text), form));
+    if (!exists) Fail(Text::tr("%1: \"%2\" is not a valid date or time; write it as %3").arg(what, Shown(text), form));
     // Zone conversions hold for these years only; beyond them a time would be shown wrong.
     CheckSupportedYear(what, text, y);
     return back;
@@ -361,9 +361,9 @@ SYSTEMTIME Checked(const QString& what, const QString& text, const QString& form
 SYSTEMTIME ParseInstant(const QString& what, const QString& text) {
     static const QRegularExpression re(
         QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})T(\\d{2}):(\\d{2})(?::(\\d{2}))?Z$"));
-    const QString form = QStringLiteral("YYYY-MM-DDTHH:MM:SSZ in UTC, such as 2026-03-08T10:00:00Z");
+    const QString form = Text::tr("YYYY-MM-DDTHH:MM:SSZ in UTC, such as 2026-03-08T10:00:00Z");
     const auto m = re.match(text.trimmed());
-    if (!m.hasMatch()) Fail(QStringLiteral("%1: \"%2\" is not an instant; write it as %3").arg(what, Shown(text), form));
+    if (!m.hasMatch()) Fail(Text::tr("%1: \"%2\" is not an instant; write it as %3").arg(what, Shown(text), form));
     return Checked(what, text, form, m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(),
                    m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt());
 }
@@ -372,7 +372,7 @@ SYSTEMTIME ParseDate(const QString& what, const QString& text) {
     static const QRegularExpression re(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
     const QString form = QStringLiteral("YYYY-MM-DD");
     const auto m = re.match(text.trimmed());
-    if (!m.hasMatch()) Fail(QStringLiteral("%1: \"%2\" is not a date; write it as %3").arg(what, Shown(text), form));
+    if (!m.hasMatch()) Fail(Text::tr("%1: \"%2\" is not a date; write it as %3").arg(what, Shown(text), form));
     return Checked(what, text, form, m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(), 0, 0, 0);
 }
 
@@ -380,7 +380,7 @@ SYSTEMTIME ParseLocalDateTime(const QString& what, const QString& text) {
     static const QRegularExpression re(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})[ T](\\d{2}):(\\d{2})$"));
     const QString form = QStringLiteral("'YYYY-MM-DD HH:MM'");
     const auto m = re.match(text.trimmed());
-    if (!m.hasMatch()) Fail(QStringLiteral("%1: \"%2\" is not a local date and time; write it as %3").arg(what, Shown(text), form));
+    if (!m.hasMatch()) Fail(Text::tr("%1: \"%2\" is not a local date and time; write it as %3").arg(what, Shown(text), form));
     return Checked(what, text, form, m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(),
                    m.captured(4).toInt(), m.captured(5).toInt(), 0);
 }
@@ -389,7 +389,7 @@ double ParseNumber(const QString& what, const QString& text, double min, double 
     bool ok = false;
     const double v = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(v) || v < min || v > max) {
-        Fail(QStringLiteral("%1: \"%2\" is not a number from %3 to %4")
+        Fail(Text::tr("%1: \"%2\" is not a number from %3 to %4")
                  .arg(what, Shown(text), QString::number(min, 'g', QLocale::FloatingPointShortest),
                       QString::number(max, 'f', 0)));
     }
@@ -400,7 +400,7 @@ int ParseInteger(const QString& what, const QString& text, int min, int max) {
     bool ok = false;
     const int v = text.trimmed().toInt(&ok);
     if (!ok || v < min || v > max) {
-        Fail(QStringLiteral("%1: \"%2\" is not a whole number from %3 to %4")
+        Fail(Text::tr("%1: \"%2\" is not a whole number from %3 to %4")
                  .arg(what, Shown(text), QString::number(min), QString::number(max)));
     }
     return v;
@@ -419,7 +419,7 @@ TUnitSystem ParseUnits(const QString& text) {
     for (TUnitSystem u : {usEnglish, usMetric, usNautical}) {
         if (text.compare(UnitsName(u), Qt::CaseInsensitive) == 0) return u;
     }
-    Fail(QStringLiteral("--units: \"%1\" is not a unit system; use english, metric or nautical").arg(Shown(text)));
+    Fail(Text::tr("--units: \"%1\" is not a unit system; use english, metric or nautical").arg(Shown(text)));
 }
 
 }  // namespace cli

@@ -6,6 +6,7 @@
 #include "geography.h"
 #include "wintypes.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QMap>
@@ -16,6 +17,13 @@
 #include <optional>
 
 namespace cli {
+
+// The messages and labels in the user's language (Text::tr, context "Cli"); --json keeps its
+// field names and values.
+class Text {
+    Q_DECLARE_TR_FUNCTIONS(Cli)
+};
+
 
 // A problem the user can fix: one line on stderr, exit code 2, nothing written. Control
 // characters in the message are shown as escapes, so it stays one line.

@@ -33,20 +33,20 @@ QString MakeCurrent(const QString& oldName, const CCity& newCity, int display) {
     const bool changeZone = !LoadByName(oldName, oldCity) || za::CurrentCityChangesZone(oldCity, newCity);
     bool zoneRefused = false;
     if (!za::CommitCurrentCity(newCity, display, changeZone, &zoneRefused)) {
-        Fail(changeZone ? QStringLiteral("the device's time zone could not be changed to %1 (%2); nothing was changed")
+        Fail(changeZone ? Text::tr("the device's time zone could not be changed to %1 (%2); nothing was changed")
                               .arg(newCity.TimeZone().Name(),
                                    zoneRefused ? za::device::LastClockError() : RefusedWrite())
-                        : RefusedWrite() + QStringLiteral("; nothing was changed"));
+                        : RefusedWrite() + Text::tr("; nothing was changed"));
     }
-    return changeZone ? QStringLiteral("The time zone of this device is now %1").arg(newCity.TimeZone().Name())
-                      : QStringLiteral("The time zone of this device does not change");
+    return changeZone ? Text::tr("The time zone of this device is now %1").arg(newCity.TimeZone().Name())
+                      : Text::tr("The time zone of this device does not change");
 }
 
 }  // namespace
 
 void ClockCommand(const QStringList& words, Output& out) {
     const Args args(words, {}, {});
-    if (!args.Positional().isEmpty()) Fail(QStringLiteral("clock takes no arguments; see --help"));
+    if (!args.Positional().isEmpty()) Fail(Text::tr("clock takes no arguments; see --help"));
     OpenProfile();
     const za::DisplayedCities d = za::DisplayedCities::Read();
     const DWORD selected = static_cast<DWORD>(d.Selected());
@@ -74,7 +74,7 @@ void ClockCommand(const QStringList& words, Output& out) {
             // The setting names a city the database no longer holds.
             o[QStringLiteral("local")] = QJsonValue::Null;
             o[QStringLiteral("text")] = QJsonValue::Null;
-            line += QStringLiteral("  (not in the city database)");
+            line += Text::tr("  (not in the city database)");
         }
         cities.append(o);
         out.Line(line);
@@ -91,7 +91,7 @@ void ClockCommand(const QStringList& words, Output& out) {
 
 void SetCityCommand(const QStringList& words, Output& out) {
     const Args args(words, {}, {});
-    if (args.Positional().size() != 2) Fail(QStringLiteral("set-city takes DISPLAY (0-4) and NAME; see --help"));
+    if (args.Positional().size() != 2) Fail(Text::tr("set-city takes DISPLAY (0-4) and NAME; see --help"));
     const int display = ParseDisplay(args.Positional()[0]);
     OpenProfile();
     const CCity city = LoadCity(args.Positional()[1]);
@@ -102,9 +102,9 @@ void SetCityCommand(const QStringList& words, Output& out) {
     if (display == d.Selected()) note = MakeCurrent(d.Name(display), city, display);
     // A running Today item shows the change at once, as it does for the application's.
     if (!d.SetName(display, city.Name())) {
-        Fail(RefusedWrite() + QStringLiteral("; the setting could not be written"));
+        Fail(RefusedWrite() + Text::tr("; the setting could not be written"));
     }
-    out.Line(QStringLiteral("Display %1 now shows %2").arg(display).arg(city.Name()));
+    out.Line(Text::tr("Display %1 now shows %2").arg(display).arg(city.Name()));
     if (!note.isEmpty()) out.Line(note);
     out.object[QStringLiteral("display")] = display;
     out.object[QStringLiteral("name")] = city.Name();
@@ -113,7 +113,7 @@ void SetCityCommand(const QStringList& words, Output& out) {
 
 void SelectCommand(const QStringList& words, Output& out) {
     const Args args(words, {}, {});
-    if (args.Positional().size() != 1) Fail(QStringLiteral("select takes DISPLAY (0-4); see --help"));
+    if (args.Positional().size() != 1) Fail(Text::tr("select takes DISPLAY (0-4); see --help"));
     const int display = ParseDisplay(args.Positional()[0]);
     OpenProfile();
     za::DisplayedCities d = za::DisplayedCities::Read();
@@ -121,20 +121,20 @@ void SelectCommand(const QStringList& words, Output& out) {
     out.object[QStringLiteral("display")] = display;
     out.object[QStringLiteral("name")] = name;
     if (display == d.Selected()) {
-        out.Line(QStringLiteral("Display %1 (%2) is already the selected display").arg(display).arg(name));
+        out.Line(Text::tr("Display %1 (%2) is already the selected display").arg(display).arg(name));
         return;
     }
     CCity city;
     if (!LoadByName(name, city)) {
-        Fail(QStringLiteral("display %1 shows \"%2\", which is not in the city database; give it a city with set-city first")
+        Fail(Text::tr("display %1 shows \"%2\", which is not in the city database; give it a city with set-city first")
                  .arg(QString::number(display), Shown(name)));
     }
     RequireWritableProfile();
     const QString note = MakeCurrent(d.SelectedName(), city, display);
     if (!d.SetSelected(display)) {
-        Fail(RefusedWrite() + QStringLiteral("; the setting could not be written"));
+        Fail(RefusedWrite() + Text::tr("; the setting could not be written"));
     }
-    out.Line(QStringLiteral("Display %1 (%2) is now the selected display").arg(display).arg(name));
+    out.Line(Text::tr("Display %1 (%2) is now the selected display").arg(display).arg(name));
     out.Line(note);
 }
 

@@ -22,9 +22,9 @@ Place ReadPlace(const QString& text) {
     Place p;
     if (text.startsWith(QLatin1Char('@'))) {
         const QStringList parts = text.mid(1).split(QLatin1Char(','));
-        if (parts.size() != 2) Fail(QStringLiteral("\"%1\" is not a position; write it as @LAT,LON in degrees, such as @37.75,-122.42").arg(Shown(text)));
-        p.latitude = static_cast<int>(std::lround(ParseNumber(QStringLiteral("latitude of ") + Shown(text), parts[0], -90, 90) * 100));
-        p.longitude = static_cast<int>(std::lround(ParseNumber(QStringLiteral("longitude of ") + Shown(text), parts[1], -180, 180) * 100));
+        if (parts.size() != 2) Fail(Text::tr("\"%1\" is not a position; write it as @LAT,LON in degrees, such as @37.75,-122.42").arg(Shown(text)));
+        p.latitude = static_cast<int>(std::lround(ParseNumber(Text::tr("latitude of ") + Shown(text), parts[0], -90, 90) * 100));
+        p.longitude = static_cast<int>(std::lround(ParseNumber(Text::tr("longitude of ") + Shown(text), parts[1], -180, 180) * 100));
         p.name = text;
         return p;
     }
@@ -59,8 +59,8 @@ void DistanceCommand(const QStringList& words, Output& out) {
     const Args args(words, {QStringLiteral("--units"), QStringLiteral("--speed"), QStringLiteral("--mode")},
                     {QStringLiteral("--modes")});
     const bool listModes = args.Has(QStringLiteral("--modes"));
-    if (!listModes && args.Positional().size() != 2) Fail(QStringLiteral("distance takes FROM and TO (city names or @LAT,LON); see --help"));
-    if (args.Has(QStringLiteral("--speed")) && args.Has(QStringLiteral("--mode"))) Fail(QStringLiteral("give either --speed or --mode, not both"));
+    if (!listModes && args.Positional().size() != 2) Fail(Text::tr("distance takes FROM and TO (city names or @LAT,LON); see --help"));
+    if (args.Has(QStringLiteral("--speed")) && args.Has(QStringLiteral("--mode"))) Fail(Text::tr("give either --speed or --mode, not both"));
     std::optional<TUnitSystem> units;
     if (args.Has(QStringLiteral("--units"))) units = ParseUnits(args.Value(QStringLiteral("--units")));
     std::optional<double> typed;
@@ -97,11 +97,11 @@ void DistanceCommand(const QStringList& words, Output& out) {
     const za::calc::DistanceResult r =
         za::calc::RecalculateDistance(from.longitude, from.latitude, to.longitude, to.latitude, speed, u);
 
-    out.Line(QStringLiteral("From:        %1").arg(from.name));
-    out.Line(QStringLiteral("To:          %1").arg(to.name));
-    out.Line(QStringLiteral("Distance:    %1").arg(r.distanceText));
-    out.Line(QStringLiteral("Travel Time: %1").arg(r.timeText.isEmpty() ? QStringLiteral("-") : r.timeText));
-    out.Line(QStringLiteral("at:          %1 %2 (%3)").arg(speed, 0, 'g', 12).arg(r.unitText, modeText));
+    out.Line(Text::tr("From:        %1").arg(from.name));
+    out.Line(Text::tr("To:          %1").arg(to.name));
+    out.Line(Text::tr("Distance:    %1").arg(r.distanceText));
+    out.Line(Text::tr("Travel Time: %1").arg(r.timeText.isEmpty() ? QStringLiteral("-") : r.timeText));
+    out.Line(Text::tr("at:          %1 %2 (%3)").arg(speed, 0, 'g', 12).arg(r.unitText, modeText));
 
     QJsonObject& o = out.object;
     o[QStringLiteral("from")] = from.name;

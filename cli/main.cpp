@@ -1,6 +1,7 @@
 // zonaria-cli: the world clock and its calculators from a terminal, over the core library and
 // the same device profile as the application.
 #include "commands.h"
+#include "translation.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>
@@ -31,6 +32,7 @@ const Entry kCommands[] = {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    za::i18n::InstallTranslations();
     QStringList words = app.arguments().mid(1);
     QTextStream out(stdout);
     QTextStream err(stderr);

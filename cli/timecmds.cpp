@@ -10,7 +10,7 @@ namespace cli {
 
 void TimeCommand(const QStringList& words, Output& out) {
     const Args args(words, {QStringLiteral("--at")}, {});
-    if (args.Positional().size() != 1) Fail(QStringLiteral("time takes one NAME; see --help"));
+    if (args.Positional().size() != 1) Fail(Text::tr("time takes one NAME; see --help"));
     const SYSTEMTIME utc = args.Has(QStringLiteral("--at")) ? ParseInstant(QStringLiteral("--at"), args.Value(QStringLiteral("--at")))
                                                             : SYSTEMTIME{};
     OpenProfile();
@@ -24,9 +24,9 @@ void TimeCommand(const QStringList& words, Output& out) {
     const QString text = city.LocalTimeAsString(at, TF_SHORTDATE_TIME);
 
     out.Line(QStringLiteral("%1: %2").arg(city.Name(), text));
-    out.Line(QStringLiteral("Time zone: %1").arg(zone.Name()));
-    out.Line(QStringLiteral("Daylight time: %1").arg(daylight ? QStringLiteral("yes") : QStringLiteral("no")));
-    out.Line(QStringLiteral("Bias: %1 minutes (UTC = local time + bias)").arg(bias));
+    out.Line(Text::tr("Time zone: %1").arg(zone.Name()));
+    out.Line(Text::tr("Daylight time: %1").arg(daylight ? Text::tr("yes") : Text::tr("no")));
+    out.Line(Text::tr("Bias: %1 minutes (UTC = local time + bias)").arg(bias));
 
     QJsonObject& o = out.object;
     o[QStringLiteral("city")] = city.Name();
@@ -42,7 +42,7 @@ void TimeCommand(const QStringList& words, Output& out) {
 void ConvertCommand(const QStringList& words, Output& out) {
     const Args args(words, {QStringLiteral("--from"), QStringLiteral("--local")}, {});
     if (!args.Has(QStringLiteral("--from")) || !args.Has(QStringLiteral("--local"))) {
-        Fail(QStringLiteral("convert needs --from NAME and --local 'YYYY-MM-DD HH:MM'; see --help"));
+        Fail(Text::tr("convert needs --from NAME and --local 'YYYY-MM-DD HH:MM'; see --help"));
     }
     const SYSTEMTIME picked = ParseLocalDateTime(QStringLiteral("--local"), args.Value(QStringLiteral("--local")));
     OpenProfile();
@@ -73,7 +73,7 @@ void ConvertCommand(const QStringList& words, Output& out) {
         return o;
     };
     const QJsonObject ref = describe(reference);
-    out.Line(QStringLiteral("When it is %1 in %2 (%3):").arg(ref[QStringLiteral("text")].toString(), reference.Name(), IsoUtc(utc)));
+    out.Line(Text::tr("When it is %1 in %2 (%3):").arg(ref[QStringLiteral("text")].toString(), reference.Name(), IsoUtc(utc)));
     if (!note.isEmpty()) {
         out.Line(QStringLiteral("  (%1)").arg(note));
         out.object[QStringLiteral("note")] = note;

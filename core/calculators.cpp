@@ -2,6 +2,7 @@
 
 #include "oledate.h"
 #include "settings.h"
+#include "translation.h"
 
 #include <array>
 #include <cstdint>
@@ -21,7 +22,12 @@ const char* const kModeStrings[kTravelModeCount] = {
 const std::array<TravelMode, kTravelModeCount>& Modes() {
     static const std::array<TravelMode, kTravelModeCount> table = [] {
         std::array<TravelMode, kTravelModeCount> modes;
-        for (int i = 0; i < kTravelModeCount; ++i) modes[i] = ParseTravelModeString(QString::fromLatin1(kModeStrings[i]));
+        // The application's table holds the same texts as 5000 to 5011: their translations serve here.
+        for (int i = 0; i < kTravelModeCount; ++i) {
+            const QString text = za::i18n::Translate("Zonaria", QString::fromLatin1(kModeStrings[i]),
+                                                     QByteArray::number(5000 + i).constData());
+            modes[i] = ParseTravelModeString(text);
+        }
         return modes;
     }();
     return table;

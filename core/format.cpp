@@ -5,6 +5,7 @@
 #include "stringtable.h"
 #include "zastrings.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QScreen>
@@ -97,7 +98,7 @@ QString FormatDateAndTime(const SYSTEMTIME& time, int daylight, int code) {
 }
 
 void EZError(UINT id, HRESULT hr, UINT type) {
-    QString text = QStringLiteral("Unexpected Error");
+    QString text = QCoreApplication::translate("EZError", "Unexpected Error");
     if (id != 0) text = za::LoadResourceString(id);
     EZError(text, hr, type);
 }

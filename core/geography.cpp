@@ -125,7 +125,7 @@ QString FormatTimeSpan(double days) {
     const int h = sign * static_cast<int>(total % 86400 / 3600);
     const int m = sign * static_cast<int>(total % 3600 / 60);
     const int s = sign * static_cast<int>(total % 60);
-    if (d != 0) return za::FormatString(za::CoreString(IDS_DAYS_HOURS_MIN), {d, h, m});
-    if (h != 0) return za::FormatString(za::CoreString(IDS_HOURS_MIN), {h, m});
-    return za::FormatString(za::CoreString(IDS_MIN_SEC), {m, s});
+    if (d != 0) return za::FormatString(za::CoreString(IDS_DAYS_HOURS_MIN, std::abs(d)), {d, h, m});
+    if (h != 0) return za::FormatString(za::CoreString(IDS_HOURS_MIN, std::abs(h)), {h, m});
+    return za::FormatString(za::CoreString(IDS_MIN_SEC, std::abs(m)), {m, s});
 }

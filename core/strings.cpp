@@ -39,4 +39,6 @@ const StringTableRegistrar g_table(kCoreModule, {
 
 QString CoreString(UINT id) { return LoadModuleString(kCoreModule, id); }
 
+QString CoreString(UINT id, int n) { return LoadModuleString(kCoreModule, id, n); }
+
 }  // namespace za

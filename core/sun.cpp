@@ -164,7 +164,7 @@ QString DaylightHoursText(const RiseSetEvents& ev) {
     const double hours = HoursAbove(ev.day);
     if (hours < 0.0) return CoreString(ev.day.above ? IDS_ALWAYS_LIGHT : IDS_ALWAYS_DARK);
     const long long seconds = std::llround(hours * 3600.0);
-    return FormatString(CoreString(IDS_HOURS_MINUTES), {seconds / 3600, (seconds % 3600) / 60});
+    return FormatString(CoreString(IDS_HOURS_MINUTES, static_cast<int>(seconds / 3600)), {seconds / 3600, (seconds % 3600) / 60});
 }
 
 QString DaylightHoursText(const CTimeZone& zone, int longitude, int latitude, const SYSTEMTIME& localDate,

@@ -13,5 +13,7 @@ inline constexpr const char* kCoreModule = "zalib";
 
 // A text of the core library's table; empty for an unknown id.
 QString CoreString(UINT id);
+// A text of the core library's table that shows the count n, in the plural form n asks for.
+QString CoreString(UINT id, int n);
 
 }  // namespace za

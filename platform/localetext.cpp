@@ -16,6 +16,16 @@ std::optional<QLocale>& Override() {
     return locale;
 }
 
+// Digits written in the locale's own: Arabic-Indic under ar_EG, as QLocale writes its dates.
+QString LocaleDigits(const QLocale& loc, QString text) {
+    const QString zero = loc.zeroDigit();
+    if (zero.size() != 1 || zero.at(0) == QLatin1Char('0')) return text;
+    for (QChar& c : text) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) c = QChar(zero.at(0).unicode() + (c.unicode() - '0'));
+    }
+    return text;
+}
+
 bool ValidDate(const SYSTEMTIME& st, QDate* out) {
     QDate d(st.wYear, st.wMonth, st.wDay);
     if (!d.isValid()) return false;
@@ -38,7 +48,9 @@ QString RenderTime(const QLocale& loc, const QTime& t, const QString& picture) {
         }
         int run = 1;
         while (i + run < n && picture.at(i + run) == c) ++run;
-        auto two = [&](int v) { return run >= 2 ? QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')) : QString::number(v); };
+        auto two = [&](int v) {
+            return LocaleDigits(loc, run >= 2 ? QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')) : QString::number(v));
+        };
         switch (c.unicode()) {
         case 'h': {
             int h = t.hour() % 12;
@@ -151,17 +163,17 @@ QString FormatDate(const SYSTEMTIME& st, DWORD flags, const QString& picture) {
         case 'd':
             if (run >= 4) out += loc.dayName(weekday == 0 ? 7 : weekday, QLocale::LongFormat);
             else if (run == 3) out += loc.dayName(weekday == 0 ? 7 : weekday, QLocale::ShortFormat);
-            else out += run == 2 ? QStringLiteral("%1").arg(date.day(), 2, 10, QLatin1Char('0')) : QString::number(date.day());
+            else out += LocaleDigits(loc, run == 2 ? QStringLiteral("%1").arg(date.day(), 2, 10, QLatin1Char('0')) : QString::number(date.day()));
             break;
         case 'M':
             if (run >= 4) out += loc.monthName(st.wMonth, QLocale::LongFormat);
             else if (run == 3) out += loc.monthName(st.wMonth, QLocale::ShortFormat);
-            else out += run == 2 ? QStringLiteral("%1").arg(date.month(), 2, 10, QLatin1Char('0')) : QString::number(date.month());
+            else out += LocaleDigits(loc, run == 2 ? QStringLiteral("%1").arg(date.month(), 2, 10, QLatin1Char('0')) : QString::number(date.month()));
             break;
         case 'y':
-            if (run >= 3) out += QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0'));
-            else if (run == 2) out += QStringLiteral("%1").arg(date.year() % 100, 2, 10, QLatin1Char('0'));
-            else out += QString::number(date.year() % 100);
+            if (run >= 3) out += LocaleDigits(loc, QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0')));
+            else if (run == 2) out += LocaleDigits(loc, QStringLiteral("%1").arg(date.year() % 100, 2, 10, QLatin1Char('0')));
+            else out += LocaleDigits(loc, QString::number(date.year() % 100));
             break;
         case 'g':
             break;  // era: none in these calendars

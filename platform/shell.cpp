@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QProcess>
 #include <QUrl>
 
@@ -94,9 +95,21 @@ QString HelpFile() {
         const QString appDir = QCoreApplication::applicationDirPath();
         dirs << appDir + QStringLiteral("/help") << appDir + QStringLiteral("/../share/zonaria/help");
     }
-    for (const QString& dir : dirs) {
-        const QString file = QDir(dir).filePath(QStringLiteral("Zonaria.htm"));
-        if (QFileInfo(file).isFile()) return QFileInfo(file).canonicalFilePath();
+    // The user's language has its own page in a folder named after it (help/de/Zonaria.htm),
+    // with the same topic anchors; English is the page in the folder itself.
+    QStringList languages;
+    for (QString language : QLocale::system().uiLanguages()) {
+        language.replace(QLatin1Char('-'), QLatin1Char('_'));
+        if (language.startsWith(QLatin1String("en"), Qt::CaseInsensitive) || language == QLatin1String("C")) break;
+        languages << language << language.section(QLatin1Char('_'), 0, 0);
+    }
+    languages << QString();
+    for (const QString& language : std::as_const(languages)) {
+        for (const QString& dir : dirs) {
+            const QString file = QDir(dir).filePath(language.isEmpty() ? QStringLiteral("Zonaria.htm")
+                                                                       : language + QStringLiteral("/Zonaria.htm"));
+            if (QFileInfo(file).isFile()) return QFileInfo(file).canonicalFilePath();
+        }
     }
     return QString();
 }

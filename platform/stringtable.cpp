@@ -1,7 +1,10 @@
 #include "stringtable.h"
 
+#include "translation.h"
+
 #include <QHash>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -45,12 +48,29 @@ void RegisterStringTable(const char* module, std::initializer_list<StringEntry> 
     for (const StringEntry& e : entries) table.insert(e.id, QString::fromUtf16(e.text));
 }
 
-QString LoadModuleString(const char* module, UINT id, bool* found) {
+namespace {
+QString Lookup(const char* module, UINT id, bool* found, int n) {
     auto it = Tables().find(module);
     bool ok = it != Tables().end() && it->second.contains(id);
     if (found) *found = ok;
-    return ok ? it->second.value(id) : QString();
+    if (!ok) return QString();
+    return i18n::Translate(module, it->second.value(id), QByteArray::number(id).constData(), n);
 }
+}  // namespace
+
+std::vector<RegisteredString> RegisteredStrings() {
+    std::vector<RegisteredString> all;
+    for (const auto& [module, table] : Tables()) {
+        QList<UINT> ids = table.keys();
+        std::sort(ids.begin(), ids.end());
+        for (UINT id : ids) all.push_back({QString::fromStdString(module), id, table.value(id)});
+    }
+    return all;
+}
+
+QString LoadModuleString(const char* module, UINT id, bool* found) { return Lookup(module, id, found, -1); }
+
+QString LoadModuleString(const char* module, UINT id, int n) { return Lookup(module, id, nullptr, n); }
 
 QString FormatString(const QString& pattern, std::initializer_list<FormatArg> args) {
     std::vector<const FormatArg*> list;
@@ -70,9 +90,15 @@ QString FormatString(const QString& pattern, std::initializer_list<FormatArg> ar
             ++i;
             continue;
         }
-        // %[flags][width][.precision][length]conversion
+        // %[position$][flags][width][.precision][length]conversion
         int j = i + 1;
         std::string conversion = "%";
+        int k = j;
+        while (k < n && pattern.at(k).isDigit()) ++k;
+        if (k > j && k < n && pattern.at(k) == QLatin1Char('$')) {
+            next = static_cast<size_t>(pattern.mid(j, k - j).toInt()) - 1;
+            j = k + 1;
+        }
         while (j < n && QStringLiteral("-+ 0#").contains(pattern.at(j))) conversion += char(pattern.at(j++).unicode());
         while (j < n && pattern.at(j).isDigit()) conversion += char(pattern.at(j++).unicode());
         if (j < n && pattern.at(j) == QLatin1Char('.')) {

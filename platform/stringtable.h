@@ -1,6 +1,7 @@
 // String tables looked up by number, one per module, and printf-style formatting of UTF-16
 // texts: %s (a text), %d %i %u %ld %lu (integers), %x %lx %X (hexadecimal), %f %.Nf (fixed),
-// %c, %% with optional flags (-, 0, +, blank), width and precision.
+// %c, %% with optional flags (-, 0, +, blank), width and precision. A conversion may name its
+// argument by position (%2$s, POSIX's form), so that a translation can reorder the arguments.
 #pragma once
 
 #include "wintypes.h"
@@ -9,6 +10,7 @@
 
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 namespace za {
 
@@ -19,8 +21,19 @@ struct StringEntry {
 
 // Adds a module's table; registering an id again replaces its text.
 void RegisterStringTable(const char* module, std::initializer_list<StringEntry> entries);
-// The text of id in module's table; *found (when given) tells a missing id from an empty text.
+// The text of id in module's table, in the user's language where a translation has it (the
+// module is the translation's context, the id its disambiguation); *found (when given) tells a
+// missing id from an empty text.
 QString LoadModuleString(const char* module, UINT id, bool* found = nullptr);
+// The same for a text that shows the count n, in the plural form n asks for.
+QString LoadModuleString(const char* module, UINT id, int n);
+// Every registered entry in English, by module and then id: what the translations start from.
+struct RegisteredString {
+    QString module;
+    UINT id;
+    QString text;
+};
+std::vector<RegisteredString> RegisteredStrings();
 
 // The running program's module: resource lookups look in its table first and then in the core
 // library's ("zalib"); its caption titles message boxes. Defaults to "zalib" and "Zonaria".

@@ -5,6 +5,7 @@
 #include "registry.h"
 #include "setupshell.h"
 #include "stringtable.h"
+#include "translation.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,23 +20,25 @@ namespace {
 const QString kManagerKey = QStringLiteral("software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\CEAppMgr.exe");
 const QString kFolderName = QStringLiteral("Corvantel Zonaria/");
 const QString kIni = QStringLiteral("setup.ini");
-const QString kCaption = QStringLiteral("Zonaria Setup");
+const char* const kCaption = QT_TRANSLATE_NOOP("Setup", "Zonaria Setup");
 // What failed, in the user's words: on a Linux desktop the handheld's ActiveSync is no
 // requirement, so each text names what is missing.
-const QString kFailure = QStringLiteral("Cannot install Zonaria.  %1");
-const QString kNoManagerText = QStringLiteral(
+const char* const kFailure = QT_TRANSLATE_NOOP("Setup", "Cannot install Zonaria.  %1");
+const char* const kNoManagerText = QT_TRANSLATE_NOOP("Setup",
     "No application manager for handhelds is registered on this computer (the registry key "
     "HKEY_LOCAL_MACHINE\\%1 is missing).");
-const QString kNoManagerPathText = QStringLiteral(
+const char* const kNoManagerPathText = QT_TRANSLATE_NOOP("Setup",
     "The registry key HKEY_LOCAL_MACHINE\\%1 does not name the application manager's program.");
-const QString kCopyFailedText = QStringLiteral(
+const char* const kCopyFailedText = QT_TRANSLATE_NOOP("Setup",
     "%1 could not be copied to %2.  Make sure that the file is there and that you have enough disk space.");
-const QString kStartFailedText = QStringLiteral("The application manager %1 could not be started.");
+const char* const kStartFailedText = QT_TRANSLATE_NOOP("Setup", "The application manager %1 could not be started.");
+
+QString Tr(const char* text) { return QCoreApplication::translate("Setup", text); }
 
 enum ExitCode { kDone = 0, kNoManager = 1, kNoManagerPath = 2, kCopyFailed = 3, kStartFailed = 4 };
 
 int Fail(ExitCode code, const QString& what) {
-    za::shell::Current().MessageBox(kFailure.arg(what), kCaption, MB_OK | MB_ICONSTOP);
+    za::shell::Current().MessageBox(Tr(kFailure).arg(what), Tr(kCaption), MB_OK | MB_ICONSTOP);
     return code;
 }
 
@@ -89,15 +92,15 @@ int Run() {
     // Opening a profile that is not there would install one, and this program carries none of
     // the city data an installation needs: no profile means no manager registered in it.
     if (!QFileInfo::exists(za::device::ProfilePath() + QStringLiteral("/device.db"))) {
-        return Fail(kNoManager, kNoManagerText.arg(kManagerKey));
+        return Fail(kNoManager, Tr(kNoManagerText).arg(kManagerKey));
     }
     HKEY key = nullptr;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kManagerKey, 0, 0, &key) != ERROR_SUCCESS) {
-        return Fail(kNoManager, kNoManagerText.arg(kManagerKey));
+        return Fail(kNoManager, Tr(kNoManagerText).arg(kManagerKey));
     }
     const QString manager = ManagerPath(key);
     RegCloseKey(key);
-    if (manager.isEmpty()) return Fail(kNoManagerPath, kNoManagerPathText.arg(kManagerKey));
+    if (manager.isEmpty()) return Fail(kNoManagerPath, Tr(kNoManagerPathText).arg(kManagerKey));
 
     const QString destination = FolderOf(manager) + kFolderName;
     const QString source = FolderOf(QCoreApplication::applicationFilePath());
@@ -106,14 +109,14 @@ int Run() {
         for (const QString& file : Files()) {
             // A copy that fails part-way leaves the files copied so far.
             if (!Replace(source + file, destination + file)) {
-                return Fail(kCopyFailed, kCopyFailedText.arg(QDir::toNativeSeparators(source + file),
+                return Fail(kCopyFailed, Tr(kCopyFailedText).arg(QDir::toNativeSeparators(source + file),
                                                              QDir::toNativeSeparators(destination)));
             }
         }
     }
     // One argument: the package description, wherever its folder lies.
     if (!za::shell::Current().StartProgram(manager, {destination + kIni})) {
-        return Fail(kStartFailed, kStartFailedText.arg(QDir::toNativeSeparators(manager)));
+        return Fail(kStartFailed, Tr(kStartFailedText).arg(QDir::toNativeSeparators(manager)));
     }
     return kDone;
 }
@@ -125,7 +128,8 @@ int main(int argc, char* argv[]) {
     const bool screen = za::setup::HasScreen();
     std::unique_ptr<QCoreApplication> app(screen ? new QApplication(argc, argv) : new QCoreApplication(argc, argv));
     za::shell::Install(std::make_unique<za::setup::SetupShell>(screen));
-    za::SetResourceModule("setup", kCaption);
+    za::i18n::InstallTranslations();
+    za::SetResourceModule("setup", Tr(kCaption));
     const int code = Run();
     za::shell::Install(nullptr);
     return code;

@@ -22,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTimerEvent>
 #include <QVBoxLayout>
 
@@ -210,10 +211,12 @@ void CTodayItem::LayOut() {
     const int split = kIconColumn + ((c.width() - kIconColumn) * 5) / 9;
     for (int i = 0; i < kMaxRows; ++i) {
         const int top = c.top() + i * m_rowHeight;
-        m_nameRects[static_cast<size_t>(i)] = QRect(QPoint(kIconColumn, top), QPoint(split - 1, top + m_rowHeight - 1));
-        m_timeRects[static_cast<size_t>(i)] = QRect(QPoint(split, top), QPoint(c.right(), top + m_rowHeight - 1));
+        // Laid out from the left and mirrored for a language written from the right.
+        const auto visual = [&](const QRect& r) { return QStyle::visualRect(layoutDirection(), c, r); };
+        m_nameRects[static_cast<size_t>(i)] = visual(QRect(QPoint(kIconColumn, top), QPoint(split - 1, top + m_rowHeight - 1)));
+        m_timeRects[static_cast<size_t>(i)] = visual(QRect(QPoint(split, top), QPoint(c.right(), top + m_rowHeight - 1)));
         CTodayRow* row = m_rows[static_cast<size_t>(i)];
-        row->setGeometry(QRect(QPoint(kIconColumn, top), QPoint(c.right(), top + m_rowHeight - 1)));
+        row->setGeometry(visual(QRect(QPoint(kIconColumn, top), QPoint(c.right(), top + m_rowHeight - 1))));
         row->setVisible(i < m_count);
     }
     UpdateRows();
@@ -276,7 +279,7 @@ void CTodayItem::paintEvent(QPaintEvent*) {
     // The scheme's colours are made for a light page: on a dark one, their light shade.
     const QColor ink = za::ReadableOn(m_textColour, PageColour());
     p.setPen(ink);
-    p.drawPixmap(QRect(2, 2, 16, 16), m_icon);
+    p.drawPixmap(QStyle::visualRect(layoutDirection(), rect(), QRect(2, 2, 16, 16)), m_icon);
     for (int i = 0; i < m_count; ++i) {
         const QRect& name = m_nameRects[static_cast<size_t>(i)];
         const QRect& time = m_timeRects[static_cast<size_t>(i)];
@@ -287,7 +290,8 @@ void CTodayItem::paintEvent(QPaintEvent*) {
         p.drawText(time, flags, TimeText(i));
         DrawNote(p, time, time.width() - p.fontMetrics().horizontalAdvance(TimeText(i)) - 6, Note(i));
         p.setPen(m_lineColour);
-        p.drawLine(name.left(), name.bottom(), time.right(), name.bottom());
+        const QRect line = name.united(time);
+        p.drawLine(line.left(), name.bottom(), line.right(), name.bottom());
     }
 }
 
@@ -355,21 +359,21 @@ namespace {
 
 constexpr int kBand = 23;
 constexpr int kBandInset = 8;
-const char16_t* const kExplanation =
-    u"The Zonaria today screen always displays the same cities that are shown on the Zonaria application "
-    u"main screen.  To change the cities shown on the today screen, change the displayed cities on the "
-    u"Zonaria main screen. ";
+const char* const kExplanation = QT_TRANSLATE_NOOP("za::today::CTodayOptionsDlg",
+    "The Zonaria today screen always displays the same cities that are shown on the Zonaria application "
+    "main screen.  To change the cities shown on the today screen, change the displayed cities on the "
+    "Zonaria main screen. ");
 
 }  // namespace
 
 CTodayOptionsDlg::CTodayOptionsDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Today: Zonaria Options"));
+    setWindowTitle(tr("Today: Zonaria Options"));
     setObjectName(QStringLiteral("dialog500"));
     m_titleFont = QFont(QStringLiteral("Tahoma"));
     m_titleFont.setPixelSize(qRound(11 * PointFontScale()));
     m_titleFont.setWeight(QFont::Bold);
 
-    auto* label = new QLabel(QStringLiteral("Number of cities to show:"), this);
+    auto* label = new QLabel(tr("Number of cities to show:"), this);
     m_count = new QComboBox(this);
     m_count->setObjectName(QStringLiteral("1000"));
     m_count->addItems({QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")});
@@ -377,7 +381,7 @@ CTodayOptionsDlg::CTodayOptionsDlg(QWidget* parent) : QDialog(parent) {
     m_count->setAccessibleName(label->text());
     if (CachedCount() == 0) SetCachedCount(static_cast<int>(GetReg().GetDWORDValue(CRegistry::ZATodayCount)));
     m_count->setCurrentIndex(std::clamp(CachedCount() - 2, 0, 3));
-    auto* text = new QLabel(QString::fromUtf16(kExplanation), this);
+    auto* text = new QLabel(QCoreApplication::translate("za::today::CTodayOptionsDlg", kExplanation), this);
     text->setWordWrap(true);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -34,6 +34,9 @@ PACKAGES=(
     # tests check the package, the desktop entries and the AppStream metainfo with the others
     # (about 6 MB to download, lintian with its Perl modules nearly all of it).
     file lintian desktop-file-utils appstream
+    # The translations: lupdate and lrelease with their CMake package (Qt6LinguistTools), and
+    # Qt's own translations of its standard buttons and menus.
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 
 missing=()

@@ -8,7 +8,8 @@ set -euo pipefail
 cli=$1
 version=$2
 date=$3
-help=$("$cli" --help)
+# The page is English, whatever the locale of the build.
+help=$(LC_ALL=C.UTF-8 LANGUAGE= "$cli" --help)
 [ $# -lt 4 ] || exec >"$4"
 
 # roff: backslashes shown as such, no line read as a request, options with real minus signs.

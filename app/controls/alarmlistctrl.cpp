@@ -72,7 +72,7 @@ private:
 
 CAlarmListCtrl::CAlarmListCtrl(QWidget* parent) : QListWidget(parent) {
     SetControlId(this, IDC_ALARM_LIST);
-    setAccessibleName(QStringLiteral("Alarms"));
+    setAccessibleName(tr("Alarms"));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setUniformItemSizes(true);
@@ -133,12 +133,12 @@ void CAlarmListCtrl::PopupMenu(const QPoint& at) {
     if (item) {
         setCurrentItem(item);
         // Menu 155.
-        menu.addAction(QStringLiteral("Delete Alarm"))->setData(ID_DELETE_ALARM);
-        menu.addAction(QStringLiteral("Alarm Properties..."))->setData(ID_ALARM_PROPERTIES);
+        menu.addAction(tr("Delete Alarm"))->setData(ID_DELETE_ALARM);
+        menu.addAction(tr("Alarm Properties..."))->setData(ID_ALARM_PROPERTIES);
         menu.addSeparator();
     }
     // The command bar's New, so that the keyboard reaches it from the list too.
-    menu.addAction(QStringLiteral("New Alarm..."))->setData(ID_NEW_ALARM);
+    menu.addAction(tr("New Alarm..."))->setData(ID_NEW_ALARM);
     QAction* chosen = menu.exec(viewport()->mapToGlobal(at));
     if (chosen) emit command(chosen->data().toUInt());
 }

@@ -11,10 +11,12 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 namespace za::app {
 namespace {
@@ -31,19 +33,19 @@ constexpr int kHoldMs = 500;
 
 struct MenuItem {
     UINT id;  // 0: separator
-    const char16_t* text;
+    const char* text;
     char16_t mnemonic;  // the letter of the text that Alt reaches it by
 };
 // Pop-up menu 136.
 constexpr MenuItem kDisplayMenu[] = {
-    {ID_SELECT_CITY, u"Select a City", u'S'},
-    {ID_SET_CURRENT, u"Set as Current City", u'C'},
+    {ID_SELECT_CITY, QT_TRANSLATE_NOOP("za::app::CCityDisplay", "Select a City"), u'S'},
+    {ID_SET_CURRENT, QT_TRANSLATE_NOOP("za::app::CCityDisplay", "Set as Current City"), u'C'},
     {0, nullptr, 0},
-    {ID_ALARMS, u"Set Alarm...", u'A'},
-    {ID_SUNRISE, u"Sunrise...", u'u'},
-    {ID_MOONRISE, u"Moonrise...", u'M'},
+    {ID_ALARMS, QT_TRANSLATE_NOOP("za::app::CCityDisplay", "Set Alarm..."), u'A'},
+    {ID_SUNRISE, QT_TRANSLATE_NOOP("za::app::CCityDisplay", "Sunrise..."), u'u'},
+    {ID_MOONRISE, QT_TRANSLATE_NOOP("za::app::CCityDisplay", "Moonrise..."), u'M'},
     {0, nullptr, 0},
-    {ID_VIEW_DETAILS, u"View/Edit Details...", u'V'},
+    {ID_VIEW_DETAILS, QT_TRANSLATE_NOOP("za::app::CCityDisplay", "View/Edit Details..."), u'V'},
 };
 
 bool SameToTheMinute(const SYSTEMTIME& a, const SYSTEMTIME& b) {
@@ -155,9 +157,9 @@ CCityDisplay::~CCityDisplay() = default;
 void CCityDisplay::Create(DWORD options, int id) {
     m_id = id;
     SetControlId(this, id);
-    m_changeButton = new CDisplayButton(ID_SELECT_CITY, IDB_CHANGECITY, QStringLiteral("Select a City"), this);
+    m_changeButton = new CDisplayButton(ID_SELECT_CITY, IDB_CHANGECITY, tr("Select a City"), this);
     m_currentButton = new CDisplayButton(ID_SET_CURRENT, (options & CDS_CURRENT) ? IDB_CURRENT : IDB_NOTCURRENT,
-                                         QStringLiteral("Set as Current City"), this);
+                                         tr("Set as Current City"), this);
 
     connect(m_changeButton, &QAbstractButton::clicked, this, [this] { OnCommand(ID_SELECT_CITY); });
     connect(m_currentButton, &QAbstractButton::clicked, this, [this] { OnCommand(ID_SET_CURRENT); });
@@ -222,14 +224,17 @@ void CCityDisplay::Layout() {
     }
     if (m_options & CDS_CURRENTBUTTON) nl += kCurrentButtonRoom;
     if (m_options & CDS_CHANGEBUTTON) nr -= kButton;
-    m_nameRect = QRect(nl, nt, nr - nl, nb - nt);
-    m_timeRect = QRect(tl, tt, tr - tl, tb - tt);
+    // Laid out from the left, then mirrored where the language is written from the right: the
+    // name and its buttons go to the right edge, the time to the left.
+    const QRect all = rect();
+    m_nameRect = QStyle::visualRect(layoutDirection(), all, QRect(nl, nt, nr - nl, nb - nt));
+    m_timeRect = QStyle::visualRect(layoutDirection(), all, QRect(tl, tt, tr - tl, tb - tt));
     if (!m_currentButton || !m_changeButton) return;
     const int y = (m_nameRect.height() - kButton) / 2;
     const bool pressed = (m_options & CDS_PRESSED) != 0;
-    m_currentButton->move(kMargin, y);
+    m_currentButton->move(QStyle::visualRect(layoutDirection(), all, QRect(QPoint(kMargin, y), m_currentButton->size())).topLeft());
     m_currentButton->setVisible((m_options & CDS_CURRENTBUTTON) && !pressed);
-    m_changeButton->move(nr, y);
+    m_changeButton->move(QStyle::visualRect(layoutDirection(), all, QRect(QPoint(nr, y), m_changeButton->size())).topLeft());
     m_changeButton->setVisible((m_options & CDS_CHANGEBUTTON) && !pressed);
 }
 
@@ -245,6 +250,7 @@ void CCityDisplay::resizeEvent(QResizeEvent* e) {
 void CCityDisplay::changeEvent(QEvent* e) {
     // A new desktop palette (a dark theme switched on) gives new colours.
     if (e->type() == QEvent::PaletteChange) SetOptions(m_options);
+    if (e->type() == QEvent::LayoutDirectionChange) Layout();
     QWidget::changeEvent(e);
 }
 
@@ -410,7 +416,7 @@ QMenu* CCityDisplay::CreatePopupMenu() {
             menu->addSeparator();
             continue;
         }
-        QAction* action = menu->addAction(WithMnemonic(QString::fromUtf16(item.text), item.mnemonic));
+        QAction* action = menu->addAction(WithMnemonic(QCoreApplication::translate("za::app::CCityDisplay", item.text), item.mnemonic));
         action->setData(item.id);
     }
     return menu;

@@ -13,6 +13,7 @@
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMouseEvent>
@@ -32,16 +33,15 @@ constexpr int kRowPadding = 6;
 
 struct MenuItem {
     UINT id;
-    const char16_t* text;
+    const char* text;
 };
-// Menu 161.
 // Menu 161, and the command bar's Copy, the one way to make a city, so that the keyboard reaches
 // it from the list too.
 const MenuItem kCityListMenu[] = {
-    {ID_DELETE_CITY, u"Delete City"},
-    {ID_EDIT_CITY, u"Edit City..."},
+    {ID_DELETE_CITY, QT_TRANSLATE_NOOP("za::app::CCityListCtrl", "Delete City")},
+    {ID_EDIT_CITY, QT_TRANSLATE_NOOP("za::app::CCityListCtrl", "Edit City...")},
     {0, nullptr},
-    {ID_COPY_CITY, u"Copy City..."},
+    {ID_COPY_CITY, QT_TRANSLATE_NOOP("za::app::CCityListCtrl", "Copy City...")},
 };
 
 UINT HeadingOf(CLMODE mode) {
@@ -386,7 +386,7 @@ QMenu* CCityListCtrl::CreatePopupMenu() {
             menu->addSeparator();
             continue;
         }
-        QAction* action = menu->addAction(QString::fromUtf16(item.text));
+        QAction* action = menu->addAction(QCoreApplication::translate("za::app::CCityListCtrl", item.text));
         action->setData(item.id);
     }
     return menu;

@@ -91,7 +91,7 @@ void CCityPickerPopup::Create(QWidget* owner) {
     m_window = new QWidget(owner ? owner->window() : nullptr, Qt::Tool | Qt::FramelessWindowHint);
     m_window->setAccessibleDescription(QStringLiteral("Type to narrow the list, Enter chooses, Esc cancels"));
     m_window->setObjectName(QStringLiteral("dialog%1").arg(IDD_CITYPICKER));
-    m_window->setAccessibleName(QStringLiteral("Select a City"));
+    m_window->setAccessibleName(tr("Select a City"));
     m_window->installEventFilter(this);
     // The highlight colour shows as a frame around the list.
     m_window->setAutoFillBackground(true);
@@ -100,8 +100,8 @@ void CCityPickerPopup::Create(QWidget* owner) {
     m_window->setPalette(palette);
 
     m_search = new QLineEdit(m_window);
-    m_search->setPlaceholderText(QStringLiteral("Search"));
-    m_search->setAccessibleName(QStringLiteral("Search cities"));
+    m_search->setPlaceholderText(tr("Search"));
+    m_search->setAccessibleName(tr("Search cities"));
     m_search->setClearButtonEnabled(true);
     m_search->installEventFilter(this);
 
@@ -109,7 +109,7 @@ void CCityPickerPopup::Create(QWidget* owner) {
     m_filter = new WordFilter(m_window);
     m_filter->setSourceModel(m_model);
     m_list = new CCityListBox(m_window);
-    m_list->setAccessibleName(QStringLiteral("Cities"));
+    m_list->setAccessibleName(tr("Cities"));
     m_list->setModel(m_filter);
     m_list->installEventFilter(this);
     connect(m_list, &CCityListBox::command, this, [this](int, int code) {

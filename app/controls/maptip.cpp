@@ -10,6 +10,7 @@
 #include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 namespace za::app {
 namespace {
@@ -94,7 +95,8 @@ void CMapTip::paintEvent(QPaintEvent*) {
     p.setPen(TextColour());
     p.drawRect(rect().adjusted(0, 0, -1, -1));
     p.setFont(m_font);
-    p.drawText(QRect(kTextLeft, 0, width() - kTextLeft, height()), Qt::AlignLeft | Qt::AlignTop, m_text);
+    p.drawText(QStyle::visualRect(layoutDirection(), rect(), QRect(kTextLeft, 0, width() - kTextLeft, height())),
+               Qt::AlignLeft | Qt::AlignTop, m_text);
     p.setRenderHint(QPainter::Antialiasing);
     p.drawRoundedRect(QRectF(m_zoomRect).adjusted(0.5, 0.5, -0.5, -0.5), 3.5, 3.5);
     p.drawText(m_zoomRect, Qt::AlignCenter, AppString(IDS_ZOOM));

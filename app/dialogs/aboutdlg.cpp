@@ -15,18 +15,18 @@ namespace za::app {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     const QString name = AppString(IDR_MAINFRAME);
-    setWindowTitle(QStringLiteral("About ") + name);
+    setWindowTitle(tr("About %1").arg(name));
     setObjectName(QStringLiteral("dialog%1").arg(IDD_ABOUTBOX));
 
     auto* icon = new QLabel(this);
     icon->setPixmap(ProgramIcon().pixmap(QSize(64, 64)));
-    icon->setAccessibleName(QStringLiteral("Program icon"));
+    icon->setAccessibleName(tr("Program icon"));
     auto* title = new QLabel(name, this);
     QFont bold = title->font();
     bold.setPointSizeF(bold.pointSizeF() * 1.4);
     bold.setWeight(QFont::Bold);
     title->setFont(bold);
-    auto* version = new QLabel(QStringLiteral("Version " ZONARIA_VERSION), this);
+    auto* version = new QLabel(tr("Version %1").arg(QStringLiteral(ZONARIA_VERSION)), this);
     // Which device's clock and zone Zonaria shows and sets.
     const bool computer = za::device::Kind() == za::device::DeviceKind::Computer;
     auto* device = new QLabel(computer ? za::FormatString(AppString(IDS_DEVICE_COMPUTER), {QString::fromUtf8(za::device::ComputerZoneId())})

@@ -17,7 +17,7 @@ CAlarmsDlg::CAlarmsDlg(const CCity& selectedCity, QWidget* parent, CHost& host)
     : CBaseDialog(IDD_ALARMS, QString::fromLatin1(kHelpPrefix) + QStringLiteral("alarms"), IDR_ALARMS_BAR, parent),
       m_host(host),
       m_selectedCity(selectedCity) {
-    setWindowTitle(QStringLiteral("Alarms"));
+    setWindowTitle(tr("Alarms"));
     setObjectName(QStringLiteral("dialog%1").arg(IDD_ALARMS));
     m_list = new CAlarmListCtrl(Body());
     auto* layout = new QVBoxLayout(Body());

@@ -20,14 +20,14 @@ CAstroDlg::CAstroDlg(UINT templateId, const char* topic, const QString& title, c
     QWidget* body = Body();
     const QLocale locale = za::locale::UserLocale();
 
-    auto* first = new QLabel(QStringLiteral("Choose a City and a Date"), body);
+    auto* first = new QLabel(tr("Choose a City and a Date"), body);
     SetControlId(first, IDC_HEADING1);
     m_date = new CWallClockEdit(body);
     SetControlId(m_date, IDC_ASTRO_DATE);
     m_date->setLocale(locale);
     m_date->setDisplayFormat(PickerDateFormat(locale, true));
     m_date->setCalendarPopup(true);
-    m_date->setAccessibleName(QStringLiteral("Date"));
+    m_date->setAccessibleName(tr("Date"));
     m_city = new CCityDisplay(body, host);
     m_city->SetCity(city);
     m_city->Create(CDS_CHOOSER, IDC_ASTRO_CITY);

@@ -20,7 +20,7 @@ int Ask(const QString& text) {
 }  // namespace
 
 CCitiesDlg::CCitiesDlg(QWidget* parent, std::unique_ptr<CCityRowSource> source, CHost& host)
-    : CCityListDlg(IDD_CITIES, QStringLiteral("Cities"), "citylist_edit", IDR_CITIES_BAR, CLMODE_COUNTRY, parent,
+    : CCityListDlg(IDD_CITIES, tr("Cities"), "citylist_edit", IDR_CITIES_BAR, CLMODE_COUNTRY, parent,
                    std::move(source)),
       m_host(host) {
     connect(&List(), &CCityListCtrl::command, this, [this](UINT id) { OnCommand(id); });

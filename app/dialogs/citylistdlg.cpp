@@ -25,8 +25,8 @@ CCityListDlg::CCityListDlg(UINT templateId, const QString& title, const char* to
     m_list = new CCityListCtrl(mode, Body(), std::move(source));
     m_list->setAccessibleName(title);
     m_search = new QLineEdit(Body());
-    m_search->setPlaceholderText(QStringLiteral("Search by city, country or code"));
-    m_search->setAccessibleName(QStringLiteral("Search cities"));
+    m_search->setPlaceholderText(tr("Search by city, country or code"));
+    m_search->setAccessibleName(tr("Search cities"));
     m_search->setClearButtonEnabled(true);
     m_search->installEventFilter(this);
     connect(m_search, &QLineEdit::textChanged, m_list, &CCityListCtrl::SetSearchText);
@@ -83,11 +83,11 @@ bool CCityListDlg::eventFilter(QObject* watched, QEvent* e) {
 }
 
 CPhoneCodesDlg::CPhoneCodesDlg(QWidget* parent, std::unique_ptr<CCityRowSource> source)
-    : CCityListDlg(IDD_PHONE_CODES, QStringLiteral("Phone Codes"), "phone_codes", 0, CLMODE_PHONE, parent,
+    : CCityListDlg(IDD_PHONE_CODES, tr("Phone Codes"), "phone_codes", 0, CLMODE_PHONE, parent,
                    std::move(source)) {}
 
 CAirportCodesDlg::CAirportCodesDlg(QWidget* parent, std::unique_ptr<CCityRowSource> source)
-    : CCityListDlg(IDD_AIRPORT_CODES, QStringLiteral("Airport Codes"), "airport_codes", 0, CLMODE_AIRPORT, parent,
+    : CCityListDlg(IDD_AIRPORT_CODES, tr("Airport Codes"), "airport_codes", 0, CLMODE_AIRPORT, parent,
                    std::move(source)) {}
 
 }  // namespace za::app

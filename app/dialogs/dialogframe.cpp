@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -41,8 +42,8 @@ constexpr int kTitlePointSize = 85;
 
 struct BarItem {
     UINT id;
-    const char16_t* text;     // the button's own text (its accessible name)
-    const char16_t* toolTip;  // null: none
+    const char* text;     // the button's own text (its accessible name)
+    const char* toolTip;  // null: none
     const char* themeIcon;    // null: a text button
     QStyle::StandardPixmap fallback;
     // The keyboard's way to the command, which the handheld's stylus did not need.
@@ -52,26 +53,32 @@ struct BarItem {
 // The command bars of the dialogs: the alarms' (151) and the cities' (163). The Edit bar (145)
 // is a single drop-down menu built below.
 const BarItem kAlarmsBar[] = {
-    {32807, u"New", u"Create new alarm", nullptr, QStyle::SP_CustomBase, QKeySequence::New},
-    {32810, u"Properties", u"View or edit alarm properties", "document-properties", QStyle::SP_FileDialogInfoView,
+    {32807, QT_TRANSLATE_NOOP("za::app::CDialogFrame", "New"),
+     QT_TRANSLATE_NOOP("za::app::CDialogFrame", "Create new alarm"), nullptr, QStyle::SP_CustomBase, QKeySequence::New},
+    {32810, QT_TRANSLATE_NOOP("za::app::CDialogFrame", "Properties"),
+     QT_TRANSLATE_NOOP("za::app::CDialogFrame", "View or edit alarm properties"), "document-properties", QStyle::SP_FileDialogInfoView,
      QKeySequence::UnknownKey},
-    {32800, u"Delete", u"Delete the selected alarm", "edit-delete", QStyle::SP_TrashIcon, QKeySequence::UnknownKey},
+    {32800, QT_TRANSLATE_NOOP("za::app::CDialogFrame", "Delete"),
+     QT_TRANSLATE_NOOP("za::app::CDialogFrame", "Delete the selected alarm"), "edit-delete", QStyle::SP_TrashIcon, QKeySequence::UnknownKey},
 };
 const BarItem kCitiesBar[] = {
-    {32828, u"Copy", u"Create a copy of the selected city", nullptr, QStyle::SP_CustomBase, QKeySequence::New},
-    {32810, u"Edit", u"View or edit city properties", "document-properties", QStyle::SP_FileDialogInfoView,
+    {32828, QT_TRANSLATE_NOOP("za::app::CDialogFrame", "Copy"),
+     QT_TRANSLATE_NOOP("za::app::CDialogFrame", "Create a copy of the selected city"), nullptr, QStyle::SP_CustomBase, QKeySequence::New},
+    {32810, QT_TRANSLATE_NOOP("za::app::CDialogFrame", "Edit"),
+     QT_TRANSLATE_NOOP("za::app::CDialogFrame", "View or edit city properties"), "document-properties", QStyle::SP_FileDialogInfoView,
      QKeySequence::UnknownKey},
-    {32800, u"Delete", u"Delete the selected city", "edit-delete", QStyle::SP_TrashIcon, QKeySequence::UnknownKey},
+    {32800, QT_TRANSLATE_NOOP("za::app::CDialogFrame", "Delete"),
+     QT_TRANSLATE_NOOP("za::app::CDialogFrame", "Delete the selected city"), "edit-delete", QStyle::SP_TrashIcon, QKeySequence::UnknownKey},
 };
 
 struct EditItem {
     UINT id;
-    const char16_t* text;
+    const char* text;
 };
 // Menu 145.
 const EditItem kEditMenu[] = {
-    {ID_EDIT_UNDO, u"Undo"},   {ID_EDIT_CUT, u"Cut"},     {ID_EDIT_COPY, u"Copy"},
-    {ID_EDIT_PASTE, u"Paste"}, {ID_EDIT_CLEAR, u"Clear"}, {ID_EDIT_SELECT_ALL, u"Select All"},
+    {ID_EDIT_UNDO, QT_TRANSLATE_NOOP("za::app::CDialogFrame", "Undo")},   {ID_EDIT_CUT, QT_TRANSLATE_NOOP("za::app::CDialogFrame", "Cut")},     {ID_EDIT_COPY, QT_TRANSLATE_NOOP("za::app::CDialogFrame", "Copy")},
+    {ID_EDIT_PASTE, QT_TRANSLATE_NOOP("za::app::CDialogFrame", "Paste")}, {ID_EDIT_CLEAR, QT_TRANSLATE_NOOP("za::app::CDialogFrame", "Clear")}, {ID_EDIT_SELECT_ALL, QT_TRANSLATE_NOOP("za::app::CDialogFrame", "Select All")},
 };
 
 // The focused field of owner's window when it is an edit field (one line or several).
@@ -112,8 +119,8 @@ QWidget* GetDlgItem(const QWidget* owner, int id) {
 CHelpButton::CHelpButton(QWidget* parent) : QAbstractButton(parent) {
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
-    setToolTip(QStringLiteral("Help"));
-    setAccessibleName(QStringLiteral("Help"));
+    setToolTip(tr("Help"));
+    setAccessibleName(tr("Help"));
     setFixedSize(sizeHint());
 }
 
@@ -249,8 +256,15 @@ void NameExtensionButton(QToolBar* bar) {
 QString WithMnemonic(const QString& text, QChar letter) {
     QString marked = text;
     marked.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    const qsizetype at = marked.indexOf(letter);
-    if (at >= 0) marked.insert(at, QLatin1Char('&'));
+    // A translation may spell the word without the English letter: then the same letter in the
+    // other case, else the text's first letter.
+    qsizetype at = marked.indexOf(letter);
+    if (at < 0) at = marked.indexOf(letter, 0, Qt::CaseInsensitive);
+    if (at < 0) {
+        at = 0;
+        while (at < marked.size() && !marked.at(at).isLetter()) ++at;
+    }
+    if (at < marked.size()) marked.insert(at, QLatin1Char('&'));
     return marked;
 }
 
@@ -280,12 +294,12 @@ void CDialogFrame::CreateCommandBar() {
     m_commandBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     NameExtensionButton(m_commandBar);
     auto addButton = [this](const BarItem& item) {
-        QAction* action = m_commandBar->addAction(QString::fromUtf16(item.text));
+        QAction* action = m_commandBar->addAction(QCoreApplication::translate("za::app::CDialogFrame", item.text));
         if (item.themeIcon) {
             action->setIcon(QIcon::fromTheme(QString::fromLatin1(item.themeIcon),
                                              m_owner->style()->standardIcon(item.fallback)));
         }
-        if (item.toolTip) action->setToolTip(QString::fromUtf16(item.toolTip));
+        if (item.toolTip) action->setToolTip(QCoreApplication::translate("za::app::CDialogFrame", item.toolTip));
         if (item.key != QKeySequence::UnknownKey) {
             action->setShortcut(item.key);
             // Anywhere in the dialog, and said in the tip.
@@ -302,17 +316,17 @@ void CDialogFrame::CreateCommandBar() {
     } else if (m_commandBarId == IDR_CITIES_BAR) {
         for (const BarItem& item : kCitiesBar) addButton(item);
     } else if (m_commandBarId == IDR_EDIT_BAR) {
-        m_editMenu = new QMenu(QStringLiteral("Edit"), m_owner);
+        m_editMenu = new QMenu(tr("Edit"), m_owner);
         for (const EditItem& item : kEditMenu) {
-            QAction* action = m_editMenu->addAction(QString::fromUtf16(item.text));
+            QAction* action = m_editMenu->addAction(QCoreApplication::translate("za::app::CDialogFrame", item.text));
             action->setData(item.id);
             const UINT id = item.id;
             connect(action, &QAction::triggered, this, [this, id] { emit command(id); });
         }
         connect(m_editMenu, &QMenu::aboutToShow, this, [this] { UpdateEditMenu(m_editMenu); });
         auto* button = new QToolButton(m_commandBar);
-        button->setText(QStringLiteral("Edit"));
-        button->setAccessibleName(QStringLiteral("Edit"));
+        button->setText(tr("Edit"));
+        button->setAccessibleName(tr("Edit"));
         button->setMenu(m_editMenu);
         button->setPopupMode(QToolButton::InstantPopup);
         // The field keeps the focus, so the menu acts on it.
@@ -340,8 +354,13 @@ void CDialogFrame::Layout() {
         m_helpButton->show();
     }
     const int band = m_titleRect.height();
-    m_helpButton->move(m_owner->width() - kHelpButtonMargin - m_helpButton->width(),
-                       (band - m_helpButton->height()) / 2);
+    // The title at the leading edge, the help button at the trailing one: mirrored for a
+    // language written from the right.
+    const Qt::LayoutDirection direction = m_owner->layoutDirection();
+    m_titleRect = QStyle::visualRect(direction, m_owner->rect(), m_titleRect);
+    const QRect help(QPoint(m_owner->width() - kHelpButtonMargin - m_helpButton->width(), (band - m_helpButton->height()) / 2),
+                     m_helpButton->size());
+    m_helpButton->move(QStyle::visualRect(direction, m_owner->rect(), help).topLeft());
     m_helpButton->raise();
 }
 
@@ -359,7 +378,11 @@ void CDialogFrame::Paint(QPainter& p) const {
     p.setPen(TitleColour());
     // The title rectangle stops short of the help button, so a long title never runs under it.
     QRect title = m_titleRect;
-    if (m_helpButton) title.setRight(std::min(title.right(), m_helpButton->x() - kHelpButtonMargin));
+    if (m_helpButton && m_owner->layoutDirection() == Qt::RightToLeft) {
+        title.setLeft(std::max(title.left(), m_helpButton->geometry().right() + kHelpButtonMargin));
+    } else if (m_helpButton) {
+        title.setRight(std::min(title.right(), m_helpButton->x() - kHelpButtonMargin));
+    }
     p.drawText(title, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_titleText);
     p.setPen(LineColour(m_owner));
     const int y = m_titleRect.bottom() + 1;

@@ -38,7 +38,7 @@ QLabel* Caption(const QString& text, QWidget* parent) {
 
 CDistanceCalcDlg::CDistanceCalcDlg(const CCity& from, const CCity& to, QWidget* parent, CHost& host)
     : CBaseDialog(IDD_DISTANCECALC, QString::fromLatin1(kHelpPrefix) + QStringLiteral("distance_calc"), 0, parent) {
-    setWindowTitle(QStringLiteral("Distance Calculator"));
+    setWindowTitle(tr("Distance Calculator"));
 
     // Construction: the cities, the units, 500 km/h in them, the results, the modes.
     QWidget* body = Body();
@@ -56,11 +56,11 @@ CDistanceCalcDlg::CDistanceCalcDlg(const CCity& from, const CCity& to, QWidget* 
     }
     m_modeText = m_modes[za::calc::kInitialTravelMode].name;
 
-    auto* fromLabel = Caption(QStringLiteral("From:"), body);
+    auto* fromLabel = Caption(tr("From:"), body);
     fromLabel->setBuddy(m_from);
-    auto* toLabel = Caption(QStringLiteral("To:"), body);
+    auto* toLabel = Caption(tr("To:"), body);
     toLabel->setBuddy(m_to);
-    auto* heading = new QLabel(QStringLiteral("Distance and Travel Time Between Cities"), body);
+    auto* heading = new QLabel(tr("Distance and Travel Time Between Cities"), body);
     SetControlId(heading, IDC_HEADING1);
 
     m_distanceLabel = new QLabel(body);
@@ -75,9 +75,9 @@ CDistanceCalcDlg::CDistanceCalcDlg(const CCity& from, const CCity& to, QWidget* 
 
     m_speedField = new QLineEdit(body);
     SetControlId(m_speedField, IDC_SPEED);
-    m_speedField->setAccessibleName(QStringLiteral("at:"));
+    m_speedField->setAccessibleName(tr("at:"));
     m_speedField->setMaximumWidth(m_speedField->fontMetrics().horizontalAdvance(QStringLiteral("0000000.00")) + 16);
-    auto* atLabel = Caption(QStringLiteral("at:"), body);
+    auto* atLabel = Caption(tr("at:"), body);
     atLabel->setBuddy(m_speedField);
     m_unitLabel = new QLabel(body);
     SetControlId(m_unitLabel, IDC_SPEED_UNITS);
@@ -90,7 +90,7 @@ CDistanceCalcDlg::CDistanceCalcDlg(const CCity& from, const CCity& to, QWidget* 
     m_slider->setTickInterval(1);
     m_slider->setPageStep(1);
     m_slider->setValue(za::calc::kInitialTravelMode);
-    m_slider->setAccessibleName(QStringLiteral("Travel Speed"));
+    m_slider->setAccessibleName(tr("Travel Speed"));
     m_modeLabel = new QLabel(body);
     SetControlId(m_modeLabel, IDC_MODE_TEXT);
     m_modeLabel->setAlignment(Qt::AlignCenter);
@@ -107,9 +107,9 @@ CDistanceCalcDlg::CDistanceCalcDlg(const CCity& from, const CCity& to, QWidget* 
     grid->addWidget(m_to, row++, 1);
     grid->setRowMinimumHeight(row++, 6);
     grid->addWidget(heading, row++, 0, 1, 2);
-    grid->addWidget(Caption(QStringLiteral("Distance:"), body), row, 0);
+    grid->addWidget(Caption(tr("Distance:"), body), row, 0);
     grid->addWidget(m_distanceLabel, row++, 1);
-    grid->addWidget(Caption(QStringLiteral("Travel Time:"), body), row, 0);
+    grid->addWidget(Caption(tr("Travel Time:"), body), row, 0);
     grid->addWidget(m_timeLabel, row++, 1);
     grid->addWidget(m_arrivalLabel, row++, 1);
     auto* speedRow = new QHBoxLayout;
@@ -174,8 +174,8 @@ void CDistanceCalcDlg::UpdateArrival() {
 }
 
 void CDistanceCalcDlg::WriteBack(bool speedField) {
-    ShowResult(m_distanceLabel, QStringLiteral("Distance:"), m_result.distanceText);
-    ShowResult(m_timeLabel, QStringLiteral("Travel Time:"), m_result.timeText);
+    ShowResult(m_distanceLabel, tr("Distance:"), m_result.distanceText);
+    ShowResult(m_timeLabel, tr("Travel Time:"), m_result.timeText);
     ShowResult(m_arrivalLabel, QString(), m_arrivalText);
     m_unitLabel->setText(m_result.unitText);
     m_speedField->setAccessibleDescription(m_result.unitText);

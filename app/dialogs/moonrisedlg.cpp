@@ -6,19 +6,20 @@
 #include "stringtable.h"
 #include "toolfields.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace za::app {
 namespace {
 
-const QString kMoonLabels = QStringLiteral("Moonrise:\nMoonset:");
+const char* const kMoonLabels = QT_TRANSLATE_NOOP("za::app::CMoonriseDlg", "Moonrise:\nMoonset:");
 
 }  // namespace
 
 CMoonriseDlg::CMoonriseDlg(const CCity& city, QWidget* parent, CHost& host)
-    : CAstroDlg(IDD_MOONRISE, "moonrise", QStringLiteral("Moonrise and Moonset"), QStringLiteral("Moonrise and Moonset Information"),
-                kMoonLabels, city, parent, host) {
+    : CAstroDlg(IDD_MOONRISE, "moonrise", tr("Moonrise and Moonset"), tr("Moonrise and Moonset Information"),
+                QCoreApplication::translate("za::app::CMoonriseDlg", kMoonLabels), city, parent, host) {
     m_phases = new QLabel(Body());
     SetControlId(m_phases, IDC_MOON_PHASES);
     m_phases->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -33,7 +34,7 @@ void CMoonriseDlg::Refresh() {
     const CCity& city = CityDisplay().City();
     QString rise, set;
     city.RiseSet(rise, set, &d, ZENITH_MOON);
-    ShowColumns(kMoonLabels, FormatString(QStringLiteral("%s\n%s"), {rise, set}));
+    ShowColumns(QCoreApplication::translate("za::app::CMoonriseDlg", kMoonLabels), FormatString(QStringLiteral("%s\n%s"), {rise, set}));
 
     // The picked local date, at the time of day the picker holds, is the instant searched from.
     enLunarPhase p1 = LP_NEW_MOON, p2 = LP_NEW_MOON;

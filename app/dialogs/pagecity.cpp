@@ -42,7 +42,7 @@ QLineEdit* MakeEdit(QWidget* parent, int id, int limit) {
 
 CPageCity::CPageCity(QWidget* parent)
     : CPropertyPage(IDD_PAGE_CITY, QString::fromLatin1(kHelpPrefix) + QStringLiteral("city_edit"), IDR_EDIT_BAR,
-                    QStringLiteral("City Info"), parent) {
+                    tr("City Info"), parent) {
     QWidget* body = Body();
     m_nameEdit = MakeEdit(body, IDC_CITY_NAME, za::kMaxCityName);
     m_countryEdit = MakeEdit(body, IDC_COUNTRY, kCountryLimit);
@@ -60,11 +60,11 @@ CPageCity::CPageCity(QWidget* parent)
     form->setContentsMargins(10, 12, 10, 10);
     form->setVerticalSpacing(8);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    AddFormRow(form, QStringLiteral("City Name:"), m_nameEdit);
-    AddFormRow(form, QStringLiteral("Country:"), m_countryEdit);
-    AddFormRow(form, QStringLiteral("Country Code:"), m_countryCodeEdit);
-    AddFormRow(form, QStringLiteral("Area / City Code:"), m_areaCodeEdit);
-    AddFormRow(form, QStringLiteral("Airport:"), m_airportEdit);
+    AddFormRow(form, tr("City Name:"), m_nameEdit);
+    AddFormRow(form, tr("Country:"), m_countryEdit);
+    AddFormRow(form, tr("Country Code:"), m_countryCodeEdit);
+    AddFormRow(form, tr("Area / City Code:"), m_areaCodeEdit);
+    AddFormRow(form, tr("Airport:"), m_airportEdit);
 
     for (QLineEdit* edit : {m_countryEdit, m_countryCodeEdit, m_areaCodeEdit, m_airportEdit}) {
         connect(edit, &QLineEdit::textEdited, this, [this] { SetPageModified(); });

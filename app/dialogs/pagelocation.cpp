@@ -84,21 +84,21 @@ bool IsLongitudeLetter(const QString& letter) {
 
 CPageLocation::CPageLocation(QWidget* parent)
     : CPropertyPage(IDD_PAGE_LOCATION, QString::fromLatin1(kHelpPrefix) + QStringLiteral("city_edit"), IDR_EDIT_BAR,
-                    QStringLiteral("Location"), parent) {
+                    tr("Location"), parent) {
     QWidget* body = Body();
     const QString degreesText = QStringLiteral("[0-9+\\-.,;°NSEWnsew\\s]*");
     const QString minutesText = QStringLiteral("\\d{0,3}");
-    m_latDegrees = MakeNumberEdit(body, IDC_LATITUDE_DEGREES, QStringLiteral("Latitude degrees"), degreesText,
+    m_latDegrees = MakeNumberEdit(body, IDC_LATITUDE_DEGREES, tr("Latitude degrees"), degreesText,
                                   kDegreesTextLimit);
-    m_latMinutes = MakeNumberEdit(body, IDC_LATITUDE_MINUTES, QStringLiteral("Latitude minutes"), minutesText, 3);
-    m_lonDegrees = MakeNumberEdit(body, IDC_LONGITUDE_DEGREES, QStringLiteral("Longitude degrees"), degreesText,
+    m_latMinutes = MakeNumberEdit(body, IDC_LATITUDE_MINUTES, tr("Latitude minutes"), minutesText, 3);
+    m_lonDegrees = MakeNumberEdit(body, IDC_LONGITUDE_DEGREES, tr("Longitude degrees"), degreesText,
                                   kDegreesTextLimit);
-    m_lonMinutes = MakeNumberEdit(body, IDC_LONGITUDE_MINUTES, QStringLiteral("Longitude minutes"), minutesText, 3);
-    m_latHemisphere = MakeHemisphereCombo(body, IDC_LATITUDE_HEMISPHERE, QStringLiteral("Latitude hemisphere"),
-                                          QStringLiteral("North"), QStringLiteral("South"));
-    m_lonHemisphere = MakeHemisphereCombo(body, IDC_LONGITUDE_HEMISPHERE, QStringLiteral("Longitude hemisphere"),
-                                          QStringLiteral("East"), QStringLiteral("West"));
-    m_latDegrees->setToolTip(QStringLiteral("Degrees; decimal degrees such as 48.8566, 2.3522 may be pasted here"));
+    m_lonMinutes = MakeNumberEdit(body, IDC_LONGITUDE_MINUTES, tr("Longitude minutes"), minutesText, 3);
+    m_latHemisphere = MakeHemisphereCombo(body, IDC_LATITUDE_HEMISPHERE, tr("Latitude hemisphere"),
+                                          tr("North"), tr("South"));
+    m_lonHemisphere = MakeHemisphereCombo(body, IDC_LONGITUDE_HEMISPHERE, tr("Longitude hemisphere"),
+                                          tr("East"), tr("West"));
+    m_latDegrees->setToolTip(tr("Degrees; decimal degrees such as 48.8566, 2.3522 may be pasted here"));
     m_lonDegrees->setToolTip(m_latDegrees->toolTip());
     m_map = new CLocationMap(body);
     // The map shows today's day and night, as the main screen's does.
@@ -124,8 +124,8 @@ CPageLocation::CPageLocation(QWidget* parent)
         grid->addWidget(new QLabel(QStringLiteral("´"), body), row, 4);
         grid->addWidget(hemisphere, row, 5);
     };
-    addRow(0, QStringLiteral("Latitude:"), m_latDegrees, m_latMinutes, m_latHemisphere);
-    addRow(1, QStringLiteral("Longitude:"), m_lonDegrees, m_lonMinutes, m_lonHemisphere);
+    addRow(0, tr("Latitude:"), m_latDegrees, m_latMinutes, m_latHemisphere);
+    addRow(1, tr("Longitude:"), m_lonDegrees, m_lonMinutes, m_lonHemisphere);
     grid->setColumnMinimumWidth(0, 80);
     grid->setColumnStretch(6, 1);
 

@@ -21,13 +21,13 @@ constexpr int kComboCharacters = 24;
 
 CPageTimeZone::CPageTimeZone(QWidget* parent)
     : CPropertyPage(IDD_PAGE_TIMEZONE, QString::fromLatin1(kHelpPrefix) + QStringLiteral("city_edit"), IDR_EDIT_BAR,
-                    QStringLiteral("Time Zone"), parent) {
+                    tr("Time Zone"), parent) {
     QWidget* body = Body();
     m_combo = new QComboBox(body);
     SetControlId(m_combo, IDC_TIMEZONE);
     m_combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_combo->setMinimumContentsLength(kComboCharacters);
-    auto* heading = new QLabel(QStringLiteral("Daylight Savings Time Rule"), body);
+    auto* heading = new QLabel(tr("Daylight Savings Time Rule"), body);
     SetControlId(heading, IDC_HEADING1);
     m_rule = new QLabel(body);
     SetControlId(m_rule, IDC_DST_RULE);
@@ -36,7 +36,7 @@ CPageTimeZone::CPageTimeZone(QWidget* parent)
     // The rule itself is what a screen reader reads (a label's name is its text); the heading
     // says what it is.
     m_rule->setAccessibleDescription(heading->text());
-    auto* changeHeading = new QLabel(QStringLiteral("Next Clock Change"), body);
+    auto* changeHeading = new QLabel(tr("Next Clock Change"), body);
     SetControlId(changeHeading, IDC_HEADING2);
     m_nextChange = new QLabel(body);
     SetControlId(m_nextChange, IDC_NEXT_CHANGE);
@@ -49,7 +49,7 @@ CPageTimeZone::CPageTimeZone(QWidget* parent)
     layout->setSpacing(8);
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    AddFormRow(form, QStringLiteral("Time Zone:"), m_combo);
+    AddFormRow(form, tr("Time Zone:"), m_combo);
     layout->addLayout(form);
     layout->addSpacing(10);
     layout->addWidget(heading);
@@ -77,7 +77,7 @@ void CPageTimeZone::Load(int tzID, bool isCurrentCity) {
     }
     m_combo->setCurrentIndex(m_selected);
     m_combo->setEnabled(!isCurrentCity);
-    if (isCurrentCity) m_combo->setToolTip(QStringLiteral("The current city's time zone is the device's own."));
+    if (isCurrentCity) m_combo->setToolTip(tr("The current city's time zone is the device's own."));
     ShowRule();
 }
 
@@ -97,7 +97,7 @@ void CPageTimeZone::ShowRule() {
     CTimeZone changing;
     changing.Load(id);
     const za::ClockChange change = za::NextClockChange(changing, m_now);
-    m_nextChange->setText(change.found ? za::ClockChangeText(change) : QStringLiteral("None within a year"));
+    m_nextChange->setText(change.found ? za::ClockChangeText(change) : tr("None within a year"));
 }
 
 QString CPageTimeZone::NextChangeText() const { return m_nextChange->text(); }

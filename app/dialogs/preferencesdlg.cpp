@@ -79,7 +79,7 @@ QCheckBox* Check(int id, const QString& text, QWidget* parent) {
 CPreferencesDlg::CPreferencesDlg(QWidget* parent, CHost& host)
     : CBaseDialog(IDD_PREFERENCES, QString::fromLatin1(kHelpPrefix) + QStringLiteral("preferences"), 0, parent),
       m_host(host) {
-    setWindowTitle(QStringLiteral("Preferences"));
+    setWindowTitle(tr("Preferences"));
 
     CRegistry& reg = GetReg();
     reg.Open();
@@ -94,15 +94,15 @@ CPreferencesDlg::CPreferencesDlg(QWidget* parent, CHost& host)
     m_loadedEnabled = m_todayEnabled;
 
     QWidget* body = Body();
-    m_ccBox = Check(IDC_CCBUTTON, QStringLiteral("Show 'current city' buttons in city displays"), body);
-    m_cpBox = Check(IDC_CPBUTTON, QStringLiteral("Show 'change city' buttons in city displays"), body);
-    m_twilightList = List(IDC_TWILIGHT, {QStringLiteral("No Twilight"), QStringLiteral("Civil Twilight"),
-                                         QStringLiteral("Nautical Twilight"), QStringLiteral("Astronomical Twilight")}, body);
-    m_unitList = List(IDC_UNIT_SYSTEM, {QStringLiteral("English"), QStringLiteral("Metric"), QStringLiteral("Nautical Miles")}, body);
+    m_ccBox = Check(IDC_CCBUTTON, tr("Show 'current city' buttons in city displays"), body);
+    m_cpBox = Check(IDC_CPBUTTON, tr("Show 'change city' buttons in city displays"), body);
+    m_twilightList = List(IDC_TWILIGHT, {tr("No Twilight"), tr("Civil Twilight"),
+                                         tr("Nautical Twilight"), tr("Astronomical Twilight")}, body);
+    m_unitList = List(IDC_UNIT_SYSTEM, {tr("English"), tr("Metric"), tr("Nautical Miles")}, body);
     m_countList = List(IDC_TODAY_COUNT, {QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")}, body);
-    m_todayBox = Check(IDC_TODAY_ENABLED, QStringLiteral("Show Zonaria cities on the Today screen"), body);
-    m_offsetsBox = Check(IDC_SHOW_OFFSETS, QStringLiteral("Show offsets"), body);
-    m_offsetsBox->setToolTip(QStringLiteral("Each city display shows its difference from the current city"));
+    m_todayBox = Check(IDC_TODAY_ENABLED, tr("Show Zonaria cities on the Today screen"), body);
+    m_offsetsBox = Check(IDC_SHOW_OFFSETS, tr("Show offsets"), body);
+    m_offsetsBox->setToolTip(tr("Each city display shows its difference from the current city"));
     auto timeEdit = [body](int id, const QString& name) {
         auto* edit = new QTimeEdit(body);
         SetControlId(edit, id);
@@ -110,8 +110,8 @@ CPreferencesDlg::CPreferencesDlg(QWidget* parent, CHost& host)
         edit->setAccessibleName(name);
         return edit;
     };
-    m_workStart = timeEdit(IDC_WORK_START, QStringLiteral("Working hours from"));
-    m_workEnd = timeEdit(IDC_WORK_END, QStringLiteral("Working hours to"));
+    m_workStart = timeEdit(IDC_WORK_START, tr("Working hours from"));
+    m_workEnd = timeEdit(IDC_WORK_END, tr("Working hours to"));
 
     auto* lists = new QGridLayout;
     lists->setHorizontalSpacing(10);
@@ -124,14 +124,14 @@ CPreferencesDlg::CPreferencesDlg(QWidget* parent, CHost& host)
         lists->addWidget(label, row, 0);
         lists->addWidget(list, row, 1);
     };
-    addList(0, QStringLiteral("Twilight:"), m_twilightList);
-    addList(1, QStringLiteral("Unit System:"), m_unitList);
-    addList(2, QStringLiteral("Number of cities on today screen:"), m_countList);
-    auto* hoursLabel = new QLabel(QStringLiteral("Working hours:"), body);
+    addList(0, tr("Twilight:"), m_twilightList);
+    addList(1, tr("Unit System:"), m_unitList);
+    addList(2, tr("Number of cities on today screen:"), m_countList);
+    auto* hoursLabel = new QLabel(tr("Working hours:"), body);
     hoursLabel->setBuddy(m_workStart);
     auto* hours = new QHBoxLayout;
     hours->addWidget(m_workStart);
-    hours->addWidget(new QLabel(QStringLiteral("to"), body));
+    hours->addWidget(new QLabel(tr("to"), body));
     hours->addWidget(m_workEnd);
     hours->addStretch(1);
     lists->addWidget(hoursLabel, 3, 0);

@@ -8,6 +8,7 @@
 #include "stringtable.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QFormLayout>
 #include <QLabel>
@@ -26,7 +27,7 @@ constexpr int kTimeFontSize = 120;  // tenths of a point
 constexpr int kMessageLines = 3;
 
 // The handheld sent its user to its own sound settings; a desktop has its own.
-const char16_t* const kSoundHint = u"Set the alarm sound in your desktop's sound settings";
+const char* const kSoundHint = QT_TRANSLATE_NOOP("za::app::CSetAlarmDlg", "Set the alarm sound in your desktop's sound settings");
 
 SYSTEMTIME ToSystemTime(DATE date) {
     SYSTEMTIME st{};
@@ -52,7 +53,7 @@ QLabel* Heading(const QString& text, int id, QWidget* parent) {
 CSetAlarmDlg::CSetAlarmDlg(const CAlarm& alarm, QWidget* parent, CHost& host)
     : CBaseDialog(IDD_SETALARM, QString::fromLatin1(kHelpPrefix) + QStringLiteral("alarms"), IDR_EDIT_BAR, parent),
       m_alarm(alarm) {
-    setWindowTitle(QStringLiteral("Set Alarm"));
+    setWindowTitle(tr("Set Alarm"));
     setObjectName(QStringLiteral("dialog%1").arg(IDD_SETALARM));
 
     m_time = new QTimeEdit(Body());
@@ -62,7 +63,7 @@ CSetAlarmDlg::CSetAlarmDlg(const CAlarm& alarm, QWidget* parent, CHost& host)
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(za::locale::UserLocale().dateFormat(QLocale::ShortFormat));
     // The chooser takes the place of the hidden "City" static.
-    m_cityPlace = new QLabel(QStringLiteral("City"), Body());
+    m_cityPlace = new QLabel(tr("City"), Body());
     SetControlId(m_cityPlace, IDC_ALARM_CITY);
     m_cityPlace->hide();
     m_chooser = new CCityDisplay(Body(), host);
@@ -70,18 +71,18 @@ CSetAlarmDlg::CSetAlarmDlg(const CAlarm& alarm, QWidget* parent, CHost& host)
     m_chooser->SetCity(alarm.City());
     m_message = new QPlainTextEdit(Body());
     SetControlId(m_message, IDC_ALARM_MESSAGE);
-    m_message->setAccessibleName(QStringLiteral("Alarm Message"));
+    m_message->setAccessibleName(tr("Alarm Message"));
     m_message->setTabChangesFocus(true);
     m_message->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_message->setFixedHeight(m_message->fontMetrics().lineSpacing() * kMessageLines + 12);
-    m_default = new QCheckBox(QStringLiteral("Default Message"), Body());
+    m_default = new QCheckBox(tr("Default Message"), Body());
     SetControlId(m_default, IDC_DEFAULT_MESSAGE);
     // Says how a time the city's clocks skip or repeat is taken; hidden otherwise.
     m_note = new QLabel(Body());
     m_note->setWordWrap(true);
-    m_note->setAccessibleName(QStringLiteral("Alarm Time Note"));
+    m_note->setAccessibleName(tr("Alarm Time Note"));
     m_note->hide();
-    auto* hint = new QLabel(QString::fromUtf16(kSoundHint), Body());
+    auto* hint = new QLabel(QCoreApplication::translate("za::app::CSetAlarmDlg", kSoundHint), Body());
     hint->setWordWrap(true);
     SetQuietText(hint);
 
@@ -89,18 +90,18 @@ CSetAlarmDlg::CSetAlarmDlg(const CAlarm& alarm, QWidget* parent, CHost& host)
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     form->setHorizontalSpacing(10);
     form->setVerticalSpacing(8);
-    form->addRow(QStringLiteral("When it is:"), m_time);
-    form->addRow(QStringLiteral("in:"), m_chooser);
-    form->addRow(QStringLiteral("On this day:"), m_date);
+    form->addRow(tr("When it is:"), m_time);
+    form->addRow(tr("in:"), m_chooser);
+    form->addRow(tr("On this day:"), m_date);
     auto* layout = new QVBoxLayout(Body());
     layout->setContentsMargins(12, 10, 12, 6);
     layout->setSpacing(6);
-    layout->addWidget(Heading(QStringLiteral("Alarm Time"), IDC_HEADING1, Body()));
+    layout->addWidget(Heading(tr("Alarm Time"), IDC_HEADING1, Body()));
     layout->addSpacing(2);
     layout->addLayout(form);
     layout->addWidget(m_note);
     layout->addSpacing(10);
-    layout->addWidget(Heading(QStringLiteral("Alarm Message"), IDC_HEADING2, Body()));
+    layout->addWidget(Heading(tr("Alarm Message"), IDC_HEADING2, Body()));
     layout->addSpacing(2);
     layout->addWidget(m_message);
     layout->addWidget(m_default);

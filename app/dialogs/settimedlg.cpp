@@ -97,11 +97,11 @@ CSetTimeDlg::CSetTimeDlg(QWidget* parent)
     : CBaseDialog(IDD_SET_TIME, QString::fromLatin1(kHelpPrefix) + QStringLiteral("set_time"), 0, parent),
       m_port(kSntpPort),
       m_timeoutMs(kSntpTimeoutMs) {
-    setWindowTitle(QStringLiteral("Set Time"));
+    setWindowTitle(tr("Set Time"));
     setObjectName(QStringLiteral("dialog%1").arg(IDD_SET_TIME));
     const QLocale locale = za::locale::UserLocale();
 
-    auto* timeHeading = new QLabel(QStringLiteral("Time and Date Settings"), Body());
+    auto* timeHeading = new QLabel(tr("Time and Date Settings"), Body());
     SetControlId(timeHeading, IDC_HEADING1);
     m_time = new QTimeEdit(Body());
     SetControlId(m_time, IDC_TIME_PICKER);
@@ -117,18 +117,18 @@ CSetTimeDlg::CSetTimeDlg(QWidget* parent)
         picker->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     }
 
-    auto* syncHeading = new QLabel(QStringLiteral("Synchronize to Internet Time"), Body());
+    auto* syncHeading = new QLabel(tr("Synchronize to Internet Time"), Body());
     SetControlId(syncHeading, IDC_HEADING2);
     m_server = new QComboBox(Body());
     SetControlId(m_server, IDC_SNTP_SERVER);
     m_server->setEditable(true);
     m_server->setInsertPolicy(QComboBox::NoInsert);
     for (const char* name : kSntpServers) m_server->addItem(QString::fromLatin1(name));
-    m_sync = new QPushButton(QStringLiteral("Sync"), Body());
+    m_sync = new QPushButton(tr("Sync"), Body());
     SetControlId(m_sync, IDC_SYNC);
     // Worded for a mouse and a computer, as the handheld's was for its stylus and itself.
-    auto* note = new QLabel(QStringLiteral("Select an SNTP time server from the list, or type one in.  Then click the "
-                                           "'Sync' button to synchronize the computer's time to the server."),
+    auto* note = new QLabel(tr("Select an SNTP time server from the list, or type one in.  Then click the "
+                               "'Sync' button to synchronize the computer's time to the server."),
                             Body());
     note->setWordWrap(true);
     m_ntpState = new QLabel(Body());
@@ -173,9 +173,9 @@ CSetTimeDlg::CSetTimeDlg(QWidget* parent)
 CSetTimeDlg::~CSetTimeDlg() = default;
 
 void CSetTimeDlg::LayOut(QLabel* timeHeading, QLabel* syncHeading, QLabel* note) {
-    QLabel* timeLabel = FieldLabel(QStringLiteral("&Time:"), m_time, Body());
-    QLabel* dateLabel = FieldLabel(QStringLiteral("&Date:"), m_date, Body());
-    QLabel* serverLabel = FieldLabel(QStringLiteral("&Server:"), m_server, Body());
+    QLabel* timeLabel = FieldLabel(tr("&Time:"), m_time, Body());
+    QLabel* dateLabel = FieldLabel(tr("&Date:"), m_date, Body());
+    QLabel* serverLabel = FieldLabel(tr("&Server:"), m_server, Body());
     // The labels of both sections in one column.
     int labelWidth = 0;
     for (QLabel* label : {timeLabel, dateLabel, serverLabel}) labelWidth = std::max(labelWidth, label->sizeHint().width());

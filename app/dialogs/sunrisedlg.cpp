@@ -9,8 +9,8 @@
 namespace za::app {
 
 CSunriseDlg::CSunriseDlg(const CCity& city, QWidget* parent, CHost& host)
-    : CAstroDlg(IDD_SUNRISE, "sunrise", QStringLiteral("Sunrise and Sunset"), QStringLiteral("Sunrise and Sunset Information"),
-                QStringLiteral("Sunrise:\nSunset:\n\nDaylight Hours:"), city, parent, host) {}
+    : CAstroDlg(IDD_SUNRISE, "sunrise", tr("Sunrise and Sunset"), tr("Sunrise and Sunset Information"),
+                tr("Sunrise:\nSunset:\n\nDaylight Hours:"), city, parent, host) {}
 
 CSunriseDlg::~CSunriseDlg() = default;
 

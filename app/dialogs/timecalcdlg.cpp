@@ -34,13 +34,13 @@ QLabel* ScaleLabel(int hour, Qt::Alignment align, QWidget* parent) {
 
 CTimeCalcDlg::CTimeCalcDlg(QWidget* parent, CHost& host)
     : CBaseDialog(IDD_TIMECALC, QString::fromLatin1(kHelpPrefix) + QStringLiteral("time_calc"), 0, parent) {
-    setWindowTitle(QStringLiteral("Time Calculator"));
+    setWindowTitle(tr("Time Calculator"));
     QWidget* body = Body();
     const QLocale locale = za::locale::UserLocale();
 
-    auto* first = new QLabel(QStringLiteral("When its this time in the reference city:"), body);
+    auto* first = new QLabel(tr("When its this time in the reference city:"), body);
     SetControlId(first, IDC_HEADING1);
-    auto* second = new QLabel(QStringLiteral("The time in these cities will be:"), body);
+    auto* second = new QLabel(tr("The time in these cities will be:"), body);
     SetControlId(second, IDC_HEADING2);
 
     m_date = new CWallClockEdit(body);
@@ -48,17 +48,17 @@ CTimeCalcDlg::CTimeCalcDlg(QWidget* parent, CHost& host)
     m_date->setLocale(locale);
     m_date->setDisplayFormat(PickerDateFormat(locale, false));
     m_date->setCalendarPopup(true);
-    auto* dateLabel = new QLabel(QStringLiteral("Date:"), body);
+    auto* dateLabel = new QLabel(tr("Date:"), body);
     dateLabel->setBuddy(m_date);
-    m_date->setAccessibleName(QStringLiteral("Date:"));
+    m_date->setAccessibleName(tr("Date:"));
 
     m_time = new CWallClockEdit(body);
     SetControlId(m_time, IDC_REFERENCE_TIME);
     m_time->setLocale(locale);
     m_time->setDisplayFormat(PickerTimeFormat(locale));
-    auto* timeLabel = new QLabel(QStringLiteral("Time:"), body);
+    auto* timeLabel = new QLabel(tr("Time:"), body);
     timeLabel->setBuddy(m_time);
-    m_time->setAccessibleName(QStringLiteral("Time:"));
+    m_time->setAccessibleName(tr("Time:"));
 
     m_scrub = new QSlider(Qt::Horizontal, body);
     SetControlId(m_scrub, IDC_TIME_SCRUB);
@@ -67,8 +67,8 @@ CTimeCalcDlg::CTimeCalcDlg(QWidget* parent, CHost& host)
     m_scrub->setPageStep(60 / kScrubMinutes);
     m_scrub->setTickInterval(3 * 60 / kScrubMinutes);
     m_scrub->setTickPosition(QSlider::TicksBelow);
-    m_scrub->setAccessibleName(QStringLiteral("Time of day"));
-    m_scrub->setToolTip(QStringLiteral("Drag to move the reference time through the day"));
+    m_scrub->setAccessibleName(tr("Time of day"));
+    m_scrub->setToolTip(tr("Drag to move the reference time through the day"));
 
     // The main screen's five cities, display i getting display i's.
     for (int i = 0; i < kDisplays; ++i) {

@@ -30,7 +30,7 @@ LONG Hundredths(double degrees) { return static_cast<LONG>(std::lround(degrees *
 }  // namespace
 
 CWorldMapWnd::CWorldMapWnd(QWidget* parent, DWORD options) : QWidget(parent), m_dwOptions(options) {
-    setAccessibleName(QStringLiteral("World map"));
+    setAccessibleName(tr("World map"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);

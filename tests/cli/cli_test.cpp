@@ -56,13 +56,15 @@ protected:
     QString ProfilePath() const { return m_dir.path() + QStringLiteral("/device"); }
 
     // unprivileged: with the file permissions a user meets, also when the tests run as root.
-    Result Exec(const QStringList& args, bool unprivileged = false) const {
+    Result Exec(const QStringList& args, bool unprivileged = false,
+                const QString& locale = QStringLiteral("en_US.UTF-8")) const {
         QProcess p;
         if (unprivileged) za::test::RunUnprivileged(p);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("ZONARIA_DEVICE"), ProfilePath());
-        env.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
-        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+        env.insert(QStringLiteral("LANG"), locale);
+        env.insert(QStringLiteral("LC_ALL"), locale);
+        env.remove(QStringLiteral("LANGUAGE"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         p.setProcessEnvironment(env);
         p.start(QStringLiteral(ZONARIA_CLI_PATH), args);
@@ -1201,4 +1203,27 @@ TEST_F(CliPlanner, MeetDefaultsToTheDisplayedCitiesAndTodayAndShowsAClockChangeD
     EXPECT_EQ(25, day[S("cities")].toArray()[1].toObject()[S("day_hours")].toInt());
     const Result text = Exec({S("meet"), S("--date"), S("2026-10-25"), S("London")});
     EXPECT_TRUE(text.out.contains(S("London has a 25-hour day"))) << text.out.toStdString();
+}
+
+TEST_F(Cli, HelpMessagesAndLabelsFollowTheUsersLanguage) {
+    const Result de = Exec({QStringLiteral("--help")}, false, QStringLiteral("de_DE.UTF-8"));
+    EXPECT_EQ(0, de.code);
+    EXPECT_TRUE(de.out.startsWith(QStringLiteral("zonaria-cli: die Weltuhr Zonaria"))) << de.out.toStdString();
+    EXPECT_TRUE(de.out.contains(QStringLiteral("\nBefehle:\n"))) << de.out.toStdString();
+    // The command lines stay as they are typed.
+    EXPECT_TRUE(de.out.contains(QStringLiteral("\nzonaria-cli distance FROM TO "))) << de.out.toStdString();
+    const Result ja = Exec({QStringLiteral("help"), QStringLiteral("clock")}, false, QStringLiteral("ja_JP.UTF-8"));
+    EXPECT_TRUE(ja.out.contains(QStringLiteral("表示中の 5 つの都市"))) << ja.out.toStdString();
+
+    const Result fr = Exec({QStringLiteral("city"), QStringLiteral("tokio")}, false, QStringLiteral("fr_FR.UTF-8"));
+    EXPECT_EQ(2, fr.code);
+    EXPECT_TRUE(fr.err.contains(QStringLiteral("ville inconnue « tokio »"))) << fr.err.toStdString();
+
+    // The travel time's plural form and the column of labels, in Spanish.
+    const Result es = Exec({QStringLiteral("distance"), QStringLiteral("San Francisco, CA"), QStringLiteral("Tokyo"),
+                            QStringLiteral("--mode"), QStringLiteral("11")},
+                           false, QStringLiteral("es_ES.UTF-8"));
+    EXPECT_EQ(0, es.code) << es.err.toStdString();
+    EXPECT_TRUE(es.out.contains(QStringLiteral("Tiempo de viaje: 3 horas 51 min\n"))) << es.out.toStdString();
+    EXPECT_TRUE(es.out.contains(QStringLiteral("(Concorde supersónico)"))) << es.out.toStdString();
 }

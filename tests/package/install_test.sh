@@ -42,6 +42,8 @@ expect_only() {
 expect_only "$bin" zonaria zonaria-alarmd zonaria-cli zonaria-today
 expect_only "$lib" libzalib.so libzaplatform.so libzatoday.so
 for file in usr/share/zonaria/help/Zonaria.htm \
+    usr/share/zonaria/help/{de,fr,es,ja}/Zonaria.htm \
+    usr/share/zonaria/translations/zonaria_{de,fr,es,ja}.qm \
     usr/share/applications/io.github.zonaria.Zonaria.desktop \
     usr/share/metainfo/io.github.zonaria.Zonaria.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/zonaria.svg \
@@ -117,6 +119,9 @@ cities=$(echo "$check" | sed -n 's/^Cities: *//p')
 [ "${cities:-0}" -gt 2000 ] || fail "the installed city list has ${cities:-no} cities"
 help=$(readlink -f "$root/usr/share/zonaria/help/Zonaria.htm")
 echo "$check" | grep -qxF "Help file:      $help" || fail "the installed program does not find its help file: $check"
+# The translations are found in the installed tree.
+german=$(LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 "$bin/zonaria-cli" --help)
+echo "$german" | grep -qx 'Befehle:' || fail "the installed zonaria-cli does not speak German: $german"
 
 # Starts a window program and waits until it paints; its process id in $painted.
 painted=

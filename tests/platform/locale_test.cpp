@@ -63,3 +63,13 @@ TEST_F(LocaleTexts, NamePicturesWorkForYearlyRulesWithoutAYear) {
     EXPECT_EQ(QStringLiteral("<failed>"), Date(0, u"d MMMM yyyy", rule));
     EXPECT_EQ(QStringLiteral("<failed>"), Date(DATE_SHORTDATE, nullptr, rule));
 }
+
+TEST_F(LocaleTexts, TimesUseTheLocalesDigitsAsDatesDo) {
+    za::locale::SetUserLocale(QLocale(QLocale::Arabic, QLocale::Egypt));
+    const SYSTEMTIME st = za::test::MakeTime(2026, 3, 8, 19, 5, 42);
+    const QString time = Time(TIME_NOSECONDS | TIME_FORCE24HOURFORMAT, nullptr, st);
+    EXPECT_TRUE(time.contains(QChar(0x0661)) && time.contains(QChar(0x0669)) && time.contains(QChar(0x0665))) << qPrintable(time);
+    for (QChar c : time) EXPECT_FALSE(c >= QLatin1Char('0') && c <= QLatin1Char('9')) << qPrintable(time);
+    EXPECT_EQ(QStringLiteral("\u0660\u0668/\u0660\u0663"), Date(0, u"dd/MM", st));
+    EXPECT_EQ(QStringLiteral("\u0660\u0667h\u0660\u0665"), Time(0, u"hh'h'mm", st));
+}

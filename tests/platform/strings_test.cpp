@@ -1,5 +1,8 @@
 #include "stringtable.h"
 
+#include <QCoreApplication>
+#include <QTranslator>
+
 #include <gtest/gtest.h>
 
 TEST(FormatString, ConversionsOfThePlatform) {
@@ -33,4 +36,41 @@ TEST(StringTables, LookupByModuleAndNumber) {
     EXPECT_FALSE(found);
     za::LoadModuleString("no-such-module", 7, &found);
     EXPECT_FALSE(found);
+}
+
+TEST(FormatString, PositionalArgumentsLetATranslationReorder) {
+    using za::FormatString;
+    EXPECT_EQ(QStringLiteral("Tokyo: 7:00"), FormatString(QStringLiteral("%2$s: %1$s"), {"7:00", "Tokyo"}));
+    EXPECT_EQ(QStringLiteral("3 h 51"), FormatString(QStringLiteral("%1$d h %2$02d"), {3, 51}));
+    // A position past the arguments is neutral, as a missing one is.
+    EXPECT_EQ(QStringLiteral("<>"), FormatString(QStringLiteral("<%3$s>"), {"a"}));
+}
+
+namespace {
+
+// Answers for one context as a .qm would: the table's module is the context, the id the
+// disambiguation, and n picks the plural form.
+class RecordingTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char* disambiguation, int n) const override {
+        if (QByteArrayView(context) != "test-module") return QString();
+        const QByteArray id(disambiguation ? disambiguation : "");
+        if (id == "7" && QByteArrayView(source) == "seven") return QStringLiteral("sieben");
+        if (id == "10") return n == 1 ? QStringLiteral("%d Stunde") : QStringLiteral("%d Stunden");
+        return QString();
+    }
+};
+
+}  // namespace
+
+TEST(StringTables, LookupsGoThroughTheTranslator) {
+    za::RegisterStringTable("test-module", {{7, u"seven"}, {9, u"nine"}, {10, u"%d hours"}});
+    RecordingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    EXPECT_EQ(QStringLiteral("sieben"), za::LoadModuleString("test-module", 7));
+    EXPECT_EQ(QStringLiteral("nine"), za::LoadModuleString("test-module", 9));  // untranslated: English
+    EXPECT_EQ(QStringLiteral("1 Stunde"), za::FormatString(za::LoadModuleString("test-module", 10, 1), {1}));
+    EXPECT_EQ(QStringLiteral("3 Stunden"), za::FormatString(za::LoadModuleString("test-module", 10, 3), {3}));
+    QCoreApplication::removeTranslator(&translator);
+    EXPECT_EQ(QStringLiteral("seven"), za::LoadModuleString("test-module", 7));
 }

@@ -4,6 +4,7 @@
 #include "paintreport.h"
 #include "process.h"
 #include "todayhost.h"
+#include "translation.h"
 #include "window.h"
 
 #include <QApplication>
@@ -21,7 +22,9 @@ int main(int argc, char* argv[]) {
     if (!QFileInfo::exists(QDir(za::device::ProfilePath()).filePath(QStringLiteral("device.db")))) return 0;
     QApplication app(argc, argv);
     za::ReportFirstPaint();
-    QApplication::setApplicationName(QStringLiteral("Zonaria Today"));
+    za::i18n::InstallTranslations();
+    QGuiApplication::setLayoutDirection(QLocale::system().textDirection());
+    QApplication::setApplicationName(QCoreApplication::translate("za::today::CTodayHost", "Zonaria Today"));
     QGuiApplication::setDesktopFileName(QStringLiteral("zonaria-today"));
     AdoptDesktopFont(QApplication::font());
     // One Today screen per profile.

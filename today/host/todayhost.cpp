@@ -65,10 +65,10 @@ QStringList PluginCandidates(const QString& dll, const QString& programDir) {
 
 CTodayHost::CTodayHost(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_window(QString::fromLatin1(kHostWindowClass), QStringLiteral("Zonaria Today"),
+      m_window(QString::fromLatin1(kHostWindowClass), tr("Zonaria Today"),
                [this](UINT msg, WPARAM wParam, LPARAM) { OnPlatformMessage(msg, wParam); }) {
-    setWindowTitle(QStringLiteral("Zonaria Today"));
-    setAccessibleName(QStringLiteral("Zonaria Today"));
+    setWindowTitle(tr("Zonaria Today"));
+    setAccessibleName(tr("Zonaria Today"));
     setWindowIcon(QIcon(QPixmap::fromImage(ReadPng(QStringLiteral(":/zatoday/zonaria-32.png")))));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kMargin, kHandle, kMargin, kMargin);
@@ -77,7 +77,7 @@ CTodayHost::CTodayHost(QWidget* parent)
     m_itemsLayout->setContentsMargins(0, 0, 0, 0);
     m_itemsLayout->setSpacing(2);
     layout->addLayout(m_itemsLayout);
-    m_empty = new QLabel(QStringLiteral("No Today item is shown.\nZonaria's Preferences turn it on."), this);
+    m_empty = new QLabel(tr("No Today item is shown.\nZonaria's Preferences turn it on."), this);
     ApplyPalette();
     m_empty->setTextFormat(Qt::PlainText);
     m_empty->setWordWrap(true);
@@ -199,11 +199,11 @@ int CTodayHost::ItemAt(const QPoint& at) const {
 void CTodayHost::contextMenuEvent(QContextMenuEvent* e) {
     const int item = ItemAt(e->pos());
     QMenu menu(this);
-    QAction* options = menu.addAction(QStringLiteral("Options…"));
+    QAction* options = menu.addAction(tr("Options…"));
     options->setEnabled(item >= 0 && m_items[static_cast<size_t>(item)].options);
-    QAction* open = menu.addAction(QStringLiteral("Open Zonaria"));
+    QAction* open = menu.addAction(tr("Open Zonaria"));
     menu.addSeparator();
-    QAction* close = menu.addAction(QStringLiteral("Close"));
+    QAction* close = menu.addAction(tr("Close"));
     QAction* chosen = menu.exec(e->globalPos());
     if (chosen == options) ShowOptions(item);
     if (chosen == open) OpenZonaria();
