@@ -5,6 +5,7 @@
 #include "appstrings.h"
 #include "citylist.h"
 #include "device.h"
+#include "fonts.h"
 #include "format.h"
 #include "images.h"
 #include "mainframe.h"

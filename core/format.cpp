@@ -6,9 +6,6 @@
 #include "zastrings.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <QImageReader>
-#include <QScreen>
 
 #include <vector>
 
@@ -50,18 +47,6 @@ QString Time(const SYSTEMTIME& t) {
                 [&](WCHAR* b, int n) { return GetTimeFormatW(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &t, nullptr, b, n); });
 }
 
-// The visible desktop of a windowed program is its primary screen's available area.
-const bool g_screenArea = [] {
-    za::shell::SetDesktopAreaProvider([](RECT* rect) {
-        if (!qGuiApp) return false;
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        if (!screen) return false;
-        const QRect area = screen->availableGeometry();
-        *rect = RECT{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
-        return true;
-    });
-    return true;
-}();
 
 }  // namespace
 
@@ -157,23 +142,4 @@ void SetPointFontScale(double scale) {
 
 double PointFontScale() { return g_pointFontScale; }
 
-void AdoptDesktopFont(const QFont& desktop) {
-    QFont::insertSubstitution(QStringLiteral("Tahoma"), desktop.family());
-    if (desktop.pointSizeF() > 0) SetPointFontScale(desktop.pointSizeF() / 8.0);
-}
 
-QImage ReadPng(const QString& file) {
-    QImageReader reader(file, "PNG");
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
-}
-
-BOOL CreatePointFont(QFont& font, int size, const QString& face, QPaintDevice* /*dc*/, BOOL bold) {
-    if (size <= 0) return FALSE;
-    QFont created(face);
-    created.setPointSizeF(size / 10.0 * g_pointFontScale);
-    created.setWeight(bold ? QFont::Bold : QFont::Normal);
-    created.setStyleStrategy(IsClearTypeEnabled() ? QFont::PreferAntialias : QFont::PreferDefault);
-    font = created;
-    return TRUE;
-}

@@ -1,15 +1,12 @@
 // The suite's one date-and-time formatter, the message box for unexpected errors, and small
-// probes of the platform (input panel, platform type, ClearType) with a font factory.
+// probes of the platform (input panel, platform type, ClearType). The font factory and the
+// image reader, which need Qt Gui, are in fonts.h.
 #pragma once
 
 #include "shell.h"
 #include "wintypes.h"
 
-#include <QFont>
-#include <QImage>
 #include <QString>
-
-class QPaintDevice;
 
 // What FormatDateAndTime writes, in the user's locale; the time is without seconds.
 enum TIME_FMT {
@@ -45,18 +42,8 @@ BOOL SIP_Info(BOOL* shown, RECT* rect, long param = 0);
 BOOL IsPocketPC2002();
 // HKCU "\Software\Microsoft\Shell" "ClearType" = 1, read once per process.
 BOOL IsClearTypeEnabled();
-// A font of `size` tenths of a point, bold on request, antialiased when ClearType is on.
-// dc, when given, is the device the font is for; Qt scales point sizes itself.
-BOOL CreatePointFont(QFont& font, int size, const QString& face, QPaintDevice* dc = nullptr, BOOL bold = FALSE);
 // Every size CreatePointFont makes is multiplied by this (1 unless set): a desktop whose own
 // interface font is larger than the handheld's 8 points gets the handheld's texts as much
 // larger. Values outside 0.5 to 4 are ignored.
 void SetPointFontScale(double scale);
 double PointFontScale();
-// The handheld's interface font ("Tahoma", 8 points) becomes the desktop's: its family stands
-// in for Tahoma and its size sets the point-font scale. For every window program at start.
-void AdoptDesktopFont(const QFont& desktop);
-// The PNG image in file (usually a resource), read as PNG and nothing else: a reader allowed
-// to find the format from the contents first loads every image plug-in to ask it, which costs
-// a window's start tens of milliseconds. A null image when the file is missing or not a PNG.
-QImage ReadPng(const QString& file);

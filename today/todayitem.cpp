@@ -4,6 +4,7 @@
 #include "contrast.h"
 #include "clock.h"
 #include "displayedcities.h"
+#include "fonts.h"
 #include "format.h"
 #include "registry.h"
 #include "settings.h"

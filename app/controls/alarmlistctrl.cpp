@@ -2,6 +2,7 @@
 
 #include "appstrings.h"
 #include "dialogframe.h"
+#include "fonts.h"
 #include "format.h"
 #include "resource.h"
 #include "shell.h"

@@ -4,6 +4,7 @@
 #include "citypicker.h"
 #include "cityoffset.h"
 #include "dialogframe.h"
+#include "fonts.h"
 #include "images.h"
 #include "resource.h"
 #include "stringtable.h"

@@ -4,6 +4,7 @@
 #include "citylist.h"
 #include "device.h"
 #include "dialogframe.h"
+#include "fonts.h"
 #include "format.h"
 #include "resource.h"
 #include "searchtext.h"

@@ -3,6 +3,7 @@
 #include "appmessage.h"
 #include "appstrings.h"
 #include "contrast.h"
+#include "fonts.h"
 #include "format.h"
 #include "resource.h"
 

@@ -1,6 +1,7 @@
 #include "dialogframe.h"
 
 #include "contrast.h"
+#include "fonts.h"
 #include "format.h"
 #include "images.h"
 #include "resource.h"

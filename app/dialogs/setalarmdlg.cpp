@@ -1,6 +1,7 @@
 #include "setalarmdlg.h"
 
 #include "appstrings.h"
+#include "fonts.h"
 #include "format.h"
 #include "localetext.h"
 #include "resource.h"

@@ -2,6 +2,7 @@
 
 #include "appstrings.h"
 #include "clock.h"
+#include "fonts.h"
 #include "format.h"
 #include "localetext.h"
 #include "resource.h"

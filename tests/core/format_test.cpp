@@ -1,3 +1,4 @@
+#include "fonts.h"
 #include "format.h"
 #include "localetext.h"
 #include "profile.h"

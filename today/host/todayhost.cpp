@@ -2,6 +2,7 @@
 
 #include "contrast.h"
 #include "device.h"
+#include "fonts.h"
 #include "format.h"
 #include "registry.h"
 #include "shell.h"

@@ -1,0 +1,43 @@
+#include "fonts.h"
+
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QScreen>
+
+namespace {
+
+// The visible desktop of a windowed program is its primary screen's available area.
+const bool g_screenArea = [] {
+    za::shell::SetDesktopAreaProvider([](RECT* rect) {
+        if (!qGuiApp) return false;
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (!screen) return false;
+        const QRect area = screen->availableGeometry();
+        *rect = RECT{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
+        return true;
+    });
+    return true;
+}();
+
+}  // namespace
+
+void AdoptDesktopFont(const QFont& desktop) {
+    QFont::insertSubstitution(QStringLiteral("Tahoma"), desktop.family());
+    if (desktop.pointSizeF() > 0) SetPointFontScale(desktop.pointSizeF() / 8.0);
+}
+
+QImage ReadPng(const QString& file) {
+    QImageReader reader(file, "PNG");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+BOOL CreatePointFont(QFont& font, int size, const QString& face, QPaintDevice* /*dc*/, BOOL bold) {
+    if (size <= 0) return FALSE;
+    QFont created(face);
+    created.setPointSizeF(size / 10.0 * PointFontScale());
+    created.setWeight(bold ? QFont::Bold : QFont::Normal);
+    created.setStyleStrategy(IsClearTypeEnabled() ? QFont::PreferAntialias : QFont::PreferDefault);
+    font = created;
+    return TRUE;
+}

@@ -1,0 +1,23 @@
+// What the window programs need of Qt Gui from the core: the font factory, the desktop's font,
+// the PNG reader and the visible desktop's area. Apart from the rest of the core library so that
+// the programs without windows (zonaria-cli, the alarm agent) do not load Qt Gui.
+#pragma once
+
+#include "format.h"
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+
+class QPaintDevice;
+
+// A font of `size` tenths of a point, bold on request, antialiased when ClearType is on.
+// dc, when given, is the device the font is for; Qt scales point sizes itself.
+BOOL CreatePointFont(QFont& font, int size, const QString& face, QPaintDevice* dc = nullptr, BOOL bold = FALSE);
+// The handheld's interface font ("Tahoma", 8 points) becomes the desktop's: its family stands
+// in for Tahoma and its size sets the point-font scale. For every window program at start.
+void AdoptDesktopFont(const QFont& desktop);
+// The PNG image in file (usually a resource), read as PNG and nothing else: a reader allowed
+// to find the format from the contents first loads every image plug-in to ask it, which costs
+// a window's start tens of milliseconds. A null image when the file is missing or not a PNG.
+QImage ReadPng(const QString& file);
