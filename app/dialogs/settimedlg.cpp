@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QEventLoop>
@@ -258,8 +259,10 @@ namespace {
 QString Span(double seconds) {
     constexpr double kYear = 365.25 * 86400;
     const double s = std::fabs(seconds);
-    if (s >= kYear) return QStringLiteral("%1 years").arg(QString::number(std::llround(s / kYear)));
-    return QStringLiteral("%1 days").arg(QString::number(std::llround(s / 86400)));
+    if (s >= kYear) {
+        return QCoreApplication::translate("za::app::CSetTimeDlg", "%n years", nullptr, static_cast<int>(std::llround(s / kYear)));
+    }
+    return QCoreApplication::translate("za::app::CSetTimeDlg", "%n days", nullptr, static_cast<int>(std::llround(s / 86400)));
 }
 
 }  // namespace
