@@ -259,10 +259,13 @@ namespace {
 QString Span(double seconds) {
     constexpr double kYear = 365.25 * 86400;
     const double s = std::fabs(seconds);
+    // The count in a variable of its own: lupdate reads no cast in a translate() call.
     if (s >= kYear) {
-        return QCoreApplication::translate("za::app::CSetTimeDlg", "%n years", nullptr, static_cast<int>(std::llround(s / kYear)));
+        const int years = static_cast<int>(std::llround(s / kYear));
+        return QCoreApplication::translate("za::app::CSetTimeDlg", "%n years", nullptr, years);
     }
-    return QCoreApplication::translate("za::app::CSetTimeDlg", "%n days", nullptr, static_cast<int>(std::llround(s / 86400)));
+    const int days = static_cast<int>(std::llround(s / 86400));
+    return QCoreApplication::translate("za::app::CSetTimeDlg", "%n days", nullptr, days);
 }
 
 }  // namespace
