@@ -423,6 +423,14 @@ TEST_F(LanguageTest, GermanWindowAndDialogsReadGermanAndNothingIsCutOff) {
     CDistanceCalcDlg distance(LoadCity(QStringLiteral("London")), LoadCity(QStringLiteral("Tokyo")), &frame);
     ASSERT_TRUE(SaveLook(&distance, QStringLiteral("language-de-distance")));
     texts.Window(&distance, QStringLiteral("Distance Calculator"));
+    SYSTEMTIME date{};
+    date.wYear = 2026;
+    date.wMonth = 10;
+    date.wDay = 25;
+    CMeetingPlannerDlg planner(&frame, {LoadCity(QStringLiteral("London")), LoadCity(QStringLiteral("Tokyo"))}, date, 9);
+    ASSERT_TRUE(SaveLook(&planner, QStringLiteral("language-de-planner")));
+    texts.Window(&planner, QStringLiteral("Meeting Planner"));
+    EXPECT_EQ(QStringLiteral("Besprechungsplaner"), planner.windowTitle());
     EXPECT_TRUE(texts.cutOff.empty()) << "Texts cut off by their control:\n" << qPrintable(Report(texts.cutOff));
 }
 
