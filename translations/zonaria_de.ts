@@ -1601,6 +1601,17 @@ Es wurde nichts geändert; die aktuelle Stadt bleibt „%s“.</translation>
     </message>
 </context>
 <context>
+    <name>za::CurrentCity</name>
+    <message>
+        <source>the selected display (%1) is not one of the five</source>
+        <translation>die ausgewählte Anzeige (%1) ist keine der fünf</translation>
+    </message>
+    <message>
+        <source>the current city %1 (display %2) is not in the device&apos;s time zone (%3)</source>
+        <translation>die aktuelle Stadt %1 (Anzeige %2) liegt nicht in der Zeitzone des Geräts (%3)</translation>
+    </message>
+</context>
+<context>
     <name>za::SpokenText</name>
     <message>
         <source>, daylight saving time</source>

@@ -1600,6 +1600,17 @@ No se cambió nada; la ciudad actual sigue siendo «%s».</translation>
     </message>
 </context>
 <context>
+    <name>za::CurrentCity</name>
+    <message>
+        <source>the selected display (%1) is not one of the five</source>
+        <translation>el recuadro seleccionado (%1) no es uno de los cinco</translation>
+    </message>
+    <message>
+        <source>the current city %1 (display %2) is not in the device&apos;s time zone (%3)</source>
+        <translation>la ciudad actual %1 (recuadro %2) no está en la zona horaria del dispositivo (%3)</translation>
+    </message>
+</context>
+<context>
     <name>za::SpokenText</name>
     <message>
         <source>, daylight saving time</source>

@@ -1601,6 +1601,17 @@ Rien n&apos;a été modifié ; la ville actuelle reste « %s ».</translation>
     </message>
 </context>
 <context>
+    <name>za::CurrentCity</name>
+    <message>
+        <source>the selected display (%1) is not one of the five</source>
+        <translation>le cadran sélectionné (%1) n&apos;est pas l&apos;un des cinq</translation>
+    </message>
+    <message>
+        <source>the current city %1 (display %2) is not in the device&apos;s time zone (%3)</source>
+        <translation>la ville actuelle %1 (cadran %2) n&apos;est pas dans le fuseau horaire de l&apos;appareil (%3)</translation>
+    </message>
+</context>
+<context>
     <name>za::SpokenText</name>
     <message>
         <source>, daylight saving time</source>

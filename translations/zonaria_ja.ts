@@ -1597,6 +1597,17 @@ Nothing was changed; the current city stays &quot;%s&quot;.</source>
     </message>
 </context>
 <context>
+    <name>za::CurrentCity</name>
+    <message>
+        <source>the selected display (%1) is not one of the five</source>
+        <translation>選択中の表示枠 (%1) は 5 つのうちのどれでもありません</translation>
+    </message>
+    <message>
+        <source>the current city %1 (display %2) is not in the device&apos;s time zone (%3)</source>
+        <translation>現在の都市 %1 (表示枠 %2) はデバイスのタイム ゾーン (%3) にありません</translation>
+    </message>
+</context>
+<context>
     <name>za::SpokenText</name>
     <message>
         <source>, daylight saving time</source>
