@@ -1601,6 +1601,76 @@ Es wurde nichts geändert; die aktuelle Stadt bleibt „%s“.</translation>
     </message>
 </context>
 <context>
+    <name>za::CityInstall</name>
+    <message>
+        <source>cannot write the first city (error %1)</source>
+        <translation>die erste Stadt kann nicht geschrieben werden (Fehler %1)</translation>
+    </message>
+    <message>
+        <source>cannot create the city database (error %1)</source>
+        <translation>die Städtedatenbank kann nicht angelegt werden (Fehler %1)</translation>
+    </message>
+    <message>
+        <source>cannot open the new city database (error %1)</source>
+        <translation>die neue Städtedatenbank kann nicht geöffnet werden (Fehler %1)</translation>
+    </message>
+    <message>
+        <source>line %1 of the city list</source>
+        <translation>Zeile %1 der Städteliste</translation>
+    </message>
+    <message>
+        <source>%1 repeats the city name &quot;%2&quot;</source>
+        <translation>%1 wiederholt den Stadtnamen „%2“</translation>
+    </message>
+    <message>
+        <source>cannot store %1 (error %2)</source>
+        <translation>%1 kann nicht gespeichert werden (Fehler %2)</translation>
+    </message>
+    <message>
+        <source>time zone %1 cannot be derived for %2</source>
+        <translation>die Zeitzone %1 lässt sich für %2 nicht ableiten</translation>
+    </message>
+    <message>
+        <source>cannot write the time-zone table (error %1)</source>
+        <translation>die Zeitzonentabelle kann nicht geschrieben werden (Fehler %1)</translation>
+    </message>
+    <message>
+        <source>the city list has no &quot;%1&quot;</source>
+        <translation>die Städteliste enthält kein „%1“</translation>
+    </message>
+    <message>
+        <source>cannot make %1 the home city</source>
+        <translation>%1 kann nicht zur Heimatstadt gemacht werden</translation>
+    </message>
+    <message>
+        <source>cannot write the Clock settings (error %1)</source>
+        <translation>die Uhreinstellungen können nicht geschrieben werden (Fehler %1)</translation>
+    </message>
+    <message>
+        <source>cannot store the city list (error %1)</source>
+        <translation>die Städteliste kann nicht gespeichert werden (Fehler %1)</translation>
+    </message>
+    <message>
+        <source>cannot write the Today item&apos;s key (error %1)</source>
+        <translation>der Schlüssel des Heute-Elements kann nicht geschrieben werden (Fehler %1)</translation>
+    </message>
+</context>
+<context>
+    <name>za::CityListCsv</name>
+    <message>
+        <source>the city list ends inside a quoted field</source>
+        <translation>die Städteliste endet innerhalb eines Felds in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>the city list has no cities or not the expected columns</source>
+        <translation>die Städteliste enthält keine Städte oder nicht die erwarteten Spalten</translation>
+    </message>
+    <message>
+        <source>line %1 of the city list is malformed</source>
+        <translation>Zeile %1 der Städteliste ist fehlerhaft</translation>
+    </message>
+</context>
+<context>
     <name>za::CurrentCity</name>
     <message>
         <source>the selected display (%1) is not one of the five</source>

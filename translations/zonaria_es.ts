@@ -1600,6 +1600,76 @@ No se cambió nada; la ciudad actual sigue siendo «%s».</translation>
     </message>
 </context>
 <context>
+    <name>za::CityInstall</name>
+    <message>
+        <source>cannot write the first city (error %1)</source>
+        <translation>no se puede escribir la primera ciudad (error %1)</translation>
+    </message>
+    <message>
+        <source>cannot create the city database (error %1)</source>
+        <translation>no se puede crear la base de ciudades (error %1)</translation>
+    </message>
+    <message>
+        <source>cannot open the new city database (error %1)</source>
+        <translation>no se puede abrir la nueva base de ciudades (error %1)</translation>
+    </message>
+    <message>
+        <source>line %1 of the city list</source>
+        <translation>la línea %1 de la lista de ciudades</translation>
+    </message>
+    <message>
+        <source>%1 repeats the city name &quot;%2&quot;</source>
+        <translation>%1 repite el nombre de ciudad «%2»</translation>
+    </message>
+    <message>
+        <source>cannot store %1 (error %2)</source>
+        <translation>no se puede guardar %1 (error %2)</translation>
+    </message>
+    <message>
+        <source>time zone %1 cannot be derived for %2</source>
+        <translation>no se puede deducir la zona horaria %1 para %2</translation>
+    </message>
+    <message>
+        <source>cannot write the time-zone table (error %1)</source>
+        <translation>no se puede escribir la tabla de zonas horarias (error %1)</translation>
+    </message>
+    <message>
+        <source>the city list has no &quot;%1&quot;</source>
+        <translation>la lista de ciudades no contiene «%1»</translation>
+    </message>
+    <message>
+        <source>cannot make %1 the home city</source>
+        <translation>no se puede hacer de %1 la ciudad de origen</translation>
+    </message>
+    <message>
+        <source>cannot write the Clock settings (error %1)</source>
+        <translation>no se pueden escribir los ajustes del reloj (error %1)</translation>
+    </message>
+    <message>
+        <source>cannot store the city list (error %1)</source>
+        <translation>no se puede guardar la lista de ciudades (error %1)</translation>
+    </message>
+    <message>
+        <source>cannot write the Today item&apos;s key (error %1)</source>
+        <translation>no se puede escribir la clave del elemento Hoy (error %1)</translation>
+    </message>
+</context>
+<context>
+    <name>za::CityListCsv</name>
+    <message>
+        <source>the city list ends inside a quoted field</source>
+        <translation>la lista de ciudades termina dentro de un campo entre comillas</translation>
+    </message>
+    <message>
+        <source>the city list has no cities or not the expected columns</source>
+        <translation>la lista de ciudades no tiene ciudades o no tiene las columnas esperadas</translation>
+    </message>
+    <message>
+        <source>line %1 of the city list is malformed</source>
+        <translation>la línea %1 de la lista de ciudades está mal formada</translation>
+    </message>
+</context>
+<context>
     <name>za::CurrentCity</name>
     <message>
         <source>the selected display (%1) is not one of the five</source>

@@ -1601,6 +1601,76 @@ Rien n&apos;a été modifié ; la ville actuelle reste « %s ».</translation>
     </message>
 </context>
 <context>
+    <name>za::CityInstall</name>
+    <message>
+        <source>cannot write the first city (error %1)</source>
+        <translation>impossible d&apos;écrire la première ville (erreur %1)</translation>
+    </message>
+    <message>
+        <source>cannot create the city database (error %1)</source>
+        <translation>impossible de créer la base des villes (erreur %1)</translation>
+    </message>
+    <message>
+        <source>cannot open the new city database (error %1)</source>
+        <translation>impossible d&apos;ouvrir la nouvelle base des villes (erreur %1)</translation>
+    </message>
+    <message>
+        <source>line %1 of the city list</source>
+        <translation>la ligne %1 de la liste des villes</translation>
+    </message>
+    <message>
+        <source>%1 repeats the city name &quot;%2&quot;</source>
+        <translation>%1 répète le nom de ville « %2 »</translation>
+    </message>
+    <message>
+        <source>cannot store %1 (error %2)</source>
+        <translation>impossible d&apos;enregistrer %1 (erreur %2)</translation>
+    </message>
+    <message>
+        <source>time zone %1 cannot be derived for %2</source>
+        <translation>le fuseau horaire %1 ne peut pas être déduit pour %2</translation>
+    </message>
+    <message>
+        <source>cannot write the time-zone table (error %1)</source>
+        <translation>impossible d&apos;écrire la table des fuseaux horaires (erreur %1)</translation>
+    </message>
+    <message>
+        <source>the city list has no &quot;%1&quot;</source>
+        <translation>la liste des villes ne contient pas « %1 »</translation>
+    </message>
+    <message>
+        <source>cannot make %1 the home city</source>
+        <translation>impossible de faire de %1 la ville de départ</translation>
+    </message>
+    <message>
+        <source>cannot write the Clock settings (error %1)</source>
+        <translation>impossible d&apos;écrire les réglages de l&apos;horloge (erreur %1)</translation>
+    </message>
+    <message>
+        <source>cannot store the city list (error %1)</source>
+        <translation>impossible d&apos;enregistrer la liste des villes (erreur %1)</translation>
+    </message>
+    <message>
+        <source>cannot write the Today item&apos;s key (error %1)</source>
+        <translation>impossible d&apos;écrire la clé de l&apos;élément Aujourd&apos;hui (erreur %1)</translation>
+    </message>
+</context>
+<context>
+    <name>za::CityListCsv</name>
+    <message>
+        <source>the city list ends inside a quoted field</source>
+        <translation>la liste des villes s&apos;arrête au milieu d&apos;un champ entre guillemets</translation>
+    </message>
+    <message>
+        <source>the city list has no cities or not the expected columns</source>
+        <translation>la liste des villes ne contient aucune ville ou pas les colonnes attendues</translation>
+    </message>
+    <message>
+        <source>line %1 of the city list is malformed</source>
+        <translation>la ligne %1 de la liste des villes est mal formée</translation>
+    </message>
+</context>
+<context>
     <name>za::CurrentCity</name>
     <message>
         <source>the selected display (%1) is not one of the five</source>

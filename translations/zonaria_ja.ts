@@ -1597,6 +1597,76 @@ Nothing was changed; the current city stays &quot;%s&quot;.</source>
     </message>
 </context>
 <context>
+    <name>za::CityInstall</name>
+    <message>
+        <source>cannot write the first city (error %1)</source>
+        <translation>最初の都市を書き込めません (エラー %1)</translation>
+    </message>
+    <message>
+        <source>cannot create the city database (error %1)</source>
+        <translation>都市データベースを作成できません (エラー %1)</translation>
+    </message>
+    <message>
+        <source>cannot open the new city database (error %1)</source>
+        <translation>新しい都市データベースを開けません (エラー %1)</translation>
+    </message>
+    <message>
+        <source>line %1 of the city list</source>
+        <translation>都市リストの %1 行目</translation>
+    </message>
+    <message>
+        <source>%1 repeats the city name &quot;%2&quot;</source>
+        <translation>%1 で都市名「%2」が重複しています</translation>
+    </message>
+    <message>
+        <source>cannot store %1 (error %2)</source>
+        <translation>%1 を保存できません (エラー %2)</translation>
+    </message>
+    <message>
+        <source>time zone %1 cannot be derived for %2</source>
+        <translation>タイム ゾーン %1 を %2 年について導出できません</translation>
+    </message>
+    <message>
+        <source>cannot write the time-zone table (error %1)</source>
+        <translation>タイム ゾーンの表を書き込めません (エラー %1)</translation>
+    </message>
+    <message>
+        <source>the city list has no &quot;%1&quot;</source>
+        <translation>都市リストに「%1」がありません</translation>
+    </message>
+    <message>
+        <source>cannot make %1 the home city</source>
+        <translation>%1 をホームの都市にできません</translation>
+    </message>
+    <message>
+        <source>cannot write the Clock settings (error %1)</source>
+        <translation>時計の設定を書き込めません (エラー %1)</translation>
+    </message>
+    <message>
+        <source>cannot store the city list (error %1)</source>
+        <translation>都市リストを保存できません (エラー %1)</translation>
+    </message>
+    <message>
+        <source>cannot write the Today item&apos;s key (error %1)</source>
+        <translation>「今日」項目のキーを書き込めません (エラー %1)</translation>
+    </message>
+</context>
+<context>
+    <name>za::CityListCsv</name>
+    <message>
+        <source>the city list ends inside a quoted field</source>
+        <translation>都市リストが引用符で囲まれたフィールドの途中で終わっています</translation>
+    </message>
+    <message>
+        <source>the city list has no cities or not the expected columns</source>
+        <translation>都市リストに都市がないか、想定した列がありません</translation>
+    </message>
+    <message>
+        <source>line %1 of the city list is malformed</source>
+        <translation>都市リストの %1 行目の形式が正しくありません</translation>
+    </message>
+</context>
+<context>
     <name>za::CurrentCity</name>
     <message>
         <source>the selected display (%1) is not one of the five</source>
