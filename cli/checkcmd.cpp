@@ -8,6 +8,7 @@
 #include "poutlook.h"
 #include "shell.h"
 #include "timeservice.h"
+#include "tzderive.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -17,18 +18,6 @@
 namespace cli {
 
 namespace {
-
-// The release of the tz database that the zone rules are derived from, as its compiled
-// source states it ("2026f"); empty when the system does not say.
-QString TzdataVersion() {
-    QString folder = qEnvironmentVariable("TZDIR");
-    if (folder.isEmpty()) folder = QStringLiteral("/usr/share/zoneinfo");
-    QFile source(folder + QStringLiteral("/tzdata.zi"));
-    if (!source.open(QIODevice::ReadOnly)) return QString();
-    const QByteArray first = source.readLine().trimmed();
-    const QByteArray prefix = "# version ";
-    return first.startsWith(prefix) ? QString::fromUtf8(first.mid(prefix.size())) : QString();
-}
 
 // The state's word: English in --json, through Text::tr in the text.
 const char* StateName(za::device::ProfileState state) {
@@ -117,7 +106,7 @@ void CheckCommand(const QStringList& words, Output& out) {
         status.state != za::device::ProfileState::ReadOnly) {
         problems << status.message;
     }
-    const QString tzdata = TzdataVersion();
+    const QString tzdata = za::tz::TzdataVersion();
     const bool ok = problems.isEmpty();
     auto orUnknown = [](const QString& text) { return text.isEmpty() ? Text::tr("unknown") : text; };
 

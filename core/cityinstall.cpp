@@ -55,13 +55,25 @@ struct ShippedCity {
 const std::vector<ShippedCity>& ShippedCities() {
     static const std::vector<ShippedCity> cities = [] {
         std::vector<ShippedCity> out;
-        std::vector<CityListRow> rows;
-        QString error;
-        if (!ParseCityList(ShippedCityList(), &rows, &error)) return out;
-        for (const CityListRow& r : rows) out.push_back({r.name, r.tz, r.zoneId});
+        std::vector<CityZoneRow> rows;
+        if (!ParseCityListZones(ShippedCityList(), &rows)) return out;
+        out.reserve(rows.size());
+        for (CityZoneRow& r : rows) out.push_back({std::move(r.name), std::move(r.tz), r.zoneId});
         return out;
     }();
     return cities;
+}
+
+// The shipped city of that name; null when there is none.
+const ShippedCity* FindShippedCity(const QString& name) {
+    static const QHash<QString, const ShippedCity*> byName = [] {
+        QHash<QString, const ShippedCity*> index;
+        for (const ShippedCity& c : ShippedCities()) {
+            if (!index.contains(c.name)) index.insert(c.name, &c);
+        }
+        return index;
+    }();
+    return byName.value(name);
 }
 
 // The city list answers which entry the cities of a tz zone have (za::outlook::MapZone).
@@ -287,10 +299,8 @@ bool HomeCity(sql::Database&, QString* error) {
 }  // namespace
 
 QByteArray ShippedCityZone(const QString& name) {
-    for (const ShippedCity& c : ShippedCities()) {
-        if (c.name == name) return c.tz;
-    }
-    return QByteArray();
+    const ShippedCity* city = FindShippedCity(name);
+    return city ? city->tz : QByteArray();
 }
 
 QString UserCityForZone(const QByteArray& tzId, int year) {
@@ -318,20 +328,8 @@ QByteArray ShippedCityList() {
 }
 
 QByteArray ShippedCityZone(const QString& name, int zoneId) {
-    struct Place {
-        QByteArray tz;
-        int zoneId;
-    };
-    static const QHash<QString, Place> zones = [] {
-        QHash<QString, Place> byName;
-        std::vector<CityListRow> rows;
-        QString error;
-        if (!ParseCityList(ShippedCityList(), &rows, &error)) return byName;
-        for (const CityListRow& r : rows) byName.insert(r.name, Place{r.tz, r.zoneId});
-        return byName;
-    }();
-    const auto it = zones.constFind(name);
-    return it != zones.constEnd() && it->zoneId == zoneId ? it->tz : QByteArray();
+    const ShippedCity* city = FindShippedCity(name);
+    return city && city->entry == zoneId ? city->tz : QByteArray();
 }
 
 QString PlaceholderCityName(const QString& pattern, const QString& zoneDisplayName, int maxLength) {

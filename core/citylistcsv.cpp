@@ -14,51 +14,68 @@ constexpr int kColumns = 9;
 enum Column { kName, kCountry, kPhone, kArea, kAirport, kLatitude, kLongitude, kTz, kZoneId };
 
 // Splits RFC 4180 CSV into rows of fields: fields may be quoted, with "" for a quote inside.
-// Returns false at an unterminated quote.
-bool ParseCsv(const QString& text, std::vector<QStringList>* rows) {
+// Returns false at an unterminated quote. Works on the UTF-8 bytes (the delimiters are ASCII
+// and never part of a multi-byte character) and decodes each field once: a list of 300,000
+// cities is read at every start of a program that looks up a shipped city.
+bool ParseCsv(const QByteArray& text, std::vector<QStringList>* rows, unsigned wanted = ~0u) {
+    const char* const data = text.constData();
+    const qsizetype size = text.size();
     QStringList row;
-    QString field;
-    bool quoted = false;
-    bool fieldStarted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (quoted) {
-            if (c == QLatin1Char('"')) {
-                if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('"')) {
-                    field += c;
-                    ++i;
-                } else {
-                    quoted = false;
-                }
-            } else {
-                field += c;
-            }
-        } else if (c == QLatin1Char('"') && field.isEmpty()) {
-            quoted = true;
-            fieldStarted = true;
-        } else if (c == QLatin1Char(',')) {
-            row << field;
-            field.clear();
-            fieldStarted = true;
-        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
-            if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) ++i;
-            if (fieldStarted || !field.isEmpty() || !row.isEmpty()) {
-                row << field;
-                rows->push_back(row);
-            }
-            row.clear();
-            field.clear();
-            fieldStarted = false;
-        } else {
-            field += c;
-            fieldStarted = true;
+    qsizetype i = 0;
+    // One field per turn, from i to its delimiter; a row ends at a line break or the end.
+    while (i < size) {
+        const char first = data[i];
+        if (row.isEmpty() && (first == '\n' || first == '\r')) {
+            i += first == '\r' && i + 1 < size && data[i + 1] == '\n' ? 2 : 1;  // an empty line
+            continue;
         }
+        const auto column = static_cast<unsigned>(row.size());
+        // A column the reader does not want stays empty: no text is made for it.
+        const bool keep = column >= 32 || (wanted & (1u << column));
+        QByteArray quotedPart;  // a quoted field's text, its "" made one quote
+        bool quoted = false;
+        qsizetype start = i;
+        if (first == '"') {
+            // Quoted: "" is a quote; the text after the closing quote, if any, joins the field.
+            quoted = true;
+            ++i;
+            start = i;
+            for (;;) {
+                if (i >= size) return false;
+                if (data[i] == '"') {
+                    if (keep) quotedPart.append(data + start, i - start);
+                    if (i + 1 < size && data[i + 1] == '"') {
+                        if (keep) quotedPart += '"';
+                        i += 2;
+                        start = i;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                ++i;
+            }
+            start = i;
+        }
+        while (i < size && data[i] != ',' && data[i] != '\n' && data[i] != '\r') ++i;
+        if (!keep) {
+            row << QString();
+        } else if (quoted) {
+            quotedPart.append(data + start, i - start);
+            row << QString::fromUtf8(quotedPart);
+        } else {
+            row << QString::fromUtf8(data + start, i - start);
+        }
+        if (i < size && data[i] == ',') {
+            ++i;
+            if (i == size) row << QString();  // a row ending in a comma has an empty last field
+            continue;
+        }
+        if (i < size) i += data[i] == '\r' && i + 1 < size && data[i + 1] == '\n' ? 2 : 1;
+        rows->push_back(std::move(row));
+        row = QStringList();
     }
-    if (quoted) return false;
-    if (fieldStarted || !field.isEmpty() || !row.isEmpty()) {
-        row << field;
-        rows->push_back(row);
-    }
+    if (!row.isEmpty()) rows->push_back(std::move(row));
     return true;
 }
 
@@ -74,7 +91,7 @@ bool ToShort(const QString& text, int low, int high, short* out) {
 
 bool ParseCityList(const QByteArray& csv, std::vector<CityListRow>* out, QString* error) {
     std::vector<QStringList> rows;
-    if (!ParseCsv(QString::fromUtf8(csv), &rows)) {
+    if (!ParseCsv(csv, &rows)) {
         *error = QCoreApplication::translate("za::CityListCsv", "the city list ends inside a quoted field");
         return false;
     }
@@ -99,6 +116,23 @@ bool ParseCityList(const QByteArray& csv, std::vector<CityListRow>* out, QString
         r.phone = f[kPhone];
         r.area = f[kArea];
         r.airport = f[kAirport];
+        r.tz = f[kTz].toLatin1();
+        out->push_back(std::move(r));
+    }
+    return true;
+}
+
+bool ParseCityListZones(const QByteArray& csv, std::vector<CityZoneRow>* out) {
+    std::vector<QStringList> rows;
+    if (!ParseCsv(csv, &rows, 1u << kName | 1u << kTz | 1u << kZoneId)) return false;
+    if (rows.size() < 2 || rows.front().size() != kColumns) return false;
+    out->clear();
+    out->reserve(rows.size() - 1);
+    for (std::size_t line = 1; line < rows.size(); ++line) {
+        const QStringList& f = rows[line];
+        CityZoneRow r;
+        if (f.size() != kColumns || !ToShort(f[kZoneId], 0, 32767, &r.zoneId)) return false;
+        r.name = f[kName];
         r.tz = f[kTz].toLatin1();
         out->push_back(std::move(r));
     }

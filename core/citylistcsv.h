@@ -24,4 +24,16 @@ struct CityListRow {
 // a surrogate pair). Writes nothing.
 bool ParseCityList(const QByteArray& csv, std::vector<CityListRow>* rows, QString* error);
 
+// A city's name and zone, all that a look-up of a shipped city's zone needs.
+struct CityZoneRow {
+    QString name;
+    QByteArray tz;
+    short zoneId = 0;
+};
+
+// Reads only the names and zones of a city list that is known to be well formed (the shipped
+// one): every program that shows a city looks its zone up there, and making the other columns'
+// texts would be most of its start. False when the list is not in the expected shape.
+bool ParseCityListZones(const QByteArray& csv, std::vector<CityZoneRow>* rows);
+
 }  // namespace za

@@ -47,6 +47,7 @@ QString FoldForSearch(const QString& text) {
 bool IsStorableText(const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         char32_t c = text[i].unicode();
+        if (c >= 0x20 && c < 0x7F) continue;  // printable ASCII, most of any text
         if (text[i].isHighSurrogate()) {
             if (i + 1 >= text.size() || !text[i + 1].isLowSurrogate()) return false;
             c = QChar::surrogateToUcs4(text[i], text[i + 1]);

@@ -5,9 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -35,7 +37,12 @@ Registry& Modules() {
     return modules;
 }
 
+struct State;
+void CloseProfile(State& s);
+
 struct State {
+    ~State() { CloseProfile(*this); }
+
     sql::Database db;
     ProfileState state = ProfileState::Unusable;
     QString folder;
@@ -191,18 +198,68 @@ QStringList& Checked() {
     return checked;
 }
 
-// SQLite's quick check (every page readable, every record well formed) once per profile and
-// process, so that a damaged page is found when the profile opens, not halfway through a list.
-// It reads every page, so it runs on a connection of its own: closing that one unmaps the
-// pages again, and a small program such as the Today screen does not keep the whole file in
-// its memory for one look. Returns what is wrong, or nothing.
+// Which file device.db is, and as written when: its file system and inode, size and time of
+// last change. Another file put in its place (a copy restored, another program's database
+// renamed), or the file written by another program, is another identity.
+QByteArray IdentityOf(const QString& file) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(file).constData(), &st) != 0) return QByteArray();
+    QByteArray identity;
+    for (const auto n : {static_cast<qulonglong>(st.st_dev), static_cast<qulonglong>(st.st_ino),
+                         static_cast<qulonglong>(st.st_size), static_cast<qulonglong>(st.st_mtim.tv_sec),
+                         static_cast<qulonglong>(st.st_mtim.tv_nsec)}) {
+        identity += QByteArray::number(n) + ':';
+    }
+    return identity;
+}
+
+// Beside device.db: the identity of the file that last passed the quick check.
+QString CheckedStampPath(const QString& file) { return file + QStringLiteral(".checked"); }
+
+bool PassedBefore(const QString& file) {
+    QFile stamp(CheckedStampPath(file));
+    const QByteArray identity = IdentityOf(file);
+    return !identity.isEmpty() && stamp.open(QIODevice::ReadOnly) && stamp.read(256).trimmed() == identity;
+}
+
+// Remembers that device.db passed, so that the next process need not read every page again.
+// A folder that cannot be written keeps no stamp: each process checks.
+void RememberPassed(const QString& file) {
+    const QByteArray identity = IdentityOf(file);
+    if (identity.isEmpty() || PassedBefore(file)) return;
+    QSaveFile stamp(CheckedStampPath(file));
+    if (stamp.open(QIODevice::WriteOnly)) {
+        stamp.write(identity + '\n');
+        stamp.commit();
+    }
+}
+
+// Zonaria's own writes since the profile passed its check are SQLite's, which keep it whole:
+// a profile that showed no damage is remembered as passed as it is left (closing folds the log
+// into device.db, which changes the file), so that the next process need not read every page.
+void CloseProfile(State& s) {
+    const bool passed = s.db.isOpen() && !s.db.isReadOnly() && !s.db.damageSeen() && s.state == ProfileState::Ready;
+    s.db.close();
+    if (passed) RememberPassed(s.file);
+}
+
+// SQLite's quick check (every page readable, every record well formed) when the profile is
+// first opened as this file, so that a damaged page is found when the profile opens, not
+// halfway through a list. It reads every page, which at 300,000 cities is most of a start, so it
+// runs again only when device.db is another file than the one that last passed (SQLite still
+// reports a page it cannot read on every read, and `zonaria-cli check` runs the full integrity
+// check). It runs on a connection of its own, so that the pages it read are not kept. Returns
+// what is wrong, or nothing.
 QString QuickCheck(State& s, bool forReading) {
     if (Checked().contains(s.file)) return QString();
+    if (PassedBefore(s.file)) {
+        Checked() << s.file;
+        return QString();
+    }
     sql::Database own;
     const bool opened = forReading ? OpenForReading(own, s.folder, s.file) : own.open(s.file, false);
     sql::Database& db = opened ? own : s.db;
     db.exec("PRAGMA busy_timeout = 10000");
-    db.exec("PRAGMA mmap_size = 268435456");
     QString result;
     {
         sql::Statement q = db.prepare("PRAGMA quick_check(1)");
@@ -210,6 +267,7 @@ QString QuickCheck(State& s, bool forReading) {
     }
     if (result != QLatin1String("ok")) return Findings(result).join(QStringLiteral("; "));
     Checked() << s.file;
+    if (!forReading) RememberPassed(s.file);
     return QString();
 }
 
@@ -513,10 +571,10 @@ bool OpenProfile(State& s) {
     const bool opened = notWritable.isEmpty() ? db.open(s.file, isNew) : OpenForReading(db, s.folder, s.file);
     if (!opened) return FailReading(s);
     if (notWritable.isEmpty() && db.isReadOnly()) notWritable = QStringLiteral("SQLite can only read device.db");
-    // The cache and the memory map let a walk through a large city database read pages
-    // without a system call each; both only grow as far as the file needs.
+    // The cache keeps what a walk through a large city database reads; no memory map, which
+    // would leave every page ever read in the process's memory.
     bool ok = db.exec("PRAGMA busy_timeout = 10000") && db.exec("PRAGMA foreign_keys = ON") &&
-              db.exec("PRAGMA cache_size = -32768") && db.exec("PRAGMA mmap_size = 268435456");
+              db.exec("PRAGMA cache_size = -32768");
 
     // Nothing is written before the file is known to be a healthy Zonaria profile.
     bool empty = ok && Int(db, kCountTables, &ok) == 0;
@@ -540,6 +598,7 @@ bool OpenProfile(State& s) {
         if (!Install(s)) return false;
         FoldLog(s);
         Checked() << s.file;  // just made: nothing to find
+        RememberPassed(s.file);
     } else {
         switch (Recognise(db)) {
         case Kind::Unreadable: return FailReading(s);
@@ -635,7 +694,7 @@ unsigned Generation() { return Current().generation; }
 
 void Reset() {
     State& s = Current();
-    s.db.close();
+    CloseProfile(s);
     s.state = ProfileState::Unusable;
     s.error.clear();
     s.notice.clear();

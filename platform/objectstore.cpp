@@ -614,7 +614,7 @@ bool OpenVolumeFile(Database& db, const QString& path, bool create) {
     }
     // Changes are on disk when a write returns, as with the device's own store.
     if (!db.exec("PRAGMA journal_mode = WAL") || !db.exec("PRAGMA synchronous = FULL") ||
-        !db.exec("PRAGMA cache_size = -32768") || !db.exec("PRAGMA mmap_size = 268435456") ||
+        !db.exec("PRAGMA cache_size = -32768") ||
         !db.exec(za::device::kObjectStoreCatalogSchema)) {
         const DWORD error = ErrorFromSqlite(db, ERROR_BAD_FORMAT);
         db.close();

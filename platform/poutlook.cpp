@@ -359,12 +359,12 @@ public:
         if (m_availability == Availability::RefusesLogon) return E_FAIL;
         if (!za::device::Db()) return E_FAIL;
         // An entry the tz database cannot give stays unserved; the rest of the table still serves.
-        std::vector<za::tz::YearlyRulesPtr> rules;
-        if (!DeriveZoneRules(&rules) && std::find_if(rules.begin(), rules.end(), [](const auto& r) { return r; }) ==
-                                            rules.end()) {
+        // Entries are derived when first asked for; the logon only needs one to be there.
+        int count = 0;
+        const ZoneEntry* table = ZoneTable(&count);
+        if (std::none_of(table, table + count, [](const ZoneEntry& e) { return ZoneRules(e) != nullptr; })) {
             return E_FAIL;
         }
-        m_rules = std::move(rules);
         m_namesYear = 0;
         m_session->loggedOn = true;
         FollowDeviceYear();
@@ -373,7 +373,6 @@ public:
 
     HRESULT Logoff() override {
         m_session->loggedOn = false;
-        m_rules.clear();
         return S_OK;
     }
 
@@ -408,7 +407,7 @@ public:
         if (!m_session->loggedOn) return E_FAIL;
         const ZoneEntry* entry = index >= 0 && index <= 0xFFFF ? FindZoneEntry(static_cast<int>(index)) : nullptr;
         if (!entry) return E_INVALIDARG;
-        const za::tz::YearlyRulesPtr& found = m_rules[static_cast<size_t>(entry - ZoneTable(nullptr))];
+        za::tz::YearlyRulesPtr found = ZoneRules(*entry);
         if (!found) return E_INVALIDARG;
         *rules = found;
         return S_OK;
@@ -487,7 +486,6 @@ private:
 
     const Availability m_availability;
     SessionPtr m_session = std::make_shared<Session>();
-    std::vector<za::tz::YearlyRulesPtr> m_rules;  // in the order of ZoneTable(); null: not derived
     int m_namesYear = 0;                          // the year the display names were written for
 };
 

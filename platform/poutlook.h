@@ -175,6 +175,10 @@ bool DeriveZoneTable(int year, std::vector<TIME_ZONE_INFORMATION>* out);
 // what Logon serves. False when an entry cannot be derived; that entry is null, the others are
 // derived all the same.
 bool DeriveZoneRules(std::vector<za::tz::YearlyRulesPtr>* out);
+// One entry's records for every year from 1970 to 2037, names included: derived the first time
+// a process asks, then kept (a look-up of five cities needs five of the table's entries, not
+// all of them). Null when the tz database cannot give the entry's zone.
+za::tz::YearlyRulesPtr ZoneRules(const ZoneEntry& entry);
 // Writes each entry's display name of `year` under HKLM\SOFTWARE\Microsoft\TimeZones\<id>,
 // value "Display", where the registry holds another text (or none). False, with the reason,
 // when an entry cannot be derived or a value cannot be written.

@@ -4,6 +4,7 @@
 #include "tzrule.h"
 
 #include <QDateTime>
+#include <QFile>
 
 #include <algorithm>
 #include <cstring>
@@ -240,5 +241,15 @@ static QString FromField(const WCHAR* field) {
 
 QString StandardName(const TIME_ZONE_INFORMATION& tzi) { return FromField(tzi.StandardName); }
 QString DaylightName(const TIME_ZONE_INFORMATION& tzi) { return FromField(tzi.DaylightName); }
+
+QString TzdataVersion() {
+    QString folder = qEnvironmentVariable("TZDIR");
+    if (folder.isEmpty()) folder = QStringLiteral("/usr/share/zoneinfo");
+    QFile source(folder + QStringLiteral("/tzdata.zi"));
+    if (!source.open(QIODevice::ReadOnly)) return QString();
+    const QByteArray first = source.readLine().trimmed();
+    const QByteArray prefix = "# version ";
+    return first.startsWith(prefix) ? QString::fromUtf8(first.mid(prefix.size())) : QString();
+}
 
 }  // namespace za::tz

@@ -56,4 +56,8 @@ void SetNames(TIME_ZONE_INFORMATION* tzi, const QString& standardName, const QSt
 QString StandardName(const TIME_ZONE_INFORMATION& tzi);
 QString DaylightName(const TIME_ZONE_INFORMATION& tzi);
 
+// The release of the tz database that the zone rules are derived from, as its compiled source
+// states it ("2026f"); empty when the system does not say.
+QString TzdataVersion();
+
 }  // namespace za::tz

@@ -14,8 +14,10 @@
 #include <QTimeZone>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <iterator>
+#include <mutex>
 
 namespace za::outlook {
 namespace {
@@ -148,16 +150,14 @@ QByteArray& HostZoneOverride() {
 // value "Display", as the handheld's control panel reads them, for the device clock's year.
 bool DisplayNames(za::sql::Database&, QString* error) { return WriteDisplayNames(za::device::DeviceYear(), error); }
 
-// The display name the registry holds for an entry; empty when there is none.
-QString StoredDisplayName(HKEY key) {
+// The text a registry value holds (an entry's display name); empty when there is none.
+QString StoredText(HKEY key, const QString& value = QStringLiteral("Display")) {
     DWORD type = 0, size = 0;
-    if (RegQueryValueExW(key, QStringLiteral("Display"), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
-        type != REG_SZ || size < 2) {
+    if (RegQueryValueExW(key, value, nullptr, &type, nullptr, &size) != ERROR_SUCCESS || type != REG_SZ || size < 2) {
         return QString();
     }
     QByteArray data(static_cast<qsizetype>(size), '\0');
-    if (RegQueryValueExW(key, QStringLiteral("Display"), nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
-                         &size) != ERROR_SUCCESS) {
+    if (RegQueryValueExW(key, value, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size) != ERROR_SUCCESS) {
         return QString();
     }
     QString text = QString::fromUtf16(reinterpret_cast<const char16_t*>(data.constData()), size / 2);
@@ -239,20 +239,74 @@ bool DeriveZoneTable(int year, std::vector<TIME_ZONE_INFORMATION>* out) {
     return all;
 }
 
+za::tz::YearlyRulesPtr ZoneRules(const ZoneEntry& entry) {
+    struct Derived {
+        bool tried = false;
+        za::tz::YearlyRulesPtr rules;
+    };
+    static std::mutex mutex;
+    static std::array<Derived, std::size(kZones)> derived;
+    const auto index = static_cast<std::size_t>(&entry - kZones);
+    if (index >= std::size(kZones)) return nullptr;
+    const std::lock_guard<std::mutex> lock(mutex);
+    Derived& d = derived[index];
+    if (!d.tried) {
+        d.rules = za::tz::YearlyRules::Derive(QByteArray(entry.tzId), QString::fromLatin1(entry.standardName),
+                                              QString::fromLatin1(entry.daylightName));
+        d.tried = true;
+    }
+    return d.rules;
+}
+
 bool DeriveZoneRules(std::vector<za::tz::YearlyRulesPtr>* out) {
     if (!out) return false;
     out->assign(std::size(kZones), nullptr);
     bool all = true;
     for (size_t i = 0; i < std::size(kZones); ++i) {
-        const ZoneEntry& e = kZones[i];
-        (*out)[i] = za::tz::YearlyRules::Derive(QByteArray(e.tzId), QString::fromLatin1(e.standardName),
-                                                QString::fromLatin1(e.daylightName));
+        (*out)[i] = ZoneRules(kZones[i]);
         all = all && (*out)[i];
     }
     return all;
 }
 
+namespace {
+
+const QString kTimeZonesKey = QStringLiteral("\\SOFTWARE\\Microsoft\\TimeZones");
+// What the display names were last written from: the year, the tz database's release and the
+// table's labels. Every process logs on; only one that finds another stamp derives them again.
+const QString kNamesStampValue = QStringLiteral("NamesStamp");
+
+QString NamesStamp(int year) {
+    const QString tzdata = za::tz::TzdataVersion();
+    if (tzdata.isEmpty()) return QString();  // no way to tell a new tz database: always derive
+    QByteArray labels;
+    for (const ZoneEntry& e : kZones) labels += QByteArray::number(e.id) + e.tzId + e.label;
+    return QStringLiteral("%1 %2 %3").arg(year).arg(tzdata).arg(qHash(labels), 0, 16);
+}
+
+QString StoredStamp() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kTimeZonesKey, 0, 0, &key) != ERROR_SUCCESS) return QString();
+    const QString stamp = StoredText(key, kNamesStampValue);
+    RegCloseKey(key);
+    return stamp;
+}
+
+void StoreStamp(const QString& stamp) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kTimeZonesKey, 0, QString(), 0, 0, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+        return;
+    }
+    RegSetValueExW(key, kNamesStampValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(stamp.utf16()),
+                   static_cast<DWORD>((stamp.size() + 1) * sizeof(char16_t)));
+    RegCloseKey(key);
+}
+
+}  // namespace
+
 bool WriteDisplayNames(int year, QString* error) {
+    const QString stamp = NamesStamp(year);
+    if (!stamp.isEmpty() && StoredStamp() == stamp) return true;
     for (const ZoneEntry& e : kZones) {
         const QString name = DisplayName(e, year);
         if (name.isEmpty()) {
@@ -264,7 +318,7 @@ bool WriteDisplayNames(int year, QString* error) {
         LONG rc = RegCreateKeyExW(HKEY_LOCAL_MACHINE, path, 0, QString(), 0, 0, nullptr, &key, nullptr);
         if (rc == ERROR_SUCCESS) {
             // Each write is a durable commit: only a name that changed is written again.
-            if (StoredDisplayName(key) != name) {
+            if (StoredText(key) != name) {
                 // UTF-16 with its terminating NUL.
                 rc = RegSetValueExW(key, QStringLiteral("Display"), 0, REG_SZ,
                                     reinterpret_cast<const BYTE*>(name.utf16()),
@@ -277,6 +331,7 @@ bool WriteDisplayNames(int year, QString* error) {
             return false;
         }
     }
+    if (!stamp.isEmpty()) StoreStamp(stamp);
     return true;
 }
 

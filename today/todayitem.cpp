@@ -96,7 +96,9 @@ CTodayRow::CTodayRow(QWidget* parent) : QWidget(parent) {
 }
 
 void CTodayRow::SetTexts(const QString& city, const QString& time, bool selected) {
-    m_text = city + QStringLiteral(", ") + time;
+    const QString text = city + QStringLiteral(", ") + time;
+    if (text == m_text && selected == m_selected) return;
+    m_text = text;
     m_selected = selected;
     if (QAccessible::isActive()) {
         QAccessibleEvent event(this, QAccessible::NameChanged);
@@ -244,7 +246,8 @@ void CTodayItem::Tick() {
     SYSTEMTIME now{};
     GetSystemTime(&now);
     const bool hour = DifferToTheHour(now, m_loadTime);
-    const bool minute = hour || now.wMinute != m_loadTime.wMinute;
+    // The times show minutes: the rows change, and are drawn, only when the minute shown did.
+    const bool minute = hour || DifferToTheHour(now, m_shownTime) || now.wMinute != m_shownTime.wMinute;
     if (hour) LoadCities();
     if (!minute) return;
     m_shownTime = now;

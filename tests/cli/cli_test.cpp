@@ -827,7 +827,7 @@ TEST_F(Cli, ADamagedProfileIsReportedByEveryCommand) {
     const QString file = ProfilePath() + S("/device.db");
     QList<int> pages;
     for (int page = 100; page <= 119; ++page) pages << page;
-    za::test::OverwritePages(file, pages);
+    za::test::ReplaceWithDamagedCopy(file, pages);
     const QByteArray damaged = ReadAll(file);
     const QList<QStringList> commands = {{S("find"), S("")}, {S("clock")}, {S("city"), S("Tokyo")}, {S("set-city"), S("1"), S("Tokyo")}};
     for (const QStringList& command : commands) {

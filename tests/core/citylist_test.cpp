@@ -1,5 +1,6 @@
 #include "cityinstall.h"
 #include "citylist.h"
+#include "citylistcsv.h"
 #include "device.h"
 #include "poutlook.h"
 #include "profile.h"
@@ -438,6 +439,36 @@ TEST_F(CityDatabase, ADamagedPageCutsNoListShort) {
     EXPECT_EQ(-1, damaged.FindIndexOfCity(QStringLiteral("Tokyo")));
     damaged.Close();
     EXPECT_EQ(za::device::ProfileState::Damaged, za::device::Status().state);
+}
+
+// The quick reading of names and zones that every program does must see the same cities as
+// the full reading of the installation, quoted names with commas and accents included.
+TEST(ShippedCityList, NamesAndZonesReadAsTheFullReadingReadsThem) {
+    const QByteArray csv = za::ShippedCityList();
+    std::vector<za::CityListRow> full;
+    QString error;
+    ASSERT_TRUE(za::ParseCityList(csv, &full, &error)) << error.toStdString();
+    std::vector<za::CityZoneRow> zones;
+    ASSERT_TRUE(za::ParseCityListZones(csv, &zones));
+    ASSERT_EQ(full.size(), zones.size());
+    for (std::size_t i = 0; i < full.size(); ++i) {
+        EXPECT_EQ(full[i].name, zones[i].name);
+        EXPECT_EQ(full[i].tz, zones[i].tz);
+        EXPECT_EQ(full[i].zoneId, zones[i].zoneId);
+    }
+    // A quoted field with a doubled quote and a comma, and a row ending in an empty field.
+    const QByteArray tricky = "name,country,phone,area,airport,lat,lon,tz,zone_id\n"
+                              "\"Say \"\"Hi\"\", TX\",US,1,,,3000,-9000,America/Chicago,20\r\n"
+                              "\"Z\u00fcrich\",CH,41,,ZRH,4737,854,Europe/Zurich,110\n";
+    ASSERT_TRUE(za::ParseCityList(tricky, &full, &error)) << error.toStdString();
+    ASSERT_TRUE(za::ParseCityListZones(tricky, &zones));
+    ASSERT_EQ(2u, zones.size());
+    EXPECT_EQ(QStringLiteral("Say \"Hi\", TX"), full[0].name);
+    EXPECT_EQ(full[0].name, zones[0].name);
+    EXPECT_EQ(QString::fromUtf8("Z\u00fcrich"), zones[1].name);
+    EXPECT_EQ(QByteArray("Europe/Zurich"), zones[1].tz);
+    EXPECT_EQ(110, zones[1].zoneId);
+    EXPECT_EQ(QString(), full[0].area);
 }
 
 TEST_F(CityDatabase, CityImportRefusesABadListAndKeepsNothing) {

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QTimeZone>
 
+#include <cstdio>
 #include <grp.h>
 #include <unistd.h>
 
@@ -70,6 +71,14 @@ void OverwritePages(const QString& file, const QList<int>& pages) {
         ASSERT_TRUE(f.seek(qint64(page - 1) * pageSize));
         ASSERT_EQ(pageSize, f.write(noise));
     }
+}
+
+void ReplaceWithDamagedCopy(const QString& file, const QList<int>& pages) {
+    const QString copy = file + QStringLiteral(".copy");
+    QFile::remove(copy);
+    ASSERT_TRUE(QFile::copy(file, copy));
+    OverwritePages(copy, pages);
+    ASSERT_EQ(0, std::rename(QFile::encodeName(copy).constData(), QFile::encodeName(file).constData()));
 }
 
 QList<int> LeafPages(const QString& file, const QString& name) {

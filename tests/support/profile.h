@@ -51,6 +51,9 @@ TIME_ZONE_INFORMATION ZoneOfYear(const char* tzId, int year);
 // Damage as a failing disk would do it, to a database file that no connection has open:
 // overwrites pages (numbered from 1, as SQLite numbers them) with bytes of no meaning.
 void OverwritePages(const QString& file, const QList<int>& pages);
+// The same damage to a copy of the file, which then takes its place, as a damaged backup put
+// back would: another file as far as the profile's last check knows.
+void ReplaceWithDamagedCopy(const QString& file, const QList<int>& pages);
 // The leaf pages of a table or index, in key order (from SQLite's dbstat table; empty when this
 // SQLite lacks it).
 QList<int> LeafPages(const QString& file, const QString& name);

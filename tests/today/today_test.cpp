@@ -95,6 +95,41 @@ protected:
 
 }  // namespace
 
+// The ticks come every 10 seconds; the item draws only when the minute it shows has changed.
+TEST_F(TodayTest, TheTimesAreDrawnOnlyWhenTheMinuteChanged) {
+    TODAYLISTITEM record;
+    std::unique_ptr<QWidget> item = MakeItem(record);
+    ASSERT_NE(item, nullptr);
+    parent.resize(item->size());
+    parent.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) ++paints;
+            return false;
+        }
+    } counter;
+    item->installEventFilter(&counter);
+    auto* today = static_cast<CTodayItem*>(item.get());
+    for (int second : {10, 20, 30, 40, 50}) {
+        host.Set(UtcMs(2026, 3, 8, 14, 0, second));
+        today->Tick();
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(0, counter.paints);
+    host.Set(UtcMs(2026, 3, 8, 14, 1, 0));
+    today->Tick();
+    QApplication::processEvents();
+    EXPECT_GT(counter.paints, 0);
+    EXPECT_EQ(Rows(item.get()).value(0), QStringLiteral("San Francisco, CA, Sun 7:01 AM \u00a4"));
+    counter.paints = 0;
+    host.Set(UtcMs(2026, 3, 8, 14, 1, 10));
+    today->Tick();
+    QApplication::processEvents();
+    EXPECT_EQ(0, counter.paints);
+}
+
 TEST_F(TodayTest, PluginAnswersTheInterfaceVersion) {
     ASSERT_TRUE(plugin.library.isLoaded()) << plugin.library.errorString().toStdString();
     ASSERT_NE(plugin.version, nullptr);
