@@ -72,12 +72,12 @@ QString AlarmSummary(const za::notify::Notification& n) {
     const bool found = opened && !n.arguments.isEmpty() && cities.LoadCity(n.arguments, city);
     if (opened) cities.Close();
     if (found) {
-        return QStringLiteral("Alarm \u2013 %1 in %2")
+        return QCoreApplication::translate("CAlarmAgent", "Alarm – %1 in %2")
             .arg(city.LocalTimeAsString(UtcSystemTime(n.dueUtcMs), TF_TIME), city.Name());
     }
     SYSTEMTIME local{};
     za::notify::UtcMsToDeviceLocal(n.dueUtcMs, &local);
-    return QStringLiteral("Alarm \u2013 %1").arg(FormatDateAndTime(local, FALSE, TF_TIME));
+    return QCoreApplication::translate("CAlarmAgent", "Alarm – %1").arg(FormatDateAndTime(local, FALSE, TF_TIME));
 }
 
 void LogLine(const QString& line, int priority) {

@@ -3,16 +3,18 @@
 #include "paintreport.h"
 #include "process.h"
 #include "qtshell.h"
+#include "translation.h"
 #include "zonariaapp.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <cstring>
 
 namespace {
 
-const char kUsage[] =
+const char kUsage[] = QT_TRANSLATE_NOOP("WindowUsage",
     "Usage: zonaria [OPTION]...\n"
     "Shows the local time of five cities above a world map of day and night.\n"
     "A second start brings the running window to the front.\n"
@@ -22,7 +24,15 @@ const char kUsage[] =
     "\n"
     "Qt's own options (-platform NAME, -style NAME, -qwindowgeometry WxH+X+Y, ...) are accepted.\n"
     "The device profile is $ZONARIA_DEVICE, else $XDG_DATA_HOME/zonaria/device.\n"
-    "zonaria-cli shows the world clock and runs the calculators in a terminal.\n";
+    "zonaria-cli shows the world clock and runs the calculators in a terminal.\n");
+
+// The user's language for a text said before the application object exists: a core
+// application of its own, which needs no display, loads the translation.
+QString Translated(int argc, char* argv[], const char* text) {
+    QCoreApplication core(argc, argv);
+    za::i18n::InstallTranslations();
+    return QCoreApplication::translate("WindowUsage", text);
+}
 
 // The options QGuiApplication and QApplication take (with one dash or two); those in the first
 // list take a value. They are removed by the application object, but the check below runs
@@ -62,7 +72,7 @@ int CheckArguments(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
-            std::fputs(kUsage, stdout);
+            std::fputs(Translated(argc, argv, kUsage).toLocal8Bit().constData(), stdout);
             return 0;
         }
         if (std::strcmp(arg, "--version") == 0) {
@@ -74,7 +84,9 @@ int CheckArguments(int argc, char* argv[]) {
             if (takesValue) ++i;
             continue;
         }
-        std::fprintf(stderr, "zonaria: unknown option '%s'\nTry 'zonaria --help' for more information.\n", arg);
+        const QString text = Translated(
+            argc, argv, QT_TRANSLATE_NOOP("WindowUsage", "zonaria: unknown option '%1'\nTry 'zonaria --help' for more information.\n"));
+        std::fputs(text.arg(QString::fromLocal8Bit(arg)).toLocal8Bit().constData(), stderr);
         return 2;
     }
     return -1;

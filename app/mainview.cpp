@@ -447,11 +447,11 @@ void CMainView::ShowWelcome() {
         m_welcome->setObjectName(QStringLiteral("welcome"));
         m_welcome->setAutoFillBackground(true);
         m_welcome->setBackgroundRole(QPalette::AlternateBase);
-        m_welcome->setAccessibleName(QStringLiteral("Welcome"));
+        m_welcome->setAccessibleName(tr("Welcome"));
         auto* layout = new QHBoxLayout(m_welcome);
         layout->setContentsMargins(6, 4, 4, 4);
-        auto* text = new QLabel(QStringLiteral("Welcome to Zonaria. Click a city or the map for its facts, right-click a "
-                                               "city for its menu. <a href=\"welcome\">Getting started</a>"),
+        auto* text = new QLabel(tr("Welcome to Zonaria. Click a city or the map for its facts, right-click a "
+                                    "city for its menu. <a href=\"welcome\">Getting started</a>"),
                                 m_welcome);
         text->setWordWrap(true);
         text->setTextFormat(Qt::RichText);
@@ -464,7 +464,7 @@ void CMainView::ShowWelcome() {
         auto* close = new QToolButton(m_welcome);
         close->setAutoRaise(true);
         close->setText(QStringLiteral("\u2715"));
-        close->setAccessibleName(QStringLiteral("Close the welcome"));
+        close->setAccessibleName(tr("Close the welcome"));
         close->setToolTip(close->accessibleName());
         connect(close, &QToolButton::clicked, this, &CMainView::HideWelcome);
         layout->addWidget(close, 0, Qt::AlignTop);

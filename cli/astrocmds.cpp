@@ -170,8 +170,11 @@ void MoonCommand(const QStringList& words, Output& out) {
     enLunarPhase p1 = LP_NEW_MOON, p2 = LP_NEW_MOON;
     SYSTEMTIME t1{}, t2{};
     MoonPhase(date, p1, t1, p2, t2);
-    static const char* const kPhaseTexts[] = {"New Moon %1", "First Quarter %1", "Full Moon on %1", "Last Quarter %1"};
-    auto phase = [&site](enLunarPhase p, const SYSTEMTIME& utc) {
+    // English in --json, through Text::tr in the text.
+    static const char* const kPhaseTexts[] = {QT_TRANSLATE_NOOP("Cli", "New Moon %1"), QT_TRANSLATE_NOOP("Cli", "First Quarter %1"),
+                                              QT_TRANSLATE_NOOP("Cli", "Full Moon on %1"), QT_TRANSLATE_NOOP("Cli", "Last Quarter %1")};
+    QStringList phaseLines;
+    auto phase = [&site, &phaseLines](enLunarPhase p, const SYSTEMTIME& utc) {
         QJsonObject o;
         if (utc.wYear == 0) {  // not found within the search window: MoonPhase left it as it was
             o[QStringLiteral("phase")] = QJsonValue::Null;
@@ -185,6 +188,7 @@ void MoonCommand(const QStringList& words, Output& out) {
         o[QStringLiteral("phase")] = static_cast<int>(p);
         o[QStringLiteral("time")] = IsoUtc(utc);
         o[QStringLiteral("text")] = QString::fromLatin1(kPhaseTexts[p]).arg(when);
+        phaseLines << Text::tr(kPhaseTexts[p]).arg(when);
         return o;
     };
     const QJsonObject last = phase(p1, t1);
@@ -193,9 +197,7 @@ void MoonCommand(const QStringList& words, Output& out) {
     out.Line(QStringLiteral("%1, %2").arg(site.name, IsoDate(date)));
     out.Line(Text::tr("Moonrise: %1").arg(rise));
     out.Line(Text::tr("Moonset: %1").arg(set));
-    for (const QJsonObject& p : {last, next}) {
-        if (!p[QStringLiteral("text")].toString().isEmpty()) out.Line(p[QStringLiteral("text")].toString());
-    }
+    for (const QString& line : std::as_const(phaseLines)) out.Line(line);
 
     QJsonObject& o = out.object;
     PutRiseSet(o, site, date, ev, rise, set);

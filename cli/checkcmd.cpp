@@ -19,16 +19,17 @@ namespace cli {
 
 namespace {
 
-QString StateName(za::device::ProfileState state) {
+// The state's word: English in --json, through Text::tr in the text.
+const char* StateName(za::device::ProfileState state) {
     switch (state) {
-    case za::device::ProfileState::Ready: return QStringLiteral("ready");
-    case za::device::ProfileState::ReadOnly: return QStringLiteral("read-only");
-    case za::device::ProfileState::Damaged: return QStringLiteral("damaged");
-    case za::device::ProfileState::Foreign: return QStringLiteral("foreign");
-    case za::device::ProfileState::Newer: return QStringLiteral("newer");
+    case za::device::ProfileState::Ready: return QT_TRANSLATE_NOOP("Cli", "ready");
+    case za::device::ProfileState::ReadOnly: return QT_TRANSLATE_NOOP("Cli", "read-only");
+    case za::device::ProfileState::Damaged: return QT_TRANSLATE_NOOP("Cli", "damaged");
+    case za::device::ProfileState::Foreign: return QT_TRANSLATE_NOOP("Cli", "foreign");
+    case za::device::ProfileState::Newer: return QT_TRANSLATE_NOOP("Cli", "newer");
     case za::device::ProfileState::Unusable: break;
     }
-    return QStringLiteral("unusable");
+    return QT_TRANSLATE_NOOP("Cli", "unusable");
 }
 
 // Which device the profile uses and what its zone is, in a line for `check` and `device`.
@@ -37,7 +38,7 @@ QString DeviceLine(QJsonObject* o) {
     const DeviceKind kind = Kind();
     (*o)[QStringLiteral("device")] = KindName(kind);
     if (kind == DeviceKind::Private) {
-        return QStringLiteral("private (the host's clock plus an offset, and a zone, kept in the profile)");
+        return Text::tr("private (the host's clock plus an offset, and a zone, kept in the profile)");
     }
     const TimeServiceState service = TimeService();
     const QByteArray zone = ComputerZoneId();
@@ -48,11 +49,11 @@ QString DeviceLine(QJsonObject* o) {
     if (service.answers) {
         (*o)[QStringLiteral("ntp")] = service.ntp;
         (*o)[QStringLiteral("ntp_synchronized")] = service.ntpSynchronized;
-        return QStringLiteral("computer (org.freedesktop.timedate1), zone %1; automatic time %2%3")
-            .arg(mapping, service.ntp ? QStringLiteral("on") : QStringLiteral("off"),
-                 service.ntpSynchronized ? QStringLiteral(", synchronized") : QString());
+        return Text::tr("computer (org.freedesktop.timedate1), zone %1; automatic time %2%3")
+            .arg(mapping, service.ntp ? Text::tr("on") : Text::tr("off"),
+                 service.ntpSynchronized ? Text::tr(", synchronized") : QString());
     }
-    return QStringLiteral("computer, zone %1 from the host; %2, so the clock and zone cannot be changed")
+    return Text::tr("computer, zone %1 from the host; %2, so the clock and zone cannot be changed")
         .arg(mapping, service.error);
 }
 
@@ -60,7 +61,7 @@ QString DeviceLine(QJsonObject* o) {
 
 void DeviceCommand(const QStringList& words, Output& out) {
     const Args args(words, {}, {});
-    if (args.Positional().size() > 1) Fail(QStringLiteral("device takes computer, private or nothing; see --help"));
+    if (args.Positional().size() > 1) Fail(Text::tr("device takes computer, private or nothing; see --help"));
     OpenProfile();
     if (args.Positional().size() == 1) {
         const QString wanted = args.Positional()[0];
@@ -68,13 +69,13 @@ void DeviceCommand(const QStringList& words, Output& out) {
         if (wanted == QLatin1String("computer")) {
             kind = za::device::DeviceKind::Computer;
         } else if (wanted != QLatin1String("private")) {
-            Fail(QStringLiteral("device takes computer or private, not \"%1\"").arg(Shown(wanted)));
+            Fail(Text::tr("device takes computer or private, not \"%1\"").arg(Shown(wanted)));
         }
         RequireWritableProfile();
         QString error;
-        if (!za::device::SetDeviceKind(kind, &error)) Fail(QStringLiteral("the device stays %1: %2").arg(za::device::KindName(za::device::Kind()), error));
+        if (!za::device::SetDeviceKind(kind, &error)) Fail(Text::tr("the device stays %1: %2").arg(za::device::KindName(za::device::Kind()), error));
     }
-    out.Line(QStringLiteral("Device: ") + DeviceLine(&out.object));
+    out.Line(Text::tr("Device: ") + DeviceLine(&out.object));
 }
 
 void CheckCommand(const QStringList& words, Output& out) {
@@ -107,11 +108,11 @@ void CheckCommand(const QStringList& words, Output& out) {
     }
     const QString tzdata = za::tz::TzdataVersion();
     const bool ok = problems.isEmpty();
-    auto orUnknown = [](const QString& text) { return text.isEmpty() ? QStringLiteral("unknown") : text; };
+    auto orUnknown = [](const QString& text) { return text.isEmpty() ? Text::tr("unknown") : text; };
 
     out.Line(Text::tr("Profile:        ") + Shown(status.folder, kWhole));
     out.Line(Text::tr("Database:       ") + Shown(report.file, kWhole));
-    out.Line(Text::tr("State:          ") + StateName(status.state) +
+    out.Line(Text::tr("State:          ") + Text::tr(StateName(status.state)) +
              (status.message.isEmpty() ? QString() : QStringLiteral(", ") + Shown(status.message, kWhole)));
     out.Line(Text::tr("Schema version: ") +
              orUnknown(report.schemaVersion >= 0 ? QString::number(report.schemaVersion) : QString()));
@@ -121,13 +122,13 @@ void CheckCommand(const QStringList& words, Output& out) {
     // Where the application finds its help: shows whether an installation is complete.
     const QString help = za::shell::HelpFile();
     out.Line(Text::tr("Help file:      ") + (help.isEmpty() ? Text::tr("not found") : Shown(help, kWhole)));
-    out.Line(Text::tr("Result:         ") + (ok ? QStringLiteral("ok") : QStringLiteral("not ok")));
+    out.Line(Text::tr("Result:         ") + (ok ? Text::tr("ok") : Text::tr("not ok")));
     for (const QString& problem : problems) out.Line(QStringLiteral("  ") + Shown(problem, kWhole));
 
     QJsonObject& o = out.object;
     o[QStringLiteral("profile")] = status.folder;
     o[QStringLiteral("database")] = report.file;
-    o[QStringLiteral("state")] = StateName(status.state);
+    o[QStringLiteral("state")] = QString::fromLatin1(StateName(status.state));
     o[QStringLiteral("message")] = status.message;
     o[QStringLiteral("writable")] = status.state == za::device::ProfileState::Ready;
     o[QStringLiteral("schema_version")] = report.schemaVersion >= 0 ? QJsonValue(report.schemaVersion) : QJsonValue();

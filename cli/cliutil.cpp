@@ -123,8 +123,8 @@ void OpenProfile() {
         // The path itself may be what is wrong (the error then says so): set another one.
         Fail(status.message + Text::tr("; set ZONARIA_DEVICE to another folder"));
     default:
-        Fail(status.message + QStringLiteral("; set ZONARIA_DEVICE to another folder, or move %1 aside to start "
-                                             "with a new profile")
+        Fail(status.message + Text::tr("; set ZONARIA_DEVICE to another folder, or move %1 aside to start "
+                                       "with a new profile")
                                   .arg(status.folder));
     }
 }
@@ -138,19 +138,19 @@ void RequireWritableProfile() {
 
 QString RefusedWrite() {
     switch (za::device::WhyRefused()) {
-    case za::device::Refusal::ReadOnly: return QStringLiteral("The profile is read-only");
-    case za::device::Refusal::DiskFull: return QStringLiteral("The disk is full");
+    case za::device::Refusal::ReadOnly: return Text::tr("The profile is read-only");
+    case za::device::Refusal::DiskFull: return Text::tr("The disk is full");
     case za::device::Refusal::Other: break;
     }
-    return QStringLiteral("the device profile %1 could not be written").arg(za::device::ProfilePath());
+    return Text::tr("the device profile %1 could not be written").arg(za::device::ProfilePath());
 }
 
 void CheckProfileAfterReading() {
     if (!g_profileOpened) return;
     const za::device::ProfileStatus status = za::device::Status();
     if (status.state == za::device::ProfileState::Damaged) {
-        Fail(status.message + QStringLiteral("; what was read may be incomplete. Move %1 aside to start with a new "
-                                             "profile; zonaria-cli check tells more")
+        Fail(status.message + Text::tr("; what was read may be incomplete. Move %1 aside to start with a new "
+                                       "profile; zonaria-cli check tells more")
                                   .arg(status.folder));
     }
 }

@@ -62,7 +62,8 @@ int main(int argc, char* argv[]) {
         if (name == QLatin1String(e.name)) entry = &e;
     }
     if (!entry) {
-        err << "zonaria-cli: unknown command \"" << cli::Shown(name) << "\"; run zonaria-cli --help for the list\n";
+        err << "zonaria-cli: " << cli::Text::tr("unknown command \"%1\"; run zonaria-cli --help for the list").arg(cli::Shown(name))
+            << "\n";
         return 2;
     }
     if (help) {

@@ -31,7 +31,7 @@ void MeetCommand(const QStringList& words, Output& out) {
     za::WorkingHours forAll;
     const bool hoursGiven = args.Has(QStringLiteral("--hours"));
     if (hoursGiven && !za::ParseWorkingHours(args.Value(QStringLiteral("--hours")), &forAll)) {
-        Fail(QStringLiteral("--hours takes START-END in hours, as 9-17 or 08:30-16:30, not \"%1\"")
+        Fail(Text::tr("--hours takes START-END in hours, as 9-17 or 08:30-16:30, not \"%1\"")
                  .arg(Shown(args.Value(QStringLiteral("--hours")))));
     }
     SYSTEMTIME date{};
@@ -51,7 +51,7 @@ void MeetCommand(const QStringList& words, Output& out) {
     const za::PlanRow& reference = plan.rows.front();
 
     // The table: one line per hour of the reference city's day, one column per city.
-    out.Line(QStringLiteral("Meeting planner for %1 in %2; * within working hours, = every city within them")
+    out.Line(Text::tr("Meeting planner for %1 in %2; * within working hours, = every city within them")
                  .arg(IsoDate(plan.date), reference.name));
     QStringList heads;
     QList<int> widths;
@@ -68,20 +68,20 @@ void MeetCommand(const QStringList& words, Output& out) {
         for (int c = 0; c < heads.size(); ++c) {
             const za::PlanCell& cell = plan.rows[c].cells[s];
             QString text = za::HourMinuteText(cell.local) + (cell.working ? QStringLiteral(" *") : QString());
-            if (cell.dayDelta < 0) text += QStringLiteral(" (day before)");
-            if (cell.dayDelta > 0) text += QStringLiteral(" (day after)");
+            if (cell.dayDelta < 0) text += Text::tr(" (day before)");
+            if (cell.dayDelta > 0) text += Text::tr(" (day after)");
             line += Column(text, widths[c]);
         }
         out.Line(line.trimmed().prepend(plan.common[s] ? QStringLiteral("= ") : QStringLiteral("  ")));
     }
     for (const za::PlanRow& row : plan.rows) {
         if (row.dayHours != 24) {
-            out.Line(QStringLiteral("%1 has a %2-hour day: its clocks change on this date").arg(row.name).arg(row.dayHours));
+            out.Line(Text::tr("%1 has a %2-hour day: its clocks change on this date").arg(row.name).arg(row.dayHours));
         }
     }
     const QString common = za::CommonHoursText(plan);
-    out.Line(common.isEmpty() ? QStringLiteral("No common working hours")
-                              : QStringLiteral("Common working hours: %1 in %2").arg(common, reference.name));
+    out.Line(common.isEmpty() ? Text::tr("No common working hours")
+                              : Text::tr("Common working hours: %1 in %2").arg(common, reference.name));
 
     QJsonObject& o = out.object;
     o[QStringLiteral("date")] = IsoDate(plan.date);

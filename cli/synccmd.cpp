@@ -93,14 +93,14 @@ void SyncCommand(const QStringList& words, Output& out) {
     // A clock decades away would make every pending alarm ring at once as missed: beyond a
     // day, only when the user says so.
     if (!dryRun && SntpOffsetNeedsConfirmation(exchange.offset) && !args.Has(QStringLiteral("--force"))) {
-        Fail(QStringLiteral("%1 answered with a clock %2 s away from the device's, more than a day; the device clock "
-                            "was not changed (--force sets it all the same, --dry-run shows the time)")
+        Fail(Text::tr("%1 answered with a clock %2 s away from the device's, more than a day; the device clock "
+                      "was not changed (--force sets it all the same, --dry-run shows the time)")
                  .arg(server, Seconds(exchange.offset)));
     }
     SYSTEMTIME utc{};
     const BOOL ok = dryRun ? CorrectedSystemTime(exchange.offset, utc) : SetSystemTimeByOffset(exchange.offset, &utc);
     if (!ok && za::device::Kind() == za::device::DeviceKind::Computer) {
-        Fail(QStringLiteral("the server answered, but the computer's clock could not be set: %1").arg(za::device::LastClockError()));
+        Fail(Text::tr("the server answered, but the computer's clock could not be set: %1").arg(za::device::LastClockError()));
     }
     if (!ok) {
         Fail(Text::tr("the server answered, but the device clock could not be set in the device profile %1")

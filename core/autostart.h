@@ -5,15 +5,25 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace za::autostart {
 
 // What an entry starts: a program beside the running one, with its name and comment as the
 // desktop's session settings show them.
 struct Entry {
+    // The name and comment in one of the languages Zonaria is translated into, for the
+    // session settings of a user in that language (Name[de]=...).
+    struct Localized {
+        QString language;  // "de", "fr", ...
+        QString name;
+        QString comment;
+    };
     QString file;     // the entry's file name without ".desktop", e.g. "zonaria-today"
     QString program;  // the program's file name, looked for beside the running program
     QString name;
     QString comment;
+    std::vector<Localized> translations;
 };
 
 // The Today panel's and the alarm agent's entries.

@@ -14,6 +14,7 @@
 #include "timeservice.h"
 #include "tzderive.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QRegularExpression>
@@ -38,7 +39,7 @@ bool WriteFirstCity(const QString& name, QString* error) {
         RegCloseKey(key);
     }
     if (rc != ERROR_SUCCESS) {
-        *error = QStringLiteral("cannot write the first city (error %1)").arg(rc);
+        *error = QCoreApplication::translate("za::CityInstall", "cannot write the first city (error %1)").arg(rc);
         return false;
     }
     return true;
@@ -143,18 +144,18 @@ bool ImportCities(CEGUID* volume, const std::vector<CityListRow>& rows, QString*
     info.rgSortSpecs[2] = {PROPID_CITY_LATITUDE, 0};
     CEOID oid = CeCreateDatabaseEx(volume, &info);
     if (!oid) {
-        *error = QStringLiteral("cannot create the city database (error %1)").arg(GetLastError());
+        *error = QCoreApplication::translate("za::CityInstall", "cannot create the city database (error %1)").arg(GetLastError());
         return false;
     }
     HANDLE db = CeOpenDatabaseEx(volume, &oid, QString(), PROPID_CITY_NAME, 0, nullptr);
     if (db == INVALID_HANDLE_VALUE) {
-        *error = QStringLiteral("cannot open the new city database (error %1)").arg(GetLastError());
+        *error = QCoreApplication::translate("za::CityInstall", "cannot open the new city database (error %1)").arg(GetLastError());
         return false;
     }
     bool ok = true;
     for (std::size_t i = 0; ok && i < rows.size(); ++i) {
         const CityListRow& r = rows[i];
-        const QString where = QStringLiteral("line %1 of the city list").arg(i + 2);
+        const QString where = QCoreApplication::translate("za::CityInstall", "line %1 of the city list").arg(i + 2);
         // Always all eight properties, in the record's order.
         const CEPROPID ids[] = {PROPID_CITY_NAME,     PROPID_CITY_TZID,    PROPID_CITY_LONGITUDE,
                                 PROPID_CITY_LATITUDE, PROPID_CITY_AIRPORT, PROPID_CITY_COUNTRY_CODE,
@@ -171,10 +172,10 @@ bool ImportCities(CEGUID* volume, const std::vector<CityListRow>& rows, QString*
         v[7].val.lpwstr = reinterpret_cast<const WCHAR*>(r.country.utf16());
         CEPROPVAL key = v[0];
         if (CeSeekDatabase(db, CEDB_SEEK_VALUEFIRSTEQUAL, &key, nullptr)) {
-            *error = QStringLiteral("%1 repeats the city name \"%2\"").arg(where, r.name);
+            *error = QCoreApplication::translate("za::CityInstall", "%1 repeats the city name \"%2\"").arg(where, r.name);
             ok = false;
         } else if (!CeWriteRecordProps(db, 0, 8, v)) {
-            *error = QStringLiteral("cannot store %1 (error %2)").arg(where).arg(GetLastError());
+            *error = QCoreApplication::translate("za::CityInstall", "cannot store %1 (error %2)").arg(where).arg(GetLastError());
             ok = false;
         } else {
             ++*count;
@@ -198,7 +199,7 @@ bool TimeZoneTable(sql::Database&, QString* error) {
     for (int i = 0; i < count; ++i) {
         TIME_ZONE_INFORMATION tzi{};
         if (!outlook::ZoneInformation(entries[i], year, &tzi)) {
-            *error = QStringLiteral("time zone %1 cannot be derived for %2").arg(entries[i].id).arg(year);
+            *error = QCoreApplication::translate("za::CityInstall", "time zone %1 cannot be derived for %2").arg(entries[i].id).arg(year);
             return false;
         }
         items.push_back(Item{tzi.Bias, entries[i].id});
@@ -224,7 +225,7 @@ bool TimeZoneTable(sql::Database&, QString* error) {
         RegCloseKey(key);
     }
     if (rc != ERROR_SUCCESS) {
-        *error = QStringLiteral("cannot write the time-zone table (error %1)").arg(rc);
+        *error = QCoreApplication::translate("za::CityInstall", "cannot write the time-zone table (error %1)").arg(rc);
         return false;
     }
     return true;
@@ -251,7 +252,7 @@ bool HomeCity(sql::Database&, QString* error) {
     CCityList list;
     CCity city;
     if (!list.Open() || !list.LoadCity(name, city)) {
-        *error = QStringLiteral("the city list has no \"%1\"").arg(name);
+        *error = QCoreApplication::translate("za::CityInstall", "the city list has no \"%1\"").arg(name);
         return false;
     }
     const long index = list.FindIndexOfCity(name);
@@ -259,7 +260,7 @@ bool HomeCity(sql::Database&, QString* error) {
 
     CPOApp& po = GetPOApp();
     if (po.SupportsICity() && !po.AddHomeCity(city)) {
-        *error = QStringLiteral("cannot make %1 the home city").arg(name);
+        *error = QCoreApplication::translate("za::CityInstall", "cannot make %1 the home city").arg(name);
         return false;
     }
 
@@ -289,7 +290,7 @@ bool HomeCity(sql::Database&, QString* error) {
         RegCloseKey(key);
     }
     if (rc != ERROR_SUCCESS) {
-        *error = QStringLiteral("cannot write the Clock settings (error %1)").arg(rc);
+        *error = QCoreApplication::translate("za::CityInstall", "cannot write the Clock settings (error %1)").arg(rc);
         return false;
     }
     return true;
@@ -378,7 +379,7 @@ bool CreateCityDatabase(CEGUID* volume, const QByteArray& csv, QString* error, i
     // One transaction: a list that fails half way leaves no database behind.
     const BOOL ok = CeWriteAllOrNothing(volume, [&] { return ImportCities(volume, rows, error, &count); });
     if (!ok) {
-        if (error->isEmpty()) *error = QStringLiteral("cannot store the city list (error %1)").arg(GetLastError());
+        if (error->isEmpty()) *error = QCoreApplication::translate("za::CityInstall", "cannot store the city list (error %1)").arg(GetLastError());
         return false;
     }
     if (imported) *imported = count;

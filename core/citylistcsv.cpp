@@ -2,6 +2,7 @@
 
 #include "textfold.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -91,11 +92,11 @@ bool ToShort(const QString& text, int low, int high, short* out) {
 bool ParseCityList(const QByteArray& csv, std::vector<CityListRow>* out, QString* error) {
     std::vector<QStringList> rows;
     if (!ParseCsv(csv, &rows)) {
-        *error = QStringLiteral("the city list ends inside a quoted field");
+        *error = QCoreApplication::translate("za::CityListCsv", "the city list ends inside a quoted field");
         return false;
     }
     if (rows.size() < 2 || rows.front().size() != kColumns) {
-        *error = QStringLiteral("the city list has no cities or not the expected columns");
+        *error = QCoreApplication::translate("za::CityListCsv", "the city list has no cities or not the expected columns");
         return false;
     }
     out->clear();
@@ -107,7 +108,7 @@ bool ParseCityList(const QByteArray& csv, std::vector<CityListRow>* out, QString
                         ToShort(f[kLatitude], -9000, 9000, &r.latitude) &&
                         ToShort(f[kLongitude], -18000, 18000, &r.longitude) && ToShort(f[kZoneId], 0, 32767, &r.zoneId);
         if (!ok) {
-            *error = QStringLiteral("line %1 of the city list is malformed").arg(line + 1);
+            *error = QCoreApplication::translate("za::CityListCsv", "line %1 of the city list is malformed").arg(line + 1);
             return false;
         }
         r.name = f[kName];

@@ -11,6 +11,8 @@
 #include "timeservice.h"
 #include "tzderive.h"
 
+#include <QCoreApplication>
+
 namespace za {
 
 bool CurrentCityChangesZone(const CCity& oldCity, const CCity& newCity) {
@@ -124,7 +126,7 @@ bool CurrentCityAgreesWithDeviceZone(QString* why, bool always) {
     CRegistry& reg = GetReg();
     const DWORD selected = reg.GetDWORDValue(CRegistry::CityX);
     if (selected >= static_cast<DWORD>(kDisplays)) {
-        if (why) *why = QStringLiteral("the selected display (%1) is not one of the five").arg(selected);
+        if (why) *why = QCoreApplication::translate("za::CurrentCity", "the selected display (%1) is not one of the five").arg(selected);
         return false;
     }
     const QString name = reg.GetStringValue(static_cast<CRegistry::ValueName>(CRegistry::City0 + selected));
@@ -137,7 +139,7 @@ bool CurrentCityAgreesWithDeviceZone(QString* why, bool always) {
     GetTimeZoneInformation(&device);
     if (city.TimeZone().IsSameTZ(&device)) return true;
     if (why) {
-        *why = QStringLiteral("the current city %1 (display %2) is not in the device's time zone (%3)")
+        *why = QCoreApplication::translate("za::CurrentCity", "the current city %1 (display %2) is not in the device's time zone (%3)")
                    .arg(name, QString::number(selected), za::tz::StandardName(device));
     }
     return false;

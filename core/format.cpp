@@ -52,7 +52,7 @@ QString Time(const SYSTEMTIME& t) {
 
 QString SpokenText(const QString& shown) {
     QString spoken = shown;
-    return spoken.replace(QString::fromUtf16(kDaylightMark), QStringLiteral(", daylight saving time"));
+    return spoken.replace(QString::fromUtf16(kDaylightMark), QCoreApplication::translate("za::SpokenText", ", daylight saving time"));
 }
 
 QString FormatDateAndTime(const SYSTEMTIME& time, int daylight, int code) {

@@ -36,7 +36,7 @@ bool TodayItem(sql::Database&, QString* error) {
         RegCloseKey(key);
     }
     if (rc != ERROR_SUCCESS) {
-        *error = QStringLiteral("cannot write the Today item's key (error %1)").arg(rc);
+        *error = QCoreApplication::translate("za::CityInstall", "cannot write the Today item's key (error %1)").arg(rc);
         return false;
     }
     return true;

@@ -64,7 +64,7 @@ public:
         if (t != QAccessible::Name) return QAccessibleWidget::text(t);
         // The bold row is the current city, which a listener cannot see; the daylight mark in words.
         const auto* row = static_cast<CTodayRow*>(widget());
-        return SpokenText(row->Text()) + (row->IsSelected() ? QStringLiteral(", current city") : QString());
+        return SpokenText(row->Text()) + (row->IsSelected() ? QCoreApplication::translate("za::today::CTodayItem", ", current city") : QString());
     }
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
@@ -110,7 +110,7 @@ void CTodayRow::SetTexts(const QString& city, const QString& time, bool selected
 CTodayItem::CTodayItem(QWidget* parent, int width) : QWidget(parent) {
     setObjectName(QStringLiteral("ZAToday"));
     setWindowTitle(QStringLiteral("ZAToday"));
-    setAccessibleName(QStringLiteral("Zonaria"));
+    setAccessibleName(tr("Zonaria"));
     for (auto& row : m_rows) row = new CTodayRow(this);
     m_started = Initialise();
     if (!m_started) return;

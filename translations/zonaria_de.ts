@@ -7,6 +7,14 @@
         <source> (missed, due %1)</source>
         <translation> (verpasst, fällig um %1)</translation>
     </message>
+    <message>
+        <source>Alarm – %1 in %2</source>
+        <translation>Wecker – %1 in %2</translation>
+    </message>
+    <message>
+        <source>Alarm – %1</source>
+        <translation>Wecker – %1</translation>
+    </message>
 </context>
 <context>
     <name>CDesktopNotifier</name>
@@ -20,7 +28,7 @@
     </message>
     <message>
         <source>Open Zonaria</source>
-        <translation type="unfinished">Zonaria öffnen</translation>
+        <translation>Zonaria öffnen</translation>
     </message>
 </context>
 <context>
@@ -71,11 +79,11 @@
     </message>
     <message>
         <source>Meeting Planner...</source>
-        <translation type="unfinished"></translation>
+        <translation>Besprechungsplaner...</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>
@@ -127,10 +135,6 @@
     <message>
         <source>alarm delete takes one HANDLE; see alarm list</source>
         <translation>alarm delete nimmt eine Kennung (HANDLE); siehe alarm list</translation>
-    </message>
-    <message>
-        <source>alarm %1 could not be deleted</source>
-        <translation type="vanished">Wecker %1 konnte nicht gelöscht werden</translation>
     </message>
     <message>
         <source>Alarm %1 deleted</source>
@@ -321,10 +325,6 @@
         <translation>; setzen Sie ZONARIA_DEVICE auf einen anderen Ordner</translation>
     </message>
     <message>
-        <source>the setting could not be written: </source>
-        <translation type="vanished">die Einstellung konnte nicht geschrieben werden: </translation>
-    </message>
-    <message>
         <source>the city name</source>
         <translation>der Städtename</translation>
     </message>
@@ -381,10 +381,6 @@
         <translation>Die Zeitzone dieses Geräts bleibt unverändert</translation>
     </message>
     <message>
-        <source>the device&apos;s time zone could not be changed to %1; nothing was changed</source>
-        <translation type="vanished">die Zeitzone des Geräts konnte nicht auf %1 geändert werden; es wurde nichts geändert</translation>
-    </message>
-    <message>
         <source>The time zone of this device is now %1</source>
         <translation>Die Zeitzone dieses Geräts ist jetzt %1</translation>
     </message>
@@ -399,10 +395,6 @@
     <message>
         <source>set-city takes DISPLAY (0-4) and NAME; see --help</source>
         <translation>set-city nimmt DISPLAY (0-4) und NAME; siehe --help</translation>
-    </message>
-    <message>
-        <source>the setting could not be written to the device profile %1</source>
-        <translation type="vanished">die Einstellung konnte nicht in das Geräteprofil %1 geschrieben werden</translation>
     </message>
     <message>
         <source>Display %1 now shows %2</source>
@@ -630,39 +622,191 @@
     </message>
     <message>
         <source>; the alarm was not set</source>
-        <translation type="unfinished"></translation>
+        <translation>; der Wecker wurde nicht gestellt</translation>
     </message>
     <message>
         <source>alarm %1 could not be deleted: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Wecker %1 konnte nicht gelöscht werden: %2</translation>
     </message>
     <message>
         <source>Device:         </source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät:          </translation>
     </message>
     <message>
         <source>Clock change: </source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitumstellung:  </translation>
     </message>
     <message>
         <source>none within a year</source>
-        <translation type="unfinished"></translation>
+        <translation>keine innerhalb eines Jahres</translation>
     </message>
     <message>
         <source>The profile is read-only; the setting could not be written: </source>
-        <translation type="unfinished"></translation>
+        <translation>Das Profil ist schreibgeschützt; die Einstellung konnte nicht geschrieben werden: </translation>
     </message>
     <message>
         <source>the device&apos;s time zone could not be changed to %1 (%2); nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeitzone des Geräts konnte nicht auf %1 geändert werden (%2); es wurde nichts geändert</translation>
     </message>
     <message>
         <source>; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>; es wurde nichts geändert</translation>
     </message>
     <message>
         <source>; the setting could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>; die Einstellung konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>New Moon %1</source>
+        <translation>Neumond %1</translation>
+    </message>
+    <message>
+        <source>First Quarter %1</source>
+        <translation>Erstes Viertel %1</translation>
+    </message>
+    <message>
+        <source>Full Moon on %1</source>
+        <translation>Vollmond am %1</translation>
+    </message>
+    <message>
+        <source>Last Quarter %1</source>
+        <translation>Letztes Viertel %1</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <translation>bereit</translation>
+    </message>
+    <message>
+        <source>read-only</source>
+        <translation>schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>beschädigt</translation>
+    </message>
+    <message>
+        <source>foreign</source>
+        <translation>fremd</translation>
+    </message>
+    <message>
+        <source>newer</source>
+        <translation>neuer</translation>
+    </message>
+    <message>
+        <source>unusable</source>
+        <translation>unbrauchbar</translation>
+    </message>
+    <message>
+        <source>private (the host&apos;s clock plus an offset, and a zone, kept in the profile)</source>
+        <translation>privat (die Uhr des Rechners plus eine Abweichung, und eine Zeitzone, im Profil gespeichert)</translation>
+    </message>
+    <message>
+        <source>computer (org.freedesktop.timedate1), zone %1; automatic time %2%3</source>
+        <translation>Computer (org.freedesktop.timedate1), Zeitzone %1; automatische Zeit %2%3</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>an</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>, synchronized</source>
+        <translation>, synchronisiert</translation>
+    </message>
+    <message>
+        <source>computer, zone %1 from the host; %2, so the clock and zone cannot be changed</source>
+        <translation>Computer, Zeitzone %1 vom Rechner; %2, daher können Uhr und Zeitzone nicht geändert werden</translation>
+    </message>
+    <message>
+        <source>device takes computer, private or nothing; see --help</source>
+        <translation>device nimmt computer, private oder nichts; siehe --help</translation>
+    </message>
+    <message>
+        <source>device takes computer or private, not &quot;%1&quot;</source>
+        <translation>device nimmt computer oder private, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>the device stays %1: %2</source>
+        <translation>das Gerät bleibt %1: %2</translation>
+    </message>
+    <message>
+        <source>Device: </source>
+        <translation>Gerät: </translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>not ok</source>
+        <translation>nicht ok</translation>
+    </message>
+    <message>
+        <source>; set ZONARIA_DEVICE to another folder, or move %1 aside to start with a new profile</source>
+        <translation>; setzen Sie ZONARIA_DEVICE auf einen anderen Ordner oder verschieben Sie %1, um mit einem neuen Profil zu beginnen</translation>
+    </message>
+    <message>
+        <source>The profile is read-only</source>
+        <translation>Das Profil ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>The disk is full</source>
+        <translation>Der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the device profile %1 could not be written</source>
+        <translation>das Geräteprofil %1 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>; what was read may be incomplete. Move %1 aside to start with a new profile; zonaria-cli check tells more</source>
+        <translation>; das Gelesene ist womöglich unvollständig. Verschieben Sie %1, um mit einem neuen Profil zu beginnen; zonaria-cli check sagt mehr</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;; run zonaria-cli --help for the list</source>
+        <translation>unbekannter Befehl „%1“; zonaria-cli --help zeigt die Liste</translation>
+    </message>
+    <message>
+        <source>--hours takes START-END in hours, as 9-17 or 08:30-16:30, not &quot;%1&quot;</source>
+        <translation>--hours nimmt BEGINN-ENDE in Stunden, etwa 9-17 oder 08:30-16:30, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>Meeting planner for %1 in %2; * within working hours, = every city within them</source>
+        <translation>Besprechungsplaner für %1 in %2; * innerhalb der Arbeitszeit, = alle Städte innerhalb ihrer Arbeitszeit</translation>
+    </message>
+    <message>
+        <source> (day before)</source>
+        <translation> (Vortag)</translation>
+    </message>
+    <message>
+        <source> (day after)</source>
+        <translation> (Folgetag)</translation>
+    </message>
+    <message>
+        <source>%1 has a %2-hour day: its clocks change on this date</source>
+        <translation>%1 hat einen Tag mit %2 Stunden: Die Uhren werden an diesem Datum umgestellt</translation>
+    </message>
+    <message>
+        <source>No common working hours</source>
+        <translation>Keine gemeinsame Arbeitszeit</translation>
+    </message>
+    <message>
+        <source>Common working hours: %1 in %2</source>
+        <translation>Gemeinsame Arbeitszeit: %1 in %2</translation>
+    </message>
+    <message>
+        <source>%1 answered with a clock %2 s away from the device&apos;s, more than a day; the device clock was not changed (--force sets it all the same, --dry-run shows the time)</source>
+        <translation>%1 antwortete mit einer Uhr, die %2 s von der des Geräts abweicht, mehr als ein Tag; die Geräteuhr wurde nicht gestellt (--force stellt sie trotzdem, --dry-run zeigt die Zeit)</translation>
+    </message>
+    <message>
+        <source>the server answered, but the computer&apos;s clock could not be set: %1</source>
+        <translation>der Server antwortete, aber die Uhr des Computers konnte nicht gestellt werden: %1</translation>
     </message>
 </context>
 <context>
@@ -679,28 +823,24 @@
         <translation>Zonaria-Installation</translation>
     </message>
     <message>
-        <source>Cannot install Zonaria.  Make sure that you have enough disk space, and that you have installed Microsoft ActiveSync version 3.0 or greater.</source>
-        <translation type="vanished">Zonaria kann nicht installiert werden.  Prüfen Sie, ob genügend Speicherplatz frei ist und Microsoft ActiveSync ab Version 3.0 installiert ist.</translation>
-    </message>
-    <message>
         <source>Cannot install Zonaria.  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zonaria kann nicht installiert werden.  %1</translation>
     </message>
     <message>
         <source>No application manager for handhelds is registered on this computer (the registry key HKEY_LOCAL_MACHINE\%1 is missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf diesem Computer ist kein Anwendungsmanager für Handheld-Geräte registriert (der Registrierungsschlüssel HKEY_LOCAL_MACHINE\%1 fehlt).</translation>
     </message>
     <message>
         <source>The registry key HKEY_LOCAL_MACHINE\%1 does not name the application manager&apos;s program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Registrierungsschlüssel HKEY_LOCAL_MACHINE\%1 nennt kein Programm des Anwendungsmanagers.</translation>
     </message>
     <message>
         <source>%1 could not be copied to %2.  Make sure that the file is there and that you have enough disk space.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht nach %2 kopiert werden.  Prüfen Sie, ob die Datei vorhanden und genügend Speicherplatz frei ist.</translation>
     </message>
     <message>
         <source>The application manager %1 could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Anwendungsmanager %1 konnte nicht gestartet werden.</translation>
     </message>
 </context>
 <context>
@@ -711,18 +851,6 @@
 </source>
         <translation>zonaria-cli [clock] [--json]
   Die fünf angezeigten Städte mit Ortszeit und Datum; * markiert die ausgewählte Anzeige.
-</translation>
-    </message>
-    <message>
-        <source>zonaria-cli city NAME [--json]
-  Name and country, time zone, latitude and longitude, today&apos;s sunrise and sunset, airport
-  and phone codes. Names are matched without regard to case, and to accents when no name
-  is spelt so (Sao Paulo finds São Paulo); quote names with blanks.
-</source>
-        <translation type="vanished">zonaria-cli city NAME [--json]
-  Name und Land, Zeitzone, Breite und Länge, heutiger Sonnenauf- und -untergang, Flughafen-
-  code und Vorwahlen. Groß- und Kleinschreibung zählen nicht, Akzente nur, wenn ein Name so
-  geschrieben ist (Sao Paulo findet São Paulo); Namen mit Leerzeichen in Anführungszeichen.
 </translation>
     </message>
     <message>
@@ -754,16 +882,6 @@
   Die Ortszeit der Stadt zu einem Zeitpunkt (vorgegeben: jetzt), ob Sommerzeit gilt, und die
   Abweichung (UTC = Ortszeit + Abweichung, in Minuten). INSTANT ist UTC: 2026-03-08T10:00:00Z,
   von 1970 bis 2037.
-</translation>
-    </message>
-    <message>
-        <source>zonaria-cli convert --from NAME --local &apos;YYYY-MM-DD HH:MM&apos; [NAME ...] [--json]
-  The Time Calculator: the local time in the reference city --from, and the same instant
-  in each named city (default: the five displayed cities).
-</source>
-        <translation type="vanished">zonaria-cli convert --from NAME --local &apos;YYYY-MM-DD HH:MM&apos; [NAME ...] [--json]
-  Der Zeitrechner: die Ortszeit in der Bezugsstadt --from und derselbe Zeitpunkt in jeder
-  genannten Stadt (vorgegeben: die fünf angezeigten Städte).
 </translation>
     </message>
     <message>
@@ -822,34 +940,6 @@ zonaria-cli distance --modes [--units ...]
 </translation>
     </message>
     <message>
-        <source>zonaria-cli check [--json]
-  Checks the device profile as SQLite&apos;s integrity check does (which the sqlite3 tool cannot:
-  the city database needs Zonaria&apos;s collation), and its schema; shows the profile&apos;s path,
-  schema version, tzdata version, city count and the help file&apos;s place, then ok or what
-  is wrong (exit code 2).
-</source>
-        <translation type="vanished">zonaria-cli check [--json]
-  Prüft das Geräteprofil wie die Integritätsprüfung von SQLite (was das Werkzeug sqlite3 nicht
-  kann: die Städtedatenbank braucht Zonarias Sortierfolge) sowie sein Schema; zeigt Pfad,
-  Schemaversion, tzdata-Version, Zahl der Städte und den Ort der Hilfedatei, dann ok oder
-  was nicht stimmt (Rückgabewert 2).
-</translation>
-    </message>
-    <message>
-        <source>zonaria-cli sync [--server HOST] [--port N] [--timeout MS] [--dry-run] [--json]
-  Asks an Internet time server (SNTP, default pool.ntp.org port 123, 20000 ms time-out) for
-  the time once: prints the clock offset and the round-trip delay in seconds and the server&apos;s
-  stratum, and sets the device clock unless --dry-run. HOST is a name or an IPv4 or IPv6
-  address. A reply that fails a check is refused and the device clock left alone.
-</source>
-        <translation type="vanished">zonaria-cli sync [--server HOST] [--port N] [--timeout MS] [--dry-run] [--json]
-  Fragt einen Internet-Zeitserver (SNTP, vorgegeben pool.ntp.org Port 123, 20000 ms Zeitlimit)
-  einmal nach der Zeit: gibt Uhrabweichung und Umlaufzeit in Sekunden sowie das Stratum des
-  Servers aus und stellt die Geräteuhr, außer mit --dry-run. HOST ist ein Name oder eine IPv4-
-  oder IPv6-Adresse. Eine Antwort, die eine Prüfung nicht besteht, wird verworfen.
-</translation>
-    </message>
-    <message>
         <source>zonaria-cli alarm add CITY (--at &apos;YYYY-MM-DD HH:MM&apos; | --in DURATION) [--message TEXT] [--json]
 zonaria-cli alarm list [--json]
 zonaria-cli alarm delete HANDLE [--json]
@@ -895,7 +985,14 @@ Fehler ergeben eine Zeile auf stderr und den Rückgabewert 2.
   one city&apos;s name only (Chicago finds Chicago, IL). Quote names with blanks. Also when the
   city&apos;s clocks next change (&quot;Clocks go back 1 hour on Sun 25 Oct 2026 at 02:00&quot;).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zonaria-cli city NAME [--json]
+  Name und Land, Zeitzone, Breite und Länge, heutiger Sonnenauf- und -untergang, Flughafen-
+  code und Vorwahlen. Groß- und Kleinschreibung zählen nicht, Akzente nur, wenn ein Name so
+  geschrieben ist (Sao Paulo findet São Paulo); die ersten Wörter eines Namens genügen, wenn
+  nur ein Stadtname so beginnt (Chicago findet Chicago, IL). Namen mit Leerzeichen in
+  Anführungszeichen. Dazu die nächste Zeitumstellung der Stadt („Die Uhren werden am
+  So. 25 Okt. 2026 um 02:00 um 1 Stunde zurückgestellt“).
+</translation>
     </message>
     <message>
         <source>zonaria-cli convert --from NAME --local &apos;YYYY-MM-DD HH:MM&apos; [NAME ...] [--json]
@@ -903,7 +1000,12 @@ Fehler ergeben eine Zeile auf stderr und den Rückgabewert 2.
   in each named city (default: the five displayed cities). A local time the clocks skip is
   the time after the gap, one they repeat its first occurrence; a note says so.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zonaria-cli convert --from NAME --local &apos;YYYY-MM-DD HH:MM&apos; [NAME ...] [--json]
+  Der Zeitrechner: die Ortszeit in der Bezugsstadt --from und derselbe Zeitpunkt in jeder
+  genannten Stadt (vorgegeben: die fünf angezeigten Städte). Eine Ortszeit, die die Uhren
+  überspringen, gilt als die Zeit nach der Lücke, eine, die sie wiederholen, als ihr erstes
+  Auftreten; ein Hinweis sagt es.
+</translation>
     </message>
     <message>
         <source>zonaria-cli check [--json]
@@ -912,7 +1014,13 @@ Fehler ergeben eine Zeile auf stderr und den Rückgabewert 2.
   schema version, tzdata version, city count and the help file&apos;s place, then ok or what
   is wrong (exit code 2), and which device the clock and zone are (see device).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zonaria-cli check [--json]
+  Prüft das Geräteprofil wie die Integritätsprüfung von SQLite (was das Werkzeug sqlite3 nicht
+  kann: die Städtedatenbank braucht Zonarias Sortierfolge) sowie sein Schema; zeigt Pfad,
+  Schemaversion, tzdata-Version, Zahl der Städte und den Ort der Hilfedatei, dann ok oder
+  was nicht stimmt (Rückgabewert 2), und von welchem Gerät Uhr und Zeitzone kommen (siehe
+  device).
+</translation>
     </message>
     <message>
         <source>zonaria-cli device [computer|private] [--json]
@@ -921,7 +1029,12 @@ Fehler ergeben eine Zeile auf stderr und den Rückgabewert 2.
   kept in the profile (the host&apos;s clock plus an offset, and a zone). A new profile takes the
   computer when its time service answers; it changes only by this command.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zonaria-cli device [computer|private] [--json]
+  Zeigt oder wählt das Gerät, dessen Uhr und Zeitzone Zonaria zeigt und stellt: das des
+  Computers über seinen Zeitdienst (org.freedesktop.timedate1) oder ein privates, im Profil
+  gespeichertes (die Uhr des Rechners plus eine Abweichung, und eine Zeitzone). Ein neues
+  Profil nimmt den Computer, wenn dessen Zeitdienst antwortet; ändern lässt es nur dieser Befehl.
+</translation>
     </message>
     <message>
         <source>zonaria-cli sync [--server HOST] [--port N] [--timeout MS] [--dry-run] [--force] [--json]
@@ -931,7 +1044,14 @@ Fehler ergeben eine Zeile auf stderr und den Rückgabewert 2.
   address. A datagram that fails a check is refused and the wait goes on for a valid reply
   until the time-out. An offset of more than a day is only applied with --force.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zonaria-cli sync [--server HOST] [--port N] [--timeout MS] [--dry-run] [--force] [--json]
+  Fragt einen Internet-Zeitserver (SNTP, vorgegeben pool.ntp.org Port 123, 20000 ms Zeitlimit)
+  einmal nach der Zeit: gibt Uhrabweichung und Umlaufzeit in Sekunden sowie das Stratum des
+  Servers aus und stellt die Geräteuhr, außer mit --dry-run. HOST ist ein Name oder eine IPv4-
+  oder IPv6-Adresse. Ein Datagramm, das eine Prüfung nicht besteht, wird verworfen, und es
+  wird bis zum Zeitlimit auf eine gültige Antwort gewartet. Eine Abweichung von mehr als einem
+  Tag wird nur mit --force übernommen.
+</translation>
     </message>
     <message>
         <source>zonaria-cli meet [--date YYYY-MM-DD] [--hours 9-17] [CITY ...] [--json]
@@ -941,7 +1061,49 @@ Fehler ergeben eine Zeile auf stderr und den Rückgabewert 2.
   the current city first; working hours to the Preferences&apos; (09:00-17:00 unless set), or
   --hours for all. A clock-change date shows as a 23- or 25-hour day.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zonaria-cli meet [--date YYYY-MM-DD] [--hours 9-17] [CITY ...] [--json]
+  Der Besprechungsplaner: jede Stunde des Ortsdatums der ersten Stadt (vorgegeben: dort heute)
+  in jeder Stadt, mit den Stunden innerhalb der Arbeitszeit der jeweiligen Stadt (*) und
+  denen innerhalb der Arbeitszeit aller Städte (=), dann die gemeinsame Arbeitszeit.
+  Vorgegeben sind die fünf angezeigten Städte, die aktuelle Stadt zuerst, und die Arbeitszeit
+  aus den Optionen (09:00-17:00, sofern nicht eingestellt) oder --hours für alle. Ein Tag mit
+  Zeitumstellung erscheint als Tag mit 23 oder 25 Stunden.
+</translation>
+    </message>
+</context>
+<context>
+    <name>WindowUsage</name>
+    <message>
+        <source>Usage: zonaria [OPTION]...
+Shows the local time of five cities above a world map of day and night.
+A second start brings the running window to the front.
+
+  -h, --help     show this help and exit
+      --version  show the version and exit
+
+Qt&apos;s own options (-platform NAME, -style NAME, -qwindowgeometry WxH+X+Y, ...) are accepted.
+The device profile is $ZONARIA_DEVICE, else $XDG_DATA_HOME/zonaria/device.
+zonaria-cli shows the world clock and runs the calculators in a terminal.
+</source>
+        <translation>Aufruf: zonaria [OPTION]...
+Zeigt die Ortszeit von fünf Städten über einer Weltkarte von Tag und Nacht.
+Ein zweiter Start holt das laufende Fenster nach vorn.
+
+  -h, --help     diese Hilfe zeigen und beenden
+      --version  die Version zeigen und beenden
+
+Qts eigene Optionen (-platform NAME, -style NAME, -qwindowgeometry WxH+X+Y, ...) werden angenommen.
+Das Geräteprofil ist $ZONARIA_DEVICE, sonst $XDG_DATA_HOME/zonaria/device.
+zonaria-cli zeigt die Weltuhr und führt die Rechner in einem Terminal aus.
+</translation>
+    </message>
+    <message>
+        <source>zonaria: unknown option &apos;%1&apos;
+Try &apos;zonaria --help&apos; for more information.
+</source>
+        <translation>zonaria: unbekannte Option „%1“
+„zonaria --help“ gibt weitere Informationen.
+</translation>
     </message>
 </context>
 <context>
@@ -1358,82 +1520,172 @@ Tageslicht:</translation>
 
 Nothing was changed; the current city stays &quot;%s&quot;.</source>
         <comment>40301</comment>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeitzone konnte nicht auf „%s“ geändert werden: %s.
+
+Es wurde nichts geändert; die aktuelle Stadt bleibt „%s“.</translation>
     </message>
     <message>
         <source>This computer sets its clock automatically.  Turn automatic time off and set the clock by hand?</source>
         <comment>40302</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Computer stellt seine Uhr automatisch.  Die automatische Zeit ausschalten und die Uhr von Hand stellen?</translation>
     </message>
     <message>
         <source>The clock of this computer could not be set: %s.</source>
         <comment>40303</comment>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr dieses Computers konnte nicht gestellt werden: %s.</translation>
     </message>
     <message>
         <source>This computer sets its clock automatically; it is synchronized.</source>
         <comment>40304</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Computer stellt seine Uhr automatisch; sie ist synchronisiert.</translation>
     </message>
     <message>
         <source>This computer sets its clock automatically; it is not synchronized yet.</source>
         <comment>40305</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Computer stellt seine Uhr automatisch; sie ist noch nicht synchronisiert.</translation>
     </message>
     <message>
         <source>This computer&apos;s clock is set by hand.</source>
         <comment>40306</comment>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr dieses Computers wird von Hand gestellt.</translation>
     </message>
     <message>
         <source>Set the time automatically</source>
         <comment>40307</comment>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit automatisch einstellen</translation>
     </message>
     <message>
         <source>Automatic time could not be changed: %s.</source>
         <comment>40308</comment>
-        <translation type="unfinished"></translation>
+        <translation>Die automatische Zeit konnte nicht umgeschaltet werden: %s.</translation>
     </message>
     <message>
         <source>Clock and time zone: this computer&apos;s own (%s)</source>
         <comment>40309</comment>
-        <translation type="unfinished"></translation>
+        <translation>Uhr und Zeitzone: die dieses Computers (%s)</translation>
     </message>
     <message>
         <source>Clock and time zone: Zonaria&apos;s own, kept in its profile</source>
         <comment>40310</comment>
-        <translation type="unfinished"></translation>
+        <translation>Uhr und Zeitzone: Zonarias eigene, im Profil gespeichert</translation>
     </message>
     <message>
         <source>The SNTP server &quot;%s&quot; was not found.  Check its name, or choose another SNTP server.</source>
         <comment>40321</comment>
-        <translation type="unfinished"></translation>
+        <translation>Der SNTP-Server „%s“ wurde nicht gefunden.  Prüfen Sie seinen Namen oder wählen Sie einen anderen SNTP-Server.</translation>
     </message>
     <message>
         <source>The time server&apos;s clock is %s away from this device&apos;s clock.  Set this device&apos;s clock to it anyway?</source>
         <comment>40322</comment>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr des Zeitservers weicht um %s von der Uhr dieses Geräts ab.  Die Uhr dieses Geräts trotzdem danach stellen?</translation>
     </message>
     <message>
         <source>The profile is read-only</source>
         <comment>40323</comment>
-        <translation type="unfinished"></translation>
+        <translation>Das Profil ist schreibgeschützt</translation>
     </message>
     <message>
         <source>The disk is full</source>
         <comment>40324</comment>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger ist voll</translation>
     </message>
     <message>
         <source>The change could not be saved: %s.</source>
         <comment>40325</comment>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderung konnte nicht gespeichert werden: %s.</translation>
     </message>
     <message>
         <source>The city list could not be read completely, so cities are missing from it: %s</source>
         <comment>40326</comment>
-        <translation type="unfinished"></translation>
+        <translation>Die Städteliste konnte nicht vollständig gelesen werden, daher fehlen darin Städte: %s</translation>
+    </message>
+</context>
+<context>
+    <name>za::CityInstall</name>
+    <message>
+        <source>cannot write the first city (error %1)</source>
+        <translation>die erste Stadt kann nicht geschrieben werden (Fehler %1)</translation>
+    </message>
+    <message>
+        <source>cannot create the city database (error %1)</source>
+        <translation>die Städtedatenbank kann nicht angelegt werden (Fehler %1)</translation>
+    </message>
+    <message>
+        <source>cannot open the new city database (error %1)</source>
+        <translation>die neue Städtedatenbank kann nicht geöffnet werden (Fehler %1)</translation>
+    </message>
+    <message>
+        <source>line %1 of the city list</source>
+        <translation>Zeile %1 der Städteliste</translation>
+    </message>
+    <message>
+        <source>%1 repeats the city name &quot;%2&quot;</source>
+        <translation>%1 wiederholt den Stadtnamen „%2“</translation>
+    </message>
+    <message>
+        <source>cannot store %1 (error %2)</source>
+        <translation>%1 kann nicht gespeichert werden (Fehler %2)</translation>
+    </message>
+    <message>
+        <source>time zone %1 cannot be derived for %2</source>
+        <translation>die Zeitzone %1 lässt sich für %2 nicht ableiten</translation>
+    </message>
+    <message>
+        <source>cannot write the time-zone table (error %1)</source>
+        <translation>die Zeitzonentabelle kann nicht geschrieben werden (Fehler %1)</translation>
+    </message>
+    <message>
+        <source>the city list has no &quot;%1&quot;</source>
+        <translation>die Städteliste enthält kein „%1“</translation>
+    </message>
+    <message>
+        <source>cannot make %1 the home city</source>
+        <translation>%1 kann nicht zur Heimatstadt gemacht werden</translation>
+    </message>
+    <message>
+        <source>cannot write the Clock settings (error %1)</source>
+        <translation>die Uhreinstellungen können nicht geschrieben werden (Fehler %1)</translation>
+    </message>
+    <message>
+        <source>cannot store the city list (error %1)</source>
+        <translation>die Städteliste kann nicht gespeichert werden (Fehler %1)</translation>
+    </message>
+    <message>
+        <source>cannot write the Today item&apos;s key (error %1)</source>
+        <translation>der Schlüssel des Heute-Elements kann nicht geschrieben werden (Fehler %1)</translation>
+    </message>
+</context>
+<context>
+    <name>za::CityListCsv</name>
+    <message>
+        <source>the city list ends inside a quoted field</source>
+        <translation>die Städteliste endet innerhalb eines Felds in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>the city list has no cities or not the expected columns</source>
+        <translation>die Städteliste enthält keine Städte oder nicht die erwarteten Spalten</translation>
+    </message>
+    <message>
+        <source>line %1 of the city list is malformed</source>
+        <translation>Zeile %1 der Städteliste ist fehlerhaft</translation>
+    </message>
+</context>
+<context>
+    <name>za::CurrentCity</name>
+    <message>
+        <source>the selected display (%1) is not one of the five</source>
+        <translation>die ausgewählte Anzeige (%1) ist keine der fünf</translation>
+    </message>
+    <message>
+        <source>the current city %1 (display %2) is not in the device&apos;s time zone (%3)</source>
+        <translation>die aktuelle Stadt %1 (Anzeige %2) liegt nicht in der Zeitzone des Geräts (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>za::SpokenText</name>
+    <message>
+        <source>, daylight saving time</source>
+        <translation>, Sommerzeit</translation>
     </message>
 </context>
 <context>
@@ -1474,7 +1726,7 @@ Nothing was changed; the current city stays &quot;%s&quot;.</source>
     </message>
     <message>
         <source>New Alarm...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Wecker...</translation>
     </message>
 </context>
 <context>
@@ -1541,7 +1793,7 @@ Nothing was changed; the current city stays &quot;%s&quot;.</source>
     </message>
     <message>
         <source>Copy City...</source>
-        <translation type="unfinished"></translation>
+        <translation>Stadt kopieren...</translation>
     </message>
 </context>
 <context>
@@ -1572,6 +1824,10 @@ Nothing was changed; the current city stays &quot;%s&quot;.</source>
     <message>
         <source>Cities</source>
         <translation>Städte</translation>
+    </message>
+    <message>
+        <source>Type to narrow the list, Enter chooses, Esc cancels</source>
+        <translation>Tippen grenzt die Liste ein, Eingabe wählt, Esc bricht ab</translation>
     </message>
 </context>
 <context>
@@ -1640,6 +1896,10 @@ Nothing was changed; the current city stays &quot;%s&quot;.</source>
         <source>Select All</source>
         <translation>Alles auswählen</translation>
     </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Weitere Schaltflächen</translation>
+    </message>
 </context>
 <context>
     <name>za::app::CDistanceCalcDlg</name>
@@ -1695,6 +1955,57 @@ Nothing was changed; the current city stays &quot;%s&quot;.</source>
     <message>
         <source>Main screen</source>
         <translation>Hauptbildschirm</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>Willkommen</translation>
+    </message>
+    <message>
+        <source>Welcome to Zonaria. Click a city or the map for its facts, right-click a city for its menu. &lt;a href=&quot;welcome&quot;&gt;Getting started&lt;/a&gt;</source>
+        <translation>Willkommen bei Zonaria. Klicken Sie auf eine Stadt oder die Karte, um mehr zu erfahren, mit der rechten Maustaste auf eine Stadt für ihr Menü. &lt;a href=&quot;welcome&quot;&gt;Erste Schritte&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Close the welcome</source>
+        <translation>Begrüßung schließen</translation>
+    </message>
+</context>
+<context>
+    <name>za::app::CMeetingPlannerDlg</name>
+    <message>
+        <source>Meeting Planner</source>
+        <translation>Besprechungsplaner</translation>
+    </message>
+    <message>
+        <source>Hours of the displayed cities on this date in the current city:</source>
+        <translation>Stunden der angezeigten Städte an diesem Datum der aktuellen Stadt:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Picked hour</source>
+        <translation>Gewählte Stunde</translation>
+    </message>
+    <message>
+        <source>Common working hours</source>
+        <translation>Gemeinsame Arbeitszeit</translation>
+    </message>
+    <message>
+        <source>Working hours from</source>
+        <translation>Arbeitszeit von</translation>
+    </message>
+    <message>
+        <source>Working hours to</source>
+        <translation>Arbeitszeit bis</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Working hours in %1:</source>
+        <translation>Arbeitszeit in %1:</translation>
     </message>
 </context>
 <context>
@@ -1818,12 +2129,31 @@ Monduntergang:</translation>
         <source>The current city&apos;s time zone is the device&apos;s own.</source>
         <translation>Die Zeitzone der aktuellen Stadt ist die des Geräts.</translation>
     </message>
+    <message>
+        <source>Next Clock Change</source>
+        <translation>Nächste Zeitumstellung</translation>
+    </message>
+    <message>
+        <source>None within a year</source>
+        <translation>Keine innerhalb eines Jahres</translation>
+    </message>
 </context>
 <context>
     <name>za::app::CPhoneCodesDlg</name>
     <message>
         <source>Phone Codes</source>
         <translation>Vorwahlen</translation>
+    </message>
+</context>
+<context>
+    <name>za::app::CPlannerGrid</name>
+    <message>
+        <source>Hours of the cities</source>
+        <translation>Stunden der Städte</translation>
+    </message>
+    <message>
+        <source> (%1 h)</source>
+        <translation> (%1 Std.)</translation>
     </message>
 </context>
 <context>
@@ -1886,35 +2216,31 @@ Monduntergang:</translation>
     </message>
     <message>
         <source>Show offsets</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitunterschiede zeigen</translation>
     </message>
     <message>
         <source>Each city display shows its difference from the current city</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Anzeige zeigt ihren Zeitunterschied zur aktuellen Stadt</translation>
     </message>
     <message>
         <source>Working hours from</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitszeit von</translation>
     </message>
     <message>
         <source>Working hours to</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitszeit bis</translation>
     </message>
     <message>
         <source>Working hours:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitszeit:</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>bis</translation>
     </message>
 </context>
 <context>
     <name>za::app::CSetAlarmDlg</name>
-    <message>
-        <source>Go to Start &gt; Settings &gt; Personal &gt; Sounds &amp; Notifications to  set the alarm sound</source>
-        <translation type="vanished">Den Weckton legen Sie unter Start &gt; Einstellungen &gt; Persönlich &gt; Klänge und Benachrichtigungen fest</translation>
-    </message>
     <message>
         <source>Set Alarm</source>
         <translation>Wecker stellen</translation>
@@ -1949,11 +2275,11 @@ Monduntergang:</translation>
     </message>
     <message>
         <source>Set the alarm sound in your desktop&apos;s sound settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Weckton legen Sie in den Klangeinstellungen Ihrer Arbeitsumgebung fest</translation>
     </message>
     <message>
         <source>Alarm Time Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis zur Weckzeit</translation>
     </message>
 </context>
 <context>
@@ -1975,10 +2301,6 @@ Monduntergang:</translation>
         <translation>Abgleichen</translation>
     </message>
     <message>
-        <source>Select an SNTP time server from the list, or type one in.  Then tap the &apos;Sync&apos; button to synchronize the device time to the server.</source>
-        <translation type="vanished">Wählen Sie einen SNTP-Zeitserver aus der Liste oder geben Sie einen ein.  Tippen Sie dann auf „Abgleichen“, um die Uhrzeit des Geräts mit dem Server abzugleichen.</translation>
-    </message>
-    <message>
         <source>&amp;Time:</source>
         <translation>&amp;Uhrzeit:</translation>
     </message>
@@ -1992,7 +2314,21 @@ Monduntergang:</translation>
     </message>
     <message>
         <source>Select an SNTP time server from the list, or type one in.  Then click the &apos;Sync&apos; button to synchronize the computer&apos;s time to the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen SNTP-Zeitserver aus der Liste oder geben Sie einen ein.  Klicken Sie dann auf „Abgleichen“, um die Uhrzeit des Computers mit dem Server abzugleichen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n years</source>
+        <translation>
+            <numerusform>%n Jahr</numerusform>
+            <numerusform>%n Jahre</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2046,6 +2382,10 @@ Tageslicht:</translation>
         <source>Drag to move the reference time through the day</source>
         <translation>Ziehen, um die Bezugszeit durch den Tag zu bewegen</translation>
     </message>
+    <message>
+        <source>Reference Time Note</source>
+        <translation>Hinweis zur Bezugszeit</translation>
+    </message>
 </context>
 <context>
     <name>za::app::CWorldMapWnd</name>
@@ -2077,6 +2417,21 @@ In den Optionen von Zonaria lässt es sich einschalten.</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The device profile at %1 cannot be used: %2</source>
+        <translation>Das Geräteprofil unter %1 kann nicht verwendet werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>za::today::CTodayItem</name>
+    <message>
+        <source>, current city</source>
+        <translation>, aktuelle Stadt</translation>
+    </message>
+    <message>
+        <source>Zonaria</source>
+        <translation>Zonaria</translation>
     </message>
 </context>
 <context>
@@ -2236,132 +2591,132 @@ In den Optionen von Zonaria lässt es sich einschalten.</translation>
     <message>
         <source>%s does not exist in %s that day (the clocks go forward): %s is taken.</source>
         <comment>540</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s gibt es an diesem Tag in %s nicht (die Uhren werden vorgestellt): %s wird genommen.</translation>
     </message>
     <message>
         <source>%s occurs twice in %s that day (the clocks go back): the first, %s, is taken.</source>
         <comment>541</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s kommt an diesem Tag in %s zweimal vor (die Uhren werden zurückgestellt): Das erste, %s, wird genommen.</translation>
     </message>
     <message>
         <source>Clocks go forward %s on %s at %s</source>
         <comment>600</comment>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhren werden am %2$s um %3$s um %1$s vorgestellt</translation>
     </message>
     <message>
         <source>Clocks go back %s on %s at %s</source>
         <comment>601</comment>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhren werden am %2$s um %3$s um %1$s zurückgestellt</translation>
     </message>
     <message>
         <source>1 hour</source>
         <comment>602</comment>
-        <translation type="unfinished"></translation>
+        <translation>1 Stunde</translation>
     </message>
     <message>
         <source>%d hours</source>
         <comment>603</comment>
-        <translation type="unfinished"></translation>
+        <translation>%d Stunden</translation>
     </message>
     <message>
         <source>%d min</source>
         <comment>604</comment>
-        <translation type="unfinished"></translation>
+        <translation>%d Min.</translation>
     </message>
     <message>
         <source>%s %d min</source>
         <comment>605</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s %d Min.</translation>
     </message>
     <message>
         <source>%s%d h</source>
         <comment>606</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s%d h</translation>
     </message>
     <message>
         <source>%s%d h %d min</source>
         <comment>607</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s%d h %d min</translation>
     </message>
     <message>
         <source>yesterday</source>
         <comment>608</comment>
-        <translation type="unfinished"></translation>
+        <translation>gestern</translation>
     </message>
     <message>
         <source>tomorrow</source>
         <comment>609</comment>
-        <translation type="unfinished"></translation>
+        <translation>morgen</translation>
     </message>
     <message>
         <source>Sun overhead: %s</source>
         <comment>610</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sonne im Zenit: %s</translation>
     </message>
     <message>
         <source>Moon overhead: %s</source>
         <comment>611</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mond im Zenit: %s</translation>
     </message>
     <message>
         <source>%d° N</source>
         <comment>612</comment>
-        <translation type="unfinished"></translation>
+        <translation>%d° N</translation>
     </message>
     <message>
         <source>%d° S</source>
         <comment>613</comment>
-        <translation type="unfinished"></translation>
+        <translation>%d° S</translation>
     </message>
     <message>
         <source>%d° E</source>
         <comment>614</comment>
-        <translation type="unfinished"></translation>
+        <translation>%d° O</translation>
     </message>
     <message>
         <source>%d° W</source>
         <comment>615</comment>
-        <translation type="unfinished"></translation>
+        <translation>%d° W</translation>
     </message>
     <message>
         <source>No common working hours</source>
         <comment>616</comment>
-        <translation type="unfinished"></translation>
+        <translation>Keine gemeinsame Arbeitszeit</translation>
     </message>
     <message>
         <source>Common working hours: %s</source>
         <comment>617</comment>
-        <translation type="unfinished"></translation>
+        <translation>Gemeinsame Arbeitszeit: %s</translation>
     </message>
     <message>
         <source>%s in %s</source>
         <comment>618</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s in %s</translation>
     </message>
     <message>
         <source>%s in %s is %s</source>
         <comment>619</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s in %s ist %s</translation>
     </message>
     <message>
         <source>within working hours</source>
         <comment>620</comment>
-        <translation type="unfinished"></translation>
+        <translation>innerhalb der Arbeitszeit</translation>
     </message>
     <message>
         <source>outside working hours</source>
         <comment>621</comment>
-        <translation type="unfinished"></translation>
+        <translation>außerhalb der Arbeitszeit</translation>
     </message>
     <message>
         <source>%d%% lit</source>
         <comment>622</comment>
-        <translation type="unfinished"></translation>
+        <translation>%d %% beleuchtet</translation>
     </message>
     <message>
         <source>%s%d min</source>
         <comment>623</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s%d min</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,14 @@
         <source> (missed, due %1)</source>
         <translation> (perdida, prevista a las %1)</translation>
     </message>
+    <message>
+        <source>Alarm – %1 in %2</source>
+        <translation>Alarma – %1 en %2</translation>
+    </message>
+    <message>
+        <source>Alarm – %1</source>
+        <translation>Alarma – %1</translation>
+    </message>
 </context>
 <context>
     <name>CDesktopNotifier</name>
@@ -20,7 +28,7 @@
     </message>
     <message>
         <source>Open Zonaria</source>
-        <translation type="unfinished">Abrir Zonaria</translation>
+        <translation>Abrir Zonaria</translation>
     </message>
 </context>
 <context>
@@ -71,11 +79,11 @@
     </message>
     <message>
         <source>Meeting Planner...</source>
-        <translation type="unfinished"></translation>
+        <translation>Planificador de reuniones...</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
 </context>
 <context>
@@ -127,10 +135,6 @@
     <message>
         <source>alarm delete takes one HANDLE; see alarm list</source>
         <translation>alarm delete toma un identificador (HANDLE); vea alarm list</translation>
-    </message>
-    <message>
-        <source>alarm %1 could not be deleted</source>
-        <translation type="vanished">no se ha podido eliminar la alarma %1</translation>
     </message>
     <message>
         <source>Alarm %1 deleted</source>
@@ -321,10 +325,6 @@
         <translation>; indique otra carpeta en ZONARIA_DEVICE</translation>
     </message>
     <message>
-        <source>the setting could not be written: </source>
-        <translation type="vanished">no se ha podido guardar el ajuste: </translation>
-    </message>
-    <message>
         <source>the city name</source>
         <translation>el nombre de la ciudad</translation>
     </message>
@@ -381,10 +381,6 @@
         <translation>La zona horaria de este dispositivo no cambia</translation>
     </message>
     <message>
-        <source>the device&apos;s time zone could not be changed to %1; nothing was changed</source>
-        <translation type="vanished">no se ha podido cambiar la zona horaria del dispositivo a %1; no se ha modificado nada</translation>
-    </message>
-    <message>
         <source>The time zone of this device is now %1</source>
         <translation>La zona horaria de este dispositivo es ahora %1</translation>
     </message>
@@ -399,10 +395,6 @@
     <message>
         <source>set-city takes DISPLAY (0-4) and NAME; see --help</source>
         <translation>set-city toma DISPLAY (0-4) y NAME; vea --help</translation>
-    </message>
-    <message>
-        <source>the setting could not be written to the device profile %1</source>
-        <translation type="vanished">no se ha podido guardar el ajuste en el perfil del dispositivo %1</translation>
     </message>
     <message>
         <source>Display %1 now shows %2</source>
@@ -630,39 +622,191 @@
     </message>
     <message>
         <source>; the alarm was not set</source>
-        <translation type="unfinished"></translation>
+        <translation>; la alarma no se programó</translation>
     </message>
     <message>
         <source>alarm %1 could not be deleted: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo eliminar la alarma %1: %2</translation>
     </message>
     <message>
         <source>Device:         </source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo:         </translation>
     </message>
     <message>
         <source>Clock change: </source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio de hora: </translation>
     </message>
     <message>
         <source>none within a year</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno en el próximo año</translation>
     </message>
     <message>
         <source>The profile is read-only; the setting could not be written: </source>
-        <translation type="unfinished"></translation>
+        <translation>El perfil es de solo lectura; no se pudo escribir el ajuste: </translation>
     </message>
     <message>
         <source>the device&apos;s time zone could not be changed to %1 (%2); nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo cambiar la zona horaria del dispositivo a %1 (%2); no se cambió nada</translation>
     </message>
     <message>
         <source>; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>; no se cambió nada</translation>
     </message>
     <message>
         <source>; the setting could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>; no se pudo escribir el ajuste</translation>
+    </message>
+    <message>
+        <source>New Moon %1</source>
+        <translation>Luna nueva %1</translation>
+    </message>
+    <message>
+        <source>First Quarter %1</source>
+        <translation>Cuarto creciente %1</translation>
+    </message>
+    <message>
+        <source>Full Moon on %1</source>
+        <translation>Luna llena el %1</translation>
+    </message>
+    <message>
+        <source>Last Quarter %1</source>
+        <translation>Cuarto menguante %1</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <translation>listo</translation>
+    </message>
+    <message>
+        <source>read-only</source>
+        <translation>solo lectura</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>dañado</translation>
+    </message>
+    <message>
+        <source>foreign</source>
+        <translation>ajeno</translation>
+    </message>
+    <message>
+        <source>newer</source>
+        <translation>más reciente</translation>
+    </message>
+    <message>
+        <source>unusable</source>
+        <translation>inutilizable</translation>
+    </message>
+    <message>
+        <source>private (the host&apos;s clock plus an offset, and a zone, kept in the profile)</source>
+        <translation>privado (el reloj del anfitrión más un desfase, y una zona, guardados en el perfil)</translation>
+    </message>
+    <message>
+        <source>computer (org.freedesktop.timedate1), zone %1; automatic time %2%3</source>
+        <translation>equipo (org.freedesktop.timedate1), zona %1; hora automática %2%3</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>activada</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>desactivada</translation>
+    </message>
+    <message>
+        <source>, synchronized</source>
+        <translation>, sincronizada</translation>
+    </message>
+    <message>
+        <source>computer, zone %1 from the host; %2, so the clock and zone cannot be changed</source>
+        <translation>equipo, zona %1 del anfitrión; %2, por lo que no se pueden cambiar el reloj ni la zona</translation>
+    </message>
+    <message>
+        <source>device takes computer, private or nothing; see --help</source>
+        <translation>device admite computer, private o nada; véase --help</translation>
+    </message>
+    <message>
+        <source>device takes computer or private, not &quot;%1&quot;</source>
+        <translation>device admite computer o private, no «%1»</translation>
+    </message>
+    <message>
+        <source>the device stays %1: %2</source>
+        <translation>el dispositivo sigue siendo %1: %2</translation>
+    </message>
+    <message>
+        <source>Device: </source>
+        <translation>Dispositivo: </translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>not ok</source>
+        <translation>no ok</translation>
+    </message>
+    <message>
+        <source>; set ZONARIA_DEVICE to another folder, or move %1 aside to start with a new profile</source>
+        <translation>; asigne otra carpeta a ZONARIA_DEVICE o aparte %1 para empezar con un perfil nuevo</translation>
+    </message>
+    <message>
+        <source>The profile is read-only</source>
+        <translation>El perfil es de solo lectura</translation>
+    </message>
+    <message>
+        <source>The disk is full</source>
+        <translation>El disco está lleno</translation>
+    </message>
+    <message>
+        <source>the device profile %1 could not be written</source>
+        <translation>no se pudo escribir el perfil del dispositivo %1</translation>
+    </message>
+    <message>
+        <source>; what was read may be incomplete. Move %1 aside to start with a new profile; zonaria-cli check tells more</source>
+        <translation>; lo leído puede estar incompleto. Aparte %1 para empezar con un perfil nuevo; zonaria-cli check da más detalles</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;; run zonaria-cli --help for the list</source>
+        <translation>orden desconocida «%1»; ejecute zonaria-cli --help para ver la lista</translation>
+    </message>
+    <message>
+        <source>--hours takes START-END in hours, as 9-17 or 08:30-16:30, not &quot;%1&quot;</source>
+        <translation>--hours admite INICIO-FIN en horas, como 9-17 o 08:30-16:30, no «%1»</translation>
+    </message>
+    <message>
+        <source>Meeting planner for %1 in %2; * within working hours, = every city within them</source>
+        <translation>Planificador de reuniones para el %1 en %2; * dentro del horario laboral, = todas las ciudades dentro del suyo</translation>
+    </message>
+    <message>
+        <source> (day before)</source>
+        <translation> (día anterior)</translation>
+    </message>
+    <message>
+        <source> (day after)</source>
+        <translation> (día siguiente)</translation>
+    </message>
+    <message>
+        <source>%1 has a %2-hour day: its clocks change on this date</source>
+        <translation>%1 tiene un día de %2 horas: sus relojes cambian en esta fecha</translation>
+    </message>
+    <message>
+        <source>No common working hours</source>
+        <translation>Ningún horario laboral común</translation>
+    </message>
+    <message>
+        <source>Common working hours: %1 in %2</source>
+        <translation>Horario laboral común: %1 en %2</translation>
+    </message>
+    <message>
+        <source>%1 answered with a clock %2 s away from the device&apos;s, more than a day; the device clock was not changed (--force sets it all the same, --dry-run shows the time)</source>
+        <translation>%1 respondió con un reloj a %2 s del del dispositivo, más de un día; no se cambió el reloj del dispositivo (--force lo ajusta de todos modos, --dry-run muestra la hora)</translation>
+    </message>
+    <message>
+        <source>the server answered, but the computer&apos;s clock could not be set: %1</source>
+        <translation>el servidor respondió, pero no se pudo ajustar el reloj del equipo: %1</translation>
     </message>
 </context>
 <context>
@@ -679,28 +823,24 @@
         <translation>Instalación de Zonaria</translation>
     </message>
     <message>
-        <source>Cannot install Zonaria.  Make sure that you have enough disk space, and that you have installed Microsoft ActiveSync version 3.0 or greater.</source>
-        <translation type="vanished">No se puede instalar Zonaria.  Compruebe que hay espacio suficiente en el disco y que tiene instalado Microsoft ActiveSync 3.0 o posterior.</translation>
-    </message>
-    <message>
         <source>Cannot install Zonaria.  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede instalar Zonaria.  %1</translation>
     </message>
     <message>
         <source>No application manager for handhelds is registered on this computer (the registry key HKEY_LOCAL_MACHINE\%1 is missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún administrador de aplicaciones para dispositivos de mano registrado en este equipo (falta la clave del registro HKEY_LOCAL_MACHINE\%1).</translation>
     </message>
     <message>
         <source>The registry key HKEY_LOCAL_MACHINE\%1 does not name the application manager&apos;s program.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clave del registro HKEY_LOCAL_MACHINE\%1 no indica el programa del administrador de aplicaciones.</translation>
     </message>
     <message>
         <source>%1 could not be copied to %2.  Make sure that the file is there and that you have enough disk space.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo copiar %1 en %2.  Compruebe que el archivo existe y que hay suficiente espacio en disco.</translation>
     </message>
     <message>
         <source>The application manager %1 could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar el administrador de aplicaciones %1.</translation>
     </message>
 </context>
 <context>
@@ -711,18 +851,6 @@
 </source>
         <translation>zonaria-cli [clock] [--json]
   Las cinco ciudades mostradas con su hora y fecha locales; * señala el recuadro seleccionado.
-</translation>
-    </message>
-    <message>
-        <source>zonaria-cli city NAME [--json]
-  Name and country, time zone, latitude and longitude, today&apos;s sunrise and sunset, airport
-  and phone codes. Names are matched without regard to case, and to accents when no name
-  is spelt so (Sao Paulo finds São Paulo); quote names with blanks.
-</source>
-        <translation type="vanished">zonaria-cli city NAME [--json]
-  Nombre y país, zona horaria, latitud y longitud, salida y puesta del sol de hoy, código de
-  aeropuerto y prefijos. Los nombres se buscan sin distinguir mayúsculas, ni acentos si ningún
-  nombre se escribe así (Sao Paulo encuentra São Paulo); entrecomille los nombres con espacios.
 </translation>
     </message>
     <message>
@@ -753,16 +881,6 @@
   La hora local de la ciudad en un instante (por omisión, ahora), si rige el horario de verano
   y el desfase (UTC = hora local + desfase, en minutos). INSTANT es UTC: 2026-03-08T10:00:00Z,
   de 1970 a 2037.
-</translation>
-    </message>
-    <message>
-        <source>zonaria-cli convert --from NAME --local &apos;YYYY-MM-DD HH:MM&apos; [NAME ...] [--json]
-  The Time Calculator: the local time in the reference city --from, and the same instant
-  in each named city (default: the five displayed cities).
-</source>
-        <translation type="vanished">zonaria-cli convert --from NAME --local &apos;YYYY-MM-DD HH:MM&apos; [NAME ...] [--json]
-  La calculadora de horas: la hora local en la ciudad de referencia --from y el mismo instante
-  en cada ciudad indicada (por omisión, las cinco ciudades mostradas).
 </translation>
     </message>
     <message>
@@ -821,34 +939,6 @@ zonaria-cli distance --modes [--units ...]
 </translation>
     </message>
     <message>
-        <source>zonaria-cli check [--json]
-  Checks the device profile as SQLite&apos;s integrity check does (which the sqlite3 tool cannot:
-  the city database needs Zonaria&apos;s collation), and its schema; shows the profile&apos;s path,
-  schema version, tzdata version, city count and the help file&apos;s place, then ok or what
-  is wrong (exit code 2).
-</source>
-        <translation type="vanished">zonaria-cli check [--json]
-  Comprueba el perfil del dispositivo como la verificación de integridad de SQLite (que la
-  herramienta sqlite3 no puede hacer: la base de ciudades necesita la intercalación de Zonaria)
-  y su esquema; muestra la ruta, las versiones del esquema y de tzdata, el número de ciudades y
-  dónde está la ayuda, y luego ok o lo que falla (código de salida 2).
-</translation>
-    </message>
-    <message>
-        <source>zonaria-cli sync [--server HOST] [--port N] [--timeout MS] [--dry-run] [--json]
-  Asks an Internet time server (SNTP, default pool.ntp.org port 123, 20000 ms time-out) for
-  the time once: prints the clock offset and the round-trip delay in seconds and the server&apos;s
-  stratum, and sets the device clock unless --dry-run. HOST is a name or an IPv4 or IPv6
-  address. A reply that fails a check is refused and the device clock left alone.
-</source>
-        <translation type="vanished">zonaria-cli sync [--server HOST] [--port N] [--timeout MS] [--dry-run] [--json]
-  Pide la hora una vez a un servidor de hora de Internet (SNTP, por omisión pool.ntp.org puerto
-  123, 20000 ms de espera): muestra el desfase del reloj, el retardo de ida y vuelta en segundos
-  y el estrato del servidor, y ajusta el reloj del dispositivo salvo con --dry-run. HOST es un
-  nombre o una dirección IPv4 o IPv6. Una respuesta que no supera una comprobación se rechaza.
-</translation>
-    </message>
-    <message>
         <source>zonaria-cli alarm add CITY (--at &apos;YYYY-MM-DD HH:MM&apos; | --in DURATION) [--message TEXT] [--json]
 zonaria-cli alarm list [--json]
 zonaria-cli alarm delete HANDLE [--json]
@@ -894,7 +984,14 @@ Los errores escriben una línea en stderr y salen con el código 2.
   one city&apos;s name only (Chicago finds Chicago, IL). Quote names with blanks. Also when the
   city&apos;s clocks next change (&quot;Clocks go back 1 hour on Sun 25 Oct 2026 at 02:00&quot;).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zonaria-cli city NAME [--json]
+  Nombre y país, zona horaria, latitud y longitud, salida y puesta del sol de hoy, código de
+  aeropuerto y prefijos. Los nombres se buscan sin distinguir mayúsculas, ni acentos si ningún
+  nombre se escribe así (Sao Paulo encuentra São Paulo); bastan las primeras palabras de un
+  nombre si solo empiezan el de una ciudad (Chicago encuentra Chicago, IL). Entrecomille los
+  nombres con espacios. También el próximo cambio de hora de la ciudad («Los relojes se
+  atrasan 1 hora el dom 25 oct 2026 a las 02:00»).
+</translation>
     </message>
     <message>
         <source>zonaria-cli convert --from NAME --local &apos;YYYY-MM-DD HH:MM&apos; [NAME ...] [--json]
@@ -902,7 +999,12 @@ Los errores escriben una línea en stderr y salen con el código 2.
   in each named city (default: the five displayed cities). A local time the clocks skip is
   the time after the gap, one they repeat its first occurrence; a note says so.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zonaria-cli convert --from NAME --local &apos;YYYY-MM-DD HH:MM&apos; [NAME ...] [--json]
+  La calculadora de horas: la hora local en la ciudad de referencia --from y el mismo instante
+  en cada ciudad indicada (por omisión, las cinco ciudades mostradas). Una hora local que los
+  relojes se saltan se toma como la hora tras el salto, y una que repiten, como su primera
+  aparición; una nota lo indica.
+</translation>
     </message>
     <message>
         <source>zonaria-cli check [--json]
@@ -911,7 +1013,13 @@ Los errores escriben una línea en stderr y salen con el código 2.
   schema version, tzdata version, city count and the help file&apos;s place, then ok or what
   is wrong (exit code 2), and which device the clock and zone are (see device).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zonaria-cli check [--json]
+  Comprueba el perfil del dispositivo como la verificación de integridad de SQLite (que la
+  herramienta sqlite3 no puede hacer: la base de ciudades necesita la intercalación de Zonaria)
+  y su esquema; muestra la ruta, las versiones del esquema y de tzdata, el número de ciudades y
+  dónde está la ayuda, luego ok o lo que falla (código de salida 2), y de qué dispositivo son
+  el reloj y la zona (véase device).
+</translation>
     </message>
     <message>
         <source>zonaria-cli device [computer|private] [--json]
@@ -920,7 +1028,12 @@ Los errores escriben una línea en stderr y salen con el código 2.
   kept in the profile (the host&apos;s clock plus an offset, and a zone). A new profile takes the
   computer when its time service answers; it changes only by this command.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zonaria-cli device [computer|private] [--json]
+  Muestra o elige el dispositivo cuyo reloj y zona horaria muestra y ajusta Zonaria: el del
+  equipo, mediante su servicio de hora (org.freedesktop.timedate1), o uno privado guardado en
+  el perfil (el reloj del anfitrión más un desfase, y una zona). Un perfil nuevo toma el
+  equipo si su servicio de hora responde; solo esta orden lo cambia.
+</translation>
     </message>
     <message>
         <source>zonaria-cli sync [--server HOST] [--port N] [--timeout MS] [--dry-run] [--force] [--json]
@@ -930,7 +1043,14 @@ Los errores escriben una línea en stderr y salen con el código 2.
   address. A datagram that fails a check is refused and the wait goes on for a valid reply
   until the time-out. An offset of more than a day is only applied with --force.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zonaria-cli sync [--server HOST] [--port N] [--timeout MS] [--dry-run] [--force] [--json]
+  Pide la hora una vez a un servidor de hora de Internet (SNTP, por omisión pool.ntp.org puerto
+  123, 20000 ms de espera): muestra el desfase del reloj, el retardo de ida y vuelta en segundos
+  y el estrato del servidor, y ajusta el reloj del dispositivo salvo con --dry-run. HOST es un
+  nombre o una dirección IPv4 o IPv6. Un datagrama que no supera una comprobación se rechaza y
+  se sigue esperando una respuesta válida hasta agotar el tiempo. Un desfase de más de un día
+  solo se aplica con --force.
+</translation>
     </message>
     <message>
         <source>zonaria-cli meet [--date YYYY-MM-DD] [--hours 9-17] [CITY ...] [--json]
@@ -940,7 +1060,49 @@ Los errores escriben una línea en stderr y salen con el código 2.
   the current city first; working hours to the Preferences&apos; (09:00-17:00 unless set), or
   --hours for all. A clock-change date shows as a 23- or 25-hour day.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zonaria-cli meet [--date YYYY-MM-DD] [--hours 9-17] [CITY ...] [--json]
+  El planificador de reuniones: cada hora de la fecha local de la primera ciudad (por omisión,
+  hoy allí) en cada ciudad, marcando las horas dentro del horario laboral de cada ciudad (*) y
+  las que están dentro del de todas (=), y después el horario laboral común. Por omisión, las
+  cinco ciudades mostradas, la actual primero; el horario laboral, el de las Preferencias
+  (09:00-17:00 si no se ha configurado) o --hours para todas. Un día con cambio de hora
+  aparece con 23 o 25 horas.
+</translation>
+    </message>
+</context>
+<context>
+    <name>WindowUsage</name>
+    <message>
+        <source>Usage: zonaria [OPTION]...
+Shows the local time of five cities above a world map of day and night.
+A second start brings the running window to the front.
+
+  -h, --help     show this help and exit
+      --version  show the version and exit
+
+Qt&apos;s own options (-platform NAME, -style NAME, -qwindowgeometry WxH+X+Y, ...) are accepted.
+The device profile is $ZONARIA_DEVICE, else $XDG_DATA_HOME/zonaria/device.
+zonaria-cli shows the world clock and runs the calculators in a terminal.
+</source>
+        <translation>Uso: zonaria [OPCIÓN]...
+Muestra la hora local de cinco ciudades sobre un mapa del mundo con el día y la noche.
+Un segundo inicio trae al frente la ventana abierta.
+
+  -h, --help     mostrar esta ayuda y salir
+      --version  mostrar la versión y salir
+
+Se aceptan las opciones propias de Qt (-platform NAME, -style NAME, -qwindowgeometry WxH+X+Y, ...).
+El perfil del dispositivo es $ZONARIA_DEVICE o, si no, $XDG_DATA_HOME/zonaria/device.
+zonaria-cli muestra el reloj mundial y ejecuta las calculadoras en un terminal.
+</translation>
+    </message>
+    <message>
+        <source>zonaria: unknown option &apos;%1&apos;
+Try &apos;zonaria --help&apos; for more information.
+</source>
+        <translation>zonaria: opción desconocida «%1»
+Pruebe «zonaria --help» para más información.
+</translation>
     </message>
 </context>
 <context>
@@ -1357,82 +1519,172 @@ Horas de luz:</translation>
 
 Nothing was changed; the current city stays &quot;%s&quot;.</source>
         <comment>40301</comment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cambiar la zona horaria a «%s»: %s.
+
+No se cambió nada; la ciudad actual sigue siendo «%s».</translation>
     </message>
     <message>
         <source>This computer sets its clock automatically.  Turn automatic time off and set the clock by hand?</source>
         <comment>40302</comment>
-        <translation type="unfinished"></translation>
+        <translation>Este equipo ajusta su reloj automáticamente.  ¿Desactivar la hora automática y ajustar el reloj a mano?</translation>
     </message>
     <message>
         <source>The clock of this computer could not be set: %s.</source>
         <comment>40303</comment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo ajustar el reloj de este equipo: %s.</translation>
     </message>
     <message>
         <source>This computer sets its clock automatically; it is synchronized.</source>
         <comment>40304</comment>
-        <translation type="unfinished"></translation>
+        <translation>Este equipo ajusta su reloj automáticamente; está sincronizado.</translation>
     </message>
     <message>
         <source>This computer sets its clock automatically; it is not synchronized yet.</source>
         <comment>40305</comment>
-        <translation type="unfinished"></translation>
+        <translation>Este equipo ajusta su reloj automáticamente; todavía no está sincronizado.</translation>
     </message>
     <message>
         <source>This computer&apos;s clock is set by hand.</source>
         <comment>40306</comment>
-        <translation type="unfinished"></translation>
+        <translation>El reloj de este equipo se ajusta a mano.</translation>
     </message>
     <message>
         <source>Set the time automatically</source>
         <comment>40307</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar la hora automáticamente</translation>
     </message>
     <message>
         <source>Automatic time could not be changed: %s.</source>
         <comment>40308</comment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cambiar la hora automática: %s.</translation>
     </message>
     <message>
         <source>Clock and time zone: this computer&apos;s own (%s)</source>
         <comment>40309</comment>
-        <translation type="unfinished"></translation>
+        <translation>Reloj y zona horaria: los de este equipo (%s)</translation>
     </message>
     <message>
         <source>Clock and time zone: Zonaria&apos;s own, kept in its profile</source>
         <comment>40310</comment>
-        <translation type="unfinished"></translation>
+        <translation>Reloj y zona horaria: los propios de Zonaria, guardados en su perfil</translation>
     </message>
     <message>
         <source>The SNTP server &quot;%s&quot; was not found.  Check its name, or choose another SNTP server.</source>
         <comment>40321</comment>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el servidor SNTP «%s».  Compruebe su nombre o elija otro servidor SNTP.</translation>
     </message>
     <message>
         <source>The time server&apos;s clock is %s away from this device&apos;s clock.  Set this device&apos;s clock to it anyway?</source>
         <comment>40322</comment>
-        <translation type="unfinished"></translation>
+        <translation>El reloj del servidor de hora difiere %s del reloj de este dispositivo.  ¿Ajustar de todos modos el reloj de este dispositivo a él?</translation>
     </message>
     <message>
         <source>The profile is read-only</source>
         <comment>40323</comment>
-        <translation type="unfinished"></translation>
+        <translation>El perfil es de solo lectura</translation>
     </message>
     <message>
         <source>The disk is full</source>
         <comment>40324</comment>
-        <translation type="unfinished"></translation>
+        <translation>El disco está lleno</translation>
     </message>
     <message>
         <source>The change could not be saved: %s.</source>
         <comment>40325</comment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el cambio: %s.</translation>
     </message>
     <message>
         <source>The city list could not be read completely, so cities are missing from it: %s</source>
         <comment>40326</comment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer completa la lista de ciudades, por lo que faltan ciudades: %s</translation>
+    </message>
+</context>
+<context>
+    <name>za::CityInstall</name>
+    <message>
+        <source>cannot write the first city (error %1)</source>
+        <translation>no se puede escribir la primera ciudad (error %1)</translation>
+    </message>
+    <message>
+        <source>cannot create the city database (error %1)</source>
+        <translation>no se puede crear la base de ciudades (error %1)</translation>
+    </message>
+    <message>
+        <source>cannot open the new city database (error %1)</source>
+        <translation>no se puede abrir la nueva base de ciudades (error %1)</translation>
+    </message>
+    <message>
+        <source>line %1 of the city list</source>
+        <translation>la línea %1 de la lista de ciudades</translation>
+    </message>
+    <message>
+        <source>%1 repeats the city name &quot;%2&quot;</source>
+        <translation>%1 repite el nombre de ciudad «%2»</translation>
+    </message>
+    <message>
+        <source>cannot store %1 (error %2)</source>
+        <translation>no se puede guardar %1 (error %2)</translation>
+    </message>
+    <message>
+        <source>time zone %1 cannot be derived for %2</source>
+        <translation>no se puede deducir la zona horaria %1 para %2</translation>
+    </message>
+    <message>
+        <source>cannot write the time-zone table (error %1)</source>
+        <translation>no se puede escribir la tabla de zonas horarias (error %1)</translation>
+    </message>
+    <message>
+        <source>the city list has no &quot;%1&quot;</source>
+        <translation>la lista de ciudades no contiene «%1»</translation>
+    </message>
+    <message>
+        <source>cannot make %1 the home city</source>
+        <translation>no se puede hacer de %1 la ciudad de origen</translation>
+    </message>
+    <message>
+        <source>cannot write the Clock settings (error %1)</source>
+        <translation>no se pueden escribir los ajustes del reloj (error %1)</translation>
+    </message>
+    <message>
+        <source>cannot store the city list (error %1)</source>
+        <translation>no se puede guardar la lista de ciudades (error %1)</translation>
+    </message>
+    <message>
+        <source>cannot write the Today item&apos;s key (error %1)</source>
+        <translation>no se puede escribir la clave del elemento Hoy (error %1)</translation>
+    </message>
+</context>
+<context>
+    <name>za::CityListCsv</name>
+    <message>
+        <source>the city list ends inside a quoted field</source>
+        <translation>la lista de ciudades termina dentro de un campo entre comillas</translation>
+    </message>
+    <message>
+        <source>the city list has no cities or not the expected columns</source>
+        <translation>la lista de ciudades no tiene ciudades o no tiene las columnas esperadas</translation>
+    </message>
+    <message>
+        <source>line %1 of the city list is malformed</source>
+        <translation>la línea %1 de la lista de ciudades está mal formada</translation>
+    </message>
+</context>
+<context>
+    <name>za::CurrentCity</name>
+    <message>
+        <source>the selected display (%1) is not one of the five</source>
+        <translation>el recuadro seleccionado (%1) no es uno de los cinco</translation>
+    </message>
+    <message>
+        <source>the current city %1 (display %2) is not in the device&apos;s time zone (%3)</source>
+        <translation>la ciudad actual %1 (recuadro %2) no está en la zona horaria del dispositivo (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>za::SpokenText</name>
+    <message>
+        <source>, daylight saving time</source>
+        <translation>, horario de verano</translation>
     </message>
 </context>
 <context>
@@ -1473,7 +1725,7 @@ Nothing was changed; the current city stays &quot;%s&quot;.</source>
     </message>
     <message>
         <source>New Alarm...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva alarma...</translation>
     </message>
 </context>
 <context>
@@ -1540,7 +1792,7 @@ Nothing was changed; the current city stays &quot;%s&quot;.</source>
     </message>
     <message>
         <source>Copy City...</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar ciudad...</translation>
     </message>
 </context>
 <context>
@@ -1571,6 +1823,10 @@ Nothing was changed; the current city stays &quot;%s&quot;.</source>
     <message>
         <source>Cities</source>
         <translation>Ciudades</translation>
+    </message>
+    <message>
+        <source>Type to narrow the list, Enter chooses, Esc cancels</source>
+        <translation>Escriba para filtrar la lista; Intro elige, Esc cancela</translation>
     </message>
 </context>
 <context>
@@ -1639,6 +1895,10 @@ Nothing was changed; the current city stays &quot;%s&quot;.</source>
         <source>Select All</source>
         <translation>Seleccionar todo</translation>
     </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Más botones</translation>
+    </message>
 </context>
 <context>
     <name>za::app::CDistanceCalcDlg</name>
@@ -1694,6 +1954,57 @@ Nothing was changed; the current city stays &quot;%s&quot;.</source>
     <message>
         <source>Main screen</source>
         <translation>Pantalla principal</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>Bienvenida</translation>
+    </message>
+    <message>
+        <source>Welcome to Zonaria. Click a city or the map for its facts, right-click a city for its menu. &lt;a href=&quot;welcome&quot;&gt;Getting started&lt;/a&gt;</source>
+        <translation>Bienvenido a Zonaria. Haga clic en una ciudad o en el mapa para ver sus datos, y con el botón derecho en una ciudad para abrir su menú. &lt;a href=&quot;welcome&quot;&gt;Primeros pasos&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Close the welcome</source>
+        <translation>Cerrar la bienvenida</translation>
+    </message>
+</context>
+<context>
+    <name>za::app::CMeetingPlannerDlg</name>
+    <message>
+        <source>Meeting Planner</source>
+        <translation>Planificador de reuniones</translation>
+    </message>
+    <message>
+        <source>Hours of the displayed cities on this date in the current city:</source>
+        <translation>Horas de las ciudades mostradas en esta fecha de la ciudad actual:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Fecha:</translation>
+    </message>
+    <message>
+        <source>Picked hour</source>
+        <translation>Hora elegida</translation>
+    </message>
+    <message>
+        <source>Common working hours</source>
+        <translation>Horario laboral común</translation>
+    </message>
+    <message>
+        <source>Working hours from</source>
+        <translation>Horario laboral desde</translation>
+    </message>
+    <message>
+        <source>Working hours to</source>
+        <translation>Horario laboral hasta</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Working hours in %1:</source>
+        <translation>Horario laboral en %1:</translation>
     </message>
 </context>
 <context>
@@ -1817,12 +2128,31 @@ Puesta de la luna:</translation>
         <source>The current city&apos;s time zone is the device&apos;s own.</source>
         <translation>La zona horaria de la ciudad actual es la del dispositivo.</translation>
     </message>
+    <message>
+        <source>Next Clock Change</source>
+        <translation>Próximo cambio de hora</translation>
+    </message>
+    <message>
+        <source>None within a year</source>
+        <translation>Ninguno en el próximo año</translation>
+    </message>
 </context>
 <context>
     <name>za::app::CPhoneCodesDlg</name>
     <message>
         <source>Phone Codes</source>
         <translation>Prefijos telefónicos</translation>
+    </message>
+</context>
+<context>
+    <name>za::app::CPlannerGrid</name>
+    <message>
+        <source>Hours of the cities</source>
+        <translation>Horas de las ciudades</translation>
+    </message>
+    <message>
+        <source> (%1 h)</source>
+        <translation> (%1 h)</translation>
     </message>
 </context>
 <context>
@@ -1885,35 +2215,31 @@ Puesta de la luna:</translation>
     </message>
     <message>
         <source>Show offsets</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar diferencias horarias</translation>
     </message>
     <message>
         <source>Each city display shows its difference from the current city</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada recuadro muestra su diferencia con la ciudad actual</translation>
     </message>
     <message>
         <source>Working hours from</source>
-        <translation type="unfinished"></translation>
+        <translation>Horario laboral desde</translation>
     </message>
     <message>
         <source>Working hours to</source>
-        <translation type="unfinished"></translation>
+        <translation>Horario laboral hasta</translation>
     </message>
     <message>
         <source>Working hours:</source>
-        <translation type="unfinished"></translation>
+        <translation>Horario laboral:</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
 </context>
 <context>
     <name>za::app::CSetAlarmDlg</name>
-    <message>
-        <source>Go to Start &gt; Settings &gt; Personal &gt; Sounds &amp; Notifications to  set the alarm sound</source>
-        <translation type="vanished">Para elegir el sonido de la alarma, vaya a Inicio &gt; Configuración &gt; Personal &gt; Sonidos y notificaciones</translation>
-    </message>
     <message>
         <source>Set Alarm</source>
         <translation>Programar alarma</translation>
@@ -1948,11 +2274,11 @@ Puesta de la luna:</translation>
     </message>
     <message>
         <source>Set the alarm sound in your desktop&apos;s sound settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el sonido de la alarma en la configuración de sonido de su escritorio</translation>
     </message>
     <message>
         <source>Alarm Time Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota sobre la hora de la alarma</translation>
     </message>
 </context>
 <context>
@@ -1974,10 +2300,6 @@ Puesta de la luna:</translation>
         <translation>Sincronizar</translation>
     </message>
     <message>
-        <source>Select an SNTP time server from the list, or type one in.  Then tap the &apos;Sync&apos; button to synchronize the device time to the server.</source>
-        <translation type="vanished">Elija un servidor de hora SNTP de la lista o escriba uno.  Después toque «Sincronizar» para ajustar la hora del dispositivo a la del servidor.</translation>
-    </message>
-    <message>
         <source>&amp;Time:</source>
         <translation>&amp;Hora:</translation>
     </message>
@@ -1991,7 +2313,21 @@ Puesta de la luna:</translation>
     </message>
     <message>
         <source>Select an SNTP time server from the list, or type one in.  Then click the &apos;Sync&apos; button to synchronize the computer&apos;s time to the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un servidor de hora SNTP de la lista o escriba uno.  Después haga clic en «Sincronizar» para ajustar la hora del equipo a la del servidor.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n years</source>
+        <translation>
+            <numerusform>%n año</numerusform>
+            <numerusform>%n años</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n día</numerusform>
+            <numerusform>%n días</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2045,6 +2381,10 @@ Horas de luz:</translation>
         <source>Drag to move the reference time through the day</source>
         <translation>Arrastre para mover la hora de referencia a lo largo del día</translation>
     </message>
+    <message>
+        <source>Reference Time Note</source>
+        <translation>Nota sobre la hora de referencia</translation>
+    </message>
 </context>
 <context>
     <name>za::app::CWorldMapWnd</name>
@@ -2076,6 +2416,21 @@ Se activa en las Preferencias de Zonaria.</translation>
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>The device profile at %1 cannot be used: %2</source>
+        <translation>No se puede usar el perfil del dispositivo de %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>za::today::CTodayItem</name>
+    <message>
+        <source>, current city</source>
+        <translation>, ciudad actual</translation>
+    </message>
+    <message>
+        <source>Zonaria</source>
+        <translation>Zonaria</translation>
     </message>
 </context>
 <context>
@@ -2235,132 +2590,132 @@ Se activa en las Preferencias de Zonaria.</translation>
     <message>
         <source>%s does not exist in %s that day (the clocks go forward): %s is taken.</source>
         <comment>540</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s no existe ese día en %s (los relojes se adelantan): se toma %s.</translation>
     </message>
     <message>
         <source>%s occurs twice in %s that day (the clocks go back): the first, %s, is taken.</source>
         <comment>541</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s ocurre dos veces ese día en %s (los relojes se atrasan): se toma la primera, %s.</translation>
     </message>
     <message>
         <source>Clocks go forward %s on %s at %s</source>
         <comment>600</comment>
-        <translation type="unfinished"></translation>
+        <translation>Los relojes se adelantan %s el %s a las %s</translation>
     </message>
     <message>
         <source>Clocks go back %s on %s at %s</source>
         <comment>601</comment>
-        <translation type="unfinished"></translation>
+        <translation>Los relojes se atrasan %s el %s a las %s</translation>
     </message>
     <message>
         <source>1 hour</source>
         <comment>602</comment>
-        <translation type="unfinished"></translation>
+        <translation>1 hora</translation>
     </message>
     <message>
         <source>%d hours</source>
         <comment>603</comment>
-        <translation type="unfinished"></translation>
+        <translation>%d horas</translation>
     </message>
     <message>
         <source>%d min</source>
         <comment>604</comment>
-        <translation type="unfinished"></translation>
+        <translation>%d min</translation>
     </message>
     <message>
         <source>%s %d min</source>
         <comment>605</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s %d min</translation>
     </message>
     <message>
         <source>%s%d h</source>
         <comment>606</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s%d h</translation>
     </message>
     <message>
         <source>%s%d h %d min</source>
         <comment>607</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s%d h %d min</translation>
     </message>
     <message>
         <source>yesterday</source>
         <comment>608</comment>
-        <translation type="unfinished"></translation>
+        <translation>ayer</translation>
     </message>
     <message>
         <source>tomorrow</source>
         <comment>609</comment>
-        <translation type="unfinished"></translation>
+        <translation>mañana</translation>
     </message>
     <message>
         <source>Sun overhead: %s</source>
         <comment>610</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sol en el cenit: %s</translation>
     </message>
     <message>
         <source>Moon overhead: %s</source>
         <comment>611</comment>
-        <translation type="unfinished"></translation>
+        <translation>Luna en el cenit: %s</translation>
     </message>
     <message>
         <source>%d° N</source>
         <comment>612</comment>
-        <translation type="unfinished"></translation>
+        <translation>%d° N</translation>
     </message>
     <message>
         <source>%d° S</source>
         <comment>613</comment>
-        <translation type="unfinished"></translation>
+        <translation>%d° S</translation>
     </message>
     <message>
         <source>%d° E</source>
         <comment>614</comment>
-        <translation type="unfinished"></translation>
+        <translation>%d° E</translation>
     </message>
     <message>
         <source>%d° W</source>
         <comment>615</comment>
-        <translation type="unfinished"></translation>
+        <translation>%d° O</translation>
     </message>
     <message>
         <source>No common working hours</source>
         <comment>616</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ningún horario laboral común</translation>
     </message>
     <message>
         <source>Common working hours: %s</source>
         <comment>617</comment>
-        <translation type="unfinished"></translation>
+        <translation>Horario laboral común: %s</translation>
     </message>
     <message>
         <source>%s in %s</source>
         <comment>618</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s en %s</translation>
     </message>
     <message>
         <source>%s in %s is %s</source>
         <comment>619</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s en %s equivale a %s</translation>
     </message>
     <message>
         <source>within working hours</source>
         <comment>620</comment>
-        <translation type="unfinished"></translation>
+        <translation>dentro del horario laboral</translation>
     </message>
     <message>
         <source>outside working hours</source>
         <comment>621</comment>
-        <translation type="unfinished"></translation>
+        <translation>fuera del horario laboral</translation>
     </message>
     <message>
         <source>%d%% lit</source>
         <comment>622</comment>
-        <translation type="unfinished"></translation>
+        <translation>%d %% iluminada</translation>
     </message>
     <message>
         <source>%s%d min</source>
         <comment>623</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s%d min</translation>
     </message>
 </context>
 </TS>

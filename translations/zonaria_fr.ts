@@ -7,6 +7,14 @@
         <source> (missed, due %1)</source>
         <translation> (manquée, prévue à %1)</translation>
     </message>
+    <message>
+        <source>Alarm – %1 in %2</source>
+        <translation>Alarme – %1 à %2</translation>
+    </message>
+    <message>
+        <source>Alarm – %1</source>
+        <translation>Alarme – %1</translation>
+    </message>
 </context>
 <context>
     <name>CDesktopNotifier</name>
@@ -20,7 +28,7 @@
     </message>
     <message>
         <source>Open Zonaria</source>
-        <translation type="unfinished">Ouvrir Zonaria</translation>
+        <translation>Ouvrir Zonaria</translation>
     </message>
 </context>
 <context>
@@ -71,11 +79,11 @@
     </message>
     <message>
         <source>Meeting Planner...</source>
-        <translation type="unfinished"></translation>
+        <translation>Planificateur de réunions...</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
@@ -127,10 +135,6 @@
     <message>
         <source>alarm delete takes one HANDLE; see alarm list</source>
         <translation>alarm delete prend un identifiant (HANDLE) ; voir alarm list</translation>
-    </message>
-    <message>
-        <source>alarm %1 could not be deleted</source>
-        <translation type="vanished">l&apos;alarme %1 n&apos;a pas pu être supprimée</translation>
     </message>
     <message>
         <source>Alarm %1 deleted</source>
@@ -321,10 +325,6 @@
         <translation> ; donnez un autre dossier à ZONARIA_DEVICE</translation>
     </message>
     <message>
-        <source>the setting could not be written: </source>
-        <translation type="vanished">le réglage n&apos;a pas pu être enregistré : </translation>
-    </message>
-    <message>
         <source>the city name</source>
         <translation>le nom de ville</translation>
     </message>
@@ -381,10 +381,6 @@
         <translation>Le fuseau horaire de cet appareil ne change pas</translation>
     </message>
     <message>
-        <source>the device&apos;s time zone could not be changed to %1; nothing was changed</source>
-        <translation type="vanished">le fuseau horaire de l&apos;appareil n&apos;a pas pu passer à %1 ; rien n&apos;a été changé</translation>
-    </message>
-    <message>
         <source>The time zone of this device is now %1</source>
         <translation>Le fuseau horaire de cet appareil est maintenant %1</translation>
     </message>
@@ -399,10 +395,6 @@
     <message>
         <source>set-city takes DISPLAY (0-4) and NAME; see --help</source>
         <translation>set-city prend DISPLAY (0-4) et NAME ; voir --help</translation>
-    </message>
-    <message>
-        <source>the setting could not be written to the device profile %1</source>
-        <translation type="vanished">le réglage n&apos;a pas pu être enregistré dans le profil d&apos;appareil %1</translation>
     </message>
     <message>
         <source>Display %1 now shows %2</source>
@@ -630,39 +622,191 @@
     </message>
     <message>
         <source>; the alarm was not set</source>
-        <translation type="unfinished"></translation>
+        <translation> ; l&apos;alarme n&apos;a pas été réglée</translation>
     </message>
     <message>
         <source>alarm %1 could not be deleted: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;alarme %1 n&apos;a pas pu être supprimée : %2</translation>
     </message>
     <message>
         <source>Device:         </source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil :          </translation>
     </message>
     <message>
         <source>Clock change: </source>
-        <translation type="unfinished"></translation>
+        <translation>Changement :        </translation>
     </message>
     <message>
         <source>none within a year</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun d&apos;ici un an</translation>
     </message>
     <message>
         <source>The profile is read-only; the setting could not be written: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le profil est en lecture seule ; le réglage n&apos;a pas pu être enregistré : </translation>
     </message>
     <message>
         <source>the device&apos;s time zone could not be changed to %1 (%2); nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>le fuseau horaire de l&apos;appareil n&apos;a pas pu être changé en %1 (%2) ; rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation> ; rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>; the setting could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation> ; le réglage n&apos;a pas pu être enregistré</translation>
+    </message>
+    <message>
+        <source>New Moon %1</source>
+        <translation>Nouvelle lune %1</translation>
+    </message>
+    <message>
+        <source>First Quarter %1</source>
+        <translation>Premier quartier %1</translation>
+    </message>
+    <message>
+        <source>Full Moon on %1</source>
+        <translation>Pleine lune le %1</translation>
+    </message>
+    <message>
+        <source>Last Quarter %1</source>
+        <translation>Dernier quartier %1</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <translation>prêt</translation>
+    </message>
+    <message>
+        <source>read-only</source>
+        <translation>lecture seule</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>endommagé</translation>
+    </message>
+    <message>
+        <source>foreign</source>
+        <translation>étranger</translation>
+    </message>
+    <message>
+        <source>newer</source>
+        <translation>plus récent</translation>
+    </message>
+    <message>
+        <source>unusable</source>
+        <translation>inutilisable</translation>
+    </message>
+    <message>
+        <source>private (the host&apos;s clock plus an offset, and a zone, kept in the profile)</source>
+        <translation>privé (l&apos;horloge de l&apos;hôte plus un décalage, et un fuseau, conservés dans le profil)</translation>
+    </message>
+    <message>
+        <source>computer (org.freedesktop.timedate1), zone %1; automatic time %2%3</source>
+        <translation>ordinateur (org.freedesktop.timedate1), fuseau %1 ; heure automatique %2%3</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>activée</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>désactivée</translation>
+    </message>
+    <message>
+        <source>, synchronized</source>
+        <translation>, synchronisée</translation>
+    </message>
+    <message>
+        <source>computer, zone %1 from the host; %2, so the clock and zone cannot be changed</source>
+        <translation>ordinateur, fuseau %1 de l&apos;hôte ; %2, l&apos;horloge et le fuseau ne peuvent donc pas être changés</translation>
+    </message>
+    <message>
+        <source>device takes computer, private or nothing; see --help</source>
+        <translation>device prend computer, private ou rien ; voir --help</translation>
+    </message>
+    <message>
+        <source>device takes computer or private, not &quot;%1&quot;</source>
+        <translation>device prend computer ou private, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>the device stays %1: %2</source>
+        <translation>l&apos;appareil reste %1 : %2</translation>
+    </message>
+    <message>
+        <source>Device: </source>
+        <translation>Appareil : </translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>not ok</source>
+        <translation>pas ok</translation>
+    </message>
+    <message>
+        <source>; set ZONARIA_DEVICE to another folder, or move %1 aside to start with a new profile</source>
+        <translation> ; donnez un autre dossier à ZONARIA_DEVICE, ou déplacez %1 pour repartir avec un nouveau profil</translation>
+    </message>
+    <message>
+        <source>The profile is read-only</source>
+        <translation>Le profil est en lecture seule</translation>
+    </message>
+    <message>
+        <source>The disk is full</source>
+        <translation>Le disque est plein</translation>
+    </message>
+    <message>
+        <source>the device profile %1 could not be written</source>
+        <translation>le profil d&apos;appareil %1 n&apos;a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>; what was read may be incomplete. Move %1 aside to start with a new profile; zonaria-cli check tells more</source>
+        <translation> ; ce qui a été lu peut être incomplet. Déplacez %1 pour repartir avec un nouveau profil ; zonaria-cli check en dit plus</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;; run zonaria-cli --help for the list</source>
+        <translation>commande inconnue « %1 » ; zonaria-cli --help en donne la liste</translation>
+    </message>
+    <message>
+        <source>--hours takes START-END in hours, as 9-17 or 08:30-16:30, not &quot;%1&quot;</source>
+        <translation>--hours prend DÉBUT-FIN en heures, comme 9-17 ou 08:30-16:30, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>Meeting planner for %1 in %2; * within working hours, = every city within them</source>
+        <translation>Planificateur de réunions pour le %1 à %2 ; * pendant les heures de travail, = toutes les villes pendant les leurs</translation>
+    </message>
+    <message>
+        <source> (day before)</source>
+        <translation> (veille)</translation>
+    </message>
+    <message>
+        <source> (day after)</source>
+        <translation> (lendemain)</translation>
+    </message>
+    <message>
+        <source>%1 has a %2-hour day: its clocks change on this date</source>
+        <translation>%1 a une journée de %2 heures : ses horloges changent à cette date</translation>
+    </message>
+    <message>
+        <source>No common working hours</source>
+        <translation>Aucune heure de travail commune</translation>
+    </message>
+    <message>
+        <source>Common working hours: %1 in %2</source>
+        <translation>Heures de travail communes : %1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 answered with a clock %2 s away from the device&apos;s, more than a day; the device clock was not changed (--force sets it all the same, --dry-run shows the time)</source>
+        <translation>%1 a répondu avec une horloge à %2 s de celle de l&apos;appareil, plus d&apos;un jour ; l&apos;horloge de l&apos;appareil n&apos;a pas été modifiée (--force la règle quand même, --dry-run affiche l&apos;heure)</translation>
+    </message>
+    <message>
+        <source>the server answered, but the computer&apos;s clock could not be set: %1</source>
+        <translation>le serveur a répondu, mais l&apos;horloge de l&apos;ordinateur n&apos;a pas pu être réglée : %1</translation>
     </message>
 </context>
 <context>
@@ -679,28 +823,24 @@
         <translation>Installation de Zonaria</translation>
     </message>
     <message>
-        <source>Cannot install Zonaria.  Make sure that you have enough disk space, and that you have installed Microsoft ActiveSync version 3.0 or greater.</source>
-        <translation type="vanished">Impossible d&apos;installer Zonaria.  Vérifiez que l&apos;espace disque est suffisant et que Microsoft ActiveSync version 3.0 ou ultérieure est installé.</translation>
-    </message>
-    <message>
         <source>Cannot install Zonaria.  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;installer Zonaria.  %1</translation>
     </message>
     <message>
         <source>No application manager for handhelds is registered on this computer (the registry key HKEY_LOCAL_MACHINE\%1 is missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun gestionnaire d&apos;applications pour appareils de poche n&apos;est enregistré sur cet ordinateur (la clé de registre HKEY_LOCAL_MACHINE\%1 est absente).</translation>
     </message>
     <message>
         <source>The registry key HKEY_LOCAL_MACHINE\%1 does not name the application manager&apos;s program.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clé de registre HKEY_LOCAL_MACHINE\%1 n&apos;indique pas le programme du gestionnaire d&apos;applications.</translation>
     </message>
     <message>
         <source>%1 could not be copied to %2.  Make sure that the file is there and that you have enough disk space.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être copié vers %2.  Vérifiez que le fichier existe et que l&apos;espace disque est suffisant.</translation>
     </message>
     <message>
         <source>The application manager %1 could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le gestionnaire d&apos;applications %1 n&apos;a pas pu être lancé.</translation>
     </message>
 </context>
 <context>
@@ -711,18 +851,6 @@
 </source>
         <translation>zonaria-cli [clock] [--json]
   Les cinq villes affichées avec leur heure et leur date locales ; * marque le cadran sélectionné.
-</translation>
-    </message>
-    <message>
-        <source>zonaria-cli city NAME [--json]
-  Name and country, time zone, latitude and longitude, today&apos;s sunrise and sunset, airport
-  and phone codes. Names are matched without regard to case, and to accents when no name
-  is spelt so (Sao Paulo finds São Paulo); quote names with blanks.
-</source>
-        <translation type="vanished">zonaria-cli city NAME [--json]
-  Nom et pays, fuseau horaire, latitude et longitude, lever et coucher du soleil du jour,
-  codes d&apos;aéroport et indicatifs. Les noms sont reconnus sans égard à la casse, ni aux accents
-  quand aucun nom ne s&apos;écrit ainsi (Sao Paulo trouve São Paulo) ; citez les noms à espaces.
 </translation>
     </message>
     <message>
@@ -753,16 +881,6 @@
   L&apos;heure locale de la ville à un instant (par défaut maintenant), si l&apos;heure d&apos;été est en
   vigueur et le décalage (UTC = heure locale + décalage, en minutes). INSTANT est en UTC :
   2026-03-08T10:00:00Z, de 1970 à 2037.
-</translation>
-    </message>
-    <message>
-        <source>zonaria-cli convert --from NAME --local &apos;YYYY-MM-DD HH:MM&apos; [NAME ...] [--json]
-  The Time Calculator: the local time in the reference city --from, and the same instant
-  in each named city (default: the five displayed cities).
-</source>
-        <translation type="vanished">zonaria-cli convert --from NAME --local &apos;YYYY-MM-DD HH:MM&apos; [NAME ...] [--json]
-  Le calcul des heures : l&apos;heure locale dans la ville de référence --from, et le même instant
-  dans chaque ville nommée (par défaut : les cinq villes affichées).
 </translation>
     </message>
     <message>
@@ -821,34 +939,6 @@ zonaria-cli distance --modes [--units ...]
 </translation>
     </message>
     <message>
-        <source>zonaria-cli check [--json]
-  Checks the device profile as SQLite&apos;s integrity check does (which the sqlite3 tool cannot:
-  the city database needs Zonaria&apos;s collation), and its schema; shows the profile&apos;s path,
-  schema version, tzdata version, city count and the help file&apos;s place, then ok or what
-  is wrong (exit code 2).
-</source>
-        <translation type="vanished">zonaria-cli check [--json]
-  Vérifie le profil d&apos;appareil comme le contrôle d&apos;intégrité de SQLite (ce que l&apos;outil sqlite3
-  ne peut faire : la base des villes a besoin de la collation de Zonaria) ainsi que son schéma ;
-  affiche le chemin, la version du schéma et de tzdata, le nombre de villes et l&apos;emplacement
-  de l&apos;aide, puis ok ou ce qui ne va pas (code de sortie 2).
-</translation>
-    </message>
-    <message>
-        <source>zonaria-cli sync [--server HOST] [--port N] [--timeout MS] [--dry-run] [--json]
-  Asks an Internet time server (SNTP, default pool.ntp.org port 123, 20000 ms time-out) for
-  the time once: prints the clock offset and the round-trip delay in seconds and the server&apos;s
-  stratum, and sets the device clock unless --dry-run. HOST is a name or an IPv4 or IPv6
-  address. A reply that fails a check is refused and the device clock left alone.
-</source>
-        <translation type="vanished">zonaria-cli sync [--server HOST] [--port N] [--timeout MS] [--dry-run] [--json]
-  Demande une fois l&apos;heure à un serveur de temps Internet (SNTP, par défaut pool.ntp.org port
-  123, délai 20000 ms) : affiche le décalage de l&apos;horloge, le temps d&apos;aller-retour en secondes et
-  la strate du serveur, et règle l&apos;horloge de l&apos;appareil sauf avec --dry-run. HOST est un nom ou
-  une adresse IPv4 ou IPv6. Une réponse qui échoue à un contrôle est refusée.
-</translation>
-    </message>
-    <message>
         <source>zonaria-cli alarm add CITY (--at &apos;YYYY-MM-DD HH:MM&apos; | --in DURATION) [--message TEXT] [--json]
 zonaria-cli alarm list [--json]
 zonaria-cli alarm delete HANDLE [--json]
@@ -894,7 +984,14 @@ Les erreurs écrivent une ligne sur stderr et sortent avec le code 2.
   one city&apos;s name only (Chicago finds Chicago, IL). Quote names with blanks. Also when the
   city&apos;s clocks next change (&quot;Clocks go back 1 hour on Sun 25 Oct 2026 at 02:00&quot;).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zonaria-cli city NAME [--json]
+  Nom et pays, fuseau horaire, latitude et longitude, lever et coucher du soleil du jour,
+  codes d&apos;aéroport et indicatifs. Les noms sont reconnus sans égard à la casse, ni aux accents
+  quand aucun nom ne s&apos;écrit ainsi (Sao Paulo trouve São Paulo) ; les premiers mots d&apos;un nom
+  suffisent s&apos;ils ne commencent le nom que d&apos;une ville (Chicago trouve Chicago, IL). Citez
+  les noms à espaces. Indique aussi le prochain changement d&apos;heure de la ville (« Les
+  horloges reculent de 1 heure le dim. 25 oct. 2026 à 02:00 »).
+</translation>
     </message>
     <message>
         <source>zonaria-cli convert --from NAME --local &apos;YYYY-MM-DD HH:MM&apos; [NAME ...] [--json]
@@ -902,7 +999,12 @@ Les erreurs écrivent une ligne sur stderr et sortent avec le code 2.
   in each named city (default: the five displayed cities). A local time the clocks skip is
   the time after the gap, one they repeat its first occurrence; a note says so.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zonaria-cli convert --from NAME --local &apos;YYYY-MM-DD HH:MM&apos; [NAME ...] [--json]
+  Le calcul des heures : l&apos;heure locale dans la ville de référence --from, et le même instant
+  dans chaque ville nommée (par défaut : les cinq villes affichées). Une heure locale que les
+  horloges sautent est prise comme l&apos;heure après le saut, une heure qu&apos;elles répètent comme
+  sa première occurrence ; une remarque le signale.
+</translation>
     </message>
     <message>
         <source>zonaria-cli check [--json]
@@ -911,7 +1013,13 @@ Les erreurs écrivent une ligne sur stderr et sortent avec le code 2.
   schema version, tzdata version, city count and the help file&apos;s place, then ok or what
   is wrong (exit code 2), and which device the clock and zone are (see device).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zonaria-cli check [--json]
+  Vérifie le profil d&apos;appareil comme le contrôle d&apos;intégrité de SQLite (ce que l&apos;outil sqlite3
+  ne peut faire : la base des villes a besoin de la collation de Zonaria) ainsi que son schéma ;
+  affiche le chemin, la version du schéma et de tzdata, le nombre de villes et l&apos;emplacement
+  de l&apos;aide, puis ok ou ce qui ne va pas (code de sortie 2), et l&apos;appareil qui fournit
+  l&apos;horloge et le fuseau (voir device).
+</translation>
     </message>
     <message>
         <source>zonaria-cli device [computer|private] [--json]
@@ -920,7 +1028,13 @@ Les erreurs écrivent une ligne sur stderr et sortent avec le code 2.
   kept in the profile (the host&apos;s clock plus an offset, and a zone). A new profile takes the
   computer when its time service answers; it changes only by this command.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zonaria-cli device [computer|private] [--json]
+  Affiche ou choisit l&apos;appareil dont Zonaria affiche et règle l&apos;horloge et le fuseau horaire :
+  celui de l&apos;ordinateur, par son service de temps (org.freedesktop.timedate1), ou un appareil
+  privé conservé dans le profil (l&apos;horloge de l&apos;hôte plus un décalage, et un fuseau). Un
+  nouveau profil prend l&apos;ordinateur quand son service de temps répond ; seule cette commande
+  le change.
+</translation>
     </message>
     <message>
         <source>zonaria-cli sync [--server HOST] [--port N] [--timeout MS] [--dry-run] [--force] [--json]
@@ -930,7 +1044,14 @@ Les erreurs écrivent une ligne sur stderr et sortent avec le code 2.
   address. A datagram that fails a check is refused and the wait goes on for a valid reply
   until the time-out. An offset of more than a day is only applied with --force.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zonaria-cli sync [--server HOST] [--port N] [--timeout MS] [--dry-run] [--force] [--json]
+  Demande une fois l&apos;heure à un serveur de temps Internet (SNTP, par défaut pool.ntp.org port
+  123, délai 20000 ms) : affiche le décalage de l&apos;horloge, le temps d&apos;aller-retour en secondes et
+  la strate du serveur, et règle l&apos;horloge de l&apos;appareil sauf avec --dry-run. HOST est un nom ou
+  une adresse IPv4 ou IPv6. Un datagramme qui échoue à un contrôle est refusé, et l&apos;attente
+  d&apos;une réponse valide continue jusqu&apos;au délai. Un décalage de plus d&apos;un jour n&apos;est appliqué
+  qu&apos;avec --force.
+</translation>
     </message>
     <message>
         <source>zonaria-cli meet [--date YYYY-MM-DD] [--hours 9-17] [CITY ...] [--json]
@@ -940,7 +1061,49 @@ Les erreurs écrivent une ligne sur stderr et sortent avec le code 2.
   the current city first; working hours to the Preferences&apos; (09:00-17:00 unless set), or
   --hours for all. A clock-change date shows as a 23- or 25-hour day.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zonaria-cli meet [--date YYYY-MM-DD] [--hours 9-17] [CITY ...] [--json]
+  Le planificateur de réunions : chaque heure de la date locale de la première ville (par
+  défaut aujourd&apos;hui là-bas) dans chaque ville, en marquant les heures comprises dans les
+  heures de travail de chaque ville (*) et celles comprises dans celles de toutes (=), puis
+  les heures de travail communes. Par défaut, les cinq villes affichées, la ville actuelle
+  d&apos;abord ; les heures de travail des Préférences (09:00-17:00 sauf réglage), ou --hours pour
+  toutes. Un jour de changement d&apos;heure compte 23 ou 25 heures.
+</translation>
+    </message>
+</context>
+<context>
+    <name>WindowUsage</name>
+    <message>
+        <source>Usage: zonaria [OPTION]...
+Shows the local time of five cities above a world map of day and night.
+A second start brings the running window to the front.
+
+  -h, --help     show this help and exit
+      --version  show the version and exit
+
+Qt&apos;s own options (-platform NAME, -style NAME, -qwindowgeometry WxH+X+Y, ...) are accepted.
+The device profile is $ZONARIA_DEVICE, else $XDG_DATA_HOME/zonaria/device.
+zonaria-cli shows the world clock and runs the calculators in a terminal.
+</source>
+        <translation>Utilisation : zonaria [OPTION]...
+Affiche l&apos;heure locale de cinq villes au-dessus d&apos;une carte du monde du jour et de la nuit.
+Un deuxième lancement ramène la fenêtre ouverte au premier plan.
+
+  -h, --help     afficher cette aide et quitter
+      --version  afficher la version et quitter
+
+Les options propres à Qt (-platform NAME, -style NAME, -qwindowgeometry WxH+X+Y, ...) sont acceptées.
+Le profil d&apos;appareil est $ZONARIA_DEVICE, sinon $XDG_DATA_HOME/zonaria/device.
+zonaria-cli affiche l&apos;horloge mondiale et fait les calculs dans un terminal.
+</translation>
+    </message>
+    <message>
+        <source>zonaria: unknown option &apos;%1&apos;
+Try &apos;zonaria --help&apos; for more information.
+</source>
+        <translation>zonaria : option inconnue « %1 »
+Essayez « zonaria --help » pour plus d&apos;informations.
+</translation>
     </message>
 </context>
 <context>
@@ -1357,82 +1520,172 @@ Durée du jour :</translation>
 
 Nothing was changed; the current city stays &quot;%s&quot;.</source>
         <comment>40301</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le fuseau horaire n&apos;a pas pu être changé en « %s » : %s.
+
+Rien n&apos;a été modifié ; la ville actuelle reste « %s ».</translation>
     </message>
     <message>
         <source>This computer sets its clock automatically.  Turn automatic time off and set the clock by hand?</source>
         <comment>40302</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cet ordinateur règle son horloge automatiquement.  Désactiver l&apos;heure automatique et régler l&apos;horloge à la main ?</translation>
     </message>
     <message>
         <source>The clock of this computer could not be set: %s.</source>
         <comment>40303</comment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;horloge de cet ordinateur n&apos;a pas pu être réglée : %s.</translation>
     </message>
     <message>
         <source>This computer sets its clock automatically; it is synchronized.</source>
         <comment>40304</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cet ordinateur règle son horloge automatiquement ; elle est synchronisée.</translation>
     </message>
     <message>
         <source>This computer sets its clock automatically; it is not synchronized yet.</source>
         <comment>40305</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cet ordinateur règle son horloge automatiquement ; elle n&apos;est pas encore synchronisée.</translation>
     </message>
     <message>
         <source>This computer&apos;s clock is set by hand.</source>
         <comment>40306</comment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;horloge de cet ordinateur est réglée à la main.</translation>
     </message>
     <message>
         <source>Set the time automatically</source>
         <comment>40307</comment>
-        <translation type="unfinished"></translation>
+        <translation>Régler l&apos;heure automatiquement</translation>
     </message>
     <message>
         <source>Automatic time could not be changed: %s.</source>
         <comment>40308</comment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;heure automatique n&apos;a pas pu être modifiée : %s.</translation>
     </message>
     <message>
         <source>Clock and time zone: this computer&apos;s own (%s)</source>
         <comment>40309</comment>
-        <translation type="unfinished"></translation>
+        <translation>Horloge et fuseau horaire : ceux de cet ordinateur (%s)</translation>
     </message>
     <message>
         <source>Clock and time zone: Zonaria&apos;s own, kept in its profile</source>
         <comment>40310</comment>
-        <translation type="unfinished"></translation>
+        <translation>Horloge et fuseau horaire : ceux de Zonaria, conservés dans son profil</translation>
     </message>
     <message>
         <source>The SNTP server &quot;%s&quot; was not found.  Check its name, or choose another SNTP server.</source>
         <comment>40321</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur SNTP « %s » est introuvable.  Vérifiez son nom ou choisissez un autre serveur SNTP.</translation>
     </message>
     <message>
         <source>The time server&apos;s clock is %s away from this device&apos;s clock.  Set this device&apos;s clock to it anyway?</source>
         <comment>40322</comment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;horloge du serveur de temps s&apos;écarte de %s de celle de cet appareil.  Régler quand même l&apos;horloge de cet appareil sur elle ?</translation>
     </message>
     <message>
         <source>The profile is read-only</source>
         <comment>40323</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le profil est en lecture seule</translation>
     </message>
     <message>
         <source>The disk is full</source>
         <comment>40324</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le disque est plein</translation>
     </message>
     <message>
         <source>The change could not be saved: %s.</source>
         <comment>40325</comment>
-        <translation type="unfinished"></translation>
+        <translation>La modification n&apos;a pas pu être enregistrée : %s.</translation>
     </message>
     <message>
         <source>The city list could not be read completely, so cities are missing from it: %s</source>
         <comment>40326</comment>
-        <translation type="unfinished"></translation>
+        <translation>La liste des villes n&apos;a pas pu être lue entièrement, il y manque donc des villes : %s</translation>
+    </message>
+</context>
+<context>
+    <name>za::CityInstall</name>
+    <message>
+        <source>cannot write the first city (error %1)</source>
+        <translation>impossible d&apos;écrire la première ville (erreur %1)</translation>
+    </message>
+    <message>
+        <source>cannot create the city database (error %1)</source>
+        <translation>impossible de créer la base des villes (erreur %1)</translation>
+    </message>
+    <message>
+        <source>cannot open the new city database (error %1)</source>
+        <translation>impossible d&apos;ouvrir la nouvelle base des villes (erreur %1)</translation>
+    </message>
+    <message>
+        <source>line %1 of the city list</source>
+        <translation>la ligne %1 de la liste des villes</translation>
+    </message>
+    <message>
+        <source>%1 repeats the city name &quot;%2&quot;</source>
+        <translation>%1 répète le nom de ville « %2 »</translation>
+    </message>
+    <message>
+        <source>cannot store %1 (error %2)</source>
+        <translation>impossible d&apos;enregistrer %1 (erreur %2)</translation>
+    </message>
+    <message>
+        <source>time zone %1 cannot be derived for %2</source>
+        <translation>le fuseau horaire %1 ne peut pas être déduit pour %2</translation>
+    </message>
+    <message>
+        <source>cannot write the time-zone table (error %1)</source>
+        <translation>impossible d&apos;écrire la table des fuseaux horaires (erreur %1)</translation>
+    </message>
+    <message>
+        <source>the city list has no &quot;%1&quot;</source>
+        <translation>la liste des villes ne contient pas « %1 »</translation>
+    </message>
+    <message>
+        <source>cannot make %1 the home city</source>
+        <translation>impossible de faire de %1 la ville de départ</translation>
+    </message>
+    <message>
+        <source>cannot write the Clock settings (error %1)</source>
+        <translation>impossible d&apos;écrire les réglages de l&apos;horloge (erreur %1)</translation>
+    </message>
+    <message>
+        <source>cannot store the city list (error %1)</source>
+        <translation>impossible d&apos;enregistrer la liste des villes (erreur %1)</translation>
+    </message>
+    <message>
+        <source>cannot write the Today item&apos;s key (error %1)</source>
+        <translation>impossible d&apos;écrire la clé de l&apos;élément Aujourd&apos;hui (erreur %1)</translation>
+    </message>
+</context>
+<context>
+    <name>za::CityListCsv</name>
+    <message>
+        <source>the city list ends inside a quoted field</source>
+        <translation>la liste des villes s&apos;arrête au milieu d&apos;un champ entre guillemets</translation>
+    </message>
+    <message>
+        <source>the city list has no cities or not the expected columns</source>
+        <translation>la liste des villes ne contient aucune ville ou pas les colonnes attendues</translation>
+    </message>
+    <message>
+        <source>line %1 of the city list is malformed</source>
+        <translation>la ligne %1 de la liste des villes est mal formée</translation>
+    </message>
+</context>
+<context>
+    <name>za::CurrentCity</name>
+    <message>
+        <source>the selected display (%1) is not one of the five</source>
+        <translation>le cadran sélectionné (%1) n&apos;est pas l&apos;un des cinq</translation>
+    </message>
+    <message>
+        <source>the current city %1 (display %2) is not in the device&apos;s time zone (%3)</source>
+        <translation>la ville actuelle %1 (cadran %2) n&apos;est pas dans le fuseau horaire de l&apos;appareil (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>za::SpokenText</name>
+    <message>
+        <source>, daylight saving time</source>
+        <translation>, heure d&apos;été</translation>
     </message>
 </context>
 <context>
@@ -1473,7 +1726,7 @@ Nothing was changed; the current city stays &quot;%s&quot;.</source>
     </message>
     <message>
         <source>New Alarm...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle alarme...</translation>
     </message>
 </context>
 <context>
@@ -1540,7 +1793,7 @@ Nothing was changed; the current city stays &quot;%s&quot;.</source>
     </message>
     <message>
         <source>Copy City...</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la ville...</translation>
     </message>
 </context>
 <context>
@@ -1571,6 +1824,10 @@ Nothing was changed; the current city stays &quot;%s&quot;.</source>
     <message>
         <source>Cities</source>
         <translation>Villes</translation>
+    </message>
+    <message>
+        <source>Type to narrow the list, Enter chooses, Esc cancels</source>
+        <translation>Tapez pour filtrer la liste, Entrée choisit, Échap annule</translation>
     </message>
 </context>
 <context>
@@ -1639,6 +1896,10 @@ Nothing was changed; the current city stays &quot;%s&quot;.</source>
         <source>Select All</source>
         <translation>Tout sélectionner</translation>
     </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Autres boutons</translation>
+    </message>
 </context>
 <context>
     <name>za::app::CDistanceCalcDlg</name>
@@ -1694,6 +1955,57 @@ Nothing was changed; the current city stays &quot;%s&quot;.</source>
     <message>
         <source>Main screen</source>
         <translation>Écran principal</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>Bienvenue</translation>
+    </message>
+    <message>
+        <source>Welcome to Zonaria. Click a city or the map for its facts, right-click a city for its menu. &lt;a href=&quot;welcome&quot;&gt;Getting started&lt;/a&gt;</source>
+        <translation>Bienvenue dans Zonaria. Cliquez sur une ville ou sur la carte pour en savoir plus, et avec le bouton droit sur une ville pour son menu. &lt;a href=&quot;welcome&quot;&gt;Premiers pas&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Close the welcome</source>
+        <translation>Fermer l&apos;accueil</translation>
+    </message>
+</context>
+<context>
+    <name>za::app::CMeetingPlannerDlg</name>
+    <message>
+        <source>Meeting Planner</source>
+        <translation>Planificateur de réunions</translation>
+    </message>
+    <message>
+        <source>Hours of the displayed cities on this date in the current city:</source>
+        <translation>Heures des villes affichées à cette date de la ville actuelle :</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Date :</translation>
+    </message>
+    <message>
+        <source>Picked hour</source>
+        <translation>Heure choisie</translation>
+    </message>
+    <message>
+        <source>Common working hours</source>
+        <translation>Heures de travail communes</translation>
+    </message>
+    <message>
+        <source>Working hours from</source>
+        <translation>Heures de travail de</translation>
+    </message>
+    <message>
+        <source>Working hours to</source>
+        <translation>Heures de travail à</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>Working hours in %1:</source>
+        <translation>Heures de travail à %1 :</translation>
     </message>
 </context>
 <context>
@@ -1817,12 +2129,31 @@ Coucher de la lune :</translation>
         <source>The current city&apos;s time zone is the device&apos;s own.</source>
         <translation>Le fuseau horaire de la ville actuelle est celui de l&apos;appareil.</translation>
     </message>
+    <message>
+        <source>Next Clock Change</source>
+        <translation>Prochain changement d&apos;heure</translation>
+    </message>
+    <message>
+        <source>None within a year</source>
+        <translation>Aucun d&apos;ici un an</translation>
+    </message>
 </context>
 <context>
     <name>za::app::CPhoneCodesDlg</name>
     <message>
         <source>Phone Codes</source>
         <translation>Indicatifs téléphoniques</translation>
+    </message>
+</context>
+<context>
+    <name>za::app::CPlannerGrid</name>
+    <message>
+        <source>Hours of the cities</source>
+        <translation>Heures des villes</translation>
+    </message>
+    <message>
+        <source> (%1 h)</source>
+        <translation> (%1 h)</translation>
     </message>
 </context>
 <context>
@@ -1885,35 +2216,31 @@ Coucher de la lune :</translation>
     </message>
     <message>
         <source>Show offsets</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les décalages</translation>
     </message>
     <message>
         <source>Each city display shows its difference from the current city</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque cadran indique son décalage par rapport à la ville actuelle</translation>
     </message>
     <message>
         <source>Working hours from</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures de travail de</translation>
     </message>
     <message>
         <source>Working hours to</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures de travail à</translation>
     </message>
     <message>
         <source>Working hours:</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures de travail :</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>à</translation>
     </message>
 </context>
 <context>
     <name>za::app::CSetAlarmDlg</name>
-    <message>
-        <source>Go to Start &gt; Settings &gt; Personal &gt; Sounds &amp; Notifications to  set the alarm sound</source>
-        <translation type="vanished">Pour choisir le son de l&apos;alarme, allez dans Démarrer &gt; Paramètres &gt; Personnel &gt; Sons et notifications</translation>
-    </message>
     <message>
         <source>Set Alarm</source>
         <translation>Régler une alarme</translation>
@@ -1948,11 +2275,11 @@ Coucher de la lune :</translation>
     </message>
     <message>
         <source>Set the alarm sound in your desktop&apos;s sound settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le son de l&apos;alarme dans les paramètres de son de votre bureau</translation>
     </message>
     <message>
         <source>Alarm Time Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque sur l&apos;heure de l&apos;alarme</translation>
     </message>
 </context>
 <context>
@@ -1974,10 +2301,6 @@ Coucher de la lune :</translation>
         <translation>Synchroniser</translation>
     </message>
     <message>
-        <source>Select an SNTP time server from the list, or type one in.  Then tap the &apos;Sync&apos; button to synchronize the device time to the server.</source>
-        <translation type="vanished">Choisissez un serveur de temps SNTP dans la liste ou saisissez-en un.  Touchez ensuite « Synchroniser » pour régler l&apos;heure de l&apos;appareil sur celle du serveur.</translation>
-    </message>
-    <message>
         <source>&amp;Time:</source>
         <translation>&amp;Heure :</translation>
     </message>
@@ -1991,7 +2314,21 @@ Coucher de la lune :</translation>
     </message>
     <message>
         <source>Select an SNTP time server from the list, or type one in.  Then click the &apos;Sync&apos; button to synchronize the computer&apos;s time to the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un serveur de temps SNTP dans la liste ou saisissez-en un.  Cliquez ensuite sur « Synchroniser » pour régler l&apos;heure de l&apos;ordinateur sur celle du serveur.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n years</source>
+        <translation>
+            <numerusform>%n an</numerusform>
+            <numerusform>%n ans</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2045,6 +2382,10 @@ Durée du jour :</translation>
         <source>Drag to move the reference time through the day</source>
         <translation>Faites glisser pour déplacer l&apos;heure de référence dans la journée</translation>
     </message>
+    <message>
+        <source>Reference Time Note</source>
+        <translation>Remarque sur l&apos;heure de référence</translation>
+    </message>
 </context>
 <context>
     <name>za::app::CWorldMapWnd</name>
@@ -2076,6 +2417,21 @@ Les Préférences de Zonaria permettent de l&apos;activer.</translation>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The device profile at %1 cannot be used: %2</source>
+        <translation>Le profil d&apos;appareil %1 ne peut pas être utilisé : %2</translation>
+    </message>
+</context>
+<context>
+    <name>za::today::CTodayItem</name>
+    <message>
+        <source>, current city</source>
+        <translation>, ville actuelle</translation>
+    </message>
+    <message>
+        <source>Zonaria</source>
+        <translation>Zonaria</translation>
     </message>
 </context>
 <context>
@@ -2235,132 +2591,132 @@ Les Préférences de Zonaria permettent de l&apos;activer.</translation>
     <message>
         <source>%s does not exist in %s that day (the clocks go forward): %s is taken.</source>
         <comment>540</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s n&apos;existe pas ce jour-là à %s (les horloges avancent) : %s est retenue.</translation>
     </message>
     <message>
         <source>%s occurs twice in %s that day (the clocks go back): the first, %s, is taken.</source>
         <comment>541</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s revient deux fois ce jour-là à %s (les horloges reculent) : la première, %s, est retenue.</translation>
     </message>
     <message>
         <source>Clocks go forward %s on %s at %s</source>
         <comment>600</comment>
-        <translation type="unfinished"></translation>
+        <translation>Les horloges avancent de %s le %s à %s</translation>
     </message>
     <message>
         <source>Clocks go back %s on %s at %s</source>
         <comment>601</comment>
-        <translation type="unfinished"></translation>
+        <translation>Les horloges reculent de %s le %s à %s</translation>
     </message>
     <message>
         <source>1 hour</source>
         <comment>602</comment>
-        <translation type="unfinished"></translation>
+        <translation>1 heure</translation>
     </message>
     <message>
         <source>%d hours</source>
         <comment>603</comment>
-        <translation type="unfinished"></translation>
+        <translation>%d heures</translation>
     </message>
     <message>
         <source>%d min</source>
         <comment>604</comment>
-        <translation type="unfinished"></translation>
+        <translation>%d min</translation>
     </message>
     <message>
         <source>%s %d min</source>
         <comment>605</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s %d min</translation>
     </message>
     <message>
         <source>%s%d h</source>
         <comment>606</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s%d h</translation>
     </message>
     <message>
         <source>%s%d h %d min</source>
         <comment>607</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s%d h %d min</translation>
     </message>
     <message>
         <source>yesterday</source>
         <comment>608</comment>
-        <translation type="unfinished"></translation>
+        <translation>hier</translation>
     </message>
     <message>
         <source>tomorrow</source>
         <comment>609</comment>
-        <translation type="unfinished"></translation>
+        <translation>demain</translation>
     </message>
     <message>
         <source>Sun overhead: %s</source>
         <comment>610</comment>
-        <translation type="unfinished"></translation>
+        <translation>Soleil au zénith : %s</translation>
     </message>
     <message>
         <source>Moon overhead: %s</source>
         <comment>611</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lune au zénith : %s</translation>
     </message>
     <message>
         <source>%d° N</source>
         <comment>612</comment>
-        <translation type="unfinished"></translation>
+        <translation>%d° N</translation>
     </message>
     <message>
         <source>%d° S</source>
         <comment>613</comment>
-        <translation type="unfinished"></translation>
+        <translation>%d° S</translation>
     </message>
     <message>
         <source>%d° E</source>
         <comment>614</comment>
-        <translation type="unfinished"></translation>
+        <translation>%d° E</translation>
     </message>
     <message>
         <source>%d° W</source>
         <comment>615</comment>
-        <translation type="unfinished"></translation>
+        <translation>%d° O</translation>
     </message>
     <message>
         <source>No common working hours</source>
         <comment>616</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aucune heure de travail commune</translation>
     </message>
     <message>
         <source>Common working hours: %s</source>
         <comment>617</comment>
-        <translation type="unfinished"></translation>
+        <translation>Heures de travail communes : %s</translation>
     </message>
     <message>
         <source>%s in %s</source>
         <comment>618</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s à %s</translation>
     </message>
     <message>
         <source>%s in %s is %s</source>
         <comment>619</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s à %s correspond à %s</translation>
     </message>
     <message>
         <source>within working hours</source>
         <comment>620</comment>
-        <translation type="unfinished"></translation>
+        <translation>pendant les heures de travail</translation>
     </message>
     <message>
         <source>outside working hours</source>
         <comment>621</comment>
-        <translation type="unfinished"></translation>
+        <translation>en dehors des heures de travail</translation>
     </message>
     <message>
         <source>%d%% lit</source>
         <comment>622</comment>
-        <translation type="unfinished"></translation>
+        <translation>éclairée à %d %%</translation>
     </message>
     <message>
         <source>%s%d min</source>
         <comment>623</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s%d min</translation>
     </message>
 </context>
 </TS>

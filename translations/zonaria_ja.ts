@@ -7,6 +7,14 @@
         <source> (missed, due %1)</source>
         <translation>（%1 の予定を逃しました）</translation>
     </message>
+    <message>
+        <source>Alarm – %1 in %2</source>
+        <translation>アラーム – %2 の %1</translation>
+    </message>
+    <message>
+        <source>Alarm – %1</source>
+        <translation>アラーム – %1</translation>
+    </message>
 </context>
 <context>
     <name>CDesktopNotifier</name>
@@ -20,7 +28,7 @@
     </message>
     <message>
         <source>Open Zonaria</source>
-        <translation type="unfinished">Zonaria を開く</translation>
+        <translation>Zonaria を開く</translation>
     </message>
 </context>
 <context>
@@ -71,11 +79,11 @@
     </message>
     <message>
         <source>Meeting Planner...</source>
-        <translation type="unfinished"></translation>
+        <translation>会議プランナー...</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
 </context>
 <context>
@@ -127,10 +135,6 @@
     <message>
         <source>alarm delete takes one HANDLE; see alarm list</source>
         <translation>alarm delete にはハンドル (HANDLE) を 1 つ指定します。alarm list を参照してください</translation>
-    </message>
-    <message>
-        <source>alarm %1 could not be deleted</source>
-        <translation type="vanished">アラーム %1 を削除できませんでした</translation>
     </message>
     <message>
         <source>Alarm %1 deleted</source>
@@ -321,10 +325,6 @@
         <translation>。ZONARIA_DEVICE に別のフォルダーを設定してください</translation>
     </message>
     <message>
-        <source>the setting could not be written: </source>
-        <translation type="vanished">設定を書き込めませんでした: </translation>
-    </message>
-    <message>
         <source>the city name</source>
         <translation>都市名</translation>
     </message>
@@ -381,10 +381,6 @@
         <translation>このデバイスのタイム ゾーンは変わりません</translation>
     </message>
     <message>
-        <source>the device&apos;s time zone could not be changed to %1; nothing was changed</source>
-        <translation type="vanished">デバイスのタイム ゾーンを %1 に変更できませんでした。何も変更されていません</translation>
-    </message>
-    <message>
         <source>The time zone of this device is now %1</source>
         <translation>このデバイスのタイム ゾーンは %1 になりました</translation>
     </message>
@@ -399,10 +395,6 @@
     <message>
         <source>set-city takes DISPLAY (0-4) and NAME; see --help</source>
         <translation>set-city には DISPLAY (0～4) と NAME を指定します。--help を参照してください</translation>
-    </message>
-    <message>
-        <source>the setting could not be written to the device profile %1</source>
-        <translation type="vanished">デバイス プロファイル %1 に設定を書き込めませんでした</translation>
     </message>
     <message>
         <source>Display %1 now shows %2</source>
@@ -630,39 +622,191 @@
     </message>
     <message>
         <source>; the alarm was not set</source>
-        <translation type="unfinished"></translation>
+        <translation>。アラームは設定されていません</translation>
     </message>
     <message>
         <source>alarm %1 could not be deleted: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>アラーム %1 を削除できませんでした: %2</translation>
     </message>
     <message>
         <source>Device:         </source>
-        <translation type="unfinished"></translation>
+        <translation>デバイス:             </translation>
     </message>
     <message>
         <source>Clock change: </source>
-        <translation type="unfinished"></translation>
+        <translation>時刻変更:      </translation>
     </message>
     <message>
         <source>none within a year</source>
-        <translation type="unfinished"></translation>
+        <translation>1 年以内にはありません</translation>
     </message>
     <message>
         <source>The profile is read-only; the setting could not be written: </source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルは読み取り専用のため、設定を書き込めませんでした: </translation>
     </message>
     <message>
         <source>the device&apos;s time zone could not be changed to %1 (%2); nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスのタイム ゾーンを %1 に変更できませんでした (%2)。何も変更されていません</translation>
     </message>
     <message>
         <source>; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>。何も変更されていません</translation>
     </message>
     <message>
         <source>; the setting could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>。設定を書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>New Moon %1</source>
+        <translation>新月 %1</translation>
+    </message>
+    <message>
+        <source>First Quarter %1</source>
+        <translation>上弦 %1</translation>
+    </message>
+    <message>
+        <source>Full Moon on %1</source>
+        <translation>満月 %1</translation>
+    </message>
+    <message>
+        <source>Last Quarter %1</source>
+        <translation>下弦 %1</translation>
+    </message>
+    <message>
+        <source>ready</source>
+        <translation>使用可能</translation>
+    </message>
+    <message>
+        <source>read-only</source>
+        <translation>読み取り専用</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>破損</translation>
+    </message>
+    <message>
+        <source>foreign</source>
+        <translation>他のシステムのもの</translation>
+    </message>
+    <message>
+        <source>newer</source>
+        <translation>より新しい版</translation>
+    </message>
+    <message>
+        <source>unusable</source>
+        <translation>使用不可</translation>
+    </message>
+    <message>
+        <source>private (the host&apos;s clock plus an offset, and a zone, kept in the profile)</source>
+        <translation>プライベート (ホストの時計にずれを加えたものとタイム ゾーン、プロファイルに保存)</translation>
+    </message>
+    <message>
+        <source>computer (org.freedesktop.timedate1), zone %1; automatic time %2%3</source>
+        <translation>コンピューター (org.freedesktop.timedate1)、タイム ゾーン %1、時刻の自動設定 %2%3</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>, synchronized</source>
+        <translation>、同期済み</translation>
+    </message>
+    <message>
+        <source>computer, zone %1 from the host; %2, so the clock and zone cannot be changed</source>
+        <translation>コンピューター、タイム ゾーン %1 (ホストから)。%2 のため、時計とタイム ゾーンは変更できません</translation>
+    </message>
+    <message>
+        <source>device takes computer, private or nothing; see --help</source>
+        <translation>device には computer か private を指定するか、何も指定しません。--help を参照してください</translation>
+    </message>
+    <message>
+        <source>device takes computer or private, not &quot;%1&quot;</source>
+        <translation>device には computer か private を指定します。「%1」は指定できません</translation>
+    </message>
+    <message>
+        <source>the device stays %1: %2</source>
+        <translation>デバイスは %1 のままです: %2</translation>
+    </message>
+    <message>
+        <source>Device: </source>
+        <translation>デバイス: </translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>not ok</source>
+        <translation>問題あり</translation>
+    </message>
+    <message>
+        <source>; set ZONARIA_DEVICE to another folder, or move %1 aside to start with a new profile</source>
+        <translation>。ZONARIA_DEVICE に別のフォルダーを設定するか、%1 を移動して新しいプロファイルで始めてください</translation>
+    </message>
+    <message>
+        <source>The profile is read-only</source>
+        <translation>プロファイルは読み取り専用です</translation>
+    </message>
+    <message>
+        <source>The disk is full</source>
+        <translation>ディスクがいっぱいです</translation>
+    </message>
+    <message>
+        <source>the device profile %1 could not be written</source>
+        <translation>デバイス プロファイル %1 に書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>; what was read may be incomplete. Move %1 aside to start with a new profile; zonaria-cli check tells more</source>
+        <translation>。読み込んだ内容は不完全かもしれません。%1 を移動すると新しいプロファイルで始められます。詳しくは zonaria-cli check で確認できます</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;; run zonaria-cli --help for the list</source>
+        <translation>不明なコマンド「%1」。一覧は zonaria-cli --help で確認できます</translation>
+    </message>
+    <message>
+        <source>--hours takes START-END in hours, as 9-17 or 08:30-16:30, not &quot;%1&quot;</source>
+        <translation>--hours には 9-17 や 08:30-16:30 のように開始-終了の時刻を指定します。「%1」は指定できません</translation>
+    </message>
+    <message>
+        <source>Meeting planner for %1 in %2; * within working hours, = every city within them</source>
+        <translation>%2 の %1 の会議プランナー。* は勤務時間内、= は全都市が勤務時間内</translation>
+    </message>
+    <message>
+        <source> (day before)</source>
+        <translation> (前日)</translation>
+    </message>
+    <message>
+        <source> (day after)</source>
+        <translation> (翌日)</translation>
+    </message>
+    <message>
+        <source>%1 has a %2-hour day: its clocks change on this date</source>
+        <translation>%1 はこの日に時計が変わるため、1 日が %2 時間です</translation>
+    </message>
+    <message>
+        <source>No common working hours</source>
+        <translation>共通の勤務時間はありません</translation>
+    </message>
+    <message>
+        <source>Common working hours: %1 in %2</source>
+        <translation>共通の勤務時間: %2 の %1</translation>
+    </message>
+    <message>
+        <source>%1 answered with a clock %2 s away from the device&apos;s, more than a day; the device clock was not changed (--force sets it all the same, --dry-run shows the time)</source>
+        <translation>%1 の応答の時計はデバイスの時計と %2 秒ずれており、1 日を超えています。デバイスの時計は変更していません (--force で強制的に合わせ、--dry-run で時刻を表示します)</translation>
+    </message>
+    <message>
+        <source>the server answered, but the computer&apos;s clock could not be set: %1</source>
+        <translation>サーバーは応答しましたが、コンピューターの時計を設定できませんでした: %1</translation>
     </message>
 </context>
 <context>
@@ -679,28 +823,24 @@
         <translation>Zonaria セットアップ</translation>
     </message>
     <message>
-        <source>Cannot install Zonaria.  Make sure that you have enough disk space, and that you have installed Microsoft ActiveSync version 3.0 or greater.</source>
-        <translation type="vanished">Zonaria をインストールできません。ディスクの空き容量が十分あること、Microsoft ActiveSync 3.0 以降がインストールされていることを確認してください。</translation>
-    </message>
-    <message>
         <source>Cannot install Zonaria.  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zonaria をインストールできません。%1</translation>
     </message>
     <message>
         <source>No application manager for handhelds is registered on this computer (the registry key HKEY_LOCAL_MACHINE\%1 is missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>このコンピューターにはハンドヘルド用のアプリケーション マネージャーが登録されていません (レジストリ キー HKEY_LOCAL_MACHINE\%1 がありません)。</translation>
     </message>
     <message>
         <source>The registry key HKEY_LOCAL_MACHINE\%1 does not name the application manager&apos;s program.</source>
-        <translation type="unfinished"></translation>
+        <translation>レジストリ キー HKEY_LOCAL_MACHINE\%1 にアプリケーション マネージャーのプログラムが指定されていません。</translation>
     </message>
     <message>
         <source>%1 could not be copied to %2.  Make sure that the file is there and that you have enough disk space.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を %2 にコピーできませんでした。ファイルがあること、ディスクの空き容量が十分にあることを確認してください。</translation>
     </message>
     <message>
         <source>The application manager %1 could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーション マネージャー %1 を起動できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -711,18 +851,6 @@
 </source>
         <translation>zonaria-cli [clock] [--json]
   表示中の 5 つの都市と、その現地の日付と時刻。* は選択中の表示枠です。
-</translation>
-    </message>
-    <message>
-        <source>zonaria-cli city NAME [--json]
-  Name and country, time zone, latitude and longitude, today&apos;s sunrise and sunset, airport
-  and phone codes. Names are matched without regard to case, and to accents when no name
-  is spelt so (Sao Paulo finds São Paulo); quote names with blanks.
-</source>
-        <translation type="vanished">zonaria-cli city NAME [--json]
-  都市名と国、タイム ゾーン、緯度と経度、今日の日の出と日の入り、空港コードと電話番号。
-  名前の大文字と小文字は区別せず、そう綴る名前がなければアクセントも区別しません
-  (Sao Paulo で São Paulo が見つかります)。空白を含む名前は引用符で囲みます。
 </translation>
     </message>
     <message>
@@ -752,16 +880,6 @@
   ある瞬間 (既定は現在) の都市の現地時刻、夏時間かどうか、およびバイアス
   (UTC = 現地時刻 + バイアス、分単位)。INSTANT は UTC: 2026-03-08T10:00:00Z、
   1970 年から 2037 年まで。
-</translation>
-    </message>
-    <message>
-        <source>zonaria-cli convert --from NAME --local &apos;YYYY-MM-DD HH:MM&apos; [NAME ...] [--json]
-  The Time Calculator: the local time in the reference city --from, and the same instant
-  in each named city (default: the five displayed cities).
-</source>
-        <translation type="vanished">zonaria-cli convert --from NAME --local &apos;YYYY-MM-DD HH:MM&apos; [NAME ...] [--json]
-  時刻計算: 基準都市 --from の現地時刻と、指定した各都市での同じ瞬間の時刻
-  (既定は表示中の 5 都市)。
 </translation>
     </message>
     <message>
@@ -819,34 +937,6 @@ zonaria-cli distance --modes [--units ...]
 </translation>
     </message>
     <message>
-        <source>zonaria-cli check [--json]
-  Checks the device profile as SQLite&apos;s integrity check does (which the sqlite3 tool cannot:
-  the city database needs Zonaria&apos;s collation), and its schema; shows the profile&apos;s path,
-  schema version, tzdata version, city count and the help file&apos;s place, then ok or what
-  is wrong (exit code 2).
-</source>
-        <translation type="vanished">zonaria-cli check [--json]
-  SQLite の整合性チェックと同じ方法でデバイス プロファイルとそのスキーマを検査します
-  (都市データベースには Zonaria の照合順序が必要なため sqlite3 ツールでは検査できません)。
-  プロファイルのパス、スキーマと tzdata のバージョン、都市数、ヘルプ ファイルの場所を表示し、
-  最後に ok か問題点を示します (終了コード 2)。
-</translation>
-    </message>
-    <message>
-        <source>zonaria-cli sync [--server HOST] [--port N] [--timeout MS] [--dry-run] [--json]
-  Asks an Internet time server (SNTP, default pool.ntp.org port 123, 20000 ms time-out) for
-  the time once: prints the clock offset and the round-trip delay in seconds and the server&apos;s
-  stratum, and sets the device clock unless --dry-run. HOST is a name or an IPv4 or IPv6
-  address. A reply that fails a check is refused and the device clock left alone.
-</source>
-        <translation type="vanished">zonaria-cli sync [--server HOST] [--port N] [--timeout MS] [--dry-run] [--json]
-  インターネット タイム サーバー (SNTP、既定は pool.ntp.org のポート 123、タイムアウト
-  20000 ms) に一度だけ時刻を問い合わせ、時計のずれと往復遅延 (秒) とサーバーの階層を表示し、
-  --dry-run でなければデバイスの時計を合わせます。HOST は名前か IPv4/IPv6 アドレスです。
-  検査に通らない応答は拒否し、デバイスの時計は変えません。
-</translation>
-    </message>
-    <message>
         <source>zonaria-cli alarm add CITY (--at &apos;YYYY-MM-DD HH:MM&apos; | --in DURATION) [--message TEXT] [--json]
 zonaria-cli alarm list [--json]
 zonaria-cli alarm delete HANDLE [--json]
@@ -892,7 +982,13 @@ Errors print one line on stderr and exit with code 2.
   one city&apos;s name only (Chicago finds Chicago, IL). Quote names with blanks. Also when the
   city&apos;s clocks next change (&quot;Clocks go back 1 hour on Sun 25 Oct 2026 at 02:00&quot;).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zonaria-cli city NAME [--json]
+  都市名と国、タイム ゾーン、緯度と経度、今日の日の出と日の入り、空港コードと電話番号。
+  名前の大文字と小文字は区別せず、そう綴る名前がなければアクセントも区別しません
+  (Sao Paulo で São Paulo が見つかります)。名前の最初の語で始まる都市名がひとつだけなら、
+  その語だけで足ります (Chicago で Chicago, IL が見つかります)。空白を含む名前は引用符で
+  囲みます。都市の次の時刻変更も表示します (「日 25 10月 2026 02:00 に時計が 1 時間戻ります」)。
+</translation>
     </message>
     <message>
         <source>zonaria-cli convert --from NAME --local &apos;YYYY-MM-DD HH:MM&apos; [NAME ...] [--json]
@@ -900,7 +996,11 @@ Errors print one line on stderr and exit with code 2.
   in each named city (default: the five displayed cities). A local time the clocks skip is
   the time after the gap, one they repeat its first occurrence; a note says so.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zonaria-cli convert --from NAME --local &apos;YYYY-MM-DD HH:MM&apos; [NAME ...] [--json]
+  時刻計算: 基準都市 --from の現地時刻と、指定した各都市での同じ瞬間の時刻
+  (既定は表示中の 5 都市)。時計が飛ばす現地時刻はその直後の時刻として、繰り返す現地時刻は
+  最初のほうとして扱い、その旨を注記します。
+</translation>
     </message>
     <message>
         <source>zonaria-cli check [--json]
@@ -909,7 +1009,13 @@ Errors print one line on stderr and exit with code 2.
   schema version, tzdata version, city count and the help file&apos;s place, then ok or what
   is wrong (exit code 2), and which device the clock and zone are (see device).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zonaria-cli check [--json]
+  SQLite の整合性チェックと同じ方法でデバイス プロファイルとそのスキーマを検査します
+  (都市データベースには Zonaria の照合順序が必要なため sqlite3 ツールでは検査できません)。
+  プロファイルのパス、スキーマと tzdata のバージョン、都市数、ヘルプ ファイルの場所を表示し、
+  最後に ok か問題点を示します (終了コード 2)。時計とタイム ゾーンがどのデバイスのものかも
+  表示します (device を参照)。
+</translation>
     </message>
     <message>
         <source>zonaria-cli device [computer|private] [--json]
@@ -918,7 +1024,12 @@ Errors print one line on stderr and exit with code 2.
   kept in the profile (the host&apos;s clock plus an offset, and a zone). A new profile takes the
   computer when its time service answers; it changes only by this command.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zonaria-cli device [computer|private] [--json]
+  Zonaria が表示し設定する時計とタイム ゾーンのデバイスを表示、または選択します。
+  コンピューター自身のもの (時刻サービス org.freedesktop.timedate1 経由) か、プロファイルに
+  保存するプライベートなもの (ホストの時計にずれを加えたものとタイム ゾーン) です。新しい
+  プロファイルは時刻サービスが応答すればコンピューターを使い、このコマンドでのみ変わります。
+</translation>
     </message>
     <message>
         <source>zonaria-cli sync [--server HOST] [--port N] [--timeout MS] [--dry-run] [--force] [--json]
@@ -928,7 +1039,13 @@ Errors print one line on stderr and exit with code 2.
   address. A datagram that fails a check is refused and the wait goes on for a valid reply
   until the time-out. An offset of more than a day is only applied with --force.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zonaria-cli sync [--server HOST] [--port N] [--timeout MS] [--dry-run] [--force] [--json]
+  インターネット タイム サーバー (SNTP、既定は pool.ntp.org のポート 123、タイムアウト
+  20000 ms) に一度だけ時刻を問い合わせ、時計のずれと往復遅延 (秒) とサーバーの階層を表示し、
+  --dry-run でなければデバイスの時計を合わせます。HOST は名前か IPv4/IPv6 アドレスです。
+  検査に通らないデータグラムは拒否し、タイムアウトまで有効な応答を待ち続けます。
+  1 日を超えるずれは --force を付けたときだけ適用します。
+</translation>
     </message>
     <message>
         <source>zonaria-cli meet [--date YYYY-MM-DD] [--hours 9-17] [CITY ...] [--json]
@@ -938,7 +1055,48 @@ Errors print one line on stderr and exit with code 2.
   the current city first; working hours to the Preferences&apos; (09:00-17:00 unless set), or
   --hours for all. A clock-change date shows as a 23- or 25-hour day.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>zonaria-cli meet [--date YYYY-MM-DD] [--hours 9-17] [CITY ...] [--json]
+  会議プランナー: 最初の都市の現地の日付 (既定はその都市の今日) の各時間を、すべての都市に
+  ついて表示します。各都市の勤務時間内の時間に (*)、全都市の勤務時間内の時間に (=) を付け、
+  最後に共通の勤務時間を示します。都市の既定は表示中の 5 都市 (現在の都市が先頭)、勤務時間の
+  既定は環境設定の値 (未設定なら 09:00-17:00) で、--hours で全都市に指定できます。
+  時刻変更のある日は 23 時間または 25 時間の日として表示します。
+</translation>
+    </message>
+</context>
+<context>
+    <name>WindowUsage</name>
+    <message>
+        <source>Usage: zonaria [OPTION]...
+Shows the local time of five cities above a world map of day and night.
+A second start brings the running window to the front.
+
+  -h, --help     show this help and exit
+      --version  show the version and exit
+
+Qt&apos;s own options (-platform NAME, -style NAME, -qwindowgeometry WxH+X+Y, ...) are accepted.
+The device profile is $ZONARIA_DEVICE, else $XDG_DATA_HOME/zonaria/device.
+zonaria-cli shows the world clock and runs the calculators in a terminal.
+</source>
+        <translation>使い方: zonaria [オプション]...
+昼と夜の世界地図の上に 5 つの都市の現地時刻を表示します。
+2 回目に起動すると、実行中のウィンドウを前面に出します。
+
+  -h, --help     このヘルプを表示して終了します
+      --version  バージョンを表示して終了します
+
+Qt 独自のオプション (-platform NAME、-style NAME、-qwindowgeometry WxH+X+Y など) も使えます。
+デバイス プロファイルは $ZONARIA_DEVICE、なければ $XDG_DATA_HOME/zonaria/device です。
+zonaria-cli はターミナルで世界時計を表示し、計算機能を実行します。
+</translation>
+    </message>
+    <message>
+        <source>zonaria: unknown option &apos;%1&apos;
+Try &apos;zonaria --help&apos; for more information.
+</source>
+        <translation>zonaria: 不明なオプション「%1」
+詳しくは「zonaria --help」を実行してください。
+</translation>
     </message>
 </context>
 <context>
@@ -1358,82 +1516,172 @@ Daylight Hours:</source>
 
 Nothing was changed; the current city stays &quot;%s&quot;.</source>
         <comment>40301</comment>
-        <translation type="unfinished"></translation>
+        <translation>タイム ゾーンを「%s」に変更できませんでした: %s。
+
+何も変更されていません。現在の都市は「%s」のままです。</translation>
     </message>
     <message>
         <source>This computer sets its clock automatically.  Turn automatic time off and set the clock by hand?</source>
         <comment>40302</comment>
-        <translation type="unfinished"></translation>
+        <translation>このコンピューターは時計を自動で合わせています。自動設定をオフにして、時計を手動で合わせますか?</translation>
     </message>
     <message>
         <source>The clock of this computer could not be set: %s.</source>
         <comment>40303</comment>
-        <translation type="unfinished"></translation>
+        <translation>このコンピューターの時計を設定できませんでした: %s。</translation>
     </message>
     <message>
         <source>This computer sets its clock automatically; it is synchronized.</source>
         <comment>40304</comment>
-        <translation type="unfinished"></translation>
+        <translation>このコンピューターは時計を自動で合わせています。同期済みです。</translation>
     </message>
     <message>
         <source>This computer sets its clock automatically; it is not synchronized yet.</source>
         <comment>40305</comment>
-        <translation type="unfinished"></translation>
+        <translation>このコンピューターは時計を自動で合わせています。まだ同期されていません。</translation>
     </message>
     <message>
         <source>This computer&apos;s clock is set by hand.</source>
         <comment>40306</comment>
-        <translation type="unfinished"></translation>
+        <translation>このコンピューターの時計は手動で合わせています。</translation>
     </message>
     <message>
         <source>Set the time automatically</source>
         <comment>40307</comment>
-        <translation type="unfinished"></translation>
+        <translation>時刻を自動的に設定する</translation>
     </message>
     <message>
         <source>Automatic time could not be changed: %s.</source>
         <comment>40308</comment>
-        <translation type="unfinished"></translation>
+        <translation>時刻の自動設定を変更できませんでした: %s。</translation>
     </message>
     <message>
         <source>Clock and time zone: this computer&apos;s own (%s)</source>
         <comment>40309</comment>
-        <translation type="unfinished"></translation>
+        <translation>時計とタイム ゾーン: このコンピューターのもの (%s)</translation>
     </message>
     <message>
         <source>Clock and time zone: Zonaria&apos;s own, kept in its profile</source>
         <comment>40310</comment>
-        <translation type="unfinished"></translation>
+        <translation>時計とタイム ゾーン: Zonaria 独自のもの (プロファイルに保存)</translation>
     </message>
     <message>
         <source>The SNTP server &quot;%s&quot; was not found.  Check its name, or choose another SNTP server.</source>
         <comment>40321</comment>
-        <translation type="unfinished"></translation>
+        <translation>SNTP サーバー「%s」が見つかりません。名前を確認するか、別の SNTP サーバーを選んでください。</translation>
     </message>
     <message>
         <source>The time server&apos;s clock is %s away from this device&apos;s clock.  Set this device&apos;s clock to it anyway?</source>
         <comment>40322</comment>
-        <translation type="unfinished"></translation>
+        <translation>タイム サーバーの時計はこのデバイスの時計と %s ずれています。それでもこのデバイスの時計を合わせますか?</translation>
     </message>
     <message>
         <source>The profile is read-only</source>
         <comment>40323</comment>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルは読み取り専用です</translation>
     </message>
     <message>
         <source>The disk is full</source>
         <comment>40324</comment>
-        <translation type="unfinished"></translation>
+        <translation>ディスクがいっぱいです</translation>
     </message>
     <message>
         <source>The change could not be saved: %s.</source>
         <comment>40325</comment>
-        <translation type="unfinished"></translation>
+        <translation>変更を保存できませんでした: %s。</translation>
     </message>
     <message>
         <source>The city list could not be read completely, so cities are missing from it: %s</source>
         <comment>40326</comment>
-        <translation type="unfinished"></translation>
+        <translation>都市リストを完全には読み込めなかったため、一部の都市がありません: %s</translation>
+    </message>
+</context>
+<context>
+    <name>za::CityInstall</name>
+    <message>
+        <source>cannot write the first city (error %1)</source>
+        <translation>最初の都市を書き込めません (エラー %1)</translation>
+    </message>
+    <message>
+        <source>cannot create the city database (error %1)</source>
+        <translation>都市データベースを作成できません (エラー %1)</translation>
+    </message>
+    <message>
+        <source>cannot open the new city database (error %1)</source>
+        <translation>新しい都市データベースを開けません (エラー %1)</translation>
+    </message>
+    <message>
+        <source>line %1 of the city list</source>
+        <translation>都市リストの %1 行目</translation>
+    </message>
+    <message>
+        <source>%1 repeats the city name &quot;%2&quot;</source>
+        <translation>%1 で都市名「%2」が重複しています</translation>
+    </message>
+    <message>
+        <source>cannot store %1 (error %2)</source>
+        <translation>%1 を保存できません (エラー %2)</translation>
+    </message>
+    <message>
+        <source>time zone %1 cannot be derived for %2</source>
+        <translation>タイム ゾーン %1 を %2 年について導出できません</translation>
+    </message>
+    <message>
+        <source>cannot write the time-zone table (error %1)</source>
+        <translation>タイム ゾーンの表を書き込めません (エラー %1)</translation>
+    </message>
+    <message>
+        <source>the city list has no &quot;%1&quot;</source>
+        <translation>都市リストに「%1」がありません</translation>
+    </message>
+    <message>
+        <source>cannot make %1 the home city</source>
+        <translation>%1 をホームの都市にできません</translation>
+    </message>
+    <message>
+        <source>cannot write the Clock settings (error %1)</source>
+        <translation>時計の設定を書き込めません (エラー %1)</translation>
+    </message>
+    <message>
+        <source>cannot store the city list (error %1)</source>
+        <translation>都市リストを保存できません (エラー %1)</translation>
+    </message>
+    <message>
+        <source>cannot write the Today item&apos;s key (error %1)</source>
+        <translation>「今日」項目のキーを書き込めません (エラー %1)</translation>
+    </message>
+</context>
+<context>
+    <name>za::CityListCsv</name>
+    <message>
+        <source>the city list ends inside a quoted field</source>
+        <translation>都市リストが引用符で囲まれたフィールドの途中で終わっています</translation>
+    </message>
+    <message>
+        <source>the city list has no cities or not the expected columns</source>
+        <translation>都市リストに都市がないか、想定した列がありません</translation>
+    </message>
+    <message>
+        <source>line %1 of the city list is malformed</source>
+        <translation>都市リストの %1 行目の形式が正しくありません</translation>
+    </message>
+</context>
+<context>
+    <name>za::CurrentCity</name>
+    <message>
+        <source>the selected display (%1) is not one of the five</source>
+        <translation>選択中の表示枠 (%1) は 5 つのうちのどれでもありません</translation>
+    </message>
+    <message>
+        <source>the current city %1 (display %2) is not in the device&apos;s time zone (%3)</source>
+        <translation>現在の都市 %1 (表示枠 %2) はデバイスのタイム ゾーン (%3) にありません</translation>
+    </message>
+</context>
+<context>
+    <name>za::SpokenText</name>
+    <message>
+        <source>, daylight saving time</source>
+        <translation>、夏時間</translation>
     </message>
 </context>
 <context>
@@ -1474,7 +1722,7 @@ Nothing was changed; the current city stays &quot;%s&quot;.</source>
     </message>
     <message>
         <source>New Alarm...</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいアラーム...</translation>
     </message>
 </context>
 <context>
@@ -1541,7 +1789,7 @@ Nothing was changed; the current city stays &quot;%s&quot;.</source>
     </message>
     <message>
         <source>Copy City...</source>
-        <translation type="unfinished"></translation>
+        <translation>都市をコピー...</translation>
     </message>
 </context>
 <context>
@@ -1572,6 +1820,10 @@ Nothing was changed; the current city stays &quot;%s&quot;.</source>
     <message>
         <source>Cities</source>
         <translation>都市</translation>
+    </message>
+    <message>
+        <source>Type to narrow the list, Enter chooses, Esc cancels</source>
+        <translation>入力すると一覧を絞り込みます。Enter で選択、Esc で取り消し</translation>
     </message>
 </context>
 <context>
@@ -1640,6 +1892,10 @@ Nothing was changed; the current city stays &quot;%s&quot;.</source>
         <source>Select All</source>
         <translation>すべて選択</translation>
     </message>
+    <message>
+        <source>More buttons</source>
+        <translation>その他のボタン</translation>
+    </message>
 </context>
 <context>
     <name>za::app::CDistanceCalcDlg</name>
@@ -1695,6 +1951,57 @@ Nothing was changed; the current city stays &quot;%s&quot;.</source>
     <message>
         <source>Main screen</source>
         <translation>メイン画面</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>ようこそ</translation>
+    </message>
+    <message>
+        <source>Welcome to Zonaria. Click a city or the map for its facts, right-click a city for its menu. &lt;a href=&quot;welcome&quot;&gt;Getting started&lt;/a&gt;</source>
+        <translation>Zonaria へようこそ。都市や地図をクリックすると詳しい情報を、都市を右クリックするとメニューを表示します。&lt;a href=&quot;welcome&quot;&gt;はじめに&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Close the welcome</source>
+        <translation>ようこそを閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>za::app::CMeetingPlannerDlg</name>
+    <message>
+        <source>Meeting Planner</source>
+        <translation>会議プランナー</translation>
+    </message>
+    <message>
+        <source>Hours of the displayed cities on this date in the current city:</source>
+        <translation>現在の都市のこの日付における、表示中の都市の時間:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>日付:</translation>
+    </message>
+    <message>
+        <source>Picked hour</source>
+        <translation>選択した時間</translation>
+    </message>
+    <message>
+        <source>Common working hours</source>
+        <translation>共通の勤務時間</translation>
+    </message>
+    <message>
+        <source>Working hours from</source>
+        <translation>勤務時間の開始</translation>
+    </message>
+    <message>
+        <source>Working hours to</source>
+        <translation>勤務時間の終了</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>～</translation>
+    </message>
+    <message>
+        <source>Working hours in %1:</source>
+        <translation>%1 の勤務時間:</translation>
     </message>
 </context>
 <context>
@@ -1818,12 +2125,31 @@ Moonset:</source>
         <source>The current city&apos;s time zone is the device&apos;s own.</source>
         <translation>現在の都市のタイム ゾーンはデバイスのタイム ゾーンです。</translation>
     </message>
+    <message>
+        <source>Next Clock Change</source>
+        <translation>次の時刻変更</translation>
+    </message>
+    <message>
+        <source>None within a year</source>
+        <translation>1 年以内にはありません</translation>
+    </message>
 </context>
 <context>
     <name>za::app::CPhoneCodesDlg</name>
     <message>
         <source>Phone Codes</source>
         <translation>電話番号</translation>
+    </message>
+</context>
+<context>
+    <name>za::app::CPlannerGrid</name>
+    <message>
+        <source>Hours of the cities</source>
+        <translation>各都市の時間</translation>
+    </message>
+    <message>
+        <source> (%1 h)</source>
+        <translation> (%1 時間)</translation>
     </message>
 </context>
 <context>
@@ -1886,35 +2212,31 @@ Moonset:</source>
     </message>
     <message>
         <source>Show offsets</source>
-        <translation type="unfinished"></translation>
+        <translation>時差を表示</translation>
     </message>
     <message>
         <source>Each city display shows its difference from the current city</source>
-        <translation type="unfinished"></translation>
+        <translation>各表示枠に現在の都市との時差を表示します</translation>
     </message>
     <message>
         <source>Working hours from</source>
-        <translation type="unfinished"></translation>
+        <translation>勤務時間の開始</translation>
     </message>
     <message>
         <source>Working hours to</source>
-        <translation type="unfinished"></translation>
+        <translation>勤務時間の終了</translation>
     </message>
     <message>
         <source>Working hours:</source>
-        <translation type="unfinished"></translation>
+        <translation>勤務時間:</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>～</translation>
     </message>
 </context>
 <context>
     <name>za::app::CSetAlarmDlg</name>
-    <message>
-        <source>Go to Start &gt; Settings &gt; Personal &gt; Sounds &amp; Notifications to  set the alarm sound</source>
-        <translation type="vanished">アラーム音は [スタート] &gt; [設定] &gt; [個人用] &gt; [サウンドと通知] で設定します</translation>
-    </message>
     <message>
         <source>Set Alarm</source>
         <translation>アラームの設定</translation>
@@ -1949,11 +2271,11 @@ Moonset:</source>
     </message>
     <message>
         <source>Set the alarm sound in your desktop&apos;s sound settings</source>
-        <translation type="unfinished"></translation>
+        <translation>アラームの音はデスクトップのサウンド設定で選びます</translation>
     </message>
     <message>
         <source>Alarm Time Note</source>
-        <translation type="unfinished"></translation>
+        <translation>アラーム時刻の注記</translation>
     </message>
 </context>
 <context>
@@ -1975,10 +2297,6 @@ Moonset:</source>
         <translation>同期</translation>
     </message>
     <message>
-        <source>Select an SNTP time server from the list, or type one in.  Then tap the &apos;Sync&apos; button to synchronize the device time to the server.</source>
-        <translation type="vanished">一覧から SNTP タイム サーバーを選ぶか、入力してください。次に [同期] をタップすると、デバイスの時刻がサーバーと同期されます。</translation>
-    </message>
-    <message>
         <source>&amp;Time:</source>
         <translation>時刻(&amp;T):</translation>
     </message>
@@ -1992,7 +2310,19 @@ Moonset:</source>
     </message>
     <message>
         <source>Select an SNTP time server from the list, or type one in.  Then click the &apos;Sync&apos; button to synchronize the computer&apos;s time to the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧から SNTP タイム サーバーを選ぶか、入力してください。次に [同期] をクリックすると、コンピューターの時刻がサーバーと同期されます。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n years</source>
+        <translation>
+            <numerusform>%n 年</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n 日</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2046,6 +2376,10 @@ Daylight Hours:</source>
         <source>Drag to move the reference time through the day</source>
         <translation>ドラッグすると基準時刻を 1 日の中で動かせます</translation>
     </message>
+    <message>
+        <source>Reference Time Note</source>
+        <translation>基準時刻の注記</translation>
+    </message>
 </context>
 <context>
     <name>za::app::CWorldMapWnd</name>
@@ -2077,6 +2411,21 @@ Zonaria の環境設定で表示できます。</translation>
     <message>
         <source>Close</source>
         <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>The device profile at %1 cannot be used: %2</source>
+        <translation>%1 のデバイス プロファイルは使用できません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>za::today::CTodayItem</name>
+    <message>
+        <source>, current city</source>
+        <translation>、現在の都市</translation>
+    </message>
+    <message>
+        <source>Zonaria</source>
+        <translation>Zonaria</translation>
     </message>
 </context>
 <context>
@@ -2232,132 +2581,132 @@ Zonaria の環境設定で表示できます。</translation>
     <message>
         <source>%s does not exist in %s that day (the clocks go forward): %s is taken.</source>
         <comment>540</comment>
-        <translation type="unfinished"></translation>
+        <translation>%2$s ではその日 %1$s がありません (時計が進みます)。%3$s とします。</translation>
     </message>
     <message>
         <source>%s occurs twice in %s that day (the clocks go back): the first, %s, is taken.</source>
         <comment>541</comment>
-        <translation type="unfinished"></translation>
+        <translation>%2$s ではその日 %1$s が 2 回あります (時計が戻ります)。最初の %3$s とします。</translation>
     </message>
     <message>
         <source>Clocks go forward %s on %s at %s</source>
         <comment>600</comment>
-        <translation type="unfinished"></translation>
+        <translation>%2$s %3$s に時計が %1$s進みます</translation>
     </message>
     <message>
         <source>Clocks go back %s on %s at %s</source>
         <comment>601</comment>
-        <translation type="unfinished"></translation>
+        <translation>%2$s %3$s に時計が %1$s戻ります</translation>
     </message>
     <message>
         <source>1 hour</source>
         <comment>602</comment>
-        <translation type="unfinished"></translation>
+        <translation>1 時間</translation>
     </message>
     <message>
         <source>%d hours</source>
         <comment>603</comment>
-        <translation type="unfinished"></translation>
+        <translation>%d 時間</translation>
     </message>
     <message>
         <source>%d min</source>
         <comment>604</comment>
-        <translation type="unfinished"></translation>
+        <translation>%d 分</translation>
     </message>
     <message>
         <source>%s %d min</source>
         <comment>605</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s %d 分</translation>
     </message>
     <message>
         <source>%s%d h</source>
         <comment>606</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s%d 時間</translation>
     </message>
     <message>
         <source>%s%d h %d min</source>
         <comment>607</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s%d 時間 %d 分</translation>
     </message>
     <message>
         <source>yesterday</source>
         <comment>608</comment>
-        <translation type="unfinished"></translation>
+        <translation>昨日</translation>
     </message>
     <message>
         <source>tomorrow</source>
         <comment>609</comment>
-        <translation type="unfinished"></translation>
+        <translation>明日</translation>
     </message>
     <message>
         <source>Sun overhead: %s</source>
         <comment>610</comment>
-        <translation type="unfinished"></translation>
+        <translation>太陽が真上: %s</translation>
     </message>
     <message>
         <source>Moon overhead: %s</source>
         <comment>611</comment>
-        <translation type="unfinished"></translation>
+        <translation>月が真上: %s</translation>
     </message>
     <message>
         <source>%d° N</source>
         <comment>612</comment>
-        <translation type="unfinished"></translation>
+        <translation>北緯 %d°</translation>
     </message>
     <message>
         <source>%d° S</source>
         <comment>613</comment>
-        <translation type="unfinished"></translation>
+        <translation>南緯 %d°</translation>
     </message>
     <message>
         <source>%d° E</source>
         <comment>614</comment>
-        <translation type="unfinished"></translation>
+        <translation>東経 %d°</translation>
     </message>
     <message>
         <source>%d° W</source>
         <comment>615</comment>
-        <translation type="unfinished"></translation>
+        <translation>西経 %d°</translation>
     </message>
     <message>
         <source>No common working hours</source>
         <comment>616</comment>
-        <translation type="unfinished"></translation>
+        <translation>共通の勤務時間はありません</translation>
     </message>
     <message>
         <source>Common working hours: %s</source>
         <comment>617</comment>
-        <translation type="unfinished"></translation>
+        <translation>共通の勤務時間: %s</translation>
     </message>
     <message>
         <source>%s in %s</source>
         <comment>618</comment>
-        <translation type="unfinished"></translation>
+        <translation>%2$s の %1$s</translation>
     </message>
     <message>
         <source>%s in %s is %s</source>
         <comment>619</comment>
-        <translation type="unfinished"></translation>
+        <translation>%2$s の %1$s は %3$s</translation>
     </message>
     <message>
         <source>within working hours</source>
         <comment>620</comment>
-        <translation type="unfinished"></translation>
+        <translation>勤務時間内</translation>
     </message>
     <message>
         <source>outside working hours</source>
         <comment>621</comment>
-        <translation type="unfinished"></translation>
+        <translation>勤務時間外</translation>
     </message>
     <message>
         <source>%d%% lit</source>
         <comment>622</comment>
-        <translation type="unfinished"></translation>
+        <translation>輝面 %d%%</translation>
     </message>
     <message>
         <source>%s%d min</source>
         <comment>623</comment>
-        <translation type="unfinished"></translation>
+        <translation>%s%d 分</translation>
     </message>
 </context>
 </TS>

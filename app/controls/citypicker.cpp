@@ -89,7 +89,7 @@ void CCityPickerPopup::Create(QWidget* owner) {
     // application's windows, so a screen reader saw neither the list nor the search field. It
     // closes as a pop-up does when another window takes the focus (see eventFilter).
     m_window = new QWidget(owner ? owner->window() : nullptr, Qt::Tool | Qt::FramelessWindowHint);
-    m_window->setAccessibleDescription(QStringLiteral("Type to narrow the list, Enter chooses, Esc cancels"));
+    m_window->setAccessibleDescription(tr("Type to narrow the list, Enter chooses, Esc cancels"));
     m_window->setObjectName(QStringLiteral("dialog%1").arg(IDD_CITYPICKER));
     m_window->setAccessibleName(tr("Select a City"));
     m_window->installEventFilter(this);

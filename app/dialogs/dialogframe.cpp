@@ -249,7 +249,7 @@ void ArrangeKeyboardFocus(QWidget* dialog, QWidget* area, QDialogButtonBox* butt
 void NameExtensionButton(QToolBar* bar) {
     // Qt's own button for the buttons that do not fit has no name of its own.
     if (auto* more = bar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"))) {
-        more->setAccessibleName(QStringLiteral("More buttons"));
+        more->setAccessibleName(QCoreApplication::translate("za::app::CDialogFrame", "More buttons"));
         more->setToolTip(more->accessibleName());
     }
 }

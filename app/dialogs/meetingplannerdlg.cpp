@@ -42,7 +42,7 @@ SYSTEMTIME DateOnly(const SYSTEMTIME& st) {
 
 CPlannerGrid::CPlannerGrid(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Hours of the cities"));
+    setAccessibleName(tr("Hours of the cities"));
     setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
 }
 
@@ -118,7 +118,7 @@ void CPlannerGrid::paintEvent(QPaintEvent*) {
         nameFont.setBold(r == 0);
         p.setFont(nameFont);
         QString name = row.name;
-        if (row.dayHours != 24) name += QStringLiteral(" (%1 h)").arg(row.dayHours);
+        if (row.dayHours != 24) name += tr(" (%1 h)").arg(row.dayHours);
         p.drawText(nameRect, Qt::AlignLeft | Qt::AlignVCenter,
                    QFontMetrics(nameFont).elidedText(name, Qt::ElideRight, nameRect.width()));
         p.setFont(small);
@@ -217,43 +217,43 @@ CMeetingPlannerDlg::CMeetingPlannerDlg(QWidget* parent, const std::vector<CCity>
 CMeetingPlannerDlg::~CMeetingPlannerDlg() = default;
 
 void CMeetingPlannerDlg::Build() {
-    setWindowTitle(QStringLiteral("Meeting Planner"));
+    setWindowTitle(tr("Meeting Planner"));
     for (za::PlanCity& city : m_cities) city.hours = za::WorkingHoursSetting(city.city.Name());
     m_edited.assign(m_cities.size(), false);
     QWidget* body = Body();
     const QLocale locale = za::locale::UserLocale();
 
-    auto* heading = new QLabel(QStringLiteral("Hours of the displayed cities on this date in the current city:"), body);
+    auto* heading = new QLabel(tr("Hours of the displayed cities on this date in the current city:"), body);
     SetControlId(heading, IDC_HEADING1);
     m_date = new CWallClockEdit(body);
     SetControlId(m_date, IDC_PLAN_DATE);
     m_date->setLocale(locale);
     m_date->setDisplayFormat(PickerDateFormat(locale, false));
     m_date->setCalendarPopup(true);
-    m_date->setAccessibleName(QStringLiteral("Date:"));
-    auto* dateLabel = new QLabel(QStringLiteral("Date:"), body);
+    auto* dateLabel = new QLabel(tr("Date:"), body);
+    m_date->setAccessibleName(tr("Date:"));
     dateLabel->setBuddy(m_date);
 
     m_grid = new CPlannerGrid(body);
     SetControlId(m_grid, IDC_PLAN_GRID);
     m_reading = new QLabel(body);
     SetControlId(m_reading, IDC_PLAN_READING);
-    m_reading->setAccessibleName(QStringLiteral("Picked hour"));
+    m_reading->setAccessibleName(tr("Picked hour"));
     m_reading->setWordWrap(true);
     m_common = new QLabel(body);
     SetControlId(m_common, IDC_PLAN_COMMON);
-    m_common->setAccessibleName(QStringLiteral("Common working hours"));
+    m_common->setAccessibleName(tr("Common working hours"));
 
     m_hoursCaption = new QLabel(body);
     m_from = new QTimeEdit(body);
     SetControlId(m_from, IDC_WORK_FROM);
     m_from->setDisplayFormat(QStringLiteral("HH:mm"));
-    m_from->setAccessibleName(QStringLiteral("Working hours from"));
+    m_from->setAccessibleName(tr("Working hours from"));
     m_to = new QTimeEdit(body);
     SetControlId(m_to, IDC_WORK_TO);
     m_to->setDisplayFormat(QStringLiteral("HH:mm"));
-    m_to->setAccessibleName(QStringLiteral("Working hours to"));
-    auto* toLabel = new QLabel(QStringLiteral("to"), body);
+    m_to->setAccessibleName(tr("Working hours to"));
+    auto* toLabel = new QLabel(tr("to"), body);
     toLabel->setBuddy(m_to);
     m_hoursCaption->setBuddy(m_from);
 
@@ -333,7 +333,7 @@ void CMeetingPlannerDlg::OnPicked() {
     if (row < 0 || row >= static_cast<int>(m_cities.size())) return;
     m_showing = true;
     const za::WorkingHours& h = m_cities[static_cast<size_t>(row)].hours;
-    m_hoursCaption->setText(QStringLiteral("Working hours in %1:").arg(m_cities[static_cast<size_t>(row)].city.Name()));
+    m_hoursCaption->setText(tr("Working hours in %1:").arg(m_cities[static_cast<size_t>(row)].city.Name()));
     m_from->setTime(TimeOf(h.start));
     m_to->setTime(TimeOf(h.end));
     m_showing = false;

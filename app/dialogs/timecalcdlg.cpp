@@ -103,7 +103,7 @@ CTimeCalcDlg::CTimeCalcDlg(QWidget* parent, CHost& host)
     // Says how a time the reference city's clocks skip or repeat is taken; hidden otherwise.
     m_note = new QLabel(body);
     m_note->setWordWrap(true);
-    m_note->setAccessibleName(QStringLiteral("Reference Time Note"));
+    m_note->setAccessibleName(tr("Reference Time Note"));
     m_note->hide();
     layout->addWidget(m_note);
     layout->addSpacing(kGap);

@@ -14,8 +14,11 @@
 #include "citylist.h"
 #include "citylistdlg.h"
 #include "distancecalcdlg.h"
+#include "citypicker.h"
 #include "localetext.h"
 #include "mainframe.h"
+#include "mainview.h"
+#include "meetingplannerdlg.h"
 #include "moonrisedlg.h"
 #include "preferencesdlg.h"
 #include "setalarmdlg.h"
@@ -37,6 +40,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabBar>
+#include <QTimer>
 #include <QTest>
 #include <QTranslator>
 #include <QVBoxLayout>
@@ -165,6 +169,7 @@ public:
                                   QLatin1Char('#') + w->objectName();
             Text(where + QStringLiteral(" tool tip"), w->toolTip());
             Text(where + QStringLiteral(" accessible name"), w->accessibleName());
+            Text(where + QStringLiteral(" accessible description"), w->accessibleDescription());
             if (auto* label = qobject_cast<QLabel*>(w)) {
                 Text(where, label->text());
                 if (label->text().isEmpty() || label->wordWrap()) {
@@ -275,7 +280,22 @@ TEST(PseudoLocale, TheCheckFindsAnUntranslatedLabelAndACutOffButton) {
 TEST_F(PseudoLocaleTest, EveryTextOfTheWindowAndItsDialogsGoesThroughTheTranslator) {
     CMainFrame& frame = Frame();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    // With the first start's welcome over the map.
+    frame.View().ShowWelcome();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(frame.View().IsWelcomeShown());
     texts->Window(&frame, QStringLiteral("main window"));
+    {
+        // The city picker of a display, looked at while it waits for a choice.
+        CCityPickerPopup& picker = CCityPickerPopup::Instance();
+        QTimer::singleShot(0, &frame, [&] {
+            if (picker.Window()) texts->Window(picker.Window(), QStringLiteral("City picker"));
+            picker.Cancel();
+        });
+        QString chosen;
+        EXPECT_FALSE(picker.Show(QPoint(10, 10), QStringLiteral("Tokyo"), &frame, &chosen));
+        ASSERT_TRUE(picker.Window());
+    }
 
     const CCity tokyo = LoadCity(QStringLiteral("Tokyo"));
     const CCity london = LoadCity(QStringLiteral("London"));
@@ -325,6 +345,15 @@ TEST_F(PseudoLocaleTest, EveryTextOfTheWindowAndItsDialogsGoesThroughTheTranslat
     {
         CAirportCodesDlg dlg(&frame);
         Look(&dlg, QStringLiteral("Airport Codes"));
+    }
+    {
+        // A date on which London's clocks change, so that its 25-hour day is named as well.
+        SYSTEMTIME date{};
+        date.wYear = 2026;
+        date.wMonth = 10;
+        date.wDay = 25;
+        CMeetingPlannerDlg dlg(&frame, {tokyo, london, LoadCity(QStringLiteral("New York, NY"))}, date, 9);
+        Look(&dlg, QStringLiteral("Meeting Planner"));
     }
     {
         CAboutDlg dlg(&frame);
@@ -394,6 +423,14 @@ TEST_F(LanguageTest, GermanWindowAndDialogsReadGermanAndNothingIsCutOff) {
     CDistanceCalcDlg distance(LoadCity(QStringLiteral("London")), LoadCity(QStringLiteral("Tokyo")), &frame);
     ASSERT_TRUE(SaveLook(&distance, QStringLiteral("language-de-distance")));
     texts.Window(&distance, QStringLiteral("Distance Calculator"));
+    SYSTEMTIME date{};
+    date.wYear = 2026;
+    date.wMonth = 10;
+    date.wDay = 25;
+    CMeetingPlannerDlg planner(&frame, {LoadCity(QStringLiteral("London")), LoadCity(QStringLiteral("Tokyo"))}, date, 9);
+    ASSERT_TRUE(SaveLook(&planner, QStringLiteral("language-de-planner")));
+    texts.Window(&planner, QStringLiteral("Meeting Planner"));
+    EXPECT_EQ(QStringLiteral("Besprechungsplaner"), planner.windowTitle());
     EXPECT_TRUE(texts.cutOff.empty()) << "Texts cut off by their control:\n" << qPrintable(Report(texts.cutOff));
 }
 

@@ -1226,4 +1226,27 @@ TEST_F(Cli, HelpMessagesAndLabelsFollowTheUsersLanguage) {
     EXPECT_EQ(0, es.code) << es.err.toStdString();
     EXPECT_TRUE(es.out.contains(QStringLiteral("Tiempo de viaje: 3 horas 51 min\n"))) << es.out.toStdString();
     EXPECT_TRUE(es.out.contains(QStringLiteral("(Concorde supersónico)"))) << es.out.toStdString();
+
+    // The meeting planner's lines, on the day London's clocks go back.
+    const QStringList meet = {QStringLiteral("meet"), QStringLiteral("London"), QStringLiteral("Tokyo"),
+                              QStringLiteral("--date"), QStringLiteral("2026-10-25")};
+    const Result planner = Exec(meet, false, QStringLiteral("de_DE.UTF-8"));
+    EXPECT_EQ(0, planner.code) << planner.err.toStdString();
+    EXPECT_TRUE(planner.out.startsWith(QStringLiteral("Besprechungsplaner für 2026-10-25 in London; "))) << planner.out.toStdString();
+    EXPECT_TRUE(planner.out.contains(QStringLiteral("\nLondon hat einen Tag mit 25 Stunden: "))) << planner.out.toStdString();
+    EXPECT_TRUE(planner.out.contains(QStringLiteral(" (Folgetag)"))) << planner.out.toStdString();
+    // The moon's phases: the text in the user's language, --json in English.
+    const QStringList moon = {QStringLiteral("moon"), QStringLiteral("Tokyo"), QStringLiteral("--date"), QStringLiteral("2026-03-08")};
+    const Result lune = Exec(moon, false, QStringLiteral("fr_FR.UTF-8"));
+    EXPECT_TRUE(lune.out.contains(QStringLiteral("\nPleine lune le ")) || lune.out.contains(QStringLiteral("\nNouvelle lune ")) ||
+                lune.out.contains(QStringLiteral("\nPremier quartier ")) || lune.out.contains(QStringLiteral("\nDernier quartier ")))
+        << lune.out.toStdString();
+    const Result moonJson = Exec(moon + QStringList{QStringLiteral("--json")}, false, QStringLiteral("fr_FR.UTF-8"));
+    EXPECT_TRUE(moonJson.out.contains(QRegularExpression(QStringLiteral("\"text\": \"(New Moon|First Quarter|Full Moon on|Last Quarter) "))))
+        << moonJson.out.toStdString();
+    // And the profile's state: a word of the language in the text, the stable one in --json.
+    const Result check = Exec({QStringLiteral("check")}, false, QStringLiteral("de_DE.UTF-8"));
+    EXPECT_TRUE(check.out.contains(QStringLiteral("\nZustand:        bereit"))) << check.out.toStdString();
+    const Result checkJson = Exec({QStringLiteral("check"), QStringLiteral("--json")}, false, QStringLiteral("de_DE.UTF-8"));
+    EXPECT_TRUE(checkJson.out.contains(QStringLiteral("\"state\": \"ready\""))) << checkJson.out.toStdString();
 }

@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -41,6 +43,37 @@ TEST_F(AutostartTest, EntriesAreWrittenAndRemovedInTheUsersOwnFolder) {
         ASSERT_TRUE(za::autostart::Disable(*entry));
         EXPECT_FALSE(QFile::exists(path));
         EXPECT_TRUE(za::autostart::Disable(*entry)) << "nothing left to remove is no failure";
+    }
+}
+
+TEST_F(AutostartTest, EntriesNameThemselvesInEveryLanguageZonariaSpeaks) {
+    const za::autostart::Entry& today = za::autostart::TodayPanel();
+    const za::autostart::Entry& alarms = za::autostart::AlarmAgent();
+    for (const za::autostart::Entry* entry : {&today, &alarms}) {
+        SCOPED_TRACE(entry->file.toStdString());
+        const QString text = za::autostart::EntryText(*entry);
+        for (const char* language : {"de", "fr", "es", "ja"}) {
+            const QString name = QStringLiteral("\nName[%1]=").arg(QLatin1String(language));
+            const QString comment = QStringLiteral("\nComment[%1]=").arg(QLatin1String(language));
+            ASSERT_TRUE(text.contains(name)) << language << "\n" << text.toStdString();
+            ASSERT_TRUE(text.contains(comment)) << language << "\n" << text.toStdString();
+            // A translation, not the English text again.
+            const qsizetype at = text.indexOf(comment) + comment.size();
+            EXPECT_NE(entry->comment, text.mid(at, text.indexOf(QLatin1Char('\n'), at) - at)) << language;
+        }
+    }
+    EXPECT_TRUE(za::autostart::EntryText(today).contains(QStringLiteral("\nName[de]=Zonaria Heute\n")));
+    EXPECT_TRUE(za::autostart::EntryText(alarms).contains(QStringLiteral("\nName[ja]=Zonaria アラーム\n")));
+
+    // And the desktop's own check accepts the written entries.
+    const QString validate = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    if (validate.isEmpty()) return;
+    for (const za::autostart::Entry* entry : {&today, &alarms}) {
+        ASSERT_TRUE(za::autostart::Enable(*entry));
+        QProcess check;
+        check.start(validate, {za::autostart::EntryPath(*entry)});
+        ASSERT_TRUE(check.waitForFinished());
+        EXPECT_EQ(0, check.exitCode()) << check.readAllStandardOutput().toStdString();
     }
 }
 

@@ -140,8 +140,8 @@ void CTodayHost::LoadItems() {
     // the window's words.
     const za::device::ProfileStatus profile = za::device::Status();
     const bool usable = profile.state == za::device::ProfileState::Ready || profile.state == za::device::ProfileState::ReadOnly;
-    m_empty->setText(usable ? QStringLiteral("No Today item is shown.\nZonaria's Preferences turn it on.")
-                            : QStringLiteral("The device profile at %1 cannot be used: %2").arg(profile.folder, profile.message));
+    m_empty->setText(usable ? tr("No Today item is shown.\nZonaria's Preferences turn it on.")
+                            : tr("The device profile at %1 cannot be used: %2").arg(profile.folder, profile.message));
     m_empty->setVisible(m_items.empty());
     adjustSize();
 }
