@@ -79,7 +79,8 @@ DistanceResult RecalculateDistance(int fromLongitude, int fromLatitude, int toLo
     DistanceResult r;
     r.unitText = VelocityUnits(units);
     GreatCircleDistance(fromLongitude, fromLatitude, toLongitude, toLatitude, &r.km);
-    const double kmPerHour = ConvertDistance(speed, units, usMetric);
+    // A typed "-0" is no speed, as 0 is: no negative infinity of days.
+    const double kmPerHour = speed == 0.0 ? 0.0 : ConvertDistance(speed, units, usMetric);
     r.days = (r.km / kmPerHour) / 24.0;
     if (std::isnan(r.days)) r.days = HUGE_VAL;  // 0 km at 0 km/h: no finite time either
     r.distanceText = FormatDistance(r.km, units);

@@ -2,6 +2,7 @@
 
 #include "schema.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -152,7 +153,7 @@ QStringList SchemaProblems(sql::Database& db, int version) {
     QStringList present;
     sql::Statement q = db.prepare(kSchemaObjects);
     while (q.step()) present << q.columnText(0) + QLatin1Char(' ') + q.columnText(1);
-    if (!q.done()) return {QStringLiteral("an unreadable schema (%1)").arg(db.error())};
+    if (!q.done()) return {QCoreApplication::translate("DeviceProfile", "an unreadable schema (%1)").arg(db.error())};
     QStringList missing;
     for (const QString& object : ExpectedObjects(version)) {
         if (!present.contains(object)) missing << object;
@@ -179,7 +180,7 @@ int StoredVersion(sql::Database& db, bool* ok) {
 }
 
 QString DamagedMessage(const QString& file, const QString& what) {
-    return QStringLiteral("the device profile is damaged: %1 %2").arg(file, what);
+    return QCoreApplication::translate("DeviceProfile", "the device profile is damaged: %1 %2").arg(file, what);
 }
 
 // The findings of SQLite's integrity or quick check, one per line, without the line that only
@@ -276,8 +277,8 @@ QString QuickCheck(State& s, bool forReading) {
 QString Unhealthy(sql::Database& db) {
     db.exec("PRAGMA busy_timeout = 10000");
     switch (Recognise(db)) {
-    case Kind::Unreadable: return QStringLiteral("cannot be read: %1").arg(db.error());
-    case Kind::Foreign: return QStringLiteral("not a Zonaria device profile");
+    case Kind::Unreadable: return QCoreApplication::translate("DeviceProfile", "cannot be read: %1").arg(db.error());
+    case Kind::Foreign: return QCoreApplication::translate("DeviceProfile", "not a Zonaria device profile");
     case Kind::Zonaria: break;
     }
     sql::Statement q = db.prepare("PRAGMA quick_check(1)");
@@ -380,7 +381,7 @@ LogFinding LookAtLog(State& s) {
     }
     if (!alone.isEmpty()) {
         finding.refuse = ProfileState::Damaged;
-        finding.message = DamagedMessage(s.file, QStringLiteral("cannot be read with the write-ahead log beside it "
+        finding.message = DamagedMessage(s.file, QCoreApplication::translate("DeviceProfile", "cannot be read with the write-ahead log beside it "
                                                                 "(%1) nor without it (%2); both are left as they are")
                                                      .arg(withLog, alone));
         return finding;
@@ -389,14 +390,14 @@ LogFinding LookAtLog(State& s) {
         logName + QStringLiteral(".set-aside-") + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddTHHmmsszzz"));
     if (!QFile::rename(logName, aside)) {
         finding.refuse = ProfileState::Unusable;
-        finding.message = QStringLiteral("the write-ahead log %1 does not belong to the device profile (%2) and "
+        finding.message = QCoreApplication::translate("DeviceProfile", "the write-ahead log %1 does not belong to the device profile (%2) and "
                                          "cannot be set aside; move it away to use the profile")
                               .arg(logName, withLog);
         return finding;
     }
     // The log's index describes the log that is gone; SQLite builds a new one.
     QFile::remove(s.file + QStringLiteral("-shm"));
-    finding.message = QStringLiteral("the write-ahead log beside %1 did not belong to it (%2); it was set aside as %3 "
+    finding.message = QCoreApplication::translate("DeviceProfile", "the write-ahead log beside %1 did not belong to it (%2); it was set aside as %3 "
                                      "and device.db is left as it was")
                           .arg(s.file, withLog, aside);
     return finding;
@@ -413,10 +414,10 @@ bool Fail(State& s, ProfileState state, const QString& message) {
 bool FailReading(State& s) {
     if (s.db.damageSeen()) {
         return Fail(s, ProfileState::Damaged,
-                    DamagedMessage(s.file, QStringLiteral("cannot be read as a database (%1)").arg(s.db.error())));
+                    DamagedMessage(s.file, QCoreApplication::translate("DeviceProfile", "cannot be read as a database (%1)").arg(s.db.error())));
     }
     return Fail(s, ProfileState::Unusable,
-                QStringLiteral("the device profile's %1 cannot be read: %2").arg(s.file, s.db.error()));
+                QCoreApplication::translate("DeviceProfile", "the device profile's %1 cannot be read: %2").arg(s.file, s.db.error()));
 }
 
 bool RunSchema(sql::Database& db, int fromVersion) {
@@ -452,7 +453,7 @@ bool Install(State& s) {
     sql::Database& db = s.db;
     if (!SetJournal(db) || !db.exec("BEGIN IMMEDIATE")) {
         return Fail(s, ProfileState::Unusable,
-                    QStringLiteral("could not start the installation of the device profile %1: %2")
+                    QCoreApplication::translate("DeviceProfile", "could not start the installation of the device profile %1: %2")
                         .arg(s.file, db.error()));
     }
     // Another process may have installed the profile while we waited for the lock.
@@ -468,7 +469,7 @@ bool Install(State& s) {
         QString why = db.error();
         db.exec("ROLLBACK");
         return Fail(s, ProfileState::Unusable,
-                    QStringLiteral("could not create the device profile %1: %2").arg(s.file, why));
+                    QCoreApplication::translate("DeviceProfile", "could not create the device profile %1: %2").arg(s.file, why));
     }
     ++s.transactionDepth;
     for (const InstallStep& step : Modules().package) {
@@ -477,7 +478,7 @@ bool Install(State& s) {
             --s.transactionDepth;
             db.exec("ROLLBACK");
             return Fail(s, ProfileState::Unusable,
-                        QStringLiteral("installation step \"%1\" failed: %2").arg(QString::fromUtf8(step.name), why));
+                        QCoreApplication::translate("DeviceProfile", "installation step \"%1\" failed: %2").arg(QString::fromUtf8(step.name), why));
         }
     }
     --s.transactionDepth;
@@ -485,7 +486,7 @@ bool Install(State& s) {
         QString why = db.error();
         db.exec("ROLLBACK");
         return Fail(s, ProfileState::Unusable,
-                    QStringLiteral("could not finish the device profile %1: %2").arg(s.file, why));
+                    QCoreApplication::translate("DeviceProfile", "could not finish the device profile %1: %2").arg(s.file, why));
     }
     return true;
 }
@@ -509,7 +510,7 @@ bool OpenProfile(State& s) {
         const QString bad = NotUtf8(variable);
         if (!bad.isEmpty()) {
             return Fail(s, ProfileState::Unusable,
-                        QStringLiteral("%1 is not UTF-8 text (%2), so it cannot name the device profile's folder")
+                        QCoreApplication::translate("DeviceProfile", "%1 is not UTF-8 text (%2), so it cannot name the device profile's folder")
                             .arg(QString::fromLatin1(variable), bad));
         }
         if (!qEnvironmentVariableIsEmpty(variable)) break;  // the first one set names the folder
@@ -519,47 +520,47 @@ bool OpenProfile(State& s) {
     if (!info.exists()) {
         if (QFileInfo::exists(s.folder) && !FolderIsEmpty(s.folder)) {
             return Fail(s, ProfileState::Unusable,
-                        QStringLiteral("the device profile %1 has no device.db but is not empty; it is not made "
+                        QCoreApplication::translate("DeviceProfile", "the device profile %1 has no device.db but is not empty; it is not made "
                                        "anew there, so that nothing in it is lost")
                             .arg(s.folder));
         }
         if (!QDir().mkpath(s.folder)) {
             return Fail(s, ProfileState::Unusable,
-                        QStringLiteral("the device profile folder %1 cannot be made").arg(s.folder));
+                        QCoreApplication::translate("DeviceProfile", "the device profile folder %1 cannot be made").arg(s.folder));
         }
         if (!Writable(s.folder)) {
             return Fail(s, ProfileState::Unusable,
-                        QStringLiteral("the device profile folder %1 is not writable, so no profile can be made in it")
+                        QCoreApplication::translate("DeviceProfile", "the device profile folder %1 is not writable, so no profile can be made in it")
                             .arg(s.folder));
         }
         isNew = true;
     } else if (!info.isFile()) {
-        return Fail(s, ProfileState::Unusable, QStringLiteral("the device profile's %1 is not a file").arg(s.file));
+        return Fail(s, ProfileState::Unusable, QCoreApplication::translate("DeviceProfile", "the device profile's %1 is not a file").arg(s.file));
     } else if (!Readable(s.file)) {
         return Fail(s, ProfileState::Unusable,
-                    QStringLiteral("the device profile's %1 cannot be read (permission denied)").arg(s.file));
+                    QCoreApplication::translate("DeviceProfile", "the device profile's %1 cannot be read (permission denied)").arg(s.file));
     }
 
     // Where writing is refused, if anywhere. SQLite needs to make files beside device.db, so
     // the folder counts too.
     QString notWritable;
     if (!isNew && !Writable(s.folder)) {
-        notWritable = QStringLiteral("its folder does not allow writing");
+        notWritable = QCoreApplication::translate("DeviceProfile", "its folder does not allow writing");
     } else if (!isNew && !Writable(s.file)) {
-        notWritable = QStringLiteral("device.db does not allow writing");
+        notWritable = QCoreApplication::translate("DeviceProfile", "device.db does not allow writing");
     }
     if (!isNew && notWritable.isEmpty()) {
         bool inUse = false;
         const std::uint32_t missing = MissingLogFrames(s.file, &inUse);
         if (missing > 0 && inUse) {
             return Fail(s, ProfileState::Unusable,
-                        QStringLiteral("the write-ahead log %1-wal was removed while a program had the device profile "
+                        QCoreApplication::translate("DeviceProfile", "the write-ahead log %1-wal was removed while a program had the device profile "
                                        "open; the last changes (%2) live on only in that program until it closes: "
                                        "quit Zonaria's programs, zonaria-alarmd and zonaria-today too, then start again")
                             .arg(s.file, QString::number(missing)));
         }
         if (missing > 0) {
-            s.notice = QStringLiteral("the last changes to the device profile (%1) were lost: its write-ahead log "
+            s.notice = QCoreApplication::translate("DeviceProfile", "the last changes to the device profile (%1) were lost: its write-ahead log "
                                       "%2-wal was removed while a program had the profile open")
                            .arg(QString::number(missing), s.file);
         }
@@ -570,7 +571,7 @@ bool OpenProfile(State& s) {
     sql::Database& db = s.db;
     const bool opened = notWritable.isEmpty() ? db.open(s.file, isNew) : OpenForReading(db, s.folder, s.file);
     if (!opened) return FailReading(s);
-    if (notWritable.isEmpty() && db.isReadOnly()) notWritable = QStringLiteral("SQLite can only read device.db");
+    if (notWritable.isEmpty() && db.isReadOnly()) notWritable = QCoreApplication::translate("DeviceProfile", "SQLite can only read device.db");
     // The cache keeps what a walk through a large city database reads; no memory map, which
     // would leave every page ever read in the process's memory.
     bool ok = db.exec("PRAGMA busy_timeout = 10000") && db.exec("PRAGMA foreign_keys = ON") &&
@@ -581,7 +582,7 @@ bool OpenProfile(State& s) {
     if (!ok && !isNew && notWritable.isEmpty() && !db.damageSeen() && DiskIsFull(s.folder)) {
         // A full disk refuses the files SQLite makes beside device.db for writing (the log's
         // index first); the profile can still be read, as when it cannot be written.
-        notWritable = QStringLiteral("the disk is full");
+        notWritable = QCoreApplication::translate("DeviceProfile", "the disk is full");
         db.close();
         if (!OpenImmutable(db, s.file) || !db.exec("PRAGMA busy_timeout = 10000")) return FailReading(s);
         empty = Int(db, kCountTables, &ok) == 0;
@@ -592,7 +593,7 @@ bool OpenProfile(State& s) {
         // there is nothing in it to lose.
         if (!notWritable.isEmpty()) {
             return Fail(s, ProfileState::Unusable,
-                        QStringLiteral("the device profile %1 is empty and not writable (%2), so it cannot be installed")
+                        QCoreApplication::translate("DeviceProfile", "the device profile %1 is empty and not writable (%2), so it cannot be installed")
                             .arg(s.folder, notWritable));
         }
         if (!Install(s)) return false;
@@ -604,7 +605,7 @@ bool OpenProfile(State& s) {
         case Kind::Unreadable: return FailReading(s);
         case Kind::Foreign:
             return Fail(s, ProfileState::Foreign,
-                        QStringLiteral("%1 is another program's database, not a Zonaria device profile; it is left "
+                        QCoreApplication::translate("DeviceProfile", "%1 is another program's database, not a Zonaria device profile; it is left "
                                        "as it is")
                             .arg(s.file));
         case Kind::Zonaria: break;
@@ -613,26 +614,26 @@ bool OpenProfile(State& s) {
         if (!ok) return FailReading(s);
         if (version > SchemaVersion()) {
             return Fail(s, ProfileState::Newer,
-                        QStringLiteral("the device profile %1 was made by a later version of Zonaria (schema "
+                        QCoreApplication::translate("DeviceProfile", "the device profile %1 was made by a later version of Zonaria (schema "
                                        "version %2; this one knows up to %3); it is left as it is")
                             .arg(s.folder, QString::number(version), QString::number(SchemaVersion())));
         }
         const QString damage = QuickCheck(s, !notWritable.isEmpty());
         if (!damage.isEmpty()) {
             return Fail(s, ProfileState::Damaged,
-                        DamagedMessage(s.file, QStringLiteral("fails SQLite's check (%1)").arg(damage)));
+                        DamagedMessage(s.file, QCoreApplication::translate("DeviceProfile", "fails SQLite's check (%1)").arg(damage)));
         }
         const QStringList missing = SchemaProblems(db, version);
         if (!missing.isEmpty()) {
             return Fail(s, ProfileState::Damaged,
-                        DamagedMessage(s.file, QStringLiteral("lacks %1").arg(missing.join(QStringLiteral(", ")))));
+                        DamagedMessage(s.file, QCoreApplication::translate("DeviceProfile", "lacks %1").arg(missing.join(QStringLiteral(", ")))));
         }
         if (notWritable.isEmpty()) {
             if (!SetJournal(db)) return FailReading(s);
             FoldLog(s);
             if (version < SchemaVersion() && !Upgrade(s)) {
                 return Fail(s, ProfileState::Unusable,
-                            QStringLiteral("the device profile %1 could not be brought up to schema version %2: %3")
+                            QCoreApplication::translate("DeviceProfile", "the device profile %1 could not be brought up to schema version %2: %3")
                                 .arg(s.folder, QString::number(SchemaVersion()), db.error()));
             }
         }
@@ -642,7 +643,7 @@ bool OpenProfile(State& s) {
         s.error.clear();
     } else {
         s.state = ProfileState::ReadOnly;
-        s.error = QStringLiteral("the device profile %1 is not writable (%2)").arg(s.folder, notWritable);
+        s.error = QCoreApplication::translate("DeviceProfile", "the device profile %1 is not writable (%2)").arg(s.folder, notWritable);
     }
     return true;
 }
@@ -673,7 +674,7 @@ ProfileStatus Status() {
     ProfileStatus status{s.state, s.folder, s.file, s.error, s.notice};
     if (s.db.isOpen() && s.db.damageSeen()) {
         status.state = ProfileState::Damaged;
-        status.message = DamagedMessage(s.file, QStringLiteral("has a damaged page (%1)")
+        status.message = DamagedMessage(s.file, QCoreApplication::translate("DeviceProfile", "has a damaged page (%1)")
                                                     .arg(QString::fromUtf8(sqlite3_errstr(SQLITE_CORRUPT))));
     }
     return status;
@@ -720,18 +721,18 @@ CheckReport CheckProfile() {
     const QString folder = ProfilePath();
     report.file = QDir(folder).filePath(QStringLiteral("device.db"));
     if (!QFileInfo(report.file).isFile()) {
-        report.problems << QStringLiteral("there is no device.db file");
+        report.problems << QCoreApplication::translate("DeviceProfile", "there is no device.db file");
         return report;
     }
     sql::Database db;
     if (!OpenForReading(db, folder, report.file) || !db.exec("PRAGMA busy_timeout = 10000")) {
-        report.problems << QStringLiteral("it cannot be opened: %1").arg(db.error());
+        report.problems << QCoreApplication::translate("DeviceProfile", "it cannot be opened: %1").arg(db.error());
         return report;
     }
     const Kind kind = Recognise(db);
     if (kind != Kind::Zonaria) {
-        report.problems << (kind == Kind::Foreign ? QStringLiteral("it is not a Zonaria device profile")
-                                                  : QStringLiteral("it cannot be read: %1").arg(db.error()));
+        report.problems << (kind == Kind::Foreign ? QCoreApplication::translate("DeviceProfile", "it is not a Zonaria device profile")
+                                                  : QCoreApplication::translate("DeviceProfile", "it cannot be read: %1").arg(db.error()));
         return report;
     }
     bool ok = false;
@@ -744,9 +745,9 @@ CheckReport CheckProfile() {
     if (check.failed() || !check.isValid()) report.problems << db.error();
     check = sql::Statement();
     if (ok && version > SchemaVersion()) {
-        report.problems << QStringLiteral("its schema version %1 is from a later version of Zonaria").arg(version);
+        report.problems << QCoreApplication::translate("DeviceProfile", "its schema version %1 is from a later version of Zonaria").arg(version);
     } else if (ok) {
-        for (const QString& missing : SchemaProblems(db, version)) report.problems << QStringLiteral("it lacks %1").arg(missing);
+        for (const QString& missing : SchemaProblems(db, version)) report.problems << QCoreApplication::translate("DeviceProfile", "it lacks %1").arg(missing);
     }
     return report;
 }

@@ -810,6 +810,165 @@
     </message>
 </context>
 <context>
+    <name>DeviceProfile</name>
+    <message>
+        <source>an unreadable schema (%1)</source>
+        <translation>ein unlesbares Schema (%1)</translation>
+    </message>
+    <message>
+        <source>the device profile is damaged: %1 %2</source>
+        <translation>das Geräteprofil ist beschädigt: %1 %2</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>not a Zonaria device profile</source>
+        <translation>kein Geräteprofil von Zonaria</translation>
+    </message>
+    <message>
+        <source>cannot be read with the write-ahead log beside it (%1) nor without it (%2); both are left as they are</source>
+        <translation>kann weder mit dem Write-Ahead-Log daneben (%1) noch ohne es (%2) gelesen werden; beide bleiben, wie sie sind</translation>
+    </message>
+    <message>
+        <source>the write-ahead log %1 does not belong to the device profile (%2) and cannot be set aside; move it away to use the profile</source>
+        <translation>das Write-Ahead-Log %1 gehört nicht zum Geräteprofil (%2) und kann nicht beiseitegelegt werden; verschieben Sie es, um das Profil zu verwenden</translation>
+    </message>
+    <message>
+        <source>the write-ahead log beside %1 did not belong to it (%2); it was set aside as %3 and device.db is left as it was</source>
+        <translation>das Write-Ahead-Log neben %1 gehörte nicht dazu (%2); es wurde als %3 beiseitegelegt, und device.db bleibt, wie es war</translation>
+    </message>
+    <message>
+        <source>cannot be read as a database (%1)</source>
+        <translation>kann nicht als Datenbank gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>the device profile&apos;s %1 cannot be read: %2</source>
+        <translation>%1 des Geräteprofils kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>could not start the installation of the device profile %1: %2</source>
+        <translation>die Einrichtung des Geräteprofils %1 konnte nicht beginnen: %2</translation>
+    </message>
+    <message>
+        <source>could not create the device profile %1: %2</source>
+        <translation>das Geräteprofil %1 konnte nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>installation step &quot;%1&quot; failed: %2</source>
+        <translation>Einrichtungsschritt „%1“ fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>could not finish the device profile %1: %2</source>
+        <translation>das Geräteprofil %1 konnte nicht fertiggestellt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not UTF-8 text (%2), so it cannot name the device profile&apos;s folder</source>
+        <translation>%1 ist kein UTF-8-Text (%2) und kann daher den Ordner des Geräteprofils nicht benennen</translation>
+    </message>
+    <message>
+        <source>the device profile %1 has no device.db but is not empty; it is not made anew there, so that nothing in it is lost</source>
+        <translation>das Geräteprofil %1 hat keine device.db, ist aber nicht leer; es wird dort nicht neu angelegt, damit nichts darin verloren geht</translation>
+    </message>
+    <message>
+        <source>the device profile folder %1 cannot be made</source>
+        <translation>der Ordner des Geräteprofils %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the device profile folder %1 is not writable, so no profile can be made in it</source>
+        <translation>der Ordner des Geräteprofils %1 ist nicht beschreibbar, daher kann darin kein Profil angelegt werden</translation>
+    </message>
+    <message>
+        <source>the device profile&apos;s %1 is not a file</source>
+        <translation>%1 des Geräteprofils ist keine Datei</translation>
+    </message>
+    <message>
+        <source>the device profile&apos;s %1 cannot be read (permission denied)</source>
+        <translation>%1 des Geräteprofils kann nicht gelesen werden (Zugriff verweigert)</translation>
+    </message>
+    <message>
+        <source>its folder does not allow writing</source>
+        <translation>sein Ordner erlaubt kein Schreiben</translation>
+    </message>
+    <message>
+        <source>device.db does not allow writing</source>
+        <translation>device.db erlaubt kein Schreiben</translation>
+    </message>
+    <message>
+        <source>the write-ahead log %1-wal was removed while a program had the device profile open; the last changes (%2) live on only in that program until it closes: quit Zonaria&apos;s programs, zonaria-alarmd and zonaria-today too, then start again</source>
+        <translation>das Write-Ahead-Log %1-wal wurde entfernt, während ein Programm das Geräteprofil geöffnet hatte; die letzten Änderungen (%2) bestehen nur noch in diesem Programm, bis es beendet wird: Beenden Sie die Programme von Zonaria, auch zonaria-alarmd und zonaria-today, und starten Sie sie neu</translation>
+    </message>
+    <message>
+        <source>the last changes to the device profile (%1) were lost: its write-ahead log %2-wal was removed while a program had the profile open</source>
+        <translation>die letzten Änderungen am Geräteprofil (%1) gingen verloren: sein Write-Ahead-Log %2-wal wurde entfernt, während ein Programm das Profil geöffnet hatte</translation>
+    </message>
+    <message>
+        <source>SQLite can only read device.db</source>
+        <translation>SQLite kann device.db nur lesen</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the device profile %1 is empty and not writable (%2), so it cannot be installed</source>
+        <translation>das Geräteprofil %1 ist leer und nicht beschreibbar (%2) und kann daher nicht eingerichtet werden</translation>
+    </message>
+    <message>
+        <source>%1 is another program&apos;s database, not a Zonaria device profile; it is left as it is</source>
+        <translation>%1 ist die Datenbank eines anderen Programms, kein Geräteprofil von Zonaria; sie bleibt, wie sie ist</translation>
+    </message>
+    <message>
+        <source>the device profile %1 was made by a later version of Zonaria (schema version %2; this one knows up to %3); it is left as it is</source>
+        <translation>das Geräteprofil %1 wurde von einer neueren Version von Zonaria angelegt (Schemaversion %2; diese kennt bis %3); es bleibt, wie es ist</translation>
+    </message>
+    <message>
+        <source>fails SQLite&apos;s check (%1)</source>
+        <translation>besteht die Prüfung von SQLite nicht (%1)</translation>
+    </message>
+    <message>
+        <source>lacks %1</source>
+        <translation>es fehlt %1</translation>
+    </message>
+    <message>
+        <source>the device profile %1 could not be brought up to schema version %2: %3</source>
+        <translation>das Geräteprofil %1 konnte nicht auf Schemaversion %2 gebracht werden: %3</translation>
+    </message>
+    <message>
+        <source>the device profile %1 is not writable (%2)</source>
+        <translation>das Geräteprofil %1 ist nicht beschreibbar (%2)</translation>
+    </message>
+    <message>
+        <source>has a damaged page (%1)</source>
+        <translation>hat eine beschädigte Seite (%1)</translation>
+    </message>
+    <message>
+        <source>there is no device.db file</source>
+        <translation>es gibt keine Datei device.db</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>sie kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>it is not a Zonaria device profile</source>
+        <translation>sie ist kein Geräteprofil von Zonaria</translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation>sie kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>its schema version %1 is from a later version of Zonaria</source>
+        <translation>ihre Schemaversion %1 stammt von einer neueren Version von Zonaria</translation>
+    </message>
+    <message>
+        <source>it lacks %1</source>
+        <translation>ihr fehlt %1</translation>
+    </message>
+</context>
+<context>
     <name>EZError</name>
     <message>
         <source>Unexpected Error</source>

@@ -810,6 +810,165 @@
     </message>
 </context>
 <context>
+    <name>DeviceProfile</name>
+    <message>
+        <source>an unreadable schema (%1)</source>
+        <translation>un esquema ilegible (%1)</translation>
+    </message>
+    <message>
+        <source>the device profile is damaged: %1 %2</source>
+        <translation>el perfil del dispositivo está dañado: %1 %2</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>not a Zonaria device profile</source>
+        <translation>no es un perfil de dispositivo de Zonaria</translation>
+    </message>
+    <message>
+        <source>cannot be read with the write-ahead log beside it (%1) nor without it (%2); both are left as they are</source>
+        <translation>no se puede leer ni con el registro de escritura anticipada que tiene al lado (%1) ni sin él (%2); ambos se dejan como están</translation>
+    </message>
+    <message>
+        <source>the write-ahead log %1 does not belong to the device profile (%2) and cannot be set aside; move it away to use the profile</source>
+        <translation>el registro de escritura anticipada %1 no pertenece al perfil del dispositivo (%2) y no se puede apartar; muévalo a otro lugar para usar el perfil</translation>
+    </message>
+    <message>
+        <source>the write-ahead log beside %1 did not belong to it (%2); it was set aside as %3 and device.db is left as it was</source>
+        <translation>el registro de escritura anticipada junto a %1 no le pertenecía (%2); se apartó como %3 y device.db se dejó como estaba</translation>
+    </message>
+    <message>
+        <source>cannot be read as a database (%1)</source>
+        <translation>no se puede leer como base de datos (%1)</translation>
+    </message>
+    <message>
+        <source>the device profile&apos;s %1 cannot be read: %2</source>
+        <translation>no se puede leer el archivo %1 del perfil del dispositivo: %2</translation>
+    </message>
+    <message>
+        <source>could not start the installation of the device profile %1: %2</source>
+        <translation>no se pudo iniciar la instalación del perfil del dispositivo %1: %2</translation>
+    </message>
+    <message>
+        <source>could not create the device profile %1: %2</source>
+        <translation>no se pudo crear el perfil del dispositivo %1: %2</translation>
+    </message>
+    <message>
+        <source>installation step &quot;%1&quot; failed: %2</source>
+        <translation>falló el paso de instalación «%1»: %2</translation>
+    </message>
+    <message>
+        <source>could not finish the device profile %1: %2</source>
+        <translation>no se pudo terminar el perfil del dispositivo %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not UTF-8 text (%2), so it cannot name the device profile&apos;s folder</source>
+        <translation>%1 no es texto UTF-8 (%2), por lo que no puede nombrar la carpeta del perfil del dispositivo</translation>
+    </message>
+    <message>
+        <source>the device profile %1 has no device.db but is not empty; it is not made anew there, so that nothing in it is lost</source>
+        <translation>el perfil del dispositivo %1 no tiene device.db pero no está vacío; no se vuelve a crear allí, para que no se pierda nada de lo que contiene</translation>
+    </message>
+    <message>
+        <source>the device profile folder %1 cannot be made</source>
+        <translation>no se puede crear la carpeta del perfil del dispositivo %1</translation>
+    </message>
+    <message>
+        <source>the device profile folder %1 is not writable, so no profile can be made in it</source>
+        <translation>la carpeta del perfil del dispositivo %1 no admite escritura, por lo que no se puede crear ningún perfil en ella</translation>
+    </message>
+    <message>
+        <source>the device profile&apos;s %1 is not a file</source>
+        <translation>el archivo %1 del perfil del dispositivo no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>the device profile&apos;s %1 cannot be read (permission denied)</source>
+        <translation>no se puede leer el archivo %1 del perfil del dispositivo (permiso denegado)</translation>
+    </message>
+    <message>
+        <source>its folder does not allow writing</source>
+        <translation>su carpeta no admite escritura</translation>
+    </message>
+    <message>
+        <source>device.db does not allow writing</source>
+        <translation>device.db no admite escritura</translation>
+    </message>
+    <message>
+        <source>the write-ahead log %1-wal was removed while a program had the device profile open; the last changes (%2) live on only in that program until it closes: quit Zonaria&apos;s programs, zonaria-alarmd and zonaria-today too, then start again</source>
+        <translation>el registro de escritura anticipada %1-wal se eliminó mientras un programa tenía abierto el perfil del dispositivo; los últimos cambios (%2) solo existen en ese programa hasta que se cierre: salga de los programas de Zonaria, también de zonaria-alarmd y zonaria-today, y vuelva a iniciarlos</translation>
+    </message>
+    <message>
+        <source>the last changes to the device profile (%1) were lost: its write-ahead log %2-wal was removed while a program had the profile open</source>
+        <translation>se perdieron los últimos cambios del perfil del dispositivo (%1): su registro de escritura anticipada %2-wal se eliminó mientras un programa tenía abierto el perfil</translation>
+    </message>
+    <message>
+        <source>SQLite can only read device.db</source>
+        <translation>SQLite solo puede leer device.db</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>the device profile %1 is empty and not writable (%2), so it cannot be installed</source>
+        <translation>el perfil del dispositivo %1 está vacío y no admite escritura (%2), por lo que no se puede instalar</translation>
+    </message>
+    <message>
+        <source>%1 is another program&apos;s database, not a Zonaria device profile; it is left as it is</source>
+        <translation>%1 es la base de datos de otro programa, no un perfil de dispositivo de Zonaria; se deja como está</translation>
+    </message>
+    <message>
+        <source>the device profile %1 was made by a later version of Zonaria (schema version %2; this one knows up to %3); it is left as it is</source>
+        <translation>el perfil del dispositivo %1 lo creó una versión posterior de Zonaria (versión de esquema %2; esta conoce hasta la %3); se deja como está</translation>
+    </message>
+    <message>
+        <source>fails SQLite&apos;s check (%1)</source>
+        <translation>no supera la comprobación de SQLite (%1)</translation>
+    </message>
+    <message>
+        <source>lacks %1</source>
+        <translation>le falta %1</translation>
+    </message>
+    <message>
+        <source>the device profile %1 could not be brought up to schema version %2: %3</source>
+        <translation>no se pudo llevar el perfil del dispositivo %1 a la versión de esquema %2: %3</translation>
+    </message>
+    <message>
+        <source>the device profile %1 is not writable (%2)</source>
+        <translation>el perfil del dispositivo %1 no admite escritura (%2)</translation>
+    </message>
+    <message>
+        <source>has a damaged page (%1)</source>
+        <translation>tiene una página dañada (%1)</translation>
+    </message>
+    <message>
+        <source>there is no device.db file</source>
+        <translation>no hay ningún archivo device.db</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>no se puede abrir: %1</translation>
+    </message>
+    <message>
+        <source>it is not a Zonaria device profile</source>
+        <translation>no es un perfil de dispositivo de Zonaria</translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation>no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>its schema version %1 is from a later version of Zonaria</source>
+        <translation>su versión de esquema %1 es de una versión posterior de Zonaria</translation>
+    </message>
+    <message>
+        <source>it lacks %1</source>
+        <translation>le falta %1</translation>
+    </message>
+</context>
+<context>
     <name>EZError</name>
     <message>
         <source>Unexpected Error</source>

@@ -810,6 +810,165 @@
     </message>
 </context>
 <context>
+    <name>DeviceProfile</name>
+    <message>
+        <source>an unreadable schema (%1)</source>
+        <translation>un schéma illisible (%1)</translation>
+    </message>
+    <message>
+        <source>the device profile is damaged: %1 %2</source>
+        <translation>le profil d&apos;appareil est endommagé : %1 %2</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>not a Zonaria device profile</source>
+        <translation>pas un profil d&apos;appareil de Zonaria</translation>
+    </message>
+    <message>
+        <source>cannot be read with the write-ahead log beside it (%1) nor without it (%2); both are left as they are</source>
+        <translation>ne peut être lu ni avec le journal d&apos;écriture anticipée à côté (%1) ni sans lui (%2) ; les deux sont laissés tels quels</translation>
+    </message>
+    <message>
+        <source>the write-ahead log %1 does not belong to the device profile (%2) and cannot be set aside; move it away to use the profile</source>
+        <translation>le journal d&apos;écriture anticipée %1 n&apos;appartient pas au profil d&apos;appareil (%2) et ne peut pas être mis de côté ; déplacez-le pour utiliser le profil</translation>
+    </message>
+    <message>
+        <source>the write-ahead log beside %1 did not belong to it (%2); it was set aside as %3 and device.db is left as it was</source>
+        <translation>le journal d&apos;écriture anticipée à côté de %1 ne lui appartenait pas (%2) ; il a été mis de côté sous le nom %3 et device.db est resté tel quel</translation>
+    </message>
+    <message>
+        <source>cannot be read as a database (%1)</source>
+        <translation>ne peut pas être lu comme base de données (%1)</translation>
+    </message>
+    <message>
+        <source>the device profile&apos;s %1 cannot be read: %2</source>
+        <translation>le fichier %1 du profil d&apos;appareil ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>could not start the installation of the device profile %1: %2</source>
+        <translation>l&apos;installation du profil d&apos;appareil %1 n&apos;a pas pu commencer : %2</translation>
+    </message>
+    <message>
+        <source>could not create the device profile %1: %2</source>
+        <translation>le profil d&apos;appareil %1 n&apos;a pas pu être créé : %2</translation>
+    </message>
+    <message>
+        <source>installation step &quot;%1&quot; failed: %2</source>
+        <translation>l&apos;étape d&apos;installation « %1 » a échoué : %2</translation>
+    </message>
+    <message>
+        <source>could not finish the device profile %1: %2</source>
+        <translation>le profil d&apos;appareil %1 n&apos;a pas pu être achevé : %2</translation>
+    </message>
+    <message>
+        <source>%1 is not UTF-8 text (%2), so it cannot name the device profile&apos;s folder</source>
+        <translation>%1 n&apos;est pas un texte UTF-8 (%2) et ne peut donc pas nommer le dossier du profil d&apos;appareil</translation>
+    </message>
+    <message>
+        <source>the device profile %1 has no device.db but is not empty; it is not made anew there, so that nothing in it is lost</source>
+        <translation>le profil d&apos;appareil %1 n&apos;a pas de device.db mais n&apos;est pas vide ; il n&apos;y est pas recréé, pour que rien de ce qu&apos;il contient ne soit perdu</translation>
+    </message>
+    <message>
+        <source>the device profile folder %1 cannot be made</source>
+        <translation>le dossier du profil d&apos;appareil %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>the device profile folder %1 is not writable, so no profile can be made in it</source>
+        <translation>le dossier du profil d&apos;appareil %1 n&apos;est pas accessible en écriture ; aucun profil ne peut y être créé</translation>
+    </message>
+    <message>
+        <source>the device profile&apos;s %1 is not a file</source>
+        <translation>le fichier %1 du profil d&apos;appareil n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the device profile&apos;s %1 cannot be read (permission denied)</source>
+        <translation>le fichier %1 du profil d&apos;appareil ne peut pas être lu (permission refusée)</translation>
+    </message>
+    <message>
+        <source>its folder does not allow writing</source>
+        <translation>son dossier n&apos;autorise pas l&apos;écriture</translation>
+    </message>
+    <message>
+        <source>device.db does not allow writing</source>
+        <translation>device.db n&apos;autorise pas l&apos;écriture</translation>
+    </message>
+    <message>
+        <source>the write-ahead log %1-wal was removed while a program had the device profile open; the last changes (%2) live on only in that program until it closes: quit Zonaria&apos;s programs, zonaria-alarmd and zonaria-today too, then start again</source>
+        <translation>le journal d&apos;écriture anticipée %1-wal a été supprimé alors qu&apos;un programme avait le profil d&apos;appareil ouvert ; les dernières modifications (%2) ne subsistent que dans ce programme jusqu&apos;à sa fermeture : quittez les programmes de Zonaria, zonaria-alarmd et zonaria-today compris, puis relancez-les</translation>
+    </message>
+    <message>
+        <source>the last changes to the device profile (%1) were lost: its write-ahead log %2-wal was removed while a program had the profile open</source>
+        <translation>les dernières modifications du profil d&apos;appareil (%1) ont été perdues : son journal d&apos;écriture anticipée %2-wal a été supprimé alors qu&apos;un programme avait le profil ouvert</translation>
+    </message>
+    <message>
+        <source>SQLite can only read device.db</source>
+        <translation>SQLite ne peut que lire device.db</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>the device profile %1 is empty and not writable (%2), so it cannot be installed</source>
+        <translation>le profil d&apos;appareil %1 est vide et n&apos;est pas accessible en écriture (%2) ; il ne peut donc pas être installé</translation>
+    </message>
+    <message>
+        <source>%1 is another program&apos;s database, not a Zonaria device profile; it is left as it is</source>
+        <translation>%1 est la base de données d&apos;un autre programme, pas un profil d&apos;appareil de Zonaria ; elle est laissée telle quelle</translation>
+    </message>
+    <message>
+        <source>the device profile %1 was made by a later version of Zonaria (schema version %2; this one knows up to %3); it is left as it is</source>
+        <translation>le profil d&apos;appareil %1 a été créé par une version plus récente de Zonaria (version de schéma %2 ; celle-ci connaît jusqu&apos;à la %3) ; il est laissé tel quel</translation>
+    </message>
+    <message>
+        <source>fails SQLite&apos;s check (%1)</source>
+        <translation>échoue à la vérification de SQLite (%1)</translation>
+    </message>
+    <message>
+        <source>lacks %1</source>
+        <translation>il y manque %1</translation>
+    </message>
+    <message>
+        <source>the device profile %1 could not be brought up to schema version %2: %3</source>
+        <translation>le profil d&apos;appareil %1 n&apos;a pas pu être porté à la version de schéma %2 : %3</translation>
+    </message>
+    <message>
+        <source>the device profile %1 is not writable (%2)</source>
+        <translation>le profil d&apos;appareil %1 n&apos;est pas accessible en écriture (%2)</translation>
+    </message>
+    <message>
+        <source>has a damaged page (%1)</source>
+        <translation>a une page endommagée (%1)</translation>
+    </message>
+    <message>
+        <source>there is no device.db file</source>
+        <translation>il n&apos;y a pas de fichier device.db</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>il ne peut pas être ouvert : %1</translation>
+    </message>
+    <message>
+        <source>it is not a Zonaria device profile</source>
+        <translation>ce n&apos;est pas un profil d&apos;appareil de Zonaria</translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation>il ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>its schema version %1 is from a later version of Zonaria</source>
+        <translation>sa version de schéma %1 vient d&apos;une version plus récente de Zonaria</translation>
+    </message>
+    <message>
+        <source>it lacks %1</source>
+        <translation>il y manque %1</translation>
+    </message>
+</context>
+<context>
     <name>EZError</name>
     <message>
         <source>Unexpected Error</source>

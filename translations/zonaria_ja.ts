@@ -810,6 +810,165 @@
     </message>
 </context>
 <context>
+    <name>DeviceProfile</name>
+    <message>
+        <source>an unreadable schema (%1)</source>
+        <translation>読み取れないスキーマ (%1)</translation>
+    </message>
+    <message>
+        <source>the device profile is damaged: %1 %2</source>
+        <translation>デバイス プロファイルが破損しています: %1 は%2</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>読み取れません: %1</translation>
+    </message>
+    <message>
+        <source>not a Zonaria device profile</source>
+        <translation>Zonaria のデバイス プロファイルではありません</translation>
+    </message>
+    <message>
+        <source>cannot be read with the write-ahead log beside it (%1) nor without it (%2); both are left as they are</source>
+        <translation>隣の先行書き込みログがあっても (%1)、なくても (%2) 読み取れません。どちらもそのままにしてあります</translation>
+    </message>
+    <message>
+        <source>the write-ahead log %1 does not belong to the device profile (%2) and cannot be set aside; move it away to use the profile</source>
+        <translation>先行書き込みログ %1 はデバイス プロファイルのものではなく (%2)、脇に移すこともできません。プロファイルを使うには、このログを別の場所に移してください</translation>
+    </message>
+    <message>
+        <source>the write-ahead log beside %1 did not belong to it (%2); it was set aside as %3 and device.db is left as it was</source>
+        <translation>%1 の隣の先行書き込みログはそのファイルのものではありませんでした (%2)。%3 として脇に移し、device.db は元のままです</translation>
+    </message>
+    <message>
+        <source>cannot be read as a database (%1)</source>
+        <translation>データベースとして読み取れません (%1)</translation>
+    </message>
+    <message>
+        <source>the device profile&apos;s %1 cannot be read: %2</source>
+        <translation>デバイス プロファイルの %1 を読み取れません: %2</translation>
+    </message>
+    <message>
+        <source>could not start the installation of the device profile %1: %2</source>
+        <translation>デバイス プロファイル %1 のインストールを開始できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>could not create the device profile %1: %2</source>
+        <translation>デバイス プロファイル %1 を作成できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>installation step &quot;%1&quot; failed: %2</source>
+        <translation>インストールの手順「%1」が失敗しました: %2</translation>
+    </message>
+    <message>
+        <source>could not finish the device profile %1: %2</source>
+        <translation>デバイス プロファイル %1 を完成できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not UTF-8 text (%2), so it cannot name the device profile&apos;s folder</source>
+        <translation>%1 は UTF-8 のテキストではないため (%2)、デバイス プロファイルのフォルダーを指定できません</translation>
+    </message>
+    <message>
+        <source>the device profile %1 has no device.db but is not empty; it is not made anew there, so that nothing in it is lost</source>
+        <translation>デバイス プロファイル %1 には device.db がありませんが、空ではありません。中身が失われないよう、そこには新しく作成しません</translation>
+    </message>
+    <message>
+        <source>the device profile folder %1 cannot be made</source>
+        <translation>デバイス プロファイルのフォルダー %1 を作成できません</translation>
+    </message>
+    <message>
+        <source>the device profile folder %1 is not writable, so no profile can be made in it</source>
+        <translation>デバイス プロファイルのフォルダー %1 に書き込めないため、プロファイルを作成できません</translation>
+    </message>
+    <message>
+        <source>the device profile&apos;s %1 is not a file</source>
+        <translation>デバイス プロファイルの %1 はファイルではありません</translation>
+    </message>
+    <message>
+        <source>the device profile&apos;s %1 cannot be read (permission denied)</source>
+        <translation>デバイス プロファイルの %1 を読み取れません (アクセスが拒否されました)</translation>
+    </message>
+    <message>
+        <source>its folder does not allow writing</source>
+        <translation>フォルダーに書き込めません</translation>
+    </message>
+    <message>
+        <source>device.db does not allow writing</source>
+        <translation>device.db に書き込めません</translation>
+    </message>
+    <message>
+        <source>the write-ahead log %1-wal was removed while a program had the device profile open; the last changes (%2) live on only in that program until it closes: quit Zonaria&apos;s programs, zonaria-alarmd and zonaria-today too, then start again</source>
+        <translation>プログラムがデバイス プロファイルを開いている間に先行書き込みログ %1-wal が削除されました。最後の変更 (%2) はそのプログラムが終了するまでその中にしか残りません。zonaria-alarmd と zonaria-today も含めて Zonaria のプログラムを終了し、起動し直してください</translation>
+    </message>
+    <message>
+        <source>the last changes to the device profile (%1) were lost: its write-ahead log %2-wal was removed while a program had the profile open</source>
+        <translation>デバイス プロファイルの最後の変更 (%1) が失われました。プログラムがプロファイルを開いている間に先行書き込みログ %2-wal が削除されました</translation>
+    </message>
+    <message>
+        <source>SQLite can only read device.db</source>
+        <translation>SQLite は device.db を読み取ることしかできません</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>ディスクがいっぱいです</translation>
+    </message>
+    <message>
+        <source>the device profile %1 is empty and not writable (%2), so it cannot be installed</source>
+        <translation>デバイス プロファイル %1 は空で書き込めないため (%2)、インストールできません</translation>
+    </message>
+    <message>
+        <source>%1 is another program&apos;s database, not a Zonaria device profile; it is left as it is</source>
+        <translation>%1 は別のプログラムのデータベースで、Zonaria のデバイス プロファイルではありません。そのままにしてあります</translation>
+    </message>
+    <message>
+        <source>the device profile %1 was made by a later version of Zonaria (schema version %2; this one knows up to %3); it is left as it is</source>
+        <translation>デバイス プロファイル %1 は新しいバージョンの Zonaria で作成されています (スキーマ バージョン %2、このバージョンは %3 まで対応)。そのままにしてあります</translation>
+    </message>
+    <message>
+        <source>fails SQLite&apos;s check (%1)</source>
+        <translation>SQLite のチェックに合格しません (%1)</translation>
+    </message>
+    <message>
+        <source>lacks %1</source>
+        <translation>%1 がありません</translation>
+    </message>
+    <message>
+        <source>the device profile %1 could not be brought up to schema version %2: %3</source>
+        <translation>デバイス プロファイル %1 をスキーマ バージョン %2 に更新できませんでした: %3</translation>
+    </message>
+    <message>
+        <source>the device profile %1 is not writable (%2)</source>
+        <translation>デバイス プロファイル %1 に書き込めません (%2)</translation>
+    </message>
+    <message>
+        <source>has a damaged page (%1)</source>
+        <translation>破損したページがあります (%1)</translation>
+    </message>
+    <message>
+        <source>there is no device.db file</source>
+        <translation>device.db ファイルがありません</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>開けません: %1</translation>
+    </message>
+    <message>
+        <source>it is not a Zonaria device profile</source>
+        <translation>Zonaria のデバイス プロファイルではありません</translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation>読み取れません: %1</translation>
+    </message>
+    <message>
+        <source>its schema version %1 is from a later version of Zonaria</source>
+        <translation>スキーマ バージョン %1 は新しいバージョンの Zonaria のものです</translation>
+    </message>
+    <message>
+        <source>it lacks %1</source>
+        <translation>%1 がありません</translation>
+    </message>
+</context>
+<context>
     <name>EZError</name>
     <message>
         <source>Unexpected Error</source>

@@ -372,8 +372,9 @@ void CCityDisplay::DrawNote(QPainter& p, const QRect& r, int room) const {
     QColor colour = m_textColour;
     colour.setAlphaF(0.75);
     p.setPen(colour);
+    // Isolated left to right: "−6 h" is not to come out "h 6−" among right-to-left texts.
     p.drawText(QRect(r.left(), r.top(), r.width() - used, r.height()), Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
-               text);
+               QChar(0x2066) + text + QChar(0x2069));
 }
 
 void CCityDisplay::Send(CityDisplayNotify& n) {

@@ -136,6 +136,10 @@ TEST(DistanceCalculator, ZeroSpeedHasNoTravelTime) {
     EXPECT_EQ(QString(), r.timeText);
     const DistanceResult same = RecalculateDistance(0, 0, 0, 0, 0, usMetric);
     EXPECT_EQ(QString(), same.timeText);
+    // "-0" is the same speed: no negative infinity of days.
+    const DistanceResult negativeZero = RecalculateDistance(0, 0, 100, 0, -0.0, usMetric);
+    EXPECT_TRUE(std::isinf(negativeZero.days) && negativeZero.days > 0);
+    EXPECT_EQ(QString(), negativeZero.timeText);
 }
 
 class TimeCalculator : public za::test::ProfileTest {
