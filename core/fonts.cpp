@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QPainter>
+#include <QPolygon>
 #include <QScreen>
 
 namespace {
@@ -40,4 +42,21 @@ BOOL CreatePointFont(QFont& font, int size, const QString& face, QPaintDevice* /
     created.setStyleStrategy(IsClearTypeEnabled() ? QFont::PreferAntialias : QFont::PreferDefault);
     font = created;
     return TRUE;
+}
+
+void DrawClockChangeMark(QPainter& painter, int right, int centreY, int side, bool forward) {
+    const int x = right - side;
+    const int y = centreY;
+    QPolygon triangle;
+    if (forward) {
+        triangle << QPoint(x, y + side / 2) << QPoint(x + side, y + side / 2) << QPoint(x + side / 2, y - side / 2);
+    } else {
+        triangle << QPoint(x, y - side / 2) << QPoint(x + side, y - side / 2) << QPoint(x + side / 2, y + side / 2);
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kClockChangeColour);
+    painter.drawPolygon(triangle);
+    painter.restore();
 }

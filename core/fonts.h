@@ -5,11 +5,13 @@
 
 #include "format.h"
 
+#include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QString>
 
 class QPaintDevice;
+class QPainter;
 
 // A font of `size` tenths of a point, bold on request, antialiased when ClearType is on.
 // dc, when given, is the device the font is for; Qt scales point sizes itself.
@@ -21,3 +23,9 @@ void AdoptDesktopFont(const QFont& desktop);
 // to find the format from the contents first loads every image plug-in to ask it, which costs
 // a window's start tens of milliseconds. A null image when the file is missing or not a PNG.
 QImage ReadPng(const QString& file);
+
+// The mark of a city whose clocks change within a week, on its display and its Today row: an
+// amber triangle of `side` pixels whose right edge is at `right`, centred on `centreY`, pointing
+// up for clocks going forward and down for back.
+inline const QColor kClockChangeColour(230, 140, 0);
+void DrawClockChangeMark(QPainter& painter, int right, int centreY, int side, bool forward);

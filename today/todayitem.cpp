@@ -303,21 +303,9 @@ void CTodayItem::DrawNote(QPainter& p, const QRect& r, int room, const za::Displ
     int right = r.right() - 2;
     if (note.changeSoon) {
         // The short mark of a clock change within a week: an amber triangle, up for forward.
-        const int side = 6, y = r.center().y();
-        const int x = right - side;
-        QPolygon triangle;
-        if (note.change.Minutes() > 0) {
-            triangle << QPoint(x, y + side / 2) << QPoint(x + side, y + side / 2) << QPoint(x + side / 2, y - side / 2);
-        } else {
-            triangle << QPoint(x, y - side / 2) << QPoint(x + side, y - side / 2) << QPoint(x + side / 2, y + side / 2);
-        }
-        p.save();
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(230, 140, 0));
-        p.drawPolygon(triangle);
-        p.restore();
-        right = x - 3;
+        const int side = 6;
+        DrawClockChangeMark(p, right, r.center().y(), side, note.change.Minutes() > 0);
+        right -= side + 3;
         room -= side + 3;
     }
     if (note.offset.isEmpty()) return;

@@ -28,7 +28,6 @@ constexpr int kButton = 12;
 constexpr int kCurrentButtonRoom = 17;
 constexpr int kTimeGap = 11;
 const QColor kLineColour(180, 180, 180);
-const QColor kChangeMarkColour(230, 140, 0);
 // A press held this long is a tap-and-hold.
 constexpr int kHoldMs = 500;
 
@@ -342,20 +341,7 @@ void CCityDisplay::DrawNote(QPainter& p, const QRect& r, int room) const {
     if (m_noteDirection != 0) {
         // A small amber triangle, up for clocks going forward, down for back.
         const int side = std::max(5, metrics.ascent() * 2 / 3);
-        const int x = r.right() - side;
-        const int y = r.center().y();
-        QPolygon triangle;
-        if (m_noteDirection > 0) {
-            triangle << QPoint(x, y + side / 2) << QPoint(x + side, y + side / 2) << QPoint(x + side / 2, y - side / 2);
-        } else {
-            triangle << QPoint(x, y - side / 2) << QPoint(x + side, y - side / 2) << QPoint(x + side / 2, y + side / 2);
-        }
-        p.save();
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        p.setBrush(kChangeMarkColour);
-        p.drawPolygon(triangle);
-        p.restore();
+        DrawClockChangeMark(p, r.right(), r.center().y(), side, m_noteDirection > 0);
         used = side + 3;
     }
     if (m_noteOffset.isEmpty()) return;
