@@ -246,10 +246,12 @@ void CMeetingPlannerDlg::Build() {
 
     m_hoursCaption = new QLabel(body);
     m_from = new QTimeEdit(body);
+    m_from->setLayoutDirection(Qt::LeftToRight);  // hours first, among right-to-left texts too
     SetControlId(m_from, IDC_WORK_FROM);
     m_from->setDisplayFormat(QStringLiteral("HH:mm"));
     m_from->setAccessibleName(tr("Working hours from"));
     m_to = new QTimeEdit(body);
+    m_to->setLayoutDirection(Qt::LeftToRight);  // hours first, among right-to-left texts too
     SetControlId(m_to, IDC_WORK_TO);
     m_to->setDisplayFormat(QStringLiteral("HH:mm"));
     m_to->setAccessibleName(tr("Working hours to"));

@@ -105,6 +105,7 @@ CPreferencesDlg::CPreferencesDlg(QWidget* parent, CHost& host)
     m_offsetsBox->setToolTip(tr("Each city display shows its difference from the current city"));
     auto timeEdit = [body](int id, const QString& name) {
         auto* edit = new QTimeEdit(body);
+        edit->setLayoutDirection(Qt::LeftToRight);  // hours first, among right-to-left texts too
         SetControlId(edit, id);
         edit->setDisplayFormat(QStringLiteral("HH:mm"));
         edit->setAccessibleName(name);

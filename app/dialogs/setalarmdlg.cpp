@@ -58,6 +58,7 @@ CSetAlarmDlg::CSetAlarmDlg(const CAlarm& alarm, QWidget* parent, CHost& host)
     setObjectName(QStringLiteral("dialog%1").arg(IDD_SETALARM));
 
     m_time = new QTimeEdit(Body());
+    m_time->setLayoutDirection(Qt::LeftToRight);  // hours first, among right-to-left texts too
     SetControlId(m_time, IDC_ALARM_TIME);
     m_date = new QDateEdit(Body());
     SetControlId(m_date, IDC_ALARM_DATE);

@@ -106,6 +106,7 @@ CSetTimeDlg::CSetTimeDlg(QWidget* parent)
     auto* timeHeading = new QLabel(tr("Time and Date Settings"), Body());
     SetControlId(timeHeading, IDC_HEADING1);
     m_time = new QTimeEdit(Body());
+    m_time->setLayoutDirection(Qt::LeftToRight);  // hours first, among right-to-left texts too
     SetControlId(m_time, IDC_TIME_PICKER);
     m_time->setLocale(locale);
     m_time->setDisplayFormat(PickerTimeFormat(locale));

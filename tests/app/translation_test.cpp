@@ -42,6 +42,7 @@
 #include <QTabBar>
 #include <QTimer>
 #include <QTest>
+#include <QTimeEdit>
 #include <QTranslator>
 #include <QVBoxLayout>
 
@@ -467,6 +468,11 @@ TEST_F(LanguageTest, ArabicLaysTheWindowOutFromTheRightWithArabicIndicDigits) {
     za::test::SaveShot(frame, QStringLiteral("language-ar-main.png"));
     CPreferencesDlg preferences(&frame);
     ASSERT_TRUE(SaveLook(&preferences, QStringLiteral("language-ar-preferences")));
+    // A time is written hours first, left to right, among right-to-left texts too: a time field
+    // laid out right to left would show 09:00 as "00:09".
+    const QList<QTimeEdit*> times = preferences.findChildren<QTimeEdit*>();
+    ASSERT_FALSE(times.isEmpty());
+    for (QTimeEdit* time : times) EXPECT_EQ(Qt::LeftToRight, time->layoutDirection());
     CSunriseDlg sunrise(LoadCity(QStringLiteral("Tokyo")), &frame);
     ASSERT_TRUE(SaveLook(&sunrise, QStringLiteral("language-ar-sunrise")));
 }
