@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <cstring>
 #include <map>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -309,16 +310,38 @@ constexpr qint64 kWalFrameHeaderBytes = 24;
 // The byte of the index that every connection holds a shared lock on while it is open.
 constexpr off_t kWalIndexInUseByte = 128;
 
+// A descriptor of the log's index (device.db-shm) for reading, kept open for the process's
+// life: closing any descriptor of a file drops every lock the process holds on it, and the
+// city database's connection to the same file may be open and hold the lock that tells
+// another process the index is in use. Without it, that process would take itself for the
+// first and truncate the index under this one's mapping (SIGBUS). -1 when there is no index.
+int IndexDescriptor(const QByteArray& indexName) {
+    static std::mutex mutex;
+    static std::map<QByteArray, int> open;
+    const std::lock_guard<std::mutex> lock(mutex);
+    struct stat now {};
+    if (::stat(indexName.constData(), &now) != 0) return -1;
+    auto it = open.find(indexName);
+    if (it != open.end()) {
+        struct stat held {};
+        if (::fstat(it->second, &held) == 0 && held.st_dev == now.st_dev && held.st_ino == now.st_ino) return it->second;
+        // Another file by that name now: the one held is gone, and so are any locks on it.
+        ::close(it->second);
+        open.erase(it);
+    }
+    const int fd = ::open(indexName.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) open.emplace(indexName, fd);
+    return fd;
+}
+
 // How many committed changes (log frames not yet folded into device.db) the log's index counts
 // that the log beside device.db does not hold: it was removed, or replaced by another file,
 // while a connection had it open. 0 when all is well or there is no index. *inUse tells
 // whether another process holds the index open now.
-// Precondition: no connection of this process is open on the profile, since closing any
-// descriptor of the index drops every lock the process holds on it.
 std::uint32_t MissingLogFrames(const QString& file, bool* inUse) {
     *inUse = false;
     const QByteArray indexName = QFile::encodeName(file + QStringLiteral("-shm"));
-    const int fd = ::open(indexName.constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = IndexDescriptor(indexName);
     if (fd < 0) return 0;
     WalIndexHeader copies[2];
     std::uint32_t backfilled = 0;
@@ -330,7 +353,6 @@ std::uint32_t MissingLogFrames(const QString& file, bool* inUse) {
     lock.l_start = kWalIndexInUseByte;
     lock.l_len = 1;
     *inUse = ::fcntl(fd, F_GETLK, &lock) == 0 && lock.l_type != F_UNLCK;
-    ::close(fd);
     const WalIndexHeader& h = copies[0];
     if (!read || std::memcmp(&copies[0], &copies[1], sizeof h) != 0 || h.version != kWalIndexVersion ||
         !h.initialised || h.maxFrame <= backfilled) {
