@@ -14,6 +14,7 @@
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstring>
@@ -190,6 +191,41 @@ TEST_F(DeviceProfile, DamagedPagesOfAnotherFileAreFoundWhenTheProfileOpens) {
 
 // The profile passed its check when this process first opened it; pages damaged afterwards
 // make the walk that meets them fail, never end as if the records had ended.
+// Opening the profile again looks at its log's index while the city database's connection to
+// the same file stays open; that connection's locks must survive the look, or another process
+// would take itself for the index's first user and truncate it under this process's mapping.
+TEST_F(DeviceProfile, OpeningAgainKeepsTheLocksOfTheOtherConnection) {
+    CEGUID store;
+    CREATE_SYSTEMGUID(&store);
+    CEDBASEINFO info{};
+    info.szDbaseName = QStringLiteral("Locks");
+    info.wNumSortOrder = 1;
+    info.rgSortSpecs[0] = {MAKE_PROPID(100, CEVT_LPWSTR), 0};
+    ASSERT_NE(0u, CeCreateDatabaseEx(&store, &info));
+    const QByteArray index = QFile::encodeName(profile.dbPath() + QStringLiteral("-shm"));
+    // Whether another process sees the lock that every connection holds on the index.
+    auto heldForOthers = [&index] {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const int fd = ::open(index.constData(), O_RDONLY);
+            struct flock lock {};
+            lock.l_type = F_WRLCK;
+            lock.l_whence = SEEK_SET;
+            lock.l_start = 128;
+            lock.l_len = 1;
+            const bool held = fd >= 0 && ::fcntl(fd, F_GETLK, &lock) == 0 && lock.l_type != F_UNLCK;
+            ::_exit(held ? 0 : 1);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    };
+    ASSERT_TRUE(heldForOthers());
+    za::device::Reset();
+    ASSERT_NE(nullptr, za::device::Db());
+    EXPECT_TRUE(heldForOthers());
+}
+
 TEST_F(DeviceProfile, AWalkThatMeetsADamagedPageFailsInsteadOfEnding) {
     constexpr int kRecords = 3000;
     constexpr CEPROPID kName = MAKE_PROPID(100, CEVT_LPWSTR);
