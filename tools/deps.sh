@@ -37,6 +37,8 @@ PACKAGES=(
     # The translations: lupdate and lrelease with their CMake package (Qt6LinguistTools), and
     # Qt's own translations of its standard buttons and menus.
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+    # The language tests run the programs under de_DE, fr_FR, es_ES, ja_JP and ar_EG.
+    locales-all
 )
 
 missing=()
