@@ -131,6 +131,7 @@ CPreferencesDlg::CPreferencesDlg(QWidget* parent, CHost& host)
     auto* hoursLabel = new QLabel(tr("Working hours:"), body);
     hoursLabel->setBuddy(m_workStart);
     auto* hours = new QHBoxLayout;
+    hours->setSpacing(6);
     hours->addWidget(m_workStart);
     hours->addWidget(new QLabel(tr("to"), body));
     hours->addWidget(m_workEnd);
