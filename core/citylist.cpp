@@ -267,20 +267,12 @@ BOOL CDBCityList::ReadNamesAndCountries(QStringList* names, QStringList* countri
     names->clear();
     countries->clear();
     const CEPROPID wanted[] = {PROPID_CITY_NAME, PROPID_CITY_COUNTRY};
-    for (CEOID oid = CeSeekDatabase(m_database, CEDB_SEEK_BEGINNING, DWORD{0}, nullptr); oid;
-         oid = CeSeekDatabase(m_database, CEDB_SEEK_CURRENT, DWORD{1}, nullptr)) {
-        WORD count = 2;
-        if (!CeReadRecordPropsEx(m_database, CEDB_ALLOWREALLOC, &count, wanted, &g_recordBuffer,
-                                 &g_recordBufferSize, nullptr)) {
-            if (GetLastError() == ERROR_INVALID_DATA) continue;  // a malformed record is left out, not the whole list
-            CloseDatabase();
-            return FALSE;
-        }
-        const auto* v = reinterpret_cast<const CEPROPVAL*>(g_recordBuffer);
-        names->append((v[0].wFlags & CEDB_PROPNOTFOUND) ? QString() : QString::fromUtf16(v[0].val.lpwstr));
-        countries->append((v[1].wFlags & CEDB_PROPNOTFOUND) ? QString() : QString::fromUtf16(v[1].val.lpwstr));
-    }
-    const BOOL whole = WalkEnded();
+    // One query for the whole list: a walk record by record costs most of a large list's time.
+    const BOOL whole = za::objectstore::ReadAllTexts(m_database, 2, wanted, [&](CEOID, const QString* texts) {
+        names->append(texts[0]);
+        countries->append(texts[1]);
+        return true;
+    });
     CloseDatabase();
     return whole;
 }

@@ -997,6 +997,42 @@ CEOID CeSeekDatabase(HANDLE handle, DWORD seekType, const CEPROPVAL* value, DWOR
     return d->current.oid;
 }
 
+BOOL za::objectstore::ReadAllTexts(HANDLE handle, int count, const CEPROPID* propids,
+                                   const std::function<bool(CEOID, const QString*)>& fn) {
+    Volume* vol = nullptr;
+    DbHandle* d = Resolve(handle, &vol);
+    if (!d) return FALSE;
+    if (count < 0 || (count > 0 && !propids)) return FailWith(ERROR_INVALID_PARAMETER);
+    for (int i = 0; i < count; ++i) {
+        if (TypeFromPropID(propids[i]) != CEVT_LPWSTR) return FailWith(ERROR_INVALID_PARAMETER);
+    }
+    const std::string s = std::to_string(d->slot);
+    Statement* st = vol->prepare("SELECT oid, props FROM " + d->table + " ORDER BY m" + s + ", k" + s + ", oid");
+    if (!st) return FailWith(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
+    std::vector<PropView> views;
+    std::vector<QString> texts(static_cast<size_t>(count));
+    bool stopped = false;
+    while (!stopped && st->step()) {
+        int size = 0;
+        const char* data = st->columnBlobData(1, &size);
+        if (!ParseViews(QByteArray::fromRawData(data, size), &views)) continue;
+        for (int i = 0; i < count; ++i) {
+            texts[static_cast<size_t>(i)] = QString();
+            for (const PropView& v : views) {
+                if (v.propid != propids[i]) continue;
+                QString text(static_cast<qsizetype>(v.size / 2), Qt::Uninitialized);
+                std::memcpy(text.data(), v.data, v.size);
+                texts[static_cast<size_t>(i)] = std::move(text);
+            }
+        }
+        stopped = !fn(static_cast<CEOID>(st->columnInt(0)), texts.data());
+    }
+    const bool failed = st->failed();
+    st->reset();
+    if (failed) return FailWith(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
+    return stopped ? FALSE : TRUE;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Reading, writing and deleting records
 

@@ -163,6 +163,15 @@ namespace za::objectstore {
 // (ERROR_DISK_FULL, say), so the change is rolled back as a failed commit would be. 0 lets
 // writes through again.
 void SetRefusedWrites(DWORD error);
+
+// Every record of the database in the handle's sort order, read in one query (a walk of seeks
+// makes one for each batch of records and copies every record for the read): fn receives each
+// record's identifier and the texts of the `count` CEVT_LPWSTR properties asked for, a null
+// string for one the record lacks. A record whose properties are malformed is passed over, as
+// a walk would. FALSE when a read fails (the walk did not reach the last record) or fn returns
+// false. The handle's position is left as it was.
+BOOL ReadAllTexts(HANDLE db, int count, const CEPROPID* propids,
+                  const std::function<bool(CEOID oid, const QString* texts)>& fn);
 }  // namespace za::objectstore
 
 // The handheld's local heap, which record buffers come from.
