@@ -277,6 +277,25 @@ BOOL CDBCityList::ReadNamesAndCountries(QStringList* names, QStringList* countri
     return whole;
 }
 
+BOOL CDBCityList::ReadIndex(za::CityIndex* index) {
+    if (!OpenDatabase(PROPID_CITY_NAME)) return FALSE;
+    index->Clear();
+    const CEPROPID wanted[] = {PROPID_CITY_NAME, PROPID_CITY_COUNTRY, PROPID_CITY_COUNTRY_CODE, PROPID_CITY_AREA_CODE,
+                               PROPID_CITY_AIRPORT};
+    za::CityIndex::Texts city;
+    const BOOL whole = za::objectstore::ReadAllTexts(m_database, 5, wanted, [&](CEOID, const QString* texts) {
+        city.name = texts[0];
+        city.country = texts[1];
+        city.phone = texts[2];
+        city.area = texts[3];
+        city.airport = texts[4];
+        index->Append(city);
+        return true;
+    });
+    CloseDatabase();
+    return whole;
+}
+
 // ---------------------------------------------------------------------------------------------
 // CCityList
 
@@ -298,18 +317,21 @@ void CCityList::Refresh() {
 
 void CCityList::CityNames() {
     if (!m_namesStale) return;
-    QStringList names, countries;
-    if (ReadNamesAndCountries(&names, &countries)) {
+    za::CityIndex index;
+    if (ReadIndex(&index)) {
         // An empty database empties the list: keeping the old names would offer cities that
         // are gone.
-        m_names.clear();
-        for (qsizetype i = 0; i < names.size(); ++i) {
-            m_names.append(za::CityEntry(names[i], countries[i]));
-        }
+        m_index = std::move(index);
+        ++m_indexVersion;
         m_foldedStale = true;
     }
     // Cleared even when the database did not open; the list then stays as it was.
     m_namesStale = false;
+}
+
+const za::CityIndex& CCityList::Index() {
+    CityNames();
+    return m_index;
 }
 
 BOOL CCityList::LoadCityNames() {
@@ -319,23 +341,22 @@ BOOL CCityList::LoadCityNames() {
 
 int CCityList::GetCityCount() {
     CityNames();
-    return static_cast<int>(m_names.size());
+    return static_cast<int>(m_index.Size());
 }
 
 POSITION CCityList::GetHeadCityNamePosition() {
     CityNames();
-    return m_names.isEmpty() ? 0 : 1;
+    return m_index.Size() == 0 ? 0 : 1;
 }
 
-const QString& CCityList::GetNextCityName(POSITION& pos) {
-    static const QString kNone;
+QString CCityList::GetNextCityName(POSITION& pos) {
     CityNames();
-    if (pos < 1 || pos > m_names.size()) {
+    if (pos < 1 || pos > m_index.Size()) {
         pos = 0;
-        return kNone;
+        return QString();
     }
-    const QString& entry = m_names.at(pos - 1);
-    pos = pos < m_names.size() ? pos + 1 : 0;
+    const QString entry = m_index.Entry(pos - 1);
+    pos = pos < m_index.Size() ? pos + 1 : 0;
     return entry;
 }
 
@@ -344,9 +365,9 @@ void CCityList::BuildFoldedIndex() {
     // window's start several milliseconds that only a search needs.
     if (!m_foldedStale) return;
     m_foldedStale = false;
-    const size_t n = static_cast<size_t>(m_names.size());
-    std::vector<QString> folded(n);
-    for (size_t i = 0; i < n; ++i) folded[i] = za::FoldForSearch(m_names.at(static_cast<qsizetype>(i)));
+    const size_t n = static_cast<size_t>(m_index.Size());
+    std::vector<QStringView> folded(n);
+    for (size_t i = 0; i < n; ++i) folded[i] = m_index.FoldedEntry(static_cast<qsizetype>(i));
     std::vector<long> order(n);
     std::iota(order.begin(), order.end(), 0L);
     // The name order is mostly the folded order already (always, for names of plain letters);
@@ -357,7 +378,7 @@ void CCityList::BuildFoldedIndex() {
     if (!std::is_sorted(order.begin(), order.end(), byFolded)) std::stable_sort(order.begin(), order.end(), byFolded);
     m_folded.resize(n);
     m_foldedIndex = order;
-    for (size_t i = 0; i < n; ++i) m_folded[i] = std::move(folded[static_cast<size_t>(order[i])]);
+    for (size_t i = 0; i < n; ++i) m_folded[i] = folded[static_cast<size_t>(order[i])];
     // Leaves at [n, 2n), each inner node the smaller of its two children.
     m_smallestTree.assign(2 * n, 0);
     std::copy(order.begin(), order.end(), m_smallestTree.begin() + static_cast<std::ptrdiff_t>(n));
@@ -367,7 +388,7 @@ void CCityList::BuildFoldedIndex() {
 void CCityList::FoldedRun(const QString& folded, size_t* first, size_t* last) const {
     const auto begin = std::lower_bound(m_folded.begin(), m_folded.end(), folded);
     const auto end = std::partition_point(begin, m_folded.end(),
-                                          [&folded](const QString& entry) { return entry.startsWith(folded); });
+                                          [&folded](QStringView entry) { return entry.startsWith(folded); });
     *first = static_cast<size_t>(begin - m_folded.begin());
     *last = static_cast<size_t>(end - m_folded.begin());
 }
@@ -393,13 +414,16 @@ long CCityList::FindIndexOfCity(const QString& text) {
     // Text as spelt wins: the name list is in the order of names compared without regard to
     // case, so the entries that begin with the text in any case are one run of it, and the
     // first is where the text would stand ("San José" finds San José, not San Jose before it).
-    const auto spelt = std::lower_bound(m_names.begin(), m_names.end(), text,
-                                        [](const QString& entry, const QString& t) {
-                                            return entry.compare(t, Qt::CaseInsensitive) < 0;
-                                        });
-    if (spelt != m_names.end() && spelt->startsWith(text, Qt::CaseInsensitive)) {
-        return static_cast<long>(spelt - m_names.begin());
+    qsizetype low = 0, high = m_index.Size();
+    while (low < high) {
+        const qsizetype mid = low + (high - low) / 2;
+        if (m_index.EntryView(mid).compare(text, Qt::CaseInsensitive) < 0) {
+            low = mid + 1;
+        } else {
+            high = mid;
+        }
     }
+    if (low < m_index.Size() && m_index.EntryView(low).startsWith(text, Qt::CaseInsensitive)) return static_cast<long>(low);
     BuildFoldedIndex();
     size_t first = 0, last = 0;
     FoldedRun(za::FoldForSearch(text), &first, &last);
@@ -459,12 +483,40 @@ BOOL CCityList::FindNearestCity(int longitude, int latitude, CCity& city) {
     return found;
 }
 
-BOOL CCityList::SaveCity(const CCity& city) { return CDBCityList::SaveCity(city); }
+BOOL CCityList::SaveCity(const CCity& city) {
+    if (!CDBCityList::SaveCity(city)) return FALSE;
+    // The index follows the edit in place: reading 300,000 records again for one city would
+    // take the user's second.
+    if (!m_namesStale) {
+        bool exists = false;
+        const qsizetype row = m_index.RowOfName(city.Name(), &exists);
+        const za::CityIndex::Texts texts{city.Name(), city.CountryName(), city.CountryPhoneCode(), city.AreaCode(),
+                                         city.AirportCode()};
+        if (exists) {
+            m_index.Replace(row, texts);
+        } else {
+            m_index.Insert(row, texts);
+        }
+        IndexChanged();
+    }
+    return TRUE;
+}
 
 BOOL CCityList::DeleteCity(const QString& name) {
     const BOOL deleted = CDBCityList::DeleteCity(name);
-    if (deleted) Refresh();
+    if (deleted && !m_namesStale) {
+        bool exists = false;
+        const qsizetype row = m_index.RowOfName(name, &exists);
+        if (exists) m_index.Remove(row);
+        IndexChanged();
+    }
     return deleted;
+}
+
+void CCityList::IndexChanged() {
+    ++m_indexVersion;
+    m_foldedStale = true;
+    if (m_changeHandler) m_changeHandler();
 }
 
 CCityList& GetCityList() {

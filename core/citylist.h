@@ -8,6 +8,7 @@
 #pragma once
 
 #include "city.h"
+#include "cityindex.h"
 #include "objectstore.h"
 
 #include <QList>
@@ -58,6 +59,8 @@ protected:
     // the walk cannot read on to the last record (a damaged page): never a part of the list
     // passed off as all of it. An empty database gives TRUE and no entries.
     BOOL ReadNamesAndCountries(QStringList* names, QStringList* countries);
+    // Every record's texts into the index, in name order, in the same way.
+    BOOL ReadIndex(za::CityIndex* index);
 
 private:
     BOOL OpenDatabase(CEPROPID sortPropid);
@@ -91,7 +94,11 @@ public:
     int GetCityCount();
     POSITION GetHeadCityNamePosition();
     // The entry at pos, "Name (Country)"; moves pos on (to 0 after the last).
-    const QString& GetNextCityName(POSITION& pos);
+    QString GetNextCityName(POSITION& pos);
+    // Every city's entry and folded texts, in name order, for the lists' searches; read when
+    // the names are. Version() changes each time it is read again.
+    const za::CityIndex& Index();
+    unsigned IndexVersion() const { return m_indexVersion; }
     // Index of the first entry, in name order, that begins with text without regard to case;
     // when none does, of the first that begins with it without regard to accents either
     // (za::FoldForSearch: "sao" finds "São Paulo (Brazil)"); -1 when none does.
@@ -115,12 +122,16 @@ public:
     // The northernmost city within the first of five growing boxes (±1°, 3°, 6°, 10°, 15°)
     // around the position that holds any; hundredths of a degree.
     BOOL FindNearestCity(int longitude, int latitude, CCity& city);
+    // Saves the city; the names and the index take it in (a new city at its place in the name
+    // order), and the change handler is called.
     BOOL SaveCity(const CCity& city);
-    // Deletes the city and refreshes the names.
+    // Deletes the city; the names and the index lose it, and the change handler is called.
     BOOL DeleteCity(const QString& name);
 
 private:
     void CityNames();
+    // The index changed in place: its users and the folded order must look again.
+    void IndexChanged();
     // The entries folded once, sorted, with their index in the name list: the entries that
     // begin with a folded text are one run of it, found by binary search. Built when the names
     // have changed since it was last built.
@@ -130,9 +141,10 @@ private:
     // The smallest name-list index within [first, last) of the folded index.
     long SmallestIndex(size_t first, size_t last) const;
 
-    QStringList m_names;
-    std::vector<QString> m_folded;     // the entries folded, sorted
-    std::vector<long> m_foldedIndex;   // each one's index in m_names
+    za::CityIndex m_index;
+    unsigned m_indexVersion = 0;
+    std::vector<QStringView> m_folded;  // the entries folded (in m_index), sorted
+    std::vector<long> m_foldedIndex;   // each one's row in m_index
     std::vector<long> m_smallestTree;  // a segment tree of the smallest index over runs of m_folded
     bool m_namesStale = true;
     bool m_foldedStale = true;

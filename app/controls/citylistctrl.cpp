@@ -7,7 +7,7 @@
 #include "fonts.h"
 #include "format.h"
 #include "resource.h"
-#include "searchtext.h"
+#include "cityindex.h"
 #include "shell.h"
 #include "stringtable.h"
 
@@ -66,6 +66,10 @@ BOOL CCityRowSource::BeginLoadCityByIndex() { return GetCityList().BeginLoadCity
 BOOL CCityRowSource::LoadCity(long index, CCity& city) { return GetCityList().LoadCity(index, city); }
 
 void CCityRowSource::EndLoadCityByIndex() { GetCityList().EndLoadCityByIndex(); }
+
+const za::CityIndex& CCityRowSource::Index() { return GetCityList().Index(); }
+
+unsigned CCityRowSource::IndexVersion() { return GetCityList().IndexVersion(); }
 
 // The rows as the view sees them: only the shown ones, texts from the list's cache.
 class CCityListModel : public QAbstractTableModel {
@@ -268,9 +272,8 @@ void CCityListCtrl::DropCacheFrom(int first, int last) {
     for (auto it = m_cache.begin(); it != m_cache.end();) {
         it = it.key() >= first && it.key() <= last ? m_cache.erase(it) : std::next(it);
     }
-    // The search looks at the rows' texts too.
-    m_searchIndexBuilt = false;
-    m_searchWords.clear();
+    // The rows a search leaves are found afresh, not within the last ones.
+    m_shownFor.clear();
 }
 
 void CCityListCtrl::OnCityDeleted(int row) {
@@ -319,34 +322,25 @@ void CCityListCtrl::SetSearchText(const QString& text) {
     }
 }
 
-void CCityListCtrl::BuildSearchIndex() {
-    if (m_searchIndexBuilt) return;
-    za::shell::WaitCursor wait;
-    m_searchWords.assign(static_cast<size_t>(m_rows), QStringList());
-    if (m_source->BeginLoadCityByIndex()) {
-        for (int r = 0; r < m_rows; ++r) {
-            CCity city;
-            if (!m_source->LoadCity(r, city)) continue;
-            const Row row = MakeRow(city);
-            QString words = row.name + QLatin1Char(' ') + row.country;
-            if (m_mode != CLMODE_COUNTRY) words += QLatin1Char(' ') + row.second;
-            m_searchWords[static_cast<size_t>(r)] = SearchWords(words);
-            // Read anyway: the rows the search shows need no second load.
-            m_cache.insert(r, row);
-        }
-        m_source->EndLoadCityByIndex();
-    }
-    m_searchIndexBuilt = true;
-}
-
 void CCityListCtrl::Reshow() {
-    m_shown.clear();
-    if (!m_searchText.isEmpty()) {
-        BuildSearchIndex();
-        const QStringList typed = SearchWords(m_searchText);
-        for (int r = 0; r < m_rows && r < static_cast<int>(m_searchWords.size()); ++r) {
-            if (WordsMatch(m_searchWords[static_cast<size_t>(r)], typed)) m_shown.push_back(r);
-        }
+    if (m_searchText.isEmpty()) {
+        m_shown.clear();
+        m_shownFor.clear();
+    } else {
+        // The process's city index, searched; a text that continues the last one looks only at
+        // the rows that one left.
+        const za::CityIndex& index = m_source->Index();
+        const unsigned version = m_source->IndexVersion();
+        const bool narrows = version == m_shownVersion && !m_shownFor.isEmpty() && m_searchText.startsWith(m_shownFor);
+        const za::CityIndex::Codes codes = m_mode == CLMODE_PHONE     ? za::CityIndex::Codes::Phone
+                                           : m_mode == CLMODE_AIRPORT ? za::CityIndex::Codes::Airport
+                                                                      : za::CityIndex::Codes::None;
+        m_shown = index.Matching(m_searchText, codes, narrows ? &m_shown : nullptr);
+        // Rows the list does not hold (an index read after a change the list has not heard of)
+        // are not shown.
+        m_shown.erase(std::lower_bound(m_shown.begin(), m_shown.end(), m_rows), m_shown.end());
+        m_shownFor = m_searchText;
+        m_shownVersion = version;
     }
     m_model->Reset();
 }

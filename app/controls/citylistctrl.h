@@ -18,6 +18,10 @@
 
 class QMenu;
 
+namespace za {
+class CityIndex;
+}
+
 namespace za::app {
 
 enum CLMODE {
@@ -42,6 +46,9 @@ public:
     virtual BOOL BeginLoadCityByIndex();
     virtual BOOL LoadCity(long index, CCity& city);
     virtual void EndLoadCityByIndex();
+    // The texts a search looks at, and a number that changes when they do.
+    virtual const za::CityIndex& Index();
+    virtual unsigned IndexVersion();
 };
 
 class CCityListModel;
@@ -83,7 +90,7 @@ public:
 
     // Shows only the cities whose name, country or code (of this mode) has words that begin
     // with each typed word, without regard to case and accents; empty text shows all. The
-    // first search reads every city once.
+    // search runs on the process's city index, read once and kept between lists.
     void SetSearchText(const QString& text);
     // The rows shown, in order.
     int GetShownRowCount() const;
@@ -127,7 +134,6 @@ private:
     Row MakeRow(const CCity& city) const;
     // Rebuilds what is shown after the row count or the search changed.
     void Reshow();
-    void BuildSearchIndex();
     int ViewRowOf(int row) const;
 
     CLMODE m_mode;
@@ -138,10 +144,9 @@ private:
     bool m_readFailureReported = false;
 
     QString m_searchText;
-    // Per row, the words a search looks at; built by the first search, dropped with a change.
-    std::vector<QStringList> m_searchWords;
-    bool m_searchIndexBuilt = false;
     std::vector<int> m_shown;  // the rows a search leaves, ascending
+    QString m_shownFor;        // the text they were found for, when another may look within them
+    unsigned m_shownVersion = 0;
 
     QString m_typed;
     QElapsedTimer m_typedTimer;

@@ -1,7 +1,7 @@
 #include "citypicker.h"
 
 #include "citylist.h"
-#include "searchtext.h"
+#include "cityindex.h"
 #include "textfold.h"
 
 #include <QApplication>
@@ -10,9 +10,11 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <QSortFilterProxyModel>
-#include <QStringListModel>
+#include <QAbstractListModel>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <numeric>
 
 namespace za::app {
 namespace {
@@ -23,32 +25,76 @@ constexpr int kWidth = 240;
 // The selected entry is shown as the fifth visible row.
 constexpr int kRowsAbove = 4;
 
-// Keeps the rows whose entry matches the typed words; the entries' words are split once.
-class WordFilter : public QSortFilterProxyModel {
+}  // namespace
+
+// The entries of the process's city index that the typed text leaves, in name order: all of
+// them before anything is typed. Holds row numbers only; the texts stay in the index.
+class CCityPickerModel : public QAbstractListModel {
 public:
-    using QSortFilterProxyModel::QSortFilterProxyModel;
+    using QAbstractListModel::QAbstractListModel;
 
-    void SetEntries(const QStringList& entries) {
-        m_words.clear();
-        m_words.reserve(entries.size());
-        for (const QString& e : entries) m_words.push_back(SearchWords(e));
+    // Shows every entry of the city list, read again when it changed.
+    void Reload() {
+        beginResetModel();
+        CCityList& cities = GetCityList();
+        m_index = &cities.Index();
+        m_version = cities.IndexVersion();
+        m_all = true;
+        m_rows.clear();
+        m_typed.clear();
+        endResetModel();
     }
+    // Narrows to the entries that match typed (see za::CityIndex::Matching); a text that
+    // continues the last one looks only at the rows that one left.
     void SetTyped(const QString& typed) {
-        m_typed = SearchWords(typed);
-        invalidateFilter();
+        if (!m_index) return;
+        beginResetModel();
+        const bool narrows = !m_all && !m_typed.isEmpty() && typed.startsWith(m_typed);
+        if (za::SearchWords(typed).isEmpty()) {
+            m_all = true;
+            m_rows.clear();
+        } else {
+            m_rows = m_index->Matching(typed, za::CityIndex::Codes::None, narrows ? &m_rows : nullptr);
+            m_all = false;
+        }
+        m_typed = typed;
+        endResetModel();
+    }
+    bool Stale() const { return !m_index || m_version != GetCityList().IndexVersion(); }
+    const za::CityIndex* Index() const { return m_index; }
+    // The index row of a row shown, and the shown row of an index row (-1 when hidden).
+    int IndexRow(int row) const { return m_all ? row : m_rows[static_cast<size_t>(row)]; }
+    int ShownRow(int indexRow) const {
+        if (m_all) return indexRow;
+        const auto it = std::lower_bound(m_rows.begin(), m_rows.end(), indexRow);
+        return it != m_rows.end() && *it == indexRow ? static_cast<int>(it - m_rows.begin()) : -1;
+    }
+    std::vector<int> ShownRows() const {
+        if (!m_all) return m_rows;
+        std::vector<int> all(static_cast<size_t>(rowCount()));
+        std::iota(all.begin(), all.end(), 0);
+        return all;
     }
 
-protected:
-    bool filterAcceptsRow(int row, const QModelIndex&) const override {
-        if (m_typed.isEmpty()) return true;
-        if (row < 0 || row >= static_cast<int>(m_words.size())) return false;
-        return WordsMatch(m_words[static_cast<size_t>(row)], m_typed);
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override {
+        if (parent.isValid() || !m_index) return 0;
+        return m_all ? static_cast<int>(m_index->Size()) : static_cast<int>(m_rows.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!m_index || !index.isValid() || index.row() >= rowCount()) return QVariant();
+        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return m_index->Entry(IndexRow(index.row()));
+        return QVariant();
     }
 
 private:
-    std::vector<QStringList> m_words;
-    QStringList m_typed;
+    const za::CityIndex* m_index = nullptr;
+    unsigned m_version = 0;
+    bool m_all = true;
+    std::vector<int> m_rows;
+    QString m_typed;
 };
+
+namespace {
 
 void RefreshPicker() { CCityPickerPopup::Instance().Refresh(); }
 
@@ -105,18 +151,16 @@ void CCityPickerPopup::Create(QWidget* owner) {
     m_search->setClearButtonEnabled(true);
     m_search->installEventFilter(this);
 
-    m_model = new QStringListModel(m_window);
-    m_filter = new WordFilter(m_window);
-    m_filter->setSourceModel(m_model);
+    m_model = new CCityPickerModel(m_window);
     m_list = new CCityListBox(m_window);
     m_list->setAccessibleName(tr("Cities"));
-    m_list->setModel(m_filter);
+    m_list->setModel(m_model);
     m_list->installEventFilter(this);
     connect(m_list, &CCityListBox::command, this, [this](int, int code) {
         if (code == LBN_RELEASED) Choose();
     });
     connect(m_search, &QLineEdit::textChanged, this, [this](const QString& text) {
-        static_cast<WordFilter*>(m_filter)->SetTyped(text);
+        m_model->SetTyped(text);
         SelectBestVisible(text);
     });
 
@@ -132,46 +176,34 @@ void CCityPickerPopup::Create(QWidget* owner) {
 }
 
 void CCityPickerPopup::Fill(const QString& current) {
-    CCityList& cities = GetCityList();
-    QStringList names;
-    names.reserve(cities.GetCityCount());
+    // The list is the city index itself: nothing is copied at an open, and only a change of
+    // the database reads it again.
+    m_model->Reload();
+    const za::CityIndex& index = *m_model->Index();
     // The entries are "Name (Country)": the current city's is the one that begins with its name.
-    const QString prefix = za::CityEntryPrefix(current);
-    int row = -1;
-    POSITION pos = cities.GetHeadCityNamePosition();
-    while (pos) {
-        const QString& entry = cities.GetNextCityName(pos);
-        if (row < 0 && (entry.startsWith(prefix) || entry == current)) row = static_cast<int>(names.size());
-        names << entry;
+    long row = GetCityList().FindIndexOfCity(za::CityEntryPrefix(current));
+    if (row < 0 || !index.EntryView(row).startsWith(za::CityEntryPrefix(current))) {
+        row = GetCityList().FindIndexOfCity(current);  // a whole entry
+        if (row >= 0 && index.EntryView(row) != current) row = -1;
     }
-    static_cast<WordFilter*>(m_filter)->SetEntries(names);
-    m_model->setStringList(names);
-    if (row < 0) {
+    const bool found = row >= 0;
+    if (!found) {
         m_list->clearSelection();
         m_list->scrollToTop();
         return;
     }
-    const QModelIndex index = m_filter->mapFromSource(m_model->index(row));
-    m_list->setCurrentIndex(index);
+    const QModelIndex at = m_model->index(static_cast<int>(row));
+    m_list->setCurrentIndex(at);
     // The selected entry as the fifth visible row.
-    m_list->scrollTo(m_filter->index(std::max(index.row() - kRowsAbove, 0), 0), QAbstractItemView::PositionAtTop);
+    m_list->scrollTo(m_model->index(std::max(at.row() - kRowsAbove, 0)), QAbstractItemView::PositionAtTop);
 }
 
 void CCityPickerPopup::SelectBestVisible(const QString& typed) {
-    if (m_filter->rowCount() == 0) return;
+    if (m_model->rowCount() == 0) return;
     // The best match, not the first in the alphabet: "London" would else give "East London".
-    int best = 0;
-    int bestRank = -1;
-    for (int row = 0; row < m_filter->rowCount() && bestRank != 0; ++row) {
-        const QString entry = m_filter->index(row, 0).data().toString();
-        const int cut = entry.indexOf(QStringLiteral(" ("));
-        const int rank = za::NameMatchRank(cut >= 0 ? entry.left(cut) : entry, typed);
-        if (rank >= 0 && (bestRank < 0 || rank < bestRank)) {
-            best = row;
-            bestRank = rank;
-        }
-    }
-    const QModelIndex index = m_filter->index(best, 0);
+    const int best = za::SearchWords(typed).isEmpty() ? m_model->IndexRow(0)
+                                                      : m_model->Index()->BestMatch(m_model->ShownRows(), typed);
+    const QModelIndex index = m_model->index(std::max(m_model->ShownRow(best), 0));
     m_list->setCurrentIndex(index);
     m_list->scrollTo(index, QAbstractItemView::PositionAtTop);
 }
@@ -189,7 +221,6 @@ bool CCityPickerPopup::Show(const QPoint& anchor, const QString& currentName, QW
     m_activeShown = false;
     m_search->blockSignals(true);
     m_search->clear();
-    static_cast<WordFilter*>(m_filter)->SetTyped(QString());
     m_search->blockSignals(false);
     Fill(currentName);
     const QSize ownerSize = owner ? owner->size() : QSize(kWidth * 2, kWidth * 2);
@@ -232,8 +263,8 @@ void CCityPickerPopup::Refresh() {
 
 QStringList CCityPickerPopup::VisibleEntries() const {
     QStringList out;
-    if (!m_filter) return out;
-    for (int i = 0; i < m_filter->rowCount(); ++i) out << m_filter->index(i, 0).data().toString();
+    if (!m_model) return out;
+    for (int i = 0; i < m_model->rowCount(); ++i) out << m_model->index(i).data().toString();
     return out;
 }
 
@@ -242,7 +273,11 @@ QString CCityPickerPopup::SelectedEntry() const {
 }
 
 bool CCityPickerPopup::Matches(const QString& entry, const QString& typed) {
-    return WordsMatch(SearchWords(entry), SearchWords(typed));
+    za::CityIndex one;
+    QString name, country;
+    za::SplitCityEntry(entry, &name, &country);
+    one.Append({name, country, {}, {}, {}});
+    return !one.Matching(typed, za::CityIndex::Codes::None).empty();
 }
 
 bool CCityPickerPopup::eventFilter(QObject* watched, QEvent* e) {

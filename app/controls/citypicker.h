@@ -11,10 +11,10 @@
 
 class QEventLoop;
 class QLineEdit;
-class QSortFilterProxyModel;
-class QStringListModel;
 
 namespace za::app {
+
+class CCityPickerModel;
 
 constexpr UINT IDD_CITYPICKER = 137;
 constexpr int IDC_CITYLIST = 1008;
@@ -81,8 +81,7 @@ private:
     QPointer<QWidget> m_owner;
     QLineEdit* m_search = nullptr;
     CCityListBox* m_list = nullptr;
-    QStringListModel* m_model = nullptr;
-    QSortFilterProxyModel* m_filter = nullptr;
+    CCityPickerModel* m_model = nullptr;
     QString m_chosenText;
     QEventLoop* m_loop = nullptr;
     bool m_chosen = false;

@@ -38,8 +38,6 @@ BOOL SaveFromPages(const CBasePropertySheet& sheet, CCity& city, bool isNew) {
         return FALSE;
     }
     city = edited;
-    // The sorted name list must hold the new name.
-    if (isNew) cities.Refresh();
     return TRUE;
 }
 

@@ -17,6 +17,7 @@ FakeSource::FakeSource(int count) {
         city.SetCountryName(QStringLiteral("Land"));
         city.SetAirportCode(QStringLiteral("C%1").arg(i));
         cities.push_back(city);
+        index.Append({city.Name(), city.CountryName(), city.CountryPhoneCode(), city.AreaCode(), city.AirportCode()});
     }
 }
 

@@ -48,6 +48,10 @@ public:
     BOOL BeginLoadCityByIndex() override;
     BOOL LoadCity(long index, CCity& city) override;
     void EndLoadCityByIndex() override { open = false; }
+    const za::CityIndex& Index() override { return index; }
+    unsigned IndexVersion() override { return 1; }
+
+    za::CityIndex index;
 };
 
 // A fresh profile with the city list open (the application is not started).

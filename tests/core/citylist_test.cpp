@@ -166,7 +166,9 @@ TEST_F(CityListTest, ANameDifferingOnlyInAccentsIsTaken) {
     }
 }
 
-TEST_F(CityListTest, RefreshRebuildsTheNamesAndTellsTheHandler) {
+// Edits keep the names and the searches in step without reading the database again, and tell
+// the handler (the picker); Refresh reads them again for changes made elsewhere.
+TEST_F(CityListTest, EditsAndRefreshKeepTheNamesInStepAndTellTheHandler) {
     g_changes = 0;
     list.SetChangeHandler(CountChange);
     EXPECT_EQ(8, list.GetCityCount());
@@ -174,23 +176,38 @@ TEST_F(CityListTest, RefreshRebuildsTheNamesAndTellsTheHandler) {
     CCity city;
     city.SetName(QStringLiteral("Aachen"));  // no country
     ASSERT_TRUE(list.SaveCity(city));
-    EXPECT_EQ(8, list.GetCityCount()) << "a save does not refresh by itself";
-    list.Refresh();
+    EXPECT_EQ(9, list.GetCityCount());
     EXPECT_EQ(1, g_changes);
     EXPECT_EQ(QStringLiteral("Aachen ()"), Names().first());
     // The searches follow the new names, by accents too.
     EXPECT_EQ(0, list.FindIndexOfCity(QString::fromUtf8("A\xc3\xa4" "ch")));
-
-    // Deleting refreshes; the last city deleted leaves an empty list, not a stale one.
-    for (const char* name : {"Aachen", "Paris", "Amsterdam", "Berlin", "Brussels", "Portland, OR", "Portland, ME",
-                                "Suva", "Apia"}) {
-        ASSERT_TRUE(list.DeleteCity(QString::fromUtf8(name))) << name;
+    // A save over a city changes its entry where it stands.
+    city.SetCountryName(QStringLiteral("Germany"));
+    ASSERT_TRUE(list.SaveCity(city));
+    EXPECT_EQ(9, list.GetCityCount());
+    EXPECT_EQ(QStringLiteral("Aachen (Germany)"), Names().first());
+    EXPECT_EQ(std::vector<int>{0}, list.Index().Matching(QStringLiteral("germ aach"), za::CityIndex::Codes::None));
+    // Names that begin with accents or in lower case stand where the database's order puts them.
+    for (const char* name : {"\xc3\xa9vian", "aarau", "\xc3\x84ngelholm"}) {
+        city.SetName(QString::fromUtf8(name));
+        ASSERT_TRUE(list.SaveCity(city)) << name;
     }
-    EXPECT_EQ(10, g_changes);
+    const QStringList edited = Names();
+    list.Refresh();
+    EXPECT_EQ(6, g_changes);
+    EXPECT_EQ(edited, Names()) << "what the edits left is what the database holds";
+
+    // Deleting takes the entry out; the last city deleted leaves an empty list, not a stale one.
+    for (const char* name : {"Aachen", "Paris", "Amsterdam", "Berlin", "Brussels", "Portland, OR", "Portland, ME",
+                             "Suva", "Apia", "\xc3\xa9vian", "aarau", "\xc3\x84ngelholm"}) {
+        ASSERT_TRUE(list.DeleteCity(QString::fromUtf8(name))) << name;
+        EXPECT_EQ(-1, list.FindIndexOfCity(za::CityEntryPrefix(QString::fromUtf8(name)))) << name;
+    }
+    EXPECT_EQ(18, g_changes);
     EXPECT_EQ(0, list.GetCityCount());
     EXPECT_EQ(0, list.GetHeadCityNamePosition());
     EXPECT_FALSE(list.DeleteCity(QStringLiteral("Paris")));
-    EXPECT_EQ(10, g_changes) << "a failed delete does not refresh";
+    EXPECT_EQ(18, g_changes) << "a failed delete changes nothing";
 }
 
 TEST_F(CityListTest, NameRules) {
