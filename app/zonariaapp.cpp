@@ -23,6 +23,7 @@
 #include <QFont>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QTimer>
 #include <QToolBar>
 
 namespace za::app {
@@ -104,7 +105,6 @@ BOOL CZonariaApp::InitInstance() {
         shell.SetWaitCursor(false);
         return FALSE;
     }
-    cities.LoadCityNames();
     ReadDisplayedCities();
     m_frame = new CMainFrame(*this);
     m_frame->ShowAtStart();
@@ -113,6 +113,9 @@ BOOL CZonariaApp::InitInstance() {
         if (m_frame) m_frame->BringToFront();
     });
     m_bus->Register();
+    // The city names are read beside the running window, so that neither the start nor the
+    // first list opened waits for them.
+    QTimer::singleShot(0, [] { GetCityList().PreloadNames(); });
     shell.SetWaitCursor(false);
     return TRUE;
 }

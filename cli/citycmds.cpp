@@ -59,18 +59,27 @@ void FindCommand(const QStringList& words, Output& out) {
     const QString text = args.Positional()[0];
     CheckCityText(QStringLiteral("TEXT"), text);
     OpenProfile();
-    const QStringList entries = CityEntries();
+    QStringList entries;
+    QList<long> positions;
+    if (text.isEmpty()) {
+        entries = CityEntries();
+        for (qsizetype i = 0; i < entries.size(); ++i) positions << static_cast<long>(i);
+    } else {
+        // Only the names that can match are read; their places in the list only for JSON.
+        entries = EntriesBeginning(text, out.json ? &positions : nullptr);
+    }
     QJsonArray matches;
-    for (long i : MatchingEntries(text)) {
+    for (qsizetype k = 0; k < entries.size(); ++k) {
+        out.Line(entries[k]);
+        if (!out.json) continue;
         QString name, country;
-        za::SplitCityEntry(entries[i], &name, &country);
+        za::SplitCityEntry(entries[k], &name, &country);
         QJsonObject m;
-        m[QStringLiteral("index")] = static_cast<int>(i);
-        m[QStringLiteral("entry")] = entries[i];
+        m[QStringLiteral("index")] = static_cast<int>(positions.value(k));
+        m[QStringLiteral("entry")] = entries[k];
         m[QStringLiteral("name")] = name;
         m[QStringLiteral("country")] = country;
         matches.append(m);
-        out.Line(entries[i]);
     }
     out.object[QStringLiteral("matches")] = matches;
 }

@@ -167,6 +167,17 @@ QStringList CityEntries() {
     return entries;
 }
 
+QStringList EntriesBeginning(const QString& text, QList<long>* positions) {
+    CCityList& list = GetCityList();
+    if (!list.Open()) Fail(Text::tr("the city database cannot be opened; move the device profile aside to reinstall it"));
+    QStringList entries;
+    const BOOL read = list.FindEntriesOfCity(text, &entries, positions);
+    list.Close();
+    CheckProfileAfterReading();
+    if (!read) Fail(Text::tr("the city database cannot be read: %1").arg(za::device::LastError()));
+    return entries;
+}
+
 QList<long> MatchingEntries(const QString& text) {
     CCityList& list = GetCityList();
     if (!list.Open()) Fail(Text::tr("the city database cannot be opened; move the device profile aside to reinstall it"));

@@ -96,6 +96,8 @@ QStringList CityEntries();
 // The indexes of the entries that begin with text, without regard to case and accents, in
 // name order.
 QList<long> MatchingEntries(const QString& text);
+// The same entries themselves, read without the whole list; with positions, their indexes.
+QStringList EntriesBeginning(const QString& text, QList<long>* positions);
 
 // The device's current UTC time.
 SYSTEMTIME NowUtc();

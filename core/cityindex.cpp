@@ -89,7 +89,8 @@ CityIndex::Row CityIndex::Store(const Texts& city) {
 
     row.fold = static_cast<std::uint32_t>(m_fold.size());
     const QString foldedName = FoldForSearch(city.name);
-    const QString folded = foldedName + FoldForSearch(entry.mid(city.name.size()));
+    // The entry's fold is the name's and the country's: " (" and ")" fold to themselves.
+    const QString folded = foldedName + QLatin1String(" (") + FoldForSearch(city.country) + QLatin1Char(')');
     row.foldedLength = Length(folded.size());
     row.foldedNameLength = Length(foldedName.size());
     m_fold += QStringView(folded).left(row.foldedLength);

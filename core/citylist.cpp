@@ -277,23 +277,85 @@ BOOL CDBCityList::ReadNamesAndCountries(QStringList* names, QStringList* countri
     return whole;
 }
 
+namespace {
+
+const CEPROPID kIndexTexts[] = {PROPID_CITY_NAME, PROPID_CITY_COUNTRY, PROPID_CITY_COUNTRY_CODE, PROPID_CITY_AREA_CODE,
+                                PROPID_CITY_AIRPORT};
+
+std::function<bool(CEOID, const QString*)> AppendTo(za::CityIndex* index) {
+    return [index](CEOID, const QString* texts) {
+        index->Append({texts[0], texts[1], texts[2], texts[3], texts[4]});
+        return true;
+    };
+}
+
+}  // namespace
+
 BOOL CDBCityList::ReadIndex(za::CityIndex* index) {
     if (!OpenDatabase(PROPID_CITY_NAME)) return FALSE;
     index->Clear();
-    const CEPROPID wanted[] = {PROPID_CITY_NAME, PROPID_CITY_COUNTRY, PROPID_CITY_COUNTRY_CODE, PROPID_CITY_AREA_CODE,
-                               PROPID_CITY_AIRPORT};
-    za::CityIndex::Texts city;
-    const BOOL whole = za::objectstore::ReadAllTexts(m_database, 5, wanted, [&](CEOID, const QString* texts) {
-        city.name = texts[0];
-        city.country = texts[1];
-        city.phone = texts[2];
-        city.area = texts[3];
-        city.airport = texts[4];
-        index->Append(city);
-        return true;
-    });
+    const BOOL whole = za::objectstore::ReadAllTexts(m_database, 5, kIndexTexts, AppendTo(index));
     CloseDatabase();
     return whole;
+}
+
+// A name whose folded entry begins with the folded text t has, up to its first character
+// beyond ASCII, the letters of t in some case (ASCII folds to lower case only). So it lies in
+// the name order either in the run of names that begin with t itself, or in the run of names
+// that begin with t's first i letters followed by a character beyond ASCII, for some i up to
+// t's first character beyond ASCII. Those runs are read, in name order, and each name is
+// folded to be sure.
+BOOL CDBCityList::ReadEntriesBeginning(const QString& text, QStringList* entries, QList<long>* positions) {
+    const QString t = za::FoldForSearch(text);
+    entries->clear();
+    if (positions) positions->clear();
+    if (!OpenDatabase(PROPID_CITY_NAME)) return FALSE;
+    qsizetype firstWide = 0;
+    while (firstWide < t.size() && t.at(firstWide).unicode() < 0x80) ++firstWide;
+    struct Run {
+        QString from, to;
+    };
+    std::vector<Run> runs;
+    static const QChar kFirstWide(0x80), kLast(0xFFFF);
+    // In the name order: t itself before t's first letters and a wide character, and those
+    // before shorter beginnings.
+    if (firstWide == t.size() && !t.isEmpty()) runs.push_back({t, t + kLast});
+    for (qsizetype i = std::min(firstWide, t.size() - 1); i >= 0; --i) runs.push_back({t.left(i) + kFirstWide, t.left(i) + kLast});
+    const CEPROPID wanted[] = {PROPID_CITY_NAME, PROPID_CITY_COUNTRY};
+    BOOL ok = TRUE;
+    qint64 before = 0;  // records before the current run's start
+    for (const Run& run : runs) {
+        qint64 position = -1;
+        ok = za::objectstore::ReadTextsInRange(m_database, run.from, run.to, 2, wanted, [&](CEOID, const QString* texts) {
+            if (position < 0 && positions) {
+                // Counted once per run that holds a match, from the start: runs are few.
+                if (!za::objectstore::CountBefore(m_database, run.from, &before)) return false;
+                position = before;
+            }
+            const QString entry = za::CityEntry(texts[0], texts[1]);
+            if (za::FoldForSearch(entry).startsWith(t)) {
+                entries->append(entry);
+                if (positions) positions->append(static_cast<long>(position));
+            }
+            if (position >= 0) ++position;
+            return true;
+        });
+        if (!ok) break;
+    }
+    CloseDatabase();
+    return ok;
+}
+
+BOOL CDBCityList::ApartReadOfIndex(za::objectstore::ApartRead* read) {
+    if (!OpenDatabase(PROPID_CITY_NAME)) return FALSE;
+    const BOOL ready = za::objectstore::ReadApart(m_database, read);
+    CloseDatabase();
+    return ready;
+}
+
+BOOL CDBCityList::ReadIndexApart(const za::objectstore::ApartRead& read, za::CityIndex* index) {
+    index->Clear();
+    return za::objectstore::ReadAllTextsApart(read, 5, kIndexTexts, AppendTo(index));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -310,12 +372,33 @@ BOOL CCityList::Open() {
 BOOL CCityList::Close() { return CDBCityList::Close(); }
 
 void CCityList::Refresh() {
+    ++m_edits;
     m_namesStale = true;
     CityNames();
     if (m_changeHandler) m_changeHandler();
 }
 
+void CCityList::PreloadNames() {
+    if (!m_namesStale || m_preload.valid()) return;
+    za::objectstore::ApartRead read;
+    if (!ApartReadOfIndex(&read)) return;  // the first use reads them, and says what is wrong
+    auto index = std::make_shared<za::CityIndex>();
+    m_preloaded = index;
+    m_preloadEdits = m_edits;
+    m_preload = std::async(std::launch::async, [read, index] { return ReadIndexApart(read, index.get()) == TRUE; });
+}
+
 void CCityList::CityNames() {
+    if (m_preload.valid()) {
+        const bool read = m_preload.get();
+        if (read && m_namesStale && m_preloadEdits == m_edits) {
+            m_index = std::move(*m_preloaded);
+            ++m_indexVersion;
+            m_foldedStale = true;
+            m_namesStale = false;
+        }
+        m_preloaded.reset();
+    }
     if (!m_namesStale) return;
     za::CityIndex index;
     if (ReadIndex(&index)) {
@@ -441,6 +524,18 @@ QList<long> CCityList::FindIndexesOfCity(const QString& text) {
     return indexes;
 }
 
+BOOL CCityList::FindEntriesOfCity(const QString& text, QStringList* entries, QList<long>* positions) {
+    // A text that reaches into the country, or none, is a matter for the whole list.
+    if (!m_namesStale || za::FoldForSearch(text).isEmpty() || text.contains(QLatin1Char('('))) {
+        const QList<long> found = FindIndexesOfCity(text);
+        entries->clear();
+        for (long i : found) entries->append(m_index.Entry(i));
+        if (positions) *positions = found;
+        return TRUE;
+    }
+    return ReadEntriesBeginning(text, entries, positions);
+}
+
 QString CCityList::ForbiddenNameCharacters() { return kForbiddenNameCharacters; }
 
 BOOL CCityList::IsCityNameValid(const QString& name) {
@@ -485,6 +580,7 @@ BOOL CCityList::FindNearestCity(int longitude, int latitude, CCity& city) {
 
 BOOL CCityList::SaveCity(const CCity& city) {
     if (!CDBCityList::SaveCity(city)) return FALSE;
+    ++m_edits;
     // The index follows the edit in place: reading 300,000 records again for one city would
     // take the user's second.
     if (!m_namesStale) {
@@ -504,6 +600,7 @@ BOOL CCityList::SaveCity(const CCity& city) {
 
 BOOL CCityList::DeleteCity(const QString& name) {
     const BOOL deleted = CDBCityList::DeleteCity(name);
+    if (deleted) ++m_edits;
     if (deleted && !m_namesStale) {
         bool exists = false;
         const qsizetype row = m_index.RowOfName(name, &exists);

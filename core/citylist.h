@@ -15,6 +15,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <future>
+#include <memory>
 #include <vector>
 
 // The record of one city: eight properties, always written together in this order.
@@ -61,6 +63,13 @@ protected:
     BOOL ReadNamesAndCountries(QStringList* names, QStringList* countries);
     // Every record's texts into the index, in name order, in the same way.
     BOOL ReadIndex(za::CityIndex* index);
+    // The entries ("Name (Country)") that begin with the text without regard to case and
+    // accents, in name order, found through the name order's ranges rather than by reading
+    // every name; with positions, each one's place in the name list. FALSE when a read fails.
+    BOOL ReadEntriesBeginning(const QString& text, QStringList* entries, QList<long>* positions);
+    // What a thread needs to read them on a connection of its own, and that read.
+    BOOL ApartReadOfIndex(za::objectstore::ApartRead* read);
+    static BOOL ReadIndexApart(const za::objectstore::ApartRead& read, za::CityIndex* index);
 
 private:
     BOOL OpenDatabase(CEPROPID sortPropid);
@@ -91,6 +100,10 @@ public:
     void SetChangeHandler(ChangeHandler handler) { m_changeHandler = handler; }
 
     BOOL LoadCityNames();
+    // Starts reading the names on a thread of its own, so that the first list opened finds them
+    // read (300,000 take most of a second); the first use of the names waits for it. A change
+    // made meanwhile has them read again instead.
+    void PreloadNames();
     int GetCityCount();
     POSITION GetHeadCityNamePosition();
     // The entry at pos, "Name (Country)"; moves pos on (to 0 after the last).
@@ -105,6 +118,10 @@ public:
     long FindIndexOfCity(const QString& text);
     // The indexes of every entry that begins with text in the same way, in name order.
     QList<long> FindIndexesOfCity(const QString& text);
+    // The same entries and (when positions is not null) their indexes, read from the database
+    // without the whole name list: what a single look-up of a large list wants. FALSE when the
+    // database cannot be read.
+    BOOL FindEntriesOfCity(const QString& text, QStringList* entries, QList<long>* positions);
     // A name a new city may take: 1 to 31 characters, none of "~()*%#, not already taken, and
     // not another city's name with other accents or case ("Zurich" beside "Zürich").
     BOOL IsCityNameValid(const QString& name);
@@ -143,6 +160,10 @@ private:
 
     za::CityIndex m_index;
     unsigned m_indexVersion = 0;
+    unsigned m_edits = 0;  // saves, deletes and refreshes, so that a preload knows it is late
+    std::future<bool> m_preload;
+    std::shared_ptr<za::CityIndex> m_preloaded;
+    unsigned m_preloadEdits = 0;
     std::vector<QStringView> m_folded;  // the entries folded (in m_index), sorted
     std::vector<long> m_foldedIndex;   // each one's row in m_index
     std::vector<long> m_smallestTree;  // a segment tree of the smallest index over runs of m_folded

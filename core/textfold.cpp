@@ -28,7 +28,12 @@ const char* BaseLetters(char32_t folded) {
 QString FoldForSearch(const QString& text) {
     // Most names are plain ASCII: lower case is all their folding, and the list of 50,000 names
     // is folded once per refresh.
-    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) return text.toLower();
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+        QString lower(text.size(), Qt::Uninitialized);
+        QChar* out = lower.data();
+        for (QChar c : text) *out++ = c.unicode() >= 'A' && c.unicode() <= 'Z' ? QChar(c.unicode() + 32) : c;
+        return lower;
+    }
     const QList<uint> decomposed = text.normalized(QString::NormalizationForm_D).toUcs4();
     QString out;
     out.reserve(decomposed.size());

@@ -997,24 +997,20 @@ CEOID CeSeekDatabase(HANDLE handle, DWORD seekType, const CEPROPVAL* value, DWOR
     return d->current.oid;
 }
 
-BOOL za::objectstore::ReadAllTexts(HANDLE handle, int count, const CEPROPID* propids,
-                                   const std::function<bool(CEOID, const QString*)>& fn) {
-    Volume* vol = nullptr;
-    DbHandle* d = Resolve(handle, &vol);
-    if (!d) return FALSE;
-    if (count < 0 || (count > 0 && !propids)) return FailWith(ERROR_INVALID_PARAMETER);
-    for (int i = 0; i < count; ++i) {
-        if (TypeFromPropID(propids[i]) != CEVT_LPWSTR) return FailWith(ERROR_INVALID_PARAMETER);
-    }
-    const std::string s = std::to_string(d->slot);
-    Statement* st = vol->prepare("SELECT oid, props FROM " + d->table + " ORDER BY m" + s + ", k" + s + ", oid");
-    if (!st) return FailWith(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
+namespace {
+
+std::string WalkSql(const DbHandle& d) {
+    const std::string s = std::to_string(d.slot);
+    return "SELECT oid, props FROM " + d.table + " ORDER BY m" + s + ", k" + s + ", oid";
+}
+
+// Steps through a walk's rows, handing each record's texts to fn; false when fn stopped it.
+bool StepTexts(Statement& st, int count, const CEPROPID* propids, const std::function<bool(CEOID, const QString*)>& fn) {
     std::vector<PropView> views;
     std::vector<QString> texts(static_cast<size_t>(count));
-    bool stopped = false;
-    while (!stopped && st->step()) {
+    while (st.step()) {
         int size = 0;
-        const char* data = st->columnBlobData(1, &size);
+        const char* data = st.columnBlobData(1, &size);
         if (!ParseViews(QByteArray::fromRawData(data, size), &views)) continue;
         for (int i = 0; i < count; ++i) {
             texts[static_cast<size_t>(i)] = QString();
@@ -1025,12 +1021,93 @@ BOOL za::objectstore::ReadAllTexts(HANDLE handle, int count, const CEPROPID* pro
                 texts[static_cast<size_t>(i)] = std::move(text);
             }
         }
-        stopped = !fn(static_cast<CEOID>(st->columnInt(0)), texts.data());
+        if (!fn(static_cast<CEOID>(st.columnInt(0)), texts.data())) return false;
     }
+    return true;
+}
+
+bool TextProps(int count, const CEPROPID* propids) {
+    if (count < 0 || (count > 0 && !propids)) return false;
+    for (int i = 0; i < count; ++i) {
+        if (TypeFromPropID(propids[i]) != CEVT_LPWSTR) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+BOOL za::objectstore::ReadAllTexts(HANDLE handle, int count, const CEPROPID* propids,
+                                   const std::function<bool(CEOID, const QString*)>& fn) {
+    Volume* vol = nullptr;
+    DbHandle* d = Resolve(handle, &vol);
+    if (!d) return FALSE;
+    if (!TextProps(count, propids)) return FailWith(ERROR_INVALID_PARAMETER);
+    Statement* st = vol->prepare(WalkSql(*d));
+    if (!st) return FailWith(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
+    const bool whole = StepTexts(*st, count, propids, fn);
     const bool failed = st->failed();
     st->reset();
     if (failed) return FailWith(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
-    return stopped ? FALSE : TRUE;
+    return whole ? TRUE : FALSE;
+}
+
+BOOL za::objectstore::ReadTextsInRange(HANDLE handle, const QString& from, const QString& to, int count,
+                                       const CEPROPID* propids, const std::function<bool(CEOID, const QString*)>& fn) {
+    Volume* vol = nullptr;
+    DbHandle* d = Resolve(handle, &vol);
+    if (!d) return FALSE;
+    if (!TextProps(count, propids) || TypeFromPropID(d->sortPropids[d->slot]) != CEVT_LPWSTR) {
+        return FailWith(ERROR_INVALID_PARAMETER);
+    }
+    const std::string s = std::to_string(d->slot);
+    Statement* st = vol->prepare("SELECT oid, props FROM " + d->table + " WHERE m" + s + " = 1 AND k" + s + " >= ?1 AND k" +
+                                 s + " < ?2 ORDER BY m" + s + ", k" + s + ", oid");
+    if (!st) return FailWith(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
+    st->bind(1, from).bind(2, to);
+    const bool whole = StepTexts(*st, count, propids, fn);
+    const bool failed = st->failed();
+    st->reset();
+    if (failed) return FailWith(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
+    return whole ? TRUE : FALSE;
+}
+
+BOOL za::objectstore::CountBefore(HANDLE handle, const QString& key, qint64* count) {
+    Volume* vol = nullptr;
+    DbHandle* d = Resolve(handle, &vol);
+    if (!d || !count) return FALSE;
+    if (TypeFromPropID(d->sortPropids[d->slot]) != CEVT_LPWSTR) return FailWith(ERROR_INVALID_PARAMETER);
+    const std::string s = std::to_string(d->slot);
+    Statement* st = vol->prepare("SELECT count(*) FROM " + d->table + " WHERE m" + s + " < 1 OR (m" + s + " = 1 AND k" +
+                                 s + " < ?1)");
+    if (!st) return FailWith(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
+    st->bind(1, key);
+    const bool found = st->step();
+    *count = found ? st->columnInt(0) : 0;
+    const bool failed = st->failed();
+    st->reset();
+    if (failed || !found) return FailWith(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
+    return TRUE;
+}
+
+BOOL za::objectstore::ReadApart(HANDLE handle, ApartRead* read) {
+    Volume* vol = nullptr;
+    DbHandle* d = Resolve(handle, &vol);
+    if (!d || !read) return FALSE;
+    read->file = vol->id == 0 ? za::device::Status().file : vol->path;
+    read->sql = WalkSql(*d);
+    return read->file.isEmpty() ? FailWith(ERROR_FILE_NOT_FOUND) : TRUE;
+}
+
+BOOL za::objectstore::ReadAllTextsApart(const ApartRead& read, int count, const CEPROPID* propids,
+                                        const std::function<bool(CEOID, const QString*)>& fn) {
+    if (!TextProps(count, propids)) return FALSE;
+    Database own;
+    if (!own.openReadOnly(read.file, false)) return FALSE;
+    own.exec("PRAGMA busy_timeout = 10000");
+    Statement st = own.prepare(read.sql.c_str());
+    if (!st.isValid()) return FALSE;
+    const bool whole = StepTexts(st, count, propids, fn);
+    return whole && !st.failed() ? TRUE : FALSE;
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -18,6 +18,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <string>
 
 using CEOID = DWORD;
 using CEPROPID = DWORD;
@@ -172,6 +173,27 @@ void SetRefusedWrites(DWORD error);
 // false. The handle's position is left as it was.
 BOOL ReadAllTexts(HANDLE db, int count, const CEPROPID* propids,
                   const std::function<bool(CEOID oid, const QString* texts)>& fn);
+
+// The records whose sort key (a text, compared as the sort order compares, without regard to
+// case) lies in [from, to), read in the same way and order; and how many records come before
+// a key: those with no value for the sort property and those whose key is smaller. Both need
+// a handle opened on a text sort order.
+BOOL ReadTextsInRange(HANDLE db, const QString& from, const QString& to, int count, const CEPROPID* propids,
+                      const std::function<bool(CEOID oid, const QString* texts)>& fn);
+BOOL CountBefore(HANDLE db, const QString& key, qint64* count);
+
+// The same read on a connection of its own, for a thread that reads while the program goes on
+// (the window reads its city names so after its start). ReadApart gives what the thread needs
+// (the file and the query), from the handle, on the handle's thread; ReadAllTextsApart runs on
+// any thread and touches nothing else of the store. It sees the database as its own read
+// transaction does: a change committed meanwhile is the caller's to notice.
+struct ApartRead {
+    QString file;
+    std::string sql;
+};
+BOOL ReadApart(HANDLE db, ApartRead* read);
+BOOL ReadAllTextsApart(const ApartRead& read, int count, const CEPROPID* propids,
+                       const std::function<bool(CEOID oid, const QString* texts)>& fn);
 }  // namespace za::objectstore
 
 // The handheld's local heap, which record buffers come from.

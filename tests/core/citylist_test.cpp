@@ -560,3 +560,45 @@ TEST_F(CityDatabase, AnInstalledProfileKeepsItsPagesInTheDatabaseFile) {
     const QFileInfo log(profile.dbPath() + QStringLiteral("-wal"));
     EXPECT_LT(log.exists() ? log.size() : 0, 256 * 1024);
 }
+
+// A single look-up reads only the runs of the name order that can hold a match: it must find
+// exactly what a search of the whole list finds, in the same order and at the same places,
+// whatever the accents, case and scripts of the names and of the text.
+TEST_F(CityListTest, ALookUpOfTheRunsFindsWhatTheWholeListFinds) {
+    ASSERT_TRUE(Replace(QByteArray("name,country,phone,area,airport,latitude,longitude,tz,zone_id\n") +
+                        "S\xc3\xa3o Paulo,Brazil,55,11,GRU,-2355,-4663,America/Sao_Paulo,65\n"
+                        "Sao Tome,S\xc3\xa3o Tom\xc3\xa9,239,,TMS,34,673,Africa/Sao_Tome,113\n"
+                        "Sapporo,Japan,81,11,CTS,4306,14135,Asia/Tokyo,235\n"
+                        "sal,Cabo Verde,238,,SID,1674,-2294,Atlantic/Cape_Verde,83\n"
+                        "\xc3\x85lesund,Norway,47,,AES,6247,615,Europe/Oslo,110\n"
+                        "\xc3\x86r\xc3\xb8sk\xc3\xb8" "bing,Denmark,45,,,5485,1041,Europe/Copenhagen,105\n"
+                        "Stra\xc3\x9f" "burg,Germany,49,,,4830,773,Europe/Berlin,110\n"
+                        "Strasbourg,France,33,,SXB,4858,775,Europe/Paris,105\n"
+                        "\xd0\x9c\xd0\xbe\xd1\x81\xd0\xba\xd0\xb2\xd0\xb0,Russia,7,495,SVO,5575,3762,Europe/Moscow,145\n"
+                        "\xc5\x81\xc3\xb3" "d\xc5\xba,Poland,48,42,LCJ,5176,1946,Europe/Warsaw,95\n"
+                        "Lodz,Poland,48,,,5176,1946,Europe/Warsaw,95\n"
+                        "\xc3\x89vian,France,33,,,4640,659,Europe/Paris,105\n"
+                        "Evanston,United States,1,847,,4204,-8769,America/Chicago,20\n"));
+    QStringList texts;
+    for (const char* t : {"s", "S", "sa", "sao", "SAO ", "s\xc3\xa3", "sao t", "sap", "st", "strass", "stra\xc3\x9f", "a",
+                          "al", "\xc3\xa5", "ae", "aer", "\xc3\xa6r\xc3\xb8", "l", "lo", "lod", "\xc5\x82", "\xd0\xbc",
+                          "\xd0\x9c\xd0\xbe\xd1\x81", "e", "ev", "\xc3\xa9v", "evi", "x", "sao paulo (br", "z"}) {
+        texts << QString::fromUtf8(t);
+    }
+    ASSERT_TRUE(list.LoadCityNames());
+    for (const QString& text : texts) {
+        SCOPED_TRACE(text.toStdString());
+        const QList<long> whole = list.FindIndexesOfCity(text);
+        QStringList wholeEntries;
+        for (long i : whole) wholeEntries << Names().at(i);
+        CCityList fresh;  // its names not read: the look-up reads the runs
+        ASSERT_TRUE(fresh.Open());
+        QStringList entries;
+        QList<long> positions;
+        ASSERT_TRUE(fresh.FindEntriesOfCity(text, &entries, &positions));
+        EXPECT_EQ(wholeEntries, entries);
+        EXPECT_EQ(whole, positions);
+        fresh.Close();
+    }
+    EXPECT_EQ(4, list.FindIndexesOfCity(QStringLiteral("sa")).size()) << "the cases above find something";
+}
