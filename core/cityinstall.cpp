@@ -17,11 +17,14 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
+#include <QMutex>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTimeZone>
 
 #include <algorithm>
+#include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace za {
@@ -64,16 +67,34 @@ const std::vector<ShippedCity>& ShippedCities() {
     return cities;
 }
 
-// The shipped city of that name; null when there is none.
+// The shipped city of that name; null when there is none. Found in the list's bytes by the
+// beginning of its line: a process shows a few cities, and reading all 3,000 rows for them was
+// most of a `zonaria-cli clock`. Answers are kept.
 const ShippedCity* FindShippedCity(const QString& name) {
-    static const QHash<QString, const ShippedCity*> byName = [] {
-        QHash<QString, const ShippedCity*> index;
-        for (const ShippedCity& c : ShippedCities()) {
-            if (!index.contains(c.name)) index.insert(c.name, &c);
+    static QMutex lock;
+    static std::unordered_map<QString, std::unique_ptr<ShippedCity>> found;
+    static const QByteArray csv = ShippedCityList();
+    static const QByteArray header = csv.left(csv.indexOf('\n') + 1);
+    const QMutexLocker locker(&lock);
+    const auto known = found.find(name);
+    if (known != found.end()) return known->second.get();
+    std::unique_ptr<ShippedCity> city;
+    // The name field as the list writes it: plain, or quoted when it holds a comma or a quote.
+    const QByteArray plain = name.toUtf8();
+    QByteArray quoted = plain;
+    quoted.replace('"', "\"\"");
+    for (const QByteArray& field : {plain, QByteArray('"' + quoted + '"')}) {
+        const qsizetype at = csv.indexOf('\n' + field + ',');
+        if (at < 0) continue;
+        const qsizetype end = csv.indexOf('\n', at + 1);
+        std::vector<CityZoneRow> rows;
+        if (ParseCityListZones(header + csv.mid(at + 1, end < 0 ? -1 : end - at), &rows) && rows.size() == 1 &&
+            rows.front().name == name) {
+            city = std::make_unique<ShippedCity>(ShippedCity{rows.front().name, rows.front().tz, rows.front().zoneId});
+            break;
         }
-        return index;
-    }();
-    return byName.value(name);
+    }
+    return found.emplace(name, std::move(city)).first->second.get();
 }
 
 // The city list answers which entry the cities of a tz zone have (za::outlook::MapZone).

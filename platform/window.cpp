@@ -6,17 +6,25 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDataStream>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QPointer>
+#include <QSocketNotifier>
 
 #include <algorithm>
 #include <map>
 #include <memory>
 #include <vector>
 
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -52,10 +60,79 @@ struct WindowRow {
     QString endpoint;
 };
 
+// An endpoint is a local (AF_UNIX) stream socket in the temporary folder under its name, where
+// Qt's QLocalServer would put it, so that programs of earlier versions still reach it. Plain
+// POSIX sockets and Qt Core's socket notifier keep Qt Network out of every program.
+QString SocketPath(const QString& name) { return QDir::cleanPath(QDir::tempPath()) + QLatin1Char('/') + name; }
+
+bool FillAddress(const QString& path, sockaddr_un* address) {
+    const QByteArray file = QFile::encodeName(path);
+    std::memset(address, 0, sizeof *address);
+    address->sun_family = AF_UNIX;
+    if (file.size() >= static_cast<qsizetype>(sizeof address->sun_path)) return false;
+    std::memcpy(address->sun_path, file.constData(), static_cast<size_t>(file.size()));
+    return true;
+}
+
+// One connection to the endpoint: the bytes that came in so far, whole frames taken off.
+class Connection : public QObject {
+public:
+    Connection(int fd, QObject* parent) : QObject(parent), m_fd(fd), m_notifier(fd, QSocketNotifier::Read, this) {}
+    ~Connection() override { ::close(m_fd); }
+    int fd() const { return m_fd; }
+    QSocketNotifier& notifier() { return m_notifier; }
+    QByteArray buffer;
+
+private:
+    int m_fd;
+    QSocketNotifier m_notifier;
+};
+
+// The listening socket, a child of the application object.
+class Listener : public QObject {
+public:
+    Listener(int fd, const QString& path, QObject* parent)
+        : QObject(parent), m_fd(fd), m_path(path), m_notifier(fd, QSocketNotifier::Read, this) {}
+    ~Listener() override {
+        ::close(m_fd);
+        QFile::remove(m_path);
+    }
+    int fd() const { return m_fd; }
+    QSocketNotifier& notifier() { return m_notifier; }
+
+private:
+    int m_fd;
+    QString m_path;
+    QSocketNotifier m_notifier;
+};
+
+// A socket listening at the endpoint's path, readable and writable by this user only: bound in
+// a private folder first and moved into place, so that no other user can connect meanwhile.
+int Listen(const QString& path) {
+    QFile::remove(path);
+    QByteArray folder = QFile::encodeName(QDir::tempPath() + QStringLiteral("/zonaria-endpoint-XXXXXX"));
+    if (!::mkdtemp(folder.data())) return -1;
+    const QString inside = QFile::decodeName(folder) + QStringLiteral("/s");
+    sockaddr_un address{};
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    // The final path must fit an address too, or no one could connect to it.
+    bool ok = fd >= 0 && FillAddress(path, &address) && FillAddress(inside, &address) &&
+              ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+              ::chmod(address.sun_path, S_IRWXU) == 0 && ::listen(fd, 64) == 0 &&
+              ::rename(address.sun_path, QFile::encodeName(path).constData()) == 0;
+    QFile::remove(inside);
+    ::rmdir(folder.constData());
+    if (!ok && fd >= 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 // This process's endpoint for one profile and the handlers of its windows there.
 struct Endpoint {
     QString name;
-    QPointer<QLocalServer> server;  // owned by the application object
+    QPointer<Listener> server;  // owned by the application object
     std::map<qint64, WindowHandler> windows;
 };
 
@@ -82,10 +159,11 @@ HWND HwndOf(qint64 id) { return reinterpret_cast<HWND>(static_cast<std::uintptr_
 
 DWORD CurrentThreadId() { return static_cast<DWORD>(::syscall(SYS_gettid)); }
 
-// Runs the handlers of every whole message that has arrived on s.
-void Drain(Endpoint* ep, QLocalSocket* s) {
-    while (s->bytesAvailable() >= kFrameSize) {
-        QDataStream in(s->read(kFrameSize));
+// Runs the handlers of every whole message that has arrived on c.
+void Drain(Endpoint* ep, Connection* c) {
+    while (c->buffer.size() >= kFrameSize) {
+        QDataStream in(c->buffer.left(kFrameSize));
+        c->buffer.remove(0, kFrameSize);
         qint64 id = 0;
         quint32 msg = 0;
         quint64 wParam = 0;
@@ -96,6 +174,26 @@ void Drain(Endpoint* ep, QLocalSocket* s) {
         // A copy: the handler may destroy its own window.
         const WindowHandler handler = it->second;
         handler(msg, static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam));
+    }
+}
+
+// Reads what the connection holds; at its end (or an error) runs what is left and closes it.
+void Receive(Endpoint* ep, Connection* c) {
+    char bytes[4096];
+    for (;;) {
+        const ssize_t n = ::read(c->fd(), bytes, sizeof bytes);
+        if (n > 0) {
+            c->buffer.append(bytes, n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR) continue;
+        const bool ended = n == 0 || (errno != EAGAIN && errno != EWOULDBLOCK);
+        Drain(ep, c);
+        if (ended) {
+            c->notifier().setEnabled(false);
+            c->deleteLater();
+        }
+        return;
     }
 }
 
@@ -112,24 +210,25 @@ Endpoint* OpenEndpoint() {
     if (it != all.end() && it->second->server) return it->second.get();
     auto ep = std::make_unique<Endpoint>();
     ep->name = EndpointName(profile, static_cast<DWORD>(::getpid()));
-    auto* server = new QLocalServer(app);
-    server->setSocketOptions(QLocalServer::UserAccessOption);
-    // A socket left under this name belongs to a dead process that had our id.
-    QLocalServer::removeServer(ep->name);
-    if (!server->listen(ep->name)) {
-        delete server;
+    const QString path = SocketPath(ep->name);
+    // A socket left under this name belongs to a dead process that had our id (Listen replaces it).
+    const int fd = Listen(path);
+    if (fd < 0) {
         SetLastError(ERROR_ACCESS_DENIED);
         return nullptr;
     }
+    auto* server = new Listener(fd, path, app);
     Endpoint* raw = ep.get();
-    QObject::connect(server, &QLocalServer::newConnection, server, [raw, server] {
-        while (QLocalSocket* s = server->nextPendingConnection()) {
-            QObject::connect(s, &QLocalSocket::readyRead, s, [raw, s] { Drain(raw, s); });
-            QObject::connect(s, &QLocalSocket::disconnected, s, [raw, s] {
-                Drain(raw, s);
-                s->deleteLater();
-            });
-            Drain(raw, s);
+    QObject::connect(&server->notifier(), &QSocketNotifier::activated, server, [raw, server] {
+        for (;;) {
+            const int client = ::accept4(server->fd(), nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+            if (client < 0) {
+                if (errno == EINTR) continue;
+                return;
+            }
+            auto* c = new Connection(client, server);
+            QObject::connect(&c->notifier(), &QSocketNotifier::activated, c, [raw, c] { Receive(raw, c); });
+            Receive(raw, c);
         }
     });
     ep->server = server;
@@ -188,7 +287,7 @@ bool LiveWindows(std::vector<WindowRow>* live) {
         const QString& endpoint = dead.second;
         const bool inUse = std::any_of(live->begin(), live->end(),
                                        [&](const WindowRow& r) { return r.endpoint == endpoint; });
-        if (!inUse && !za::process::IsAlive(dead.first)) QLocalServer::removeServer(endpoint);
+        if (!inUse && !za::process::IsAlive(dead.first)) QFile::remove(SocketPath(endpoint));
     }
     return true;
 }
@@ -312,20 +411,31 @@ bool Deliver(const WindowRow& row, UINT msg, WPARAM wParam, LPARAM lParam) {
         QDataStream out(&frame, QIODevice::WriteOnly);
         out << row.id << static_cast<quint32>(msg) << static_cast<quint64>(wParam) << static_cast<qint64>(lParam);
     }
-    QLocalSocket socket;
-    socket.connectToServer(row.endpoint, QIODevice::WriteOnly);
-    if (!socket.waitForConnected(kPostTimeoutMs)) {
+    // The kernel takes the frame into the endpoint's queue even while its owner is busy; the
+    // time-outs are only reached when the owner is gone or its queue is full.
+    sockaddr_un address{};
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const timeval timeout{kPostTimeoutMs / 1000, (kPostTimeoutMs % 1000) * 1000};
+    bool sent = fd >= 0 && FillAddress(SocketPath(row.endpoint), &address) &&
+                ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout) == 0;
+    if (sent) {
+        int rc;
+        do {
+            rc = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        } while (rc != 0 && errno == EINTR);
+        sent = rc == 0;
+    }
+    for (qsizetype done = 0; sent && done < frame.size();) {
+        const ssize_t n = ::send(fd, frame.constData() + done, static_cast<size_t>(frame.size() - done), MSG_NOSIGNAL);
+        if (n < 0 && errno == EINTR) continue;
+        sent = n > 0;
+        if (sent) done += n;
+    }
+    if (fd >= 0) ::close(fd);
+    if (!sent) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return FALSE;
     }
-    socket.write(frame);
-    while (socket.bytesToWrite() > 0) {
-        if (!socket.waitForBytesWritten(kPostTimeoutMs)) {
-            SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-            return FALSE;
-        }
-    }
-    socket.disconnectFromServer();
     return TRUE;
 }
 

@@ -33,9 +33,11 @@ for key in Maintainer Description Section Priority Homepage; do
 done
 # Dependencies: the libraries dpkg-shlibdeps found in the programs, and the two named ones.
 depends=$(field Depends)
-for dep in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6dbus6 libsqlite3-0 tzdata xdg-utils; do
+for dep in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6dbus6 libsqlite3-0 tzdata xdg-utils; do
     [[ ", $depends," == *", $dep"[\ ,]* ]] || fail "Depends lacks $dep: $depends"
 done
+# The windows' endpoints are plain local sockets: no program needs Qt Network.
+[[ ", $depends," != *", libqt6network6"[\ ,]* ]] || fail "Depends names libqt6network6: $depends"
 # What the programs use when it is there.
 recommends=$(field Recommends)
 for rec in qt6-wayland sound-theme-freedesktop "pipewire-bin | pulseaudio-utils | alsa-utils"; do
