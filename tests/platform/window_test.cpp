@@ -280,6 +280,23 @@ TEST_F(WindowTest, PostToOwnWindowArrivesLaterInOrderWithItsParameters) {
     EXPECT_EQ(got[1].lParam, 0x7FFFFFFF12345678LL);
 }
 
+// The endpoint a window listens at is this user's alone, and messages posted one after another
+// all arrive.
+TEST_F(WindowTest, EndpointIsTheUsersOwnAndFramesArriveWhole) {
+    int got = 0;
+    za::PlatformWindow own(QStringLiteral("Frame"), QStringLiteral("Zonaria"), [&](UINT, WPARAM, LPARAM) { ++got; });
+    ASSERT_NE(own.hwnd(), nullptr);
+    const QStringList sockets = QDir(QDir::tempPath())
+                                    .entryList({QStringLiteral("zonaria-*-%1").arg(::getpid())}, QDir::System);
+    ASSERT_EQ(sockets.size(), 1) << sockets.join(QLatin1Char(' ')).toStdString();
+    const QFileInfo socket(QDir::tempPath() + QLatin1Char('/') + sockets.first());
+    EXPECT_EQ(socket.permissions() & (QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther |
+                                      QFileDevice::WriteOther),
+              QFileDevice::Permissions()) << "others could send the window messages";
+    for (int i = 0; i < 50; ++i) ASSERT_TRUE(PostMessageW(own.hwnd(), 0x8001 + i, i, i));
+    ASSERT_TRUE(RunUntil([&] { return got >= 50; }));
+}
+
 TEST_F(WindowTest, DestroyedWindowIsNotFoundAndTakesNoMessages) {
     int calls = 0;
     const HWND hwnd = CreatePlatformWindow(QStringLiteral("Dialog"), QStringLiteral("Clock"),
