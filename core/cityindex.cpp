@@ -29,9 +29,33 @@ QStringList SearchWords(const QString& text) {
     return words;
 }
 
-bool BeginsAWordOf(QStringView folded, QStringView word) {
+namespace {
+
+// The character that ends at `end` in UTF-8 text (end > 0).
+char32_t CharacterBefore(QByteArrayView text, qsizetype end) {
+    qsizetype start = end - 1;
+    while (start > 0 && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80) --start;
+    const QString c = QString::fromUtf8(text.sliced(start, end - start));
+    return c.isEmpty() ? U'\0' : c.toUcs4().value(0);
+}
+
+// The character that begins at `at`.
+char32_t CharacterAt(QByteArrayView text, qsizetype at) {
+    qsizetype end = at + 1;
+    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+    const QString c = QString::fromUtf8(text.sliced(at, end - at));
+    return c.isEmpty() ? U'\0' : c.toUcs4().value(0);
+}
+
+bool IsWordCharacter(char32_t c) {
+    return c < 0x80 ? (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') : QChar::isLetterOrNumber(c);
+}
+
+}  // namespace
+
+bool BeginsAWordOf(QByteArrayView folded, QByteArrayView word) {
     for (qsizetype at = folded.indexOf(word); at >= 0; at = folded.indexOf(word, at + 1)) {
-        if (at == 0 || !folded[at - 1].isLetterOrNumber()) return true;
+        if (at == 0 || !IsWordCharacter(CharacterBefore(folded, at))) return true;
     }
     return false;
 }
@@ -44,8 +68,8 @@ void CityIndex::Clear() {
 
 void CityIndex::Reserve(qsizetype cities) {
     m_rows.reserve(static_cast<size_t>(cities));
-    m_text.reserve(cities * 24);
-    m_fold.reserve(cities * 30);
+    m_text.reserve(cities * 26);
+    m_fold.reserve(cities * 40);
 }
 
 void CityIndex::Append(const Texts& city) { m_rows.push_back(Store(city)); }
@@ -54,13 +78,13 @@ qsizetype CityIndex::RowOfName(const QString& name, bool* exists) const {
     qsizetype low = 0, high = Size();
     while (low < high) {
         const qsizetype mid = low + (high - low) / 2;
-        if (NameView(mid).compare(name, Qt::CaseInsensitive) < 0) {
+        if (Name(mid).compare(name, Qt::CaseInsensitive) < 0) {
             low = mid + 1;
         } else {
             high = mid;
         }
     }
-    if (exists) *exists = low < Size() && NameView(low).compare(name, Qt::CaseInsensitive) == 0;
+    if (exists) *exists = low < Size() && Name(low).compare(name, Qt::CaseInsensitive) == 0;
     return low;
 }
 
@@ -81,63 +105,65 @@ void CityIndex::Remove(qsizetype row) {
 
 CityIndex::Row CityIndex::Store(const Texts& city) {
     Row row;
-    const QString entry = CityEntry(city.name, city.country);
+    const QByteArray name = city.name.toUtf8();
+    const QByteArray entry = CityEntry(city.name, city.country).toUtf8();
     row.text = static_cast<std::uint32_t>(m_text.size());
     row.entryLength = Length(entry.size());
-    row.nameLength = Length(city.name.size());
-    m_text += QStringView(entry).left(row.entryLength);
+    row.nameLength = std::min(Length(name.size()), row.entryLength);
+    m_text += QByteArrayView(entry).first(row.entryLength);
 
     row.fold = static_cast<std::uint32_t>(m_fold.size());
-    const QString foldedName = FoldForSearch(city.name);
+    const QByteArray foldedName = FoldForSearch(city.name).toUtf8();
     // The entry's fold is the name's and the country's: " (" and ")" fold to themselves.
-    const QString folded = foldedName + QLatin1String(" (") + FoldForSearch(city.country) + QLatin1Char(')');
+    const QByteArray folded = foldedName + " (" + FoldForSearch(city.country).toUtf8() + ')';
     row.foldedLength = Length(folded.size());
-    row.foldedNameLength = Length(foldedName.size());
-    m_fold += QStringView(folded).left(row.foldedLength);
+    row.foldedNameLength = std::min(Length(foldedName.size()), row.foldedLength);
+    m_fold += QByteArrayView(folded).first(row.foldedLength);
     // The codes as words of their own: "81 3" for country code 81 and area code 3.
-    const QString phone = QLatin1Char(' ') + FoldForSearch(city.phone) + QLatin1Char(' ') + FoldForSearch(city.area);
+    const QByteArray phone = ' ' + FoldForSearch(city.phone).toUtf8() + ' ' + FoldForSearch(city.area).toUtf8();
     row.phoneLength = Length(phone.size());
-    m_fold += QStringView(phone).left(row.phoneLength);
-    const QString airport = QLatin1Char(' ') + FoldForSearch(city.airport);
+    m_fold += QByteArrayView(phone).first(row.phoneLength);
+    const QByteArray airport = ' ' + FoldForSearch(city.airport).toUtf8();
     row.airportLength = Length(airport.size());
-    m_fold += QStringView(airport).left(row.airportLength);
+    m_fold += QByteArrayView(airport).first(row.airportLength);
     return row;
 }
 
-QStringView CityIndex::EntryView(qsizetype row) const {
+QByteArrayView CityIndex::EntryBytes(qsizetype row) const {
     const Row& r = m_rows[static_cast<size_t>(row)];
-    return QStringView(m_text).mid(r.text, r.entryLength);
+    return QByteArrayView(m_text).sliced(r.text, r.entryLength);
 }
 
-QStringView CityIndex::NameView(qsizetype row) const {
+QString CityIndex::Name(qsizetype row) const {
     const Row& r = m_rows[static_cast<size_t>(row)];
-    return QStringView(m_text).mid(r.text, r.nameLength);
+    return QString::fromUtf8(QByteArrayView(m_text).sliced(r.text, r.nameLength));
 }
 
-QStringView CityIndex::FoldedEntry(qsizetype row) const {
+QByteArrayView CityIndex::FoldedEntry(qsizetype row) const {
     const Row& r = m_rows[static_cast<size_t>(row)];
-    return QStringView(m_fold).mid(r.fold, r.foldedLength);
+    return QByteArrayView(m_fold).sliced(r.fold, r.foldedLength);
 }
 
-QStringView CityIndex::FoldedName(qsizetype row) const {
+QByteArrayView CityIndex::FoldedName(qsizetype row) const {
     const Row& r = m_rows[static_cast<size_t>(row)];
-    return QStringView(m_fold).mid(r.fold, r.foldedNameLength);
+    return QByteArrayView(m_fold).sliced(r.fold, r.foldedNameLength);
 }
 
-bool CityIndex::RowMatches(const Row& row, const QStringList& words, Codes codes) const {
-    const QStringView all(m_fold);
-    const QStringView entry = all.mid(row.fold, row.foldedLength);
-    QStringView extra;
-    if (codes == Codes::Phone) extra = all.mid(row.fold + row.foldedLength, row.phoneLength);
-    if (codes == Codes::Airport) extra = all.mid(row.fold + row.foldedLength + row.phoneLength, row.airportLength);
-    for (const QString& word : words) {
+bool CityIndex::RowMatches(const Row& row, const QList<QByteArray>& words, Codes codes) const {
+    const QByteArrayView all(m_fold);
+    const QByteArrayView entry = all.sliced(row.fold, row.foldedLength);
+    QByteArrayView extra;
+    if (codes == Codes::Phone) extra = all.sliced(row.fold + row.foldedLength, row.phoneLength);
+    if (codes == Codes::Airport) extra = all.sliced(row.fold + row.foldedLength + row.phoneLength, row.airportLength);
+    for (const QByteArray& word : words) {
         if (!BeginsAWordOf(entry, word) && (extra.isEmpty() || !BeginsAWordOf(extra, word))) return false;
     }
     return true;
 }
 
 std::vector<int> CityIndex::Matching(const QString& typed, Codes codes, const std::vector<int>* within) const {
-    const QStringList words = SearchWords(typed);
+    QList<QByteArray> words;
+    for (const QString& w : SearchWords(typed)) words << w.toUtf8();
     std::vector<int> rows;
     if (within) {
         for (int r : *within) {
@@ -153,21 +179,21 @@ std::vector<int> CityIndex::Matching(const QString& typed, Codes codes, const st
 
 int CityIndex::BestMatch(const std::vector<int>& rows, const QString& typed) const {
     if (rows.empty()) return -1;
-    const QString t = FoldForSearch(typed.trimmed());
+    const QByteArray t = FoldForSearch(typed.trimmed()).toUtf8();
     if (t.isEmpty()) return rows.front();
     // NameMatchRank on the folded names kept here, so that no name is folded again.
     int best = rows.front();
     int bestRank = -1;
     for (int r : rows) {
-        const QStringView n = FoldedName(r).trimmed();
+        const QByteArrayView n = FoldedName(r).trimmed();
         int rank = -1;
         if (n == t) {
             rank = 0;
         } else if (n.startsWith(t)) {
-            rank = n.at(t.size()).isLetterOrNumber() ? 2 : 1;
+            rank = IsWordCharacter(CharacterAt(n, t.size())) ? 2 : 1;
         } else if (BeginsAWordOf(n, t)) {
             rank = 3;
-        } else if (n.contains(t)) {
+        } else if (n.indexOf(t) >= 0) {
             rank = 4;
         }
         if (rank >= 0 && (bestRank < 0 || rank < bestRank)) {

@@ -10,6 +10,8 @@
 #include <numeric>
 #include <vector>
 
+#include <malloc.h>
+
 namespace {
 
 // The record-reading buffer, shared by the whole library: allocated by a successful Open,
@@ -398,6 +400,9 @@ void CCityList::CityNames() {
             m_namesStale = false;
         }
         m_preloaded.reset();
+        // The thread built the index in an allocation arena of its own; what it freed there
+        // (the buffers outgrown on the way) goes back to the system rather than stay resident.
+        malloc_trim(0);
     }
     if (!m_namesStale) return;
     za::CityIndex index;
@@ -449,13 +454,13 @@ void CCityList::BuildFoldedIndex() {
     if (!m_foldedStale) return;
     m_foldedStale = false;
     const size_t n = static_cast<size_t>(m_index.Size());
-    std::vector<QStringView> folded(n);
+    std::vector<QByteArrayView> folded(n);
     for (size_t i = 0; i < n; ++i) folded[i] = m_index.FoldedEntry(static_cast<qsizetype>(i));
-    std::vector<long> order(n);
-    std::iota(order.begin(), order.end(), 0L);
+    std::vector<int> order(n);
+    std::iota(order.begin(), order.end(), 0);
     // The name order is mostly the folded order already (always, for names of plain letters);
     // a stable sort keeps name order among entries that fold alike.
-    auto byFolded = [&folded](long a, long b) {
+    auto byFolded = [&folded](int a, int b) {
         return folded[static_cast<size_t>(a)] < folded[static_cast<size_t>(b)];
     };
     if (!std::is_sorted(order.begin(), order.end(), byFolded)) std::stable_sort(order.begin(), order.end(), byFolded);
@@ -468,10 +473,13 @@ void CCityList::BuildFoldedIndex() {
     for (size_t i = n; i-- > 1;) m_smallestTree[i] = std::min(m_smallestTree[2 * i], m_smallestTree[2 * i + 1]);
 }
 
-void CCityList::FoldedRun(const QString& folded, size_t* first, size_t* last) const {
-    const auto begin = std::lower_bound(m_folded.begin(), m_folded.end(), folded);
+void CCityList::FoldedRun(const QString& text, size_t* first, size_t* last) const {
+    // UTF-8 compares byte by byte in the order of its characters, and a text's entries are
+    // the run that begins with its bytes.
+    const QByteArray folded = text.toUtf8();
+    const auto begin = std::lower_bound(m_folded.begin(), m_folded.end(), QByteArrayView(folded));
     const auto end = std::partition_point(begin, m_folded.end(),
-                                          [&folded](QStringView entry) { return entry.startsWith(folded); });
+                                          [&folded](QByteArrayView entry) { return entry.startsWith(folded); });
     *first = static_cast<size_t>(begin - m_folded.begin());
     *last = static_cast<size_t>(end - m_folded.begin());
 }
@@ -500,13 +508,13 @@ long CCityList::FindIndexOfCity(const QString& text) {
     qsizetype low = 0, high = m_index.Size();
     while (low < high) {
         const qsizetype mid = low + (high - low) / 2;
-        if (m_index.EntryView(mid).compare(text, Qt::CaseInsensitive) < 0) {
+        if (m_index.Entry(mid).compare(text, Qt::CaseInsensitive) < 0) {
             low = mid + 1;
         } else {
             high = mid;
         }
     }
-    if (low < m_index.Size() && m_index.EntryView(low).startsWith(text, Qt::CaseInsensitive)) return static_cast<long>(low);
+    if (low < m_index.Size() && m_index.Entry(low).startsWith(text, Qt::CaseInsensitive)) return static_cast<long>(low);
     BuildFoldedIndex();
     size_t first = 0, last = 0;
     FoldedRun(za::FoldForSearch(text), &first, &last);

@@ -164,9 +164,9 @@ private:
     std::future<bool> m_preload;
     std::shared_ptr<za::CityIndex> m_preloaded;
     unsigned m_preloadEdits = 0;
-    std::vector<QStringView> m_folded;  // the entries folded (in m_index), sorted
-    std::vector<long> m_foldedIndex;   // each one's row in m_index
-    std::vector<long> m_smallestTree;  // a segment tree of the smallest index over runs of m_folded
+    std::vector<QByteArrayView> m_folded;  // the entries folded (in m_index), sorted
+    std::vector<int> m_foldedIndex;        // each one's row in m_index
+    std::vector<int> m_smallestTree;       // a segment tree of the smallest index over runs of m_folded
     bool m_namesStale = true;
     bool m_foldedStale = true;
     ChangeHandler m_changeHandler = nullptr;

@@ -182,9 +182,9 @@ void CCityPickerPopup::Fill(const QString& current) {
     const za::CityIndex& index = *m_model->Index();
     // The entries are "Name (Country)": the current city's is the one that begins with its name.
     long row = GetCityList().FindIndexOfCity(za::CityEntryPrefix(current));
-    if (row < 0 || !index.EntryView(row).startsWith(za::CityEntryPrefix(current))) {
+    if (row < 0 || !index.Entry(row).startsWith(za::CityEntryPrefix(current))) {
         row = GetCityList().FindIndexOfCity(current);  // a whole entry
-        if (row >= 0 && index.EntryView(row) != current) row = -1;
+        if (row >= 0 && index.Entry(row) != current) row = -1;
     }
     const bool found = row >= 0;
     if (!found) {

@@ -74,8 +74,9 @@ printf '%-34s' "window start, ms (median)"; for n in "${sizes[@]}"; do printf '%
 declare -A ui
 for n in "${sizes[@]}"; do
     while read -r key value; do ui[$n,$key]=$value; done < <(ZONARIA_DEVICE=$store/$n "$BIN/bench_scale_ui" 2>/dev/null)
+    while read -r key value; do ui[$n,$key]=$value; done < <(ZONARIA_DEVICE=$store/$n "$BIN/bench_scale_ui" --names 2>/dev/null)
 done
-for key in picker_open_ms picker_first_key_ms picker_later_key_ms picker_open_ms_again \
+for key in names_read_ms picker_open_ms picker_first_key_ms picker_later_key_ms picker_open_ms_again \
            cities_open_ms cities_first_key_ms cities_later_key_ms cities_again_first_key_ms \
            phone_first_key_ms airport_first_key_ms rss_kb; do
     printf '%-34s' "$key"; for n in "${sizes[@]}"; do printf '%12s' "${ui[$n,$key]:-?}"; done; echo

@@ -28,7 +28,7 @@ CityIndex Sample() {
 TEST(CityIndex, TypedWordsBeginWordsOfTheEntryOrOfTheListsCodes) {
     const CityIndex index = Sample();
     EXPECT_EQ(QStringLiteral("London (United Kingdom)"), index.Entry(1));
-    EXPECT_EQ(QStringLiteral("London"), index.NameView(1).toString());
+    EXPECT_EQ(QStringLiteral("London"), index.Name(1));
     const struct {
         const char* nickname;
         const char* typed;
