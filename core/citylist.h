@@ -51,6 +51,8 @@ protected:
     BOOL BeginLoadCityByIndex();
     BOOL LoadCity(long index, CDBCity& city);
     void EndLoadCityByIndex();
+    // The city of that name, between Begin- and EndLoadCityByIndex.
+    BOOL LoadCityInBracket(const QString& name, CDBCity& city);
     BOOL FindCityWithSameTZ(int tzID, CDBCity& city, const QString* preferred);
     BOOL FindNearestCity(int longitude, int latitude, CDBCity& city);
     BOOL SaveCity(const CDBCity& city);
