@@ -808,6 +808,10 @@
         <source>the server answered, but the computer&apos;s clock could not be set: %1</source>
         <translation>der Server antwortete, aber die Uhr des Computers konnte nicht gestellt werden: %1</translation>
     </message>
+    <message>
+        <source>the city database cannot be read: %1</source>
+        <translation>die Städtedatenbank kann nicht gelesen werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>DeviceProfile</name>

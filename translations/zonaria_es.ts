@@ -808,6 +808,10 @@
         <source>the server answered, but the computer&apos;s clock could not be set: %1</source>
         <translation>el servidor respondió, pero no se pudo ajustar el reloj del equipo: %1</translation>
     </message>
+    <message>
+        <source>the city database cannot be read: %1</source>
+        <translation>no se puede leer la base de datos de ciudades: %1</translation>
+    </message>
 </context>
 <context>
     <name>DeviceProfile</name>

@@ -808,6 +808,10 @@
         <source>the server answered, but the computer&apos;s clock could not be set: %1</source>
         <translation>le serveur a répondu, mais l&apos;horloge de l&apos;ordinateur n&apos;a pas pu être réglée : %1</translation>
     </message>
+    <message>
+        <source>the city database cannot be read: %1</source>
+        <translation>la base des villes ne peut pas être lue : %1</translation>
+    </message>
 </context>
 <context>
     <name>DeviceProfile</name>

@@ -808,6 +808,10 @@
         <source>the server answered, but the computer&apos;s clock could not be set: %1</source>
         <translation>サーバーは応答しましたが、コンピューターの時計を設定できませんでした: %1</translation>
     </message>
+    <message>
+        <source>the city database cannot be read: %1</source>
+        <translation>都市データベースを読み込めません: %1</translation>
+    </message>
 </context>
 <context>
     <name>DeviceProfile</name>
