@@ -12,7 +12,6 @@ BUILD=${ZONARIA_BUILD_DIR:-build}
 BIN=$BUILD/bin
 sizes=(${SIZES:-3028 30280 302800})
 runs=${RUNS:-5}
-command -v Xvfb >/dev/null || { echo "needs Xvfb (apt-get install xvfb)" >&2; exit 2; }
 
 store=$BUILD/bench-scale
 mkdir -p "$store"
@@ -20,31 +19,9 @@ for n in "${sizes[@]}"; do
     [ -f "$store/$n/device.db" ] || "$BIN/bench_scale_cities" "$store/$n" "$n" >/dev/null
 done
 
-display=":$((50 + RANDOM % 40))"
-Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-work=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-sleep 1
-export DISPLAY=$display QT_QPA_PLATFORM=xcb LANG=C.UTF-8
-unset WAYLAND_DISPLAY
-
-median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-
-# Milliseconds from launch to the first painted window.
-start_ms() {
-    local out=$work/out t0 t1
-    t0=$(date +%s%N)
-    ZONARIA_REPORT_PAINT=1 "$BIN/zonaria" >"$out" 2>/dev/null &
-    local pid=$!
-    for _ in $(seq 1 5000); do
-        grep -q painted "$out" 2>/dev/null && break
-        sleep 0.002
-    done
-    t1=$(date +%s%N)
-    kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
-    echo $(((t1 - t0) / 1000000))
-}
+# shellcheck source=../startlib.sh
+. bench/startlib.sh
+start_display
 
 # CPU milliseconds (user + system) per run of a command, its output dropped: the children's
 # times of a subshell that ran it RUNS times (bash's `times`, to the millisecond).
@@ -64,7 +41,7 @@ for n in "${sizes[@]}"; do
     export ZONARIA_DEVICE=$store/$n
     # A start that leaves the profile as an ordinary start finds it.
     ZONARIA_REPORT_PAINT=1 "$BIN/zonaria" >/dev/null 2>&1 & pid=$!; sleep 4; kill $pid; wait $pid 2>/dev/null || true
-    start[$n]=$(for _ in $(seq 1 "$runs"); do start_ms; done | median)
+    start[$n]=$(for _ in $(seq 1 "$runs"); do start_ms "$BIN/zonaria"; done | median)
 done
 
 date_ms=$(cpu_ms date)

@@ -15,36 +15,12 @@ programs=("$@")
 [ ${#programs[@]} -gt 0 ] || programs=("$BIN/zonaria")
 idle=${IDLE_SECONDS:-60}
 runs=${RUNS:-7}
-command -v Xvfb >/dev/null || { echo "needs Xvfb (apt-get install xvfb)" >&2; exit 2; }
 
-display=":$((50 + RANDOM % 40))"
-Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-work=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-sleep 1
-export DISPLAY=$display QT_QPA_PLATFORM=xcb ZONARIA_REPORT_PAINT=1 LANG=C.UTF-8
-unset WAYLAND_DISPLAY
+# shellcheck source=../startlib.sh
+. bench/startlib.sh
+start_display
 
-# Milliseconds from launch to "painted" for one start; a fresh profile is installed once
-# before, so the start measured is an ordinary one.
-start_ms() {
-    local program=$1 out=$work/out
-    local t0 t1
-    t0=$(date +%s%N)
-    "$program" >"$out" 2>/dev/null &
-    local pid=$!
-    for _ in $(seq 1 2000); do
-        grep -q painted "$out" 2>/dev/null && break
-        sleep 0.002
-    done
-    t1=$(date +%s%N)
-    kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
-    echo $(((t1 - t0) / 1000000))
-}
-
-median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-
+# A fresh profile is installed once before the starts, so the starts measured are ordinary ones.
 # Nanoseconds on a CPU so far, all threads of the process.
 cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {printf "%d", s}'; }
 
