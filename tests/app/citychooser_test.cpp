@@ -115,6 +115,7 @@ TEST_F(CityChooserTest, ThePickerItsSearchFieldAndItsRowsAreInTheAccessibilityTr
                 }
             });
         }
+        za::test::SaveShot(*picker.Window(), QStringLiteral("picker-london.png"));
         QTest::keyClick(picker.SearchField(), Qt::Key_Escape);
     });
     dlg.CityDisplay().OnCommand(ID_SELECT_CITY);
