@@ -55,7 +55,7 @@ for n in "${sizes[@]}"; do
 done
 for key in names_read_ms picker_open_ms picker_first_key_ms picker_later_key_ms picker_open_ms_again \
            cities_open_ms cities_first_key_ms cities_later_key_ms cities_again_first_key_ms \
-           phone_first_key_ms airport_first_key_ms rss_kb; do
+           phone_first_key_ms airport_first_key_ms rss_after_one_round_kb rss_kb; do
     printf '%-34s' "$key"; for n in "${sizes[@]}"; do printf '%12s' "${ui[$n,$key]:-?}"; done; echo
 done
 

@@ -1,7 +1,8 @@
 // The window's city lists driven as a user drives them, on the profile of $ZONARIA_DEVICE:
 // the city picker opened and "l", "o", "n" typed into its search, then the Cities, Phone Codes
 // and Airport Codes dialogs opened and the same typed into theirs; every list twice. Prints one
-// line per measurement, "name milliseconds", and the resident memory at the end ("rss_kb").
+// line per measurement, "name milliseconds", and the resident memory after the first round of
+// lists and at the end ("rss_after_one_round_kb", "rss_kb").
 // The lists are opened 2 s after the start, as a user who looks at the window first would: the
 // window reads the names meanwhile. --names only times that read, on this thread, and ends.
 //
@@ -114,6 +115,8 @@ int main(int argc, char* argv[]) {
             DriveDialog(QStringLiteral("cities") + suffix, [&] { app.Dialogs()->EditCities(frame); });
             DriveDialog(QStringLiteral("phone") + suffix, [&] { app.Dialogs()->PhoneCodes(frame); });
             DriveDialog(QStringLiteral("airport") + suffix, [&] { app.Dialogs()->AirportCodes(frame); });
+            // What the second round adds is what every later one would: nothing, if nothing grows.
+            if (round == 1) std::printf("rss_after_one_round_kb %ld\n", ResidentKb());
         }
         std::printf("rss_kb %ld\n", ResidentKb());
         std::fflush(stdout);
