@@ -5,6 +5,7 @@
 #include "alarmagent.h"
 #include "desktopnotifier.h"
 #include "device.h"
+#include "paintreport.h"
 #include "process.h"
 #include "translation.h"
 
@@ -83,5 +84,6 @@ int main(int argc, char* argv[]) {
         LogLine(QStringLiteral("cannot deliver alarms: %1").arg(error), 3);
         return 1;
     }
+    za::ReportReady();
     return app.exec();
 }

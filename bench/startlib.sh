@@ -16,15 +16,16 @@ start_display() {
 }
 
 # Milliseconds from launch to "painted" (ZONARIA_REPORT_PAINT, or bench_hello's own report) for
-# one start of program; $work is the caller's scratch folder.
+# one start of program, or to another word it prints ("ready": ZONARIA_REPORT_READY, or
+# bench_minimal_agent's own); $work is the caller's scratch folder.
 start_ms() {
-    local program=$1 out=$work/out
+    local program=$1 word=${2:-painted} out=$work/out
     local t0 t1
     t0=$(date +%s%N)
-    ZONARIA_REPORT_PAINT=1 "$program" >"$out" 2>/dev/null &
+    ZONARIA_REPORT_PAINT=1 ZONARIA_REPORT_READY=1 "$program" >"$out" 2>/dev/null &
     local pid=$!
     for _ in $(seq 1 5000); do
-        grep -q painted "$out" 2>/dev/null && break
+        grep -q "$word" "$out" 2>/dev/null && break
         sleep 0.002
     done
     t1=$(date +%s%N)

@@ -31,4 +31,10 @@ void ReportFirstPaint() {
     app->installEventFilter(reporter);
 }
 
+void ReportReady() {
+    if (!qEnvironmentVariableIsSet("ZONARIA_REPORT_READY")) return;
+    std::puts("ready");
+    std::fflush(stdout);
+}
+
 }  // namespace za

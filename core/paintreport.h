@@ -1,10 +1,12 @@
-// For the window benchmarks: with ZONARIA_REPORT_PAINT set, a program prints "painted" on
-// standard output once its first window content has been painted.
+// For the benchmarks: with ZONARIA_REPORT_PAINT set, a program prints "painted" on standard
+// output once its first window content has been painted; with ZONARIA_REPORT_READY set, a
+// program without a window prints "ready" once it does its work.
 #pragma once
 
 namespace za {
 
 // Call once after the application object exists; does nothing without the variable.
 void ReportFirstPaint();
+void ReportReady();
 
 }  // namespace za
