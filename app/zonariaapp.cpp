@@ -9,6 +9,7 @@
 #include "format.h"
 #include "images.h"
 #include "mainframe.h"
+#include "paintreport.h"
 #include "resource.h"
 #include "settings.h"
 #include "shell.h"
@@ -23,7 +24,6 @@
 #include <QFont>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QTimer>
 #include <QToolBar>
 
 namespace za::app {
@@ -113,9 +113,9 @@ BOOL CZonariaApp::InitInstance() {
         if (m_frame) m_frame->BringToFront();
     });
     m_bus->Register();
-    // The city names are read beside the running window, so that neither the start nor the
-    // first list opened waits for them.
-    QTimer::singleShot(0, [] { GetCityList().PreloadNames(); });
+    // The city names are read beside the running window, once it has shown itself, so that
+    // neither its start nor the first list opened waits for them.
+    za::AfterFirstPaint([] { GetCityList().PreloadNames(); });
     shell.SetWaitCursor(false);
     return TRUE;
 }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -21,7 +22,35 @@ protected:
     }
 };
 
+class AfterPaint : public QObject {
+public:
+    explicit AfterPaint(std::function<void()> fn) : m_fn(std::move(fn)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::Paint && watched->isWidgetType() && m_fn) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            // After the paint: the filter runs before it.
+            QTimer::singleShot(0, QCoreApplication::instance(), std::move(m_fn));
+            m_fn = nullptr;
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_fn;
+};
+
 }  // namespace
+
+void AfterFirstPaint(std::function<void()> fn) {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app || !fn) return;
+    auto* filter = new AfterPaint(std::move(fn));
+    filter->setParent(app);
+    app->installEventFilter(filter);
+}
 
 void ReportFirstPaint() {
     QCoreApplication* app = QCoreApplication::instance();

@@ -3,10 +3,16 @@
 // program without a window prints "ready" once it does its work.
 #pragma once
 
+#include <functional>
+
 namespace za {
 
 // Call once after the application object exists; does nothing without the variable.
 void ReportFirstPaint();
 void ReportReady();
+
+// Runs fn once, after the first paint of any widget of the application has been handled: for
+// work that should not delay the window's first appearance.
+void AfterFirstPaint(std::function<void()> fn);
 
 }  // namespace za

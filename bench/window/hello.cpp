@@ -1,7 +1,9 @@
-// The yardstick of the window benchmarks: a Qt "hello world" window, reporting its first
-// paint like Zonaria does with ZONARIA_REPORT_PAINT.
+// The yardstick of the window benchmarks: a Qt "hello world" window with a menu, reporting its
+// first paint like Zonaria does with ZONARIA_REPORT_PAINT.
 #include <QApplication>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
 
 #include <cstdio>
 
@@ -25,8 +27,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     FirstPaintReporter reporter;
     app.installEventFilter(&reporter);
-    QLabel label(QStringLiteral("Hello, world"));
-    label.resize(480, 460);
-    label.show();
+    QMainWindow window;
+    QMenu* file = window.menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, &app, &QApplication::quit);
+    window.setCentralWidget(new QLabel(QStringLiteral("Hello, world")));
+    window.resize(480, 460);
+    window.show();
     return app.exec();
 }

@@ -602,3 +602,28 @@ TEST_F(CityListTest, ALookUpOfTheRunsFindsWhatTheWholeListFinds) {
     }
     EXPECT_EQ(4, list.FindIndexesOfCity(QStringLiteral("sa")).size()) << "the cases above find something";
 }
+
+// The names read on a thread of their own are what a read here gives; an edit made while that
+// read runs is not lost to it.
+TEST_F(CityListTest, NamesReadAheadAreTheDatabasesAndAnEditMeanwhileWins) {
+    const QStringList expected = Names();
+    {
+        CCityList fresh;
+        ASSERT_TRUE(fresh.Open());
+        fresh.PreloadNames();
+        QStringList names;
+        for (POSITION pos = fresh.GetHeadCityNamePosition(); pos;) names << fresh.GetNextCityName(pos);
+        EXPECT_EQ(expected, names);
+        fresh.Close();
+    }
+    CCityList fresh;
+    ASSERT_TRUE(fresh.Open());
+    fresh.PreloadNames();
+    CCity city;
+    city.SetName(QStringLiteral("Aachen"));
+    city.SetCountryName(QStringLiteral("Germany"));
+    ASSERT_TRUE(fresh.SaveCity(city));
+    EXPECT_EQ(9, fresh.GetCityCount());
+    EXPECT_EQ(0, fresh.FindIndexOfCity(QStringLiteral("Aachen (Germany)")));
+    fresh.Close();
+}
