@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Start-up time, resident memory and idle CPU of the window programs, each beside a Qt
-# "hello world" window measured in the same run, on a private X server.
+# Start-up time, memory and CPU of the window programs, each beside a Qt "hello world" window
+# with a menu measured in the same run, on a private X server.
 #
 #   bench/window/run.sh [PROGRAM ...]     (default: build/bin/zonaria)
 #
 # Start-up: wall time from launch to the first painted window (the programs print "painted"),
-# median of 7 starts (RUNS to change). Memory: VmRSS 2 s after start. Idle CPU: user + system
-# time over 60 s (IDLE_SECONDS to change), from 5 s after start (past Zonaria's start-up check
-# at 3 s), summed over the threads from the scheduler's nanosecond counts.
+# median of 7 starts (RUNS to change). Memory: VmRSS and PSS (the shared libraries' pages split
+# among their users) 2 s after start. CPU: user + system time in the first 5 s, and over 60 s
+# after that (IDLE_SECONDS to change; past Zonaria's start-up check at 3 s), summed over the
+# threads from the scheduler's nanosecond counts.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 BIN=${ZONARIA_BUILD_DIR:-build}/bin
@@ -24,21 +25,23 @@ start_display
 # Nanoseconds on a CPU so far, all threads of the process.
 cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {printf "%d", s}'; }
 
-# Resident kilobytes after 2 s and CPU seconds over the idle period.
+# Resident and proportional kilobytes after 2 s, CPU seconds in the first 5 s and over the idle
+# period.
 memory_and_idle() {
     local program=$1
     "$program" >/dev/null 2>&1 &
     local pid=$!
     sleep 2
-    local rss
+    local rss pss
     rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
+    pss=$(awk '/^Pss:/ {print $2}' "/proc/$pid/smaps_rollup")
     local c0 c1
     sleep 3
     c0=$(cpu_ns "$pid")
     sleep "$idle"
     c1=$(cpu_ns "$pid")
     kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
-    echo "$rss $(awk -v a="$c0" -v b="$c1" 'BEGIN {printf "%.4f", (b - a) / 1e9}')"
+    echo "$rss $pss $(awk -v a="$c0" 'BEGIN {printf "%.3f", a / 1e9}') $(awk -v a="$c0" -v b="$c1" 'BEGIN {printf "%.4f", (b - a) / 1e9}')"
 }
 
 profile() { echo "$work/profile-$(basename "$1")"; }
@@ -58,7 +61,8 @@ done
 for p in "${all[@]}"; do
     name=$(basename "$p"); [ "$p" = "$BIN/bench_hello" ] && name="hello world"
     start=$(printf '%s\n' ${times[$p]} | median)
-    read -r rss cpu < <(ZONARIA_DEVICE=$(profile "$p") memory_and_idle "$p")
-    printf '%-16s start %5d ms (median of %d)   resident %6.1f MB   idle CPU %s s / %d s\n' \
-        "$name" "$start" "$runs" "$(awk -v k="$rss" 'BEGIN {print k / 1024}')" "$cpu" "$idle"
+    read -r rss pss first cpu < <(ZONARIA_DEVICE=$(profile "$p") memory_and_idle "$p")
+    printf '%-12s start %4d ms (median of %d)   resident %5.1f MB   PSS %5.1f MB   CPU in the first 5 s %s s   idle CPU %s s / %d s\n' \
+        "$name" "$start" "$runs" "$(awk -v k="$rss" 'BEGIN {print k / 1024}')" "$(awk -v k="$pss" 'BEGIN {print k / 1024}')" \
+        "$first" "$cpu" "$idle"
 done
