@@ -103,29 +103,76 @@ void CityIndex::Remove(qsizetype row) {
     if (row >= 0 && row < Size()) m_rows.erase(m_rows.begin() + row);
 }
 
+namespace {
+
+bool IsAscii(QStringView text) {
+    for (QChar c : text) {
+        if (c.unicode() >= 0x80) return false;
+    }
+    return true;
+}
+
+// Appends the text in UTF-8; plain ASCII, most of any name, byte by byte without a conversion:
+// this runs for every city of the list, 300,000 of them at most.
+void AppendUtf8(QByteArray& out, QStringView text) {
+    if (!IsAscii(text)) {
+        out += text.toUtf8();
+        return;
+    }
+    const qsizetype at = out.size();
+    out.resize(at + text.size());
+    char* p = out.data() + at;
+    for (QChar c : text) *p++ = static_cast<char>(c.unicode());
+}
+
+// Appends the text folded (za::FoldForSearch) in UTF-8, ASCII as its lower case directly.
+void AppendFolded(QByteArray& out, const QString& text) {
+    if (!IsAscii(text)) {
+        out += FoldForSearch(text).toUtf8();
+        return;
+    }
+    const qsizetype at = out.size();
+    out.resize(at + text.size());
+    char* p = out.data() + at;
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        *p++ = static_cast<char>(u >= 'A' && u <= 'Z' ? u + 32 : u);
+    }
+}
+
+}  // namespace
+
 CityIndex::Row CityIndex::Store(const Texts& city) {
     Row row;
-    const QByteArray name = city.name.toUtf8();
-    const QByteArray entry = CityEntry(city.name, city.country).toUtf8();
+    // "Name (Country)", as za::CityEntry writes it.
     row.text = static_cast<std::uint32_t>(m_text.size());
-    row.entryLength = Length(entry.size());
-    row.nameLength = std::min(Length(name.size()), row.entryLength);
-    m_text += QByteArrayView(entry).first(row.entryLength);
+    AppendUtf8(m_text, city.name);
+    row.nameLength = Length(m_text.size() - row.text);
+    m_text += " (";
+    AppendUtf8(m_text, city.country);
+    m_text += ')';
+    row.entryLength = Length(m_text.size() - row.text);
+    m_text.truncate(row.text + row.entryLength);
 
-    row.fold = static_cast<std::uint32_t>(m_fold.size());
-    const QByteArray foldedName = FoldForSearch(city.name).toUtf8();
     // The entry's fold is the name's and the country's: " (" and ")" fold to themselves.
-    const QByteArray folded = foldedName + " (" + FoldForSearch(city.country).toUtf8() + ')';
-    row.foldedLength = Length(folded.size());
-    row.foldedNameLength = std::min(Length(foldedName.size()), row.foldedLength);
-    m_fold += QByteArrayView(folded).first(row.foldedLength);
+    row.fold = static_cast<std::uint32_t>(m_fold.size());
+    AppendFolded(m_fold, city.name);
+    row.foldedNameLength = Length(m_fold.size() - row.fold);
+    m_fold += " (";
+    AppendFolded(m_fold, city.country);
+    m_fold += ')';
+    row.foldedLength = Length(m_fold.size() - row.fold);
     // The codes as words of their own: "81 3" for country code 81 and area code 3.
-    const QByteArray phone = ' ' + FoldForSearch(city.phone).toUtf8() + ' ' + FoldForSearch(city.area).toUtf8();
-    row.phoneLength = Length(phone.size());
-    m_fold += QByteArrayView(phone).first(row.phoneLength);
-    const QByteArray airport = ' ' + FoldForSearch(city.airport).toUtf8();
-    row.airportLength = Length(airport.size());
-    m_fold += QByteArrayView(airport).first(row.airportLength);
+    const qsizetype phone = m_fold.size();
+    m_fold += ' ';
+    AppendFolded(m_fold, city.phone);
+    m_fold += ' ';
+    AppendFolded(m_fold, city.area);
+    row.phoneLength = Length(m_fold.size() - phone);
+    const qsizetype airport = m_fold.size();
+    m_fold += ' ';
+    AppendFolded(m_fold, city.airport);
+    row.airportLength = Length(m_fold.size() - airport);
     return row;
 }
 
