@@ -268,21 +268,6 @@ BOOL CDBCityList::CityExists(const QString& name) {
     return exists;
 }
 
-BOOL CDBCityList::ReadNamesAndCountries(QStringList* names, QStringList* countries) {
-    if (!OpenDatabase(PROPID_CITY_NAME)) return FALSE;
-    names->clear();
-    countries->clear();
-    const CEPROPID wanted[] = {PROPID_CITY_NAME, PROPID_CITY_COUNTRY};
-    // One query for the whole list: a walk record by record costs most of a large list's time.
-    const BOOL whole = za::objectstore::ReadAllTexts(m_database, 2, wanted, [&](CEOID, const QString* texts) {
-        names->append(texts[0]);
-        countries->append(texts[1]);
-        return true;
-    });
-    CloseDatabase();
-    return whole;
-}
-
 namespace {
 
 const CEPROPID kIndexTexts[] = {PROPID_CITY_NAME, PROPID_CITY_COUNTRY, PROPID_CITY_COUNTRY_CODE, PROPID_CITY_AREA_CODE,

@@ -59,11 +59,9 @@ protected:
     BOOL DeleteCity(const QString& name);
     // Whether a record with exactly this name (without regard to case) exists.
     BOOL CityExists(const QString& name);
-    // Every record's name and country, in name order. FALSE when the database does not open or
-    // the walk cannot read on to the last record (a damaged page): never a part of the list
-    // passed off as all of it. An empty database gives TRUE and no entries.
-    BOOL ReadNamesAndCountries(QStringList* names, QStringList* countries);
-    // Every record's texts into the index, in name order, in the same way.
+    // Every record's texts into the index, in name order, in one query. FALSE when the database
+    // does not open or the read cannot go on to the last record (a damaged page): never a part
+    // of the list passed off as all of it. An empty database gives TRUE and no entries.
     BOOL ReadIndex(za::CityIndex* index);
     // The entries ("Name (Country)") that begin with the text without regard to case and
     // accents, in name order, found through the name order's ranges rather than by reading

@@ -1026,6 +1026,17 @@ bool StepTexts(Statement& st, int count, const CEPROPID* propids, const std::fun
     return true;
 }
 
+// Runs a prepared walk (null: its preparation failed) through StepTexts, with the store's errors.
+BOOL RunTexts(Volume& vol, Statement* st, int count, const CEPROPID* propids,
+              const std::function<bool(CEOID, const QString*)>& fn) {
+    if (!st) return FailWith(ErrorFromSqlite(*vol.db(), ERROR_BADDB));
+    const bool whole = StepTexts(*st, count, propids, fn);
+    const bool failed = st->failed();
+    st->reset();
+    if (failed) return FailWith(ErrorFromSqlite(*vol.db(), ERROR_BADDB));
+    return whole ? TRUE : FALSE;
+}
+
 bool TextProps(int count, const CEPROPID* propids) {
     if (count < 0 || (count > 0 && !propids)) return false;
     for (int i = 0; i < count; ++i) {
@@ -1042,13 +1053,7 @@ BOOL za::objectstore::ReadAllTexts(HANDLE handle, int count, const CEPROPID* pro
     DbHandle* d = Resolve(handle, &vol);
     if (!d) return FALSE;
     if (!TextProps(count, propids)) return FailWith(ERROR_INVALID_PARAMETER);
-    Statement* st = vol->prepare(WalkSql(*d));
-    if (!st) return FailWith(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
-    const bool whole = StepTexts(*st, count, propids, fn);
-    const bool failed = st->failed();
-    st->reset();
-    if (failed) return FailWith(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
-    return whole ? TRUE : FALSE;
+    return RunTexts(*vol, vol->prepare(WalkSql(*d)), count, propids, fn);
 }
 
 BOOL za::objectstore::ReadTextsInRange(HANDLE handle, const QString& from, const QString& to, int count,
@@ -1062,13 +1067,8 @@ BOOL za::objectstore::ReadTextsInRange(HANDLE handle, const QString& from, const
     const std::string s = std::to_string(d->slot);
     Statement* st = vol->prepare("SELECT oid, props FROM " + d->table + " WHERE m" + s + " = 1 AND k" + s + " >= ?1 AND k" +
                                  s + " < ?2 ORDER BY m" + s + ", k" + s + ", oid");
-    if (!st) return FailWith(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
-    st->bind(1, from).bind(2, to);
-    const bool whole = StepTexts(*st, count, propids, fn);
-    const bool failed = st->failed();
-    st->reset();
-    if (failed) return FailWith(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
-    return whole ? TRUE : FALSE;
+    if (st) st->bind(1, from).bind(2, to);
+    return RunTexts(*vol, st, count, propids, fn);
 }
 
 BOOL za::objectstore::CountBefore(HANDLE handle, const QString& key, qint64* count) {
