@@ -24,7 +24,8 @@ inline constexpr const char16_t* kDaylightMark = u" \u00a4";
 // time"), since "¤" is read out as a currency sign.
 QString SpokenText(const QString& shown);
 
-// time is already local. Each part is limited to the handheld's buffer for it (16 characters
+// The date and time in the layout `code` names (a TF_ value), with the daylight mark when
+// `daylight` is set; the time is already local. Each part is limited to the handheld's buffer for it (16 characters
 // for the weekday and the short date, 32 for the time, 128 for the long date, the NUL
 // included). An unknown code gives the empty text, with the mark when daylight is set.
 QString FormatDateAndTime(const SYSTEMTIME& time, int daylight, int code);
