@@ -25,9 +25,10 @@ inline constexpr const char16_t* kDaylightMark = u" \u00a4";
 QString SpokenText(const QString& shown);
 
 // The date and time in the layout `code` names (a TF_ value), with the daylight mark when
-// `daylight` is set; the time is already local. Each part is limited to the handheld's buffer for it (16 characters
-// for the weekday and the short date, 32 for the time, 128 for the long date, the NUL
-// included). An unknown code gives the empty text, with the mark when daylight is set.
+// `daylight` is set; the time is already local. Each part is limited to the handheld's buffer
+// for it (16 characters for the weekday and the short date, 32 for the time, 128 for the long
+// date, the NUL included). An unknown code gives the empty text, with the mark when daylight
+// is set.
 QString FormatDateAndTime(const SYSTEMTIME& time, int daylight, int code);
 
 // Shows "Unexpected Error" (id 0) or the text of string `id`, adding "\ncode: <hex>" for a
