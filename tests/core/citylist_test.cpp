@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <QThread>
 
 #include <vector>
 
@@ -619,6 +620,9 @@ TEST_F(CityListTest, NamesReadAheadAreTheDatabasesAndAnEditMeanwhileWins) {
     CCityList fresh;
     ASSERT_TRUE(fresh.Open());
     fresh.PreloadNames();
+    // Time enough for the read of eight cities to end before the save: what it read is then
+    // older than the database.
+    QThread::msleep(300);
     CCity city;
     city.SetName(QStringLiteral("Aachen"));
     city.SetCountryName(QStringLiteral("Germany"));
