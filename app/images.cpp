@@ -1,7 +1,6 @@
 #include "images.h"
 
 #include "fonts.h"
-#include "format.h"
 
 #include <QApplication>
 #include <QImage>

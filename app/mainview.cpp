@@ -9,6 +9,8 @@
 #include "worldsettings.h"
 #include "dialogframe.h"
 #include "format.h"
+#include "errorbox.h"
+#include "probes.h"
 #include "geography.h"
 #include "mainframe.h"
 #include "poapp.h"

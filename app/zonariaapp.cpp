@@ -6,7 +6,7 @@
 #include "citylist.h"
 #include "device.h"
 #include "fonts.h"
-#include "format.h"
+#include "errorbox.h"
 #include "images.h"
 #include "mainframe.h"
 #include "paintreport.h"

@@ -1,5 +1,8 @@
 #include "fonts.h"
 
+#include "probes.h"
+#include "shell.h"
+
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>

@@ -3,7 +3,7 @@
 // the programs without windows (zonaria-cli, the alarm agent) do not load Qt Gui.
 #pragma once
 
-#include "format.h"
+#include "wintypes.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,9 +1,6 @@
 #include "format.h"
 
 #include "localetext.h"
-#include "registry.h"
-#include "stringtable.h"
-#include "zastrings.h"
 
 #include <QCoreApplication>
 
@@ -15,7 +12,6 @@ constexpr int kWeekdayChars = 16;
 constexpr int kShortDateChars = 16;
 constexpr int kTimeChars = 32;
 constexpr int kLongDateChars = 128;
-constexpr int kSipShortfall = 26;  // pixels the visible desktop loses to the panel's button bar
 
 // One formatting call into a buffer of `chars` characters (NUL included): a longer text is cut
 // to what the buffer holds rather than lost.
@@ -81,65 +77,3 @@ QString FormatDateAndTime(const SYSTEMTIME& time, int daylight, int code) {
     if (daylight) text += QString::fromUtf16(kDaylightMark);
     return text;
 }
-
-void EZError(UINT id, HRESULT hr, UINT type) {
-    QString text = QCoreApplication::translate("EZError", "Unexpected Error");
-    if (id != 0) text = za::LoadResourceString(id);
-    EZError(text, hr, type);
-}
-
-void EZError(const QString& text, HRESULT hr, UINT type) {
-    QString message = text;
-    if (hr < 0) message += za::FormatString(QStringLiteral("\ncode: %lx"), {static_cast<long>(hr)});
-    za::shell::Current().MessageBox(message, za::ResourceCaption(), type);
-}
-
-BOOL SIP_Info(BOOL* shown, RECT* rect, long /*param*/) {
-    SIPINFO info{};
-    info.cbSize = sizeof info;
-    if (!za::shell::Current().GetSipInfo(&info)) return FALSE;
-    const BOOL on = (info.fdwFlags & SIPF_ON) ? TRUE : FALSE;
-    if (shown) *shown = on;
-    if (rect) {
-        *rect = info.rcVisibleDesktop;
-        if (!on) rect->bottom -= kSipShortfall;
-    }
-    return TRUE;
-}
-
-BOOL IsPocketPC2002() {
-    WCHAR buffer[256] = {};
-    if (!SystemParametersInfoW(SPI_GETPLATFORMTYPE, sizeof buffer, buffer, 0)) return TRUE;
-    return QString::fromUtf16(buffer) == QLatin1String("Palm PC2") ? FALSE : TRUE;
-}
-
-BOOL IsClearTypeEnabled() {
-    static int cache = -1;
-    if (cache == -1) {
-        cache = 0;
-        HKEY key = nullptr;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, QStringLiteral("\\Software\\Microsoft\\Shell"), 0, 0, &key) ==
-            ERROR_SUCCESS) {
-            DWORD value = 0, size = sizeof value, type = 0;
-            if (RegQueryValueExW(key, QStringLiteral("ClearType"), nullptr, &type, reinterpret_cast<BYTE*>(&value),
-                                 &size) == ERROR_SUCCESS &&
-                type == REG_DWORD) {
-                cache = static_cast<int>(value);
-            }
-            RegCloseKey(key);
-        }
-    }
-    return cache == 1 ? TRUE : FALSE;
-}
-
-namespace {
-double g_pointFontScale = 1.0;
-}  // namespace
-
-void SetPointFontScale(double scale) {
-    if (scale >= 0.5 && scale <= 4.0) g_pointFontScale = scale;
-}
-
-double PointFontScale() { return g_pointFontScale; }
-
-

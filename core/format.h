@@ -1,9 +1,8 @@
-// The suite's one date-and-time formatter, the message box for unexpected errors, and small
-// probes of the platform (input panel, platform type, ClearType). The font factory and the
-// image reader, which need Qt Gui, are in fonts.h.
+// The suite's one date-and-time formatter. The message box for unexpected errors is in
+// errorbox.h, the probes of the platform in probes.h, the font factory and the image reader
+// (which need Qt Gui) in fonts.h.
 #pragma once
 
-#include "shell.h"
 #include "wintypes.h"
 
 #include <QString>
@@ -30,22 +29,3 @@ QString SpokenText(const QString& shown);
 // date, the NUL included). An unknown code gives the empty text, with the mark when daylight
 // is set.
 QString FormatDateAndTime(const SYSTEMTIME& time, int daylight, int code);
-
-// Shows "Unexpected Error" (id 0) or the text of string `id`, adding "\ncode: <hex>" for a
-// failure code (hr < 0), in a message box of the given type. Returns after the user closes it.
-void EZError(UINT id = 0, HRESULT hr = 0, UINT type = MB_OK | MB_ICONEXCLAMATION);
-void EZError(const QString& text, HRESULT hr = 0, UINT type = MB_OK | MB_ICONEXCLAMATION);
-
-// The input panel: *shown receives whether it is up; *rect the visible desktop, 26 pixels
-// shorter at the bottom when the panel is down. Outputs are untouched when the platform call
-// fails. On the desktop there is no panel: it always reads as down.
-BOOL SIP_Info(BOOL* shown, RECT* rect, long param = 0);
-// FALSE only on a platform reporting "Palm PC2".
-BOOL IsPocketPC2002();
-// HKCU "\Software\Microsoft\Shell" "ClearType" = 1, read once per process.
-BOOL IsClearTypeEnabled();
-// Every size CreatePointFont makes is multiplied by this (1 unless set): a desktop whose own
-// interface font is larger than the handheld's 8 points gets the handheld's texts as much
-// larger. Values outside 0.5 to 4 are ignored.
-void SetPointFontScale(double scale);
-double PointFontScale();

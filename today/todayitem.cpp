@@ -6,6 +6,7 @@
 #include "displayedcities.h"
 #include "fonts.h"
 #include "format.h"
+#include "probes.h"
 #include "registry.h"
 #include "settings.h"
 #include "shell.h"

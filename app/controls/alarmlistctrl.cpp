@@ -3,7 +3,6 @@
 #include "appstrings.h"
 #include "dialogframe.h"
 #include "fonts.h"
-#include "format.h"
 #include "resource.h"
 #include "shell.h"
 #include "stringtable.h"

@@ -7,6 +7,7 @@
 #include "fonts.h"
 #include "images.h"
 #include "resource.h"
+#include "shell.h"
 #include "stringtable.h"
 
 #include <QAccessible>

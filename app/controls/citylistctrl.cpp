@@ -5,7 +5,7 @@
 #include "device.h"
 #include "dialogframe.h"
 #include "fonts.h"
-#include "format.h"
+#include "errorbox.h"
 #include "resource.h"
 #include "cityindex.h"
 #include "shell.h"

@@ -4,7 +4,6 @@
 #include "appstrings.h"
 #include "contrast.h"
 #include "fonts.h"
-#include "format.h"
 #include "resource.h"
 
 #include <QAccessible>

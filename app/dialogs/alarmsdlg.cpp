@@ -3,6 +3,7 @@
 #include "citylist.h"
 #include "resource.h"
 #include "setalarmdlg.h"
+#include "shell.h"
 
 #include <QEvent>
 #include <QTimer>

@@ -3,7 +3,7 @@
 #include "appstrings.h"
 #include "cityeditor.h"
 #include "citylist.h"
-#include "format.h"
+#include "errorbox.h"
 #include "resource.h"
 #include "shell.h"
 #include "stringtable.h"

@@ -3,7 +3,7 @@
 #include "appstrings.h"
 #include "city.h"
 #include "citylist.h"
-#include "format.h"
+#include "errorbox.h"
 #include "pagecity.h"
 #include "pagelocation.h"
 #include "pagetimezone.h"

@@ -2,7 +2,6 @@
 
 #include "contrast.h"
 #include "fonts.h"
-#include "format.h"
 #include "images.h"
 #include "resource.h"
 #include "shell.h"

@@ -3,7 +3,7 @@
 #include "clock.h"
 
 #include "appstrings.h"
-#include "format.h"
+#include "errorbox.h"
 #include "geography.h"
 #include "resource.h"
 #include "stringtable.h"

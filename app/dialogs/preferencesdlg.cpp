@@ -2,7 +2,7 @@
 
 #include "appstrings.h"
 #include "device.h"
-#include "format.h"
+#include "errorbox.h"
 
 #include "geography.h"
 #include "registry.h"

@@ -2,7 +2,7 @@
 
 #include "appstrings.h"
 #include "fonts.h"
-#include "format.h"
+#include "errorbox.h"
 #include "localetext.h"
 #include "resource.h"
 #include "shell.h"

@@ -3,7 +3,6 @@
 #include "appstrings.h"
 #include "clock.h"
 #include "fonts.h"
-#include "format.h"
 #include "localetext.h"
 #include "resource.h"
 #include "shell.h"

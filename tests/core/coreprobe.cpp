@@ -1,7 +1,7 @@
 // A second process for the core's cross-process tests.
 //   coreprobe settings     prints City2 and writes ZATodayCount = 4
 //   coreprobe cleartype    prints IsClearTypeEnabled twice, changing the setting in between
-#include "format.h"
+#include "probes.h"
 #include "settings.h"
 
 #include <QCoreApplication>

@@ -1,5 +1,7 @@
 #include "fonts.h"
 #include "format.h"
+#include "errorbox.h"
+#include "probes.h"
 #include "localetext.h"
 #include "profile.h"
 #include "registry.h"

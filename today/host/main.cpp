@@ -1,7 +1,6 @@
 // zonaria-today: the Today screen on a Linux desktop, with Zonaria's item.
 #include "device.h"
 #include "fonts.h"
-#include "format.h"
 #include "paintreport.h"
 #include "process.h"
 #include "todayhost.h"

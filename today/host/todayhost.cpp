@@ -3,7 +3,7 @@
 #include "contrast.h"
 #include "device.h"
 #include "fonts.h"
-#include "format.h"
+#include "probes.h"
 #include "registry.h"
 #include "shell.h"
 #include "today.h"
