@@ -4,6 +4,9 @@
 #include "citylist.h"
 #include "commands.h"
 #include "format.h"
+#include "cliprofile.h"
+#include "clicities.h"
+#include "cliparse.h"
 
 #include <QJsonArray>
 #include <QRegularExpression>

@@ -4,6 +4,9 @@
 #include "moon.h"
 #include "settings.h"
 #include "sun.h"
+#include "cliprofile.h"
+#include "clicities.h"
+#include "cliparse.h"
 
 #include <QRegularExpression>
 

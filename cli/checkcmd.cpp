@@ -9,6 +9,7 @@
 #include "shell.h"
 #include "timeservice.h"
 #include "tzderive.h"
+#include "cliprofile.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -2,6 +2,9 @@
 #include "citylist.h"
 #include "clockchange.h"
 #include "commands.h"
+#include "cliprofile.h"
+#include "clicities.h"
+#include "cliparse.h"
 
 #include <QJsonArray>
 

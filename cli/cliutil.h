@@ -1,10 +1,9 @@
-// What every zonaria-cli command shares: its arguments, its output (text or JSON), the error
-// that ends it with exit code 2, and the readers of cities, dates and numbers.
+// What every zonaria-cli command shares: its arguments, its output (text or JSON) and the error
+// that ends it with exit code 2. The profile is in cliprofile.h, the look-up of cities in
+// clicities.h, the readers and writers of dates, numbers and units in cliparse.h.
 #pragma once
 
 #include "city.h"
-#include "geography.h"
-#include "wintypes.h"
 
 #include <QCoreApplication>
 #include <QJsonObject>
@@ -73,56 +72,5 @@ struct Output {
 
 // A command: the words after its name; fills out or throws UsageError.
 using Command = void (*)(const QStringList& words, Output& out);
-
-// Opens the device profile (installing a new one); fails with the profile's own reason. A
-// profile that cannot be written is opened for reading.
-void OpenProfile();
-// Why the profile refused the last change, in the user's words: "The profile is read-only",
-// "The disk is full", or where it could not be written.
-QString RefusedWrite();
-// Fails, saying why, when the profile cannot be written: for commands that change settings.
-void RequireWritableProfile();
-// Fails when a read met a damaged page of the profile during the command: its output would be
-// incomplete.
-void CheckProfileAfterReading();
-
-// The city of that name (without regard to case; "Name (Country)" entries are accepted too).
-// A name that is not there as given is sought without regard to accents ("Sao Paulo" finds
-// "São Paulo"); when that matches several cities, it fails listing them. An unknown name
-// fails, naming the closest names of the city list.
-CCity LoadCity(const QString& name);
-// Every entry of the name list, "Name (Country)", in name order.
-QStringList CityEntries();
-// The indexes of the entries that begin with text, without regard to case and accents, in
-// name order.
-QList<long> MatchingEntries(const QString& text);
-// The same entries themselves, read without the whole list; with positions, their indexes.
-QStringList EntriesBeginning(const QString& text, QList<long>* positions);
-
-// The device's current UTC time.
-SYSTEMTIME NowUtc();
-
-// "2026-03-08T10:00:00Z"
-QString IsoUtc(const SYSTEMTIME& utc);
-// "2026-03-08T19:00:00", a local time without zone.
-QString IsoLocal(const SYSTEMTIME& local);
-// "2026-03-08"
-QString IsoDate(const SYSTEMTIME& date);
-
-// Fails, saying that it is outside the supported years, for a year in which the zone
-// conversions do not hold (before 1970 or after 2037).
-void CheckSupportedYear(const QString& what, const QString& text, int year);
-
-// Readers that fail with a message naming the option and the expected form, or the supported
-// years (CheckSupportedYear) for a time outside them.
-SYSTEMTIME ParseInstant(const QString& what, const QString& text);     // 2026-03-08T10:00:00Z (seconds optional)
-SYSTEMTIME ParseDate(const QString& what, const QString& text);        // 2026-03-08
-SYSTEMTIME ParseLocalDateTime(const QString& what, const QString& text);  // 2026-03-08 19:00
-double ParseNumber(const QString& what, const QString& text, double min, double max);
-int ParseInteger(const QString& what, const QString& text, int min, int max);
-
-// Unit-system names on the command line and in JSON.
-QString UnitsName(TUnitSystem units);
-TUnitSystem ParseUnits(const QString& text);
 
 }  // namespace cli

@@ -7,6 +7,9 @@
 #include "displayedcities.h"
 #include "tzderive.h"
 #include "timeservice.h"
+#include "cliprofile.h"
+#include "clicities.h"
+#include "cliparse.h"
 
 #include <QJsonArray>
 

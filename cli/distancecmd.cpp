@@ -1,6 +1,9 @@
 // The Distance Calculator: distance between two cities or positions and the travel time.
 #include "calculators.h"
 #include "commands.h"
+#include "cliprofile.h"
+#include "clicities.h"
+#include "cliparse.h"
 
 #include <QJsonArray>
 #include <QRegularExpression>

@@ -2,6 +2,7 @@
 // the same device profile as the application.
 #include "commands.h"
 #include "translation.h"
+#include "cliprofile.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>

@@ -3,6 +3,9 @@
 #include "meetingplanner.h"
 #include "settings.h"
 #include "worldsettings.h"
+#include "cliprofile.h"
+#include "clicities.h"
+#include "cliparse.h"
 
 #include <QJsonArray>
 

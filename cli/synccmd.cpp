@@ -4,6 +4,8 @@
 #include "sntp.h"
 #include "timeservice.h"
 #include "udpsocket.h"
+#include "cliprofile.h"
+#include "cliparse.h"
 
 namespace cli {
 

@@ -3,6 +3,9 @@
 #include "citylist.h"
 #include "commands.h"
 #include "displayedcities.h"
+#include "cliprofile.h"
+#include "clicities.h"
+#include "cliparse.h"
 
 #include <QJsonArray>
 

@@ -1,0 +1,172 @@
+#include "clicities.h"
+
+#include "citylist.h"
+#include "cliprofile.h"
+#include "cliutil.h"
+#include "device.h"
+#include "textfold.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace cli {
+
+QStringList CityEntries() {
+    CCityList& list = GetCityList();
+    if (!list.Open()) Fail(Text::tr("the city database cannot be opened; move the device profile aside to reinstall it"));
+    list.LoadCityNames();
+    QStringList entries;
+    POSITION pos = list.GetHeadCityNamePosition();
+    while (pos) entries << list.GetNextCityName(pos);
+    list.Close();
+    CheckProfileAfterReading();  // a list cut short by a damaged page is not the list
+    return entries;
+}
+
+QStringList EntriesBeginning(const QString& text, QList<long>* positions) {
+    CCityList& list = GetCityList();
+    if (!list.Open()) Fail(Text::tr("the city database cannot be opened; move the device profile aside to reinstall it"));
+    QStringList entries;
+    const BOOL read = list.FindEntriesOfCity(text, &entries, positions);
+    list.Close();
+    CheckProfileAfterReading();
+    if (!read) Fail(Text::tr("the city database cannot be read: %1").arg(za::device::LastError()));
+    return entries;
+}
+
+QList<long> MatchingEntries(const QString& text) {
+    CCityList& list = GetCityList();
+    if (!list.Open()) Fail(Text::tr("the city database cannot be opened; move the device profile aside to reinstall it"));
+    const QList<long> indexes = list.FindIndexesOfCity(text);
+    list.Close();
+    return indexes;
+}
+
+namespace {
+
+int EditDistance(const QString& a, const QString& b) {
+    std::vector<int> row(static_cast<size_t>(b.size()) + 1);
+    for (size_t j = 0; j < row.size(); ++j) row[j] = static_cast<int>(j);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = static_cast<int>(i);
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            const int above = row[static_cast<size_t>(j)];
+            const int cost = a[i - 1] == b[j - 1] ? 0 : 1;
+            row[static_cast<size_t>(j)] = std::min({above + 1, row[static_cast<size_t>(j - 1)] + 1, diagonal + cost});
+            diagonal = above;
+        }
+    }
+    return row.back();
+}
+
+// Up to three names: those that begin with the text first, then the nearest by spelling.
+QStringList ClosestNames(const QString& text, const QStringList& entries) {
+    const QString wanted = za::FoldForSearch(text);
+    std::vector<std::pair<int, QString>> ranked;
+    for (const QString& entry : entries) {
+        QString name, country;
+        za::SplitCityEntry(entry, &name, &country);
+        const QString lower = za::FoldForSearch(name);
+        const int score = lower.startsWith(wanted) ? -1000 + static_cast<int>(lower.size())
+                                                   : EditDistance(wanted, lower.left(wanted.size() + 2));
+        ranked.emplace_back(score, name);
+    }
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto& x, const auto& y) { return x.first < y.first; });
+    QStringList out;
+    for (size_t i = 0; i < ranked.size() && out.size() < 3; ++i) out << ranked[i].second;
+    return out;
+}
+
+}  // namespace
+
+namespace {
+
+// The entries whose name folds like the text (without regard to case and accents), or, for a
+// "Name (Country)" text, whose whole entry does; in name order.
+QStringList FoldedMatches(CCityList& list, const QString& text) {
+    QStringList matches;
+    auto entryAt = [&list](long index) {
+        POSITION pos = index + 1;  // positions count from 1
+        return list.GetNextCityName(pos);
+    };
+    // Names cannot hold parentheses: an entry whose name folds like the text begins with it and " (".
+    for (long i : list.FindIndexesOfCity(za::CityEntryPrefix(text))) matches << entryAt(i);
+    if (matches.isEmpty()) {
+        const QString folded = za::FoldForSearch(text);
+        for (long i : list.FindIndexesOfCity(text)) {
+            const QString entry = entryAt(i);
+            if (za::FoldForSearch(entry) == folded) matches << entry;
+        }
+    }
+    return matches;
+}
+
+// The entries whose name begins with the text (as find lists them) that match it best: those
+// whose first words it is ("Chicago" for "Chicago, IL"), else those it begins ("Tok" for
+// Tokyo). One entry is the clear best match; several whose first words it is are listed.
+QStringList BestMatches(CCityList& list, const QString& text) {
+    constexpr int kWorstTaken = 2;  // a name's beginning; a later word or the inside is a guess
+    QStringList best;
+    int bestRank = kWorstTaken + 1;
+    for (long i : list.FindIndexesOfCity(text)) {
+        POSITION pos = i + 1;  // positions count from 1
+        const QString entry = list.GetNextCityName(pos);
+        QString name, country;
+        za::SplitCityEntry(entry, &name, &country);
+        const int rank = za::NameMatchRank(name, text);
+        if (rank < 0 || rank > bestRank) continue;
+        if (rank < bestRank) best.clear();
+        bestRank = rank;
+        best << entry;
+    }
+    // Several names that only begin with the text are no choice to offer: the closest names are.
+    if (best.size() > 1 && bestRank == kWorstTaken) best.clear();
+    return best;
+}
+
+}  // namespace
+
+CCity LoadCity(const QString& text) {
+    CheckCityText(Text::tr("the city name"), text);
+    const QString trimmed = text.trimmed();
+    CCityList& list = GetCityList();
+    if (!list.Open()) Fail(Text::tr("the city database cannot be opened; move the device profile aside to reinstall it"));
+    // One seek by name (the database compares names without regard to case); a "Name (Country)"
+    // entry is taken when its country is the city's. A name given so always wins.
+    CCity city;
+    bool found = list.LoadCity(trimmed, city);
+    if (!found) {
+        QString name, country;
+        za::SplitCityEntry(trimmed, &name, &country);
+        found = !country.isEmpty() && list.LoadCity(name, city) &&
+                city.CountryName().compare(country, Qt::CaseInsensitive) == 0;
+    }
+    // Else a name typed without its accents ("Sao Paulo" for "São Paulo"): one city is taken,
+    // several are listed for the user to choose from.
+    QStringList matches;
+    if (!found) {
+        matches = FoldedMatches(list, trimmed);
+        if (matches.isEmpty()) matches = BestMatches(list, trimmed);
+        if (matches.size() == 1) {
+            QString name, country;
+            za::SplitCityEntry(matches.first(), &name, &country);
+            found = list.LoadCity(name, city);
+        }
+    }
+    list.Close();
+    if (found) return city;
+    if (matches.size() > 1) {
+        Fail(Text::tr("\"%1\" matches several cities: %2; give one of these names")
+                 .arg(Shown(trimmed), matches.join(QStringLiteral(", "))));
+    }
+    // Only a name that is not there needs the whole list, for the suggestions.
+    const QStringList closest = ClosestNames(trimmed, CityEntries());
+    Fail(closest.isEmpty()
+             ? Text::tr("unknown city \"%1\"; the city database is empty").arg(Shown(trimmed))
+             : Text::tr("unknown city \"%1\"; closest names: %2 (zonaria-cli find TEXT lists more)")
+                   .arg(Shown(trimmed), closest.join(QStringLiteral(", "))));
+}
+
+}  // namespace cli
