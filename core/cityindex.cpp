@@ -112,23 +112,12 @@ bool IsAscii(QStringView text) {
     return true;
 }
 
-// Appends the text in UTF-8; plain ASCII, most of any name, byte by byte without a conversion:
-// this runs for every city of the list, 300,000 of them at most.
-void AppendUtf8(QByteArray& out, QStringView text) {
+// Appends the text in UTF-8, folded (za::FoldForSearch) on request; plain ASCII, most of any
+// name, byte by byte without a conversion, its fold being its lower case: this runs for every
+// city of the list, 300,000 of them at most.
+void AppendText(QByteArray& out, const QString& text, bool folded) {
     if (!IsAscii(text)) {
-        out += text.toUtf8();
-        return;
-    }
-    const qsizetype at = out.size();
-    out.resize(at + text.size());
-    char* p = out.data() + at;
-    for (QChar c : text) *p++ = static_cast<char>(c.unicode());
-}
-
-// Appends the text folded (za::FoldForSearch) in UTF-8, ASCII as its lower case directly.
-void AppendFolded(QByteArray& out, const QString& text) {
-    if (!IsAscii(text)) {
-        out += FoldForSearch(text).toUtf8();
+        out += (folded ? FoldForSearch(text) : text).toUtf8();
         return;
     }
     const qsizetype at = out.size();
@@ -136,42 +125,44 @@ void AppendFolded(QByteArray& out, const QString& text) {
     char* p = out.data() + at;
     for (QChar c : text) {
         const char16_t u = c.unicode();
-        *p++ = static_cast<char>(u >= 'A' && u <= 'Z' ? u + 32 : u);
+        *p++ = static_cast<char>(folded && u >= 'A' && u <= 'Z' ? u + 32 : u);
     }
+}
+
+// Appends "Name (Country)", as za::CityEntry writes it (folded: " (" and ")" fold to
+// themselves); returns the name's length in bytes.
+qsizetype AppendEntry(QByteArray& out, const CityIndex::Texts& city, bool folded) {
+    const qsizetype at = out.size();
+    AppendText(out, city.name, folded);
+    const qsizetype name = out.size() - at;
+    out += " (";
+    AppendText(out, city.country, folded);
+    out += ')';
+    return name;
 }
 
 }  // namespace
 
 CityIndex::Row CityIndex::Store(const Texts& city) {
     Row row;
-    // "Name (Country)", as za::CityEntry writes it.
     row.text = static_cast<std::uint32_t>(m_text.size());
-    AppendUtf8(m_text, city.name);
-    row.nameLength = Length(m_text.size() - row.text);
-    m_text += " (";
-    AppendUtf8(m_text, city.country);
-    m_text += ')';
+    row.nameLength = Length(AppendEntry(m_text, city, false));
     row.entryLength = Length(m_text.size() - row.text);
     m_text.truncate(row.text + row.entryLength);
 
-    // The entry's fold is the name's and the country's: " (" and ")" fold to themselves.
     row.fold = static_cast<std::uint32_t>(m_fold.size());
-    AppendFolded(m_fold, city.name);
-    row.foldedNameLength = Length(m_fold.size() - row.fold);
-    m_fold += " (";
-    AppendFolded(m_fold, city.country);
-    m_fold += ')';
+    row.foldedNameLength = Length(AppendEntry(m_fold, city, true));
     row.foldedLength = Length(m_fold.size() - row.fold);
     // The codes as words of their own: "81 3" for country code 81 and area code 3.
     const qsizetype phone = m_fold.size();
     m_fold += ' ';
-    AppendFolded(m_fold, city.phone);
+    AppendText(m_fold, city.phone, true);
     m_fold += ' ';
-    AppendFolded(m_fold, city.area);
+    AppendText(m_fold, city.area, true);
     row.phoneLength = Length(m_fold.size() - phone);
     const qsizetype airport = m_fold.size();
     m_fold += ' ';
-    AppendFolded(m_fold, city.airport);
+    AppendText(m_fold, city.airport, true);
     row.airportLength = Length(m_fold.size() - airport);
     return row;
 }

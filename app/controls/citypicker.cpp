@@ -14,7 +14,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <numeric>
 
 namespace za::app {
 namespace {
@@ -69,12 +68,8 @@ public:
         const auto it = std::lower_bound(m_rows.begin(), m_rows.end(), indexRow);
         return it != m_rows.end() && *it == indexRow ? static_cast<int>(it - m_rows.begin()) : -1;
     }
-    std::vector<int> ShownRows() const {
-        if (!m_all) return m_rows;
-        std::vector<int> all(static_cast<size_t>(rowCount()));
-        std::iota(all.begin(), all.end(), 0);
-        return all;
-    }
+    // The rows a search left (empty before anything is typed).
+    const std::vector<int>& Rows() const { return m_rows; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override {
         if (parent.isValid() || !m_index) return 0;
@@ -202,7 +197,7 @@ void CCityPickerPopup::SelectBestVisible(const QString& typed) {
     if (m_model->rowCount() == 0) return;
     // The best match, not the first in the alphabet: "London" would else give "East London".
     const int best = za::SearchWords(typed).isEmpty() ? m_model->IndexRow(0)
-                                                      : m_model->Index()->BestMatch(m_model->ShownRows(), typed);
+                                                      : m_model->Index()->BestMatch(m_model->Rows(), typed);
     const QModelIndex index = m_model->index(std::max(m_model->ShownRow(best), 0));
     m_list->setCurrentIndex(index);
     m_list->scrollTo(index, QAbstractItemView::PositionAtTop);
