@@ -3,6 +3,7 @@
 #include "resource.h"
 
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QShortcut>
@@ -13,6 +14,8 @@ namespace {
 
 constexpr int kWidth = 400;
 constexpr int kHeight = 540;
+constexpr int kMinimumColumns = 30;  // characters
+constexpr int kMinimumRows = 8;       // text lines, the heading's included
 
 }  // namespace
 
@@ -41,6 +44,10 @@ CCityListDlg::CCityListDlg(UINT templateId, const QString& title, const char* to
     layout->setSpacing(6);
     layout->addWidget(m_search);
     layout->addWidget(m_list, 1);
+    // Never so small that the two columns and the title are cut to a few letters: room for a
+    // city and its country or code side by side, and a handful of rows.
+    const QFontMetrics metrics = m_list->fontMetrics();
+    m_list->setMinimumSize(metrics.averageCharWidth() * kMinimumColumns, metrics.height() * kMinimumRows);
     // The list comes first when tabbing, as it has the focus first.
     setTabOrder(m_list, m_search);
     resize(kWidth, kHeight);
