@@ -35,9 +35,7 @@ public:
     // Shows every entry of the city list, read again when it changed.
     void Reload() {
         beginResetModel();
-        CCityList& cities = GetCityList();
-        m_index = &cities.Index();
-        m_version = cities.IndexVersion();
+        m_index = &GetCityList().Index();
         m_all = true;
         m_rows.clear();
         m_typed.clear();
@@ -59,7 +57,6 @@ public:
         m_typed = typed;
         endResetModel();
     }
-    bool Stale() const { return !m_index || m_version != GetCityList().IndexVersion(); }
     const za::CityIndex* Index() const { return m_index; }
     // The index row of a row shown, and the shown row of an index row (-1 when hidden).
     int IndexRow(int row) const { return m_all ? row : m_rows[static_cast<size_t>(row)]; }
@@ -83,7 +80,6 @@ public:
 
 private:
     const za::CityIndex* m_index = nullptr;
-    unsigned m_version = 0;
     bool m_all = true;
     std::vector<int> m_rows;
     QString m_typed;
@@ -181,8 +177,7 @@ void CCityPickerPopup::Fill(const QString& current) {
         row = GetCityList().FindIndexOfCity(current);  // a whole entry
         if (row >= 0 && index.Entry(row) != current) row = -1;
     }
-    const bool found = row >= 0;
-    if (!found) {
+    if (row < 0) {
         m_list->clearSelection();
         m_list->scrollToTop();
         return;
