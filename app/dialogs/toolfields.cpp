@@ -26,8 +26,17 @@ SYSTEMTIME CWallClockEdit::Value() const {
 }
 
 void CWallClockEdit::SetValue(const SYSTEMTIME& st) {
-    setDateTime(QDateTime(QDate(st.wYear, st.wMonth, st.wDay),
-                          QTime(st.wHour, st.wMinute, st.wSecond, st.wMilliseconds), Qt::UTC));
+    const QTime time(st.wHour, st.wMinute, st.wSecond, st.wMilliseconds);
+    if (!(displayedSections() & QDateTimeEdit::DateSections_Mask)) {
+        // A picker of the time alone: Qt bounds its day in the desktop's zone even when it
+        // holds UTC, so west of Greenwich every time was pulled to the few minutes before the
+        // bound (and east of it the last hours were). The day is one of its own, bounded in UTC.
+        const QDate day(2000, 1, 1);
+        setDateTimeRange(QDateTime(day, QTime(0, 0), Qt::UTC), QDateTime(day, QTime(23, 59, 59, 999), Qt::UTC));
+        setDateTime(QDateTime(day, time, Qt::UTC));
+        return;
+    }
+    setDateTime(QDateTime(QDate(st.wYear, st.wMonth, st.wDay), time, Qt::UTC));
 }
 
 QString PickerDateFormat(const QLocale& locale, bool longDate) {

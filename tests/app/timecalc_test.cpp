@@ -10,6 +10,8 @@
 #include <QSlider>
 #include <QTest>
 
+#include <ctime>
+
 using namespace za::app;
 using za::test::MakeTime;
 using za::test::ToolTest;
@@ -127,6 +129,34 @@ TEST_F(TimeCalcTest, SliderScrubsTheDayInQuarterHours) {
     EXPECT_EQ(43, scrub->value());
     EXPECT_EQ(QStringLiteral("10:50 AM"), Picked(dlg->TimePicker()));
     ExpectShown(*dlg, MakeTime(2026, 3, 8, 10, 50));
+}
+
+// The pickers hold wall-clock times of other cities: every quarter hour of the day stays as
+// picked and steps on by the arrow keys, whatever the desktop's own zone (Qt bounded a picker
+// of the time alone by the desktop's day, which pulled every time in Los Angeles to 7:59 AM).
+TEST_F(TimeCalcTest, TheTimePickerHoldsEveryTimeOfTheDayInAnyDesktopZone) {
+    const QByteArray saved = qgetenv("TZ");
+    for (const char* zone : {"America/Los_Angeles", "Pacific/Auckland", "Asia/Kolkata"}) {
+        qputenv("TZ", zone);
+        tzset();
+        auto dlg = Open();
+        CWallClockEdit* picker = dlg->TimePicker();
+        for (int step = 0; step < CTimeCalcDlg::kScrubSteps; ++step) {
+            const int hour = step / 4;
+            const int minute = step % 4 * 15;
+            picker->SetValue(MakeTime(2026, 3, 8, hour, minute));
+            EXPECT_EQ(hour, picker->Value().wHour) << zone << " " << step;
+            EXPECT_EQ(minute, picker->Value().wMinute) << zone << " " << step;
+        }
+        picker->SetValue(MakeTime(2026, 3, 8, 22, 15));
+        picker->setFocus();
+        picker->setCurrentSection(QDateTimeEdit::HourSection);
+        QTest::keyClick(picker, Qt::Key_Up);
+        EXPECT_EQ(23, picker->Value().wHour) << zone;
+        ExpectShown(*dlg, MakeTime(2026, 3, 8, 23, 15));
+    }
+    qputenv("TZ", saved);
+    tzset();
 }
 
 TEST_F(TimeCalcTest, PickerFormatsFollowTheLocale) {
