@@ -260,16 +260,14 @@ bool CityDatabase(sql::Database&, QString* error) {
 }
 
 // Installation: the first city shown is the device's home city, in Outlook (current city index
-// 0) and in the Clock program's settings. On the computer it is the user's own city (the city
-// of the computer's zone, UserCityForZone); the private device starts as the handheld did,
-// with "San Francisco, CA".
+// 0) and in the Clock program's settings: the user's own city, the city of the zone the new
+// device starts in (UserCityForZone), so that the first start never finds the current city
+// in another zone than the device's. Where no city keeps that zone's rules, "San Francisco,
+// CA", as the handheld started.
 bool HomeCity(sql::Database&, QString* error) {
-    QString name = QStringLiteral("San Francisco, CA");
-    if (device::Kind() == device::DeviceKind::Computer) {
-        const QString own = UserCityForZone(device::ComputerZoneId(), device::DeviceYear());
-        if (!own.isEmpty()) name = own;
-        if (!WriteFirstCity(name, error)) return false;
-    }
+    QString name = UserCityForZone(outlook::NewDeviceZoneId(), device::DeviceYear());
+    if (name.isEmpty()) name = QStringLiteral("San Francisco, CA");
+    if (!WriteFirstCity(name, error)) return false;
     CCityList list;
     CCity city;
     if (!list.Open() || !list.LoadCity(name, city)) {

@@ -221,6 +221,9 @@ void SetCityZoneResolver(CityZoneResolver resolver);
 // The host zone a new profile's device zone is taken from (through EntryForZone) at
 // installation: QTimeZone::systemTimeZone() unless a test names another; empty restores it.
 void SetHostZoneId(const QByteArray& tzId);
+// The zone a new profile's device starts in: the computer's (its time service's) when the
+// computer is the device, else the host's (as above).
+QByteArray NewDeviceZoneId();
 
 // A quoted text for a Find restriction: in double quotes, a double quote inside doubled
 // ("say ""hi""" is the text say "hi").

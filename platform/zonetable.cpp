@@ -171,10 +171,7 @@ QString StoredText(HKEY key, const QString& value = QStringLiteral("Display")) {
 // daylight time is not Berlin's), else the entry's representative.
 bool DeviceZone(za::sql::Database& db, QString* error) {
     const int year = za::device::DeviceYear();
-    // The computer's own zone when it is the device (its time service's, which may differ from
-    // the host's TZ); the private device starts in the host's.
-    QByteArray host = HostZoneOverride().isEmpty() ? QTimeZone::systemTimeZone().id() : HostZoneOverride();
-    if (za::device::Kind() == za::device::DeviceKind::Computer) host = za::device::ComputerZoneId();
+    const QByteArray host = NewDeviceZoneId();
     const ZoneEntry* entry = FindZoneEntry(EntryForZone(host, year));
     TIME_ZONE_INFORMATION tzi{};
     if (!entry || !ZoneInformation(*entry, year, &tzi)) {
@@ -193,6 +190,12 @@ bool DeviceZone(za::sql::Database& db, QString* error) {
 }  // namespace
 
 void SetHostZoneId(const QByteArray& tzId) { HostZoneOverride() = tzId; }
+
+QByteArray NewDeviceZoneId() {
+    // The computer's time service may name another zone than the host's TZ.
+    if (za::device::Kind() == za::device::DeviceKind::Computer) return za::device::ComputerZoneId();
+    return HostZoneOverride().isEmpty() ? QTimeZone::systemTimeZone().id() : HostZoneOverride();
+}
 
 const ZoneEntry* ZoneTable(int* count) {
     if (count) *count = static_cast<int>(std::size(kZones));

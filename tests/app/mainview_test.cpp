@@ -138,10 +138,10 @@ TEST_F(MainViewTest, DisplayLayoutFollowsItsOptions) {
 
 TEST_F(MainViewTest, DisplaysPaintTheirCitysTimeAtTheGivenInstant) {
     ASSERT_TRUE(StartShown());
-    // 14:00 UTC on 8 March 2026: San Francisco has just gone to daylight time, Tokyo has none.
+    // 14:00 UTC on 8 March 2026: Los Angeles has just gone to daylight time, Tokyo has none.
     const SYSTEMTIME at = MakeTime(2026, 3, 8, 14, 0);
     View().OnClockTick(at);
-    EXPECT_EQ(View().Display(0).NameText(), QString::fromUtf16(u"San Francisco, CA - 7:00 AM \u00a4"));
+    EXPECT_EQ(View().Display(0).NameText(), QString::fromUtf16(u"Los Angeles, CA - 7:00 AM \u00a4"));
     EXPECT_EQ(View().Display(0).TimeText(), QStringLiteral("Sunday, March 8, 2026"));
     EXPECT_EQ(View().Display(4).NameText(), QStringLiteral("Tokyo"));
     EXPECT_EQ(View().Display(4).TimeText(), QStringLiteral("Sun 11:00 PM"));
@@ -184,13 +184,13 @@ TEST_F(MainViewTest, DisplayReadsItsCityAndTimeToAScreenReader) {
     View().OnClockTick(MakeTime(2026, 3, 8, 14, 0));
     QAccessibleInterface* selected = QAccessible::queryAccessibleInterface(&View().Display(0));
     ASSERT_NE(selected, nullptr);
-    EXPECT_EQ(selected->text(QAccessible::Name), QStringLiteral("San Francisco, CA"));
+    EXPECT_EQ(selected->text(QAccessible::Name), QStringLiteral("Los Angeles, CA"));
     // The daylight mark in words: "¤" is read as a currency sign.
     EXPECT_EQ(selected->text(QAccessible::Description),
-              QStringLiteral("San Francisco, CA - 7:00 AM, daylight saving time\nSunday, March 8, 2026"));
+              QStringLiteral("Los Angeles, CA - 7:00 AM, daylight saving time\nSunday, March 8, 2026"));
     EXPECT_TRUE(selected->state().selected);
     QAccessibleInterface* other = QAccessible::queryAccessibleInterface(&View().Display(3));
-    // London is 7 hours ahead of San Francisco, on daylight time since 10:00 UTC that day.
+    // London is 7 hours ahead of Los Angeles, on daylight time since 10:00 UTC that day.
     EXPECT_EQ(other->text(QAccessible::Description), QStringLiteral("Sun 2:00 PM, +7 h"));
     EXPECT_FALSE(other->state().selected);
     // Each display's two buttons say whose they are.
@@ -205,7 +205,7 @@ TEST_F(MainViewTest, DisplayReadsItsCityAndTimeToAScreenReader) {
 TEST_F(MainViewTest, DisplaysReadTheirOffsetFromTheCurrentCityAndAComingClockChange) {
     ASSERT_TRUE(StartShown());
     View().OnClockTick(MakeTime(2026, 3, 8, 18, 0));
-    // San Francisco (current), Chicago, New York, London, Tokyo.
+    // Los Angeles (current), Chicago, New York, London, Tokyo.
     const char* offsets[] = {"", "+2 h", "+3 h", "+7 h", "+16 h tomorrow"};
     for (int i = 0; i < za::kDisplays; ++i) {
         SCOPED_TRACE(i);
@@ -403,14 +403,14 @@ TEST_F(MainViewTest, SetAsCurrentOnTheCurrentDisplayDoesNothing) {
 }
 
 TEST_F(MainViewTest, SameZoneCityAsksAndLeavesTheDeviceAlone) {
-    GetReg().WriteStringValue(CRegistry::City2, QStringLiteral("Los Angeles, CA"));
+    GetReg().WriteStringValue(CRegistry::City2, QStringLiteral("San Francisco, CA"));
     ASSERT_TRUE(StartShown());
     const TIME_ZONE_INFORMATION before = DeviceZone();
     shell->ScriptAnswers({IDYES});
     View().Display(2).OnCommand(ID_SET_CURRENT);
     const auto messages = shell->CallsOf(QStringLiteral("message"));
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, za::FormatString(AppString(IDS_SAME_ZONE_CITY), {QStringLiteral("Los Angeles, CA")}));
+    EXPECT_EQ(messages[0].text, za::FormatString(AppString(IDS_SAME_ZONE_CITY), {QStringLiteral("San Francisco, CA")}));
     EXPECT_EQ(messages[0].type, MB_YESNO | MB_ICONQUESTION);
     EXPECT_EQ(View().SelectedIndex(), 2);
     EXPECT_EQ(GetReg().GetDWORDValue(CRegistry::CityX), 2u);
@@ -446,7 +446,7 @@ TEST_F(MainViewTest, AnotherZoneAsksAndMovesTheDevice) {
     EXPECT_EQ(View().SelectedIndex(), 0);
     QString home;
     ASSERT_TRUE(GetPOApp().GetHomeCity(home));
-    EXPECT_EQ(home, QStringLiteral("San Francisco, CA"));
+    EXPECT_EQ(home, QStringLiteral("Los Angeles, CA"));
     EXPECT_EQ(DeviceZone().Bias, 480);
 }
 
@@ -456,8 +456,8 @@ TEST_F(MainViewTest, NewCityForTheSelectedDisplayIsAskedFor) {
     shell->ScriptAnswers({IDNO});
     PickLater(QStringLiteral("tokyo"), Qt::Key_Return);
     View().Display(0).OnCommand(ID_SELECT_CITY);
-    EXPECT_EQ(View().City(0).Name(), QStringLiteral("San Francisco, CA"));
-    EXPECT_EQ(GetReg().GetStringValue(CRegistry::City0), QStringLiteral("San Francisco, CA"));
+    EXPECT_EQ(View().City(0).Name(), QStringLiteral("Los Angeles, CA"));
+    EXPECT_EQ(GetReg().GetStringValue(CRegistry::City0), QStringLiteral("Los Angeles, CA"));
 
     shell->ScriptAnswers({IDYES});
     PickLater(QStringLiteral("tokyo"), Qt::Key_Return);

@@ -436,8 +436,9 @@ TEST_F(SetTimeDlgTest, LayoutNamesEveryControlAndKeepsThemApart) {
     EXPECT_EQ(second->text(), QStringLiteral("Synchronize to Internet Time"));
     EXPECT_EQ(first->font().weight(), QFont::Bold);
 
-    // en_US: the time with its seconds, the short date with the whole year.
-    EXPECT_EQ(c.time->text().remove(QChar(0x202F)).remove(QLatin1Char(' ')), QStringLiteral("7:05:42PM"));
+    // en_US: the time with its seconds, the short date with the whole year; the device's own
+    // time, 19:05:42 UTC in the tests' Los Angeles on daylight time.
+    EXPECT_EQ(c.time->text().remove(QChar(0x202F)).remove(QLatin1Char(' ')), QStringLiteral("12:05:42PM"));
     EXPECT_EQ(c.date->text(), QStringLiteral("3/8/2026"));
 
     // Every control lies inside the dialog, below the title band, and none overlaps another.

@@ -305,7 +305,7 @@ TEST_F(Cli, ConvertGivesTheInstantOfTheReferenceCitysLocalTime) {
     // Without names, the five displayed cities in display order.
     const QJsonArray five = Json({S("convert"), S("--from"), S("Tokyo"), S("--local"), S("2026-03-08 19:00")})[S("cities")].toArray();
     ASSERT_EQ(5, five.size());
-    EXPECT_EQ(S("San Francisco, CA"), five[0].toObject()[S("name")].toString());
+    EXPECT_EQ(S("Los Angeles, CA"), five[0].toObject()[S("name")].toString());
     EXPECT_EQ(S("Tokyo"), five[4].toObject()[S("name")].toString());
     EXPECT_EQ(S("2026-03-08T19:00:00"), five[4].toObject()[S("local")].toString());
 }
@@ -500,7 +500,7 @@ TEST_F(Cli, MoonriseAndThePrincipalPhases) {
 TEST_F(Cli, ClockSetCityAndSelectShareTheProfile) {
     QJsonArray cities = Json({})[S("cities")].toArray();
     ASSERT_EQ(5, cities.size());
-    const char* defaults[] = {"San Francisco, CA", "Chicago, IL", "New York, NY", "London", "Tokyo"};
+    const char* defaults[] = {"Los Angeles, CA", "Chicago, IL", "New York, NY", "London", "Tokyo"};
     for (int i = 0; i < 5; ++i) {
         const QJsonObject c = cities[i].toObject();
         EXPECT_EQ(i, c[S("display")].toInt(-1));
@@ -1192,12 +1192,12 @@ TEST_F(CliPlanner, MeetGivesEachCitysHoursAndTheCommonOnes) {
 
 TEST_F(CliPlanner, MeetDefaultsToTheDisplayedCitiesAndTodayAndShowsAClockChangeDay) {
     SetDeviceTime(2026, 10, 25);
-    // The displays of a new profile: San Francisco (selected), Chicago, New York, London, Tokyo.
+    // The displays of a new profile: Los Angeles (selected), Chicago, New York, London, Tokyo.
     const QJsonObject o = Json({S("meet")});
-    EXPECT_EQ(S("2026-10-24"), o[S("date")].toString());  // 17:00 on the 24th in San Francisco
+    EXPECT_EQ(S("2026-10-24"), o[S("date")].toString());  // 17:00 on the 24th in Los Angeles
     const QJsonArray cities = o[S("cities")].toArray();
     ASSERT_EQ(5, cities.size());
-    EXPECT_EQ(S("San Francisco, CA"), cities[0].toObject()[S("name")].toString());
+    EXPECT_EQ(S("Los Angeles, CA"), cities[0].toObject()[S("name")].toString());
     const QJsonObject day = Json({S("meet"), S("--date"), S("2026-10-25"), S("London"), S("Paris")});
     EXPECT_EQ(25, day[S("slots_utc")].toArray().size());
     EXPECT_EQ(25, day[S("cities")].toArray()[1].toObject()[S("day_hours")].toInt());

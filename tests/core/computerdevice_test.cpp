@@ -268,10 +268,27 @@ TEST_F(ComputerDevice, TheMachinesOwnZoneAndClockAreUntouched) {
     EXPECT_LT(std::abs(drift), 60 * 1000);
 }
 
-TEST_F(ComputerDevice, WithoutATimeServiceANewProfileTakesThePrivateDevice) {
-    // The tests' system bus does not exist.
+TEST_F(ComputerDevice, WithoutATimeServiceANewProfileTakesThePrivateDeviceAndTheHostsCity) {
+    // The tests' system bus does not exist. The private device starts in the host's zone, and
+    // its first city is the host zone's, as on the computer: never a city of another zone that
+    // the start-up check would replace (San Francisco became Abidjan on a host in UTC).
     EXPECT_EQ(za::device::DeviceKind::Private, za::device::Kind());
-    EXPECT_EQ(QStringLiteral("San Francisco, CA"), FirstCity());
+    const struct {
+        const char* zone;
+        const char* city;
+    } hosts[] = {{"Europe/Berlin", "Berlin"}, {"Etc/UTC", "Reykjav\u00edk"}, {"America/Los_Angeles", "Los Angeles, CA"}};
+    for (const auto& h : hosts) {
+        SCOPED_TRACE(h.zone);
+        za::outlook::SetHostZoneId(h.zone);
+        za::test::TempProfile fresh;
+        GetPOApp().Logoff();
+        EXPECT_EQ(za::device::DeviceKind::Private, za::device::Kind());
+        EXPECT_EQ(QString::fromUtf8(h.city), FirstCity());
+        TIME_ZONE_INFORMATION tzi{};
+        ASSERT_NE(TIME_ZONE_ID_INVALID, GetTimeZoneInformation(&tzi));
+        EXPECT_TRUE(LoadCity(QString::fromUtf8(h.city)).TimeZone().IsSameTZ(&tzi));
+        za::outlook::SetHostZoneId(QByteArray());
+    }
     QString error;
     EXPECT_FALSE(za::device::SetDeviceKind(za::device::DeviceKind::Computer, &error));
     EXPECT_FALSE(error.isEmpty());

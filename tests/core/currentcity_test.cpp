@@ -75,13 +75,14 @@ protected:
 
 }  // namespace
 
-TEST_F(CurrentCity, InstallationMakesSanFranciscoTheHomeCity) {
+// The tests' host is in Los Angeles (tests/support/testmain.cpp): its city is the home city.
+TEST_F(CurrentCity, InstallationMakesTheHostZonesCityTheHomeCity) {
     CPOApp& po = GetPOApp();
     ASSERT_TRUE(po.SupportsICity());
     QString name;
     int zone = -1;
     ASSERT_TRUE(po.GetCurrentCityAndTZID(name, &zone));
-    EXPECT_EQ(QStringLiteral("San Francisco, CA"), name);
+    EXPECT_EQ(QStringLiteral("Los Angeles, CA"), name);
     EXPECT_EQ(4, zone);
     EXPECT_TRUE(po.GetHomeCity(name));
     EXPECT_FALSE(po.GetVisitingCity(name)) << "no visiting city yet";
@@ -93,7 +94,7 @@ TEST_F(CurrentCity, InstallationMakesSanFranciscoTheHomeCity) {
     EXPECT_EQ(4u, words[2]);
     CCityList list;
     ASSERT_TRUE(list.Open());
-    EXPECT_EQ(static_cast<DWORD>(list.FindIndexOfCity(QStringLiteral("San Francisco, CA"))), words[1]);
+    EXPECT_EQ(static_cast<DWORD>(list.FindIndexOfCity(QStringLiteral("Los Angeles, CA"))), words[1]);
 }
 
 TEST_F(CurrentCity, SetTimeZoneCityReusesRewritesOrAddsItems) {
@@ -112,13 +113,13 @@ TEST_F(CurrentCity, SetTimeZoneCityReusesRewritesOrAddsItems) {
     EXPECT_EQ(235, zone);
     QString home;
     ASSERT_TRUE(po.GetHomeCity(home));
-    EXPECT_EQ(QStringLiteral("San Francisco, CA"), home) << "the home city stays";
+    EXPECT_EQ(QStringLiteral("Los Angeles, CA"), home) << "the home city stays";
 
     // Making the present home city current again only switches the index.
-    CCity sanFrancisco = Load(QStringLiteral("San Francisco, CA"));
-    ASSERT_TRUE(po.SetTimeZoneCity(sanFrancisco, TRUE));
+    CCity losAngeles = Load(QStringLiteral("Los Angeles, CA"));
+    ASSERT_TRUE(po.SetTimeZoneCity(losAngeles, TRUE));
     ASSERT_TRUE(po.GetCurrentCityAndTZID(name, &zone));
-    EXPECT_EQ(QStringLiteral("San Francisco, CA"), name);
+    EXPECT_EQ(QStringLiteral("Los Angeles, CA"), name);
     EXPECT_EQ(items + 1, ItemCount());
 
     // The same name with another zone is rewritten, not added again.

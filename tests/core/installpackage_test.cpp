@@ -81,12 +81,13 @@ TEST_F(InstallationPackage, ANewProfileHoldsWhatThePackageAlwaysMade) {
         {"notification_claims", "0:da39a3ee5e6b4b0d3255bfef95601890afd80709"},
         {"odb_1", "3028:5575f819ae2fd233e7ef283613951ed940e6d721"},
         {"odb_catalog", "1:c36cf58d14fa2f4457ce33d59defc1044d5945eb"},
-        {"outlook_cities", "1:67ac9262711d5bc3ed2f09c3595d356ad44d3e44"},
+        // The home city: the host zone's own, Berlin (in the first city too, "City0").
+        {"outlook_cities", "1:67148d240a40b431cc39f8dcc62449dc17271d07"},
         {"outlook_state", "2:2ca5411cabd6479e7810375eb9a481a3899e5e7f"},
         {"profile", "1:28d0950cb637d9efa03f997295a60cd2a81317ff"},
         {"reg_keys", "103:b825c94a49fe82067fa6861f74ddb6ed5a1b1826"},
         // The Today item's "Enabled" is 0: the panel shows only for a user who turns it on.
-        {"reg_values", "102:d4d1e2fac56ef545762c9fb2d8b281da2af81582"},
+        {"reg_values", "103:65fe4f6a1560e09e99983ee943637c8c6757c729"},
         {"registered_messages", "0:da39a3ee5e6b4b0d3255bfef95601890afd80709"},
         {"user_notifications", "0:da39a3ee5e6b4b0d3255bfef95601890afd80709"},
     };

@@ -9,6 +9,8 @@ using TestApplication = QGuiApplication;
 #endif
 #include <QTemporaryDir>
 
+#include <ctime>
+
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
@@ -21,6 +23,11 @@ int main(int argc, char** argv) {
     qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/zonaria-tests-have-no-system-bus");
     // Autostart entries and other per-user settings go to the test's folder, not the user's.
     qputenv("XDG_CONFIG_HOME", (fallback.path() + "/config").toUtf8());
+    // The host's zone makes a new profile's device zone and its first city: the same host zone
+    // on every machine (Los Angeles, a zone with daylight saving time) keeps the tests' times
+    // and first city the same everywhere.
+    qputenv("TZ", "America/Los_Angeles");
+    tzset();
     TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -122,7 +122,7 @@ TEST_F(TodayTest, TheTimesAreDrawnOnlyWhenTheMinuteChanged) {
     today->Tick();
     QApplication::processEvents();
     EXPECT_GT(counter.paints, 0);
-    EXPECT_EQ(Rows(item.get()).value(0), QStringLiteral("San Francisco, CA, Sun 7:01 AM \u00a4"));
+    EXPECT_EQ(Rows(item.get()).value(0), QStringLiteral("Los Angeles, CA, Sun 7:01 AM \u00a4"));
     counter.paints = 0;
     host.Set(UtcMs(2026, 3, 8, 14, 1, 10));
     today->Tick();
@@ -152,7 +152,7 @@ TEST_F(TodayTest, ThreeCitiesAreFortyFivePixelsOnThePocketPcShell) {
         QCoreApplication::sendEvent(item.get(), &again);
         EXPECT_EQ(again.result, 0);
         // Each city's offset from the current one follows its time.
-        EXPECT_EQ(Rows(item.get()), (QStringList{"San Francisco, CA, Sun 7:00 AM \u00a4", "Chicago, IL, Sun 9:00 AM \u00a4, +2 h",
+        EXPECT_EQ(Rows(item.get()), (QStringList{"Los Angeles, CA, Sun 7:00 AM \u00a4", "Chicago, IL, Sun 9:00 AM \u00a4, +2 h",
                                                  "New York, NY, Sun 10:00 AM \u00a4, +3 h"}));
     }
 }
@@ -163,15 +163,15 @@ TEST_F(TodayTest, OffsetsFollowTheirPreferenceAndTheCurrentCityEvenWhenNotShown)
     TODAYLISTITEM record;
     std::unique_ptr<QWidget> item = MakeItem(record);
     ASSERT_NE(item, nullptr);
-    // 14:00 UTC: 23:00 on Sunday in Tokyo, 07:00 the same Sunday in San Francisco.
-    EXPECT_EQ(Rows(item.get()), (QStringList{"San Francisco, CA, Sun 7:00 AM \u00a4, \u221216 h",
+    // 14:00 UTC: 23:00 on Sunday in Tokyo, 07:00 the same Sunday in Los Angeles.
+    EXPECT_EQ(Rows(item.get()), (QStringList{"Los Angeles, CA, Sun 7:00 AM \u00a4, \u221216 h",
                                              "Chicago, IL, Sun 9:00 AM \u00a4, \u221214 h"}));
     za::SetShowOffsetsSetting(false);
     item.reset();
     TODAYLISTITEM again;
     std::unique_ptr<QWidget> plain = MakeItem(again);
     ASSERT_NE(plain, nullptr);
-    EXPECT_EQ(Rows(plain.get()), (QStringList{"San Francisco, CA, Sun 7:00 AM \u00a4", "Chicago, IL, Sun 9:00 AM \u00a4"}));
+    EXPECT_EQ(Rows(plain.get()), (QStringList{"Los Angeles, CA, Sun 7:00 AM \u00a4", "Chicago, IL, Sun 9:00 AM \u00a4"}));
 }
 
 TEST_F(TodayTest, TheSelectedRowIsBoldUnlessItIsNotShown) {
@@ -189,7 +189,7 @@ TEST_F(TodayTest, TheSelectedRowIsBoldUnlessItIsNotShown) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(rows[1])->text(QAccessible::Name),
               QStringLiteral("Chicago, IL, Sun 9:00 AM, daylight saving time, current city"));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(rows[0])->text(QAccessible::Name),
-              QStringLiteral("San Francisco, CA, Sun 7:00 AM, daylight saving time, \u2212""2 h"));
+              QStringLiteral("Los Angeles, CA, Sun 7:00 AM, daylight saving time, \u2212""2 h"));
 
     GetReg().WriteDWORDValue(CRegistry::CityX, 4);
     static_cast<CTodayItem*>(item.get())->Reload();
