@@ -21,6 +21,7 @@
 #include "timeservice.h"
 #include "tzlist.h"
 #include "zonariaapp.h"
+#include "zonecheck.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -485,45 +486,39 @@ bool CMainView::IsWelcomeShown() const { return m_welcome && m_welcome->isVisibl
 void CMainView::CheckDeviceTimeZone() {
     TIME_ZONE_INFORMATION device{};
     GetTimeZoneInformation(&device);
-    const int s = SelectedIndex();
-    if (City(s).TimeZone().IsSameTZ(&device)) return;
-    for (int i = 0; i < kDisplays; ++i) {
-        if (i == s) continue;
-        if (City(i).TimeZone().IsSameTZ(&device)) {
-            SelectDisplay(i);
-            return;
-        }
-    }
-    QString outlookCity;
-    int outlookZone = -1;
-    const BOOL fromOutlook = GetPOApp().GetCurrentCityAndTZID(outlookCity, &outlookZone);
-    const int hint = fromOutlook ? outlookZone : -1;
-    BOOL sameRule = FALSE;
-    const int id = GetTZList().GetNearestTimeZoneID(&device, &sameRule, hint);
-    CCityDisplay& display = Display(s);
-    CCity& city = display.City();
-    if (GetCityList().FindCityWithSameTZ(id, city, fromOutlook ? &outlookCity : nullptr)) {
-        m_frame.App().SetDisplayedCity(s, city.Name());
-        display.SetCity(city);
+    std::array<const CCity*, kDisplays> cities{};
+    for (int i = 0; i < kDisplays; ++i) cities[static_cast<size_t>(i)] = &City(i);
+    const za::ZoneCheck check = za::CheckDeviceZone(cities, SelectedIndex(), device);
+    switch (check.outcome) {
+    case za::ZoneCheck::SelectDisplay:
+        SelectDisplay(check.display);
+        return;
+    case za::ZoneCheck::ReplaceCity:
+        m_frame.App().SetDisplayedCity(check.display, check.city.Name());
+        Display(check.display).SetCity(check.city);
+        return;
+    case za::ZoneCheck::NewCity:
+        break;
+    default:
         return;
     }
-    if (!sameRule) return;
     // Nothing in the database lies in the device's zone: a new city for it, for the user to
     // complete in the city editor.
+    CCityDisplay& display = Display(check.display);
     CTimeZone zone;
-    zone.Load(id);
+    zone.Load(check.zoneId);
     // A name the editor can save (no parentheses), and the place and codes of a well-known city
     // of the zone, or none: a fixed 38° N 120° W in the USA was wrong for every other zone.
     const QString name = za::PlaceholderCityName(AppString(IDS_CITY_IN), zone.Name(), za::kMaxCityName);
     CCity fresh;
     fresh.SetName(name);
-    fresh.SetTimeZoneID(id);
-    za::WellKnownCityOfZone(id, &fresh);
+    fresh.SetTimeZoneID(check.zoneId);
+    za::WellKnownCityOfZone(check.zoneId, &fresh);
     display.SetCity(fresh);
-    m_frame.App().SetDisplayedCity(s, name);
+    m_frame.App().SetDisplayedCity(check.display, name);
     m_frame.App().Dialogs()->EditCity(this, display.City(), true);
     display.update();
-    m_frame.App().SetDisplayedCity(s, display.City().Name());
+    m_frame.App().SetDisplayedCity(check.display, display.City().Name());
 }
 
 void CMainView::ApplyPreferences() {

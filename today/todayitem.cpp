@@ -13,6 +13,7 @@
 #include "timeservice.h"
 #include "today.h"
 #include "worldsettings.h"
+#include "zonecheck.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -27,6 +28,8 @@
 #include <QStyle>
 #include <QTimerEvent>
 #include <QVBoxLayout>
+
+#include <array>
 
 namespace za::today {
 namespace {
@@ -121,7 +124,10 @@ CTodayItem::CTodayItem(QWidget* parent, int width) : QWidget(parent) {
     m_timer = startTimer(kTickMs);
     // A city, count or selection changed by another process, or the device's zone or clock
     // changed from outside: the rows are loaded again at once rather than at the next hour.
-    za::device::WatchDeviceChanges(this, [this](unsigned) { Reload(); });
+    za::device::WatchDeviceChanges(this, [this](unsigned changes) {
+        Reload();
+        if (changes & za::device::ZoneOrClockChanged) FollowDeviceZone();
+    });
 }
 
 CTodayItem::~CTodayItem() {
@@ -208,6 +214,16 @@ void CTodayItem::Reload() {
     m_count = std::clamp(CachedCount(), 0, kMaxRows);
     LoadCities();
     update();
+}
+
+void CTodayItem::FollowDeviceZone() {
+    // The current city follows a zone changed from outside, as the window would make it, also
+    // when no window runs; a zone with no city in the list waits for the window to ask.
+    TIME_ZONE_INFORMATION device{};
+    if (GetTimeZoneInformation(&device) == TIME_ZONE_ID_INVALID) return;
+    std::array<const CCity*, kMaxRows> cities{};
+    for (int i = 0; i < kMaxRows; ++i) cities[static_cast<size_t>(i)] = &City(i);
+    if (za::ApplyZoneCheck(za::CheckDeviceZone(cities, m_selected, device))) Reload();
 }
 
 void CTodayItem::LayOut() {

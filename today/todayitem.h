@@ -79,6 +79,8 @@ public:
 
     // The messages of the item's window.
     void Reload();
+    // Makes the current city agree with the device's zone after it changed from outside.
+    void FollowDeviceZone();
     void Tick();
     void StartApplication();
 

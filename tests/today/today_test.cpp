@@ -1,11 +1,17 @@
 // The Today item as the Today screen uses it: the real plug-in loaded from the build, its
 // height, rows, bold row, split, tap and options; and the host across processes, which shows
 // a city changed from a terminal and drops the item when Preferences turn it off.
+#include "citylist.h"
+#include "clock.h"
 #include "device.h"
+#include "displayedcities.h"
+#include "poapp.h"
 #include "profile.h"
 #include "registry.h"
 #include "settings.h"
 #include "shell.h"
+#include "timedatemock.h"
+#include "timeservice.h"
 #include "today.h"
 #include "todayapi.h"
 #include "todayhost.h"
@@ -60,15 +66,17 @@ struct Plugin {
 
 class TodayTest : public za::test::ProfileTest {
 protected:
-    TodayTest() : host(UtcMs(2026, 3, 8, 14, 0)) {
-        // A user who turned the item on in the Preferences (a fresh profile has it off).
+    TodayTest() : host(UtcMs(2026, 3, 8, 14, 0)) { TurnItemOn(); }
+    ~TodayTest() override { za::shell::SetPlatformType(QString()); }
+
+    // A user who turned the item on in the Preferences (a fresh profile has it off).
+    static void TurnItemOn() {
         HKEY key = nullptr;
         EXPECT_EQ(ERROR_SUCCESS, RegOpenKeyExW(HKEY_LOCAL_MACHINE, za::kZonariaTodayKey, 0, 0, &key));
         const DWORD on = 1;
         RegSetValueExW(key, QStringLiteral("Enabled"), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&on), sizeof on);
         RegCloseKey(key);
     }
-    ~TodayTest() override { za::shell::SetPlatformType(QString()); }
 
     // An item made as the Today screen makes it, with its height asked for.
     std::unique_ptr<QWidget> MakeItem(TODAYLISTITEM& record) {
@@ -318,6 +326,40 @@ TEST_F(TodayTest, HostShowsAChangeMadeFromATerminalAndDropsADisabledItem) {
     ASSERT_TRUE(za::BroadcastTodayItemsChanged());
     EXPECT_TRUE(RunUntil([&] { return todayHost.ItemCount() == 0; }));
     EXPECT_EQ(GetReg().GetDWORDValue(CRegistry::ZAReserved), 0u);
+}
+
+// No window runs: the item alone makes the current city follow a change of the computer's
+// zone (timedatectl, the desktop's settings), and changes nothing on the computer.
+TEST_F(TodayTest, WithoutAWindowTheCurrentCityFollowsTheComputersZone) {
+    za::test::TimedateMock mock{QStringLiteral("Europe/Berlin")};
+    ASSERT_TRUE(mock.Error().isEmpty()) << mock.Error().toStdString();
+    za::test::TempProfile onComputer;
+    GetPOApp().Logoff();
+    TurnItemOn();
+    ASSERT_EQ(za::device::DeviceKind::Computer, za::device::Kind());
+    TODAYLISTITEM record;
+    std::unique_ptr<QWidget> item = MakeItem(record);
+    ASSERT_TRUE(item);
+    ASSERT_TRUE(Rows(item.get()).value(0).startsWith(QStringLiteral("Berlin, "))) << qPrintable(Rows(item.get()).join(" | "));
+
+    // Tokyo is shown on display 4: it becomes current.
+    ASSERT_TRUE(mock.SetProperty(QStringLiteral("Timezone"), QStringLiteral("Asia/Tokyo")));
+    EXPECT_TRUE(RunUntil([] { return GetReg().GetDWORDValue(CRegistry::CityX) == 4; }));
+    EXPECT_EQ(za::DisplayedCities::Read().Name(4), QStringLiteral("Tokyo"));
+
+    // No display shows India's zone: a city of it takes the current display's place.
+    ASSERT_TRUE(mock.SetProperty(QStringLiteral("Timezone"), QStringLiteral("Asia/Kolkata")));
+    EXPECT_TRUE(RunUntil([] { return za::DisplayedCities::Read().Name(4) != QStringLiteral("Tokyo"); }));
+    CCity shown;
+    ASSERT_TRUE(GetCityList().Open());
+    ASSERT_TRUE(GetCityList().LoadCity(za::DisplayedCities::Read().Name(4), shown));
+    GetCityList().Close();
+    TIME_ZONE_INFORMATION device{};
+    GetTimeZoneInformation(&device);
+    EXPECT_TRUE(shown.TimeZone().IsSameTZ(&device)) << shown.Name().toStdString();
+    EXPECT_TRUE(RunUntil([&] { return Rows(item.get()).value(4).startsWith(shown.Name() + QStringLiteral(", ")); }))
+        << qPrintable(Rows(item.get()).join(" | "));
+    EXPECT_TRUE(mock.Calls().isEmpty()) << "following the computer changes nothing on it";
 }
 
 // Every profile failure was hidden behind "Zonaria's Preferences turn it on."
