@@ -41,6 +41,9 @@ public:
     virtual void EnableCommandBars(bool /*enable*/) {}
     // The set of Today items changed: the Today screen reloads them.
     virtual void TodayItemsChanged() {}
+    // The instant the main screen shows, as its last tick read it (UTC), so that a dialog
+    // opens on the time the window shows; without a window, the device's clock read now.
+    virtual SYSTEMTIME Now() const;
 };
 
 // The host of a control or dialog made without a window.

@@ -232,6 +232,7 @@ void CMainView::OnClockTick() {
 }
 
 void CMainView::OnClockTick(const SYSTEMTIME& utc) {
+    m_lastTick = utc;
     for (CCityDisplay* d : m_displays) d->UpdateTime(utc);
     UpdateNotes(utc);
     m_map->Refresh(utc);

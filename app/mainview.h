@@ -83,6 +83,8 @@ public:
     // The clock tick: one read of the device clock for the five displays and the map.
     void OnClockTick();
     void OnClockTick(const SYSTEMTIME& utc);
+    // The instant of the last tick, which the displays and the map show.
+    const SYSTEMTIME& LastTick() const { return m_lastTick; }
     void ShowTip(int x, int y, const QString& text, int longitude, int latitude);
     void HideTip();
     // A tap on the map at a place (hundredths of a degree).
@@ -136,6 +138,7 @@ private:
     std::array<za::app::CCityDisplay*, za::kDisplays> m_displays{};
     int m_selected = IDC_DISPLAY0;
     int m_clockTimer = 0;
+    SYSTEMTIME m_lastTick{};
     int m_tipTimer = 0;
     bool m_checkPending = false;
     QWidget* m_welcome = nullptr;

@@ -147,6 +147,8 @@ const CCity* CZonariaApp::ShownCity(int i) const {
     return &m_frame->View().City(i);
 }
 
+SYSTEMTIME CZonariaApp::Now() const { return m_frame ? m_frame->View().LastTick() : CHost::Now(); }
+
 void CZonariaApp::CancelMode() {
     if (m_frame) PostAppMessage(m_frame, WM_CANCELMODE);
 }

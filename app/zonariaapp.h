@@ -61,6 +61,7 @@ public:
     // The host of the controls and dialogs of the window.
     const za::DisplayedCities* Displayed() const override { return &m_displayed; }
     const CCity* ShownCity(int i) const override;
+    SYSTEMTIME Now() const override;
     CDialogLauncher* Dialogs() override { return m_dialogs.get(); }
     void CancelMode() override;
     void EnableCommandBars(bool enable) override;

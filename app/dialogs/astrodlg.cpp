@@ -15,7 +15,8 @@ namespace za::app {
 // The chooser is centred under the date picker, half as wide as the heading.
 CAstroDlg::CAstroDlg(UINT templateId, const char* topic, const QString& title, const QString& heading,
                      const QString& labels, const CCity& city, QWidget* parent, CHost& host)
-    : CBaseDialog(templateId, QString::fromLatin1(kHelpPrefix) + QString::fromLatin1(topic), 0, parent) {
+    : CBaseDialog(templateId, QString::fromLatin1(kHelpPrefix) + QString::fromLatin1(topic), 0, parent),
+      m_openedAt(host.Now()) {
     setWindowTitle(title);
     QWidget* body = Body();
     const QLocale locale = za::locale::UserLocale();
@@ -87,9 +88,8 @@ CAstroDlg::~CAstroDlg() = default;
 
 BOOL CAstroDlg::OnInitDialog() {
     // The city's local date and time now.
-    SYSTEMTIME utc{}, local{};
-    GetSystemTime(&utc);
-    m_city->City().TimeZone().UTCTimeToLocalTime(utc, local);
+    SYSTEMTIME local{};
+    m_city->City().TimeZone().UTCTimeToLocalTime(m_openedAt, local);
     const QSignalBlocker quiet(m_date);
     m_date->SetValue(local);
     Refresh();

@@ -46,6 +46,7 @@ protected:
     void ShowColumns(const QString& labels, const QString& values);
 
 private:
+    SYSTEMTIME m_openedAt{};  // the instant the window showed as the dialog was made
     CCityDisplay* m_city = nullptr;
     CWallClockEdit* m_date = nullptr;
     QLabel* m_labels = nullptr;

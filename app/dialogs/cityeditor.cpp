@@ -46,8 +46,9 @@ BOOL SaveFromPages(const CBasePropertySheet& sheet, CCity& city, bool isNew) {
 std::unique_ptr<CBasePropertySheet> CreateCitySheet(QWidget* parent, CCity& city, bool isNew, CHost& host) {
     auto sheet = std::make_unique<CBasePropertySheet>(city.Name(), parent);
     auto* info = new CPageCity;
-    auto* zone = new CPageTimeZone;
-    auto* location = new CPageLocation;
+    const SYSTEMTIME now = host.Now();
+    auto* zone = new CPageTimeZone(now);
+    auto* location = new CPageLocation(now);
     sheet->AddPage(info);
     sheet->AddPage(zone);
     sheet->AddPage(location);

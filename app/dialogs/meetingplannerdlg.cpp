@@ -193,7 +193,8 @@ void CPlannerGrid::keyPressEvent(QKeyEvent* e) {
 }
 
 CMeetingPlannerDlg::CMeetingPlannerDlg(QWidget* parent, CHost& host)
-    : CBaseDialog(IDD_MEETING_PLANNER, QString::fromLatin1(kHelpPrefix) + QStringLiteral("meeting_planner"), 0, parent) {
+    : CBaseDialog(IDD_MEETING_PLANNER, QString::fromLatin1(kHelpPrefix) + QStringLiteral("meeting_planner"), 0, parent),
+      m_openedAt(host.Now()) {
     // The main screen's cities, the current one first.
     const za::DisplayedCities* displayed = host.Displayed();
     const int selected = displayed ? displayed->Selected() : 0;
@@ -208,6 +209,7 @@ CMeetingPlannerDlg::CMeetingPlannerDlg(QWidget* parent, CHost& host)
 CMeetingPlannerDlg::CMeetingPlannerDlg(QWidget* parent, const std::vector<CCity>& cities, const SYSTEMTIME& date,
                                        int slot)
     : CBaseDialog(IDD_MEETING_PLANNER, QString::fromLatin1(kHelpPrefix) + QStringLiteral("meeting_planner"), 0, parent),
+      m_openedAt(NoHost().Now()),
       m_startDate(DateOnly(date)),
       m_startSlot(slot) {
     for (const CCity& city : cities) m_cities.push_back({city, {}});
@@ -294,9 +296,8 @@ BOOL CMeetingPlannerDlg::OnInitDialog() {
     int hour = -1;
     if (date.wYear == 0 && !m_cities.empty()) {
         // Today in the current city, at its current hour.
-        SYSTEMTIME now{}, local{};
-        GetSystemTime(&now);
-        m_cities.front().city.TimeZone().UTCTimeToLocalTime(now, local);
+        SYSTEMTIME local{};
+        m_cities.front().city.TimeZone().UTCTimeToLocalTime(m_openedAt, local);
         date = DateOnly(local);
         hour = local.wHour;
     }

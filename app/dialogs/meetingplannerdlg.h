@@ -108,6 +108,7 @@ private:
     QLabel* m_hoursCaption = nullptr;
     QTimeEdit* m_from = nullptr;
     QTimeEdit* m_to = nullptr;
+    SYSTEMTIME m_openedAt{};  // the instant the window showed as the dialog was made
     SYSTEMTIME m_startDate{};
     int m_startSlot = -1;
     bool m_showing = false;  // the time edits are being set from the row, not by the user

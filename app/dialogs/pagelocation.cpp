@@ -82,7 +82,7 @@ bool IsLongitudeLetter(const QString& letter) {
 
 }  // namespace
 
-CPageLocation::CPageLocation(QWidget* parent)
+CPageLocation::CPageLocation(const SYSTEMTIME& now, QWidget* parent)
     : CPropertyPage(IDD_PAGE_LOCATION, QString::fromLatin1(kHelpPrefix) + QStringLiteral("city_edit"), IDR_EDIT_BAR,
                     tr("Location"), parent) {
     QWidget* body = Body();
@@ -101,9 +101,7 @@ CPageLocation::CPageLocation(QWidget* parent)
     m_latDegrees->setToolTip(tr("Degrees; decimal degrees such as 48.8566, 2.3522 may be pasted here"));
     m_lonDegrees->setToolTip(m_latDegrees->toolTip());
     m_map = new CLocationMap(body);
-    // The map shows today's day and night, as the main screen's does.
-    SYSTEMTIME now{};
-    GetSystemTime(&now);
+    // The map shows the day and night the main screen shows.
     m_map->Refresh(now);
     SetControlId(m_map, IDC_LOCATION_MAP);
     // As wide as the page, in the map's own proportions.

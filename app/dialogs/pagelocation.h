@@ -28,7 +28,8 @@ class CPageLocation : public CPropertyPage {
     Q_OBJECT
 
 public:
-    explicit CPageLocation(QWidget* parent = nullptr);
+    // now: the instant whose day and night the map shows (UTC).
+    explicit CPageLocation(const SYSTEMTIME& now, QWidget* parent = nullptr);
 
     // Hundredths of a degree, east and north positive.
     void Load(int longitude, int latitude);

@@ -19,9 +19,10 @@ constexpr int kComboCharacters = 24;
 
 }  // namespace
 
-CPageTimeZone::CPageTimeZone(QWidget* parent)
+CPageTimeZone::CPageTimeZone(const SYSTEMTIME& now, QWidget* parent)
     : CPropertyPage(IDD_PAGE_TIMEZONE, QString::fromLatin1(kHelpPrefix) + QStringLiteral("city_edit"), IDR_EDIT_BAR,
-                    tr("Time Zone"), parent) {
+                    tr("Time Zone"), parent),
+      m_now(now) {
     QWidget* body = Body();
     m_combo = new QComboBox(body);
     SetControlId(m_combo, IDC_TIMEZONE);
@@ -64,7 +65,6 @@ CPageTimeZone::CPageTimeZone(QWidget* parent)
 void CPageTimeZone::Load(int tzID, bool isCurrentCity) {
     m_currentCity = isCurrentCity;
     m_tzID = tzID;
-    GetSystemTime(&m_now);
     m_names.clear();
     m_ids.clear();
     GetTZList().LoadTimeZoneNamesAndIDs(m_names, m_ids);

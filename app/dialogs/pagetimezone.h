@@ -21,7 +21,8 @@ class CPageTimeZone : public CPropertyPage {
     Q_OBJECT
 
 public:
-    explicit CPageTimeZone(QWidget* parent = nullptr);
+    // now: the instant at which the zones' names and daylight time are shown (UTC).
+    explicit CPageTimeZone(const SYSTEMTIME& now, QWidget* parent = nullptr);
 
     // Every zone of the list in the combo, tzID's selected; isCurrentCity disables the combo.
     void Load(int tzID, bool isCurrentCity);

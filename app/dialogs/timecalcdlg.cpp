@@ -33,7 +33,8 @@ QLabel* ScaleLabel(int hour, Qt::Alignment align, QWidget* parent) {
 }  // namespace
 
 CTimeCalcDlg::CTimeCalcDlg(QWidget* parent, CHost& host)
-    : CBaseDialog(IDD_TIMECALC, QString::fromLatin1(kHelpPrefix) + QStringLiteral("time_calc"), 0, parent) {
+    : CBaseDialog(IDD_TIMECALC, QString::fromLatin1(kHelpPrefix) + QStringLiteral("time_calc"), 0, parent),
+      m_openedAt(host.Now()) {
     setWindowTitle(tr("Time Calculator"));
     QWidget* body = Body();
     const QLocale locale = za::locale::UserLocale();
@@ -128,9 +129,7 @@ CTimeCalcDlg::~CTimeCalcDlg() = default;
 
 BOOL CTimeCalcDlg::OnInitDialog() {
     // The current hour, on the hour, in the reference city.
-    SYSTEMTIME now{};
-    GetSystemTime(&now);
-    const SYSTEMTIME start = za::calc::InitialReferenceTime(m_displays[0]->City(), now);
+    const SYSTEMTIME start = za::calc::InitialReferenceTime(m_displays[0]->City(), m_openedAt);
     m_date->SetValue(start);
     m_time->SetValue(start);
     Recalculate();

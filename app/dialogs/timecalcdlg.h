@@ -56,6 +56,7 @@ private:
     void OnTimeChanged();
     void OnScrubbed(int step);
 
+    SYSTEMTIME m_openedAt{};  // the instant the window showed as the dialog was made
     std::array<CCityDisplay*, za::kDisplays> m_displays{};
     CWallClockEdit* m_date = nullptr;
     CWallClockEdit* m_time = nullptr;

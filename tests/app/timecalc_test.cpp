@@ -57,6 +57,16 @@ TEST_F(TimeCalcTest, OpensOnTheCurrentHourWithTheMainScreensCities) {
     EXPECT_EQ(14 * 4, dlg->Scrubber()->value());
 }
 
+// The dialog opens on the instant the window shows, handed down from its last tick, not on a
+// clock of its own (the device's clock reads 8 March here).
+TEST_F(TimeCalcTest, OpensOnTheInstantTheWindowShows) {
+    Frame().View().OnClockTick(MakeTime(2026, 7, 1, 9, 10));
+    auto dlg = Open();
+    // 9:10 UTC is 10:10 in London on summer time.
+    EXPECT_EQ(QStringLiteral("7/1/26"), Picked(dlg->DatePicker()));
+    EXPECT_EQ(QStringLiteral("10:00 AM"), Picked(dlg->TimePicker()));
+}
+
 TEST_F(TimeCalcTest, ReferenceCitysOwnHourWhenItIsNotTheFirstCitysZone) {
     Frame().View().Display(0).SetCity(LoadCity(QStringLiteral("Tokyo")));
     auto dlg = Open();
