@@ -28,6 +28,9 @@ PACKAGES=(
     python3-dbusmock
     # gdbus: the window program's activation test calls it on the bus as the desktop does.
     libglib2.0-bin
+    # The window on Wayland: its activation test runs it in a headless weston through Qt's
+    # wayland platform plug-in.
+    weston qt6-wayland
     # What chronyd needs to run (the SNTP tests' server; see the end of this script).
     libcap2 libgnutls30 libnettle8 libseccomp2
     # The Debian package: cpack finds the programs among its files with file(1); the packaging

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The window program on a private session bus: it takes its id, a second start hands it over to
-# the running one and ends, and the desktop's Activate raises it. Run under dbus-run-session.
+# the running one and ends, and the desktop's Activate raises it. Run under dbus-run-session;
+# ZONARIA_TEST_QPA names Qt's platform (offscreen unless it says wayland, under weston_session.sh).
 #   activation_test.sh ZONARIA_PROGRAM
 set -uo pipefail
 program=$1
@@ -18,7 +19,7 @@ fail() {
 }
 # The default profile (only that one is on the bus), in a folder of the test's own.
 unset ZONARIA_DEVICE
-export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=offscreen LANG=C.UTF-8 BROWSER=true
+export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=${ZONARIA_TEST_QPA:-offscreen} LANG=C.UTF-8 BROWSER=true
 
 bus() { dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus "$@"; }
 owner() { bus org.freedesktop.DBus.GetNameOwner string:io.github.zonaria.Zonaria 2>/dev/null | sed -n 's/.*string "\(.*\)"/\1/p'; }
@@ -44,4 +45,5 @@ kill -0 "$first" 2>/dev/null || fail "the first window went away"
 gdbus call --session --dest io.github.zonaria.Zonaria --object-path /io/github/zonaria/Zonaria \
     --method org.freedesktop.Application.Activate "{'activation-token': <'from-the-desktop'>}" >"$work/activate.log" 2>&1 ||
     fail "Activate: $(cat "$work/activate.log")"
-echo "One window on the bus; a second start and the desktop's Activate reach it."
+kill -0 "$first" 2>/dev/null || fail "the window ended on Activate: $(cat "$work/first.log")"
+echo "One window on the bus ($QT_QPA_PLATFORM); a second start and the desktop's Activate reach it."
