@@ -3,8 +3,8 @@
 // A database is a named set of records; a record is a set of typed properties. Each database
 // has up to four sort orders, each on one property; a handle is opened on one of them and
 // walks the records in that order. Strings sort and compare without regard to case (all of
-// Unicode); records that lack the sort property come after all others (or before them, with
-// CEDB_SORT_UNKNOWNFIRST). Records with equal sort values keep the order they were created in.
+// Unicode); records that lack the sort property come after all others. Records with equal
+// sort values keep the order they were created in.
 //
 // The object store lives in device.db; a volume is a separate file mounted by path. The calls
 // keep the handheld's contracts: 0, FALSE or INVALID_HANDLE_VALUE on failure with the reason in
@@ -67,13 +67,12 @@ union CEVALUNION {
 struct CEPROPVAL {
     CEPROPID propid;
     WORD wLenData;  // unused on write; bytes of a string or blob on read
-    WORD wFlags;
+    WORD wFlags;    // read: CEDB_PROPNOTFOUND; not read on write
     CEVALUNION val;
 };
 
 // CEPROPVAL::wFlags
-constexpr WORD CEDB_PROPNOTFOUND = 0x0100;  // read: the record lacks this property
-constexpr WORD CEDB_PROPDELETE = 0x0200;    // write: remove this property from the record
+constexpr WORD CEDB_PROPNOTFOUND = 0x0100;  // the record lacks this property
 
 // Limits of one record, as on the handheld: larger writes fail with ERROR_INVALID_PARAMETER.
 constexpr DWORD CEDB_MAXPROPDATASIZE = 65471;  // bytes of one property's data
@@ -84,7 +83,6 @@ constexpr int CEDB_MAXSORTORDER = 4;
 
 // SORTORDERSPEC::dwFlags. Strings always sort without regard to case here.
 constexpr DWORD CEDB_SORT_CASEINSENSITIVE = 0x00000002;
-constexpr DWORD CEDB_SORT_UNKNOWNFIRST = 0x00000004;
 
 struct SORTORDERSPEC {
     CEPROPID propid;
@@ -99,16 +97,13 @@ struct CEDBASEINFO {
 };
 
 // Volumes. OPEN_EXISTING fails on a missing file or one that is not a record volume;
-// CREATE_NEW fails when the file exists; OPEN_ALWAYS opens or creates. (Replacing a volume
-// that exists is not offered: it would throw away the user's cities.) Mounting a mounted path
-// again gives the same identifier; each mount needs its unmount.
+// CREATE_NEW fails when the file exists. (Replacing a volume that exists is not offered: it
+// would throw away the user's cities.) Mounting a mounted path again gives the same
+// identifier; each mount needs its unmount.
 constexpr DWORD CREATE_NEW = 1;
 constexpr DWORD OPEN_EXISTING = 3;
-constexpr DWORD OPEN_ALWAYS = 4;
 BOOL CeMountDBVol(CEGUID* guid, const QString& path, DWORD flags);
 BOOL CeUnmountDBVol(CEGUID* guid);
-// Folds the volume's write-ahead log into its file.
-BOOL CeFlushDBVol(CEGUID* guid);
 
 // Runs writes (any of the calls below on this volume) as one transaction: when it returns false
 // or the commit fails, none of them is kept. Also much faster for many writes, which otherwise
@@ -122,8 +117,7 @@ BOOL CeDeleteDatabaseEx(CEGUID* guid, CEOID oid);
 
 // Opens a database by identifier, or by name when *oid is 0 (then *oid receives the
 // identifier). sortPropid selects the sort order (0 = the first); it must be one of the
-// database's. With CEDB_AUTOINCREMENT every read moves on to the next record.
-constexpr DWORD CEDB_AUTOINCREMENT = 0x00000001;
+// database's. flags must be 0.
 HANDLE CeOpenDatabaseEx(CEGUID* guid, CEOID* oid, const QString& name, CEPROPID sortPropid,
                         DWORD flags, void* notify);
 // CloseHandle (handles.h) closes a database handle.
@@ -131,12 +125,9 @@ HANDLE CeOpenDatabaseEx(CEGUID* guid, CEOID* oid, const QString& name, CEPROPID 
 // Seek types. Without a match the position is unchanged and the call returns 0 (ERROR_SEEK).
 constexpr DWORD CEDB_SEEK_CEOID = 0x00000001;          // value: a record identifier
 constexpr DWORD CEDB_SEEK_BEGINNING = 0x00000002;      // value: records to skip from the first
-constexpr DWORD CEDB_SEEK_END = 0x00000004;            // value: records back from the last (0 or negative)
 constexpr DWORD CEDB_SEEK_CURRENT = 0x00000008;        // value: signed move from the current record
-constexpr DWORD CEDB_SEEK_VALUESMALLER = 0x00000010;   // last record whose sort value is smaller
 constexpr DWORD CEDB_SEEK_VALUEFIRSTEQUAL = 0x00000020;  // first record whose sort value is equal
 constexpr DWORD CEDB_SEEK_VALUEGREATER = 0x00000040;   // first record whose sort value is greater
-constexpr DWORD CEDB_SEEK_VALUENEXTEQUAL = 0x00000080;   // the next record, if its value is equal
 
 // Positional seeks. Returns the record's identifier; *index (optional) receives its position
 // in the sort order, counted from 0.
@@ -176,8 +167,8 @@ BOOL ReadAllTexts(HANDLE db, int count, const CEPROPID* propids,
 
 // The records whose sort key (a text, compared as the sort order compares, without regard to
 // case) lies in [from, to), read in the same way and order; and how many records come before
-// a key: those with no value for the sort property and those whose key is smaller. Both need
-// a handle opened on a text sort order.
+// a key: those whose key is smaller (records without one come after every key). Both need a
+// handle opened on a text sort order.
 BOOL ReadTextsInRange(HANDLE db, const QString& from, const QString& to, int count, const CEPROPID* propids,
                       const std::function<bool(CEOID oid, const QString* texts)>& fn);
 BOOL CountBefore(HANDLE db, const QString& key, qint64* count);

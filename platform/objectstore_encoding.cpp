@@ -109,9 +109,8 @@ bool Encode(const CEPROPVAL& v, QByteArray* data) {
     }
 }
 
-SortKey KeyOf(const std::vector<StoredProp>& props, CEPROPID sortPropid, DWORD sortFlags) {
+SortKey KeyOf(const std::vector<StoredProp>& props, CEPROPID sortPropid) {
     SortKey key;
-    key.m = (sortFlags & CEDB_SORT_UNKNOWNFIRST) ? 0 : 2;
     for (const StoredProp& p : props) {
         if (p.propid != sortPropid) continue;
         key.m = 1;
@@ -135,7 +134,7 @@ bool KeyOfValue(const CEPROPVAL& v, CEPROPID sortPropid, SortKey* key) {
     if (v.propid != sortPropid) return false;
     QByteArray data;
     if (!Encode(v, &data)) return false;
-    *key = KeyOf({StoredProp{v.propid, data}}, sortPropid, 0);
+    *key = KeyOf({StoredProp{v.propid, data}}, sortPropid);
     return key->m == 1;
 }
 

@@ -45,7 +45,7 @@ struct PropView {
 
 // A sort value: an integer or a string, as held in a k<s> column.
 struct SortKey {
-    int m = 2;
+    int m = 2;  // 1: the record has the sort property; 2: it lacks it, so it sorts after the rest
     bool isText = false;
     qint64 number = 0;
     QString text;
@@ -62,7 +62,7 @@ bool ParseViews(const QByteArray& blob, std::vector<PropView>* props);
 bool Parse(const QByteArray& blob, std::vector<StoredProp>* props);
 // The stored bytes of one value to be written, or false when the value cannot be stored.
 bool Encode(const CEPROPVAL& v, QByteArray* data);
-SortKey KeyOf(const std::vector<StoredProp>& props, CEPROPID sortPropid, DWORD sortFlags);
+SortKey KeyOf(const std::vector<StoredProp>& props, CEPROPID sortPropid);
 // The sort value a seek asks for, or false when its type does not match the sort order.
 bool KeyOfValue(const CEPROPVAL& v, CEPROPID sortPropid, SortKey* key);
 void BindKey(Statement& st, int index, const SortKey& key);
@@ -104,7 +104,6 @@ struct CatalogEntry {
     CEOID oid = 0;
     int sorts = 0;
     CEPROPID sortPropids[CEDB_MAXSORTORDER] = {};
-    DWORD sortFlags[CEDB_MAXSORTORDER] = {};
 };
 
 // Looks a database up by name (oid 0) or identifier. False with the error set when absent.
@@ -129,8 +128,6 @@ struct DbHandle {
     int slot = 0;  // which sort order the handle walks
     int sortCount = 0;
     CEPROPID sortPropids[CEDB_MAXSORTORDER] = {};
-    DWORD sortFlags[CEDB_MAXSORTORDER] = {};
-    DWORD flags = 0;
 
     bool hasCurrent = false;
     Row current;
@@ -139,9 +136,6 @@ struct DbHandle {
     quint64 changesSeen = 0;
     qint64 aheadVersion = -1;  // the content version when the rows ahead were read
     int batch = kFirstBatch;   // rows the next refill reads
-    // Why a read's automatic move past its record failed, when that was not the end of the
-    // records: the next read reports it instead of taking the walk for finished.
-    DWORD moveError = ERROR_SUCCESS;
 };
 
 // The handle and its volume, or null with ERROR_INVALID_HANDLE when either is gone.
@@ -149,10 +143,8 @@ DbHandle* Resolve(HANDLE h, Volume** volume);
 
 // SQL of one kind of query on a handle's table and sort order. The table and column names are
 // built from numbers this module chose; values are always bound.
-enum class Query { First, Last, After, Before, Equal, Greater, Smaller, ByOid, IndexOf, Props };
+enum class Query { First, After, Before, Equal, Greater, ByOid, IndexOf, Props };
 
 Statement* Prepare(Volume& vol, const DbHandle& d, Query q);
-// Moves delta records from the current one (delta != 0).
-CEOID Move(Volume& vol, DbHandle& d, LONG delta);
 
 }  // namespace za::objectstore::detail

@@ -94,8 +94,7 @@ BOOL za::objectstore::CountBefore(HANDLE handle, const QString& key, qint64* cou
     if (!d || !count) return FALSE;
     if (TypeFromPropID(d->sortPropids[d->slot]) != CEVT_LPWSTR) return FailWith(ERROR_INVALID_PARAMETER);
     const std::string s = std::to_string(d->slot);
-    Statement* st = vol->prepare("SELECT count(*) FROM " + d->table + " WHERE m" + s + " < 1 OR (m" + s + " = 1 AND k" +
-                                 s + " < ?1)");
+    Statement* st = vol->prepare("SELECT count(*) FROM " + d->table + " WHERE m" + s + " = 1 AND k" + s + " < ?1");
     if (!st) return FailWith(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
     st->bind(1, key);
     const bool found = st->step();
@@ -139,7 +138,7 @@ CEOID CeReadRecordPropsEx(HANDLE handle, DWORD flags, WORD* count, const CEPROPI
         (flags & ~CEDB_ALLOWREALLOC) != 0) {
         return SeekFailed(ERROR_INVALID_PARAMETER);
     }
-    if (!d->hasCurrent) return SeekFailed(d->moveError != ERROR_SUCCESS ? d->moveError : ERROR_NO_DATA);
+    if (!d->hasCurrent) return SeekFailed(ERROR_NO_DATA);
     if (d->changesSeen != vol->changes) {
         // This process wrote since the record was sought: read it again.
         Statement* st = Prepare(*vol, *d, Query::Props);
@@ -231,13 +230,5 @@ CEOID CeReadRecordPropsEx(HANDLE handle, DWORD flags, WORD* count, const CEPROPI
     }
     if (!propids) *count = static_cast<WORD>(answer.size());
 
-    const CEOID oid = d->current.oid;
-    if (d->flags & CEDB_AUTOINCREMENT) {
-        if (!Move(*vol, *d, 1)) {
-            d->hasCurrent = false;  // past the last record, unless the move failed
-            d->moveError = GetLastError() == ERROR_SEEK ? ERROR_SUCCESS : GetLastError();
-        }
-        SetLastError(ERROR_SUCCESS);
-    }
-    return oid;
+    return d->current.oid;
 }

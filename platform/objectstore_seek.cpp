@@ -36,12 +36,10 @@ std::string SqlOf(const DbHandle& d, Query q) {
     const std::string pos = "(" + m + ", " + k + ", oid)";
     switch (q) {
     case Query::First: return cols + asc + " LIMIT ?1 OFFSET ?2";
-    case Query::Last: return cols + desc + " LIMIT ?1 OFFSET ?2";
     case Query::After: return cols + " WHERE " + pos + " > (?1, ?2, ?3)" + asc + " LIMIT ?4 OFFSET ?5";
     case Query::Before: return cols + " WHERE " + pos + " < (?1, ?2, ?3)" + desc + " LIMIT ?4 OFFSET ?5";
     case Query::Equal: return cols + " WHERE " + m + " = 1 AND " + k + " = ?1" + asc + " LIMIT 1";
     case Query::Greater: return cols + " WHERE " + m + " = 1 AND " + k + " > ?1" + asc + " LIMIT 1";
-    case Query::Smaller: return cols + " WHERE " + m + " = 1 AND " + k + " < ?1" + desc + " LIMIT 1";
     case Query::ByOid: return cols + " WHERE oid = ?1";
     case Query::IndexOf: return "SELECT count(*) FROM " + d.table + " WHERE " + pos + " < (?1, ?2, ?3)";
     case Query::Props: return "SELECT props FROM " + d.table + " WHERE oid = ?1";
@@ -128,7 +126,6 @@ CEOID Land(Volume& vol, DbHandle& d, std::vector<Row>&& rows, qint64 index, bool
     d.changesSeen = vol.changes;
     d.current = std::move(rows.front());
     d.hasCurrent = true;
-    d.moveError = ERROR_SUCCESS;
     d.index = index;
     d.ahead.clear();
     if (keepAhead && rows.size() > 1) {
@@ -150,6 +147,32 @@ DWORD IndexOfCurrent(Volume& vol, DbHandle& d) {
         }
     }
     return static_cast<DWORD>(d.index);
+}
+
+// Moves delta records from the current one (delta != 0).
+CEOID Move(Volume& vol, DbHandle& d, LONG delta) {
+    if (!d.hasCurrent) return SeekFailed(ERROR_SEEK);
+    CheckFresh(vol, d);
+    const qint64 newIndex = d.index >= 0 ? d.index + delta : -1;
+    if (delta > 0 && static_cast<std::size_t>(delta) <= d.ahead.size()) {
+        for (LONG i = 1; i < delta; ++i) d.ahead.pop_front();
+        d.current = std::move(d.ahead.front());
+        d.ahead.pop_front();
+        d.index = newIndex;
+        return d.current.oid;
+    }
+    const bool forward = delta > 0;
+    Statement* st = Prepare(vol, d, forward ? Query::After : Query::Before);
+    if (!st) return SeekFailed(ErrorFromSqlite(*vol.db(), ERROR_BADDB));
+    BindPosition(st, d.current);
+    st->bind(4, forward ? d.batch : 1);
+    if (forward) d.batch = std::min(d.batch * 2, kLargestBatch);
+    st->bind(5, static_cast<std::int64_t>(forward ? delta - 1 : -static_cast<qint64>(delta) - 1));
+    bool failed = false;
+    std::vector<Row> rows = Fetch(st, &failed);
+    if (failed) return SeekFailed(ErrorFromSqlite(*vol.db(), ERROR_BADDB));
+    if (rows.empty()) return SeekFailed(ERROR_SEEK);
+    return Land(vol, d, std::move(rows), newIndex, forward);
 }
 
 }  // namespace
@@ -181,36 +204,11 @@ DbHandle* Resolve(HANDLE h, Volume** volume) {
 
 Statement* Prepare(Volume& vol, const DbHandle& d, Query q) { return vol.prepare(SqlOf(d, q)); }
 
-CEOID Move(Volume& vol, DbHandle& d, LONG delta) {
-    if (!d.hasCurrent) return SeekFailed(ERROR_SEEK);
-    CheckFresh(vol, d);
-    const qint64 newIndex = d.index >= 0 ? d.index + delta : -1;
-    if (delta > 0 && static_cast<std::size_t>(delta) <= d.ahead.size()) {
-        for (LONG i = 1; i < delta; ++i) d.ahead.pop_front();
-        d.current = std::move(d.ahead.front());
-        d.ahead.pop_front();
-        d.index = newIndex;
-        return d.current.oid;
-    }
-    const bool forward = delta > 0;
-    Statement* st = Prepare(vol, d, forward ? Query::After : Query::Before);
-    if (!st) return SeekFailed(ErrorFromSqlite(*vol.db(), ERROR_BADDB));
-    BindPosition(st, d.current);
-    st->bind(4, forward ? d.batch : 1);
-    if (forward) d.batch = std::min(d.batch * 2, kLargestBatch);
-    st->bind(5, static_cast<std::int64_t>(forward ? delta - 1 : -static_cast<qint64>(delta) - 1));
-    bool failed = false;
-    std::vector<Row> rows = Fetch(st, &failed);
-    if (failed) return SeekFailed(ErrorFromSqlite(*vol.db(), ERROR_BADDB));
-    if (rows.empty()) return SeekFailed(ERROR_SEEK);
-    return Land(vol, d, std::move(rows), newIndex, forward);
-}
-
 }  // namespace za::objectstore::detail
 
 HANDLE CeOpenDatabaseEx(CEGUID* guid, CEOID* oid, const QString& name, CEPROPID sortPropid,
                         DWORD flags, void* /*notify*/) {
-    if (!guid || !oid || (flags & ~CEDB_AUTOINCREMENT) != 0) {
+    if (!guid || !oid || flags != 0) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return INVALID_HANDLE_VALUE;
     }
@@ -242,8 +240,6 @@ HANDLE CeOpenDatabaseEx(CEGUID* guid, CEOID* oid, const QString& name, CEPROPID 
     d->slot = slot;
     d->sortCount = entry.sorts;
     std::memcpy(d->sortPropids, entry.sortPropids, sizeof d->sortPropids);
-    std::memcpy(d->sortFlags, entry.sortFlags, sizeof d->sortFlags);
-    d->flags = flags;
     d->changesSeen = vol->changes;
     *oid = entry.oid;
     DbHandle* handle = d.get();
@@ -271,7 +267,7 @@ CEOID CeSeekDatabase(HANDLE handle, DWORD seekType, DWORD value, DWORD* index) {
         }
         break;
     }
-    case CEDB_SEEK_BEGINNING:
+    case CEDB_SEEK_BEGINNING: {
         // Near the current record a move costs the distance; an offset from the first record
         // costs the whole way there.
         // (Only while this process has not written since the position was counted; the rows
@@ -285,20 +281,16 @@ CEOID CeSeekDatabase(HANDLE handle, DWORD seekType, DWORD value, DWORD* index) {
             if (!found) return 0;
             break;
         }
-        [[fallthrough]];
-    case CEDB_SEEK_END: {
-        const bool fromEnd = seekType == CEDB_SEEK_END;
-        // From the end the count goes backwards; either sign is taken as that distance.
-        const qint64 skip = fromEnd ? std::llabs(static_cast<LONG>(value)) : static_cast<qint64>(value);
-        Statement* st = Prepare(*vol, *d, fromEnd ? Query::Last : Query::First);
+        const qint64 skip = static_cast<qint64>(value);
+        Statement* st = Prepare(*vol, *d, Query::First);
         if (!st) return SeekFailed(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
         d->batch = kFirstBatch;
-        st->bind(1, fromEnd ? 1 : d->batch).bind(2, static_cast<std::int64_t>(skip));
+        st->bind(1, d->batch).bind(2, static_cast<std::int64_t>(skip));
         bool failed = false;
         std::vector<Row> rows = Fetch(st, &failed);
         if (failed) return SeekFailed(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
         if (rows.empty()) return SeekFailed(ERROR_SEEK);
-        found = Land(*vol, *d, std::move(rows), fromEnd ? -1 : skip, !fromEnd);
+        found = Land(*vol, *d, std::move(rows), skip, true);
         break;
     }
     case CEDB_SEEK_CEOID: {
@@ -329,43 +321,21 @@ CEOID CeSeekDatabase(HANDLE handle, DWORD seekType, const CEPROPVAL* value, DWOR
     SortKey wanted;
     if (!KeyOfValue(*value, d->sortPropids[d->slot], &wanted)) return SeekFailed(ERROR_INVALID_PARAMETER);
 
-    if (seekType == CEDB_SEEK_VALUENEXTEQUAL) {
-        if (!d->hasCurrent) return SeekFailed(ERROR_SEEK);
-        // Only moves when the very next record has the value.
-        auto hasValue = [&wanted](const SortKey& key) {
-            return key.m == 1 && key.isText == wanted.isText &&
-                   (wanted.isText ? key.text.compare(wanted.text, Qt::CaseInsensitive) == 0
-                                  : key.number == wanted.number);
-        };
-        CheckFresh(*vol, *d);
-        if (!d->ahead.empty()) {
-            // The next record is already read: look at it without copying the handle.
-            if (!hasValue(d->ahead.front().key)) return SeekFailed(ERROR_SEEK);
-            if (!Move(*vol, *d, 1)) return 0;
-        } else {
-            DbHandle probe = *d;  // nothing read ahead, so a cheap copy
-            if (!Move(*vol, probe, 1)) return 0;
-            if (!hasValue(probe.current.key)) return SeekFailed(ERROR_SEEK);
-            *d = std::move(probe);
-        }
-    } else {
-        Query q;
-        switch (seekType) {
-        case CEDB_SEEK_VALUEFIRSTEQUAL: q = Query::Equal; break;
-        case CEDB_SEEK_VALUEGREATER: q = Query::Greater; break;
-        case CEDB_SEEK_VALUESMALLER: q = Query::Smaller; break;
-        default: return SeekFailed(ERROR_INVALID_PARAMETER);
-        }
-        Statement* st = Prepare(*vol, *d, q);
-        if (!st) return SeekFailed(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
-        BindKey(*st, 1, wanted);
-        bool failed = false;
-        std::vector<Row> rows = Fetch(st, &failed);
-        if (failed) return SeekFailed(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
-        if (rows.empty()) return SeekFailed(ERROR_SEEK);
-        d->batch = kFirstBatch;
-        Land(*vol, *d, std::move(rows), -1, false);
+    Query q;
+    switch (seekType) {
+    case CEDB_SEEK_VALUEFIRSTEQUAL: q = Query::Equal; break;
+    case CEDB_SEEK_VALUEGREATER: q = Query::Greater; break;
+    default: return SeekFailed(ERROR_INVALID_PARAMETER);
     }
+    Statement* st = Prepare(*vol, *d, q);
+    if (!st) return SeekFailed(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
+    BindKey(*st, 1, wanted);
+    bool failed = false;
+    std::vector<Row> rows = Fetch(st, &failed);
+    if (failed) return SeekFailed(ErrorFromSqlite(*vol->db(), ERROR_BADDB));
+    if (rows.empty()) return SeekFailed(ERROR_SEEK);
+    d->batch = kFirstBatch;
+    Land(*vol, *d, std::move(rows), -1, false);
     if (index) *index = IndexOfCurrent(*vol, *d);
     return d->current.oid;
 }

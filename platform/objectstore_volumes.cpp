@@ -50,12 +50,8 @@ QStringList za::device::MissingRecordDatabaseTables(Database& db) {
 
 namespace {
 
-constexpr const char* kFindByName =
-    "SELECT oid, sorts, sort0, flags0, sort1, flags1, sort2, flags2, sort3, flags3"
-    " FROM odb_catalog WHERE name = ?1";
-constexpr const char* kFindByOid =
-    "SELECT oid, sorts, sort0, flags0, sort1, flags1, sort2, flags2, sort3, flags3"
-    " FROM odb_catalog WHERE oid = ?1";
+constexpr const char* kFindByName = "SELECT oid, sorts, sort0, sort1, sort2, sort3 FROM odb_catalog WHERE name = ?1";
+constexpr const char* kFindByOid = "SELECT oid, sorts, sort0, sort1, sort2, sort3 FROM odb_catalog WHERE oid = ?1";
 constexpr const char* kNameTaken = "SELECT 1 FROM odb_catalog WHERE name = ?1";
 constexpr const char* kAddCatalog =
     "INSERT INTO odb_catalog(name, type, sorts, sort0, flags0, sort1, flags1, sort2, flags2,"
@@ -175,8 +171,7 @@ bool FindDatabase(Volume& vol, CEOID oid, const QString& name, CatalogEntry* ent
     entry->oid = static_cast<CEOID>(st->columnInt(0));
     entry->sorts = static_cast<int>(st->columnInt(1));
     for (int i = 0; i < CEDB_MAXSORTORDER; ++i) {
-        entry->sortPropids[i] = static_cast<CEPROPID>(st->columnInt(2 + 2 * i));
-        entry->sortFlags[i] = static_cast<DWORD>(st->columnInt(3 + 2 * i));
+        entry->sortPropids[i] = static_cast<CEPROPID>(st->columnInt(2 + i));
     }
     st->reset();
     if (entry->sorts < 1 || entry->sorts > CEDB_MAXSORTORDER) return FailWith(ERROR_BADDB);
@@ -242,7 +237,7 @@ bool OpenVolumeFile(Database& db, const QString& path, bool create) {
 
 BOOL CeMountDBVol(CEGUID* guid, const QString& volumePath, DWORD flags) {
     if (!guid || volumePath.isEmpty() ||
-        (flags != OPEN_EXISTING && flags != CREATE_NEW && flags != OPEN_ALWAYS)) {
+        (flags != OPEN_EXISTING && flags != CREATE_NEW)) {
         return FailWith(ERROR_INVALID_PARAMETER);
     }
     // ".." is resolved by name first, as SQLite does, so that "a/../v" is "v" even while "a"
@@ -292,14 +287,6 @@ BOOL CeUnmountDBVol(CEGUID* guid) {
     return TRUE;
 }
 
-BOOL CeFlushDBVol(CEGUID* guid) {
-    Volume* vol = FindVolume(guid);
-    if (!vol) return FailWith(ERROR_INVALID_PARAMETER);
-    Database* db = vol->db();
-    if (!db->exec("PRAGMA wal_checkpoint(FULL)")) return FailWith(ErrorFromSqlite(*db, ERROR_WRITE_FAULT));
-    return TRUE;
-}
-
 BOOL CeWriteAllOrNothing(CEGUID* guid, const std::function<bool()>& writes) {
     Volume* vol = FindVolume(guid);
     if (!vol || !writes) return FailWith(ERROR_INVALID_PARAMETER);
@@ -329,7 +316,7 @@ CEOID CeCreateDatabaseEx(CEGUID* guid, const CEDBASEINFO* info) {
     for (int i = 0; i < info->wNumSortOrder; ++i) {
         const SORTORDERSPEC& order = info->rgSortSpecs[i];
         if (!IsSortableType(TypeFromPropID(order.propid)) ||
-            (order.dwFlags & ~(CEDB_SORT_CASEINSENSITIVE | CEDB_SORT_UNKNOWNFIRST)) != 0) {
+            (order.dwFlags & ~CEDB_SORT_CASEINSENSITIVE) != 0) {
             return SeekFailed(ERROR_INVALID_PARAMETER);
         }
         for (int j = 0; j < i; ++j) {

@@ -29,15 +29,12 @@ CEOID CeWriteRecordProps(HANDLE handle, CEOID oid, WORD count, const CEPROPVAL* 
 
     // Validate and encode everything before touching the record.
     std::vector<StoredProp> changes;
-    std::vector<bool> deletes;
     for (WORD i = 0; i < count; ++i) {
         const CEPROPVAL& v = values[i];
         if (!IsSupportedType(TypeFromPropID(v.propid))) return SeekFailed(ERROR_INVALID_PARAMETER);
         QByteArray data;
-        const bool remove = (v.wFlags & CEDB_PROPDELETE) != 0;
-        if (!remove && !Encode(v, &data)) return SeekFailed(ERROR_INVALID_PARAMETER);
+        if (!Encode(v, &data)) return SeekFailed(ERROR_INVALID_PARAMETER);
         changes.push_back(StoredProp{v.propid, data});
-        deletes.push_back(remove);
     }
 
     CEOID written = 0;
@@ -66,9 +63,7 @@ CEOID CeWriteRecordProps(HANDLE handle, CEOID oid, WORD count, const CEPROPVAL* 
         for (std::size_t i = 0; i < changes.size(); ++i) {
             auto it = std::find_if(props.begin(), props.end(),
                                    [&](const StoredProp& p) { return p.propid == changes[i].propid; });
-            if (deletes[i]) {
-                if (it != props.end()) props.erase(it);
-            } else if (it != props.end()) {
+            if (it != props.end()) {
                 it->data = changes[i].data;
             } else {
                 props.push_back(changes[i]);
@@ -107,7 +102,7 @@ CEOID CeWriteRecordProps(HANDLE handle, CEOID oid, WORD count, const CEPROPVAL* 
         }
         st->bindBlob(1, Serialise(props));
         for (int i = 0; i < d->sortCount; ++i) {
-            const SortKey key = KeyOf(props, d->sortPropids[i], d->sortFlags[i]);
+            const SortKey key = KeyOf(props, d->sortPropids[i]);
             if (key.m == 1) {
                 BindKey(*st, 2 + 2 * i, key);
             } else {

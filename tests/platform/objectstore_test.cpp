@@ -28,19 +28,19 @@ CEGUID SystemGuid() {
     return guid;
 }
 
-CEOID CreateCities(CEGUID guid, const QString& name = kDbName, DWORD latitudeFlags = 0) {
+CEOID CreateCities(CEGUID guid, const QString& name = kDbName) {
     CEDBASEINFO info{};
     info.szDbaseName = name;
     info.wNumSortOrder = 3;
     info.rgSortSpecs[0] = {kName, CEDB_SORT_CASEINSENSITIVE};
     info.rgSortSpecs[1] = {kZone, 0};
-    info.rgSortSpecs[2] = {kLatitude, latitudeFlags};
+    info.rgSortSpecs[2] = {kLatitude, 0};
     return CeCreateDatabaseEx(&guid, &info);
 }
 
-HANDLE Open(CEGUID guid, CEPROPID sort, const QString& name = kDbName, DWORD flags = 0) {
+HANDLE Open(CEGUID guid, CEPROPID sort, const QString& name = kDbName) {
     CEOID oid = 0;
-    return CeOpenDatabaseEx(&guid, &oid, name, sort, flags, nullptr);
+    return CeOpenDatabaseEx(&guid, &oid, name, sort, 0, nullptr);
 }
 
 // The value points into text, which must outlive it.
@@ -51,13 +51,6 @@ CEPROPVAL Text(CEPROPID id, const QString& text) {
     return v;
 }
 CEPROPVAL Text(CEPROPID id, QString&& text) = delete;
-
-CEPROPVAL Deletion(CEPROPID id) {
-    CEPROPVAL v{};
-    v.propid = id;
-    v.wFlags = CEDB_PROPDELETE;
-    return v;
-}
 
 CEPROPVAL Short(CEPROPID id, short value) {
     CEPROPVAL v{};
@@ -156,6 +149,9 @@ TEST_F(ObjectStore, CreatesAndOpensDatabases) {
     EXPECT_EQ(DWORD(ERROR_FILE_NOT_FOUND), GetLastError());
     EXPECT_EQ(INVALID_HANDLE_VALUE, Open(guid, kLongitude)) << "not one of the sort orders";
     EXPECT_EQ(DWORD(ERROR_INVALID_PARAMETER), GetLastError());
+    oid = 0;
+    EXPECT_EQ(INVALID_HANDLE_VALUE, CeOpenDatabaseEx(&guid, &oid, kDbName, 0, 0x1, nullptr)) << "no open flags";
+    EXPECT_EQ(DWORD(ERROR_INVALID_PARAMETER), GetLastError());
 
     EXPECT_EQ(0u, CreateCities(guid, QStringLiteral("test CITIES")));
     EXPECT_EQ(DWORD(ERROR_DUP_NAME), GetLastError());
@@ -172,6 +168,7 @@ TEST_F(ObjectStore, CreatesAndOpensDatabases) {
         {"five sort orders", QStringLiteral("B"), 5, {kName, 0}},
         {"blob sort", QStringLiteral("C"), 1, {MAKE_PROPID(1, CEVT_BLOB), 0}},
         {"descending sort", QStringLiteral("D"), 1, {kName, 0x1}},
+        {"records without the value first", QStringLiteral("E"), 1, {kName, 0x4}},
     };
     for (const Bad& b : bad) {
         SCOPED_TRACE(b.nickname);
@@ -216,14 +213,15 @@ TEST_F(ObjectStore, WritesReadsAndMergesProperties) {
     EXPECT_EQ(1024u, size) << "a buffer large enough is not reallocated";
     LocalFree(buffer);
 
-    // Overwriting keeps what is not written; CEDB_PROPDELETE removes a property.
-    CEPROPVAL changes[] = {Short(kZone, 7), Deletion(kCountry)};
-    ASSERT_EQ(oid, CeWriteRecordProps(db, oid, 2, changes));
+    // Overwriting keeps what is not written.
+    CEPROPVAL change = Short(kZone, 7);
+    ASSERT_EQ(oid, CeWriteRecordProps(db, oid, 1, &change));
     Record r = ReadCurrent(db);
     EXPECT_EQ(name, r.name);
     EXPECT_EQ(7, r.zone);
     EXPECT_EQ(-4737, r.latitude);
-    EXPECT_FALSE(r.hasCountry);
+    EXPECT_TRUE(r.hasCountry);
+    EXPECT_EQ(QStringLiteral("Switzerland"), r.country);
 
     // The written data survives closing the profile.
     CloseHandle(db);
@@ -283,8 +281,6 @@ TEST_F(ObjectStore, SortsStringsWithoutRegardToCase) {
         {"greater than a prefix", CEDB_SEEK_VALUEGREATER, "Par", "paris", 3},
         {"greater than a record", CEDB_SEEK_VALUEGREATER, "berlin", "paris", 3},
         {"greater than all", CEDB_SEEK_VALUEGREATER, "évora", nullptr, 0},
-        {"smaller", CEDB_SEEK_VALUESMALLER, "Berlin", "Amsterdam", 1},
-        {"smaller than all", CEDB_SEEK_VALUESMALLER, "ABIDJAN", nullptr, 0},
     };
     for (const Seek& s : seeks) {
         SCOPED_TRACE(s.nickname);
@@ -310,9 +306,8 @@ TEST_F(ObjectStore, SortsStringsWithoutRegardToCase) {
     ASSERT_NE(0u, CeSeekDatabase(db, CEDB_SEEK_CURRENT, static_cast<DWORD>(-3), &index));
     EXPECT_EQ(1u, index);
     EXPECT_EQ(QStringLiteral("Amsterdam"), ReadCurrent(db).name);
-    ASSERT_NE(0u, CeSeekDatabase(db, CEDB_SEEK_END, DWORD{0}, &index));
-    EXPECT_EQ(6u, index);
-    ASSERT_NE(0u, CeSeekDatabase(db, CEDB_SEEK_END, static_cast<DWORD>(-1), nullptr));
+    ASSERT_NE(0u, CeSeekDatabase(db, CEDB_SEEK_BEGINNING, DWORD{5}, &index));
+    EXPECT_EQ(5u, index);
     EXPECT_EQ(QStringLiteral("ÅLESUND"), ReadCurrent(db).name);
     EXPECT_EQ(0u, CeSeekDatabase(db, CEDB_SEEK_BEGINNING, DWORD{7}, nullptr)) << "past the end";
     EXPECT_EQ(0u, CeSeekDatabase(db, CEDB_SEEK_CURRENT, DWORD{2}, nullptr)) << "past the end";
@@ -337,8 +332,7 @@ TEST_F(ObjectStore, IntegerOrdersKeepCreationOrderAmongEquals) {
     HANDLE byZone = Open(guid, kZone);
     EXPECT_EQ(QStringList({"Minus", "First", "Second", "Big", "Nowhere"}), WalkNames(byZone));
     EXPECT_EQ(first, SeekShort(byZone, CEDB_SEEK_VALUEFIRSTEQUAL, kZone, 5));
-    EXPECT_EQ(second, SeekShort(byZone, CEDB_SEEK_VALUENEXTEQUAL, kZone, 5));
-    EXPECT_EQ(0u, SeekShort(byZone, CEDB_SEEK_VALUENEXTEQUAL, kZone, 5)) << "the next record is another zone";
+    EXPECT_EQ(second, CeSeekDatabase(byZone, CEDB_SEEK_CURRENT, DWORD{1}, nullptr));
     EXPECT_EQ(second, ReadCurrent(byZone).oid);
     EXPECT_EQ(0u, SeekShort(byZone, CEDB_SEEK_VALUEGREATER, kZone, 9)) << "records without a value are not greater";
     EXPECT_EQ(0u, SeekText(byZone, CEDB_SEEK_VALUEFIRSTEQUAL, QStringLiteral("First")));
@@ -352,36 +346,19 @@ TEST_F(ObjectStore, IntegerOrdersKeepCreationOrderAmongEquals) {
     CloseHandle(byLatitude);
 }
 
-TEST_F(ObjectStore, UnknownFirstPutsRecordsWithoutTheValueFirst) {
-    CEGUID guid = SystemGuid();
-    ASSERT_NE(0u, CreateCities(guid, kDbName, CEDB_SORT_UNKNOWNFIRST));
-    HANDLE db = Open(guid, kLatitude);
-    AddCity(db, QStringLiteral("South"), 1, -100);
-    const QString nowhere = QStringLiteral("Nowhere");
-    CEPROPVAL nameOnly = Text(kName, nowhere);
-    ASSERT_NE(0u, CeWriteRecordProps(db, 0, 1, &nameOnly));
-    EXPECT_EQ(QStringList({"Nowhere", "South"}), WalkNames(db));
-    CloseHandle(db);
-}
-
 TEST_F(ObjectStore, WalksLargeDatabasesWhileRecordsChange) {
     CEGUID guid = SystemGuid();
     const CEOID dbOid = CreateCities(guid);
     ASSERT_NE(0u, dbOid);
-    HANDLE db = Open(guid, kName, kDbName, CEDB_AUTOINCREMENT);
+    HANDLE db = Open(guid, kName);
     std::vector<CEOID> oids;
+    QStringList names;
     for (int i = 0; i < 300; ++i) {
-        oids.push_back(AddCity(db, QStringLiteral("City %1").arg(i, 3, 10, QLatin1Char('0')), 1, static_cast<short>(i)));
+        names << QStringLiteral("City %1").arg(i, 3, 10, QLatin1Char('0'));
+        oids.push_back(AddCity(db, names.last(), 1, static_cast<short>(i)));
     }
-    // Reading with CEDB_AUTOINCREMENT moves on after each record, across read-ahead batches.
-    ASSERT_NE(0u, CeSeekDatabase(db, CEDB_SEEK_BEGINNING, DWORD{0}, nullptr));
-    int seen = 0;
-    for (Record r = ReadCurrent(db); r.oid; r = ReadCurrent(db)) {
-        EXPECT_EQ(QStringLiteral("City %1").arg(seen, 3, 10, QLatin1Char('0')), r.name);
-        ++seen;
-    }
-    EXPECT_EQ(300, seen);
-    EXPECT_EQ(DWORD(ERROR_NO_DATA), GetLastError());
+    // A walk goes on across read-ahead batches.
+    EXPECT_EQ(names, WalkNames(db));
 
     // Changes made while a walk is under way are seen by the walk: through another handle of
     // this process, and through another connection (as another process would).
@@ -509,7 +486,6 @@ TEST_F(ObjectStore, VolumesOpenOnlyRecordVolumes) {
     } refused[] = {
         {"missing file", missing, OPEN_EXISTING, ERROR_FILE_NOT_FOUND},
         {"text file", text, OPEN_EXISTING, ERROR_BAD_FORMAT},
-        {"text file, open always", text, OPEN_ALWAYS, ERROR_BAD_FORMAT},
         {"another database", profile.dbPath(), OPEN_EXISTING, ERROR_BAD_FORMAT},
         {"a folder", folder, OPEN_EXISTING, ERROR_BAD_FORMAT},
         {"create over a file", text, CREATE_NEW, ERROR_ALREADY_EXISTS},
@@ -546,7 +522,6 @@ TEST_F(ObjectStore, VolumesKeepTheirOwnDatabases) {
     EXPECT_EQ(0, std::memcmp(&volume, &again, sizeof volume)) << "one path, one volume";
     ASSERT_TRUE(CeUnmountDBVol(&again));
     EXPECT_EQ(QStringList({"On the volume"}), WalkNames(db)) << "still mounted once";
-    ASSERT_TRUE(CeFlushDBVol(&volume));
     ASSERT_TRUE(CeUnmountDBVol(&volume));
     EXPECT_FALSE(CeUnmountDBVol(&volume));
     EXPECT_EQ(0u, CeSeekDatabase(db, CEDB_SEEK_BEGINNING, DWORD{0}, nullptr)) << "its volume is gone";
