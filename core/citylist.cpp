@@ -4,6 +4,8 @@
 #include "stringtable.h"
 #include "textfold.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <cstring>
 #include <deque>
@@ -369,10 +371,11 @@ void CCityList::Refresh() {
     if (m_changeHandler) m_changeHandler();
 }
 
-void CCityList::PreloadNames() {
+void CCityList::PreloadNames(qint64 fromBytes) {
     if (!m_namesStale || m_preload.valid()) return;
     za::objectstore::ApartRead read;
     if (!ApartReadOfIndex(&read)) return;  // the first use reads them, and says what is wrong
+    if (fromBytes > 0 && QFileInfo(read.file).size() < fromBytes) return;
     auto index = std::make_shared<za::CityIndex>();
     m_preloaded = index;
     m_preloadEdits = m_edits;

@@ -102,8 +102,9 @@ public:
     BOOL LoadCityNames();
     // Starts reading the names on a thread of its own, so that the first list opened finds them
     // read (300,000 take most of a second); the first use of the names waits for it. A change
-    // made meanwhile has them read again instead.
-    void PreloadNames();
+    // made meanwhile has them read again instead. Only when the file that holds the cities is
+    // at least fromBytes long: a smaller list is read at its first use as quickly.
+    void PreloadNames(qint64 fromBytes = 0);
     int GetCityCount();
     POSITION GetHeadCityNamePosition();
     // The entry at pos, "Name (Country)"; moves pos on (to 0 after the last).
