@@ -210,6 +210,27 @@ TEST_F(AgentTest, AnAlarmTwoSecondsAheadIsDeliveredOnceWithItsTextsSoundAndActio
     EXPECT_TRUE(NextNotify(3000).isEmpty()) << "delivered a second time";
 }
 
+// Another process moves the device's clock past an alarm an hour away: the agent is told (the
+// time-change message, and the profile's change) and rings it at once rather than at its next
+// look at the clocks (every 30 s).
+TEST_F(AgentTest, AClockMovedByAnotherProcessIsFollowedAtOnce) {
+    StartServer();
+    const std::int64_t due = za::device::NowUtcMs() + 3600 * 1000;
+    const HANDLE h = Register(due);
+    env.insert(QStringLiteral("ZONARIA_REPORT_READY"), QStringLiteral("1"));
+    QProcess* agent = StartAgent();
+    ASSERT_TRUE(RunUntil([agent] { return agent->canReadLine(); })) << agent->readAllStandardError().constData();
+    ASSERT_EQ("ready", agent->readLine().trimmed());
+    EXPECT_TRUE(NextNotify(500).isEmpty()) << "an hour early";
+
+    SYSTEMTIME later{};
+    ASSERT_TRUE(za::SecondsToSystemTime(due / 1000 + 1, &later));
+    ASSERT_TRUE(SetSystemTime(&later));
+    const QJsonObject n = NextNotify(10000);
+    EXPECT_FALSE(n.isEmpty()) << "not rung within 10 s of the clock's move";
+    EXPECT_TRUE(za::notify::Read(h)->signalled);
+}
+
 TEST_F(AgentTest, DismissClearsTheAlarmFromTheStore) {
     StartServer();
     const HANDLE h = Register(za::device::NowUtcMs() + 500);
