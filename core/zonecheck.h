@@ -1,7 +1,7 @@
 // The check that keeps the current city in the device's zone: after the zone changed from
 // outside (the desktop's settings, timedatectl, another process), the current city follows it.
-// The window, the Today item and zonaria-cli's readers share the decision; only the window asks
-// the user for a new city when the list has none in the zone.
+// The window and the Today item share the decision; only the window asks the user for a new
+// city when the list has none in the zone.
 #pragma once
 
 #include "city.h"
