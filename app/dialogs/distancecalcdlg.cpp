@@ -38,7 +38,7 @@ QLabel* Caption(const QString& text, QWidget* parent) {
 
 CDistanceCalcDlg::CDistanceCalcDlg(const CCity& from, const CCity& to, QWidget* parent, CHost& host)
     : CBaseDialog(IDD_DISTANCECALC, QString::fromLatin1(kHelpPrefix) + QStringLiteral("distance_calc"), 0, parent),
-      m_openedAt(host.Now()) {
+      m_host(host) {
     setWindowTitle(tr("Distance Calculator"));
 
     // Construction: the cities, the units, 500 km/h in them, the results, the modes.
@@ -167,7 +167,7 @@ void CDistanceCalcDlg::Recalculate() {
 }
 
 void CDistanceCalcDlg::UpdateArrival() {
-    const QString local = za::calc::ArrivalLocalText(m_to->City(), m_openedAt, m_result.days);
+    const QString local = za::calc::ArrivalLocalText(m_to->City(), m_host.Now(), m_result.days);
     m_arrivalText = local.isEmpty() ? QString() : FormatString(AppString(IDS_ARRIVES), {local});
     if (m_arrivalLabel) ShowResult(m_arrivalLabel, QString(), m_arrivalText);
 }

@@ -56,7 +56,7 @@ public:
 
 private:
     enum class SpeedInput { Valid, Empty, Refused };
-    SYSTEMTIME m_openedAt{};  // the instant the window showed as the dialog was made
+    CHost& m_host;  // the instant the window shows, for the arrival time
     // Reads the speed field into the speed; a refusal has told the user and kept the speed.
     SpeedInput ReadSpeed();
     void Recalculate();
