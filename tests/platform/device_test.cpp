@@ -15,6 +15,7 @@
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
@@ -165,6 +166,59 @@ TEST_F(DeviceProfile, AProfileThatPassedAsThisFileIsNotReadWholeAgain) {
     ASSERT_EQ(0, ::utimensat(AT_FDCWD, QFile::encodeName(profile.dbPath()).constData(), times, 0));
     EXPECT_NE(nullptr, za::device::Db());
     EXPECT_EQ(ProfileState::Ready, za::device::Status().state);
+}
+
+// The same while another program holds the profile open with writes in its log, as a running
+// window does: the log is that program's, so the next process reads neither it nor the file
+// whole. A log that no program holds is still looked at (the tests of foreign logs below).
+TEST_F(DeviceProfile, ALogHeldByARunningProgramBesideAFileThatPassedIsNotReadWhole) {
+    MakeProfileElsewhere();
+    ASSERT_TRUE(QFile::exists(profile.dbPath() + QStringLiteral(".checked")));
+    const QList<int> leaves = za::test::LeafPages(profile.dbPath(), QStringLiteral("reg_values"));
+    if (leaves.isEmpty()) GTEST_SKIP() << "SQLite without its dbstat table; cannot find the settings' pages";
+    struct stat before {};
+    ASSERT_EQ(0, ::stat(QFile::encodeName(profile.dbPath()).constData(), &before));
+
+    // The holder: another process with a write in the log, which it keeps until told to go.
+    int ready[2], done[2];
+    ASSERT_EQ(0, ::pipe(ready));
+    ASSERT_EQ(0, ::pipe(done));
+    const QByteArray file = profile.dbPath().toUtf8();
+    const pid_t holder = ::fork();
+    if (holder == 0) {
+        ::close(ready[0]);
+        ::close(done[1]);
+        sqlite3* db = nullptr;
+        int on = 1;
+        const bool wrote = sqlite3_open(file.constData(), &db) == SQLITE_OK &&
+                           sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, &on) == SQLITE_OK &&
+                           sqlite3_exec(db, "PRAGMA wal_autocheckpoint = 0; CREATE TABLE extra(x); INSERT INTO extra VALUES(1)",
+                                        nullptr, nullptr, nullptr) == SQLITE_OK;
+        const char answer = wrote ? 'y' : 'n';
+        (void)!::write(ready[1], &answer, 1);
+        char go = 0;
+        (void)!::read(done[0], &go, 1);
+        ::_exit(0);
+    }
+    ::close(ready[1]);
+    ::close(done[0]);
+    char answer = 0;
+    ASSERT_EQ(1, ::read(ready[0], &answer, 1));
+    ASSERT_EQ('y', answer);
+    ASSERT_GT(QFileInfo(profile.dbPath() + QStringLiteral("-wal")).size(), 0);
+
+    // Damage only a full read meets, left without a trace in the file's identity.
+    za::test::OverwritePages(profile.dbPath(), leaves);
+    const struct timespec times[2] = {before.st_atim, before.st_mtim};
+    ASSERT_EQ(0, ::utimensat(AT_FDCWD, QFile::encodeName(profile.dbPath()).constData(), times, 0));
+    EXPECT_NE(nullptr, za::device::Db()) << za::device::LastError().toStdString();
+    EXPECT_EQ(ProfileState::Ready, za::device::Status().state);
+    za::device::Reset();
+
+    ::close(done[1]);
+    int status = 0;
+    ::waitpid(holder, &status, 0);
+    ::close(ready[0]);
 }
 
 // A file that has not passed the check as it is (here a damaged copy put back) is read whole
