@@ -672,6 +672,9 @@ bool OpenProfile(State& s) {
                             QCoreApplication::translate("DeviceProfile", "the device profile %1 could not be brought up to schema version %2: %3")
                                 .arg(s.folder, QString::number(SchemaVersion()), db.error()));
             }
+            // Folding and upgrading are SQLite's own writes to a file that passed: it is still
+            // the file that passed, for the programs that start while this one runs.
+            RememberPassed(s.file);
         }
     }
     if (notWritable.isEmpty()) {
