@@ -14,6 +14,8 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace za::app {
 namespace {
 
@@ -122,10 +124,16 @@ bool QtShell::GetSipInfo(SIPINFO* info) {
 
 void QtShell::SetWaitCursor(bool on) {
     if (on) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    } else if (QApplication::overrideCursor()) {
-        QApplication::restoreOverrideCursor();
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        const bool shown = std::any_of(windows.begin(), windows.end(), [](const QWidget* w) { return w->isVisible(); });
+        if (shown) QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_waits.push_back(shown);
+        return;
     }
+    if (m_waits.empty()) return;
+    const bool set = m_waits.back();
+    m_waits.pop_back();
+    if (set && QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
 }
 
 void InstallQtShell() {

@@ -89,6 +89,31 @@ TEST(QtShell, HelpThatCannotBeShownIsToldOnce) {
     EXPECT_EQ(boxes, 1);
 }
 
+// The wait cursor shows over the program's windows; with none on screen (the start) it is not
+// set, and taking such a one away leaves a wait cursor set around it in place.
+TEST(QtShell, TheWaitCursorIsSetOnlyOverAWindowOnScreen) {
+    QtShell shell;
+    ASSERT_EQ(nullptr, QApplication::overrideCursor());
+    shell.SetWaitCursor(true);
+    EXPECT_EQ(nullptr, QApplication::overrideCursor());
+    QWidget window;
+    window.show();
+    shell.SetWaitCursor(true);
+    ASSERT_NE(nullptr, QApplication::overrideCursor());
+    EXPECT_EQ(Qt::WaitCursor, QApplication::overrideCursor()->shape());
+    shell.SetWaitCursor(true);
+    shell.SetWaitCursor(false);
+    EXPECT_NE(nullptr, QApplication::overrideCursor());
+    shell.SetWaitCursor(false);
+    EXPECT_EQ(nullptr, QApplication::overrideCursor());
+    shell.SetWaitCursor(false);  // the one asked for before the window showed: nothing to take away
+    EXPECT_EQ(nullptr, QApplication::overrideCursor());
+    QApplication::setOverrideCursor(Qt::CrossCursor);  // another's, kept by an unpaired removal
+    shell.SetWaitCursor(false);
+    EXPECT_NE(nullptr, QApplication::overrideCursor());
+    QApplication::restoreOverrideCursor();
+}
+
 TEST(HelpFile, HasAPageForEveryTopic) {
     QFile file(QStringLiteral(ZONARIA_HELP_FILE));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
