@@ -30,8 +30,12 @@ constexpr int kReadTimeoutMs = 5000;
 constexpr int kChangeTimeoutMs = 5 * 60 * 1000;
 // While no service answers, it is looked for again at most this often.
 constexpr qint64 kRetryMs = 5000;
-// How often device.db is asked whether another process committed.
-constexpr int kProfilePollMs = 500;
+// device.db is asked whether another process committed when its files change (the folder, the
+// file and its log are watched), and otherwise this often: where the file system tells nothing
+// (a network folder), or when the profile moved to another folder.
+constexpr int kProfilePollMs = 10000;
+// A commit writes its log in several steps: looked at once the writes have paused this long.
+constexpr int kProfileSettleMs = 10;
 constexpr const char* kLocaltime = "/etc/localtime";
 
 constexpr const char* kReadKind = "SELECT value FROM device_clock WHERE name = 'device'";
@@ -154,6 +158,33 @@ TimeServiceHub::TimeServiceHub() {
     connect(&m_debounce, &QTimer::timeout, this, &TimeServiceHub::Deliver);
     m_profilePoll.setInterval(kProfilePollMs);
     connect(&m_profilePoll, &QTimer::timeout, this, &TimeServiceHub::PollProfile);
+    m_profileSettle.setSingleShot(true);
+    m_profileSettle.setInterval(kProfileSettleMs);
+    connect(&m_profileSettle, &QTimer::timeout, this, &TimeServiceHub::PollProfile);
+}
+
+void TimeServiceHub::WatchProfileFiles() {
+    if (!m_profileFiles) {
+        m_profileFiles = new QFileSystemWatcher(this);
+        connect(m_profileFiles, &QFileSystemWatcher::fileChanged, this, [this] { m_profileSettle.start(); });
+        // A log made or removed, or device.db replaced: the files are watched anew.
+        connect(m_profileFiles, &QFileSystemWatcher::directoryChanged, this, [this] {
+            WatchProfileFiles();
+            m_profileSettle.start();
+        });
+    }
+    const QString folder = ProfilePath();
+    if (folder != m_watchedFolder) {
+        if (!m_profileFiles->files().isEmpty()) m_profileFiles->removePaths(m_profileFiles->files());
+        if (!m_profileFiles->directories().isEmpty()) m_profileFiles->removePaths(m_profileFiles->directories());
+        m_watchedFolder = folder;
+        if (QFileInfo::exists(folder)) m_profileFiles->addPath(folder);
+    }
+    // A file removed is no longer watched; the one made in its place is added.
+    for (const QString& name : {QStringLiteral("device.db"), QStringLiteral("device.db-wal")}) {
+        const QString path = folder + QLatin1Char('/') + name;
+        if (!m_profileFiles->files().contains(path) && QFileInfo::exists(path)) m_profileFiles->addPath(path);
+    }
 }
 
 void TimeServiceHub::Subscribe(QDBusConnection bus) {
@@ -209,6 +240,7 @@ void TimeServiceHub::Start() {
 }
 
 void TimeServiceHub::PollProfile() {
+    WatchProfileFiles();
     sql::Database* db = Db();
     if (!db) return;
     if (Generation() != m_profileGeneration) {

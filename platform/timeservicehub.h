@@ -41,6 +41,8 @@ private:
     TimeServiceHub();
     void Start();
     void PollProfile();
+    // Watches the profile's folder, device.db and its log, for the commits of other processes.
+    void WatchProfileFiles();
     void Post(unsigned changes);
     void Deliver();
 
@@ -49,6 +51,9 @@ private:
     unsigned m_pending = 0;
     QTimer m_debounce;
     QTimer m_profilePoll;
+    QTimer m_profileSettle;
+    QFileSystemWatcher* m_profileFiles = nullptr;
+    QString m_watchedFolder;
     qint64 m_dataVersion = -1;
     unsigned m_profileGeneration = 0;
     QByteArray m_hostZone;
