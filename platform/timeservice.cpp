@@ -178,9 +178,9 @@ void TimeServiceHub::WatchProfileFiles() {
         if (!m_profileFiles->files().isEmpty()) m_profileFiles->removePaths(m_profileFiles->files());
         if (!m_profileFiles->directories().isEmpty()) m_profileFiles->removePaths(m_profileFiles->directories());
         m_watchedFolder = folder;
-        if (QFileInfo::exists(folder)) m_profileFiles->addPath(folder);
     }
-    // A file removed is no longer watched; the one made in its place is added.
+    // A folder or file removed is no longer watched; the one made in its place is added.
+    if (!m_profileFiles->directories().contains(folder) && QFileInfo::exists(folder)) m_profileFiles->addPath(folder);
     for (const QString& name : {QStringLiteral("device.db"), QStringLiteral("device.db-wal")}) {
         const QString path = folder + QLatin1Char('/') + name;
         if (!m_profileFiles->files().contains(path) && QFileInfo::exists(path)) m_profileFiles->addPath(path);
