@@ -223,14 +223,34 @@ void ArrangeKeyboardFocus(QWidget* dialog, QWidget* area, QDialogButtonBox* butt
         return (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(dialog) && !w->focusProxy();
     };
     if (buttons) {
+        // Qt makes the box a focus proxy of its default button, and the box stands in the Tab
+        // chain where it was made: Tab reaching it jumped to that button, and the fields after
+        // it (a list below a command bar) were never reached again. Its buttons are ordered
+        // below; the box itself takes no part.
+        buttons->setFocusProxy(nullptr);
+        // The row at the bottom comes after the fields: the command bar's buttons, then the
+        // dialog's own, as they stand from left to right.
+        const auto inBar = [](const QWidget* w) {
+            for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget()) {
+                if (qobject_cast<const QToolBar*>(p)) return true;
+            }
+            return false;
+        };
         QWidget* last = nullptr;
+        QList<QWidget*> row;
         for (QWidget* w = dialog->nextInFocusChain(); w && w != dialog; w = w->nextInFocusChain()) {
-            if (dialog->isAncestorOf(w) && !buttons->isAncestorOf(w) && takesTab(w)) last = w;
+            if (!dialog->isAncestorOf(w) || buttons->isAncestorOf(w) || !takesTab(w)) continue;
+            if (inBar(w)) {
+                row << w;
+            } else {
+                last = w;
+            }
         }
-        for (QAbstractButton* button : buttons->buttons()) {
+        for (QAbstractButton* button : buttons->buttons()) row << button;
+        for (QWidget* w : row) {
             if (!last) break;
-            QWidget::setTabOrder(last, button);
-            last = button;
+            QWidget::setTabOrder(last, w);
+            last = w;
         }
     }
     QWidget* focus = dialog->focusWidget();

@@ -6,6 +6,7 @@
 #include "objectstore.h"
 #include "resource.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
@@ -302,4 +303,29 @@ TEST_F(CitiesDialogTest, TheApplicationsDialogsOpenTheLists) {
     closeLater();
     EXPECT_EQ(launcher.EditCities(nullptr), IDCANCEL);
     EXPECT_EQ(seen, QStringList({"Phone Codes", "Airport Codes", "Cities"}));
+}
+
+// Tab goes round every control: the list, its search field, Help, the command bar's buttons and
+// OK, then the list again. Qt made the button box stand in for OK early in the Tab chain, so
+// Tab once past Help circled OK and the command bar and never came back to the list.
+TEST_F(CitiesDialogTest, TabGoesRoundEveryControl) {
+    CCitiesDlg& d = Open();
+    d.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    d.activateWindow();
+    QApplication::processEvents();
+    auto label = [](QWidget* w) -> QString {
+        if (!w) return QStringLiteral("(none)");
+        if (auto* button = qobject_cast<QAbstractButton*>(w); button && !button->text().isEmpty()) return button->text();
+        return w->accessibleName();
+    };
+    QStringList order;
+    for (int i = 0; i < 8; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        order << label(focus);
+        QTest::keyClick(focus ? focus : static_cast<QWidget*>(&d), Qt::Key_Tab);
+    }
+    EXPECT_EQ(order, (QStringList{QStringLiteral("Cities"), QStringLiteral("Search cities"), QStringLiteral("Help"),
+                                  QStringLiteral("Copy"), QStringLiteral("Edit"), QStringLiteral("Delete"),
+                                  QStringLiteral("OK"), QStringLiteral("Cities")}));
 }
