@@ -124,6 +124,10 @@ CPageLocation::CPageLocation(const SYSTEMTIME& now, QWidget* parent)
     };
     addRow(0, tr("Latitude:"), m_latDegrees, m_latMinutes, m_latHemisphere);
     addRow(1, tr("Longitude:"), m_lonDegrees, m_lonMinutes, m_lonHemisphere);
+    // Tab reads the rows as they are laid out: each row's hemisphere before the next row.
+    setTabOrder(m_latMinutes, m_latHemisphere);
+    setTabOrder(m_latHemisphere, m_lonDegrees);
+    setTabOrder(m_lonMinutes, m_lonHemisphere);
     grid->setColumnMinimumWidth(0, 80);
     grid->setColumnStretch(6, 1);
 

@@ -530,3 +530,21 @@ TEST_F(CityEditorTest, NewCityOfTheDeviceZoneIsSavedUnderTheNameGiven) {
     EXPECT_EQ(GetReg().GetStringValue(CRegistry::City0), QStringLiteral("Chatham"));
     EXPECT_TRUE(CityExists(QStringLiteral("Chatham"))) << "the displayed name is a city of the database";
 }
+
+// Tab on the Location page reads each row as it is laid out: degrees, minutes, hemisphere.
+TEST_F(CityEditorTest, TabOnTheLocationPageReadsRowByRow) {
+    Sheet(QStringLiteral("Tokyo"));
+    sheet->SetActivePage(&Location());
+    QLineEdit* first = Field(Location(), IDC_LATITUDE_DEGREES);
+    first->setFocus();
+    QStringList order;
+    for (int i = 0; i < 6; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        order << focus->accessibleName();
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    EXPECT_EQ(order, (QStringList{QStringLiteral("Latitude degrees"), QStringLiteral("Latitude minutes"),
+                                  QStringLiteral("Latitude hemisphere"), QStringLiteral("Longitude degrees"),
+                                  QStringLiteral("Longitude minutes"), QStringLiteral("Longitude hemisphere")}));
+}
