@@ -230,17 +230,11 @@ void ArrangeKeyboardFocus(QWidget* dialog, QWidget* area, QDialogButtonBox* butt
         buttons->setFocusProxy(nullptr);
         // The row at the bottom comes after the fields: the command bar's buttons, then the
         // dialog's own, as they stand from left to right.
-        const auto inBar = [](const QWidget* w) {
-            for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget()) {
-                if (qobject_cast<const QToolBar*>(p)) return true;
-            }
-            return false;
-        };
         QWidget* last = nullptr;
         QList<QWidget*> row;
         for (QWidget* w = dialog->nextInFocusChain(); w && w != dialog; w = w->nextInFocusChain()) {
             if (!dialog->isAncestorOf(w) || buttons->isAncestorOf(w) || !takesTab(w)) continue;
-            if (inBar(w)) {
+            if (qobject_cast<QToolBar*>(w->parentWidget())) {
                 row << w;
             } else {
                 last = w;
