@@ -245,6 +245,24 @@ void CloseProfile(State& s) {
     if (passed) RememberPassed(s.file);
 }
 
+// SQLite folds the log into device.db once it holds this many pages, as its automatic
+// checkpoint would.
+constexpr int kCheckpointPages = 1000;
+
+// Takes the place of SQLite's automatic checkpoint on a profile open for writing. The
+// checkpoint changes device.db, which would leave every program started beside this one
+// reading the whole file again until this one closes. A file that passed and has had only
+// SQLite's writes since is still the file that passed, and is remembered so; one that had not
+// passed as it was (another program wrote it meanwhile) is left for the next program to check.
+int AfterCommit(void* context, sqlite3* db, const char* schema, int pages) {
+    if (pages < kCheckpointPages) return SQLITE_OK;
+    State& s = *static_cast<State*>(context);
+    const bool passed = PassedBefore(s.file);
+    const int rc = sqlite3_wal_checkpoint_v2(db, schema, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+    if (rc == SQLITE_OK && passed && !s.db.damageSeen()) RememberPassed(s.file);
+    return SQLITE_OK;
+}
+
 // SQLite's quick check (every page readable, every record well formed) when the profile is
 // first opened as this file, so that a damaged page is found when the profile opens, not
 // halfway through a list. It reads every page, which at 300,000 cities is most of a start, so it
@@ -680,6 +698,7 @@ bool OpenProfile(State& s) {
     if (notWritable.isEmpty()) {
         s.state = ProfileState::Ready;
         s.error.clear();
+        sqlite3_wal_hook(db.handle(), AfterCommit, &s);
     } else {
         s.state = ProfileState::ReadOnly;
         s.error = QCoreApplication::translate("DeviceProfile", "the device profile %1 is not writable (%2)").arg(s.folder, notWritable);

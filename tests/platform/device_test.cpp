@@ -221,6 +221,52 @@ TEST_F(DeviceProfile, ALogHeldByARunningProgramBesideAFileThatPassedIsNotReadWho
     ::close(ready[0]);
 }
 
+// A program that writes much folds its log into device.db as it goes, which changes the file;
+// the programs started beside it still find the file that passed, and do not read it whole.
+TEST_F(DeviceProfile, AProgramFoldingItsLogKeepsTheFileRememberedAsPassed) {
+    MakeProfileElsewhere();
+    const QList<int> leaves = za::test::LeafPages(profile.dbPath(), QStringLiteral("outlook_cities"));
+    if (leaves.isEmpty()) GTEST_SKIP() << "SQLite without its dbstat table; cannot find the calendar cities' pages";
+    za::sql::Database* db = za::device::Db();
+    ASSERT_NE(nullptr, db) << za::device::LastError().toStdString();
+    const qint64 before = QFileInfo(profile.dbPath()).size();
+    // More pages than the log holds before it is folded, in one commit.
+    ASSERT_TRUE(db->exec("CREATE TABLE scratch(x)"));
+    ASSERT_TRUE(db->exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1500) "
+                         "INSERT INTO scratch SELECT randomblob(3000) FROM n"))
+        << db->error().toStdString();
+    struct stat folded {};
+    ASSERT_EQ(0, ::stat(QFile::encodeName(profile.dbPath()).constData(), &folded));
+    ASSERT_GT(folded.st_size, before + 1500 * 3000) << "the log was not folded into device.db";
+
+    // Damage only a full read meets, in pages the log does not hold, without a trace in the
+    // file's identity; the other program reads the settings only.
+    za::test::OverwritePages(profile.dbPath(), leaves);
+    const struct timespec times[2] = {folded.st_atim, folded.st_mtim};
+    ASSERT_EQ(0, ::utimensat(AT_FDCWD, QFile::encodeName(profile.dbPath()).constData(), times, 0));
+    const QString out = RunRegwriter({QStringLiteral("probe"), QStringLiteral("\\Software\\Probe"), QStringLiteral("v0")});
+    EXPECT_TRUE(out.startsWith(QStringLiteral("state=%1\n").arg(static_cast<int>(ProfileState::Ready)))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("\nread=0 value=0\n"))) << out.toStdString();
+    za::device::Reset();
+}
+
+// A file that another program wrote after it passed is not taken as passed by the fold: the
+// next program checks it.
+TEST_F(DeviceProfile, AFoldDoesNotVouchForAFileAnotherProgramWrote) {
+    MakeProfileElsewhere();
+    const QList<int> leaves = za::test::LeafPages(profile.dbPath(), QStringLiteral("outlook_cities"));
+    if (leaves.isEmpty()) GTEST_SKIP() << "SQLite without its dbstat table; cannot find the calendar cities' pages";
+    za::sql::Database* db = za::device::Db();
+    ASSERT_NE(nullptr, db) << za::device::LastError().toStdString();
+    za::test::OverwritePages(profile.dbPath(), leaves);
+    ASSERT_TRUE(db->exec("CREATE TABLE scratch(x)"));
+    ASSERT_TRUE(db->exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1500) "
+                         "INSERT INTO scratch SELECT randomblob(3000) FROM n"));
+    const QString out = RunRegwriter({QStringLiteral("probe"), QStringLiteral("\\Software\\Probe"), QStringLiteral("v0")});
+    EXPECT_TRUE(out.startsWith(QStringLiteral("state=%1\n").arg(static_cast<int>(ProfileState::Damaged)))) << out.toStdString();
+    za::device::Reset();
+}
+
 // A file that has not passed the check as it is (here a damaged copy put back) is read whole
 // when it opens; one that passed is not read whole again, and its damage is met when read.
 TEST_F(DeviceProfile, DamagedPagesOfAnotherFileAreFoundWhenTheProfileOpens) {
