@@ -3,7 +3,10 @@
 #include "probes.h"
 #include "shell.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImageReader>
 #include <QPainter>
 #include <QPolygon>
@@ -27,8 +30,18 @@ const bool g_screenArea = [] {
 }  // namespace
 
 void AdoptDesktopFont(const QFont& desktop) {
-    QFont::insertSubstitution(QStringLiteral("Tahoma"), desktop.family());
+    QFont::insertSubstitution(QStringLiteral("Tahoma"), QFontInfo(desktop).family());
     if (desktop.pointSizeF() > 0) SetPointFontScale(desktop.pointSizeF() / 8.0);
+}
+
+QFont FaceFont(const QString& face) {
+    const QString standIn = QFont::substitute(face);
+    if (standIn == face) return QFont(face);
+    // Asked once per face: the answer lists every family the computer has.
+    static QHash<QString, bool> held;
+    auto known = held.constFind(face);
+    if (known == held.constEnd()) known = held.insert(face, QFontDatabase::hasFamily(face));
+    return QFont(*known ? face : standIn);
 }
 
 QImage ReadPng(const QString& file) {
@@ -39,7 +52,7 @@ QImage ReadPng(const QString& file) {
 
 BOOL CreatePointFont(QFont& font, int size, const QString& face, QPaintDevice* /*dc*/, BOOL bold) {
     if (size <= 0) return FALSE;
-    QFont created(face);
+    QFont created = FaceFont(face);
     created.setPointSizeF(size / 10.0 * PointFontScale());
     created.setWeight(bold ? QFont::Bold : QFont::Normal);
     created.setStyleStrategy(IsClearTypeEnabled() ? QFont::PreferAntialias : QFont::PreferDefault);

@@ -13,6 +13,10 @@
 class QPaintDevice;
 class QPainter;
 
+// A font of face, or of its stand-in (AdoptDesktopFont) where the computer lacks the face: a
+// family the font database does not hold sends it through the fallback fonts before the
+// stand-in is tried, for every size and weight.
+QFont FaceFont(const QString& face);
 // A font of `size` tenths of a point, bold on request, antialiased when ClearType is on.
 // dc, when given, is the device the font is for; Qt scales point sizes itself.
 BOOL CreatePointFont(QFont& font, int size, const QString& face, QPaintDevice* dc = nullptr, BOOL bold = FALSE);

@@ -139,7 +139,7 @@ bool CTodayItem::Initialise() {
     const bool ppc = PocketPC2002();
     const double scale = PointFontScale();
     m_rowHeight = qRound((ppc ? 15 : 17) * scale);
-    m_normalFont = QFont(QStringLiteral("Tahoma"));
+    m_normalFont = FaceFont(QStringLiteral("Tahoma"));
     m_normalFont.setPixelSize(qRound((ppc ? 11 : 12) * scale));
     m_normalFont.setWeight(QFont::Normal);
     m_boldFont = m_normalFont;
@@ -378,7 +378,7 @@ const char* const kExplanation = QT_TRANSLATE_NOOP("za::today::CTodayOptionsDlg"
 CTodayOptionsDlg::CTodayOptionsDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Today: Zonaria Options"));
     setObjectName(QStringLiteral("dialog500"));
-    m_titleFont = QFont(QStringLiteral("Tahoma"));
+    m_titleFont = FaceFont(QStringLiteral("Tahoma"));
     m_titleFont.setPixelSize(qRound(11 * PointFontScale()));
     m_titleFont.setWeight(QFont::Bold);
 

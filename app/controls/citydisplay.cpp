@@ -359,9 +359,15 @@ void CCityDisplay::DrawNote(QPainter& p, const QRect& r, int room) const {
     QColor colour = m_textColour;
     colour.setAlphaF(0.75);
     p.setPen(colour);
-    // Isolated left to right: "−6 h" is not to come out "h 6−" among right-to-left texts.
+    // Laid out left to right: "−6 h" is not to come out "h 6−" in a right-to-left language.
+    // The painter's direction says so rather than isolate marks around the text, which few
+    // fonts hold: drawing them sent the font machinery through the fallback fonts at every
+    // start.
+    const Qt::LayoutDirection direction = p.layoutDirection();
+    p.setLayoutDirection(Qt::LeftToRight);
     p.drawText(QRect(r.left(), r.top(), r.width() - used, r.height()), Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
-               QChar(0x2066) + text + QChar(0x2069));
+               text);
+    p.setLayoutDirection(direction);
 }
 
 void CCityDisplay::Send(CityDisplayNotify& n) {

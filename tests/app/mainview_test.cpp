@@ -8,6 +8,7 @@
 #include "citylist.h"
 #include "citypicker.h"
 #include "clock.h"
+#include "fonts.h"
 #include "mainframe.h"
 #include "poapp.h"
 #include "resource.h"
@@ -19,6 +20,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPaintEvent>
@@ -134,6 +137,21 @@ TEST_F(MainViewTest, DisplayLayoutFollowsItsOptions) {
     display.ChangeOptions(CDS_BLACKONWHITE, 0);
     EXPECT_EQ(display.BackgroundColour(), QColor(Qt::white));
     EXPECT_EQ(display.TextColour(), QColor(Qt::black));
+}
+
+// Where the computer lacks the handheld's Tahoma, the displays ask the font database for the
+// family the desktop's font resolves to: a family the database does not hold sends every size
+// and weight through the fallback fonts first, a tenth of the window's start.
+TEST_F(MainViewTest, TheDisplaysFontIsAFamilyTheComputerHolds) {
+    if (QFontDatabase::hasFamily(QStringLiteral("Tahoma"))) GTEST_SKIP() << "this computer has Tahoma";
+    AdoptDesktopFont(QApplication::font());
+    for (const DWORD options : {DWORD(CDS_TOPLINE), DWORD(CDS_TOPLINE | CDS_BOLD)}) {
+        CCityDisplay display;
+        display.Create(options, 101);
+        const QFont font = display.DisplayFont();
+        EXPECT_TRUE(QFontDatabase::hasFamily(font.family())) << font.family().toStdString();
+        EXPECT_EQ(QFontInfo(QApplication::font()).family(), QFontInfo(font).family());
+    }
 }
 
 TEST_F(MainViewTest, DisplaysPaintTheirCitysTimeAtTheGivenInstant) {
