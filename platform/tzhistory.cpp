@@ -1,7 +1,11 @@
 #include "tzhistory.h"
 
 #include "tzderive.h"
+#include "tzstore.h"
 #include "tzyears.h"
+
+#include <QDataStream>
+#include <QIODevice>
 
 #include <QDateTime>
 #include <QHash>
@@ -28,6 +32,14 @@ std::shared_ptr<const ZoneHistory> ZoneHistory::Of(const QByteArray& tzId) {
         const QMutexLocker lock(&mutex);
         const auto it = cache.constFind(tzId);
         if (it != cache.constEnd()) return *it;
+    }
+    const QByteArray key = "history:" + tzId;
+    DerivedStore& store = DerivedStore::Shared();
+    std::shared_ptr<const ZoneHistory> kept = FromBytes(tzId, store.Find(key));
+    if (kept) {
+        const QMutexLocker lock(&mutex);
+        cache.insert(tzId, kept);
+        return kept;
     }
     std::shared_ptr<ZoneHistory> history;
     const QTimeZone zone(tzId);
@@ -65,9 +77,45 @@ std::shared_ptr<const ZoneHistory> ZoneHistory::Of(const QByteArray& tzId) {
             }
             history->m_periods.push_back({raw[i].from, raw[i].offset, daylight});
         }
+        store.Keep(key, history->ToBytes());
     }
     const QMutexLocker lock(&mutex);
     cache.insert(tzId, history);
+    return history;
+}
+
+QByteArray ZoneHistory::ToBytes() const {
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << static_cast<qint64>(m_from) << static_cast<qint64>(m_to) << static_cast<quint32>(m_periods.size());
+    for (const Period& p : m_periods) out << static_cast<qint64>(p.from) << static_cast<qint32>(p.offset) << p.daylight;
+    return bytes;
+}
+
+std::shared_ptr<const ZoneHistory> ZoneHistory::FromBytes(const QByteArray& tzId, const QByteArray& bytes) {
+    QDataStream in(bytes);
+    qint64 from = 0, to = 0;
+    quint32 count = 0;
+    in >> from >> to >> count;
+    // Each period takes 13 bytes; a count the bytes cannot hold is not read.
+    if (in.status() != QDataStream::Ok || count == 0 || from >= to || bytes.size() != 20 + qsizetype(count) * 13) {
+        return nullptr;
+    }
+    std::shared_ptr<ZoneHistory> history(new ZoneHistory);
+    history->m_tzId = tzId;
+    history->m_from = from;
+    history->m_to = to;
+    history->m_periods.reserve(count);
+    for (quint32 i = 0; i < count; ++i) {
+        qint64 start = 0;
+        qint32 offset = 0;
+        bool daylight = false;
+        in >> start >> offset >> daylight;
+        // The first period holds from before the history; the others begin in turn within it.
+        if (i > 0 && (start <= history->m_periods.back().from || start < from || start >= to)) return nullptr;
+        history->m_periods.push_back({start, offset, daylight});
+    }
+    if (in.status() != QDataStream::Ok) return nullptr;
     return history;
 }
 

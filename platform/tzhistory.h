@@ -45,6 +45,11 @@ public:
     // are the wall clock read with the offset in force before the change.
     std::int64_t LocalToUtc(std::int64_t local, LocalKind* kind = nullptr) const;
 
+    // The periods as bytes, for the store of derived zones (tzstore.h), and back: null for
+    // bytes that are not such a history.
+    QByteArray ToBytes() const;
+    static std::shared_ptr<const ZoneHistory> FromBytes(const QByteArray& tzId, const QByteArray& bytes);
+
 private:
     struct Period {
         std::int64_t from;  // UTC seconds at which the period begins

@@ -2,6 +2,10 @@
 
 #include "oledate.h"
 #include "tzderive.h"
+#include "tzstore.h"
+
+#include <QDataStream>
+#include <QIODevice>
 
 #include <QTimeZone>
 
@@ -19,6 +23,9 @@ int YearOf(std::int64_t utc) {
 
 std::shared_ptr<const YearlyRules> YearlyRules::Derive(const QByteArray& tzId, const QString& standardName,
                                                        const QString& daylightName) {
+    const QByteArray key = StoreKey(tzId, standardName, daylightName);
+    DerivedStore& store = DerivedStore::Shared();
+    if (YearlyRulesPtr kept = FromBytes(tzId, store.Find(key))) return kept;
     const QTimeZone zone(tzId);
     if (!zone.isValid()) return nullptr;
     // One read of the tz database covers every year and its neighbours.
@@ -35,6 +42,41 @@ std::shared_ptr<const YearlyRules> YearlyRules::Derive(const QByteArray& tzId, c
         rules->m_recordOfYear[static_cast<size_t>(year - kFirstRuleYear)] =
             static_cast<std::uint8_t>(rules->m_records.size() - 1);
     }
+    store.Keep(key, rules->ToBytes());
+    return rules;
+}
+
+QByteArray YearlyRules::StoreKey(const QByteArray& tzId, const QString& standardName, const QString& daylightName) {
+    return "rules:" + tzId + '\0' + standardName.toUtf8() + '\0' + daylightName.toUtf8();
+}
+
+QByteArray YearlyRules::ToBytes() const {
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << static_cast<quint32>(m_records.size());
+    for (const TIME_ZONE_INFORMATION& r : m_records) out.writeRawData(reinterpret_cast<const char*>(&r), sizeof r);
+    out.writeRawData(reinterpret_cast<const char*>(m_recordOfYear.data()), static_cast<int>(m_recordOfYear.size()));
+    return bytes;
+}
+
+std::shared_ptr<const YearlyRules> YearlyRules::FromBytes(const QByteArray& tzId, const QByteArray& bytes) {
+    QDataStream in(bytes);
+    quint32 count = 0;
+    in >> count;
+    // A record per year at most, as Derive keeps them.
+    if (in.status() != QDataStream::Ok || count == 0 || count > kLastRuleYear - kFirstRuleYear + 1 ||
+        static_cast<qsizetype>(sizeof(quint32) + count * sizeof(TIME_ZONE_INFORMATION) + kLastRuleYear - kFirstRuleYear + 1) !=
+            bytes.size()) {
+        return nullptr;
+    }
+    std::shared_ptr<YearlyRules> rules(new YearlyRules);
+    rules->m_tzId = tzId;
+    rules->m_records.resize(count);
+    for (TIME_ZONE_INFORMATION& r : rules->m_records) in.readRawData(reinterpret_cast<char*>(&r), sizeof r);
+    in.readRawData(reinterpret_cast<char*>(rules->m_recordOfYear.data()), static_cast<int>(rules->m_recordOfYear.size()));
+    const bool indexed = std::all_of(rules->m_recordOfYear.begin(), rules->m_recordOfYear.end(),
+                                     [count](std::uint8_t i) { return i < count; });
+    if (in.status() != QDataStream::Ok || !indexed) return nullptr;
     return rules;
 }
 

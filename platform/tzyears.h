@@ -43,6 +43,13 @@ public:
     // How many records are kept: a year is stored only where it differs from the year before.
     int RecordCount() const { return static_cast<int>(m_records.size()); }
 
+    // The records as bytes, for the store of derived zones (tzstore.h), and back: null for
+    // bytes that are not such records.
+    QByteArray ToBytes() const;
+    static std::shared_ptr<const YearlyRules> FromBytes(const QByteArray& tzId, const QByteArray& bytes);
+    // What Derive's records are stored under.
+    static QByteArray StoreKey(const QByteArray& tzId, const QString& standardName, const QString& daylightName);
+
 private:
     YearlyRules() = default;
 
