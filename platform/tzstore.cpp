@@ -40,8 +40,8 @@ quint64 Checksum(const QByteArray& bytes) {
 
 DerivedStore::DerivedStore(const QString& file, const QString& release) : m_file(file), m_release(release) {}
 
-QHash<QByteArray, QByteArray> DerivedStore::Read() const {
-    QHash<QByteArray, QByteArray> entries;
+QHash<QByteArray, DerivedStore::Entry> DerivedStore::Read() const {
+    QHash<QByteArray, Entry> entries;
     QFile file(m_file);
     if (m_release.isEmpty() || !file.open(QIODevice::ReadOnly)) return entries;
     QDataStream in(&file);
@@ -51,11 +51,11 @@ QHash<QByteArray, QByteArray> DerivedStore::Read() const {
     in >> magic >> format >> release >> count;
     if (in.status() != QDataStream::Ok || magic != kMagic || format != kFormat || release != m_release) return entries;
     for (quint32 i = 0; i < count; ++i) {
-        QByteArray key, entry;
-        quint64 sum = 0;
-        in >> key >> entry >> sum;
+        QByteArray key;
+        Entry entry;
+        in >> key >> entry.bytes >> entry.sum;
         if (in.status() != QDataStream::Ok) break;
-        if (Checksum(key + entry) == sum) entries.insert(key, entry);
+        entries.insert(key, entry);
     }
     return entries;
 }
@@ -66,17 +66,20 @@ QByteArray DerivedStore::Find(const QByteArray& key) {
         m_entries = Read();
         m_read = true;
     }
-    return m_entries.value(key);
+    const auto it = m_entries.constFind(key);
+    if (it == m_entries.constEnd() || Checksum(key + it->bytes) != it->sum) return QByteArray();
+    return it->bytes;
 }
 
 void DerivedStore::Keep(const QByteArray& key, const QByteArray& entry) {
     const QMutexLocker lock(&m_mutex);
     if (m_release.isEmpty() || entry.isEmpty()) return;
-    m_entries.insert(key, entry);
+    m_entries.insert(key, Entry{entry, Checksum(key + entry)});
     m_read = true;
-    if (++m_waiting >= kWriteAfter) {
+    m_kept.insert(key);
+    if (m_kept.size() >= kWriteAfter) {
         Write();
-    } else if (m_waiting == 1 && QCoreApplication::instance()) {
+    } else if (m_kept.size() == 1 && QCoreApplication::instance()) {
         // A program with an event loop writes once its burst of derivations is over rather
         // than only when it ends: a window may end by a signal.
         QTimer::singleShot(kWriteDelayMs, QCoreApplication::instance(), [this] { Flush(); });
@@ -91,18 +94,20 @@ void DerivedStore::Flush() {
 DerivedStore::~DerivedStore() { Flush(); }
 
 void DerivedStore::Write() {
-    if (m_waiting == 0) return;
-    m_waiting = 0;
-    if (!QFileInfo(QFileInfo(m_file).absolutePath()).isDir()) return;  // no profile folder yet: made by its installation
-    QHash<QByteArray, QByteArray> entries = Read();
-    for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it) entries.insert(it.key(), it.value());
+    if (m_kept.isEmpty()) return;
+    // What the file holds now, with this process's new entries: another process may have
+    // written since this one read, and what it wrote is kept.
+    QHash<QByteArray, Entry> entries = Read();
+    for (const QByteArray& key : std::as_const(m_kept)) entries.insert(key, m_entries.value(key));
+    m_kept.clear();
     m_entries = entries;
+    if (!QFileInfo(QFileInfo(m_file).absolutePath()).isDir()) return;  // no profile folder yet: made by its installation
     QSaveFile file(m_file);
     if (!file.open(QIODevice::WriteOnly)) return;
     QDataStream out(&file);
     out.setVersion(QDataStream::Qt_6_0);
     out << kMagic << kFormat << m_release << static_cast<quint32>(entries.size());
-    for (auto it = entries.cbegin(); it != entries.cend(); ++it) out << it.key() << it.value() << Checksum(it.key() + it.value());
+    for (auto it = entries.cbegin(); it != entries.cend(); ++it) out << it.key() << it->bytes << it->sum;
     if (out.status() == QDataStream::Ok) file.commit();
 }
 

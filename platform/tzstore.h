@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QMutex>
+#include <QSet>
 #include <QString>
 
 namespace za::tz {
@@ -38,14 +39,20 @@ public:
     static QString CurrentRelease();
 
 private:
-    QHash<QByteArray, QByteArray> Read() const;
+    // An entry with its checksum, checked when it is used: a process reads the whole file but
+    // uses a few entries.
+    struct Entry {
+        QByteArray bytes;
+        quint64 sum = 0;
+    };
+    QHash<QByteArray, Entry> Read() const;
     void Write();
 
     QString m_file;
     QString m_release;
     bool m_read = false;
-    QHash<QByteArray, QByteArray> m_entries;
-    int m_waiting = 0;
+    QHash<QByteArray, Entry> m_entries;
+    QSet<QByteArray> m_kept;  // kept since the last write
     QMutex m_mutex;
 };
 

@@ -112,10 +112,24 @@ TEST(DerivedZones, TheFileServesItsReleaseAndOnlyWholeEntries) {
     DerivedStore damaged(file, QStringLiteral("2026a"));
     EXPECT_TRUE(damaged.Find("two").isEmpty());
     EXPECT_EQ(QByteArray("first entry"), damaged.Find("one"));
+    // Another process derives it again meanwhile; this one's later write keeps that.
+    DerivedStore other(file, QStringLiteral("2026a"));
+    other.Keep("two", "second entry again");
+    other.Flush();
+    damaged.Keep("three", "third entry");
+    damaged.Flush();
+    DerivedStore after(file, QStringLiteral("2026a"));
+    EXPECT_EQ(QByteArray("second entry again"), after.Find("two"));
+    EXPECT_EQ(QByteArray("third entry"), after.Find("three"));
     // A file cut short serves what it holds whole.
-    ASSERT_TRUE(f.resize(at - 8));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray whole = f.readAll();
+    f.close();
+    const qsizetype third = whole.indexOf("third entry");
+    ASSERT_GT(third, 0);
+    ASSERT_TRUE(f.resize(third + 4));
     DerivedStore cut(file, QStringLiteral("2026a"));
-    EXPECT_TRUE(cut.Find("two").isEmpty());
+    EXPECT_TRUE(cut.Find("three").isEmpty());
 }
 
 // A process derives a zone from what the profile's store holds for it, and what it derives is
