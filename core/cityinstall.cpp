@@ -23,6 +23,7 @@
 #include <QTimeZone>
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -68,13 +69,22 @@ const std::vector<ShippedCity>& ShippedCities() {
 }
 
 // The shipped city of that name; null when there is none. Found in the list's bytes by the
-// beginning of its line: a process shows a few cities, and reading all 3,000 rows for them was
+// beginning of its row: a process shows a few cities, and reading all 3,000 rows for them was
 // most of a `zonaria-cli clock`. Answers are kept.
 const ShippedCity* FindShippedCity(const QString& name) {
     static QMutex lock;
     static std::unordered_map<QString, std::unique_ptr<ShippedCity>> found;
     static const QByteArray csv = ShippedCityList();
     static const QByteArray header = csv.left(csv.indexOf('\n') + 1);
+    // Where each row begins, found once: a look-up compares the rows' beginnings rather than
+    // searching the whole list again for each name.
+    static const std::vector<qsizetype> rowStarts = [] {
+        std::vector<qsizetype> starts;
+        for (qsizetype at = csv.indexOf('\n'); at >= 0 && at + 1 < csv.size(); at = csv.indexOf('\n', at + 1)) {
+            starts.push_back(at + 1);
+        }
+        return starts;
+    }();
     const QMutexLocker locker(&lock);
     const auto known = found.find(name);
     if (known != found.end()) return known->second.get();
@@ -83,12 +93,22 @@ const ShippedCity* FindShippedCity(const QString& name) {
     const QByteArray plain = name.toUtf8();
     QByteArray quoted = plain;
     quoted.replace('"', "\"\"");
+    auto rowOf = [](const QByteArray& start) -> qsizetype {
+        for (const qsizetype row : rowStarts) {
+            if (csv.at(row) == start.front() && csv.size() - row >= start.size() &&
+                std::memcmp(csv.constData() + row, start.constData(), static_cast<size_t>(start.size())) == 0) {
+                return row;
+            }
+        }
+        return -1;
+    };
     for (const QByteArray& field : {plain, QByteArray('"' + quoted + '"')}) {
-        const qsizetype at = csv.indexOf('\n' + field + ',');
+        if (field.isEmpty()) continue;
+        const qsizetype at = rowOf(field + ',');
         if (at < 0) continue;
-        const qsizetype end = csv.indexOf('\n', at + 1);
+        const qsizetype end = csv.indexOf('\n', at);
         std::vector<CityZoneRow> rows;
-        if (ParseCityListZones(header + csv.mid(at + 1, end < 0 ? -1 : end - at), &rows) && rows.size() == 1 &&
+        if (ParseCityListZones(header + csv.mid(at, end < 0 ? -1 : end - at + 1), &rows) && rows.size() == 1 &&
             rows.front().name == name) {
             city = std::make_unique<ShippedCity>(ShippedCity{rows.front().name, rows.front().tz, rows.front().zoneId});
             break;

@@ -3,6 +3,7 @@
 // taken one way on both sides of Greenwich, and the device zone keeps the city's own zone.
 #include "city.h"
 #include "cityinstall.h"
+#include "citylistcsv.h"
 #include "clock.h"
 #include "oledate.h"
 #include "profile.h"
@@ -261,6 +262,26 @@ TEST_F(CityZones, LocalTimesConvertBackWhereverTheyExist) {
         }
         EXPECT_EQ(0, wrong) << name;
     }
+}
+
+// Every shipped city is found by its name as the list writes it (plain, or quoted when it
+// holds a comma), from the first row to the last; a name the list does not hold, or the right
+// name with another entry, finds nothing.
+TEST_F(CityZones, EveryShippedCityIsFoundByItsName) {
+    std::vector<za::CityZoneRow> rows;
+    ASSERT_TRUE(za::ParseCityListZones(za::ShippedCityList(), &rows));
+    ASSERT_GT(rows.size(), 3000u);
+    int quoted = 0;
+    for (const za::CityZoneRow& row : rows) {
+        EXPECT_EQ(row.tz, za::ShippedCityZone(row.name, row.zoneId)) << row.name.toStdString();
+        EXPECT_EQ(row.tz, za::ShippedCityZone(row.name)) << row.name.toStdString();
+        if (row.name.contains(QLatin1Char(','))) ++quoted;
+    }
+    EXPECT_GT(quoted, 100);
+    EXPECT_TRUE(za::ShippedCityZone(QStringLiteral("Rome"), 111).isEmpty());
+    EXPECT_TRUE(za::ShippedCityZone(QStringLiteral("Nowhere Town")).isEmpty());
+    EXPECT_TRUE(za::ShippedCityZone(QStringLiteral("Vancouver")).isEmpty()) << "only \"Vancouver, BC\" is shipped";
+    EXPECT_TRUE(za::ShippedCityZone(QString()).isEmpty());
 }
 
 // British Columbia, Alberta and Manitoba keep their summer offset as standard time from
