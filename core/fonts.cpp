@@ -4,7 +4,6 @@
 #include "shell.h"
 
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QGuiApplication>
 #include <QHash>
 #include <QImageReader>
@@ -27,16 +26,25 @@ const bool g_screenArea = [] {
     return true;
 }();
 
+// The handheld's faces and the desktop's families that stand in for them, spelt as the desktop
+// spells them: the font substitution table keeps them in lower case, and a family asked for in
+// another spelling than the menus' shares neither their font engines nor their fallback list.
+QHash<QString, QString>& StandIns() {
+    static QHash<QString, QString> standIns;
+    return standIns;
+}
+
 }  // namespace
 
 void AdoptDesktopFont(const QFont& desktop) {
-    QFont::insertSubstitution(QStringLiteral("Tahoma"), QFontInfo(desktop).family());
+    QFont::insertSubstitution(QStringLiteral("Tahoma"), desktop.family());
+    StandIns().insert(QStringLiteral("Tahoma"), desktop.family());
     if (desktop.pointSizeF() > 0) SetPointFontScale(desktop.pointSizeF() / 8.0);
 }
 
 QFont FaceFont(const QString& face) {
-    const QString standIn = QFont::substitute(face);
-    if (standIn == face) return QFont(face);
+    const QString standIn = StandIns().value(face);
+    if (standIn.isEmpty()) return QFont(face);
     // Asked once per face: the answer lists every family the computer has.
     static QHash<QString, bool> held;
     auto known = held.constFind(face);

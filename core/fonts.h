@@ -13,9 +13,9 @@
 class QPaintDevice;
 class QPainter;
 
-// A font of face, or of its stand-in (AdoptDesktopFont) where the computer lacks the face: a
-// family the font database does not hold sends it through the fallback fonts before the
-// stand-in is tried, for every size and weight.
+// A font of face, or of the desktop's family standing in for it (AdoptDesktopFont) where the
+// computer lacks the face: a family the font database does not hold sends it through the
+// fallback fonts before the stand-in is tried, for every size and weight.
 QFont FaceFont(const QString& face);
 // A font of `size` tenths of a point, bold on request, antialiased when ClearType is on.
 // dc, when given, is the device the font is for; Qt scales point sizes itself.
