@@ -221,20 +221,30 @@ TEST_F(DeviceProfile, ALogHeldByARunningProgramBesideAFileThatPassedIsNotReadWho
     ::close(ready[0]);
 }
 
+namespace {
+
+// Through this process's profile: more pages than the log holds before it is folded into
+// device.db, in one commit.
+void WriteMoreThanALogHolds() {
+    za::sql::Database* db = za::device::Db();
+    ASSERT_NE(nullptr, db);
+    ASSERT_TRUE(db->exec("CREATE TABLE scratch(x)")) << db->error().toStdString();
+    ASSERT_TRUE(db->exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1500) "
+                         "INSERT INTO scratch SELECT randomblob(3000) FROM n"))
+        << db->error().toStdString();
+}
+
+}  // namespace
+
 // A program that writes much folds its log into device.db as it goes, which changes the file;
 // the programs started beside it still find the file that passed, and do not read it whole.
 TEST_F(DeviceProfile, AProgramFoldingItsLogKeepsTheFileRememberedAsPassed) {
     MakeProfileElsewhere();
     const QList<int> leaves = za::test::LeafPages(profile.dbPath(), QStringLiteral("outlook_cities"));
     if (leaves.isEmpty()) GTEST_SKIP() << "SQLite without its dbstat table; cannot find the calendar cities' pages";
-    za::sql::Database* db = za::device::Db();
-    ASSERT_NE(nullptr, db) << za::device::LastError().toStdString();
+    ASSERT_NE(nullptr, za::device::Db()) << za::device::LastError().toStdString();
     const qint64 before = QFileInfo(profile.dbPath()).size();
-    // More pages than the log holds before it is folded, in one commit.
-    ASSERT_TRUE(db->exec("CREATE TABLE scratch(x)"));
-    ASSERT_TRUE(db->exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1500) "
-                         "INSERT INTO scratch SELECT randomblob(3000) FROM n"))
-        << db->error().toStdString();
+    ASSERT_NO_FATAL_FAILURE(WriteMoreThanALogHolds());
     struct stat folded {};
     ASSERT_EQ(0, ::stat(QFile::encodeName(profile.dbPath()).constData(), &folded));
     ASSERT_GT(folded.st_size, before + 1500 * 3000) << "the log was not folded into device.db";
@@ -256,12 +266,9 @@ TEST_F(DeviceProfile, AFoldDoesNotVouchForAFileAnotherProgramWrote) {
     MakeProfileElsewhere();
     const QList<int> leaves = za::test::LeafPages(profile.dbPath(), QStringLiteral("outlook_cities"));
     if (leaves.isEmpty()) GTEST_SKIP() << "SQLite without its dbstat table; cannot find the calendar cities' pages";
-    za::sql::Database* db = za::device::Db();
-    ASSERT_NE(nullptr, db) << za::device::LastError().toStdString();
+    ASSERT_NE(nullptr, za::device::Db()) << za::device::LastError().toStdString();
     za::test::OverwritePages(profile.dbPath(), leaves);
-    ASSERT_TRUE(db->exec("CREATE TABLE scratch(x)"));
-    ASSERT_TRUE(db->exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1500) "
-                         "INSERT INTO scratch SELECT randomblob(3000) FROM n"));
+    ASSERT_NO_FATAL_FAILURE(WriteMoreThanALogHolds());
     const QString out = RunRegwriter({QStringLiteral("probe"), QStringLiteral("\\Software\\Probe"), QStringLiteral("v0")});
     EXPECT_TRUE(out.startsWith(QStringLiteral("state=%1\n").arg(static_cast<int>(ProfileState::Damaged)))) << out.toStdString();
     za::device::Reset();
