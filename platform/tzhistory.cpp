@@ -5,13 +5,12 @@
 #include "tzyears.h"
 
 #include <QDataStream>
-#include <QtEndian>
-#include <QIODevice>
-
 #include <QDateTime>
 #include <QHash>
+#include <QIODevice>
 #include <QMutex>
 #include <QTimeZone>
+#include <QtEndian>
 
 #include <algorithm>
 #include <iterator>

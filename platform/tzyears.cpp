@@ -6,8 +6,8 @@
 
 #include <QDataStream>
 #include <QIODevice>
-
 #include <QTimeZone>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cstring>
@@ -60,24 +60,24 @@ QByteArray YearlyRules::ToBytes() const {
 }
 
 std::shared_ptr<const YearlyRules> YearlyRules::FromBytes(const QByteArray& tzId, const QByteArray& bytes) {
-    QDataStream in(bytes);
-    quint32 count = 0;
-    in >> count;
+    // As ToBytes writes them: the count (big-endian), the records, the year's record numbers.
+    constexpr qsizetype kYears = kLastRuleYear - kFirstRuleYear + 1;
+    if (bytes.size() < qsizetype(sizeof(quint32))) return nullptr;
+    const char* data = bytes.constData();
+    const quint32 count = qFromBigEndian<quint32>(data);
     // A record per year at most, as Derive keeps them.
-    if (in.status() != QDataStream::Ok || count == 0 || count > kLastRuleYear - kFirstRuleYear + 1 ||
-        static_cast<qsizetype>(sizeof(quint32) + count * sizeof(TIME_ZONE_INFORMATION) + kLastRuleYear - kFirstRuleYear + 1) !=
-            bytes.size()) {
+    if (count == 0 || count > kYears ||
+        bytes.size() != qsizetype(sizeof(quint32) + count * sizeof(TIME_ZONE_INFORMATION)) + kYears) {
         return nullptr;
     }
     std::shared_ptr<YearlyRules> rules(new YearlyRules);
     rules->m_tzId = tzId;
     rules->m_records.resize(count);
-    for (TIME_ZONE_INFORMATION& r : rules->m_records) in.readRawData(reinterpret_cast<char*>(&r), sizeof r);
-    in.readRawData(reinterpret_cast<char*>(rules->m_recordOfYear.data()), static_cast<int>(rules->m_recordOfYear.size()));
+    std::memcpy(rules->m_records.data(), data + sizeof(quint32), count * sizeof(TIME_ZONE_INFORMATION));
+    std::memcpy(rules->m_recordOfYear.data(), data + bytes.size() - kYears, kYears);
     const bool indexed = std::all_of(rules->m_recordOfYear.begin(), rules->m_recordOfYear.end(),
                                      [count](std::uint8_t i) { return i < count; });
-    if (in.status() != QDataStream::Ok || !indexed) return nullptr;
-    return rules;
+    return indexed ? rules : nullptr;
 }
 
 const TIME_ZONE_INFORMATION& YearlyRules::ForYear(int year) const {
