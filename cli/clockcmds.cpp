@@ -9,6 +9,7 @@
 #include "timeservice.h"
 #include "cliprofile.h"
 #include "clicities.h"
+#include "clockkeep.h"
 #include "cliparse.h"
 
 #include <QJsonArray>
@@ -56,6 +57,7 @@ void ClockCommand(const QStringList& words, Output& out) {
 
     const SYSTEMTIME utc = NowUtc();
     QJsonArray cities;
+    std::vector<CCity> shown;
     for (int i = 0; i < kDisplays; ++i) {
         QJsonObject o;
         o[QStringLiteral("display")] = i;
@@ -73,6 +75,7 @@ void ClockCommand(const QStringList& words, Output& out) {
             o[QStringLiteral("local")] = IsoLocal(local);
             o[QStringLiteral("text")] = text;
             line += QStringLiteral("  ") + text;
+            shown.push_back(city);
         } else {
             // The setting names a city the database no longer holds.
             o[QStringLiteral("local")] = QJsonValue::Null;
@@ -84,6 +87,8 @@ void ClockCommand(const QStringList& words, Output& out) {
     }
     out.object[QStringLiteral("cities")] = cities;
     out.object[QStringLiteral("utc")] = IsoUtc(utc);
+    // The next clock can then be answered without starting Qt.
+    if (shown.size() == static_cast<size_t>(kDisplays)) KeepClockCache(shown, utc);
     TIME_ZONE_INFORMATION tzi{};
     const DWORD state = GetTimeZoneInformation(&tzi);
     QJsonObject device;

@@ -193,6 +193,8 @@ QString FormatTime(const SYSTEMTIME& st, DWORD flags, const QString& picture) {
     return RenderTime(loc, time, picture.isEmpty() ? TimePicture(loc, flags) : picture);
 }
 
+QString TimePictureOf(DWORD flags) { return TimePicture(UserLocale(), flags); }
+
 }  // namespace za::locale
 
 namespace {

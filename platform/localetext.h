@@ -37,5 +37,7 @@ void ResetUserLocale();
 // The same texts as QStrings; empty for an invalid date or time.
 QString FormatDate(const SYSTEMTIME& date, DWORD flags, const QString& picture = QString());
 QString FormatTime(const SYSTEMTIME& time, DWORD flags, const QString& picture = QString());
+// The picture FormatTime uses without one of its own, in the letters above.
+QString TimePictureOf(DWORD flags);
 
 }  // namespace za::locale

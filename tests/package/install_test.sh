@@ -39,7 +39,7 @@ expect_only() {
     found=$(cd "$dir" 2>/dev/null && ls | tr '\n' ' ')
     [ "$found" = "$* " ] || fail "$dir holds \"$found\", expected \"$* \""
 }
-expect_only "$bin" zonaria zonaria-alarmd zonaria-cli zonaria-today
+expect_only "$bin" zonaria zonaria-alarmd zonaria-cli zonaria-cli-full zonaria-today
 expect_only "$lib" libzalib.so libzaplatform.so libzatoday.so
 for file in usr/share/zonaria/help/Zonaria.htm \
     usr/share/zonaria/help/{de,fr,es,ja}/Zonaria.htm \
@@ -48,7 +48,7 @@ for file in usr/share/zonaria/help/Zonaria.htm \
     usr/share/metainfo/io.github.zonaria.Zonaria.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/zonaria.svg \
     usr/share/icons/hicolor/{16x16,24x24,32x32,48x48,64x64,128x128,256x256}/apps/zonaria.png \
-    usr/share/man/man1/{zonaria,zonaria-cli,zonaria-today}.1.gz \
+    usr/share/man/man1/{zonaria,zonaria-cli,zonaria-cli-full,zonaria-today}.1.gz \
     usr/share/bash-completion/completions/zonaria-cli \
     usr/share/doc/zonaria/copyright usr/share/doc/zonaria/changelog.gz; do
     [ -s "$root/$file" ] || fail "missing: /$file"
@@ -112,6 +112,15 @@ done
 clock=$("$bin/zonaria-cli" 2>&1)
 [ "$(echo "$clock" | grep -cE '^[* ] [0-4]  .+ [0-9]{2}:[0-9]{2}$')" -eq 5 ] || fail "zonaria-cli prints no clock of five cities: $clock"
 [ "$(echo "$clock" | grep -c '^\* ')" -eq 1 ] || fail "the clock marks no selected city: $clock"
+# The next clock is zonaria-cli's own, without Qt: a copy alone in a folder answers it as
+# zonaria-cli-full does (twice at most, should a minute end between them).
+mkdir "$work/alone" && cp "$bin/zonaria-cli" "$work/alone/"
+for _ in 1 2; do
+    full=$("$bin/zonaria-cli-full" 2>&1)
+    quick=$("$work/alone/zonaria-cli" 2>&1) || true
+    [ "$quick" = "$full" ] && break
+done
+[ "$quick" = "$full" ] || fail "zonaria-cli's own clock: $quick; zonaria-cli-full's: $full"
 
 check=$("$bin/zonaria-cli" check)
 echo "$check" | grep -qx 'Result:         ok' || fail "zonaria-cli check: $check"

@@ -1,0 +1,224 @@
+// zonaria-cli's own `clock`, which runs without Qt, against the complete command line
+// (zonaria-cli-full): the same lines wherever it answers, and the complete one's answer
+// wherever it cannot vouch for its own. "Alone" is a copy of zonaria-cli in a folder without
+// zonaria-cli-full, which fails (exit 2, "cannot start") whenever it would hand over.
+#include "citylist.h"
+#include "clock.h"
+#include "device.h"
+#include "profile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+struct Outcome {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+QString S(const char* text) { return QString::fromUtf8(text); }
+
+class QuickClock : public ::testing::Test {
+protected:
+    QuickClock() {
+        m_alone = m_folder.path() + QStringLiteral("/zonaria-cli");
+        EXPECT_TRUE(QFile::copy(QStringLiteral(ZONARIA_CLI_PATH), m_alone));
+        EXPECT_TRUE(QFile::setPermissions(m_alone, QFile::permissions(QStringLiteral(ZONARIA_CLI_PATH))));
+        Full({S("clock")});  // installs the profile
+    }
+
+    Outcome Exec(const QString& program, const QStringList& args, const QString& locale) const {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("ZONARIA_DEVICE"), m_profile.path());
+        env.insert(QStringLiteral("LANG"), locale);
+        env.insert(QStringLiteral("LC_ALL"), locale);
+        env.remove(QStringLiteral("LANGUAGE"));
+        p.setProcessEnvironment(env);
+        p.start(program, args);
+        Outcome r;
+        if (!p.waitForFinished(-1) || p.exitStatus() != QProcess::NormalExit) {
+            ADD_FAILURE() << program.toStdString() << " did not finish normally";
+            return r;
+        }
+        r.code = p.exitCode();
+        r.out = QString::fromUtf8(p.readAllStandardOutput());
+        r.err = QString::fromUtf8(p.readAllStandardError());
+        return r;
+    }
+    Outcome Full(const QStringList& args, const QString& locale = S("en_US.UTF-8")) const {
+        return Exec(QStringLiteral(ZONARIA_CLI_FULL_PATH), args, locale);
+    }
+    Outcome Alone(const QStringList& args, const QString& locale = S("en_US.UTF-8")) const {
+        return Exec(m_alone, args, locale);
+    }
+    Outcome Cli(const QStringList& args, const QString& locale = S("en_US.UTF-8")) const {
+        return Exec(QStringLiteral(ZONARIA_CLI_PATH), args, locale);
+    }
+
+    // The private device's clock at a UTC minute, ten seconds in, so that two runs read the same
+    // minute. The profile is closed again, as by a program that ended.
+    static void SetDevice(int year, int month, int day, int hour, int minute) {
+        const SYSTEMTIME st = za::test::MakeTime(year, month, day, hour, minute, 10);
+        EXPECT_TRUE(SetSystemTime(&st));
+        za::device::Reset();
+    }
+
+    // The quick command line answered, and as the complete one did. (Run the complete one first:
+    // arguments are evaluated in no fixed order.)
+    void ExpectSameAnswer(const Outcome& full, const Outcome& quick) const {
+        EXPECT_EQ(0, full.code) << full.err.toStdString();
+        EXPECT_EQ(5, full.out.count(QLatin1Char('\n'))) << full.out.toStdString();
+        EXPECT_EQ(0, quick.code) << quick.err.toStdString();
+        EXPECT_EQ(QString(), quick.err);
+        EXPECT_EQ(full.out.toStdString(), quick.out.toStdString());
+    }
+
+    // The complete command line's answer through zonaria-cli, after which the quick one answers
+    // alike from the cache it kept.
+    void ExpectQuickAfterComplete() const {
+        const Outcome complete = Cli({});
+        ExpectSameAnswer(complete, Alone({}));
+    }
+
+    // The quick command line handed over (and, alone, could not).
+    static void ExpectHandedOver(const Outcome& r) {
+        EXPECT_EQ(2, r.code) << r.out.toStdString();
+        EXPECT_TRUE(r.err.startsWith(S("zonaria-cli: cannot start "))) << r.err.toStdString();
+    }
+
+    za::test::TempProfile m_profile;
+
+private:
+    QTemporaryDir m_folder;
+    QString m_alone;
+};
+
+TEST_F(QuickClock, WritesWhatTheCompleteCommandLineWrites) {
+    struct Row {
+        const char* nickname;
+        const char* locale;
+        int year, month, day, hour, minute;  // UTC
+        std::vector<std::pair<int, const char*>> cities;
+        int select;
+        bool heldOpen;  // a running program holds the profile's log open, with writes in it
+    };
+    const Row rows[] = {
+        {"UsAMinuteBeforeDaylightTime", "en_US.UTF-8", 2026, 3, 8, 6, 59, {}, 0, false},
+        {"UsFirstMinuteOfDaylightTime", "en_US.UTF-8", 2026, 3, 8, 7, 0, {}, 0, false},
+        {"GermanSummerNight", "de_DE.UTF-8", 2026, 7, 14, 22, 30, {{3, "Berlin"}}, 3, false},
+        {"ArabicDigitsAsCairoFallsBack", "ar_EG.UTF-8", 2026, 10, 29, 21, 59, {{2, "Cairo"}}, 2, false},
+        {"JapaneseNewYearInKathmandu", "ja_JP.UTF-8", 2026, 12, 31, 18, 15, {{1, "Kathmandu"}}, 1, false},
+        {"FrenchHalfHourDaylightTime", "fr_FR.UTF-8", 2026, 10, 3, 15, 30, {{1, "Lord Howe Island"}, {2, "Adelaide"}}, 4,
+         false},
+        {"RussianMonthNames", "ru_RU.UTF-8", 2026, 5, 9, 12, 0, {{4, "Moscow"}, {0, "Reykjavík"}}, 0, false},
+        {"PlainC", "C.UTF-8", 2027, 1, 1, 0, 0, {{3, "Kolkata"}}, 3, false},
+        {"BesideARunningProgram", "en_US.UTF-8", 2026, 11, 1, 9, 0, {}, 1, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.nickname);
+        for (const auto& [display, name] : row.cities) {
+            ASSERT_EQ(0, Full({S("set-city"), QString::number(display), S(name)}).code) << name;
+        }
+        ASSERT_EQ(0, Full({S("select"), QString::number(row.select)}).code);
+        SetDevice(row.year, row.month, row.day, row.hour, row.minute);
+        const QString locale = S(row.locale);
+        const Outcome full = Full({S("clock")}, locale);
+        if (row.heldOpen) {
+            // As the window does: the profile open, its latest write still in the log.
+            const SYSTEMTIME st = za::test::MakeTime(row.year, row.month, row.day, row.hour, row.minute, 10);
+            ASSERT_TRUE(SetSystemTime(&st));
+            ASSERT_TRUE(QFileInfo(m_profile.dbPath() + S("-wal")).size() > 0);
+        }
+        ExpectSameAnswer(full, Alone({}, locale));
+        ExpectSameAnswer(full, Alone({S("clock")}, locale));
+        za::device::Reset();
+    }
+}
+
+TEST_F(QuickClock, LeavesToTheCompleteCommandLineWhatItCannotVouchFor) {
+    SetDevice(2026, 6, 1, 12, 0);
+    const Outcome before = Full({S("clock")});
+    ExpectSameAnswer(before, Alone({}));
+
+    // Other words on the line, and another locale than the cache's.
+    ExpectHandedOver(Alone({S("clock"), S("--json")}));
+    ExpectHandedOver(Alone({S("city"), S("London")}));
+    ExpectHandedOver(Alone({}, S("de_DE.UTF-8")));
+
+    // The cache damaged: refused, and written anew by the complete command line.
+    QFile cache(m_profile.path() + S("/clock.cache"));
+    ASSERT_TRUE(cache.open(QIODevice::ReadWrite));
+    QByteArray bytes = cache.readAll();
+    bytes[bytes.size() / 2] = static_cast<char>(bytes[bytes.size() / 2] ^ 0x20);
+    ASSERT_TRUE(cache.seek(0) && cache.write(bytes) == bytes.size());
+    cache.close();
+    ExpectHandedOver(Alone({}));
+    const Outcome rewritten = Full({S("clock")});
+    ExpectSameAnswer(rewritten, Alone({}));
+
+    // A city the cache does not know: the complete command line answers and keeps it.
+    ASSERT_EQ(0, Full({S("set-city"), S("3"), S("Reykjavík")}).code);
+    ExpectHandedOver(Alone({}));
+    ExpectQuickAfterComplete();
+
+    // A device.db the last check did not pass as it is now.
+    QFile stamp(m_profile.dbPath() + S(".checked"));
+    ASSERT_TRUE(stamp.open(QIODevice::WriteOnly | QIODevice::Truncate) && stamp.write("0:0:0:0:0:\n") > 0);
+    stamp.close();
+    ExpectHandedOver(Alone({}));
+    ExpectQuickAfterComplete();
+
+    // A log that no program holds open, left beside device.db: for the complete command line to
+    // look at.
+    {
+        const SYSTEMTIME st = za::test::MakeTime(2026, 6, 1, 12, 0, 10);
+        ASSERT_TRUE(SetSystemTime(&st));
+        for (const char* end : {"-wal", "-shm"}) {
+            const QString file = m_profile.dbPath() + S(end);
+            ASSERT_TRUE(QFile::copy(file, file + S(".kept")));
+        }
+        za::device::Reset();
+        for (const char* end : {"-wal", "-shm"}) {
+            const QString file = m_profile.dbPath() + S(end);
+            ASSERT_FALSE(QFileInfo::exists(file));
+            ASSERT_TRUE(QFile::rename(file + S(".kept"), file));
+        }
+    }
+    ExpectHandedOver(Alone({}));
+    ExpectQuickAfterComplete();
+
+    // The device clock set past the weeks the cache covers.
+    SetDevice(2026, 9, 1, 12, 0);
+    ExpectHandedOver(Alone({}));
+    ExpectQuickAfterComplete();
+
+    // A city of the user's own, whose zone comes from the device's zone table: never quick.
+    {
+        CCityList list;
+        ASSERT_TRUE(list.Open());
+        CCity city;
+        city.SetName(S("Testville"));
+        city.SetCountryName(S("Testland"));
+        city.SetTimeZoneID(235);
+        ASSERT_TRUE(list.SaveCity(city));
+        list.Close();
+        za::device::Reset();
+    }
+    ASSERT_EQ(0, Full({S("set-city"), S("4"), S("Testville")}).code);
+    const Outcome own = Cli({});
+    EXPECT_EQ(0, own.code);
+    EXPECT_TRUE(own.out.contains(S("Testville"))) << own.out.toStdString();
+    ExpectHandedOver(Alone({}));
+}
+
+}  // namespace
