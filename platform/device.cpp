@@ -1,6 +1,7 @@
 #include "device.h"
 
 #include "schema.h"
+#include "walindex.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -304,29 +305,6 @@ QString Unhealthy(sql::Database& db) {
     return result == QLatin1String("ok") ? QString() : Findings(result).join(QStringLiteral("; "));
 }
 
-// SQLite's index of the write-ahead log (device.db-shm) starts with two copies of a header in
-// the machine's byte order, then the count of frames already folded into the database
-// (https://sqlite.org/walformat.html, "The WAL-Index Format").
-struct WalIndexHeader {
-    std::uint32_t version;
-    std::uint32_t unused;
-    std::uint32_t change;
-    std::uint8_t initialised;
-    std::uint8_t bigEndianChecksum;
-    std::uint16_t pageSize;  // 65536 is kept as 1
-    std::uint32_t maxFrame;  // the last committed frame of the log
-    std::uint32_t pages;
-    std::uint32_t frameChecksum[2];
-    std::uint8_t salt[8];  // as in the log's own header, bytes 16 to 23
-    std::uint32_t checksum[2];
-};
-static_assert(sizeof(WalIndexHeader) == 48);
-constexpr std::uint32_t kWalIndexVersion = 3007000;
-constexpr qint64 kWalHeaderBytes = 32;
-constexpr qint64 kWalFrameHeaderBytes = 24;
-// The byte of the index that every connection holds a shared lock on while it is open.
-constexpr off_t kWalIndexInUseByte = 128;
-
 // A descriptor of the log's index (device.db-shm) for reading, kept open for the process's
 // life: closing any descriptor of a file drops every lock the process holds on it, and the
 // city database's connection to the same file may be open and hold the lock that tells
@@ -357,33 +335,11 @@ int IndexDescriptor(const QByteArray& indexName) {
 // whether another process holds the index open now.
 std::uint32_t MissingLogFrames(const QString& file, bool* inUse) {
     *inUse = false;
-    const QByteArray indexName = QFile::encodeName(file + QStringLiteral("-shm"));
-    const int fd = IndexDescriptor(indexName);
+    const int fd = IndexDescriptor(QFile::encodeName(file + QStringLiteral("-shm")));
     if (fd < 0) return 0;
-    WalIndexHeader copies[2];
-    std::uint32_t backfilled = 0;
-    const bool read = ::pread(fd, copies, sizeof copies, 0) == static_cast<ssize_t>(sizeof copies) &&
-                      ::pread(fd, &backfilled, sizeof backfilled, sizeof copies) == static_cast<ssize_t>(sizeof backfilled);
-    struct flock lock {};
-    lock.l_type = F_WRLCK;
-    lock.l_whence = SEEK_SET;
-    lock.l_start = kWalIndexInUseByte;
-    lock.l_len = 1;
-    *inUse = ::fcntl(fd, F_GETLK, &lock) == 0 && lock.l_type != F_UNLCK;
-    const WalIndexHeader& h = copies[0];
-    if (!read || std::memcmp(&copies[0], &copies[1], sizeof h) != 0 || h.version != kWalIndexVersion ||
-        !h.initialised || h.maxFrame <= backfilled) {
-        return 0;
-    }
-    const std::uint32_t missing = h.maxFrame - backfilled;
-    const qint64 pageSize = (h.pageSize & 0xFE00) + (static_cast<qint64>(h.pageSize & 1) << 16);
-    QFile log(file + QStringLiteral("-wal"));
-    if (!log.open(QIODevice::ReadOnly)) return missing;
-    const QByteArray header = log.read(kWalHeaderBytes);
-    const bool holds = header.size() == kWalHeaderBytes &&
-                       std::memcmp(header.constData() + 16, h.salt, sizeof h.salt) == 0 &&
-                       log.size() >= kWalHeaderBytes + h.maxFrame * (kWalFrameHeaderBytes + pageSize);
-    return holds ? 0 : missing;
+    const wal::IndexReading reading = wal::ReadIndex(fd, QFile::encodeName(file + QStringLiteral("-wal")).constData());
+    *inUse = reading.inUse;
+    return reading.missingFrames;
 }
 
 // What became of a log of unfolded writes beside device.db.

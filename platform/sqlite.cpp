@@ -1,29 +1,21 @@
 #include "sqlite.h"
 
+#include "nocase.h"
+
 #include <sqlite3.h>
 
 namespace za::sql {
 namespace {
 
-// Case-insensitive order over the whole of Unicode (SQLite's NOCASE folds only ASCII). Names
-// are mostly ASCII, so those are compared in place without decoding.
+// Case-insensitive order over the whole of Unicode (SQLite's NOCASE folds only ASCII).
 int CompareNoCase(void*, int lengthA, const void* a, int lengthB, const void* b) {
     const auto* pa = static_cast<const unsigned char*>(a);
     const auto* pb = static_cast<const unsigned char*>(b);
-    const int n = lengthA < lengthB ? lengthA : lengthB;
-    for (int i = 0; i < n; ++i) {
-        unsigned char ca = pa[i];
-        unsigned char cb = pb[i];
-        if ((ca | cb) & 0x80) {
-            const QString sa = QString::fromUtf8(reinterpret_cast<const char*>(pa + i), lengthA - i);
-            const QString sb = QString::fromUtf8(reinterpret_cast<const char*>(pb + i), lengthB - i);
-            return sa.compare(sb, Qt::CaseInsensitive);
-        }
-        if (ca >= 'A' && ca <= 'Z') ca = static_cast<unsigned char>(ca + 32);
-        if (cb >= 'A' && cb <= 'Z') cb = static_cast<unsigned char>(cb + 32);
-        if (ca != cb) return ca < cb ? -1 : 1;
-    }
-    return lengthA == lengthB ? 0 : (lengthA < lengthB ? -1 : 1);
+    return CompareFoldingAscii(lengthA, pa, lengthB, pb, [&](int i) {
+        const QString sa = QString::fromUtf8(reinterpret_cast<const char*>(pa + i), lengthA - i);
+        const QString sb = QString::fromUtf8(reinterpret_cast<const char*>(pb + i), lengthB - i);
+        return sa.compare(sb, Qt::CaseInsensitive);
+    });
 }
 
 }  // namespace

@@ -1,23 +1,25 @@
 #include "quickclock.h"
 
 #include "clockcache.h"
+#include "nocase.h"
+#include "walindex.h"
 
 #include <fcntl.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <array>
+#include <locale.h>
+
 #include <algorithm>
+#include <array>
 #include <cerrno>
-#include <cstdio>
 #include <chrono>
-#include <clocale>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <cwctype>
-#include <locale.h>
 
 namespace cli::quick {
 
@@ -118,23 +120,6 @@ void RememberPassed(const std::string& file) {
     if (std::rename(aside.c_str(), stamp.c_str()) != 0) ::unlink(aside.c_str());
 }
 
-// SQLite's index of the write-ahead log, as platform/device.cpp reads it
-// (https://sqlite.org/walformat.html, "The WAL-Index Format").
-struct WalIndexHeader {
-    std::uint32_t version;
-    std::uint32_t unused;
-    std::uint32_t change;
-    std::uint8_t initialised;
-    std::uint8_t bigEndianChecksum;
-    std::uint16_t pageSize;
-    std::uint32_t maxFrame;
-    std::uint32_t pages;
-    std::uint32_t frameChecksum[2];
-    std::uint8_t salt[8];
-    std::uint32_t checksum[2];
-};
-static_assert(sizeof(WalIndexHeader) == 48);
-
 // Whether the log beside device.db is one the complete command line would take as it is: none,
 // empty, or held open by a running program beside a file that passed, with every frame its
 // index counts.
@@ -144,73 +129,46 @@ bool LogIsSound(const std::string& file, bool passed) {
     const bool hasLog = ::stat(logName.c_str(), &log) == 0;
     const int fd = ::open((file + "-shm").c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return !hasLog || log.st_size == 0;
-    WalIndexHeader copies[2];
-    std::uint32_t backfilled = 0;
-    const bool read = ::pread(fd, copies, sizeof copies, 0) == static_cast<ssize_t>(sizeof copies) &&
-                      ::pread(fd, &backfilled, sizeof backfilled, sizeof copies) == static_cast<ssize_t>(sizeof backfilled);
-    struct flock lock {};
-    lock.l_type = F_WRLCK;
-    lock.l_whence = SEEK_SET;
-    lock.l_start = 128;  // the byte every open connection holds a shared lock on
-    lock.l_len = 1;
-    const bool inUse = ::fcntl(fd, F_GETLK, &lock) == 0 && lock.l_type != F_UNLCK;
+    const za::wal::IndexReading index = za::wal::ReadIndex(fd, logName.c_str());
     ::close(fd);  // this process holds no other descriptor of it, so no lock is dropped
-    const WalIndexHeader& h = copies[0];
-    if (read && std::memcmp(&copies[0], &copies[1], sizeof h) == 0 && h.version == 3007000 && h.initialised &&
-        h.maxFrame > backfilled) {
-        const std::int64_t pageSize = (h.pageSize & 0xFE00) + (static_cast<std::int64_t>(h.pageSize & 1) << 16);
-        std::string header;
-        if (!hasLog || !ReadFile(logName, &header, 32) || header.size() != 32 ||
-            std::memcmp(header.data() + 16, h.salt, sizeof h.salt) != 0 ||
-            log.st_size < 32 + static_cast<std::int64_t>(h.maxFrame) * (24 + pageSize)) {
-            return false;  // frames lost: the complete one tells the user
-        }
-    }
+    if (index.missingFrames > 0) return false;  // frames lost: the complete one tells the user
     if (!hasLog || log.st_size == 0) return true;
-    return inUse && passed;
+    return index.inUse && passed;
 }
 
-// SQLite's case-insensitive order for the profile's names, as the complete command line
-// registers it: ASCII folded in place; beyond it, UTF-16 units folded one by one. (Qt's folding
-// and the C library's lower case differ for a handful of letters; a name that differs from
-// another only there may be missed, and is then left to the complete command line.)
-// Made when a name beyond ASCII is first compared. Without it the order is not known, the
-// look-ups' answers are not trusted, and clock is left to the complete command line.
+// The C library's lower case for the UTF-8 texts, made when a name beyond ASCII is first
+// compared. Without it the order is not known, the look-ups' answers are not trusted, and clock
+// is left to the complete command line.
 locale_t Utf8Locale() {
     static const locale_t locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
     return locale;
 }
 bool g_orderUnknown = false;
 
+// SQLite's case-insensitive order for the profile's names, as the complete command line
+// registers it; beyond ASCII, UTF-16 units folded one by one. (Qt's folding and the C library's
+// lower case differ for a handful of letters; a name that differs from another only there may be
+// missed, and is then left to the complete command line.)
 int CompareNoCase(void*, int lengthA, const void* a, int lengthB, const void* b) {
     const auto* pa = static_cast<const unsigned char*>(a);
     const auto* pb = static_cast<const unsigned char*>(b);
-    const int n = lengthA < lengthB ? lengthA : lengthB;
-    for (int i = 0; i < n; ++i) {
-        unsigned char ca = pa[i];
-        unsigned char cb = pb[i];
-        if ((ca | cb) & 0x80) {
-            const locale_t utf8 = Utf8Locale();
-            if (!utf8) {
-                g_orderUnknown = true;
-                return ca < cb ? -1 : 1;
-            }
-            std::u16string sa, sb;
-            FromUtf8(std::string(reinterpret_cast<const char*>(pa + i), static_cast<std::size_t>(lengthA - i)), &sa);
-            FromUtf8(std::string(reinterpret_cast<const char*>(pb + i), static_cast<std::size_t>(lengthB - i)), &sb);
-            const std::size_t m = sa.size() < sb.size() ? sa.size() : sb.size();
-            for (std::size_t k = 0; k < m; ++k) {
-                const auto fa = static_cast<std::uint32_t>(towlower_l(static_cast<wint_t>(sa[k]), utf8)) & 0xFFFF;
-                const auto fb = static_cast<std::uint32_t>(towlower_l(static_cast<wint_t>(sb[k]), utf8)) & 0xFFFF;
-                if (fa != fb) return fa < fb ? -1 : 1;
-            }
-            return sa.size() == sb.size() ? 0 : (sa.size() < sb.size() ? -1 : 1);
+    return za::sql::CompareFoldingAscii(lengthA, pa, lengthB, pb, [&](int i) {
+        const locale_t utf8 = Utf8Locale();
+        if (!utf8) {
+            g_orderUnknown = true;
+            return pa[i] < pb[i] ? -1 : 1;
         }
-        if (ca >= 'A' && ca <= 'Z') ca = static_cast<unsigned char>(ca + 32);
-        if (cb >= 'A' && cb <= 'Z') cb = static_cast<unsigned char>(cb + 32);
-        if (ca != cb) return ca < cb ? -1 : 1;
-    }
-    return lengthA == lengthB ? 0 : (lengthA < lengthB ? -1 : 1);
+        std::u16string sa, sb;
+        FromUtf8(std::string(reinterpret_cast<const char*>(pa + i), static_cast<std::size_t>(lengthA - i)), &sa);
+        FromUtf8(std::string(reinterpret_cast<const char*>(pb + i), static_cast<std::size_t>(lengthB - i)), &sb);
+        const std::size_t m = sa.size() < sb.size() ? sa.size() : sb.size();
+        for (std::size_t k = 0; k < m; ++k) {
+            const auto fa = static_cast<std::uint32_t>(towlower_l(static_cast<wint_t>(sa[k]), utf8)) & 0xFFFF;
+            const auto fb = static_cast<std::uint32_t>(towlower_l(static_cast<wint_t>(sb[k]), utf8)) & 0xFFFF;
+            if (fa != fb) return fa < fb ? -1 : 1;
+        }
+        return sa.size() == sb.size() ? 0 : (sa.size() < sb.size() ? -1 : 1);
+    });
 }
 
 // One connection, closed (and the check record renewed, as the complete command line does on
@@ -442,6 +400,9 @@ bool Clock(std::string* out) {
             return false;
         }
     }
+    // One snapshot of the profile for every read, as another program may be writing it.
+    Query begin(profile, "BEGIN");
+    if (begin.step() || begin.failed()) return false;
     Settings settings;
     if (!ReadSettings(profile, &settings)) return false;
     std::int64_t table = 0;
@@ -480,6 +441,9 @@ bool Clock(std::string* out) {
         lines += Utf8(line) + '\n';
     }
     if (g_orderUnknown) return false;
+    find.reset();
+    Query end(profile, "COMMIT");
+    if (end.step() || end.failed()) return false;
     *out = lines;
     return true;
 }
