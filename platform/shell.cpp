@@ -10,8 +10,8 @@
 #include <QUrl>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <iostream>
 #include <string>
 #include <unistd.h>
 
@@ -141,9 +141,12 @@ int TerminalShell::MessageBox(const QString& text, const QString& caption, UINT 
     for (int id : buttons) names << ButtonName(id);
     for (;;) {
         std::fprintf(stderr, "[%s]? ", qPrintable(names.join(QLatin1Char('/'))));
-        std::string line;
-        if (!std::getline(std::cin, line)) return DefaultButton(type);
-        const QString answer = QString::fromStdString(line).trimmed();
+        char* line = nullptr;
+        std::size_t size = 0;
+        const bool read = ::getline(&line, &size, stdin) >= 0;
+        const QString answer = read ? QString::fromUtf8(line).trimmed() : QString();
+        std::free(line);
+        if (!read) return DefaultButton(type);
         if (answer.isEmpty()) return DefaultButton(type);
         for (int id : buttons) {
             if (ButtonName(id).startsWith(answer, Qt::CaseInsensitive)) return id;
