@@ -9,6 +9,8 @@
 
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace cli {
 
 namespace {
@@ -19,7 +21,7 @@ using quick::Period;
 
 constexpr std::int64_t kDay = 86400;
 constexpr std::int64_t kAhead = 62 * kDay;  // a cache lasts two months
-constexpr std::int64_t kStep = 1800;        // no zone changes twice within half an hour
+constexpr std::int64_t kStep = 6 * 3600;    // no zone changes twice within six hours
 
 std::u16string U16(const QString& text) { return text.toStdU16String(); }
 
@@ -72,16 +74,17 @@ Period Probe(const CTimeZone& zone, std::int64_t t, bool* ok) {
 
 bool Same(const Period& a, const Period& b) { return a.offset == b.offset && a.daylight == b.daylight; }
 
-// The zone's periods from `from` to `until`: probed every half hour, each change then found to
+// The zone's periods from `from` to `until`: probed every six hours, each change then found to
 // the second.
 bool PeriodsOf(const CTimeZone& zone, std::int64_t from, std::int64_t until, std::vector<Period>* periods) {
     bool ok = true;
     Period last = Probe(zone, from, &ok);
     periods->assign(1, last);
-    for (std::int64_t t = from + kStep; ok && t <= until; t += kStep) {
+    for (std::int64_t probed = from, t = from + kStep; ok && probed < until; probed = t, t += kStep) {
+        t = std::min(t, until);
         const Period next = Probe(zone, t, &ok);
         if (Same(next, last)) continue;
-        std::int64_t before = t - kStep, after = t;  // last holds at before, next at after
+        std::int64_t before = probed, after = t;  // last holds at before, next at after
         while (ok && after - before > 1) {
             const std::int64_t mid = before + (after - before) / 2;
             if (Same(Probe(zone, mid, &ok), last)) {

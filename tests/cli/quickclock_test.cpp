@@ -27,6 +27,11 @@ struct Outcome {
 
 QString S(const char* text) { return QString::fromUtf8(text); }
 
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 class QuickClock : public ::testing::Test {
 protected:
     QuickClock() {
@@ -142,6 +147,38 @@ TEST_F(QuickClock, WritesWhatTheCompleteCommandLineWrites) {
         ExpectSameAnswer(full, Alone({}, locale));
         ExpectSameAnswer(full, Alone({S("clock")}, locale));
         za::device::Reset();
+    }
+}
+
+// The cache is kept at one instant and read weeks later: each clock change in between comes at
+// its second, half-hour ones too.
+TEST_F(QuickClock, AnswersAcrossClockChangesFromACacheKeptBeforeThem) {
+    ASSERT_EQ(0, Full({S("set-city"), S("3"), S("London")}).code);
+    ASSERT_EQ(0, Full({S("set-city"), S("4"), S("Lord Howe Island")}).code);
+    SetDevice(2026, 3, 7, 12, 0);
+    ASSERT_EQ(0, Full({S("clock")}).code);
+    const QString cache = m_profile.path() + S("/clock.cache");
+    const QByteArray kept = ReadAll(cache);
+    ASSERT_FALSE(kept.isEmpty());
+    struct Instant {
+        const char* nickname;
+        int month, day, hour, minute;  // UTC, 2026
+    };
+    const Instant instants[] = {
+        {"ChicagoAMinuteBeforeItsChange", 3, 8, 7, 59},  {"ChicagoAtItsChange", 3, 8, 8, 0},
+        {"LondonAMinuteBeforeItsChange", 3, 29, 0, 59}, {"LondonAtItsChange", 3, 29, 1, 0},
+        {"LordHoweAMinuteBefore", 4, 4, 14, 59},        {"LordHoweHalfAnHourBack", 4, 4, 15, 0},
+        {"TheCachesLastDay", 5, 7, 12, 0},
+    };
+    for (const Instant& at : instants) {
+        SCOPED_TRACE(at.nickname);
+        QFile file(cache);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(kept) == kept.size());
+        file.close();
+        SetDevice(2026, at.month, at.day, at.hour, at.minute);
+        const Outcome quick = Alone({});
+        const Outcome full = Full({S("clock")});
+        ExpectSameAnswer(full, quick);
     }
 }
 
