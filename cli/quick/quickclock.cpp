@@ -145,10 +145,38 @@ locale_t Utf8Locale() {
 }
 bool g_orderUnknown = false;
 
+// A UTF-16 unit as Qt folds it (Unicode's simple case folding): the C library's lower case,
+// but for the letters where the two differ (CaseFolding.txt against UnicodeData.txt).
+std::uint32_t Folded(char16_t c, locale_t utf8) {
+    switch (c) {
+    case 0x0130: return 0x0130;  // İ has no simple folding
+    case 0x00B5: return 0x03BC;
+    case 0x017F: return 0x0073;
+    case 0x0345: return 0x03B9;
+    case 0x03C2: return 0x03C3;
+    case 0x03D0: return 0x03B2;
+    case 0x03D1: return 0x03B8;
+    case 0x03D5: return 0x03C6;
+    case 0x03D6: return 0x03C0;
+    case 0x03F0: return 0x03BA;
+    case 0x03F1: return 0x03C1;
+    case 0x03F5: return 0x03B5;
+    case 0x1E9B: return 0x1E61;
+    case 0x1FBE: return 0x03B9;
+    default: break;
+    }
+    // Cherokee folds to its capitals, which the C library lowers instead.
+    if (c >= 0x13F8 && c <= 0x13FD) return c - 8u;
+    if (c >= 0xAB70 && c <= 0xABBF) return c - 0xAB70u + 0x13A0u;
+    if (c >= 0x13A0 && c <= 0x13F5) return c;
+    return static_cast<std::uint32_t>(towlower_l(static_cast<wint_t>(c), utf8)) & 0xFFFF;
+}
+
 // SQLite's case-insensitive order for the profile's names, as the complete command line
-// registers it; beyond ASCII, UTF-16 units folded one by one. (Qt's folding and the C library's
-// lower case differ for a handful of letters; a name that differs from another only there may be
-// missed, and is then left to the complete command line.)
+// registers it; beyond ASCII, UTF-16 units folded one by one. (Letters beyond the Basic
+// Multilingual Plane are compared unfolded, which Qt folds: a name that differs from another only
+// there may be missed, and is then left to the complete command line. A city found under another
+// spelling than the display's beyond ASCII case is not trusted either.)
 int CompareNoCase(void*, int lengthA, const void* a, int lengthB, const void* b) {
     const auto* pa = static_cast<const unsigned char*>(a);
     const auto* pb = static_cast<const unsigned char*>(b);
@@ -163,8 +191,8 @@ int CompareNoCase(void*, int lengthA, const void* a, int lengthB, const void* b)
         FromUtf8(std::string(reinterpret_cast<const char*>(pb + i), static_cast<std::size_t>(lengthB - i)), &sb);
         const std::size_t m = sa.size() < sb.size() ? sa.size() : sb.size();
         for (std::size_t k = 0; k < m; ++k) {
-            const auto fa = static_cast<std::uint32_t>(towlower_l(static_cast<wint_t>(sa[k]), utf8)) & 0xFFFF;
-            const auto fb = static_cast<std::uint32_t>(towlower_l(static_cast<wint_t>(sb[k]), utf8)) & 0xFFFF;
+            const std::uint32_t fa = Folded(sa[k], utf8);
+            const std::uint32_t fb = Folded(sb[k], utf8);
             if (fa != fb) return fa < fb ? -1 : 1;
         }
         return sa.size() == sb.size() ? 0 : (sa.size() < sb.size() ? -1 : 1);
@@ -342,6 +370,18 @@ std::string FindCitySql(std::int64_t table, int slot) {
            s + ", k" + s + ", oid LIMIT 1";
 }
 
+// Whether two names differ at most in the case of ASCII letters: where the names differ beyond
+// ASCII, the look-up's order was the C library's folding and not Qt's, and is not trusted.
+bool SameButAsciiCase(const std::u16string& a, const std::u16string& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const char16_t ca = a[i] >= u'A' && a[i] <= u'Z' ? static_cast<char16_t>(a[i] + 32) : a[i];
+        const char16_t cb = b[i] >= u'A' && b[i] <= u'Z' ? static_cast<char16_t>(b[i] + 32) : b[i];
+        if (ca != cb) return false;
+    }
+    return true;
+}
+
 // The device's clock: the computer's, or the private device's at the offset it was set to.
 bool NowUtc(Profile& p, std::int64_t* now) {
     const std::int64_t host = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -426,7 +466,9 @@ bool Clock(std::string* out) {
         const std::u16string& shown = settings.names[static_cast<std::size_t>(i)];
         CityRow city;
         find.reset();
-        if (!find.bind(1, Utf8(shown)).step() || !ParseCity(find.blob(0), &city)) return false;
+        if (!find.bind(1, Utf8(shown)).step() || !ParseCity(find.blob(0), &city) || !SameButAsciiCase(city.name, shown)) {
+            return false;
+        }
         const CachedZone* zone = nullptr;
         for (const CachedZone& z : cache.zones) {
             if (z.name == city.name && z.zoneId == city.zoneId) zone = &z;

@@ -6,6 +6,7 @@
 #include "clock.h"
 #include "device.h"
 #include "profile.h"
+#include "settings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -256,6 +257,23 @@ TEST_F(QuickClock, LeavesToTheCompleteCommandLineWhatItCannotVouchFor) {
     EXPECT_EQ(0, own.code);
     EXPECT_TRUE(own.out.contains(S("Testville"))) << own.out.toStdString();
     ExpectHandedOver(Alone({}));
+}
+
+// Names are ordered as Qt folds them, also where the C library's lower case differs: İ stays İ
+// (the C library lowers it to i). So İzmir is found where the index keeps it, and a display
+// that says "izmir" names no city, for the small program as for the complete one.
+TEST_F(QuickClock, FoldsNamesAsQtDoesWhereTheCLibraryDiffers) {
+    ASSERT_EQ(0, Full({S("set-city"), S("2"), S("İzmir")}).code);
+    SetDevice(2026, 6, 1, 12, 0);
+    const Outcome izmir = Full({S("clock")});
+    ExpectSameAnswer(izmir, Alone({}));
+
+    GetReg().WriteStringValue(CRegistry::City2, S("izmir"));
+    za::device::Reset();
+    const Outcome full = Full({S("clock")});
+    EXPECT_TRUE(full.out.contains(S("izmir                     (not in the city database)"))) << full.out.toStdString();
+    ExpectHandedOver(Alone({}));
+    EXPECT_EQ(full.out.toStdString(), Cli({}).out.toStdString());
 }
 
 }  // namespace
