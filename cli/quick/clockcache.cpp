@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <cwctype>
 
 namespace cli::quick {
 
@@ -323,6 +324,42 @@ std::string TzStamp() {
     const char* dir = std::getenv("TZDIR");
     const std::string folder = dir && *dir ? dir : "/usr/share/zoneinfo";
     return FileIdentity(folder + "/tzdata.zi");
+}
+
+// A UTF-16 unit as Qt folds it (Unicode's simple case folding): the C library's lower case,
+// but for the letters where the two differ (CaseFolding.txt against UnicodeData.txt).
+std::uint32_t FoldedUnit(char16_t c, locale_t utf8) {
+    switch (c) {
+    case 0x0130: return 0x0130;  // İ has no simple folding
+    case 0x00B5: return 0x03BC;
+    case 0x017F: return 0x0073;
+    case 0x0345: return 0x03B9;
+    case 0x03C2: return 0x03C3;
+    case 0x03D0: return 0x03B2;
+    case 0x03D1: return 0x03B8;
+    case 0x03D5: return 0x03C6;
+    case 0x03D6: return 0x03C0;
+    case 0x03F0: return 0x03BA;
+    case 0x03F1: return 0x03C1;
+    case 0x03F5: return 0x03B5;
+    case 0x1C80: return 0x0432;  // the old Cyrillic letter forms, 1C80 to 1C88
+    case 0x1C81: return 0x0434;
+    case 0x1C82: return 0x043E;
+    case 0x1C83: return 0x0441;
+    case 0x1C84: return 0x0442;
+    case 0x1C85: return 0x0442;
+    case 0x1C86: return 0x044A;
+    case 0x1C87: return 0x0463;
+    case 0x1C88: return 0xA64B;
+    case 0x1E9B: return 0x1E61;
+    case 0x1FBE: return 0x03B9;
+    default: break;
+    }
+    // Cherokee folds to its capitals, which the C library lowers instead.
+    if (c >= 0x13F8 && c <= 0x13FD) return c - 8u;
+    if (c >= 0xAB70 && c <= 0xABBF) return c - 0xAB70u + 0x13A0u;
+    if (c >= 0x13A0 && c <= 0x13F5) return c;
+    return static_cast<std::uint32_t>(towlower_l(static_cast<wint_t>(c), utf8)) & 0xFFFF;
 }
 
 const Period* PeriodAt(const CachedZone& zone, std::int64_t t) {

@@ -5,6 +5,8 @@
 // Strings are UTF-16, as the complete command line's, so that widths and cuts count alike.
 #pragma once
 
+#include <locale.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -72,6 +74,10 @@ LocalTime LocalTimeOf(std::int64_t localSeconds);
 // as the complete command line writes them; false when the pattern holds what this does not
 // know.
 bool RenderShortDateTime(const Formats& formats, const LocalTime& t, bool daylight, std::u16string* out);
+
+// A UTF-16 unit as Qt folds it for its case-insensitive comparisons, given the C library's
+// UTF-8 locale; units of letters beyond the Basic Multilingual Plane stay as they are.
+std::uint32_t FoldedUnit(char16_t c, locale_t utf8);
 
 std::string Utf8(const std::u16string& text);
 // False for bytes that are not UTF-8.

@@ -145,33 +145,6 @@ locale_t Utf8Locale() {
 }
 bool g_orderUnknown = false;
 
-// A UTF-16 unit as Qt folds it (Unicode's simple case folding): the C library's lower case,
-// but for the letters where the two differ (CaseFolding.txt against UnicodeData.txt).
-std::uint32_t Folded(char16_t c, locale_t utf8) {
-    switch (c) {
-    case 0x0130: return 0x0130;  // İ has no simple folding
-    case 0x00B5: return 0x03BC;
-    case 0x017F: return 0x0073;
-    case 0x0345: return 0x03B9;
-    case 0x03C2: return 0x03C3;
-    case 0x03D0: return 0x03B2;
-    case 0x03D1: return 0x03B8;
-    case 0x03D5: return 0x03C6;
-    case 0x03D6: return 0x03C0;
-    case 0x03F0: return 0x03BA;
-    case 0x03F1: return 0x03C1;
-    case 0x03F5: return 0x03B5;
-    case 0x1E9B: return 0x1E61;
-    case 0x1FBE: return 0x03B9;
-    default: break;
-    }
-    // Cherokee folds to its capitals, which the C library lowers instead.
-    if (c >= 0x13F8 && c <= 0x13FD) return c - 8u;
-    if (c >= 0xAB70 && c <= 0xABBF) return c - 0xAB70u + 0x13A0u;
-    if (c >= 0x13A0 && c <= 0x13F5) return c;
-    return static_cast<std::uint32_t>(towlower_l(static_cast<wint_t>(c), utf8)) & 0xFFFF;
-}
-
 // SQLite's case-insensitive order for the profile's names, as the complete command line
 // registers it; beyond ASCII, UTF-16 units folded one by one. (Letters beyond the Basic
 // Multilingual Plane are compared unfolded, which Qt folds: a name that differs from another only
@@ -191,8 +164,8 @@ int CompareNoCase(void*, int lengthA, const void* a, int lengthB, const void* b)
         FromUtf8(std::string(reinterpret_cast<const char*>(pb + i), static_cast<std::size_t>(lengthB - i)), &sb);
         const std::size_t m = sa.size() < sb.size() ? sa.size() : sb.size();
         for (std::size_t k = 0; k < m; ++k) {
-            const std::uint32_t fa = Folded(sa[k], utf8);
-            const std::uint32_t fb = Folded(sb[k], utf8);
+            const std::uint32_t fa = FoldedUnit(sa[k], utf8);
+            const std::uint32_t fb = FoldedUnit(sb[k], utf8);
             if (fa != fb) return fa < fb ? -1 : 1;
         }
         return sa.size() == sb.size() ? 0 : (sa.size() < sb.size() ? -1 : 1);

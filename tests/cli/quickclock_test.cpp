@@ -3,6 +3,7 @@
 // wherever it cannot vouch for its own. "Alone" is a copy of zonaria-cli in a folder without
 // zonaria-cli-full, which fails (exit 2, "cannot start") whenever it would hand over.
 #include "citylist.h"
+#include "clockcache.h"
 #include "clock.h"
 #include "device.h"
 #include "profile.h"
@@ -13,6 +14,8 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include <locale.h>
 
 #include <gtest/gtest.h>
 
@@ -274,6 +277,23 @@ TEST_F(QuickClock, FoldsNamesAsQtDoesWhereTheCLibraryDiffers) {
     EXPECT_TRUE(full.out.contains(S("izmir                     (not in the city database)"))) << full.out.toStdString();
     ExpectHandedOver(Alone({}));
     EXPECT_EQ(full.out.toStdString(), Cli({}).out.toStdString());
+}
+
+// The name order beyond ASCII: every unit of the Basic Multilingual Plane folds as Qt folds it.
+TEST(QuickClockNames, EveryUnitFoldsAsQtFoldsIt) {
+    const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
+    ASSERT_NE(nullptr, utf8);
+    int differ = 0;
+    std::string first;
+    for (std::uint32_t c = 0; c <= 0xFFFF; ++c) {
+        if (c >= 0xD800 && c < 0xE000) continue;  // halves of pairs
+        const std::uint32_t qt = QChar(static_cast<char16_t>(c)).toCaseFolded().unicode();
+        const std::uint32_t quick = cli::quick::FoldedUnit(static_cast<char16_t>(c), utf8);
+        if (qt == quick) continue;
+        if (++differ <= 10) first += QStringLiteral(" U+%1 (Qt %2, here %3)").arg(c, 4, 16).arg(qt, 4, 16).arg(quick, 4, 16).toStdString();
+    }
+    EXPECT_EQ(0, differ) << first;
+    freelocale(utf8);
 }
 
 }  // namespace
