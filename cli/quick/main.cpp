@@ -12,13 +12,15 @@
 
 namespace {
 
-// The complete command line: zonaria-cli-full in this program's folder.
+// The complete command line: zonaria-cli-full in this program's folder; "" when that folder is
+// not known (never a bare name, which would run a file of the working directory).
 std::string CompletePath() {
     char self[PATH_MAX];
     const ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
-    if (n <= 0) return "zonaria-cli-full";
-    std::string path(self, static_cast<std::size_t>(n));
-    return path.substr(0, path.rfind('/') + 1) + "zonaria-cli-full";
+    if (n <= 0) return {};
+    const std::string path(self, static_cast<std::size_t>(n));
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1) + "zonaria-cli-full";
 }
 
 }  // namespace
@@ -32,6 +34,10 @@ int main(int argc, char* argv[]) {
         }
     }
     const std::string complete = CompletePath();
+    if (complete.empty()) {
+        std::fprintf(stderr, "zonaria-cli: cannot find zonaria-cli-full: /proc/self/exe cannot be read\n");
+        return 2;
+    }
     ::execv(complete.c_str(), argv);
     std::fprintf(stderr, "zonaria-cli: cannot start %s: %s\n", complete.c_str(), std::strerror(errno));
     return 2;
