@@ -289,6 +289,7 @@ bool ReadSettings(Profile& p, Settings* s) {
             if (data.size() > 4) continue;  // too long for a DWORD: the default
             std::memcpy(&selected, data.data(), data.size());
         } else {
+            if (data.size() % 2) return false;  // its last byte would be half a character
             s->names[static_cast<std::size_t>(name.back() - '0')] = RegistryText(data);
         }
     }
