@@ -139,7 +139,11 @@ int CMainView::heightForWidth(int width) const { return DisplaysHeight() + m_map
 QSize CMainView::sizeHint() const { return QSize(kPreferredWidth, heightForWidth(kPreferredWidth)); }
 
 QSize CMainView::minimumSizeHint() const {
-    return QSize(kMinimumWidth, DisplaysHeight() + m_map->heightForWidth(kMinimumMapWidth));
+    // As narrow as the handheld's screen where the displays' times fit it; wider where a
+    // desktop font or a language writes them wider.
+    int width = kMinimumWidth;
+    for (const CCityDisplay* d : m_displays) width = std::max(width, d->MinimumWidth());
+    return QSize(width, DisplaysHeight() + m_map->heightForWidth(kMinimumMapWidth));
 }
 
 QRect CMainView::MapRoom(const QRect& room) const {
@@ -354,6 +358,7 @@ void CMainView::SelectDisplay(int i) {
     reg.Close();
     m_frame.App().SetSelectedDisplay(static_cast<DWORD>(i));
     LayOut();
+    updateGeometry();  // another display has the top's long date
     UpdateNotes(Display(i).ShownTime());
 }
 
@@ -550,6 +555,7 @@ void CMainView::ApplyPreferences() {
     }
     m_showOffsets = za::ShowOffsetsSetting();
     UpdateNotes(Display(0).ShownTime());
+    updateGeometry();  // the displays' formats set how narrow the window may be
 }
 
 void CMainView::ReleaseMapImages() { m_map->ReleaseImages(); }

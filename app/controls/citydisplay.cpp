@@ -5,7 +5,9 @@
 #include "cityoffset.h"
 #include "dialogframe.h"
 #include "fonts.h"
+#include "format.h"
 #include "images.h"
+#include "localetext.h"
 #include "resource.h"
 #include "shell.h"
 #include "stringtable.h"
@@ -14,6 +16,8 @@
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDate>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -240,6 +244,51 @@ void CCityDisplay::Layout() {
 }
 
 QSize CCityDisplay::sizeHint() const { return QSize(240, m_height); }
+
+namespace {
+
+// The widest text of a format in a font, over the months and weekdays (and, for the formats with
+// a time, the widest hours), with the daylight mark. Kept per font and format: the five displays
+// ask it whenever the window's minimum size is wanted.
+int WidestTime(const QFont& font, int format) {
+    static QHash<QString, int> widest;
+    const QString key = font.key() + QLatin1Char('|') + QString::number(format) + QLatin1Char('|') +
+                        za::locale::UserLocale().name();
+    auto known = widest.constFind(key);
+    if (known != widest.constEnd()) return *known;
+    const QFontMetrics metrics(font);
+    int most = 0;
+    auto measure = [&](int month, int day, int hour) {
+        SYSTEMTIME t{};
+        t.wYear = 2026;
+        t.wMonth = static_cast<WORD>(month);
+        t.wDay = static_cast<WORD>(day);
+        t.wDayOfWeek = static_cast<WORD>(QDate(2026, month, day).dayOfWeek() % 7);
+        t.wHour = static_cast<WORD>(hour);
+        t.wMinute = 58;
+        most = std::max(most, metrics.horizontalAdvance(FormatDateAndTime(t, TRUE, format)));
+    };
+    // 22 to 28 September 2026 run Tuesday to Monday; the 28th of each month falls on several
+    // weekdays; 0, 10, 12 and 22 o'clock are the widest hours of 12- and 24-hour clocks.
+    for (int day = 22; day <= 28; ++day) {
+        for (int hour : {0, 10, 12, 22}) measure(9, day, hour);
+    }
+    for (int month = 1; month <= 12; ++month) measure(month, 28, 22);
+    widest.insert(key, most);
+    return most;
+}
+
+}  // namespace
+
+int CCityDisplay::MinimumWidth() const {
+    if (m_options & CDS_NAMEONLY) return 0;
+    if (m_options & CDS_TWOLINE) return WidestTime(m_font, TF_LONGDATE) + 2 * kMargin;
+    const int time = WidestTime(m_font, (m_options & CDS_ALTFORMAT) ? TF_WEEKDAY_SHORTDATE : TF_WEEKDAY_TIME);
+    // The time line starts at five ninths of the width (Layout).
+    int width = (time + kTimeGap + kMargin) * 9 / 4;
+    while (width - (width * 5) / 9 - kTimeGap - kMargin < time) ++width;
+    return width;
+}
 
 QSize CCityDisplay::minimumSizeHint() const { return QSize(120, m_height); }
 

@@ -111,6 +111,9 @@ public:
     CCity& City() { return m_city; }
     void SetCity(const CCity& city);
     int PreferredHeight() const { return m_height; }
+    // The narrowest width at which the widest time this display can show (any weekday, month
+    // and hour, with the daylight mark) fits its time line uncut.
+    int MinimumWidth() const;
 
     // The texts as drawn: the name line and the time line.
     QString NameText() const;

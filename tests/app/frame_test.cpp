@@ -442,6 +442,36 @@ TEST_F(ApplicationFrame, EveryDisplayStaysInsideTheWindowAtAnySize) {
     za::test::SaveShot(Frame(), QStringLiteral("mainframe-smallest.png"));
 }
 
+// At the smallest size every display's time is written whole, through a week of hours in
+// daylight time (its mark included) and with the short date in place of the time: the desktop's
+// font writes "Wed 12:58 AM" wider than the handheld's 240 pixels left room for.
+TEST_F(ApplicationFrame, TheSmallestWindowCutsNoTime) {
+    ASSERT_TRUE(Start());
+    CMainView& view = Frame().View();
+    for (const bool shortDate : {false, true}) {
+        SCOPED_TRACE(shortDate ? "short date" : "time");
+        for (int i = 0; i < za::kDisplays; ++i) {
+            view.Display(i).ChangeOptions(shortDate ? CDS_ALTFORMAT : 0, shortDate ? 0 : CDS_ALTFORMAT);
+        }
+        view.updateGeometry();
+        Pump(20);
+        Frame().resize(Frame().minimumSizeHint());
+        Pump(20);
+        for (int i = 0; i < za::kDisplays; ++i) {
+            const CCityDisplay& display = view.Display(i);
+            const QFontMetrics metrics(display.DisplayFont());
+            for (int hour = 0; hour < 7 * 24; ++hour) {
+                // 21 to 27 September 2026 (UTC), daylight time in the displays' northern cities.
+                const SYSTEMTIME utc = za::test::MakeTime(2026, 9, 21 + hour / 24, hour % 24, 58);
+                const QString time = display.City().LocalTimeAsString(
+                    utc, (display.Options() & CDS_TWOLINE) ? TF_LONGDATE : shortDate ? TF_WEEKDAY_SHORTDATE : TF_WEEKDAY_TIME);
+                ASSERT_LE(metrics.horizontalAdvance(time), display.TimeRect().width())
+                    << "display " << i << ": " << time.toStdString() << " at a width of " << display.width();
+            }
+        }
+    }
+}
+
 // A window opened where the screen is low shows no blank band: the map's whole height under the
 // displays, the frame no taller than the screen.
 TEST_F(ApplicationFrame, OpensAtASizeThatFitsTheScreen) {
