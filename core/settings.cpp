@@ -1,5 +1,7 @@
 #include "settings.h"
 
+#include "displaydefaults.h"
+
 #include <vector>
 
 namespace {
@@ -17,11 +19,11 @@ struct Setting {
 // In the order of the enumeration.
 const Setting kSettings[] = {
     {CRegistry::DBPath, u"DBPath", u"", 0},
-    {CRegistry::City0, u"City0", u"San Francisco, CA", 0},
-    {CRegistry::City1, u"City1", u"Chicago, IL", 0},
-    {CRegistry::City2, u"City2", u"New York, NY", 0},
-    {CRegistry::City3, u"City3", u"London", 0},
-    {CRegistry::City4, u"City4", u"Tokyo", 0},
+    {CRegistry::City0, u"City0", za::kDefaultDisplayCities[0], 0},
+    {CRegistry::City1, u"City1", za::kDefaultDisplayCities[1], 0},
+    {CRegistry::City2, u"City2", za::kDefaultDisplayCities[2], 0},
+    {CRegistry::City3, u"City3", za::kDefaultDisplayCities[3], 0},
+    {CRegistry::City4, u"City4", za::kDefaultDisplayCities[4], 0},
     {CRegistry::CityX, u"CityX", nullptr, 0},
     {CRegistry::InitialRun, u"InitialRun", nullptr, 0},
     {CRegistry::AlarmOptions, u"AlarmOptions", nullptr, 29},

@@ -1,5 +1,6 @@
 #include "device.h"
 
+#include "checkrecord.h"
 #include "schema.h"
 #include "walindex.h"
 
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <fcntl.h>
 #include <sqlite3.h>
@@ -201,41 +201,10 @@ QStringList& Checked() {
     return checked;
 }
 
-// Which file device.db is, and as written when: its file system and inode, size and time of
-// last change. Another file put in its place (a copy restored, another program's database
-// renamed), or the file written by another program, is another identity.
-QByteArray IdentityOf(const QString& file) {
-    struct stat st {};
-    if (::stat(QFile::encodeName(file).constData(), &st) != 0) return QByteArray();
-    QByteArray identity;
-    for (const auto n : {static_cast<qulonglong>(st.st_dev), static_cast<qulonglong>(st.st_ino),
-                         static_cast<qulonglong>(st.st_size), static_cast<qulonglong>(st.st_mtim.tv_sec),
-                         static_cast<qulonglong>(st.st_mtim.tv_nsec)}) {
-        identity += QByteArray::number(n) + ':';
-    }
-    return identity;
-}
-
-// Beside device.db: the identity of the file that last passed the quick check.
-QString CheckedStampPath(const QString& file) { return file + QStringLiteral(".checked"); }
-
-bool PassedBefore(const QString& file) {
-    QFile stamp(CheckedStampPath(file));
-    const QByteArray identity = IdentityOf(file);
-    return !identity.isEmpty() && stamp.open(QIODevice::ReadOnly) && stamp.read(256).trimmed() == identity;
-}
+bool PassedBefore(const QString& file) { return za::device::PassedBefore(std::string(QFile::encodeName(file).constData())); }
 
 // Remembers that device.db passed, so that the next process need not read every page again.
-// A folder that cannot be written keeps no stamp: each process checks.
-void RememberPassed(const QString& file) {
-    const QByteArray identity = IdentityOf(file);
-    if (identity.isEmpty() || PassedBefore(file)) return;
-    QSaveFile stamp(CheckedStampPath(file));
-    if (stamp.open(QIODevice::WriteOnly)) {
-        stamp.write(identity + '\n');
-        stamp.commit();
-    }
-}
+void RememberPassed(const QString& file) { za::device::RememberPassed(std::string(QFile::encodeName(file).constData())); }
 
 // Zonaria's own writes since the profile passed its check are SQLite's, which keep it whole:
 // a profile that showed no damage is remembered as passed as it is left (closing folds the log

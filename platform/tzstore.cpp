@@ -1,6 +1,7 @@
 #include "tzstore.h"
 
 #include "device.h"
+#include "fnv1a.h"
 #include "tzderive.h"
 
 #include <QCoreApplication>
@@ -26,15 +27,8 @@ constexpr quint32 kFormat = 1;
 constexpr int kWriteAfter = 16;
 constexpr int kWriteDelayMs = 2000;
 
-// FNV-1a: a damaged or half-written entry is not taken for rules.
-quint64 Checksum(const QByteArray& bytes) {
-    quint64 hash = 14695981039346656037ULL;
-    for (const char c : bytes) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 1099511628211ULL;
-    }
-    return hash;
-}
+// A damaged or half-written entry is not taken for rules.
+quint64 Checksum(const QByteArray& bytes) { return Fnv1a(bytes.constData(), static_cast<std::size_t>(bytes.size())); }
 
 }  // namespace
 

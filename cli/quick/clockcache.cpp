@@ -1,5 +1,8 @@
 #include "clockcache.h"
 
+#include "checkrecord.h"
+#include "fnv1a.h"
+
 #include <sys/stat.h>
 
 #include <cstdlib>
@@ -12,16 +15,6 @@ namespace {
 
 constexpr char kMagic[8] = {'Z', 'A', 'C', 'L', 'O', 'C', 'K', '\n'};
 constexpr std::uint32_t kFormat = 1;
-
-// FNV-1a over the bytes before it, so that a damaged file is refused rather than believed.
-std::uint32_t Sum(const char* p, std::size_t n) {
-    std::uint32_t h = 2166136261u;
-    for (std::size_t i = 0; i < n; ++i) {
-        h ^= static_cast<unsigned char>(p[i]);
-        h *= 16777619u;
-    }
-    return h;
-}
 
 void PutU32(std::string& out, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) out += static_cast<char>(v >> (8 * i));
@@ -255,15 +248,15 @@ std::string Serialise(const ClockCache& c) {
             PutU32(out, p.daylight ? 1 : 0);
         }
     }
-    PutU32(out, Sum(out.data(), out.size()));
+    PutI64(out, static_cast<std::int64_t>(za::Fnv1a(out.data(), out.size())));  // over all before it
     return out;
 }
 
 bool Parse(const std::string& bytes, ClockCache* c) {
-    if (bytes.size() < sizeof kMagic + 8 || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0) return false;
-    const std::size_t body = bytes.size() - 4;
-    Reader sum(bytes.data() + body, 4);
-    if (sum.u32() != Sum(bytes.data(), body)) return false;
+    if (bytes.size() < sizeof kMagic + 12 || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0) return false;
+    const std::size_t body = bytes.size() - 8;
+    Reader sum(bytes.data() + body, 8);
+    if (static_cast<std::uint64_t>(sum.i64()) != za::Fnv1a(bytes.data(), body)) return false;
     Reader r(bytes.data() + sizeof kMagic, body - sizeof kMagic);
     if (r.u32() != kFormat) return false;
     c->key = r.bytes();
@@ -308,22 +301,10 @@ std::string EnvironmentKey() {
     return key;
 }
 
-std::string FileIdentity(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return {};
-    std::string identity;
-    for (const auto n : {static_cast<unsigned long long>(st.st_dev), static_cast<unsigned long long>(st.st_ino),
-                         static_cast<unsigned long long>(st.st_size), static_cast<unsigned long long>(st.st_mtim.tv_sec),
-                         static_cast<unsigned long long>(st.st_mtim.tv_nsec)}) {
-        identity += std::to_string(n) + ':';
-    }
-    return identity;
-}
-
 std::string TzStamp() {
     const char* dir = std::getenv("TZDIR");
     const std::string folder = dir && *dir ? dir : "/usr/share/zoneinfo";
-    return FileIdentity(folder + "/tzdata.zi");
+    return za::device::FileIdentity(folder + "/tzdata.zi");
 }
 
 // A UTF-16 unit as Qt folds it (Unicode's simple case folding): the C library's lower case,

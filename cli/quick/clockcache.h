@@ -57,10 +57,6 @@ bool Parse(const std::string& bytes, ClockCache* cache);
 std::string EnvironmentKey();
 // Which tz database the zones came from: the identity of its tzdata.zi ("" when it has none).
 std::string TzStamp();
-// A file's device, inode, size and time of last change, as "dev:ino:size:sec:nsec:" (the
-// profile's check record holds device.db's so); "" when it cannot be read.
-std::string FileIdentity(const std::string& path);
-
 // The zone's period at t, or null outside its span.
 const Period* PeriodAt(const CachedZone& zone, std::int64_t t);
 

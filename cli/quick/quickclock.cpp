@@ -1,6 +1,8 @@
 #include "quickclock.h"
 
+#include "checkrecord.h"
 #include "clockcache.h"
+#include "displaydefaults.h"
 #include "nocase.h"
 #include "walindex.h"
 
@@ -31,8 +33,6 @@ constexpr std::int32_t kProfileApplicationId = 0x5A414450;
 constexpr const char* kSettingsKeyFold = "software\\corvantel\\zonaria";
 constexpr int kLocalMachine = 1;
 constexpr int kDisplays = 5;
-constexpr const char16_t* kDefaultCities[kDisplays] = {u"San Francisco, CA", u"Chicago, IL", u"New York, NY",
-                                                       u"London", u"Tokyo"};
 constexpr std::uint32_t kCityNameProp = (100u << 16) | 31u;  // PROPID_CITY_NAME, a string
 constexpr std::uint32_t kCityZoneProp = (101u << 16) | 2u;   // PROPID_CITY_TZID, a short
 constexpr std::int64_t kWorthFolding = 256 * 1024;           // a log the complete one folds
@@ -88,36 +88,6 @@ bool ReadFile(const std::string& path, std::string* bytes, std::size_t most) {
     ::close(fd);
     bytes->resize(got);
     return ok;
-}
-
-std::string Trimmed(const std::string& s) {
-    const char* blanks = " \t\n\v\f\r";
-    const std::size_t b = s.find_first_not_of(blanks);
-    if (b == std::string::npos) return {};
-    return s.substr(b, s.find_last_not_of(blanks) - b + 1);
-}
-
-bool PassedBefore(const std::string& file) {
-    std::string stamp;
-    const std::string identity = FileIdentity(file);
-    return !identity.empty() && ReadFile(file + ".checked", &stamp, 256) && Trimmed(stamp) == identity;
-}
-
-// As the complete command line renews it: written aside, then renamed over the old one.
-void RememberPassed(const std::string& file) {
-    const std::string identity = FileIdentity(file);
-    if (identity.empty() || PassedBefore(file)) return;
-    const std::string stamp = file + ".checked";
-    const std::string aside = stamp + ".quick-" + std::to_string(::getpid());
-    const std::string text = identity + '\n';
-    const int fd = ::open(aside.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return;
-    const bool written = ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
-    if (::close(fd) != 0 || !written) {
-        ::unlink(aside.c_str());
-        return;
-    }
-    if (std::rename(aside.c_str(), stamp.c_str()) != 0) ::unlink(aside.c_str());
 }
 
 // Whether the log beside device.db is one the complete command line would take as it is: none,
@@ -182,7 +152,7 @@ public:
     ~Profile() {
         if (!m_db) return;
         sqlite3_close_v2(m_db);
-        if (!m_failed) RememberPassed(m_file);
+        if (!m_failed) za::device::RememberPassed(m_file);
     }
     bool open() {
         if (sqlite3_open_v2(m_file.c_str(), &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
@@ -276,7 +246,7 @@ bool ReadSettings(Profile& p, Settings* s) {
         key.bind(1, kLocalMachine).bind(2, kSettingsKeyFold);
         if (!key.step()) return false;  // the defaults, or a failure: left to the complete one
     }
-    for (int i = 0; i < kDisplays; ++i) s->names[static_cast<std::size_t>(i)] = kDefaultCities[i];
+    for (int i = 0; i < kDisplays; ++i) s->names[static_cast<std::size_t>(i)] = za::kDefaultDisplayCities[i];
     std::uint32_t selected = 0;
     Query q(p, kReadSettings);
     q.bind(1, kLocalMachine).bind(2, kSettingsKeyFold);
@@ -393,7 +363,7 @@ bool Clock(std::string* out) {
         ::access(folder.c_str(), W_OK) != 0) {
         return false;
     }
-    const bool passed = PassedBefore(file);
+    const bool passed = za::device::PassedBefore(file);
     if (!passed || !LogIsSound(file, passed)) return false;
     struct stat log {};
     if (::stat((file + "-wal").c_str(), &log) == 0 && log.st_size >= kWorthFolding) return false;
