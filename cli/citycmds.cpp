@@ -1,4 +1,5 @@
 // The facts of one city and the lists of the city database: city, find, codes.
+#include "citykeep.h"
 #include "citylist.h"
 #include "clockchange.h"
 #include "commands.h"
@@ -10,6 +11,13 @@
 
 namespace cli {
 
+QStringList CityLabels() {
+    return {Text::tr("Time zone:    "), Text::tr("Latitude:     "), Text::tr("Longitude:    "), Text::tr("Sunrise:      "),
+            Text::tr("Sunset:       "), Text::tr("Airport code: "), Text::tr("Phone code:   "), Text::tr("Clock change: ")};
+}
+
+QString NoClockChangeText() { return Text::tr("none within a year"); }
+
 void CityCommand(const QStringList& words, Output& out) {
     const Args args(words, {}, {});
     if (args.Positional().size() != 1) Fail(Text::tr("city takes one NAME (quote names with blanks); see --help"));
@@ -18,17 +26,19 @@ void CityCommand(const QStringList& words, Output& out) {
     QString rise, set;
     city.RiseSet(rise, set, nullptr, ZENITH_OFFICIAL);
     const QString zoneName = city.TimeZone().Name();
-    const za::ClockChange change = za::NextClockChange(city.TimeZone(), NowUtc());
+    const SYSTEMTIME now = NowUtc();
+    const za::ClockChange change = za::NextClockChange(city.TimeZone(), now);
 
+    const QStringList label = CityLabels();
     out.Line(city.Name() + QStringLiteral(", ") + city.CountryName());
-    out.Line(Text::tr("Time zone:    ") + zoneName);
-    out.Line(Text::tr("Latitude:     ") + city.LatitudeAsString());
-    out.Line(Text::tr("Longitude:    ") + city.LongitudeAsString());
-    out.Line(Text::tr("Sunrise:      ") + rise);
-    out.Line(Text::tr("Sunset:       ") + set);
-    out.Line(Text::tr("Airport code: ") + city.AirportCode());
-    out.Line(Text::tr("Phone code:   ") + city.CountryPhoneCode() + QStringLiteral(" - ") + city.AreaCode());
-    out.Line(Text::tr("Clock change: ") + (change.found ? za::ClockChangeText(change) : Text::tr("none within a year")));
+    out.Line(label[0] + zoneName);
+    out.Line(label[1] + city.LatitudeAsString());
+    out.Line(label[2] + city.LongitudeAsString());
+    out.Line(label[3] + rise);
+    out.Line(label[4] + set);
+    out.Line(label[5] + city.AirportCode());
+    out.Line(label[6] + city.CountryPhoneCode() + QStringLiteral(" - ") + city.AreaCode());
+    out.Line(label[7] + (change.found ? za::ClockChangeText(change) : NoClockChangeText()));
 
     QJsonObject& o = out.object;
     o[QStringLiteral("name")] = city.Name();
@@ -54,6 +64,7 @@ void CityCommand(const QStringList& words, Output& out) {
     } else {
         o[QStringLiteral("next_clock_change")] = QJsonValue::Null;
     }
+    KeepCityCache(now);
 }
 
 void FindCommand(const QStringList& words, Output& out) {

@@ -25,6 +25,8 @@ constexpr std::int64_t kStep = 6 * 3600;    // no zone changes twice within six 
 
 std::u16string U16(const QString& text) { return text.toStdU16String(); }
 
+}  // namespace
+
 Formats FormatsOfLocale() {
     const QLocale loc = za::locale::UserLocale();
     Formats f;
@@ -45,8 +47,8 @@ Formats FormatsOfLocale() {
     return f;
 }
 
-// Whether the quick command line writes what FormatDateAndTime writes, for every month, day of
-// the week, hour and a spread of days and minutes, with and without daylight time.
+// For every month, day of the week, hour and a spread of days and minutes, with and without
+// daylight time; the time alone too.
 bool WritesAsQt(const Formats& f) {
     for (int i = 0; i < 24 * 12; ++i) {
         const std::int64_t seconds = 1767225600 + std::int64_t(i) * (kDay * 31 + 3600 + 17 * 60);  // from 2026-01-01
@@ -55,12 +57,16 @@ bool WritesAsQt(const Formats& f) {
         const bool daylight = i % 2 == 1;
         std::u16string quick;
         if (!quick::RenderShortDateTime(f, quick::LocalTimeOf(seconds), daylight, &quick) ||
-            quick != U16(FormatDateAndTime(local, daylight, TF_SHORTDATE_TIME))) {
+            quick != U16(FormatDateAndTime(local, daylight, TF_SHORTDATE_TIME)) ||
+            !quick::RenderTimeText(f, quick::LocalTimeOf(seconds), daylight, &quick) ||
+            quick != U16(FormatDateAndTime(local, daylight, TF_TIME))) {
             return false;
         }
     }
     return true;
 }
+
+namespace {
 
 // The zone's offset and daylight flag at t, as the clock shows them.
 Period Probe(const CTimeZone& zone, std::int64_t t, bool* ok) {
@@ -74,13 +80,13 @@ Period Probe(const CTimeZone& zone, std::int64_t t, bool* ok) {
 
 bool Same(const Period& a, const Period& b) { return a.offset == b.offset && a.daylight == b.daylight; }
 
-// The zone's periods from `from` to `until`: probed every six hours, each change then found to
-// the second.
-bool PeriodsOf(const CTimeZone& zone, std::int64_t from, std::int64_t until, std::vector<Period>* periods) {
+}  // namespace
+
+bool PeriodsOf(const CTimeZone& zone, std::int64_t from, std::int64_t until, std::int64_t step, std::vector<Period>* periods) {
     bool ok = true;
     Period last = Probe(zone, from, &ok);
     periods->assign(1, last);
-    for (std::int64_t probed = from, t = from + kStep; ok && probed < until; probed = t, t += kStep) {
+    for (std::int64_t probed = from, t = from + step; ok && probed < until; probed = t, t += step) {
         t = std::min(t, until);
         const Period next = Probe(zone, t, &ok);
         if (Same(next, last)) continue;
@@ -99,8 +105,6 @@ bool PeriodsOf(const CTimeZone& zone, std::int64_t from, std::int64_t until, std
     }
     return ok;
 }
-
-}  // namespace
 
 void KeepClockCache(const std::vector<CCity>& cities, const SYSTEMTIME& utc) {
     if (za::device::Status().state != za::device::ProfileState::Ready) return;
@@ -121,7 +125,7 @@ void KeepClockCache(const std::vector<CCity>& cities, const SYSTEMTIME& utc) {
         quick::CachedZone zone;
         zone.name = U16(city.Name());
         zone.zoneId = city.TimeZoneID();
-        if (!PeriodsOf(city.TimeZone(), cache.from, cache.until, &zone.periods)) return;
+        if (!PeriodsOf(city.TimeZone(), cache.from, cache.until, kStep, &zone.periods)) return;
         cache.zones.push_back(std::move(zone));
     }
     QSaveFile file(za::device::ProfilePath() + QLatin1Char('/') + QLatin1String(quick::kClockCacheName));

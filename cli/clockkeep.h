@@ -2,7 +2,9 @@
 #pragma once
 
 #include "city.h"
+#include "quick/clockcache.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace cli {
@@ -12,5 +14,14 @@ namespace cli {
 // is not its own place's from the tz database, or for a locale whose texts the quick command
 // line does not write exactly as Qt does; the quick one then leaves clock to this one.
 void KeepClockCache(const std::vector<CCity>& cities, const SYSTEMTIME& utc);
+
+// What the caches share: the user's formats, whether the quick command line writes dates and
+// times with them exactly as FormatDateAndTime does, and a zone's periods from `from` to
+// `until`, probed every `step` seconds (no zone changes twice within one) and each change then
+// found to the second.
+quick::Formats FormatsOfLocale();
+bool WritesAsQt(const quick::Formats& formats);
+bool PeriodsOf(const CTimeZone& zone, std::int64_t from, std::int64_t until, std::int64_t step,
+               std::vector<quick::Period>* periods);
 
 }  // namespace cli

@@ -72,10 +72,13 @@ QString ClockChangeText(const ClockChange& change) {
     if (!change.found) return QString();
     const QLocale locale;
     const QDate date(change.local.wYear, change.local.wMonth, change.local.wDay);
-    const QString dateText = locale.toString(date, QStringLiteral("ddd d MMM yyyy"));
+    const QString dateText = locale.toString(date, QString::fromUtf16(kClockChangeDatePattern));
     const QString timeText = QString::asprintf("%02d:%02d", change.local.wHour, change.local.wMinute);
-    const UINT id = change.Minutes() > 0 ? IDS_CLOCKS_FORWARD : IDS_CLOCKS_BACK;
-    return FormatString(WorldString(id), {ClockChangeAmountText(change.Minutes()), dateText, timeText});
+    return ClockChangeText(change.Minutes() > 0, ClockChangeAmountText(change.Minutes()), dateText, timeText);
+}
+
+QString ClockChangeText(bool forward, const QString& amount, const QString& date, const QString& time) {
+    return FormatString(WorldString(forward ? IDS_CLOCKS_FORWARD : IDS_CLOCKS_BACK), {amount, date, time});
 }
 
 bool ChangesWithinDays(const ClockChange& change, const SYSTEMTIME& utc, int days) {

@@ -29,6 +29,10 @@ ClockChange NextClockChange(const CTimeZone& zone, const SYSTEMTIME& afterUtc, i
 // "Clocks go back 1 hour on Sun 25 Oct 2026 at 02:00", "Clocks go forward 30 min on …": the
 // date in the user's locale, the time on the 24-hour clock. Empty when nothing was found.
 QString ClockChangeText(const ClockChange& change);
+// The same from its parts.
+QString ClockChangeText(bool forward, const QString& amount, const QString& date, const QString& time);
+// The date's pattern in the text, in the user's locale.
+inline constexpr char16_t kClockChangeDatePattern[] = u"ddd d MMM yyyy";
 // The amount alone: "1 hour", "2 hours", "30 min", "1 hour 30 min".
 QString ClockChangeAmountText(int minutes);
 

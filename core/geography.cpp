@@ -34,11 +34,7 @@ constexpr double kKmToNauticalMiles = 0.5399568;
 constexpr double kFlattening = 0.0033528131778969143;
 constexpr double kTwiceEquatorialRadiusKm = 12756.28;
 
-QString FormatCoordinate(int value, UINT positiveId, UINT negativeId) {
-    int degrees = 0, minutes = 0, positive = 0;
-    ConvertToDMS(value, &degrees, &minutes, &positive);
-    return za::FormatString(za::CoreString(positive ? positiveId : negativeId), {degrees, minutes});
-}
+
 
 }  // namespace
 
@@ -59,9 +55,22 @@ void ConvertFromDMS(int* value, int degrees, int minutes, int positive) {
     *value = static_cast<int>(b);
 }
 
-QString FormatLatitude(int value) { return FormatCoordinate(value, IDS_NORTH, IDS_SOUTH); }
+QString FormatLatitude(int value) {
+    int degrees = 0, minutes = 0, positive = 0;
+    ConvertToDMS(value, &degrees, &minutes, &positive);
+    return FormatDegreesMinutes(degrees, minutes, positive != 0, true);
+}
 
-QString FormatLongitude(int value) { return FormatCoordinate(value, IDS_EAST, IDS_WEST); }
+QString FormatLongitude(int value) {
+    int degrees = 0, minutes = 0, positive = 0;
+    ConvertToDMS(value, &degrees, &minutes, &positive);
+    return FormatDegreesMinutes(degrees, minutes, positive != 0, false);
+}
+
+QString FormatDegreesMinutes(int degrees, int minutes, bool positive, bool latitude) {
+    const UINT id = latitude ? (positive ? IDS_NORTH : IDS_SOUTH) : (positive ? IDS_EAST : IDS_WEST);
+    return za::FormatString(za::CoreString(id), {degrees, minutes});
+}
 
 void GreatCircleDistance(long lon1, long lat1, long lon2, long lat2, double* km) {
     if (!km) return;

@@ -27,6 +27,8 @@ void ConvertFromDMS(int* value, int degrees, int minutes, int positive);
 // "37° 45´ N" / "122° 25´ W": degrees and rounded minutes with the hemisphere.
 QString FormatLatitude(int value);
 QString FormatLongitude(int value);
+// The same from its parts, for a latitude or a longitude.
+QString FormatDegreesMinutes(int degrees, int minutes, bool positive, bool latitude);
 
 // Distance in kilometres between two positions (longitude first for each point): the length
 // of the shortest geodesic on the ellipsoid a = 6378.14 km, f = 1/298.257, by Karney's method

@@ -70,6 +70,7 @@ void DerivedStore::Keep(const QByteArray& key, const QByteArray& entry) {
     if (m_release.isEmpty() || entry.isEmpty()) return;
     m_entries.insert(key, Entry{entry, Checksum(key + entry)});
     m_read = true;
+    if (!m_later) return;
     m_kept.insert(key);
     if (m_kept.size() >= kWriteAfter) {
         Write();
@@ -86,6 +87,11 @@ void DerivedStore::Flush() {
 }
 
 DerivedStore::~DerivedStore() { Flush(); }
+
+void DerivedStore::KeepForLater(bool later) {
+    const QMutexLocker lock(&m_mutex);
+    m_later = later;
+}
 
 void DerivedStore::Write() {
     if (m_kept.isEmpty()) return;

@@ -29,6 +29,10 @@ public:
     void Keep(const QByteArray& key, const QByteArray& entry);
     // Writes the entries kept since the last write.
     void Flush();
+    // Whether entries kept from now on are written for later processes (they are by default). A
+    // pass over every zone keeps them for this process alone: every process reads the whole
+    // file, and hundreds of zones no later one wants would cost each of them.
+    void KeepForLater(bool later);
     ~DerivedStore();
 
     // The process's store: beside the device profile, for the installed tz database and this
@@ -51,6 +55,7 @@ private:
     QString m_file;
     QString m_release;
     bool m_read = false;
+    bool m_later = true;
     QHash<QByteArray, Entry> m_entries;
     QSet<QByteArray> m_kept;  // kept since the last write
     QMutex m_mutex;

@@ -59,9 +59,12 @@ for key in names_read_ms picker_open_ms picker_first_key_ms picker_later_key_ms 
     printf '%-34s' "$key"; for n in "${sizes[@]}"; do printf '%12s' "${ui[$n,$key]:-?}"; done; echo
 done
 
-# A clock before the timed ones, as any earlier one leaves it: zonaria-cli-full keeps the clock
-# cache from which zonaria-cli answers the next ones without Qt.
-for n in "${sizes[@]}"; do ZONARIA_DEVICE=$store/$n "$BIN/zonaria-cli" clock >/dev/null; done
+# A clock and a city before the timed ones, as any earlier ones leave them: zonaria-cli-full
+# keeps the clock and city caches from which zonaria-cli answers the next ones without Qt.
+for n in "${sizes[@]}"; do
+    ZONARIA_DEVICE=$store/$n "$BIN/zonaria-cli" clock >/dev/null
+    ZONARIA_DEVICE=$store/$n "$BIN/zonaria-cli" city Paris >/dev/null
+done
 for cmd in "clock" "city London" "find lon" "find sao"; do
     printf '%-34s' "zonaria-cli $cmd, CPU ms"
     for n in "${sizes[@]}"; do
@@ -80,7 +83,12 @@ for n in "${sizes[@]}"; do
     kill $pid; wait $pid 2>/dev/null || true
 done
 echo
-printf '%-34s' "zonaria-cli-full clock, CPU ms"
-for n in "${sizes[@]}"; do printf '%12s' "$(ZONARIA_DEVICE=$store/$n cpu_ms "$BIN/zonaria-cli-full" clock)"; done
-echo
+for cmd in "clock" "city London"; do
+    printf '%-34s' "zonaria-cli-full $cmd, CPU ms"
+    for n in "${sizes[@]}"; do
+        # shellcheck disable=SC2086
+        printf '%12s' "$(ZONARIA_DEVICE=$store/$n cpu_ms "$BIN/zonaria-cli-full" $cmd)"
+    done
+    echo
+done
 printf '%-34s%12s\n' "date, CPU ms" "$date_ms"

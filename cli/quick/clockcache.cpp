@@ -1,5 +1,7 @@
 #include "clockcache.h"
 
+#include "cachebytes.h"
+
 #include "checkrecord.h"
 #include "fnv1a.h"
 
@@ -16,79 +18,6 @@ namespace {
 constexpr char kMagic[8] = {'Z', 'A', 'C', 'L', 'O', 'C', 'K', '\n'};
 constexpr std::uint32_t kFormat = 1;
 
-void PutU32(std::string& out, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) out += static_cast<char>(v >> (8 * i));
-}
-void PutI64(std::string& out, std::int64_t v) {
-    const auto u = static_cast<std::uint64_t>(v);
-    for (int i = 0; i < 8; ++i) out += static_cast<char>(u >> (8 * i));
-}
-void PutBytes(std::string& out, const std::string& bytes) {
-    PutU32(out, static_cast<std::uint32_t>(bytes.size()));
-    out += bytes;
-}
-void PutText(std::string& out, const std::u16string& text) {
-    PutU32(out, static_cast<std::uint32_t>(text.size()));
-    for (const char16_t c : text) {
-        out += static_cast<char>(c);
-        out += static_cast<char>(c >> 8);
-    }
-}
-
-// Reads what PutX wrote; every read fails once one has.
-class Reader {
-public:
-    Reader(const char* p, std::size_t n) : m_p(p), m_left(n) {}
-    bool ok() const { return m_ok; }
-    bool done() const { return m_ok && m_left == 0; }
-    std::uint32_t u32() {
-        std::uint32_t v = 0;
-        if (!take(4)) return 0;
-        for (int i = 0; i < 4; ++i) v |= std::uint32_t(static_cast<unsigned char>(m_at[i])) << (8 * i);
-        return v;
-    }
-    std::int64_t i64() {
-        std::uint64_t v = 0;
-        if (!take(8)) return 0;
-        for (int i = 0; i < 8; ++i) v |= std::uint64_t(static_cast<unsigned char>(m_at[i])) << (8 * i);
-        return static_cast<std::int64_t>(v);
-    }
-    std::string bytes() {
-        const std::uint32_t n = u32();
-        if (!take(n)) return {};
-        return std::string(m_at, n);
-    }
-    std::u16string text() {
-        const std::uint32_t n = u32();
-        if (n > m_left / 2 || !take(std::size_t(n) * 2)) {
-            m_ok = false;
-            return {};
-        }
-        std::u16string t(n, u'\0');
-        for (std::uint32_t i = 0; i < n; ++i) {
-            t[i] = static_cast<char16_t>(static_cast<unsigned char>(m_at[2 * i]) |
-                                         static_cast<unsigned char>(m_at[2 * i + 1]) << 8);
-        }
-        return t;
-    }
-
-private:
-    bool take(std::size_t n) {
-        if (!m_ok || n > m_left) {
-            m_ok = false;
-            return false;
-        }
-        m_at = m_p;
-        m_p += n;
-        m_left -= n;
-        return true;
-    }
-    const char* m_p;
-    const char* m_at = nullptr;
-    std::size_t m_left;
-    bool m_ok = true;
-};
-
 // A number in the locale's digits, at least `width` of them.
 bool Number(const Formats& f, int value, int width, std::u16string* out) {
     std::string digits = std::to_string(value);
@@ -103,8 +32,7 @@ bool Number(const Formats& f, int value, int width, std::u16string* out) {
 
 // QLocale's rendering of a date pattern: d, dd, ddd, dddd; M to MMMM; yy and yyyy; text
 // between single quotes, '' for a quote. Any other letter is refused.
-bool RenderDate(const Formats& f, const LocalTime& t, std::u16string* out) {
-    const std::u16string& p = f.datePattern;
+bool RenderDate(const Formats& f, const std::u16string& p, const LocalTime& t, std::u16string* out) {
     const std::size_t n = p.size();
     for (std::size_t i = 0; i < n;) {
         const char16_t c = p[i];
@@ -222,53 +150,77 @@ void PutEnv(std::string& key, const char* name) {
 
 }  // namespace
 
-std::string Serialise(const ClockCache& c) {
-    std::string out(kMagic, sizeof kMagic);
-    PutU32(out, kFormat);
-    PutBytes(out, c.key);
-    PutBytes(out, c.tzStamp);
-    PutU32(out, static_cast<std::uint32_t>(c.schemaVersion));
-    const Formats& f = c.formats;
+void PutFormats(std::string& out, const Formats& f) {
     PutText(out, f.datePattern);
     for (const auto& t : f.months) PutText(out, t);
     for (const auto& t : f.longMonths) PutText(out, t);
     for (const auto& t : f.days) PutText(out, t);
     for (const auto& t : f.longDays) PutText(out, t);
     for (const auto* t : {&f.zero, &f.timePicture, &f.am, &f.pm, &f.daylightMark}) PutText(out, *t);
-    PutI64(out, c.from);
-    PutI64(out, c.until);
-    PutU32(out, static_cast<std::uint32_t>(c.zones.size()));
-    for (const CachedZone& z : c.zones) {
-        PutText(out, z.name);
-        PutU32(out, static_cast<std::uint32_t>(z.zoneId));
-        PutU32(out, static_cast<std::uint32_t>(z.periods.size()));
-        for (const Period& p : z.periods) {
-            PutI64(out, p.start);
-            PutU32(out, static_cast<std::uint32_t>(p.offset));
-            PutU32(out, p.daylight ? 1 : 0);
-        }
-    }
-    PutI64(out, static_cast<std::int64_t>(za::Fnv1a(out.data(), out.size())));  // over all before it
-    return out;
 }
 
-bool Parse(const std::string& bytes, ClockCache* c) {
-    if (bytes.size() < sizeof kMagic + 12 || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0) return false;
-    const std::size_t body = bytes.size() - 8;
-    Reader sum(bytes.data() + body, 8);
-    if (static_cast<std::uint64_t>(sum.i64()) != za::Fnv1a(bytes.data(), body)) return false;
-    Reader r(bytes.data() + sizeof kMagic, body - sizeof kMagic);
-    if (r.u32() != kFormat) return false;
-    c->key = r.bytes();
-    c->tzStamp = r.bytes();
-    c->schemaVersion = static_cast<std::int32_t>(r.u32());
-    Formats& f = c->formats;
+Formats ReadFormats(Reader& r) {
+    Formats f;
     f.datePattern = r.text();
     for (auto& t : f.months) t = r.text();
     for (auto& t : f.longMonths) t = r.text();
     for (auto& t : f.days) t = r.text();
     for (auto& t : f.longDays) t = r.text();
     for (auto* t : {&f.zero, &f.timePicture, &f.am, &f.pm, &f.daylightMark}) *t = r.text();
+    return f;
+}
+
+void PutPeriods(std::string& out, const std::vector<Period>& periods) {
+    PutU32(out, static_cast<std::uint32_t>(periods.size()));
+    for (const Period& p : periods) {
+        PutI64(out, p.start);
+        PutU32(out, static_cast<std::uint32_t>(p.offset));
+        PutU32(out, p.daylight ? 1 : 0);
+    }
+}
+
+bool ReadPeriods(Reader& r, std::vector<Period>* periods) {
+    const std::uint32_t n = r.u32();
+    periods->clear();
+    for (std::uint32_t j = 0; j < n && r.ok(); ++j) {
+        Period p;
+        p.start = r.i64();
+        p.offset = static_cast<std::int32_t>(r.u32());
+        const std::uint32_t daylight = r.u32();
+        if (daylight > 1 || (!periods->empty() && p.start <= periods->back().start)) return false;
+        p.daylight = daylight == 1;
+        periods->push_back(p);
+    }
+    return r.ok();
+}
+
+void PutChecksum(std::string& out) { PutI64(out, static_cast<std::int64_t>(za::Fnv1a(out.data(), out.size()))); }
+
+bool ChecksumHolds(const std::string& bytes, const char (&magic)[8]) {
+    if (bytes.size() < sizeof magic + 12 || std::memcmp(bytes.data(), magic, sizeof magic) != 0) return false;
+    const std::size_t body = bytes.size() - 8;
+    Reader sum(bytes.data() + body, 8);
+    return static_cast<std::uint64_t>(sum.i64()) == za::Fnv1a(bytes.data(), body);
+}
+
+std::string Serialise(const ClockCache& c) {
+    std::string out = Head(kMagic, kFormat, c);
+    PutI64(out, c.from);
+    PutI64(out, c.until);
+    PutU32(out, static_cast<std::uint32_t>(c.zones.size()));
+    for (const CachedZone& z : c.zones) {
+        PutText(out, z.name);
+        PutU32(out, static_cast<std::uint32_t>(z.zoneId));
+        PutPeriods(out, z.periods);
+    }
+    PutChecksum(out);
+    return out;
+}
+
+bool Parse(const std::string& bytes, ClockCache* c) {
+    if (!ChecksumHolds(bytes, kMagic)) return false;
+    Reader r(bytes.data() + sizeof kMagic, bytes.size() - 8 - sizeof kMagic);
+    if (!ReadHead(r, kFormat, c)) return false;
     c->from = r.i64();
     c->until = r.i64();
     const std::uint32_t zones = r.u32();
@@ -277,16 +229,7 @@ bool Parse(const std::string& bytes, ClockCache* c) {
         CachedZone z;
         z.name = r.text();
         z.zoneId = static_cast<std::int32_t>(r.u32());
-        const std::uint32_t periods = r.u32();
-        for (std::uint32_t j = 0; j < periods && r.ok(); ++j) {
-            Period p;
-            p.start = r.i64();
-            p.offset = static_cast<std::int32_t>(r.u32());
-            const std::uint32_t daylight = r.u32();
-            if (daylight > 1 || (!z.periods.empty() && p.start <= z.periods.back().start)) return false;
-            p.daylight = daylight == 1;
-            z.periods.push_back(p);
-        }
+        if (!ReadPeriods(r, &z.periods)) return false;
         c->zones.push_back(std::move(z));
     }
     return r.done() && c->from < c->until;
@@ -370,8 +313,21 @@ LocalTime LocalTimeOf(std::int64_t s) {
 bool RenderShortDateTime(const Formats& f, const LocalTime& t, bool daylight, std::u16string* out) {
     // The parts are cut as the complete command line cuts them: to 15 and 31 characters.
     std::u16string date, time;
-    if (!RenderDate(f, t, &date) || !RenderTime(f, t, &time)) return false;
+    if (!RenderDate(f, f.datePattern, t, &date) || !RenderTime(f, t, &time)) return false;
     *out = date.substr(0, 15) + u' ' + time.substr(0, 31);
+    if (daylight) *out += f.daylightMark;
+    return true;
+}
+
+bool RenderDatePattern(const Formats& f, const std::u16string& pattern, const LocalTime& t, std::u16string* out) {
+    out->clear();
+    return RenderDate(f, pattern, t, out);
+}
+
+bool RenderTimeText(const Formats& f, const LocalTime& t, bool daylight, std::u16string* out) {
+    std::u16string time;
+    if (!RenderTime(f, t, &time)) return false;
+    *out = time.substr(0, 31);
     if (daylight) *out += f.daylightMark;
     return true;
 }

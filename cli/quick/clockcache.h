@@ -1,7 +1,7 @@
 // What `zonaria-cli clock` needs beyond the profile, kept by the complete command line for the
 // quick one (which has no Qt): the user's date and time formats, and the five cities' zones
 // over the coming weeks. The quick command line answers from it only where the complete one
-// proved the same answer (see clockcache_writer.cpp), and leaves every other case to it.
+// proved the same answer (see ../clockkeep.cpp), and leaves every other case to it.
 // Strings are UTF-16, as the complete command line's, so that widths and cuts count alike.
 #pragma once
 
@@ -70,6 +70,11 @@ LocalTime LocalTimeOf(std::int64_t localSeconds);
 // as the complete command line writes them; false when the pattern holds what this does not
 // know.
 bool RenderShortDateTime(const Formats& formats, const LocalTime& t, bool daylight, std::u16string* out);
+
+// A date in another Qt pattern of the locale ("ddd d MMM yyyy"); false as above.
+bool RenderDatePattern(const Formats& formats, const std::u16string& pattern, const LocalTime& t, std::u16string* out);
+// The time alone, and the daylight mark when `daylight`.
+bool RenderTimeText(const Formats& formats, const LocalTime& t, bool daylight, std::u16string* out);
 
 // A UTF-16 unit as Qt folds it for its case-insensitive comparisons, given the C library's
 // UTF-8 locale; units of letters beyond the Basic Multilingual Plane stay as they are.

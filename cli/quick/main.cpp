@@ -1,5 +1,7 @@
-// zonaria-cli: answers `zonaria-cli clock` itself where it can, quickly and without Qt, and
-// hands every other command line, unchanged, to the complete command line beside it.
+// zonaria-cli: answers `zonaria-cli clock` and `zonaria-cli city NAME` itself where it can,
+// quickly and without Qt, and hands every other command line, unchanged, to the complete
+// command line beside it.
+#include "quickcity.h"
 #include "quickclock.h"
 
 #include <unistd.h>
@@ -26,12 +28,13 @@ std::string CompletePath() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc == 1 || (argc == 2 && std::strcmp(argv[1], "clock") == 0)) {
-        std::string out;
-        if (cli::quick::Clock(&out)) {
-            std::fwrite(out.data(), 1, out.size(), stdout);
-            return std::fflush(stdout) == 0 ? 0 : 2;
-        }
+    std::string out;
+    const bool clock = argc == 1 || (argc == 2 && std::strcmp(argv[1], "clock") == 0);
+    // A name that begins with a dash may be an option (--json, --help) to the complete one.
+    const bool city = argc == 3 && std::strcmp(argv[1], "city") == 0 && argv[2][0] != '-';
+    if ((clock && cli::quick::Clock(&out)) || (city && cli::quick::City(argv[2], &out))) {
+        std::fwrite(out.data(), 1, out.size(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : 2;
     }
     const std::string complete = CompletePath();
     if (complete.empty()) {

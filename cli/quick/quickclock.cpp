@@ -19,16 +19,12 @@ std::u16string PaddedTo(std::u16string text, std::size_t width) {
 bool Clock(std::string* out) {
     std::string folder, file;
     if (!SoundProfile(&folder, &file)) return false;
-    std::string bytes;
     ClockCache cache;
-    if (!ReadFile(folder + "/" + kClockCacheName, &bytes, 1 << 20) || !Parse(bytes, &cache) ||
-        cache.key != EnvironmentKey() || cache.tzStamp.empty() || cache.tzStamp != TzStamp()) {
-        return false;
-    }
+    if (!ReadCache(folder, kClockCacheName, &cache)) return false;
 
     Profile profile(file);
     Snapshot snapshot;
-    if (!profile.open() || !BeginSnapshot(profile, cache.schemaVersion, &snapshot)) return false;
+    if (!OpenSnapshot(profile, cache.schemaVersion, &snapshot)) return false;
     const std::int64_t now = snapshot.now;
     if (now < cache.from || now >= cache.until) return false;
     DisplaySettings settings;

@@ -286,7 +286,8 @@ bool SoundProfile(std::string* folder, std::string* file) {
     return !(::stat((*file + "-wal").c_str(), &log) == 0 && log.st_size >= kWorthFolding);
 }
 
-bool BeginSnapshot(Profile& p, std::int32_t schemaVersion, Snapshot* s) {
+bool OpenSnapshot(Profile& p, std::int32_t schemaVersion, Snapshot* s) {
+    if (!p.open()) return false;
     {
         Query q(p, kReadIdentity);
         if (!q.step() || q.integer(0) != kProfileApplicationId || std::max<std::int64_t>(q.integer(1), 1) != schemaVersion) {

@@ -4,10 +4,13 @@
 // name it orders otherwise); the caller then hands the command line over.
 #pragma once
 
+#include "clockcache.h"
+
 #include <sqlite3.h>
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace cli::quick {
 
@@ -70,6 +73,15 @@ bool SoundProfile(std::string* folder, std::string* file);
 // At most `most` bytes of the file.
 bool ReadFile(const std::string& path, std::string* bytes, std::size_t most);
 
+// The cache of that name beside device.db, when it is whole and was kept for this environment
+// and tz database.
+template <typename Cache>
+bool ReadCache(const std::string& folder, const char* name, Cache* cache) {
+    std::string bytes;
+    return ReadFile(folder + "/" + name, &bytes, std::size_t(1) << 22) && Parse(std::move(bytes), cache) &&
+           cache->key == EnvironmentKey() && !cache->tzStamp.empty() && cache->tzStamp == TzStamp();
+}
+
 // What a command reads in the profile's snapshot: the city database's table and the slot of
 // its name order, and the device's clock.
 struct Snapshot {
@@ -78,9 +90,9 @@ struct Snapshot {
     std::int64_t now = 0;  // UTC seconds
 };
 
-// Checks the profile's identity against the schema the cache was kept for, and begins one read
-// transaction for every read that follows, as another program may be writing.
-bool BeginSnapshot(Profile& p, std::int32_t schemaVersion, Snapshot* s);
+// Opens the profile, checks its identity against the schema the cache was kept for, and begins
+// one read transaction for every read that follows, as another program may be writing.
+bool OpenSnapshot(Profile& p, std::int32_t schemaVersion, Snapshot* s);
 // Ends it; false when a name was compared in an order not known to be Qt's.
 bool EndSnapshot(Profile& p);
 

@@ -36,6 +36,11 @@ QByteArray ReadAll(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+void WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size());
+}
+
 class QuickClock : public ::testing::Test {
 protected:
     QuickClock() {
@@ -79,6 +84,22 @@ protected:
     static void SetDevice(int year, int month, int day, int hour, int minute) {
         const SYSTEMTIME st = za::test::MakeTime(year, month, day, hour, minute, 10);
         EXPECT_TRUE(SetSystemTime(&st));
+        za::device::Reset();
+    }
+
+    // The city of that name given the zone's entry, or a city of the user's own (in Testland)
+    // made with it. The profile is closed again.
+    static void SaveCityWithZone(const QString& name, int zoneId) {
+        CCityList list;
+        ASSERT_TRUE(list.Open());
+        CCity city;
+        if (!list.LoadCity(name, city)) {
+            city.SetName(name);
+            city.SetCountryName(S("Testland"));
+        }
+        city.SetTimeZoneID(zoneId);
+        ASSERT_TRUE(list.SaveCity(city));
+        list.Close();
         za::device::Reset();
     }
 
@@ -176,9 +197,7 @@ TEST_F(QuickClock, AnswersAcrossClockChangesFromACacheKeptBeforeThem) {
     };
     for (const Instant& at : instants) {
         SCOPED_TRACE(at.nickname);
-        QFile file(cache);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(kept) == kept.size());
-        file.close();
+        WriteAll(cache, kept);
         SetDevice(2026, at.month, at.day, at.hour, at.minute);
         const Outcome quick = Alone({});
         const Outcome full = Full({S("clock")});
@@ -244,17 +263,7 @@ TEST_F(QuickClock, LeavesToTheCompleteCommandLineWhatItCannotVouchFor) {
     ExpectQuickAfterComplete();
 
     // A city of the user's own, whose zone comes from the device's zone table: never quick.
-    {
-        CCityList list;
-        ASSERT_TRUE(list.Open());
-        CCity city;
-        city.SetName(S("Testville"));
-        city.SetCountryName(S("Testland"));
-        city.SetTimeZoneID(235);
-        ASSERT_TRUE(list.SaveCity(city));
-        list.Close();
-        za::device::Reset();
-    }
+    SaveCityWithZone(S("Testville"), 235);
     ASSERT_EQ(0, Full({S("set-city"), S("4"), S("Testville")}).code);
     const Outcome own = Cli({});
     EXPECT_EQ(0, own.code);
@@ -277,6 +286,147 @@ TEST_F(QuickClock, FoldsNamesAsQtDoesWhereTheCLibraryDiffers) {
     EXPECT_TRUE(full.out.contains(S("izmir                     (not in the city database)"))) << full.out.toStdString();
     ExpectHandedOver(Alone({}));
     EXPECT_EQ(full.out.toStdString(), Cli({}).out.toStdString());
+}
+
+// The same for `zonaria-cli city NAME`, from the city cache the complete command line keeps.
+class QuickCity : public QuickClock {
+protected:
+    // The quick command line answered as the complete one did, a city's nine lines.
+    static void ExpectSameCity(const Outcome& full, const Outcome& quick) {
+        EXPECT_EQ(0, full.code) << full.err.toStdString();
+        EXPECT_EQ(9, full.out.count(QLatin1Char('\n'))) << full.out.toStdString();
+        EXPECT_EQ(0, quick.code) << quick.err.toStdString();
+        EXPECT_EQ(QString(), quick.err);
+        EXPECT_EQ(full.out.toStdString(), quick.out.toStdString());
+    }
+    // The complete command line's answer, through zonaria-cli, then the quick one's alike.
+    void ExpectQuickCityAfterComplete(const QString& name, const QString& locale = S("en_US.UTF-8")) const {
+        const Outcome complete = Cli({S("city"), name}, locale);
+        ExpectSameCity(complete, Alone({S("city"), name}, locale));
+    }
+};
+
+TEST_F(QuickCity, WritesWhatTheCompleteCommandLineWrites) {
+    struct Row {
+        const char* nickname;
+        const char* locale;
+        int year, month, day, hour, minute;  // UTC
+        std::vector<const char*> cities;
+    };
+    const Row rows[] = {
+        // Daylight time in the rise or set, and the mark; the US day of 23 hours.
+        {"UsSpringForwardDay", "en_US.UTF-8", 2026, 3, 8, 15, 0, {"Los Angeles, CA", "Chicago, IL", "london"}},
+        // Polar night and midnight sun; south and west; no change within a year.
+        {"PolarNightInGerman", "de_DE.UTF-8", 2026, 12, 9, 11, 0, {"Tromsø", "Longyearbyen", "São Paulo", "Tokyo"}},
+        {"MidnightSunInFrench", "fr_FR.UTF-8", 2026, 6, 21, 11, 0, {"Tromsø", "Reykjavík", "Santiago"}},
+        // Half-hour and quarter-hour zones, and a half-hour change.
+        {"HalfHoursInJapanese", "ja_JP.UTF-8", 2026, 9, 20, 3, 0, {"Lord Howe Island", "Adelaide", "Kathmandu"}},
+        {"ArabicDigits", "ar_EG.UTF-8", 2026, 10, 29, 21, 59, {"Cairo", "Beirut"}},
+        {"RussianMonthNames", "ru_RU.UTF-8", 2026, 5, 9, 12, 0, {"Moscow", "Murmansk"}},
+        {"PlainC", "C.UTF-8", 2027, 1, 1, 0, 0, {"Kolkata", "Havana"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.nickname);
+        SetDevice(row.year, row.month, row.day, row.hour, row.minute);
+        const QString locale = S(row.locale);
+        for (const char* name : row.cities) {
+            SCOPED_TRACE(name);
+            const Outcome full = Full({S("city"), S(name)}, locale);
+            ExpectSameCity(full, Alone({S("city"), S(name)}, locale));
+        }
+    }
+}
+
+// The cache is kept once and read to the end of its span: changes and sunrises weeks later, and
+// the next change searched a year ahead from its last day.
+TEST_F(QuickCity, AnswersFromACacheKeptWeeksBefore) {
+    SetDevice(2026, 3, 1, 12, 0);
+    ASSERT_EQ(0, Full({S("city"), S("London")}).code);
+    const QString cache = m_profile.path() + S("/city.cache");
+    const QByteArray kept = ReadAll(cache);
+    ASSERT_FALSE(kept.isEmpty());
+    struct Instant {
+        const char* nickname;
+        int month, day, hour, minute;  // UTC, 2026
+        const char* city;
+    };
+    const Instant instants[] = {
+        {"LondonAMinuteBeforeItsChange", 3, 29, 0, 59, "London"},
+        {"LondonAtItsChange", 3, 29, 1, 0, "London"},
+        {"LordHoweAfterItsHalfHour", 4, 5, 0, 0, "Lord Howe Island"},
+        {"NewYorkInSummer", 4, 20, 18, 30, "New York, NY"},
+        {"TheCachesLastDay", 4, 30, 12, 0, "Sydney"},
+    };
+    for (const Instant& at : instants) {
+        SCOPED_TRACE(at.nickname);
+        WriteAll(cache, kept);
+        SetDevice(2026, at.month, at.day, at.hour, at.minute);
+        const Outcome quick = Alone({S("city"), S(at.city)});
+        ExpectSameCity(Full({S("city"), S(at.city)}), quick);
+    }
+}
+
+TEST_F(QuickCity, LeavesToTheCompleteCommandLineWhatItCannotVouchFor) {
+    SetDevice(2026, 6, 1, 12, 0);
+    ExpectQuickCityAfterComplete(S("London"));
+
+    // Options, another spelling than the name's, a name found only by its first words, blanks
+    // around it, and a name that is not there.
+    for (const QStringList& line : {QStringList{S("city"), S("London"), S("--json")}, QStringList{S("city"), S("--json"), S("London")},
+                                    QStringList{S("city"), S("Sao Paulo")}, QStringList{S("city"), S("Chicago")},
+                                    QStringList{S("city"), S(" London")}, QStringList{S("city"), S("Atlantis")}}) {
+        SCOPED_TRACE(line.join(QLatin1Char(' ')).toStdString());
+        ExpectHandedOver(Alone(line));
+        const Outcome full = Full(line);
+        const Outcome both = Cli(line);
+        EXPECT_EQ(full.code, both.code);
+        EXPECT_EQ(full.out.toStdString(), both.out.toStdString());
+        EXPECT_EQ(full.err.toStdString(), both.err.toStdString());
+    }
+
+    // Another language than the cache's: kept anew for it.
+    ExpectHandedOver(Alone({S("city"), S("London")}, S("de_DE.UTF-8")));
+    ExpectQuickCityAfterComplete(S("London"), S("de_DE.UTF-8"));
+
+    // The cache damaged: refused, and written anew.
+    QFile cache(m_profile.path() + S("/city.cache"));
+    ASSERT_TRUE(cache.open(QIODevice::ReadWrite));
+    QByteArray bytes = cache.readAll();
+    bytes[bytes.size() / 2] = static_cast<char>(bytes[bytes.size() / 2] ^ 0x20);
+    ASSERT_TRUE(cache.seek(0) && cache.write(bytes) == bytes.size());
+    cache.close();
+    ExpectHandedOver(Alone({S("city"), S("London")}));
+    ExpectQuickCityAfterComplete(S("London"));
+
+    // A midnight the clocks skip (Cuba moved from 00:00 to 01:00 on 8 March 2026) or repeat
+    // (back from 01:00 to 00:00 on 7 November 2027): the day's start is the complete command
+    // line's to choose. The next day is the quick one's again.
+    for (const int year : {2026, 2027}) {
+        const int month = year == 2026 ? 3 : 11, day = year == 2026 ? 8 : 7;
+        SCOPED_TRACE(year);
+        SetDevice(year, month, day, 12, 0);
+        ExpectQuickCityAfterComplete(S("London"));
+        ExpectHandedOver(Alone({S("city"), S("Havana")}));
+        EXPECT_EQ(0, Cli({S("city"), S("Havana")}).code);
+        SetDevice(year, month, day + 1, 12, 0);
+        ExpectQuickCityAfterComplete(S("Havana"));
+    }
+
+    // The device clock set past the cache's span.
+    SetDevice(2027, 6, 1, 12, 0);
+    ExpectHandedOver(Alone({S("city"), S("London")}));
+    ExpectQuickCityAfterComplete(S("London"));
+
+    // A city of the user's own, and a shipped city given another zone: their zones come from the
+    // device's zone table.
+    SaveCityWithZone(S("Testville"), 235);
+    SaveCityWithZone(S("Tokyo"), 35);
+    for (const char* name : {"Testville", "Tokyo"}) {
+        SCOPED_TRACE(name);
+        const Outcome own = Cli({S("city"), S(name)});
+        EXPECT_EQ(0, own.code) << own.err.toStdString();
+        ExpectHandedOver(Alone({S("city"), S(name)}));
+    }
 }
 
 // The name order beyond ASCII: every unit of the Basic Multilingual Plane folds as Qt folds it.

@@ -80,6 +80,26 @@ TEST(DerivedZones, BytesThatAreNotRecordsAreRefused) {
     EXPECT_FALSE(ZoneHistory::FromBytes("Europe/Dublin", swapped));
 }
 
+// A pass over every zone keeps its entries for the process alone: the file, which every process
+// reads whole, gets only what was kept before and after.
+TEST(DerivedZones, APassKeptForLaterWritesNothing) {
+    QTemporaryDir dir;
+    const QString file = dir.path() + QStringLiteral("/zones.cache");
+    {
+        DerivedStore store(file, QStringLiteral("2026a"));
+        store.Keep("before", "kept for later");
+        store.KeepForLater(false);
+        store.Keep("pass", "for this process");
+        EXPECT_EQ(QByteArray("for this process"), store.Find("pass"));
+        store.KeepForLater(true);
+        store.Keep("after", "kept for later too");
+    }
+    DerivedStore reader(file, QStringLiteral("2026a"));
+    EXPECT_EQ(QByteArray("kept for later"), reader.Find("before"));
+    EXPECT_EQ(QByteArray("kept for later too"), reader.Find("after"));
+    EXPECT_TRUE(reader.Find("pass").isEmpty());
+}
+
 TEST(DerivedZones, TheFileServesItsReleaseAndOnlyWholeEntries) {
     QTemporaryDir dir;
     const QString file = dir.path() + QStringLiteral("/zones.cache");
