@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSet>
 #include <QStyle>
 
 namespace za::app {
@@ -256,9 +257,8 @@ int WidestTime(const QFont& font, int format) {
                         za::locale::UserLocale().name();
     auto known = widest.constFind(key);
     if (known != widest.constEnd()) return *known;
-    const QFontMetrics metrics(font);
-    int most = 0;
-    auto measure = [&](int month, int day, int hour) {
+    QSet<QString> texts;
+    auto add = [&](int month, int day, int hour) {
         SYSTEMTIME t{};
         t.wYear = 2026;
         t.wMonth = static_cast<WORD>(month);
@@ -266,14 +266,19 @@ int WidestTime(const QFont& font, int format) {
         t.wDayOfWeek = static_cast<WORD>(QDate(2026, month, day).dayOfWeek() % 7);
         t.wHour = static_cast<WORD>(hour);
         t.wMinute = 58;
-        most = std::max(most, metrics.horizontalAdvance(FormatDateAndTime(t, TRUE, format)));
+        texts.insert(FormatDateAndTime(t, TRUE, format));
     };
     // 22 to 28 September 2026 run Tuesday to Monday; the 28th of each month falls on several
     // weekdays; 0, 10, 12 and 22 o'clock are the widest hours of 12- and 24-hour clocks.
     for (int day = 22; day <= 28; ++day) {
-        for (int hour : {0, 10, 12, 22}) measure(9, day, hour);
+        for (int hour : {0, 10, 12, 22}) add(9, day, hour);
     }
-    for (int month = 1; month <= 12; ++month) measure(month, 28, 22);
+    for (int month = 1; month <= 12; ++month) add(month, 28, 22);
+    // Each text measured once: a format without the time or the month repeats many (shaping a
+    // text was a twentieth of the window's start).
+    const QFontMetrics metrics(font);
+    int most = 0;
+    for (const QString& text : std::as_const(texts)) most = std::max(most, metrics.horizontalAdvance(text));
     widest.insert(key, most);
     return most;
 }
