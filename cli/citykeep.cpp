@@ -68,7 +68,7 @@ bool TextsOfLanguage(const quick::Formats& formats, CityTexts* t) {
         !Marked(FormatDegreesMinutes(kFirstNumber, kSecondNumber, false, false), &t->west)) {
         return false;
     }
-    const QString first(QChar(quick::kFirst)), second(QChar(quick::kSecond)), third(QChar(quick::kThird));
+    const QString first = QChar(quick::kFirst), second = QChar(quick::kSecond), third = QChar(quick::kThird);
     t->forward = U16(za::ClockChangeText(true, first, second, third));
     t->back = U16(za::ClockChangeText(false, first, second, third));
     for (int k = 1; k <= quick::kQuarterHours; ++k) t->amounts[k - 1] = U16(za::ClockChangeAmountText(15 * k));
