@@ -83,39 +83,27 @@ QStringList ClosestNames(const QString& text, const QStringList& entries) {
 
 namespace {
 
-// The entries whose name folds like the text (without regard to case and accents), or, for a
-// "Name (Country)" text, whose whole entry does; in name order.
-QStringList FoldedMatches(CCityList& list, const QString& text) {
-    QStringList matches;
-    auto entryAt = [&list](long index) {
-        POSITION pos = index + 1;  // positions count from 1
-        return list.GetNextCityName(pos);
-    };
-    // Names cannot hold parentheses: an entry whose name folds like the text begins with it and " (".
-    for (long i : list.FindIndexesOfCity(za::CityEntryPrefix(text))) matches << entryAt(i);
-    if (matches.isEmpty()) {
-        const QString folded = za::FoldForSearch(text);
-        for (long i : list.FindIndexesOfCity(text)) {
-            const QString entry = entryAt(i);
-            if (za::FoldForSearch(entry) == folded) matches << entry;
-        }
+// Of the entries that begin with the text (in name order), those whose name folds like the text
+// (without regard to case and accents), or, for a "Name (Country)" text, whose whole entry does.
+QStringList FoldedMatches(const QStringList& beginning, const QString& text) {
+    const QString folded = za::FoldForSearch(text);
+    QStringList names, entries;
+    for (const QString& entry : beginning) {
+        if (za::FoldForSearch(za::CityNameOfEntry(entry)) == folded) names << entry;
+        if (za::FoldForSearch(entry) == folded) entries << entry;
     }
-    return matches;
+    return names.isEmpty() ? entries : names;
 }
 
-// The entries whose name begins with the text (as find lists them) that match it best: those
-// whose first words it is ("Chicago" for "Chicago, IL"), else those it begins ("Tok" for
-// Tokyo). One entry is the clear best match; several whose first words it is are listed.
-QStringList BestMatches(CCityList& list, const QString& text) {
+// Of the same, those that match the text best: those whose first words it is ("Chicago" for
+// "Chicago, IL"), else those it begins ("Tok" for Tokyo). One entry is the clear best match;
+// several whose first words it is are listed.
+QStringList BestMatches(const QStringList& beginning, const QString& text) {
     constexpr int kWorstTaken = 2;  // a name's beginning; a later word or the inside is a guess
     QStringList best;
     int bestRank = kWorstTaken + 1;
-    for (long i : list.FindIndexesOfCity(text)) {
-        POSITION pos = i + 1;  // positions count from 1
-        const QString entry = list.GetNextCityName(pos);
-        QString name, country;
-        za::SplitCityEntry(entry, &name, &country);
-        const int rank = za::NameMatchRank(name, text);
+    for (const QString& entry : beginning) {
+        const int rank = za::NameMatchRank(za::CityNameOfEntry(entry), text);
         if (rank < 0 || rank > bestRank) continue;
         if (rank < bestRank) best.clear();
         bestRank = rank;
@@ -143,19 +131,21 @@ CCity LoadCity(const QString& text) {
         found = !country.isEmpty() && list.LoadCity(name, city) &&
                 city.CountryName().compare(country, Qt::CaseInsensitive) == 0;
     }
+    list.Close();
     // Else a name typed without its accents ("Sao Paulo" for "São Paulo"): one city is taken,
-    // several are listed for the user to choose from.
+    // several are listed for the user to choose from. Only the runs of the name order that can
+    // begin with the text are read, as for find.
     QStringList matches;
     if (!found) {
-        matches = FoldedMatches(list, trimmed);
-        if (matches.isEmpty()) matches = BestMatches(list, trimmed);
+        const QStringList beginning = EntriesBeginning(trimmed, nullptr);
+        matches = FoldedMatches(beginning, trimmed);
+        if (matches.isEmpty()) matches = BestMatches(beginning, trimmed);
         if (matches.size() == 1) {
-            QString name, country;
-            za::SplitCityEntry(matches.first(), &name, &country);
-            found = list.LoadCity(name, city);
+            if (!list.Open()) Fail(Text::tr("the city database cannot be opened; move the device profile aside to reinstall it"));
+            found = list.LoadCity(za::CityNameOfEntry(matches.first()), city);
+            list.Close();
         }
     }
-    list.Close();
     if (found) return city;
     if (matches.size() > 1) {
         Fail(Text::tr("\"%1\" matches several cities: %2; give one of these names")

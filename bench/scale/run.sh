@@ -65,7 +65,7 @@ for n in "${sizes[@]}"; do
     ZONARIA_DEVICE=$store/$n "$BIN/zonaria-cli" clock >/dev/null
     ZONARIA_DEVICE=$store/$n "$BIN/zonaria-cli" city Paris >/dev/null
 done
-for cmd in "clock" "city London" "find lon" "find sao"; do
+for cmd in "clock" "city London" "city Chicago" "find lon" "find sao"; do
     printf '%-34s' "zonaria-cli $cmd, CPU ms"
     for n in "${sizes[@]}"; do
         # shellcheck disable=SC2086
