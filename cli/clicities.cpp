@@ -34,14 +34,6 @@ QStringList EntriesBeginning(const QString& text, QList<long>* positions) {
     return entries;
 }
 
-QList<long> MatchingEntries(const QString& text) {
-    CCityList& list = GetCityList();
-    if (!list.Open()) Fail(Text::tr("the city database cannot be opened; move the device profile aside to reinstall it"));
-    const QList<long> indexes = list.FindIndexesOfCity(text);
-    list.Close();
-    return indexes;
-}
-
 namespace {
 
 int EditDistance(const QString& a, const QString& b) {

@@ -17,10 +17,8 @@ namespace cli {
 CCity LoadCity(const QString& name);
 // Every entry of the name list, "Name (Country)", in name order.
 QStringList CityEntries();
-// The indexes of the entries that begin with text, without regard to case and accents, in
-// name order.
-QList<long> MatchingEntries(const QString& text);
-// The same entries themselves, read without the whole list; with positions, their indexes.
+// The entries that begin with text, without regard to case and accents, in name order, read
+// without the whole list; with positions, their indexes in it.
 QStringList EntriesBeginning(const QString& text, QList<long>* positions);
 
 }  // namespace cli
