@@ -439,6 +439,13 @@ TEST_F(Cli, FindAndCodesListEntriesThatBeginWithTheText) {
     ASSERT_FALSE(airport.isEmpty());
     EXPECT_EQ(S("London"), airport[0].toObject()[S("name")].toString());
     EXPECT_EQ(S("LHR"), airport[0].toObject()[S("airport")].toString());
+    // The rows are find's entries, in its order and at its places in the list.
+    const QJsonArray found = Json({S("find"), S("london")})[S("matches")].toArray();
+    ASSERT_EQ(found.size(), airport.size());
+    for (qsizetype k = 0; k < found.size(); ++k) {
+        EXPECT_EQ(found[k].toObject()[S("entry")], airport[k].toObject()[S("entry")]);
+        EXPECT_EQ(found[k].toObject()[S("index")], airport[k].toObject()[S("index")]);
+    }
     // Without a text, every city is a row.
     const QJsonArray all = Json({S("codes"), S("airport")})[S("matches")].toArray();
     EXPECT_EQ(Json({S("find"), S("")})[S("matches")].toArray().size(), all.size());
