@@ -73,15 +73,8 @@ void FindCommand(const QStringList& words, Output& out) {
     const QString text = args.Positional()[0];
     CheckCityText(QStringLiteral("TEXT"), text);
     OpenProfile();
-    QStringList entries;
     QList<long> positions;
-    if (text.isEmpty()) {
-        entries = CityEntries();
-        for (qsizetype i = 0; i < entries.size(); ++i) positions << static_cast<long>(i);
-    } else {
-        // Only the names that can match are read; their places in the list only for JSON.
-        entries = EntriesBeginning(text, out.json ? &positions : nullptr);
-    }
+    const QStringList entries = ListedEntries(text, out.json ? &positions : nullptr);
     QJsonArray matches;
     for (qsizetype k = 0; k < entries.size(); ++k) {
         out.Line(entries[k]);
@@ -109,16 +102,8 @@ void CodesCommand(const QStringList& words, Output& out) {
     const QString text = pos.value(1);
     CheckCityText(QStringLiteral("TEXT"), text);
     OpenProfile();
-    // The cities that begin with the text: only the runs of the name order that can hold them
-    // are read, as for find; without a text, every city.
-    QStringList entries;
     QList<long> positions;
-    if (text.isEmpty()) {
-        entries = CityEntries();
-        for (qsizetype i = 0; i < entries.size(); ++i) positions << static_cast<long>(i);
-    } else {
-        entries = EntriesBeginning(text, out.json ? &positions : nullptr);
-    }
+    const QStringList entries = ListedEntries(text, out.json ? &positions : nullptr);
 
     CCityList& list = GetCityList();
     if (!list.Open()) Fail(Text::tr("the city database cannot be opened; move the device profile aside to reinstall it"));

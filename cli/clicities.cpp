@@ -34,6 +34,16 @@ QStringList EntriesBeginning(const QString& text, QList<long>* positions) {
     return entries;
 }
 
+QStringList ListedEntries(const QString& text, QList<long>* positions) {
+    if (!text.isEmpty()) return EntriesBeginning(text, positions);
+    const QStringList entries = CityEntries();
+    if (positions) {
+        positions->clear();
+        for (qsizetype i = 0; i < entries.size(); ++i) positions->append(static_cast<long>(i));
+    }
+    return entries;
+}
+
 namespace {
 
 int EditDistance(const QString& a, const QString& b) {

@@ -20,5 +20,8 @@ QStringList CityEntries();
 // The entries that begin with text, without regard to case and accents, in name order, read
 // without the whole list; with positions, their indexes in it.
 QStringList EntriesBeginning(const QString& text, QList<long>* positions);
+// What find and codes list: every entry for an empty text, else those that begin with it (only
+// the runs of the name order that can hold them are read); with positions, their places.
+QStringList ListedEntries(const QString& text, QList<long>* positions);
 
 }  // namespace cli
