@@ -48,11 +48,7 @@ bool SkipTable(Reader& r, const std::string& bytes, std::size_t* table, std::uin
 
 // The i-th item of a table: a reader over it alone.
 Reader ItemOf(const std::string& bytes, std::size_t table, std::uint32_t count, std::uint32_t i) {
-    auto u32 = [&](std::size_t at) {
-        std::uint32_t v = 0;
-        for (int k = 0; k < 4; ++k) v |= std::uint32_t(static_cast<unsigned char>(bytes[at + k])) << (8 * k);
-        return v;
-    };
+    auto u32 = [&](std::size_t at) { return Reader(bytes.data() + at, 4).u32(); };
     const std::size_t body = table + 4 * std::size_t(count) + 4;
     const std::uint32_t size = u32(body - 4);
     const std::uint32_t from = u32(table + 4 * std::size_t(i));

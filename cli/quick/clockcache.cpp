@@ -286,9 +286,9 @@ std::uint32_t FoldedUnit(char16_t c, locale_t utf8) {
     return static_cast<std::uint32_t>(towlower_l(static_cast<wint_t>(c), utf8)) & 0xFFFF;
 }
 
-const Period* PeriodAt(const CachedZone& zone, std::int64_t t) {
+const Period* PeriodAt(const std::vector<Period>& periods, std::int64_t t) {
     const Period* found = nullptr;
-    for (const Period& p : zone.periods) {
+    for (const Period& p : periods) {
         if (p.start > t) break;
         found = &p;
     }

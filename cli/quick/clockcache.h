@@ -57,8 +57,8 @@ bool Parse(const std::string& bytes, ClockCache* cache);
 std::string EnvironmentKey();
 // Which tz database the zones came from: the identity of its tzdata.zi ("" when it has none).
 std::string TzStamp();
-// The zone's period at t, or null outside its span.
-const Period* PeriodAt(const CachedZone& zone, std::int64_t t);
+// The period at t of periods in order, or null before the first.
+const Period* PeriodAt(const std::vector<Period>& periods, std::int64_t t);
 
 struct LocalTime {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0;

@@ -34,19 +34,10 @@ std::u16string Coordinate(std::int32_t value, const std::u16string& positive, co
     return Filled(value >= 0 ? positive : negative, Decimal(a / 100), Decimal(((a % 100) * 60 + 50) / 100));
 }
 
-const Period* PeriodOf(const std::vector<Period>& zone, std::int64_t t) {
-    const Period* p = nullptr;
-    for (const Period& q : zone) {
-        if (q.start > t) break;
-        p = &q;
-    }
-    return p;
-}
-
 // The zone's bias in minutes at t, as CTimeZone::Bias gives it (UTC = local time + bias); the
 // caller keeps t within the cache's span.
 int BiasAt(const std::vector<Period>& zone, std::int64_t t) {
-    const Period* p = PeriodOf(zone, t);
+    const Period* p = PeriodAt(zone, t);
     return p ? -p->offset / 60 : 0;
 }
 
@@ -78,7 +69,7 @@ SYSTEMTIME Date(const LocalTime& t) {
 bool EventText(const CityCache& cache, const std::vector<Period>& zone, const SYSTEMTIME& utc, std::u16string* out) {
     std::int64_t t = 0;
     if (!za::SystemTimeToSeconds(utc, &t)) return false;
-    const Period* p = PeriodOf(zone, t);
+    const Period* p = PeriodAt(zone, t);
     return p && RenderTimeText(cache.formats, LocalTimeOf(t + p->offset), p->daylight, out);
 }
 
@@ -86,7 +77,7 @@ bool EventText(const CityCache& cache, const std::vector<Period>& zone, const SY
 // them; false on a day whose midnights the clocks skip or repeat.
 bool RiseSet(const CityCache& cache, const std::vector<Period>& zone, const CityRecord& city, std::int64_t now,
              std::u16string* rise, std::u16string* set) {
-    const Period* p = PeriodOf(zone, now);
+    const Period* p = PeriodAt(zone, now);
     if (!p) return false;
     const std::int64_t local = now + p->offset;
     const std::int64_t wall = (local >= 0 ? local : local - (kDay - 1)) / kDay * kDay;

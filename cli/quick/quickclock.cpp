@@ -40,7 +40,7 @@ bool Clock(std::string* out) {
         for (const CachedZone& z : cache.zones) {
             if (z.name == city.name && z.zoneId == city.zoneId) zone = &z;
         }
-        const Period* period = zone ? PeriodAt(*zone, now) : nullptr;
+        const Period* period = zone ? PeriodAt(zone->periods, now) : nullptr;
         std::u16string text;
         if (!period || !RenderShortDateTime(cache.formats, LocalTimeOf(now + period->offset), period->daylight, &text)) {
             return false;

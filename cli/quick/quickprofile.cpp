@@ -87,8 +87,8 @@ bool LogIsSound(const std::string& file, bool passed) {
 }
 
 // The C library's lower case for the UTF-8 texts, made when a name beyond ASCII is first
-// compared. Without it the order is not known, the look-ups' answers are not trusted, and clock
-// is left to the complete command line.
+// compared. Without it the order is not known, the look-ups' answers are not trusted, and the
+// command is left to the complete command line.
 locale_t Utf8Locale() {
     static const locale_t locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
     return locale;
@@ -122,6 +122,18 @@ int CompareNoCase(void*, int lengthA, const void* a, int lengthB, const void* b)
     });
 }
 
+// A stored text as the profile's readers take it (a registry value, a record's string):
+// little-endian UTF-16 up to the first NUL.
+std::u16string StoredText(const char* data, std::size_t size) {
+    std::u16string text;
+    for (std::size_t i = 0; i + 1 < size; i += 2) {
+        const auto c = static_cast<char16_t>(static_cast<unsigned char>(data[i]) | static_cast<unsigned char>(data[i + 1]) << 8);
+        if (c == 0) break;
+        text += c;
+    }
+    return text;
+}
+
 // The record's texts and numbers (platform/objectstore_encoding.cpp: propid, length, data,
 // little-endian), as the city list keeps them: a text up to its first NUL.
 bool ParseCity(const std::string& props, CityRecord* city) {
@@ -148,12 +160,7 @@ bool ParseCity(const std::string& props, CityRecord* city) {
                                                                 : nullptr;
         if (text) {
             if (length % 2) return false;
-            text->clear();
-            for (std::uint32_t i = 0; i < length; i += 2) {
-                const auto c = static_cast<char16_t>(static_cast<unsigned char>(data[i]) | static_cast<unsigned char>(data[i + 1]) << 8);
-                if (c == 0) break;
-                *text += c;
-            }
+            *text = StoredText(data, length);
             named = named || propid == kCityNameProp;
             continue;
         }
@@ -175,17 +182,6 @@ bool SameButAsciiCase(const std::u16string& a, const std::u16string& b) {
         if (ca != cb) return false;
     }
     return true;
-}
-
-// A REG_SZ value's text as CRegistry::GetStringValue reads it: UTF-16 up to the first NUL.
-std::u16string RegistryText(const std::string& data) {
-    std::u16string text;
-    for (std::size_t i = 0; i + 1 < data.size(); i += 2) {
-        const auto c = static_cast<char16_t>(static_cast<unsigned char>(data[i]) | static_cast<unsigned char>(data[i + 1]) << 8);
-        if (c == 0) break;
-        text += c;
-    }
-    return text;
 }
 
 // The device's clock: the computer's, or the private device's at the offset it was set to.
@@ -339,13 +335,13 @@ bool ReadDisplaySettings(Profile& p, DisplaySettings* s) {
         const std::string name = q.text(0);
         const std::string data = q.blob(1);
         if (name == "dbpath") {
-            if (!RegistryText(data).empty()) return false;  // cities on a volume of their own
+            if (!StoredText(data.data(), data.size()).empty()) return false;  // cities on a volume of their own
         } else if (name == "cityx") {
             if (data.size() > 4) continue;  // too long for a DWORD: the default
             std::memcpy(&selected, data.data(), data.size());
         } else {
             if (data.size() % 2) return false;  // its last byte would be half a character
-            s->names[static_cast<std::size_t>(name.back() - '0')] = RegistryText(data);
+            s->names[static_cast<std::size_t>(name.back() - '0')] = StoredText(data.data(), data.size());
         }
     }
     if (q.failed()) return false;
