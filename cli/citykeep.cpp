@@ -14,7 +14,6 @@
 #include "tzstore.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <map>
@@ -173,11 +172,7 @@ void KeepCityCache(const SYSTEMTIME& utc) {
     if (!ok) return;
     for (const auto& [id, name] : names) cache.zoneNames.push_back({id, name});
 
-    QSaveFile file(path);
-    const std::string bytes = quick::Serialise(cache);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes.data(), static_cast<qint64>(bytes.size())) == qint64(bytes.size())) {
-        file.commit();
-    }
+    WriteCache(quick::kCityCacheName, quick::Serialise(cache));
 }
 
 }  // namespace cli

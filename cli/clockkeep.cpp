@@ -128,8 +128,11 @@ void KeepClockCache(const std::vector<CCity>& cities, const SYSTEMTIME& utc) {
         if (!PeriodsOf(city.TimeZone(), cache.from, cache.until, kStep, &zone.periods)) return;
         cache.zones.push_back(std::move(zone));
     }
-    QSaveFile file(za::device::ProfilePath() + QLatin1Char('/') + QLatin1String(quick::kClockCacheName));
-    const std::string bytes = quick::Serialise(cache);
+    WriteCache(quick::kClockCacheName, quick::Serialise(cache));
+}
+
+void WriteCache(const char* name, const std::string& bytes) {
+    QSaveFile file(za::device::ProfilePath() + QLatin1Char('/') + QLatin1String(name));
     if (file.open(QIODevice::WriteOnly) && file.write(bytes.data(), static_cast<qint64>(bytes.size())) == qint64(bytes.size())) {
         file.commit();
     }

@@ -5,6 +5,7 @@
 #include "quick/clockcache.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace cli {
@@ -23,5 +24,8 @@ quick::Formats FormatsOfLocale();
 bool WritesAsQt(const quick::Formats& formats);
 bool PeriodsOf(const CTimeZone& zone, std::int64_t from, std::int64_t until, std::int64_t step,
                std::vector<quick::Period>* periods);
+// The cache's bytes written whole in a file of that name beside device.db, or nothing (best
+// effort: a profile that cannot be written keeps no cache).
+void WriteCache(const char* name, const std::string& bytes);
 
 }  // namespace cli
