@@ -34,7 +34,11 @@ constexpr double kKmToNauticalMiles = 0.5399568;
 constexpr double kFlattening = 0.0033528131778969143;
 constexpr double kTwiceEquatorialRadiusKm = 12756.28;
 
-
+QString FormatCoordinate(int value, bool latitude) {
+    int degrees = 0, minutes = 0, positive = 0;
+    ConvertToDMS(value, &degrees, &minutes, &positive);
+    return FormatDegreesMinutes(degrees, minutes, positive != 0, latitude);
+}
 
 }  // namespace
 
@@ -55,17 +59,9 @@ void ConvertFromDMS(int* value, int degrees, int minutes, int positive) {
     *value = static_cast<int>(b);
 }
 
-QString FormatLatitude(int value) {
-    int degrees = 0, minutes = 0, positive = 0;
-    ConvertToDMS(value, &degrees, &minutes, &positive);
-    return FormatDegreesMinutes(degrees, minutes, positive != 0, true);
-}
+QString FormatLatitude(int value) { return FormatCoordinate(value, true); }
 
-QString FormatLongitude(int value) {
-    int degrees = 0, minutes = 0, positive = 0;
-    ConvertToDMS(value, &degrees, &minutes, &positive);
-    return FormatDegreesMinutes(degrees, minutes, positive != 0, false);
-}
+QString FormatLongitude(int value) { return FormatCoordinate(value, false); }
 
 QString FormatDegreesMinutes(int degrees, int minutes, bool positive, bool latitude) {
     const UINT id = latitude ? (positive ? IDS_NORTH : IDS_SOUTH) : (positive ? IDS_EAST : IDS_WEST);
