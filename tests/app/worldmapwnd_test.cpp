@@ -70,12 +70,21 @@ TEST_F(WorldMapWndTest, PicksTheSmallestSetAtLeastAsWideAsTheWindow) {
     EXPECT_EQ(12, map->Composer().RenderedTime().wHour);
 }
 
-TEST_F(WorldMapWndTest, NothingLoadsBeforeTheFirstInstant) {
+TEST_F(WorldMapWndTest, NothingLoadsBeforeTheFirstInstantNorBeforeItsSize) {
     CWorldMapWnd idle;
     idle.resize(240, 150);
     idle.grab();
     EXPECT_EQ(0, idle.Composer().Width());
     EXPECT_EQ(QStringLiteral("World map"), idle.accessibleName());
+
+    // Nor before its layout gives it a size: the default size's set would only be replaced.
+    CWorldMapWnd unsized;
+    unsized.Refresh(MakeTime(2026, 3, 20, 12, 0));
+    EXPECT_EQ(0, unsized.Composer().Width());
+    unsized.resize(960, 600);
+    unsized.grab();
+    EXPECT_EQ(960, unsized.Composer().Width());
+    EXPECT_EQ(12, unsized.Composer().RenderedTime().wHour);
 }
 
 TEST_F(WorldMapWndTest, TapsReportThePlaceThroughTheDrawnScale) {
