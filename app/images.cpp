@@ -3,6 +3,8 @@
 #include "fonts.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -10,6 +12,7 @@
 #include <QStyleOption>
 
 #include <array>
+#include <memory>
 
 namespace za::app {
 namespace {
@@ -34,6 +37,122 @@ QIcon IconPair(const QString& base) {
     return icon;
 }
 
+// An image file read once, when one of the icons cut from it is first drawn.
+class CPngSource {
+public:
+    explicit CPngSource(QString file) : m_file(std::move(file)) {}
+    const QImage& Image() {
+        if (!m_read) {
+            m_image = ReadPng(m_file);
+            m_read = true;
+        }
+        return m_image;
+    }
+
+private:
+    QString m_file;
+    QImage m_image;
+    bool m_read = false;
+};
+
+// An icon whose images are read only when it is first drawn at a size that wants them: the
+// tool bar's 2x images serve only a screen of twice the density, the extension arrows only a
+// bar too narrow for its buttons. Reading them all at every start was a thirtieth of the
+// window's. Sizes are the images' own pixels, as QIcon's own engine counts them.
+class CLazyPngIconEngine : public QIconEngine {
+public:
+    struct Image {
+        std::shared_ptr<CPngSource> source;
+        QRect cut;   // the part of the file's image, or null for all of it
+        QSize size;  // known beforehand, or invalid until read
+        QPixmap pixmap;
+    };
+
+    explicit CLazyPngIconEngine(QList<Image> images) : m_images(std::move(images)) {}
+
+    QIconEngine* clone() const override { return new CLazyPngIconEngine(*this); }
+    QString key() const override { return QStringLiteral("zonaria-png"); }
+    bool isNull() override { return m_images.isEmpty(); }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int i = 0; i < m_images.size(); ++i) {
+            if (SizeOf(i).isValid()) sizes << SizeOf(i);
+        }
+        return sizes;
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int best = Best(size);
+        return best < 0 ? QSize() : Fitted(SizeOf(best), size);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        int best = Best(size);
+        // An image that could not be read is dropped, and the next best taken.
+        while (best >= 0 && Read(best).isNull()) {
+            m_images[best].size = QSize(0, 0);
+            best = Best(size);
+        }
+        if (best < 0) return {};
+        QPixmap pixmap = Read(best);
+        const QSize actual = Fitted(pixmap.size(), size);
+        if (!pixmap.isNull() && pixmap.size() != actual) {
+            pixmap = pixmap.scaled(actual, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
+        if (mode != QIcon::Normal && !pixmap.isNull()) {
+            QStyleOption option;
+            option.palette = QGuiApplication::palette();
+            pixmap = QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
+        }
+        return pixmap;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : qApp->devicePixelRatio();
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+
+private:
+    QPixmap Read(int i) {
+        Image& image = m_images[i];
+        if (image.pixmap.isNull() && image.source) {
+            const QImage& whole = image.source->Image();
+            image.pixmap = QPixmap::fromImage(image.cut.isNull() ? whole : whole.copy(image.cut));
+            image.source.reset();
+            image.size = image.pixmap.size();
+        }
+        return image.pixmap;
+    }
+    QSize SizeOf(int i) {
+        if (!m_images[i].size.isValid()) Read(i);
+        return m_images[i].size;
+    }
+    // The smallest image that covers the size, else the largest.
+    int Best(const QSize& size) {
+        int best = -1;
+        for (int i = 0; i < m_images.size(); ++i) {
+            const QSize own = SizeOf(i);
+            if (own.isEmpty()) continue;
+            if (best < 0) {
+                best = i;
+                continue;
+            }
+            const QSize chosen = SizeOf(best);
+            const bool covers = own.width() >= size.width() && own.height() >= size.height();
+            const bool chosenCovers = chosen.width() >= size.width() && chosen.height() >= size.height();
+            if (covers ? (!chosenCovers || own.width() < chosen.width()) : (!chosenCovers && own.width() > chosen.width())) best = i;
+        }
+        return best;
+    }
+    static QSize Fitted(const QSize& own, const QSize& wanted) {
+        if (own.width() <= wanted.width() && own.height() <= wanted.height()) return own;
+        return own.scaled(wanted, Qt::KeepAspectRatio);
+    }
+
+    QList<Image> m_images;
+};
+
 // The base style's own extension arrows, from the images Qt's common style ships with.
 class CPngImageStyle : public QProxyStyle {
 public:
@@ -54,12 +173,12 @@ public:
             break;
         default: return QProxyStyle::standardIcon(which, option, widget);
         }
-        QIcon icon;
+        QList<CLazyPngIconEngine::Image> images;
         for (int size : sizes) {
-            const QImage image = ReadPng(QStringLiteral(":/qt-project.org/styles/commonstyle/images/") + pattern.arg(size));
-            if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
+            const QString file = QStringLiteral(":/qt-project.org/styles/commonstyle/images/") + pattern.arg(size);
+            if (QFile::exists(file)) images.append({std::make_shared<CPngSource>(file), {}, {}, {}});
         }
-        return icon.isNull() ? QProxyStyle::standardIcon(which, option, widget) : icon;
+        return images.isEmpty() ? QProxyStyle::standardIcon(which, option, widget) : QIcon(new CLazyPngIconEngine(images));
     }
 };
 
@@ -84,17 +203,14 @@ void UseStyleWithPngImages() {
 QList<QIcon> ToolBarIcons() {
     QList<QIcon> icons;
     const QImage strip = Png(QStringLiteral(":/zonaria/icons/toolbar.png"));
-    const QImage strip2x = Png(QStringLiteral(":/zonaria/icons/toolbar@2x.png"));
     if (strip.width() < kToolImage * kToolImages) return icons;
+    // The 2x strip is read when a button is first drawn on a screen that wants it.
+    const auto strip2x = std::make_shared<CPngSource>(QStringLiteral(":/zonaria/icons/toolbar@2x.png"));
     for (int i = 0; i < kToolImages; ++i) {
-        QIcon icon;
-        icon.addPixmap(QPixmap::fromImage(strip.copy(i * kToolImage, 0, kToolImage, kToolImage)));
-        if (strip2x.width() >= 2 * kToolImage * kToolImages) {
-            QPixmap big = QPixmap::fromImage(strip2x.copy(i * 2 * kToolImage, 0, 2 * kToolImage, 2 * kToolImage));
-            big.setDevicePixelRatio(2);
-            icon.addPixmap(big);
-        }
-        icons << icon;
+        const QPixmap small = QPixmap::fromImage(strip.copy(i * kToolImage, 0, kToolImage, kToolImage));
+        const QSize big(2 * kToolImage, 2 * kToolImage);
+        icons << QIcon(new CLazyPngIconEngine({{nullptr, {}, small.size(), small},
+                                               {strip2x, QRect(QPoint(i * big.width(), 0), big), big, {}}}));
     }
     return icons;
 }

@@ -5,6 +5,7 @@
 
 #include "appstrings.h"
 #include "citylist.h"
+#include "fonts.h"
 #include "images.h"
 #include "device.h"
 #include "mainframe.h"
@@ -169,6 +170,10 @@ TEST_F(ApplicationFrame, ToolBarHasFiveButtonsWithTheirTips) {
     }
 }
 
+namespace {
+QImage Pixels(const QPixmap& pixmap) { return pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied); }
+}  // namespace
+
 // The application's style gives the bars' extension arrows itself: they are there in the
 // sizes the base style has, and every other image still comes from the base style.
 TEST_F(ApplicationFrame, TheStyleKeepsTheExtensionArrowsAndEveryOtherImage) {
@@ -179,10 +184,43 @@ TEST_F(ApplicationFrame, TheStyleKeepsTheExtensionArrowsAndEveryOtherImage) {
     QStyle* base = proxy->baseStyle();
     for (QStyle::StandardPixmap arrow : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
         const QIcon own = style->standardIcon(arrow);
+        const QIcon theirs = base->standardIcon(arrow);
         EXPECT_FALSE(own.availableSizes().isEmpty()) << arrow;
-        EXPECT_EQ(own.availableSizes(), base->standardIcon(arrow).availableSizes()) << arrow;
+        EXPECT_EQ(own.availableSizes(), theirs.availableSizes()) << arrow;
+        for (const QSize& size : theirs.availableSizes()) {
+            EXPECT_EQ(Pixels(own.pixmap(size)), Pixels(theirs.pixmap(size))) << arrow;
+        }
     }
     EXPECT_FALSE(style->standardIcon(QStyle::SP_MessageBoxWarning).isNull());
+}
+
+// The tool bar's images, read when first drawn: each the strip's own square at 1x and 2x,
+// scaled between them, and greyed when disabled.
+TEST_F(ApplicationFrame, ToolBarImagesComeInBothDensitiesAndEveryMode) {
+    const QImage strip = Pixels(QPixmap::fromImage(ReadPng(QStringLiteral(":/zonaria/icons/toolbar.png"))));
+    const QImage strip2x = Pixels(QPixmap::fromImage(ReadPng(QStringLiteral(":/zonaria/icons/toolbar@2x.png"))));
+    const QList<QIcon> icons = za::app::ToolBarIcons();
+    ASSERT_EQ(icons.size(), 5);
+    for (int i = 0; i < 5; ++i) {
+        SCOPED_TRACE(i);
+        const QIcon icon = icons[i];
+        EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}}));
+        const QImage normal = Pixels(icon.pixmap(QSize(16, 16)));
+        EXPECT_EQ(normal, strip.copy(i * 16, 0, 16, 16));
+        const QPixmap sharp = icon.pixmap(QSize(16, 16), 2.0);
+        EXPECT_EQ(sharp.devicePixelRatio(), 2.0);
+        EXPECT_EQ(Pixels(sharp), strip2x.copy(i * 32, 0, 32, 32));
+        EXPECT_EQ(icon.actualSize(QSize(24, 24)), QSize(24, 24));
+        EXPECT_EQ(icon.pixmap(QSize(24, 24)).size(), QSize(24, 24));
+        EXPECT_EQ(icon.actualSize(QSize(64, 64)), QSize(32, 32));
+        const QImage disabled = Pixels(icon.pixmap(QSize(16, 16), QIcon::Disabled));
+        EXPECT_EQ(disabled.size(), QSize(16, 16));
+        EXPECT_NE(disabled, normal);
+        // A detached copy draws the same.
+        QIcon copy = icon;
+        copy.detach();
+        EXPECT_EQ(Pixels(copy.pixmap(QSize(32, 32))), strip2x.copy(i * 32, 0, 32, 32));
+    }
 }
 
 TEST_F(ApplicationFrame, EveryCommandReachesItsHandler) {
