@@ -4,12 +4,19 @@
 #include "shell.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHash>
 #include <QImageReader>
 #include <QPainter>
 #include <QPolygon>
+#include <QRawFont>
 #include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -50,6 +57,57 @@ QFont FaceFont(const QString& face) {
     auto known = held.constFind(face);
     if (known == held.constEnd()) known = held.insert(face, QFontDatabase::hasFamily(face));
     return QFont(*known ? face : standIn);
+}
+
+namespace {
+
+// Whether a text's width is its glyphs' own advances, kerning aside: no script that joins or
+// reorders its letters (those begin at Hebrew), nothing a fallback font must draw.
+bool SumsItsAdvances(const QString& text, const QList<quint32>& glyphs) {
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (u >= 0x0590 && !(u >= 0x2000 && u <= 0x206f)) return false;
+    }
+    return !glyphs.contains(0u);
+}
+
+}  // namespace
+
+// Each text's glyphs' own advances, every distinct glyph read from the font once, rank the texts;
+// only those within two pixels of the widest (kerning's reach) are then laid out, and any text
+// whose width is more than its advances. Laying out all of them was a twentieth of the window's
+// start.
+int WidestText(const QFont& font, const QSet<QString>& texts) {
+    const QFontMetrics metrics(font);
+    const QRawFont raw = QRawFont::fromFont(font);
+    int most = 0;
+    QHash<quint32, qreal> advances;
+    std::vector<std::pair<qreal, const QString*>> ranked;
+    ranked.reserve(static_cast<size_t>(texts.size()));
+    qreal widest = 0;
+    for (const QString& text : texts) {
+        const QList<quint32> glyphs = raw.isValid() ? raw.glyphIndexesForString(text) : QList<quint32>{0u};
+        if (!SumsItsAdvances(text, glyphs)) {
+            most = std::max(most, metrics.horizontalAdvance(text));
+            continue;
+        }
+        qreal sum = 0;
+        for (const quint32 glyph : glyphs) {
+            auto known = advances.constFind(glyph);
+            if (known == advances.constEnd()) {
+                const QList<QPointF> one = raw.advancesForGlyphIndexes(QList<quint32>{glyph});
+                known = advances.insert(glyph, one.isEmpty() ? 0.0 : one.front().x());
+            }
+            sum += *known;
+        }
+        ranked.emplace_back(sum, &text);
+        widest = std::max(widest, sum);
+    }
+    for (const auto& [sum, text] : ranked) {
+        if (sum >= widest - 2.0) most = std::max(most, metrics.horizontalAdvance(*text));
+    }
+    // A text left out is narrower than this unless kerning widens it by over two pixels.
+    return ranked.empty() ? most : std::max(most, static_cast<int>(std::ceil(widest - 0.01)));
 }
 
 QImage ReadPng(const QString& file) {

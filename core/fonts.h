@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QSet>
 #include <QString>
 
 class QPaintDevice;
@@ -23,6 +24,10 @@ BOOL CreatePointFont(QFont& font, int size, const QString& face, QPaintDevice* d
 // The handheld's interface font ("Tahoma", 8 points) becomes the desktop's: its family stands
 // in for Tahoma and its size sets the point-font scale. For every window program at start.
 void AdoptDesktopFont(const QFont& desktop);
+// Room for the widest of texts in font: at least each text's width as QFontMetrics lays it out
+// (unless kerning widens a text by over two pixels), at most the widest laid out or the widest
+// sum of a text's glyph advances; 0 for none.
+int WidestText(const QFont& font, const QSet<QString>& texts);
 // The PNG image in file (usually a resource), read as PNG and nothing else: a reader allowed
 // to find the format from the contents first loads every image plug-in to ask it, which costs
 // a window's start tens of milliseconds. A null image when the file is missing or not a PNG.

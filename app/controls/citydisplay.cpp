@@ -257,6 +257,11 @@ int WidestTime(const QFont& font, int format) {
                         za::locale::UserLocale().name();
     auto known = widest.constFind(key);
     if (known != widest.constEnd()) return *known;
+    // A format without the time needs one hour, one without the date no more months than the
+    // week's days give.
+    const bool withTime = format != TF_LONGDATE && format != TF_WEEKDAY_SHORTDATE;
+    const bool withDate = format != TF_WEEKDAY_TIME && format != TF_TIME;
+    const QList<int> hours = withTime ? QList<int>{0, 10, 12, 22} : QList<int>{22};
     QSet<QString> texts;
     auto add = [&](int month, int day, int hour) {
         SYSTEMTIME t{};
@@ -271,14 +276,12 @@ int WidestTime(const QFont& font, int format) {
     // 22 to 28 September 2026 run Tuesday to Monday; the 28th of each month falls on several
     // weekdays; 0, 10, 12 and 22 o'clock are the widest hours of 12- and 24-hour clocks.
     for (int day = 22; day <= 28; ++day) {
-        for (int hour : {0, 10, 12, 22}) add(9, day, hour);
+        for (int hour : hours) add(9, day, hour);
     }
-    for (int month = 1; month <= 12; ++month) add(month, 28, 22);
-    // Each text measured once: a format without the time or the month repeats many (shaping a
-    // text was a twentieth of the window's start).
-    const QFontMetrics metrics(font);
-    int most = 0;
-    for (const QString& text : std::as_const(texts)) most = std::max(most, metrics.horizontalAdvance(text));
+    if (withDate) {
+        for (int month = 1; month <= 12; ++month) add(month, 28, 22);
+    }
+    const int most = WidestText(font, texts);
     widest.insert(key, most);
     return most;
 }

@@ -153,6 +153,41 @@ TEST_F(MainViewTest, TheDisplaysAskForTheDesktopsFontWhereTahomaIsMissing) {
     }
 }
 
+// The room the displays keep for their widest time: never less than any text laid out, within
+// two pixels of the widest where kerning is slight, and the width of joined scripts and of
+// characters the font lacks as laid out.
+TEST_F(MainViewTest, TheWidestTextLeavesRoomForEveryText) {
+    QSet<QString> times;
+    for (const char* day : {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"}) {
+        for (const char* hour : {"0:58 AM", "10:58 AM", "12:58 PM", "22:58", "10:58 PM \u00a4"}) {
+            times.insert(QString::fromUtf8(day) + QLatin1Char(' ') + QString::fromUtf8(hour));
+        }
+    }
+    // Kerned tight, the first is laid out narrower than the digits its advances outrun.
+    const QSet<QString> kerned{QStringLiteral("AVAVAVAVAV"), QStringLiteral("1111111111"), QStringLiteral("Tototototo")};
+    const QSet<QString> others{QStringLiteral("Mon 22:58"), QString::fromUtf8("\u6708\u66dc\u65e5 22:58"),
+                               QString::fromUtf8("\u0627\u0644\u0627\u062b\u0646\u064a\u0646 22:58"),
+                               QString::fromUtf8("\u05d9\u05d5\u05dd \u05e9\u05e0\u05d9 22:58")};
+    for (const bool bold : {false, true}) {
+        for (const int size : {85, 120}) {
+            QFont font;
+            ASSERT_TRUE(CreatePointFont(font, size, QStringLiteral("DejaVu Sans"), nullptr, bold ? TRUE : FALSE));
+            const QFontMetrics metrics(font);
+            auto laidOut = [&](const QSet<QString>& texts) {
+                int most = 0;
+                for (const QString& text : texts) most = std::max(most, metrics.horizontalAdvance(text));
+                return most;
+            };
+            SCOPED_TRACE(testing::Message() << size << (bold ? " bold" : ""));
+            EXPECT_GE(WidestText(font, times), laidOut(times));
+            EXPECT_LE(WidestText(font, times), laidOut(times) + 2);
+            EXPECT_GE(WidestText(font, kerned), laidOut(kerned));
+            EXPECT_EQ(WidestText(font, others), laidOut(others));
+            EXPECT_EQ(WidestText(font, {}), 0);
+        }
+    }
+}
+
 TEST_F(MainViewTest, DisplaysPaintTheirCitysTimeAtTheGivenInstant) {
     ASSERT_TRUE(StartShown());
     // 14:00 UTC on 8 March 2026: Los Angeles has just gone to daylight time, Tokyo has none.
