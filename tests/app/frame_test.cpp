@@ -19,12 +19,15 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMainWindow>
 #include <QMenuBar>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QSet>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStyle>
+#include <QStyleOption>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -192,6 +195,37 @@ TEST_F(ApplicationFrame, TheStyleKeepsTheExtensionArrowsAndEveryOtherImage) {
         }
     }
     EXPECT_FALSE(style->standardIcon(QStyle::SP_MessageBoxWarning).isNull());
+}
+
+// The bars' backgrounds, drawn in strips to keep Qt's raster engine from starting threads for
+// their long lines, come out pixel for pixel as the base style draws them whole.
+TEST_F(ApplicationFrame, TheStyleDrawsTheBarsAsItsBaseStyleDoes) {
+    za::app::UseStyleWithPngImages();
+    auto* proxy = qobject_cast<QProxyStyle*>(QApplication::style());
+    ASSERT_NE(proxy, nullptr);
+    QMainWindow window;
+    auto* bar = window.addToolBar(QStringLiteral("Tools"));
+    for (const QStyle::ControlElement element : {QStyle::CE_ToolBar, QStyle::CE_MenuBarEmptyArea}) {
+        for (const int width : {40, 64, 65, 500, 1283}) {
+            SCOPED_TRACE(testing::Message() << element << " " << width);
+            QStyleOptionToolBar option;
+            option.initFrom(bar);
+            option.rect = QRect(3, 2, width, 31);
+            option.state |= QStyle::State_Horizontal;
+            option.toolBarArea = Qt::TopToolBarArea;
+            option.positionOfLine = QStyleOptionToolBar::OnlyOne;
+            auto draw = [&](const QStyle* style) {
+                QImage image(width + 6, 36, QImage::Format_ARGB32_Premultiplied);
+                image.fill(Qt::transparent);
+                QPainter painter(&image);
+                style->drawControl(element, &option, &painter, bar);
+                return image;
+            };
+            const QImage whole = draw(proxy->baseStyle());
+            EXPECT_EQ(draw(proxy), whole);
+            EXPECT_NE(whole.pixel(width, 32), whole.pixel(width, 0)) << "the base style drew something";
+        }
+    }
 }
 
 // The tool bar's images, read when first drawn: each the strip's own square at 1x and 2x,
