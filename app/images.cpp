@@ -154,20 +154,20 @@ private:
     QList<Image> m_images;
 };
 
-// The base style's own extension arrows, from the images Qt's common style ships with.
+// The base style with its own extension arrows, read as PNG from the images Qt's common style
+// ships with, and its tool bar drawn in strips.
 class CPngImageStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
 
-    // A bar's full-width lines drawn in strips: Qt's raster engine hands a line of over 96
-    // pixels to a pool of threads it starts for the purpose, which cost the window's start a
-    // thirtieth of its time for two lines under the tool bar. Each pixel is drawn once, as the
-    // base style draws it.
+    // The tool bar's full-width lines drawn in strips: Qt's raster engine hands a translucent
+    // line of over 95 pixels to a pool of threads it starts for the purpose, which cost the
+    // window's start a thirtieth of its time for the two lines under the tool bar. Each pixel
+    // is drawn once, as the base style draws it.
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override {
-        constexpr int kStrip = 64;
-        if ((element != CE_ToolBar && element != CE_MenuBarEmptyArea) || !option || !painter ||
-            option->rect.width() <= kStrip) {
+        constexpr int kStrip = 90;
+        if (element != CE_ToolBar || !option || !painter || option->rect.width() <= kStrip) {
             QProxyStyle::drawControl(element, option, painter, widget);
             return;
         }
