@@ -277,6 +277,31 @@ TEST_F(Cli, AFoldedNameOfSeveralCitiesListsThem) {
     EXPECT_TRUE(Error({S("time"), S("xale (testland)")}).contains(S("matches several cities")));
 }
 
+// A name no city has, nor begins with as typed, is answered with the three closest: those that
+// begin with it (the shortest first), then those nearest in spelling, in name order where they
+// tie; letters of any script are compared.
+TEST_F(Cli, AnUnknownNameSuggestsTheClosestNames) {
+    ASSERT_EQ(0, Exec({S("clock")}).code);  // installs the profile
+    AddCities({S("Testab"), S("Testa"), S("Testabc"), S("\u041c\u043e\u0441\u043a\u0432\u0430"),
+               S("\u041c\u043e\u0441\u043a\u0432\u0430 2")});
+    const struct {
+        const char* typed;
+        const char* closest;
+    } rows[] = {
+        {"Tokio", "Tokyo, "},
+        {"Ondon", "London, "},
+        {"Berln", "Berlin, Bern, "},
+        {"Tes", "Testa, Testab, Testabc"},
+        {"\u041c\u043e\u043a\u0441\u0432\u0430", "\u041c\u043e\u0441\u043a\u0432\u0430, \u041c\u043e\u0441\u043a\u0432\u0430 2, "},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.typed);
+        const QString err = Error({S("city"), S(r.typed)});
+        EXPECT_TRUE(err.contains(S("unknown city \"") + S(r.typed) + S("\"; closest names: ") + S(r.closest)))
+            << err.toStdString();
+    }
+}
+
 TEST_F(Cli, ConvertGivesTheInstantOfTheReferenceCitysLocalTime) {
     const QJsonObject o = Json({S("convert"), S("--from"), S("Tokyo"), S("--local"), S("2026-03-08 19:00"),
                                 S("London"), S("New York, NY"), S("San Francisco, CA")});
