@@ -58,7 +58,7 @@ private:
 
 // An icon whose images are read only when it is first drawn at a size that wants them: the
 // tool bar's 2x images serve only a screen of twice the density, the extension arrows only a
-// bar too narrow for its buttons. Reading them all at every start was a thirtieth of the
+// bar too narrow for its buttons. Reading them all at every start was a fiftieth of the
 // window's. Sizes are the images' own pixels, as QIcon's own engine counts them.
 class CLazyPngIconEngine : public QIconEngine {
 public:
@@ -119,7 +119,12 @@ private:
         Image& image = m_images[i];
         if (image.pixmap.isNull() && image.source) {
             const QImage& whole = image.source->Image();
-            image.pixmap = QPixmap::fromImage(image.cut.isNull() ? whole : whole.copy(image.cut));
+            // A strip too small for its part gives nothing rather than a part left blank.
+            if (image.cut.isNull()) {
+                image.pixmap = QPixmap::fromImage(whole);
+            } else if (whole.rect().contains(image.cut)) {
+                image.pixmap = QPixmap::fromImage(whole.copy(image.cut));
+            }
             image.source.reset();
             image.size = image.pixmap.size();
         }

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Rewrites PNG files as stored ones: every row unfiltered, the image data kept by zlib without
-compression. The window reads its icon and tool bar images at every start; stored, they cost a
-tenth of the reading (inflating and unfiltering were most of it), for a few kilobytes more.
+compression. The window reads its icon and tool bar images at every start; stored, reading them
+costs a third of what it did (inflating and unfiltering were most of it), for a few kilobytes
+more.
 
     storepng.py FILE.png ...
 
