@@ -63,7 +63,7 @@ QSize CWorldMapWnd::ClientImageSize() const {
 bool CWorldMapWnd::EnsureImages() {
     if (m_bReleased || !m_bHaveTime) return false;
     // A hidden window its layout has not sized yet still has the default size: the set chosen
-    // for it would be thrown away at the first resize (a twentieth of the window's start).
+    // for it would be thrown away at the first resize (a seventieth of the window's start).
     if (!testAttribute(Qt::WA_Resized) && !isVisible()) return false;
     const int wanted = WantedSetWidth();
     const bool loaded = m_map.Width() > 0;
