@@ -6,7 +6,7 @@
 #
 # Start-up: wall time from launch to the first painted window (the programs print "painted"),
 # median of 7 starts (RUNS to change). Memory: VmRSS and PSS (the shared libraries' pages split
-# among their users) 2 s after start. CPU: user + system time in the first 5 s (median of 5
+# among their users) 2 s after start. CPU: user + system time in the first 5 s (median of 9
 # starts, CPU_RUNS to change), and over 60 s after that (IDLE_SECONDS to change; past Zonaria's
 # start-up check at 3 s), summed over the threads from the scheduler's nanosecond counts.
 set -euo pipefail
@@ -69,7 +69,7 @@ first_cpu() {
     kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
     awk -v a="$c" 'BEGIN {printf "%.3f", a / 1e9}'
 }
-cpu_runs=${CPU_RUNS:-5}
+cpu_runs=${CPU_RUNS:-9}
 declare -A firsts
 for _ in $(seq 1 "$cpu_runs"); do
     for p in "${all[@]}"; do firsts[$p]+="$(ZONARIA_DEVICE=$(profile "$p") first_cpu "$p") "; done
