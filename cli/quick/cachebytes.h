@@ -91,10 +91,8 @@ void PutPeriods(std::string& out, const std::vector<Period>& periods);
 // False for periods out of order.
 bool ReadPeriods(Reader& r, std::vector<Period>* periods);
 
-// What every cache begins with: its magic and format, what it was kept for (the environment's
-// key, the tz database's stamp, the profile's schema) and the user's formats.
-template <typename Cache>
-std::string Head(const char (&magic)[8], std::uint32_t format, const Cache& c) {
+// What every cache begins with: its magic and format, then its head.
+inline std::string Head(const char (&magic)[8], std::uint32_t format, const CacheHead& c) {
     std::string out(magic, sizeof magic);
     PutU32(out, format);
     PutBytes(out, c.key);
@@ -103,8 +101,7 @@ std::string Head(const char (&magic)[8], std::uint32_t format, const Cache& c) {
     PutFormats(out, c.formats);
     return out;
 }
-template <typename Cache>
-bool ReadHead(Reader& r, std::uint32_t format, Cache* c) {
+inline bool ReadHead(Reader& r, std::uint32_t format, CacheHead* c) {
     if (r.u32() != format) return false;
     c->key = r.bytes();
     c->tzStamp = r.bytes();

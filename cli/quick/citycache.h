@@ -40,11 +40,7 @@ struct ZoneName {
     std::u16string name;
 };
 
-struct CityCache {
-    std::string key;      // EnvironmentKey() when written
-    std::string tzStamp;  // TzStamp() when written
-    std::int32_t schemaVersion = 0;
-    Formats formats;
+struct CityCache : CacheHead {
     CityTexts texts;
     std::int64_t from = 0, until = 0;  // the zones' span, UTC seconds
     std::vector<ZoneName> zoneNames;   // in zoneId order

@@ -37,11 +37,15 @@ struct Formats {
     std::u16string daylightMark;
 };
 
-struct ClockCache {
+// What every cache holds first: what it was kept for, and the user's formats.
+struct CacheHead {
     std::string key;      // EnvironmentKey() when written
     std::string tzStamp;  // TzStamp() when written
     std::int32_t schemaVersion = 0;
     Formats formats;
+};
+
+struct ClockCache : CacheHead {
     std::int64_t from = 0, until = 0;  // the zones' span, UTC seconds
     std::vector<CachedZone> zones;
 };
