@@ -1,5 +1,6 @@
 #include "clockchange.h"
 
+#include "biaschange.h"
 #include "oledate.h"
 #include "stringtable.h"
 #include "timezone.h"
@@ -10,6 +11,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 
 namespace za {
 namespace {
@@ -30,27 +32,14 @@ ClockChange NextClockChange(const CTimeZone& zone, const SYSTEMTIME& afterUtc, i
     ClockChange change;
     std::int64_t start = 0;
     if (!SystemTimeToSeconds(afterUtc, &start)) return change;
-    const int startBias = BiasAtSeconds(zone, start);
-    std::int64_t before = start;
-    for (int day = 1; day <= horizonDays; ++day) {
-        const std::int64_t probe = start + day * kDay;
-        if (BiasAtSeconds(zone, probe) == startBias) {
-            before = probe;
-            continue;
-        }
-        // The bias of `before` is the old one and that of `after` not: halve down to the second.
-        std::int64_t after = probe;
-        while (after - before > 1) {
-            const std::int64_t middle = before + (after - before) / 2;
-            (BiasAtSeconds(zone, middle) == startBias ? before : after) = middle;
-        }
-        change.found = true;
-        change.biasBefore = startBias;
-        change.biasAfter = BiasAtSeconds(zone, after);
-        change.utc = FromSeconds(after);
-        change.local = FromSeconds(after - static_cast<std::int64_t>(startBias) * 60);
-        return change;
-    }
+    const auto biasAt = [&zone](std::int64_t seconds) { return BiasAtSeconds(zone, seconds); };
+    const std::optional<std::int64_t> after = NextBiasChange(start, horizonDays, biasAt);
+    if (!after) return change;
+    change.found = true;
+    change.biasBefore = biasAt(start);
+    change.biasAfter = biasAt(*after);
+    change.utc = FromSeconds(*after);
+    change.local = FromSeconds(*after - static_cast<std::int64_t>(change.biasBefore) * 60);
     return change;
 }
 

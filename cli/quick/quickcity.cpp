@@ -1,6 +1,7 @@
 #include "quickcity.h"
 
 #include "astro.h"
+#include "biaschange.h"
 #include "citycache.h"
 #include "clockcache.h"
 #include "oledate.h"
@@ -8,6 +9,7 @@
 #include "riseset.h"
 
 #include <cstdio>
+#include <optional>
 #include <utility>
 
 namespace cli::quick {
@@ -97,35 +99,25 @@ bool RiseSet(const CityCache& cache, const std::vector<Period>& zone, const City
     return true;
 }
 
-// The next clock change's text, found as za::NextClockChange finds it: a day at a time, then
-// halving down to the second.
+// The next clock change's text, found as za::NextClockChange finds it.
 bool ClockChange(const CityCache& cache, const std::vector<Period>& zone, std::int64_t now, std::u16string* out) {
     const int startBias = BiasAt(zone, now);
-    std::int64_t before = now;
-    for (int day = 1; day <= kHorizonDays; ++day) {
-        const std::int64_t probe = now + day * kDay;
-        if (BiasAt(zone, probe) == startBias) {
-            before = probe;
-            continue;
-        }
-        std::int64_t after = probe;
-        while (after - before > 1) {
-            const std::int64_t middle = before + (after - before) / 2;
-            (BiasAt(zone, middle) == startBias ? before : after) = middle;
-        }
-        const int minutes = startBias - BiasAt(zone, after);
-        const int amount = minutes < 0 ? -minutes : minutes;
-        if (amount % 15 != 0 || amount / 15 < 1 || amount / 15 > kQuarterHours) return false;
-        const LocalTime local = LocalTimeOf(after - static_cast<std::int64_t>(startBias) * 60);
-        std::u16string date;
-        if (!RenderDatePattern(cache.formats, cache.texts.changeDatePattern, local, &date)) return false;
-        char time[8];
-        std::snprintf(time, sizeof time, "%02d:%02d", local.hour, local.minute);
-        *out = Filled(minutes > 0 ? cache.texts.forward : cache.texts.back, cache.texts.amounts[amount / 15 - 1], date,
-                      Ascii(time));
+    const std::optional<std::int64_t> after =
+        za::NextBiasChange(now, kHorizonDays, [&zone](std::int64_t seconds) { return BiasAt(zone, seconds); });
+    if (!after) {
+        *out = cache.texts.noChange;
         return true;
     }
-    *out = cache.texts.noChange;
+    const int minutes = startBias - BiasAt(zone, *after);
+    const int amount = minutes < 0 ? -minutes : minutes;
+    if (amount % 15 != 0 || amount / 15 < 1 || amount / 15 > kQuarterHours) return false;
+    const LocalTime local = LocalTimeOf(*after - static_cast<std::int64_t>(startBias) * 60);
+    std::u16string date;
+    if (!RenderDatePattern(cache.formats, cache.texts.changeDatePattern, local, &date)) return false;
+    char time[8];
+    std::snprintf(time, sizeof time, "%02d:%02d", local.hour, local.minute);
+    *out = Filled(minutes > 0 ? cache.texts.forward : cache.texts.back, cache.texts.amounts[amount / 15 - 1], date,
+                  Ascii(time));
     return true;
 }
 
