@@ -292,6 +292,17 @@ BOOL CDBCityList::ReadIndex(za::CityIndex* index) {
     return whole;
 }
 
+BOOL CDBCityList::ReadNames(const std::function<void(const QString& name)>& each) {
+    if (!OpenDatabase(PROPID_CITY_NAME)) return FALSE;
+    const CEPROPID name[] = {PROPID_CITY_NAME};
+    const BOOL whole = za::objectstore::ReadAllTexts(m_database, 1, name, [&each](CEOID, const QString* texts) {
+        each(texts[0]);
+        return true;
+    });
+    CloseDatabase();
+    return whole;
+}
+
 // A name whose folded entry begins with the folded text t has, up to its first character
 // beyond ASCII, the letters of t in some case (ASCII folds to lower case only). So it lies in
 // the name order either in the run of names that begin with t itself, or in the run of names

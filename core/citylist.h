@@ -15,6 +15,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <future>
 #include <memory>
 #include <vector>
@@ -63,6 +64,9 @@ protected:
     // does not open or the read cannot go on to the last record (a damaged page): never a part
     // of the list passed off as all of it. An empty database gives TRUE and no entries.
     BOOL ReadIndex(za::CityIndex* index);
+    // Every record's name alone, in name order, in one query, for what needs nothing else of
+    // the records. FALSE as ReadIndex.
+    BOOL ReadNames(const std::function<void(const QString& name)>& each);
     // The entries ("Name (Country)") that begin with the text without regard to case and
     // accents, in name order, found through the name order's ranges rather than by reading
     // every name; with positions, each one's place in the name list. FALSE when a read fails.
@@ -123,6 +127,9 @@ public:
     // without the whole name list: what a single look-up of a large list wants. FALSE when the
     // database cannot be read.
     BOOL FindEntriesOfCity(const QString& text, QStringList* entries, QList<long>* positions);
+    // Every city's name alone, in name order, read from the database (for a look at every name
+    // once, without the name list).
+    using CDBCityList::ReadNames;
     // A name a new city may take: 1 to 31 characters, none of "~()*%#, not already taken, and
     // not another city's name with other accents or case ("Zurich" beside "Zürich").
     BOOL IsCityNameValid(const QString& name);

@@ -69,6 +69,11 @@ TEST_F(CityListTest, NamesAreListedInNameOrderWithTheirCountry) {
                            "Suva (Fiji)"}),
               Names());
     EXPECT_EQ(8, list.GetCityCount());
+    // The names alone, read without the name list, come in the same order.
+    QStringList read;
+    EXPECT_TRUE(list.ReadNames([&read](const QString& name) { read << name; }));
+    EXPECT_EQ(QStringList({"Amsterdam", "Apia", "Berlin", "Brussels", "Paris", "Portland, ME", "Portland, OR", "Suva"}),
+              read);
 
     struct Find {
         const char* nickname;
