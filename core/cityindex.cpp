@@ -182,8 +182,6 @@ QByteArrayView CityIndex::FoldedEntry(qsizetype row) const {
     return QByteArrayView(m_fold).sliced(r.fold, r.foldedLength);
 }
 
-void CityIndex::AppendFolded(QByteArray& out, const QString& text) { AppendText(out, text, true); }
-
 QByteArrayView CityIndex::FoldedName(qsizetype row) const {
     const Row& r = m_rows[static_cast<size_t>(row)];
     return QByteArrayView(m_fold).sliced(r.fold, r.foldedNameLength);

@@ -44,8 +44,6 @@ public:
     QByteArrayView FoldedEntry(qsizetype row) const;
     // The name folded in the same way.
     QByteArrayView FoldedName(qsizetype row) const;
-    // Any text folded as the index folds its names, appended to out.
-    static void AppendFolded(QByteArray& out, const QString& text);
 
     // The rows, in name order, whose entry (and codes of that kind) has for each typed word a
     // word that begins with it, without regard to case and accents (words: runs of letters and
