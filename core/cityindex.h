@@ -42,8 +42,6 @@ public:
     // The entry folded (za::FoldForSearch), in UTF-8, whose byte order is the order of its
     // characters.
     QByteArrayView FoldedEntry(qsizetype row) const;
-    // The name folded in the same way.
-    QByteArrayView FoldedName(qsizetype row) const;
 
     // The rows, in name order, whose entry (and codes of that kind) has for each typed word a
     // word that begins with it, without regard to case and accents (words: runs of letters and
@@ -63,6 +61,7 @@ private:
     };
     bool RowMatches(const Row& row, const QList<QByteArray>& words, Codes codes) const;
     QByteArrayView EntryBytes(qsizetype row) const;
+    QByteArrayView FoldedName(qsizetype row) const;
     // The row of a city whose texts are appended to the buffers.
     Row Store(const Texts& city);
 
