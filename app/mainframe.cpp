@@ -131,6 +131,7 @@ void CMainFrame::CreateMenus() {
             }
         }
     };
+    menuBar()->setAccessibleName(tr("Menu bar"));
     QMenu* tools = menuBar()->addMenu(QLatin1Char('&') + AppString(IDS_TIP_TOOLS));
     tools->setAccessibleName(AppString(IDS_TIP_TOOLS));
     fill(tools, kToolsMenu);

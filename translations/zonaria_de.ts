@@ -2109,6 +2109,10 @@ Es wurde nichts geändert; die aktuelle Stadt bleibt „%s“.</translation>
 <context>
     <name>za::app::CMainFrame</name>
     <message>
+        <source>Menu bar</source>
+        <translation>Menüleiste</translation>
+    </message>
+    <message>
         <source>Tool bar</source>
         <translation>Werkzeugleiste</translation>
     </message>

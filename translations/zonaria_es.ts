@@ -2108,6 +2108,10 @@ No se cambió nada; la ciudad actual sigue siendo «%s».</translation>
 <context>
     <name>za::app::CMainFrame</name>
     <message>
+        <source>Menu bar</source>
+        <translation>Barra de menús</translation>
+    </message>
+    <message>
         <source>Tool bar</source>
         <translation>Barra de herramientas</translation>
     </message>

@@ -2109,6 +2109,10 @@ Rien n&apos;a été modifié ; la ville actuelle reste « %s ».</translation>
 <context>
     <name>za::app::CMainFrame</name>
     <message>
+        <source>Menu bar</source>
+        <translation>Barre de menus</translation>
+    </message>
+    <message>
         <source>Tool bar</source>
         <translation>Barre d&apos;outils</translation>
     </message>

@@ -2105,6 +2105,10 @@ Nothing was changed; the current city stays &quot;%s&quot;.</source>
 <context>
     <name>za::app::CMainFrame</name>
     <message>
+        <source>Menu bar</source>
+        <translation>メニューバー</translation>
+    </message>
+    <message>
         <source>Tool bar</source>
         <translation>ツールバー</translation>
     </message>

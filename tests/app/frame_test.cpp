@@ -156,7 +156,10 @@ TEST_F(ApplicationFrame, MenusAreMenu128WithAHelpMenu) {
     for (int i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);
         ExpectDistinctMnemonics(MenuActions(Frame(), i));
+        EXPECT_FALSE(menus[i]->menu()->accessibleName().isEmpty());
     }
+    // A screen reader names the bar that holds them too.
+    EXPECT_EQ(Frame().menuBar()->accessibleName(), QStringLiteral("Menu bar"));
 }
 
 TEST_F(ApplicationFrame, ToolBarHasFiveButtonsWithTheirTips) {
