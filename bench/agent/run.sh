@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The alarm agent beside a minimal Qt D-Bus agent (bench_minimal_agent) measured in the same run,
 # on a private session bus: time from launch to ready (median of RUNS starts, taken in turns),
-# proportional memory (PSS) and CPU time over the first 5 s.
+# proportional memory (PSS) and CPU time over the first 5 s (medians of CPU_RUNS starts, taken in
+# turns: one start's CPU spreads by a third either way here).
 #
-#   bench/agent/run.sh            (RUNS=9 to change)
+#   bench/agent/run.sh            (RUNS=9, CPU_RUNS=9 to change)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 BIN=${ZONARIA_BUILD_DIR:-build}/bin
@@ -40,14 +41,21 @@ declare -A times
 for _ in $(seq 1 "$runs"); do
     for p in "${all[@]}"; do times[$p]+="$(start_ms "$p" ready) "; done
 done
-declare -A ready pss cpu
+declare -A ready pss cpu psses cpus
+for _ in $(seq 1 "${CPU_RUNS:-9}"); do
+    for p in "${all[@]}"; do
+        read -r m c < <(memory_and_cpu "$p")
+        psses[$p]+="$m " cpus[$p]+="$c "
+    done
+done
 for p in "${all[@]}"; do
     ready[$p]=$(printf '%s\n' ${times[$p]} | median)
-    read -r pss[$p] cpu[$p] < <(memory_and_cpu "$p")
+    pss[$p]=$(printf '%s\n' ${psses[$p]} | median)
+    cpu[$p]=$(printf '%s\n' ${cpus[$p]} | median)
 done
 minimal=${all[0]} agent=${all[1]}
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", (b > 0 ? a / b : 0)}'; }
-printf '%-22s %12s %12s %8s\n' "" "minimal" "zonaria" "ratio"
-printf '%-22s %12s %12s %8s\n' "ready, ms (median)" "${ready[$minimal]}" "${ready[$agent]}" "$(ratio "${ready[$agent]}" "${ready[$minimal]}")"
-printf '%-22s %12s %12s %8s\n' "PSS, kB" "${pss[$minimal]}" "${pss[$agent]}" "$(ratio "${pss[$agent]}" "${pss[$minimal]}")"
-printf '%-22s %12s %12s %8s\n' "CPU in 5 s, ms" "${cpu[$minimal]}" "${cpu[$agent]}" "$(ratio "${cpu[$agent]}" "${cpu[$minimal]}")"
+printf '%-24s %12s %12s %8s\n' "" "minimal" "zonaria" "ratio"
+printf '%-24s %12s %12s %8s\n' "ready, ms (median)" "${ready[$minimal]}" "${ready[$agent]}" "$(ratio "${ready[$agent]}" "${ready[$minimal]}")"
+printf '%-24s %12s %12s %8s\n' "PSS, kB (median)" "${pss[$minimal]}" "${pss[$agent]}" "$(ratio "${pss[$agent]}" "${pss[$minimal]}")"
+printf '%-24s %12s %12s %8s\n' "CPU in 5 s, ms (median)" "${cpu[$minimal]}" "${cpu[$agent]}" "$(ratio "${cpu[$agent]}" "${cpu[$minimal]}")"
