@@ -80,7 +80,7 @@ for p in "${all[@]}"; do
     start=$(printf '%s\n' ${times[$p]} | median)
     first=$(printf '%s\n' ${firsts[$p]} | median)
     read -r rss pss _ cpu < <(ZONARIA_DEVICE=$(profile "$p") memory_and_idle "$p")
-    printf '%-12s start %4d ms (median of %d)   resident %5.1f MB   PSS %5.1f MB   CPU in the first 5 s %s s (median of %d)   idle CPU %s s / %d s\n' \
+    printf '%-12s start %5.1f ms (median of %d)   resident %5.1f MB   PSS %5.1f MB   CPU in the first 5 s %s s (median of %d)   idle CPU %s s / %d s\n' \
         "$name" "$start" "$runs" "$(awk -v k="$rss" 'BEGIN {print k / 1024}')" "$(awk -v k="$pss" 'BEGIN {print k / 1024}')" \
         "$first" "$cpu_runs" "$cpu" "$idle"
 done
