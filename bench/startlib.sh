@@ -19,7 +19,8 @@ start_display() {
 # one start of program, or to another word it prints ("ready": ZONARIA_REPORT_READY, or
 # bench_minimal_agent's own); $work is the caller's scratch folder. The program writes into a
 # pipe that is read as the lines come, and the clock is the shell's own: polling its output
-# with a program per look added 10 to 20 ms to every start and hid the difference between two.
+# with a program per look slowed every start by 20 to 100 ms (those programs ran beside the one
+# starting) and hid much of the difference between two.
 start_ms() {
     local program=$1 word=${2:-painted} pipe=$work/start.pipe
     local t0 t1 line pid seen=0
@@ -36,7 +37,7 @@ start_ms() {
     rm -f "$pipe"
     [ $seen = 1 ] || echo "$program ended without printing \"$word\"" >&2
     # The shell writes the seconds with the locale's decimal mark.
-    awk -v a="${t0/,/.}" -v b="${t1/,/.}" 'BEGIN {printf "%.1f", (b - a) * 1000}'
+    awk -v a="${t0/,/.}" -v b="${t1/,/.}" 'BEGIN {printf "%.1f\n", (b - a) * 1000}'
 }
 
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
