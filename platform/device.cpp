@@ -685,18 +685,24 @@ void Reset() {
     s.transactionDepth = 0;
 }
 
-bool Transaction(const std::function<bool(sql::Database&)>& fn) {
+bool Transaction(const std::function<bool(sql::Database&)>& fn, Commit commit) {
     sql::Database* db = Db();
     if (!db) return false;
     State& s = Current();
     if (s.transactionDepth > 0) return fn(*db);
-    if (!db->exec("BEGIN IMMEDIATE")) return false;
-    ++s.transactionDepth;
-    bool ok = fn(*db);
-    --s.transactionDepth;
-    if (ok && db->exec("COMMIT")) return true;
-    db->exec("ROLLBACK");
-    return false;
+    // The setting is the connection's and cannot change inside a transaction: lowered for this
+    // commit only, and FULL again before anything else is written.
+    const bool unsynced = commit == Commit::Unsynced && db->exec("PRAGMA synchronous = NORMAL");
+    bool done = false;
+    if (db->exec("BEGIN IMMEDIATE")) {
+        ++s.transactionDepth;
+        const bool ok = fn(*db);
+        --s.transactionDepth;
+        done = ok && db->exec("COMMIT");
+        if (!done) db->exec("ROLLBACK");
+    }
+    if (unsynced) db->exec("PRAGMA synchronous = FULL");
+    return done;
 }
 
 CheckReport CheckProfile() {

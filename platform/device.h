@@ -68,9 +68,15 @@ unsigned Generation();
 // the first opening of each profile in a process, not again after a Reset.
 void Reset();
 
+// How a write transaction's commit reaches the disk. Synced: on the disk when Transaction
+// returns, like everything the user keeps. Unsynced: for rows that mean nothing once the computer
+// has gone down (the live windows), whose commit then waits for no disk; a crash of the program
+// keeps it, the profile stays whole either way, and the next synced commit takes it to the disk.
+enum class Commit { Synced, Unsynced };
+
 // Runs fn inside one write transaction (BEGIN IMMEDIATE ... COMMIT); rolls back when fn returns
-// false. Nested calls join the outer transaction.
-bool Transaction(const std::function<bool(sql::Database&)>& fn);
+// false. Nested calls join the outer transaction and its commit.
+bool Transaction(const std::function<bool(sql::Database&)>& fn, Commit commit = Commit::Synced);
 
 // The full check behind `zonaria-cli check`: SQLite's integrity check (with the collation the
 // indexes need, which the sqlite3 tool lacks), the schema and its version. Reads device.db on

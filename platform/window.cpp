@@ -270,14 +270,16 @@ bool LiveWindows(std::vector<WindowRow>* live) {
     }
     if (!dead.empty()) {
         // Best effort: a row left behind is dropped again at the next look.
-        za::device::Transaction([&](Database& d) {
-            Statement del = d.prepare(kDeleteWindow);
-            for (qint64 id : dead) {
-                del.reset();
-                if (!del.bind(1, id).run()) return false;
-            }
-            return true;
-        });
+        za::device::Transaction(
+            [&](Database& d) {
+                Statement del = d.prepare(kDeleteWindow);
+                for (qint64 id : dead) {
+                    del.reset();
+                    if (!del.bind(1, id).run()) return false;
+                }
+                return true;
+            },
+            za::device::Commit::Unsynced);
     }
     // A killed process leaves its socket file behind. Only a process with that id could listen
     // under the name, so it goes once no process has the id and no live window names it.
@@ -325,6 +327,8 @@ HWND CreatePlatformWindow(const QString& className, const QString& title, Window
     if (!ep) return nullptr;
     const DWORD pid = static_cast<DWORD>(::getpid());
     qint64 id = 0;
+    // A window's row is worth nothing once the computer has gone down, so its commit does not
+    // wait for the disk: every program's start wrote one (a wait per start on a slow disk).
     const bool ok = za::device::Transaction([&](Database& db) {
         Statement ins = db.prepare(kInsertWindow);
         ins.bind(1, static_cast<qint64>(pid))
@@ -344,7 +348,7 @@ HWND CreatePlatformWindow(const QString& className, const QString& title, Window
             id = db.lastInsertRowId();
         }
         return true;
-    });
+    }, za::device::Commit::Unsynced);
     if (!ok || id <= 0) {
         SetLastError(ERROR_BADDB);
         return nullptr;
@@ -361,10 +365,12 @@ BOOL DestroyPlatformWindow(HWND hwnd) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return FALSE;
     }
-    const bool ok = za::device::Transaction([&](Database& db) {
-        Statement del = db.prepare(kDeleteWindow);
-        return del.bind(1, id).run();
-    });
+    const bool ok = za::device::Transaction(
+        [&](Database& db) {
+            Statement del = db.prepare(kDeleteWindow);
+            return del.bind(1, id).run();
+        },
+        za::device::Commit::Unsynced);
     if (!ok) {
         // The window no longer takes messages; its row goes once this process has ended.
         SetLastError(ERROR_BADDB);

@@ -301,6 +301,55 @@ TEST_F(DeviceProfile, DamagedPagesOfAnotherFileAreFoundWhenTheProfileOpens) {
 // Opening the profile again looks at its log's index while the city database's connection to
 // the same file stays open; that connection's locks must survive the look, or another process
 // would take itself for the index's first user and truncate it under this process's mapping.
+// A commit that waits for no disk lowers SQLite's setting for itself only: what the process
+// writes before and after it, and a synced transaction it joins, stay synced; one that fails
+// rolls back like any other.
+TEST_F(DeviceProfile, AnUnsyncedCommitLowersTheSyncForItselfOnly) {
+    za::sql::Database* db = za::device::Db();
+    ASSERT_NE(nullptr, db) << za::device::LastError().toStdString();
+    auto level = [](za::sql::Database& d) {
+        za::sql::Statement q = d.prepare("PRAGMA synchronous");
+        return q.step() ? static_cast<int>(q.columnInt(0)) : -1;
+    };
+    auto insert = [](za::sql::Database& d, const char* name) {
+        return d.prepare("INSERT INTO registered_messages(name) VALUES(?1)").bind(1, QString::fromLatin1(name)).run();
+    };
+    constexpr int kNormal = 1, kFull = 2;
+    ASSERT_EQ(kFull, level(*db));
+
+    int inside = -1;
+    ASSERT_TRUE(za::device::Transaction(
+        [&](za::sql::Database& d) {
+            inside = level(d);
+            return insert(d, "probe-unsynced");
+        },
+        za::device::Commit::Unsynced));
+    EXPECT_EQ(kNormal, inside);
+    EXPECT_EQ(kFull, level(*db));
+
+    EXPECT_FALSE(za::device::Transaction(
+        [&](za::sql::Database& d) {
+            insert(d, "probe-rolled-back");
+            return false;
+        },
+        za::device::Commit::Unsynced));
+    EXPECT_EQ(kFull, level(*db));
+
+    ASSERT_TRUE(za::device::Transaction([&](za::sql::Database&) {
+        return za::device::Transaction(
+            [&](za::sql::Database& e) {
+                inside = level(e);
+                return insert(e, "probe-joined");
+            },
+            za::device::Commit::Unsynced);
+    }));
+    EXPECT_EQ(kFull, inside);
+    EXPECT_EQ(kFull, level(*db));
+
+    EXPECT_EQ((QStringList{QStringLiteral("probe-joined"), QStringLiteral("probe-unsynced")}),
+              RawColumn(profile.dbPath(), "SELECT name FROM registered_messages WHERE name LIKE 'probe-%' ORDER BY name"));
+}
+
 TEST_F(DeviceProfile, OpeningAgainKeepsTheLocksOfTheOtherConnection) {
     CEGUID store;
     CREATE_SYSTEMGUID(&store);
