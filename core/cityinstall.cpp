@@ -365,11 +365,12 @@ QString UserCityForZone(const QByteArray& tzId, int year) {
 QByteArray ShippedCityList() {
     // The list is stored uncompressed in the program: read where it lies rather than copied
     // into each process's heap (173 kB in every window).
-    const QResource resource(QStringLiteral(":/zonaria/data/cities.csv"));
+    const QString path = QStringLiteral(":/zonaria/data/cities.csv");
+    const QResource resource(path);
     if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression) {
         return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size());
     }
-    QFile file(QStringLiteral(":/zonaria/data/cities.csv"));
+    QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
