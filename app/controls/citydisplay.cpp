@@ -390,6 +390,19 @@ void CCityDisplay::SetNote(const QString& offset, const QString& change, int soo
     UpdateAccessibleTexts();
 }
 
+QString FittedNote(const QString& note, const QFontMetrics& metrics, int room) {
+    // Measured again only when shortened: each measuring lays the text out anew, at every paint.
+    QString text = note;
+    int width = metrics.horizontalAdvance(text);
+    for (const QString& day : {za::DayDeltaText(-1), za::DayDeltaText(1)}) {
+        if (width > room && text.endsWith(QLatin1Char(' ') + day)) {
+            text.chop(day.size() + 1);
+            width = metrics.horizontalAdvance(text);
+        }
+    }
+    return width > room ? QString() : text;
+}
+
 void CCityDisplay::DrawNote(QPainter& p, const QRect& r, int room) const {
     QFont small = m_font;
     small.setBold(false);
@@ -402,16 +415,9 @@ void CCityDisplay::DrawNote(QPainter& p, const QRect& r, int room) const {
         DrawClockChangeMark(p, r.right(), r.center().y(), side, m_noteDirection > 0);
         used = side + 3;
     }
-    if (m_noteOffset.isEmpty()) return;
-    // The whole note, else the offset without its day word, else nothing: a screen reader
-    // still reads it all.
-    QString text = m_noteOffset;
-    for (const QString& day : {za::DayDeltaText(-1), za::DayDeltaText(1)}) {
-        if (metrics.horizontalAdvance(text) > room - used && text.endsWith(QLatin1Char(' ') + day)) {
-            text.chop(day.size() + 1);
-        }
-    }
-    if (metrics.horizontalAdvance(text) > room - used) return;
+    // A screen reader still reads the whole note.
+    const QString text = FittedNote(m_noteOffset, metrics, room - used);
+    if (text.isEmpty()) return;
     p.setFont(small);
     QColor colour = m_textColour;
     colour.setAlphaF(0.75);

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QWidget>
 
+class QFontMetrics;
 class QMenu;
 class QPainter;
 
@@ -49,6 +50,9 @@ constexpr UINT IDB_NOTCURRENT = 139;
 constexpr UINT IDB_CURRENT = 140;
 
 class CCityDisplay;
+
+// The offset note as it fits in room pixels: whole, else without its day word, else empty.
+QString FittedNote(const QString& note, const QFontMetrics& metrics, int room);
 
 // One notification: the header (sender, its id, the code) and the fields of that code.
 struct CityDisplayNotify {

@@ -7,6 +7,7 @@
 #include "cityinstall.h"
 #include "citylist.h"
 #include "citypicker.h"
+#include "cityoffset.h"
 #include "clock.h"
 #include "fonts.h"
 #include "mainframe.h"
@@ -22,6 +23,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPaintEvent>
@@ -186,6 +188,29 @@ TEST_F(MainViewTest, TheWidestTextLeavesRoomForEveryText) {
             EXPECT_EQ(WidestText(font, {}), 0);
         }
     }
+}
+
+// The offset note beside a time: whole where it fits, without its day word where only the
+// offset does, and not at all where not even that fits.
+TEST_F(MainViewTest, TheOffsetNoteDropsItsDayWordBeforeItself) {
+    const QFontMetrics metrics(QApplication::font());
+    const QString offset = QString::fromUtf8("+9 h");
+    for (const QString& day : {za::DayDeltaText(1), za::DayDeltaText(-1)}) {
+        const QString note = offset + QLatin1Char(' ') + day;
+        const int whole = metrics.horizontalAdvance(note);
+        const int alone = metrics.horizontalAdvance(offset);
+        ASSERT_LT(alone, whole);
+        SCOPED_TRACE(note.toStdString());
+        EXPECT_EQ(FittedNote(note, metrics, whole), note);
+        EXPECT_EQ(FittedNote(note, metrics, whole - 1), offset);
+        EXPECT_EQ(FittedNote(note, metrics, alone), offset);
+        EXPECT_EQ(FittedNote(note, metrics, alone - 1), QString());
+    }
+    // A note without a day word is drawn whole or not at all.
+    const QString plain = QStringLiteral("-3 h");
+    EXPECT_EQ(FittedNote(plain, metrics, metrics.horizontalAdvance(plain)), plain);
+    EXPECT_EQ(FittedNote(plain, metrics, metrics.horizontalAdvance(plain) - 1), QString());
+    EXPECT_EQ(FittedNote(QString(), metrics, 0), QString());
 }
 
 TEST_F(MainViewTest, DisplaysPaintTheirCitysTimeAtTheGivenInstant) {
