@@ -41,3 +41,14 @@ start_ms() {
 }
 
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+# The median of the per-round ratios of two lists taken in turns (the second's figure over the
+# first's, round by round): a change in the machine's load between rounds weighs on both figures
+# of a round alike, where the ratio of the two medians may pair a quiet round with a busy one.
+median_ratio() {
+    local -a a=($1) b=($2)
+    local i
+    for i in "${!a[@]}"; do
+        awk -v x="${a[$i]}" -v y="${b[$i]:-0}" 'BEGIN {if (x > 0) printf "%.3f\n", y / x}'
+    done | median
+}

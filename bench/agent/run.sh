@@ -2,7 +2,8 @@
 # The alarm agent beside a minimal Qt D-Bus agent (bench_minimal_agent) measured in the same run,
 # on a private session bus: time from launch to ready (median of RUNS starts, taken in turns),
 # proportional memory (PSS) and CPU time over the first 5 s (medians of CPU_RUNS starts, taken in
-# turns: one start's CPU spreads by a third either way here).
+# turns: one start's CPU spreads by a third either way here), each with its ratio, and the medians
+# of the per-round ratios.
 #
 #   bench/agent/run.sh            (RUNS=9, CPU_RUNS=9 to change)
 set -euo pipefail
@@ -59,3 +60,5 @@ printf '%-24s %12s %12s %8s\n' "" "minimal" "zonaria" "ratio"
 printf '%-24s %12s %12s %8s\n' "ready, ms (median)" "${ready[$minimal]}" "${ready[$agent]}" "$(ratio "${ready[$agent]}" "${ready[$minimal]}")"
 printf '%-24s %12s %12s %8s\n' "PSS, kB (median)" "${pss[$minimal]}" "${pss[$agent]}" "$(ratio "${pss[$agent]}" "${pss[$minimal]}")"
 printf '%-24s %12s %12s %8s\n' "CPU in 5 s, ms (median)" "${cpu[$minimal]}" "${cpu[$agent]}" "$(ratio "${cpu[$agent]}" "${cpu[$minimal]}")"
+printf 'median of the per-round ratios: ready %s   PSS %s   CPU %s\n' "$(median_ratio "${times[$minimal]}" "${times[$agent]}")" \
+    "$(median_ratio "${psses[$minimal]}" "${psses[$agent]}")" "$(median_ratio "${cpus[$minimal]}" "${cpus[$agent]}")"

@@ -8,7 +8,8 @@
 # median of 7 starts (RUNS to change). Memory: VmRSS and PSS (the shared libraries' pages split
 # among their users) 2 s after start. CPU: user + system time in the first 5 s (median of 9
 # starts, CPU_RUNS to change), and over 60 s after that (IDLE_SECONDS to change; past Zonaria's
-# start-up check at 3 s), summed over the threads from the scheduler's nanosecond counts.
+# start-up check at 3 s), summed over the threads from the scheduler's nanosecond counts. A last
+# line per program gives the median of its per-round ratios to the hello world's start and CPU.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 BIN=${ZONARIA_BUILD_DIR:-build}/bin
@@ -83,4 +84,10 @@ for p in "${all[@]}"; do
     printf '%-12s start %5.1f ms (median of %d)   resident %5.1f MB   PSS %5.1f MB   CPU in the first 5 s %s s (median of %d)   idle CPU %s s / %d s\n' \
         "$name" "$start" "$runs" "$(awk -v k="$rss" 'BEGIN {print k / 1024}')" "$(awk -v k="$pss" 'BEGIN {print k / 1024}')" \
         "$first" "$cpu_runs" "$cpu" "$idle"
+done
+# Each program against the hello world, round by round.
+for p in "${programs[@]}"; do
+    printf '%-12s against the hello world, median of the per-round ratios: start %s   CPU in the first 5 s %s\n' \
+        "$(basename "$p")" "$(median_ratio "${times[$BIN/bench_hello]}" "${times[$p]}")" \
+        "$(median_ratio "${firsts[$BIN/bench_hello]}" "${firsts[$p]}")"
 done
