@@ -15,9 +15,9 @@ start_display() {
     unset WAYLAND_DISPLAY
 }
 
-# Milliseconds (to a tenth) from launch to "painted" (ZONARIA_REPORT_PAINT, or bench_hello's own report) for
-# one start of program, or to another word it prints ("ready": ZONARIA_REPORT_READY, or
-# bench_minimal_agent's own); $work is the caller's scratch folder. The program writes into a
+# Milliseconds (to a tenth) from launch to "painted" (ZONARIA_REPORT_PAINT, or bench_hello's own
+# report) for one start of program, or to another word it prints ("ready": ZONARIA_REPORT_READY,
+# or bench_minimal_agent's own); $work is the caller's scratch folder. The program writes into a
 # pipe that is read as the lines come, and the clock is the shell's own: polling its output
 # with a program per look slowed every start by 20 to 100 ms (those programs ran beside the one
 # starting) and hid much of the difference between two.

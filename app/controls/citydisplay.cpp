@@ -391,6 +391,7 @@ void CCityDisplay::SetNote(const QString& offset, const QString& change, int soo
 }
 
 QString FittedNote(const QString& note, const QFontMetrics& metrics, int room) {
+    if (note.isEmpty()) return note;
     // Measured again only when shortened: each measuring lays the text out anew, at every paint.
     QString text = note;
     int width = metrics.horizontalAdvance(text);

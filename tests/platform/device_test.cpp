@@ -296,11 +296,6 @@ TEST_F(DeviceProfile, DamagedPagesOfAnotherFileAreFoundWhenTheProfileOpens) {
     EXPECT_EQ(damaged, ReadAll(profile.dbPath()));
 }
 
-// The profile passed its check when this process first opened it; pages damaged afterwards
-// make the walk that meets them fail, never end as if the records had ended.
-// Opening the profile again looks at its log's index while the city database's connection to
-// the same file stays open; that connection's locks must survive the look, or another process
-// would take itself for the index's first user and truncate it under this process's mapping.
 // A commit that waits for no disk lowers SQLite's setting for itself only: what the process
 // writes before and after it, and a synced transaction it joins, stay synced; one that fails
 // rolls back like any other.
@@ -350,6 +345,9 @@ TEST_F(DeviceProfile, AnUnsyncedCommitLowersTheSyncForItselfOnly) {
               RawColumn(profile.dbPath(), "SELECT name FROM registered_messages WHERE name LIKE 'probe-%' ORDER BY name"));
 }
 
+// Opening the profile again looks at its log's index while the city database's connection to
+// the same file stays open; that connection's locks must survive the look, or another process
+// would take itself for the index's first user and truncate it under this process's mapping.
 TEST_F(DeviceProfile, OpeningAgainKeepsTheLocksOfTheOtherConnection) {
     CEGUID store;
     CREATE_SYSTEMGUID(&store);
@@ -382,6 +380,8 @@ TEST_F(DeviceProfile, OpeningAgainKeepsTheLocksOfTheOtherConnection) {
     EXPECT_TRUE(heldForOthers());
 }
 
+// The profile passed its check when this process first opened it; pages damaged afterwards
+// make the walk that meets them fail, never end as if the records had ended.
 TEST_F(DeviceProfile, AWalkThatMeetsADamagedPageFailsInsteadOfEnding) {
     constexpr int kRecords = 3000;
     constexpr CEPROPID kName = MAKE_PROPID(100, CEVT_LPWSTR);
