@@ -13,10 +13,14 @@ if command -v ccache >/dev/null 2>&1; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
     export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
 fi
+# SQLite's amalgamation as the main build fetched it, rather than a second download.
+sqlite=()
+main_sqlite=$(cd "${ZONARIA_BUILD_DIR:-build}" 2>/dev/null && pwd)/_deps/sqlite
+[ -f "$main_sqlite/sqlite3.c" ] && sqlite=(-DZONARIA_SQLITE_SOURCE="$main_sqlite")
 {
     cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
         -DZONARIA_BUILD_FUZZ=ON -DZONARIA_BUILD_TESTS=OFF -DZONARIA_BUILD_BENCH=OFF \
-        -DZONARIA_STRICT_WARNINGS=ON "${launcher[@]}" >/dev/null
+        -DZONARIA_STRICT_WARNINGS=ON "${launcher[@]}" "${sqlite[@]}" >/dev/null
     cmake --build "$BUILD_DIR" -j2
 } >&2
 [ "$seconds" -gt 0 ] || exit 0

@@ -33,9 +33,21 @@ for key in Maintainer Description Section Priority Homepage; do
 done
 # Dependencies: the libraries dpkg-shlibdeps found in the programs, and the two named ones.
 depends=$(field Depends)
-for dep in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6dbus6 libsqlite3-0 tzdata xdg-utils; do
+for dep in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6dbus6 tzdata xdg-utils; do
     [[ ", $depends," == *", $dep"[\ ,]* ]] || fail "Depends lacks $dep: $depends"
 done
+# The system's SQLite exactly when a program or library of the package loads it (a build with
+# SQLite of its own links it in).
+dpkg-deb -x "$deb" "$work/root"
+loads_sqlite=no
+while IFS= read -r -d '' elf; do
+    readelf -d "$elf" 2>/dev/null | grep -q 'NEEDED.*\[libsqlite3\.so' && loads_sqlite=yes
+done < <(find "$work/root" -type f \( -perm -u+x -o -name '*.so*' \) -print0)
+if [ "$loads_sqlite" = yes ]; then
+    [[ ", $depends," == *", libsqlite3-0"[\ ,]* ]] || fail "Depends lacks libsqlite3-0: $depends"
+else
+    [[ ", $depends," != *", libsqlite3-0"[\ ,]* ]] || fail "Depends names libsqlite3-0, which nothing loads: $depends"
+fi
 # The windows' endpoints are plain local sockets: no program needs Qt Network.
 [[ ", $depends," != *", libqt6network6"[\ ,]* ]] || fail "Depends names libqt6network6: $depends"
 # What the programs use when it is there.
