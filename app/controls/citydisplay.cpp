@@ -395,6 +395,8 @@ QString FittedNote(const QString& note, const QFontMetrics& metrics, int room) {
     // Measured again only when shortened: each measuring lays the text out anew, at every paint.
     QString text = note;
     int width = metrics.horizontalAdvance(text);
+    // Nearly every paint: the day words are looked up only for a note that does not fit.
+    if (width <= room) return text;
     for (const QString& day : {za::DayDeltaText(-1), za::DayDeltaText(1)}) {
         if (width > room && text.endsWith(QLatin1Char(' ') + day)) {
             text.chop(day.size() + 1);
