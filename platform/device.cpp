@@ -10,6 +10,9 @@
 #include <QFileInfo>
 
 #include <fcntl.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -683,6 +686,14 @@ void Reset() {
     s.error.clear();
     s.notice.clear();
     s.transactionDepth = 0;
+}
+
+void ReleaseMemory() {
+    if (sqlite3* db = Current().db.handle()) sqlite3_db_release_memory(db);
+#ifdef __GLIBC__
+    // Freed blocks below the top of the heap stay the process's until trimmed.
+    malloc_trim(0);
+#endif
 }
 
 bool Transaction(const std::function<bool(sql::Database&)>& fn, Commit commit) {

@@ -68,6 +68,11 @@ unsigned Generation();
 // the first opening of each profile in a process, not again after a Reset.
 void Reset();
 
+// Gives back the memory that the connection's page cache and the process's freed heap hold, for
+// a process about to idle (the alarm agent after its start): pages are read again, from the
+// system's file cache, when next needed.
+void ReleaseMemory();
+
 // How a write transaction's commit reaches the disk. Synced: on the disk when Transaction
 // returns, like everything the user keeps. Unsynced: for rows that mean nothing once the computer
 // has gone down (the live windows), whose commit then waits for no disk; a crash of the program

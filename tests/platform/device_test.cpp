@@ -345,6 +345,35 @@ TEST_F(DeviceProfile, AnUnsyncedCommitLowersTheSyncForItselfOnly) {
               RawColumn(profile.dbPath(), "SELECT name FROM registered_messages WHERE name LIKE 'probe-%' ORDER BY name"));
 }
 
+// Giving back the page cache leaves the connection as it was: the same rows read again, and a
+// write after it commits.
+TEST_F(DeviceProfile, ReleasingMemoryKeepsTheConnectionUsable) {
+    za::sql::Database* db = za::device::Db();
+    ASSERT_NE(nullptr, db) << za::device::LastError().toStdString();
+    auto cacheUsed = [db] {
+        int used = 0, highest = 0;
+        sqlite3_db_status(db->handle(), SQLITE_DBSTATUS_CACHE_USED, &used, &highest, 0);
+        return used;
+    };
+    auto cities = [db] {
+        za::sql::Statement q = db->prepare("SELECT count(*), sum(length(name)) FROM outlook_cities");
+        return q.step() ? QString::number(q.columnInt(0)) + QLatin1Char('/') + QString::number(q.columnInt(1)) : QString();
+    };
+    const QString before = cities();
+    ASSERT_FALSE(before.isEmpty());
+    const int cached = cacheUsed();
+    ASSERT_GT(cached, 64 * 1024) << "reading every city should fill the cache";
+
+    za::device::ReleaseMemory();
+    EXPECT_LT(cacheUsed(), cached / 4);
+    EXPECT_EQ(before, cities());
+    EXPECT_TRUE(za::device::Transaction([](za::sql::Database& d) {
+        return d.prepare("INSERT INTO registered_messages(name) VALUES('probe-after-release')").run();
+    }));
+    EXPECT_EQ(QStringList{QStringLiteral("probe-after-release")},
+              RawColumn(profile.dbPath(), "SELECT name FROM registered_messages WHERE name = 'probe-after-release'"));
+}
+
 // Opening the profile again looks at its log's index while the city database's connection to
 // the same file stays open; that connection's locks must survive the look, or another process
 // would take itself for the index's first user and truncate it under this process's mapping.
