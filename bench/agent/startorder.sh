@@ -36,7 +36,7 @@ for run in 1 2; do
 done
 
 # callgrind names each function once as "fn=(id) name" and by its id after; keep the agent's
-# own, first seen first, without recursion marks ('2) or unnamed addresses.
+# own, without recursion marks ('2) or unnamed addresses.
 python3 - "$agent" "$work/cg.1" "$work/cg.2" >alarmd/start-functions.txt <<'EOF'
 import re, sys
 agent, seen = sys.argv[1], []
@@ -60,7 +60,9 @@ for path in sys.argv[2:]:
             seen.append(re.sub(r"'\d+$", "", functions[key]))
 print("# The alarm agent's functions that run at its start (bench/agent/startorder.sh wrote this).")
 done = set()
-for name in seen:
+# In name order: the functions lie together whatever their order, and the list changes as little
+# as the code does.
+for name in sorted(set(seen)):
     # A complete constructor or destructor is often an alias of the base one, whose section
     # holds the code.
     for variant in (name, name.replace("C1E", "C2E").replace("D1Ev", "D2Ev")):
