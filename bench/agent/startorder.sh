@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Writes alarmd/start-functions.txt: the alarm agent's own functions that run from its launch to
-# two seconds after "ready", as callgrind saw them on a private session bus with a fresh profile.
-# The agent's link places them together (alarmd/CMakeLists.txt), so that its start touches a
-# few runs of code rather than faulting in nearly all of it, 64 kB around each first touch.
+# two seconds after "ready", as callgrind saw them in two starts on a private session bus. The
+# agent's link places them together (alarmd/CMakeLists.txt), so that its start touches a few runs
+# of code rather than faulting in nearly all of it, 64 kB or more around each first touch.
 # Run it again after large changes to the agent's start (the build tree must be current):
 #
 #   bench/agent/startorder.sh        (needs valgrind)
@@ -14,7 +14,7 @@ if [ -z "${ZONARIA_BENCH_BUS:-}" ]; then
     exec env ZONARIA_BENCH_BUS=1 DBUS_SYSTEM_BUS_ADDRESS=unix:path=/nonexistent dbus-run-session -- "$0" "$@"
 fi
 work=$(mktemp -d)
-trap '[ -n "${KEEP:-}" ] || rm -rf "$work"' EXIT
+trap 'rm -rf "$work"' EXIT
 export ZONARIA_DEVICE=$work/device LANG=C.UTF-8
 "$BIN/zonaria-cli" check >/dev/null 2>&1 || true
 
@@ -39,30 +39,33 @@ done
 # own, without recursion marks ('2) or unnamed addresses.
 python3 - "$agent" "$work/cg.1" "$work/cg.2" >alarmd/start-functions.txt <<'EOF'
 import re, sys
-agent, seen = sys.argv[1], []
-for path in sys.argv[2:]:
-  objects, functions, current = {}, {}, None
-  for line in open(path, encoding="utf-8", errors="replace"):
-    m = re.match(r"^(c?ob)=\((\d+)\)(?: (.*))?$", line.rstrip("\n"))
-    if m:
-        kind, key, name = m.groups()
-        if name:
-            objects[key] = name
-        if kind == "ob":
-            current = objects[key]
-        continue
-    m = re.match(r"^(c?fn)=\((\d+)\)(?: (.*))?$", line.rstrip("\n"))
-    if m:
-        kind, key, name = m.groups()
-        if name:
-            functions[key] = name
-        if kind == "fn" and current == agent:
-            seen.append(re.sub(r"'\d+$", "", functions[key]))
+
+def functions_of(path, agent):
+    objects, functions, current = {}, {}, None
+    for line in open(path, encoding="utf-8", errors="replace"):
+        m = re.match(r"^(c?ob)=\((\d+)\)(?: (.*))?$", line.rstrip("\n"))
+        if m:
+            kind, key, name = m.groups()
+            if name:
+                objects[key] = name
+            if kind == "ob":
+                current = objects[key]
+            continue
+        m = re.match(r"^(c?fn)=\((\d+)\)(?: (.*))?$", line.rstrip("\n"))
+        if m:
+            kind, key, name = m.groups()
+            if name:
+                functions[key] = name
+            if kind == "fn" and current == agent:
+                yield re.sub(r"'\d+$", "", functions[key])
+
+agent = sys.argv[1]
+seen = {name for path in sys.argv[2:] for name in functions_of(path, agent)}
 print("# The alarm agent's functions that run at its start (bench/agent/startorder.sh wrote this).")
 done = set()
 # In name order: the functions lie together whatever their order, and the list changes as little
 # as the code does.
-for name in sorted(set(seen)):
+for name in sorted(seen):
     # A complete constructor or destructor is often an alias of the base one, whose section
     # holds the code.
     for variant in (name, name.replace("C1E", "C2E").replace("D1Ev", "D2Ev")):
