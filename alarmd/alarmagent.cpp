@@ -238,6 +238,7 @@ void CAlarmAgent::OnShown(HANDLE handle, uint id, const QString& error) {
                 4);
         za::notify::Unclaim(handle);
         m_waiting.push_back(handle);
+        m_notifier.WatchForServer();
         return;
     }
     a->id = id;

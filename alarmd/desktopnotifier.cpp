@@ -34,18 +34,32 @@ QDBusMessage Call(const QString& method, const QVariantList& args = {}) {
 
 }  // namespace
 
-CDesktopNotifier::CDesktopNotifier(QObject* parent) : QObject(parent) {
+CDesktopNotifier::CDesktopNotifier(QObject* parent) : QObject(parent) {}
+
+void CDesktopNotifier::Listen() {
+    // Nothing is heard before the agent's first notification: the server's signals are asked
+    // for then, ahead of the call that shows it (the bus keeps a connection's messages in order).
+    if (m_listening) return;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) return;
     bus.connect(QString(), kPath, kInterface, QStringLiteral("ActionInvoked"), this,
                 SLOT(OnActionInvoked(uint, QString)));
     bus.connect(QString(), kPath, kInterface, QStringLiteral("NotificationClosed"), this,
                 SLOT(OnNotificationClosed(uint, uint)));
-    auto* watcher = new QDBusServiceWatcher(kService, bus, QDBusServiceWatcher::WatchForRegistration, this);
-    connect(watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] {
-        m_capabilitiesOf.clear();
-        emit serverAppeared();
-    });
+    m_listening = true;
+}
+
+void CDesktopNotifier::WatchForServer() {
+    if (m_serverWatcher) return;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) return;
+    m_serverWatcher = new QDBusServiceWatcher(kService, bus, QDBusServiceWatcher::WatchForRegistration, this);
+    connect(m_serverWatcher, &QDBusServiceWatcher::serviceRegistered, this, &CDesktopNotifier::serverAppeared);
+    // A server that came between the failed call and the watch is not announced by it.
+    QDBusConnectionInterface* names = bus.interface();
+    if (names && names->isServiceRegistered(kService).value()) {
+        QTimer::singleShot(0, this, &CDesktopNotifier::serverAppeared);
+    }
 }
 
 namespace {
@@ -82,6 +96,7 @@ uint CDesktopNotifier::Show(uint replacesId, const QString& summary, const QStri
         m_lastError = QStringLiteral("there is no session bus");
         return 0;
     }
+    Listen();
     const QDBusMessage reply = QDBusConnection::sessionBus().call(
         NotifyMessage(replacesId, summary, PlainBody(body), playSound, soundFile), QDBus::Block, kCallTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
@@ -99,6 +114,7 @@ void CDesktopNotifier::ShowAsync(uint replacesId, const QString& summary, const 
         QTimer::singleShot(0, context, [done] { done(0, QStringLiteral("there is no session bus")); });
         return;
     }
+    Listen();
     // No time-out of our own: the bus answers with an error when the server leaves without
     // answering, so the call always ends.
     auto* watcher = new QDBusPendingCallWatcher(

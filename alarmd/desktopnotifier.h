@@ -9,6 +9,8 @@
 
 #include <functional>
 
+class QDBusServiceWatcher;
+
 class CDesktopNotifier : public QObject {
     Q_OBJECT
 
@@ -31,6 +33,9 @@ public:
     // Plays the file with the first local player found (pw-play, paplay, aplay); false when
     // there is none.
     bool PlayLocally(const QString& soundFile);
+    // Announces serverAppeared when a notification server comes onto the bus (also one that
+    // came just before); asked for once a notification found no server.
+    void WatchForServer();
     // The last failure of Show, in words.
     QString LastError() const { return m_lastError; }
 
@@ -45,6 +50,8 @@ private slots:
     void OnNotificationClosed(uint id, uint reason);
 
 private:
+    // Asks for the server's signals about the notifications it shows, once.
+    void Listen();
     // Asks the server on the bus for its capabilities, once per server; false when none is there.
     bool LearnCapabilities();
     // The user's text as the server is to show it: plain, escaped where the server reads markup.
@@ -54,6 +61,8 @@ private:
     QString m_capabilitiesOf;  // the unique name of the server whose capabilities are known
     bool m_serverSound = false;
     bool m_serverMarkup = false;
+    bool m_listening = false;
+    QDBusServiceWatcher* m_serverWatcher = nullptr;
 };
 
 // Action keys of an alarm's notification.

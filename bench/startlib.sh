@@ -40,6 +40,11 @@ start_ms() {
     awk -v a="${t0/,/.}" -v b="${t1/,/.}" 'BEGIN {printf "%.1f\n", (b - a) * 1000}'
 }
 
+# Nanoseconds on a CPU so far, all threads of process pid, those that ended too: the process's
+# CPU clock (clock_getcpuclockid's encoding), where the threads' own counters in /proc go with
+# each thread that ends.
+cpu_ns() { python3 -c 'import sys, time; pid = int(sys.argv[1]); print(time.clock_gettime_ns((~pid << 3) | 2))' "$1" 2>/dev/null || echo 0; }
+
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
 # The median of the per-round ratios of two lists taken in turns (the second's figure over the

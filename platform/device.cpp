@@ -204,10 +204,10 @@ QStringList& Checked() {
     return checked;
 }
 
-bool PassedBefore(const QString& file) { return za::device::PassedBefore(std::string(QFile::encodeName(file).constData())); }
+bool PassedBefore(const QString& file) { return za::device::PassedBefore(QFile::encodeName(file).constData()); }
 
 // Remembers that device.db passed, so that the next process need not read every page again.
-void RememberPassed(const QString& file) { za::device::RememberPassed(std::string(QFile::encodeName(file).constData())); }
+void RememberPassed(const QString& file) { za::device::RememberPassed(QFile::encodeName(file).constData()); }
 
 // Zonaria's own writes since the profile passed its check are SQLite's, which keep it whole:
 // a profile that showed no damage is remembered as passed as it is left (closing folds the log

@@ -1,6 +1,7 @@
 #include "timeservice.h"
 
 #include "device.h"
+#include "filewatch.h"
 #include "timeservicehub.h"
 
 #include <QDBusArgument>
@@ -8,8 +9,6 @@
 #include <QDBusMessage>
 #include <QDBusServiceWatcher>
 #include <QElapsedTimer>
-#include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QTimeZone>
 #include <QTimer>
 
@@ -165,25 +164,23 @@ TimeServiceHub::TimeServiceHub() {
 
 void TimeServiceHub::WatchProfileFiles() {
     if (!m_profileFiles) {
-        m_profileFiles = new QFileSystemWatcher(this);
-        connect(m_profileFiles, &QFileSystemWatcher::fileChanged, this, [this] { m_profileSettle.start(); });
-        // A log made or removed, or device.db replaced: the files are watched anew.
-        connect(m_profileFiles, &QFileSystemWatcher::directoryChanged, this, [this] {
-            WatchProfileFiles();
-            m_profileSettle.start();
-        });
+        m_profileFiles = new FileWatch(
+            [this](const QString& path) {
+                // A log made or removed, or device.db replaced: the files are watched anew.
+                if (path == m_watchedFolder) WatchProfileFiles();
+                m_profileSettle.start();
+            },
+            this);
     }
     const QString folder = ProfilePath();
     if (folder != m_watchedFolder) {
-        if (!m_profileFiles->files().isEmpty()) m_profileFiles->removePaths(m_profileFiles->files());
-        if (!m_profileFiles->directories().isEmpty()) m_profileFiles->removePaths(m_profileFiles->directories());
+        m_profileFiles->Clear();
         m_watchedFolder = folder;
     }
     // A folder or file removed is no longer watched; the one made in its place is added.
-    if (!m_profileFiles->directories().contains(folder) && QFileInfo::exists(folder)) m_profileFiles->addPath(folder);
+    m_profileFiles->Add(folder);
     for (const QString& name : {QStringLiteral("device.db"), QStringLiteral("device.db-wal")}) {
-        const QString path = folder + QLatin1Char('/') + name;
-        if (!m_profileFiles->files().contains(path) && QFileInfo::exists(path)) m_profileFiles->addPath(path);
+        m_profileFiles->Add(folder + QLatin1Char('/') + name);
     }
 }
 
@@ -216,27 +213,31 @@ void TimeServiceHub::Start() {
     m_started = true;
     // The service is subscribed to with the connection; make it now.
     if (Kind() == DeviceKind::Computer) Bus();
-    m_hostZone = HostZoneId();
-    m_files = new QFileSystemWatcher(this);
-    // A new /etc/localtime is a new file (a link replaced): the folder says so.
-    m_files->addPath(QStringLiteral("/etc"));
-    if (QFileInfo::exists(QString::fromLatin1(kLocaltime))) m_files->addPath(QString::fromLatin1(kLocaltime));
-    auto hostChanged = [this] {
-        if (QFileInfo::exists(QString::fromLatin1(kLocaltime)) && !m_files->files().contains(QString::fromLatin1(kLocaltime))) {
-            m_files->addPath(QString::fromLatin1(kLocaltime));
-        }
-        const QByteArray zone = HostZoneId();
-        if (zone == m_hostZone) return;
-        m_hostZone = zone;
-        Invalidate();
-        Post(ZoneOrClockChanged);
-    };
-    connect(m_files, &QFileSystemWatcher::fileChanged, this, hostChanged);
-    connect(m_files, &QFileSystemWatcher::directoryChanged, this, hostChanged);
+    WatchHostZone();
     m_profileGeneration = Generation();
     m_dataVersion = -1;
     PollProfile();
     m_profilePoll.start();
+}
+
+void TimeServiceHub::WatchHostZone() {
+    // Only the computer's zone is the host's; the private device keeps a zone of its own. A
+    // profile that turns to the computer is watched from the next look at it.
+    if (m_files || Kind() != DeviceKind::Computer) return;
+    m_hostZone = HostZoneId();
+    // A new /etc/localtime is a new file (a link replaced): the folder says so.
+    m_files = new FileWatch(
+        [this](const QString&) {
+            m_files->Add(QString::fromLatin1(kLocaltime));
+            const QByteArray zone = HostZoneId();
+            if (zone == m_hostZone) return;
+            m_hostZone = zone;
+            Invalidate();
+            Post(ZoneOrClockChanged);
+        },
+        this);
+    m_files->Add(QStringLiteral("/etc"));
+    m_files->Add(QString::fromLatin1(kLocaltime));
 }
 
 void TimeServiceHub::PollProfile() {
@@ -259,6 +260,7 @@ void TimeServiceHub::PollProfile() {
         Post(changes);
     }
     m_dataVersion = version;
+    WatchHostZone();
 }
 
 void TimeServiceHub::Post(unsigned changes) {

@@ -14,7 +14,10 @@
 #include <vector>
 
 class QDBusServiceWatcher;
-class QFileSystemWatcher;
+
+namespace za {
+class FileWatch;
+}
 
 namespace za::device {
 
@@ -41,6 +44,9 @@ private:
     TimeServiceHub();
     void Start();
     void PollProfile();
+    // Watches /etc/localtime, where the computer is the device: its zone is then the host's
+    // when the time service does not answer.
+    void WatchHostZone();
     // Watches the profile's folder, device.db and its log, for the commits of other processes.
     void WatchProfileFiles();
     void Post(unsigned changes);
@@ -52,13 +58,13 @@ private:
     QTimer m_debounce;
     QTimer m_profilePoll;
     QTimer m_profileSettle;
-    QFileSystemWatcher* m_profileFiles = nullptr;
+    FileWatch* m_profileFiles = nullptr;
     QString m_watchedFolder;
     qint64 m_dataVersion = -1;
     unsigned m_profileGeneration = 0;
     QByteArray m_hostZone;
     QDBusServiceWatcher* m_serviceWatcher = nullptr;
-    QFileSystemWatcher* m_files = nullptr;
+    FileWatch* m_files = nullptr;
 };
 
 }  // namespace za::device

@@ -18,6 +18,12 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export ZONARIA_DEVICE=$work/device LANG=C.UTF-8
+# A login session has a runtime folder of its own (the agent keeps its lock there); without one,
+# Qt warns on each start and reads its logging configuration to do so, which no session does.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    mkdir -m 700 "$work/runtime"
+    export XDG_RUNTIME_DIR=$work/runtime
+fi
 "$BIN/zonaria-cli" check >/dev/null 2>&1 || true  # installs the profile the agent serves
 
 # shellcheck source=../startlib.sh
@@ -32,7 +38,7 @@ memory_and_cpu() {
     pss=$(awk '/^Pss:/ {print $2}' "/proc/$pid/smaps_rollup")
     sleep 3
     local cpu
-    cpu=$(cat /proc/"$pid"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {printf "%.1f", s / 1e6}')
+    cpu=$(cpu_ns "$pid" | awk '{printf "%.1f", $1 / 1e6}')
     kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
     echo "$pss $cpu"
 }

@@ -23,9 +23,6 @@ runs=${RUNS:-7}
 start_display
 
 # A fresh profile is installed once before the starts, so the starts measured are ordinary ones.
-# Nanoseconds on a CPU so far, all threads of the process.
-cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {printf "%d", s}'; }
-
 # Resident and proportional kilobytes after 2 s, CPU seconds in the first 5 s and over the idle
 # period.
 memory_and_idle() {

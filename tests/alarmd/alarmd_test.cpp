@@ -325,6 +325,19 @@ TEST_F(AgentTest, WithoutANotificationServerTheAlarmIsLoggedAndKeptForTheNextSes
     EXPECT_TRUE(n[QStringLiteral("body")].toString().contains(QLatin1String("(missed, due ")));
 }
 
+// The agent that found no server shows the alarm as soon as one comes, without a restart.
+TEST_F(AgentTest, AServerThatComesLaterShowsTheAlarmThatWaited) {
+    const HANDLE h = Register(za::device::NowUtcMs() - 60000);
+    QProcess* agent = StartAgent();
+    ASSERT_TRUE(RunUntil([agent] { return agent->readAllStandardError().contains("kept for the next session"); }));
+    StartServer();
+    const QJsonObject n = NextNotify();
+    ASSERT_FALSE(n.isEmpty()) << "the waiting alarm was not shown when the server came";
+    EXPECT_EQ(QProcess::Running, agent->state());
+    EXPECT_TRUE(n[QStringLiteral("body")].toString().contains(QLatin1String("(missed, due ")));
+    EXPECT_TRUE(RunUntil([h] { return za::notify::Read(h)->signalled; }));
+}
+
 TEST_F(AgentTest, TwoAgentsStartedTogetherDeliverTheAlarmOnce) {
     StartServer();
     Register(za::device::NowUtcMs() + 2000);
