@@ -156,6 +156,15 @@ std::optional<std::int64_t> NextDueUtcMs(const std::vector<HANDLE>& skip) {
 std::vector<Notification> ClaimDue(std::int64_t nowUtcMs, int max, const std::vector<HANDLE>& skip,
                                    std::int64_t leaseMs) {
     std::vector<Notification> claimed;
+    // Most looks find nothing due: that is seen without taking the profile's write lock. What
+    // becomes due meanwhile is another change, and brings another look.
+    if (Database* db = za::device::Db()) {
+        Statement q = db->prepare(kDue);
+        q.bind(1, nowUtcMs);
+        bool any = false;
+        while (!any && q.step()) any = std::find(skip.begin(), skip.end(), HandleOf(q.columnInt(0))) == skip.end();
+        if (!any && !q.failed()) return claimed;
+    }
     const bool ok = za::device::Transaction([&](Database& db) {
         std::vector<std::int64_t> due;
         {

@@ -472,8 +472,13 @@ UINT RegisterWindowMessageW(const QString& name) {
         SetLastError(ERROR_BADDB);
         return 0;
     }
+    // A name is registered once for good: looked up first without the write lock.
     qint64 id = 0;
-    const bool ok = za::device::Transaction([&](Database& db) {
+    {
+        Statement find = za::device::Db()->prepare(kFindMessage);
+        if (find.bind(1, name).step()) id = find.columnInt(0);
+    }
+    const bool ok = id > 0 || za::device::Transaction([&](Database& db) {
         Statement find = db.prepare(kFindMessage);
         if (find.bind(1, name).step()) {
             id = find.columnInt(0);

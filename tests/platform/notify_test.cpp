@@ -281,6 +281,32 @@ TEST_F(NotificationStore, DueNotificationsAreClaimedOnceInOrder) {
     EXPECT_FALSE(za::notify::Unclaim(c));
 }
 
+// The agent looks at the store at each change of any process: with nothing due, and a message
+// name known, neither waits for the write lock another process holds (up to the 10-s busy
+// time-out, and a failure after it).
+TEST_F(NotificationStore, LookingWithNothingDueWaitsForNoOtherWriter) {
+    Alarm later;
+    later.start = MakeTime(2026, 7, 1, 9, 0, 0);
+    ASSERT_TRUE(Register(later));
+    const UINT message = RegisterWindowMessageW(QStringLiteral("zonaria-test-known"));
+    ASSERT_NE(0u, message);
+    const std::int64_t nine = UtcMs(2026, 7, 1, 0, 0, 0);
+
+    sqlite3* other = nullptr;
+    ASSERT_EQ(SQLITE_OK, sqlite3_open(profile.dbPath().toUtf8().constData(), &other));
+    ASSERT_EQ(SQLITE_OK, sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr));
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_TRUE(za::notify::ClaimDue(nine - 1).empty());
+    EXPECT_EQ(message, RegisterWindowMessageW(QStringLiteral("zonaria-test-known")));
+    EXPECT_LT(timer.elapsed(), 5000) << "waited for the other writer";
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+
+    // Once due, it is claimed as before.
+    ASSERT_EQ(1u, za::notify::ClaimDue(nine).size());
+}
+
 TEST_F(NotificationStore, ProcessesClaimingAtOnceClaimEachNotificationOnce) {
     constexpr int kCount = 120;
     std::vector<HANDLE> made;
