@@ -84,8 +84,8 @@ int main(int argc, char* argv[]) {
         LogLine(QStringLiteral("cannot deliver alarms: %1").arg(error), 3);
         return 1;
     }
+    za::ReportReady();
     // The start's reading is done; the agent now waits, mostly for hours.
     za::device::ReleaseMemory();
-    za::ReportReady();
     return app.exec();
 }
