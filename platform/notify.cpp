@@ -153,30 +153,32 @@ std::optional<std::int64_t> NextDueUtcMs(const std::vector<HANDLE>& skip) {
     return std::nullopt;
 }
 
+namespace {
+
+// The first max due notifications that are not in skip, in their order; false when the store
+// cannot be read.
+bool DueIds(Database& db, std::int64_t nowUtcMs, const std::vector<HANDLE>& skip, int max, std::vector<std::int64_t>* due) {
+    Statement q = db.prepare(kDue);
+    q.bind(1, nowUtcMs);
+    while (static_cast<int>(due->size()) < max && q.step()) {
+        const std::int64_t id = q.columnInt(0);
+        if (std::find(skip.begin(), skip.end(), HandleOf(id)) == skip.end()) due->push_back(id);
+    }
+    return !q.failed();
+}
+
+}  // namespace
+
 std::vector<Notification> ClaimDue(std::int64_t nowUtcMs, int max, const std::vector<HANDLE>& skip,
                                    std::int64_t leaseMs) {
     std::vector<Notification> claimed;
     // Most looks find nothing due: that is seen without taking the profile's write lock. What
     // becomes due meanwhile is another change, and brings another look.
-    if (Database* db = za::device::Db()) {
-        Statement q = db->prepare(kDue);
-        q.bind(1, nowUtcMs);
-        bool any = false;
-        while (!any && q.step()) any = std::find(skip.begin(), skip.end(), HandleOf(q.columnInt(0))) == skip.end();
-        if (!any && !q.failed()) return claimed;
-    }
+    std::vector<std::int64_t> any;
+    if (Database* db = za::device::Db(); db && DueIds(*db, nowUtcMs, skip, 1, &any) && any.empty()) return claimed;
     const bool ok = za::device::Transaction([&](Database& db) {
         std::vector<std::int64_t> due;
-        {
-            Statement q = db.prepare(kDue);
-            q.bind(1, nowUtcMs);
-            while (q.step()) {
-                const std::int64_t id = q.columnInt(0);
-                if (std::find(skip.begin(), skip.end(), HandleOf(id)) == skip.end()) due.push_back(id);
-                if (static_cast<int>(due.size()) >= max) break;
-            }
-            if (q.failed()) return false;
-        }
+        if (!DueIds(db, nowUtcMs, skip, max, &due)) return false;
         Statement claim = db.prepare(kClaim);
         Statement hold = db.prepare(kHoldClaim);
         for (std::int64_t id : due) {

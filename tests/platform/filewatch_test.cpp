@@ -31,12 +31,18 @@ bool Write(const QString& path, const QByteArray& text) {
     return f.open(QIODevice::Append) && f.write(text) == text.size();
 }
 
-TEST(FileWatch, ReportsAFilesWritesAndAFoldersEntriesUnderTheirOwnNames) {
+// A folder with a file in it, and a watch that reports to reports.
+class FileWatchTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(Write(file, "a")); }
+
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("device.db"));
-    ASSERT_TRUE(Write(file, "a"));
     Reports reports;
-    za::FileWatch watch([&reports](const QString& path) { reports.paths << path; });
+    za::FileWatch watch{[this](const QString& path) { reports.paths << path; }};
+};
+
+TEST_F(FileWatchTest, ReportsAFilesWritesAndAFoldersEntriesUnderTheirOwnNames) {
     ASSERT_TRUE(watch.Add(dir.path()));
     ASSERT_TRUE(watch.Add(file));
     EXPECT_TRUE(watch.Add(file)) << "a second time is no error";
@@ -50,12 +56,7 @@ TEST(FileWatch, ReportsAFilesWritesAndAFoldersEntriesUnderTheirOwnNames) {
     EXPECT_EQ(reports.Take(), QStringList{dir.path()});
 }
 
-TEST(FileWatch, AFileRemovedIsNoLongerWatchedAndTheOneInItsPlaceCanBe) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("device.db"));
-    ASSERT_TRUE(Write(file, "a"));
-    Reports reports;
-    za::FileWatch watch([&reports](const QString& path) { reports.paths << path; });
+TEST_F(FileWatchTest, AFileRemovedIsNoLongerWatchedAndTheOneInItsPlaceCanBe) {
     ASSERT_TRUE(watch.Add(file));
     ASSERT_TRUE(QFile::remove(file));
     EXPECT_TRUE(reports.Take().contains(file));
@@ -69,10 +70,7 @@ TEST(FileWatch, AFileRemovedIsNoLongerWatchedAndTheOneInItsPlaceCanBe) {
     EXPECT_EQ(reports.Take(), QStringList{file});
 }
 
-TEST(FileWatch, NothingMissingIsWatchedAndNothingIsToldAfterClear) {
-    QTemporaryDir dir;
-    Reports reports;
-    za::FileWatch watch([&reports](const QString& path) { reports.paths << path; });
+TEST_F(FileWatchTest, NothingMissingIsWatchedAndNothingIsToldAfterClear) {
     EXPECT_FALSE(watch.Add(dir.filePath(QStringLiteral("missing"))));
     EXPECT_FALSE(watch.Watches(dir.filePath(QStringLiteral("missing"))));
     ASSERT_TRUE(watch.Add(dir.path()));
