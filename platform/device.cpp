@@ -57,6 +57,7 @@ struct State {
     QString notice;
     int transactionDepth = 0;
     unsigned generation = 0;
+    bool syncOff = false;  // inside a commit that syncs nothing (see Transaction)
 };
 
 State& Current() {
@@ -228,8 +229,10 @@ constexpr int kCheckpointPages = 1000;
 // SQLite's writes since is still the file that passed, and is remembered so; one that had not
 // passed as it was (another program wrote it meanwhile) is left for the next program to check.
 int AfterCommit(void* context, sqlite3* db, const char* schema, int pages) {
-    if (pages < kCheckpointPages) return SQLITE_OK;
     State& s = *static_cast<State*>(context);
+    // A checkpoint without syncs could write device.db ahead of the log it copies reaching the
+    // disk; the next commit checkpoints instead.
+    if (pages < kCheckpointPages || s.syncOff) return SQLITE_OK;
     const bool passed = PassedBefore(s.file);
     const int rc = sqlite3_wal_checkpoint_v2(db, schema, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
     if (rc == SQLITE_OK && passed && !s.db.damageSeen()) RememberPassed(s.file);
@@ -634,6 +637,18 @@ bool OpenProfile(State& s) {
     return true;
 }
 
+// Whether the connection's write-ahead log holds nothing: SQLite's own file, whatever path
+// device.db was opened by. Not known (not open yet) counts as not empty.
+bool LogIsEmpty(sql::Database& db) {
+    sqlite3_file* log = nullptr;
+    if (sqlite3_file_control(db.handle(), "main", SQLITE_FCNTL_JOURNAL_POINTER, &log) != SQLITE_OK || !log ||
+        !log->pMethods) {
+        return false;
+    }
+    sqlite3_int64 size = -1;
+    return log->pMethods->xFileSize(log, &size) == SQLITE_OK && size == 0;
+}
+
 }  // namespace
 
 QString ProfilePath() {
@@ -702,18 +717,36 @@ bool Transaction(const std::function<bool(sql::Database&)>& fn, Commit commit) {
     State& s = Current();
     if (s.transactionDepth > 0) return fn(*db);
     // The setting is the connection's and cannot change inside a transaction: lowered for this
-    // commit only, and FULL again before anything else is written.
-    const bool unsynced = commit == Commit::Unsynced && db->exec("PRAGMA synchronous = NORMAL");
-    bool done = false;
-    if (db->exec("BEGIN IMMEDIATE")) {
-        ++s.transactionDepth;
-        const bool ok = fn(*db);
-        --s.transactionDepth;
-        done = ok && db->exec("COMMIT");
-        if (!done) db->exec("ROLLBACK");
+    // commit only, and FULL again before anything else is written. NORMAL still syncs the header
+    // of a log that starts again over older frames, which after a power loss could otherwise count
+    // again; an empty log has none, so there the commit syncs nothing (the first program of a
+    // session waited for two syncs: the log's header and its folder).
+    bool off = commit == Commit::Unsynced && LogIsEmpty(*db);
+    for (;;) {
+        const char* lower = commit == Commit::Synced ? nullptr : off ? "PRAGMA synchronous = OFF" : "PRAGMA synchronous = NORMAL";
+        const bool lowered = lower && db->exec(lower);
+        bool done = false;
+        bool again = false;
+        if (db->exec("BEGIN IMMEDIATE")) {
+            // The write lock is held from here on, so the log can no longer grow; another
+            // process may have written since the look above.
+            if (lowered && off && !LogIsEmpty(*db)) {
+                again = true;
+                db->exec("ROLLBACK");
+            } else {
+                s.syncOff = lowered && off;
+                ++s.transactionDepth;
+                const bool ok = fn(*db);
+                --s.transactionDepth;
+                done = ok && db->exec("COMMIT");
+                if (!done) db->exec("ROLLBACK");
+                s.syncOff = false;
+            }
+        }
+        if (lowered) db->exec("PRAGMA synchronous = FULL");
+        if (!again) return done;
+        off = false;
     }
-    if (unsynced) db->exec("PRAGMA synchronous = FULL");
-    return done;
 }
 
 CheckReport CheckProfile() {

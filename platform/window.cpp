@@ -106,9 +106,24 @@ private:
     QSocketNotifier m_notifier;
 };
 
-// A socket listening at the endpoint's path, readable and writable by this user only: bound in
-// a private folder first and moved into place, so that no other user can connect meanwhile.
-int Listen(const QString& path) {
+// A socket listening at path, bound there directly: for a folder only this user can enter.
+int ListenInPlace(const QString& path) {
+    sockaddr_un address{};
+    if (!FillAddress(path, &address)) return -1;
+    ::unlink(address.sun_path);  // a dead process's, which had our id
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) return -1;
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(fd, 64) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// A socket listening at path in a folder others can enter, readable and writable by this user
+// only: bound in a private folder first and moved into place, so that no other user can
+// connect meanwhile.
+int ListenMovedIntoPlace(const QString& path) {
     QFile::remove(path);
     QByteArray folder = QFile::encodeName(QDir::tempPath() + QStringLiteral("/zonaria-endpoint-XXXXXX"));
     if (!::mkdtemp(folder.data())) return -1;
@@ -127,6 +142,23 @@ int Listen(const QString& path) {
         return -1;
     }
     return fd;
+}
+
+// The user's own folder for endpoints in the temporary folder, made once and kept, so that a
+// start binds its socket in place: making and removing a folder per start cost more than the
+// rest of the endpoint. Empty when that name is taken by anything but a folder of this user's
+// that only this user can enter.
+QString OwnFolderName() {
+    const uid_t user = ::geteuid();
+    const QString name = QStringLiteral("zonaria-%1").arg(user);
+    const QByteArray folder = QFile::encodeName(QDir::cleanPath(QDir::tempPath()) + QLatin1Char('/') + name);
+    if (::mkdir(folder.constData(), S_IRWXU) != 0 && errno != EEXIST) return QString();
+    struct stat st{};
+    if (::lstat(folder.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != user ||
+        (st.st_mode & (S_IRWXG | S_IRWXO)) != 0) {
+        return QString();
+    }
+    return name;
 }
 
 // This process's endpoint for one profile and the handlers of its windows there.
@@ -148,10 +180,12 @@ QString ProfileKey() {
 }
 
 // Short enough for a socket path in the temporary folder; the hash keeps processes of
-// different profiles (tests running side by side) from meeting.
-QString EndpointName(const QString& profile, DWORD pid) {
+// different profiles (tests running side by side) from meeting. With a folder, the name is
+// relative to the temporary folder all the same, which is how every program finds it.
+QString EndpointName(const QString& folder, const QString& profile, DWORD pid) {
     const QByteArray hash = QCryptographicHash::hash(profile.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    return QStringLiteral("zonaria-%1-%2").arg(QString::fromLatin1(hash)).arg(pid);
+    const QString file = QStringLiteral("%1-%2").arg(QString::fromLatin1(hash)).arg(pid);
+    return folder.isEmpty() ? QStringLiteral("zonaria-") + file : folder + QLatin1Char('/') + file;
 }
 
 qint64 IdOf(HWND hwnd) { return static_cast<qint64>(reinterpret_cast<std::uintptr_t>(hwnd)); }
@@ -209,10 +243,17 @@ Endpoint* OpenEndpoint() {
     auto it = all.find(profile);
     if (it != all.end() && it->second->server) return it->second.get();
     auto ep = std::make_unique<Endpoint>();
-    ep->name = EndpointName(profile, static_cast<DWORD>(::getpid()));
-    const QString path = SocketPath(ep->name);
-    // A socket left under this name belongs to a dead process that had our id (Listen replaces it).
-    const int fd = Listen(path);
+    // A socket left under the name belongs to a dead process that had our id: it is replaced.
+    const DWORD pid = static_cast<DWORD>(::getpid());
+    const QString folder = OwnFolderName();
+    ep->name = EndpointName(folder, profile, pid);
+    QString path = SocketPath(ep->name);
+    int fd = folder.isEmpty() ? -1 : ListenInPlace(path);
+    if (fd < 0) {
+        ep->name = EndpointName(QString(), profile, pid);
+        path = SocketPath(ep->name);
+        fd = ListenMovedIntoPlace(path);
+    }
     if (fd < 0) {
         SetLastError(ERROR_ACCESS_DENIED);
         return nullptr;

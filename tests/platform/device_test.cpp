@@ -96,6 +96,80 @@ QStringList Listing(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
 }
 
+// Counts the syncs SQLite asks of write-ahead logs, for the connections opened while it is the
+// default file system (it passes everything else through).
+class LogSyncCounter {
+public:
+    LogSyncCounter() : m_base(sqlite3_vfs_find(nullptr)) {
+        m_vfs = *m_base;
+        m_vfs.zName = "zonaria-log-sync-counter";
+        m_vfs.szOsFile = static_cast<int>(sizeof(File)) + m_base->szOsFile;
+        m_vfs.pAppData = this;
+        m_vfs.xOpen = Open;
+        sqlite3_vfs_register(&m_vfs, 1);
+    }
+    ~LogSyncCounter() {
+        sqlite3_vfs_register(m_base, 1);
+        sqlite3_vfs_unregister(&m_vfs);
+    }
+    LogSyncCounter(const LogSyncCounter&) = delete;
+    LogSyncCounter& operator=(const LogSyncCounter&) = delete;
+    int syncs() const { return m_syncs; }
+
+private:
+    struct File {
+        sqlite3_file base;
+        sqlite3_file* real;
+        LogSyncCounter* owner;
+        bool isLog;
+    };
+    static sqlite3_file* Real(sqlite3_file* f) { return reinterpret_cast<File*>(f)->real; }
+    static const sqlite3_io_methods* Of(sqlite3_file* f) { return Real(f)->pMethods; }
+
+    static int Open(sqlite3_vfs* vfs, sqlite3_filename name, sqlite3_file* f, int flags, int* outFlags) {
+        auto* self = static_cast<LogSyncCounter*>(vfs->pAppData);
+        auto* file = reinterpret_cast<File*>(f);
+        file->real = reinterpret_cast<sqlite3_file*>(file + 1);
+        file->owner = self;
+        file->isLog = (flags & SQLITE_OPEN_WAL) != 0;
+        const int rc = self->m_base->xOpen(self->m_base, name, file->real, flags, outFlags);
+        file->base.pMethods = file->real->pMethods ? &kMethods : nullptr;
+        return rc;
+    }
+    static int Sync(sqlite3_file* f, int flags) {
+        auto* file = reinterpret_cast<File*>(f);
+        if (file->isLog) ++file->owner->m_syncs;
+        return Of(f)->xSync(Real(f), flags);
+    }
+    static constexpr sqlite3_io_methods kMethods = {
+        3,
+        [](sqlite3_file* f) { return Of(f)->xClose(Real(f)); },
+        [](sqlite3_file* f, void* p, int n, sqlite3_int64 at) { return Of(f)->xRead(Real(f), p, n, at); },
+        [](sqlite3_file* f, const void* p, int n, sqlite3_int64 at) { return Of(f)->xWrite(Real(f), p, n, at); },
+        [](sqlite3_file* f, sqlite3_int64 size) { return Of(f)->xTruncate(Real(f), size); },
+        Sync,
+        [](sqlite3_file* f, sqlite3_int64* size) { return Of(f)->xFileSize(Real(f), size); },
+        [](sqlite3_file* f, int lock) { return Of(f)->xLock(Real(f), lock); },
+        [](sqlite3_file* f, int lock) { return Of(f)->xUnlock(Real(f), lock); },
+        [](sqlite3_file* f, int* out) { return Of(f)->xCheckReservedLock(Real(f), out); },
+        [](sqlite3_file* f, int op, void* arg) { return Of(f)->xFileControl(Real(f), op, arg); },
+        [](sqlite3_file* f) { return Of(f)->xSectorSize(Real(f)); },
+        [](sqlite3_file* f) { return Of(f)->xDeviceCharacteristics(Real(f)); },
+        [](sqlite3_file* f, int page, int size, int extend, void volatile** out) {
+            return Of(f)->xShmMap(Real(f), page, size, extend, out);
+        },
+        [](sqlite3_file* f, int at, int n, int flags) { return Of(f)->xShmLock(Real(f), at, n, flags); },
+        [](sqlite3_file* f) { Of(f)->xShmBarrier(Real(f)); },
+        [](sqlite3_file* f, int remove) { return Of(f)->xShmUnmap(Real(f), remove); },
+        [](sqlite3_file* f, sqlite3_int64 at, int n, void** out) { return Of(f)->xFetch(Real(f), at, n, out); },
+        [](sqlite3_file* f, sqlite3_int64 at, void* p) { return Of(f)->xUnfetch(Real(f), at, p); },
+    };
+
+    sqlite3_vfs* m_base;
+    sqlite3_vfs m_vfs{};
+    int m_syncs = 0;
+};
+
 }  // namespace
 
 class DeviceProfile : public ProfileTest {};
@@ -343,6 +417,56 @@ TEST_F(DeviceProfile, AnUnsyncedCommitLowersTheSyncForItselfOnly) {
 
     EXPECT_EQ((QStringList{QStringLiteral("probe-joined"), QStringLiteral("probe-unsynced")}),
               RawColumn(profile.dbPath(), "SELECT name FROM registered_messages WHERE name LIKE 'probe-%' ORDER BY name"));
+}
+
+// An unsynced commit to an empty log syncs nothing, not even the new log's header; one that
+// starts the log again over frames already copied into device.db still syncs the header, so
+// that after a power loss those older frames cannot count again. A synced commit syncs.
+TEST_F(DeviceProfile, AnUnsyncedCommitSyncsTheLogOnlyWhereOlderFramesCouldCountAgain) {
+    ASSERT_NE(nullptr, za::device::Db()) << za::device::LastError().toStdString();
+    za::device::Reset();  // opened again below, through the counter
+    LogSyncCounter counter;
+    za::sql::Database* db = za::device::Db();
+    ASSERT_NE(nullptr, db) << za::device::LastError().toStdString();
+    // As the first program of a session finds it: the last one to close took the log away.
+    ASSERT_TRUE(db->exec("PRAGMA wal_checkpoint(TRUNCATE)"));
+    const QString log = profile.dbPath() + QStringLiteral("-wal");
+    ASSERT_EQ(0, QFileInfo(log).size());
+
+    auto commit = [](const char* name, za::device::Commit how, int* level = nullptr) {
+        return za::device::Transaction(
+            [&](za::sql::Database& d) {
+                if (level) {
+                    za::sql::Statement q = d.prepare("PRAGMA synchronous");
+                    *level = q.step() ? static_cast<int>(q.columnInt(0)) : -1;
+                }
+                return d.prepare("INSERT INTO registered_messages(name) VALUES(?1)").bind(1, QString::fromLatin1(name)).run();
+            },
+            how);
+    };
+    constexpr int kOff = 0, kNormal = 1;
+    int level = -1;
+    int before = counter.syncs();
+    ASSERT_TRUE(commit("probe-empty-log", za::device::Commit::Unsynced, &level));
+    EXPECT_EQ(kOff, level);
+    EXPECT_EQ(before, counter.syncs()) << "an unsynced commit to an empty log waited for the disk";
+    EXPECT_GT(QFileInfo(log).size(), 0);
+
+    before = counter.syncs();
+    ASSERT_TRUE(commit("probe-synced", za::device::Commit::Synced));
+    EXPECT_GT(counter.syncs(), before) << "a synced commit did not reach the disk";
+
+    // Every frame copied into device.db: the next commit starts the log again over them.
+    ASSERT_TRUE(db->exec("PRAGMA wal_checkpoint(PASSIVE)"));
+    ASSERT_GT(QFileInfo(log).size(), 0);
+    before = counter.syncs();
+    ASSERT_TRUE(commit("probe-restarted-log", za::device::Commit::Unsynced, &level));
+    EXPECT_EQ(kNormal, level);
+    EXPECT_EQ(before + 1, counter.syncs()) << "the restarted log's header was not synced";
+
+    EXPECT_EQ((QStringList{QStringLiteral("probe-empty-log"), QStringLiteral("probe-restarted-log"), QStringLiteral("probe-synced")}),
+              RawColumn(profile.dbPath(), "SELECT name FROM registered_messages WHERE name LIKE 'probe-%' ORDER BY name"));
+    za::device::Reset();  // nothing of this process opens through the counter once it is gone
 }
 
 // Giving back the page cache leaves the connection as it was: the same rows read again, and a

@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -20,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -281,26 +283,52 @@ TEST_F(WindowTest, PostToOwnWindowArrivesLaterInOrderWithItsParameters) {
 }
 
 // The endpoint a window listens at is this user's alone, and messages posted one after another
-// all arrive.
+// all arrive. It lies in the user's own folder, which only the user can enter.
 TEST_F(WindowTest, EndpointIsTheUsersOwnAndFramesArriveWhole) {
     int got = 0;
-    // A killed process of the same number may have left its endpoint behind: the new one is
-    // the one that was not there before.
-    const auto endpoints = [] {
-        return QDir(QDir::tempPath()).entryList({QStringLiteral("zonaria-*-%1").arg(::getpid())}, QDir::System);
-    };
-    const QStringList before = endpoints();
     za::PlatformWindow own(QStringLiteral("Frame"), QStringLiteral("Zonaria"), [&](UINT, WPARAM, LPARAM) { ++got; });
     ASSERT_NE(own.hwnd(), nullptr);
-    QStringList sockets = endpoints();
-    for (const QString& old : before) sockets.removeAll(old);
-    ASSERT_EQ(sockets.size(), 1) << sockets.join(QLatin1Char(' ')).toStdString();
-    const QFileInfo socket(QDir::tempPath() + QLatin1Char('/') + sockets.first());
+    const QString name = OnlyEndpoint();
+    ASSERT_EQ(name.section(QLatin1Char('/'), 0, 0), QStringLiteral("zonaria-%1").arg(::geteuid())) << name.toStdString();
+    const QFileInfo socket(QDir::tempPath() + QLatin1Char('/') + name);
+    EXPECT_TRUE(socket.exists()) << socket.filePath().toStdString();
+    struct stat folder{};
+    ASSERT_EQ(::lstat(QFile::encodeName(socket.path()).constData(), &folder), 0);
+    EXPECT_TRUE(S_ISDIR(folder.st_mode));
+    EXPECT_EQ(folder.st_uid, ::geteuid());
+    EXPECT_EQ(folder.st_mode & (S_IRWXG | S_IRWXO), 0u) << "others could send the window messages";
+    for (int i = 0; i < 50; ++i) ASSERT_TRUE(PostMessageW(own.hwnd(), 0x8001 + i, i, i));
+    ASSERT_TRUE(RunUntil([&] { return got >= 50; }));
+}
+
+// Where the user's folder name is taken by a folder others can enter, the endpoint is not put
+// in it: it is bound elsewhere and moved into place, readable and writable by the user only.
+TEST_F(WindowTest, AnEndpointFolderOthersCanEnterIsNotUsed) {
+    QTemporaryDir temp;
+    ASSERT_TRUE(temp.isValid());
+    const QByteArray previous = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(temp.path()));
+    struct Restore {
+        QByteArray value;
+        ~Restore() { value.isEmpty() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", value); }
+    } restore{previous};
+    const QString taken = temp.path() + QStringLiteral("/zonaria-%1").arg(::geteuid());
+    ASSERT_TRUE(QDir().mkdir(taken));
+    ASSERT_EQ(::chmod(QFile::encodeName(taken).constData(), 0755), 0);
+
+    int got = 0;
+    za::PlatformWindow own(QStringLiteral("Frame"), QStringLiteral("Zonaria"), [&](UINT, WPARAM, LPARAM) { ++got; });
+    ASSERT_NE(own.hwnd(), nullptr);
+    const QString name = OnlyEndpoint();
+    EXPECT_FALSE(name.contains(QLatin1Char('/'))) << name.toStdString();
+    EXPECT_TRUE(QDir(taken).isEmpty());
+    const QFileInfo socket(temp.path() + QLatin1Char('/') + name);
+    ASSERT_TRUE(socket.exists()) << socket.filePath().toStdString();
     EXPECT_EQ(socket.permissions() & (QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther |
                                       QFileDevice::WriteOther),
               QFileDevice::Permissions()) << "others could send the window messages";
-    for (int i = 0; i < 50; ++i) ASSERT_TRUE(PostMessageW(own.hwnd(), 0x8001 + i, i, i));
-    ASSERT_TRUE(RunUntil([&] { return got >= 50; }));
+    ASSERT_TRUE(PostMessageW(own.hwnd(), 0x8001, 1, 2));
+    ASSERT_TRUE(RunUntil([&] { return got == 1; }));
 }
 
 TEST_F(WindowTest, DestroyedWindowIsNotFoundAndTakesNoMessages) {
