@@ -2,8 +2,6 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
-#include <QFile>
-#include <QList>
 #include <QProcess>
 #include <QSocketNotifier>
 
@@ -11,6 +9,9 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <mutex>
@@ -81,15 +82,43 @@ int PidfdKill(int pidfd) {
 #endif
 }
 
-// Fields of /proc/<pid>/stat after the command name, which may itself hold spaces and parentheses.
-bool StatFields(DWORD pid, QList<QByteArray>* fields) {
-    QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!f.open(QIODevice::ReadOnly)) return false;
-    const QByteArray stat = f.readAll();
-    const qsizetype close = stat.lastIndexOf(')');
-    if (close < 0) return false;
-    *fields = stat.mid(close + 2).split(' ');
-    return fields->size() > 19;
+struct Stat {
+    char state = 0;
+    std::uint64_t startTime = 0;
+};
+
+// The state and start time of a process from /proc/PID/stat; false without that file. Read
+// with plain calls: every program's window reads its own at its start, and every look at the
+// windows reads each owner's.
+bool ReadStat(DWORD pid, Stat* stat) {
+    char path[32];
+    std::snprintf(path, sizeof path, "/proc/%u/stat", static_cast<unsigned>(pid));
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    // About 52 numbers after a name of at most 16 bytes: well under this.
+    char text[2048];
+    std::size_t used = 0;
+    while (used < sizeof text - 1) {
+        const ssize_t n = ::read(fd, text + used, sizeof text - 1 - used);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        used += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    text[used] = '\0';
+    // The name may hold spaces and parentheses: the fields start after the last ')'.
+    const char* field = std::strrchr(text, ')');
+    if (!field || field[1] != ' ') return false;
+    field += 2;
+    stat->state = *field;
+    // The state is field 3 of the file, the start time field 22.
+    for (int skip = 0; skip < 19; ++skip) {
+        field = std::strchr(field, ' ');
+        if (!field) return false;
+        ++field;
+    }
+    stat->startTime = std::strtoull(field, nullptr, 10);
+    return true;
 }
 
 // Whether the process has ended, by polling its pidfd once or, without one, by its id.
@@ -110,11 +139,9 @@ bool Ended(const Process& p, int timeoutMs) {
 namespace za::process {
 
 std::uint64_t StartTime(DWORD pid) {
-    QList<QByteArray> fields;
-    if (!StatFields(pid, &fields)) return 0;
-    // After the name: state is field 3 of the file, start time field 22.
-    if (fields[0] == "Z" || fields[0] == "X") return 0;
-    return fields[19].toULongLong();
+    Stat stat;
+    if (!ReadStat(pid, &stat) || stat.state == 'Z' || stat.state == 'X') return 0;
+    return stat.startTime;
 }
 
 bool IsAlive(DWORD pid, std::uint64_t startTime) {
@@ -122,10 +149,10 @@ bool IsAlive(DWORD pid, std::uint64_t startTime) {
     // none of them names one process.
     if (pid == 0 || pid > static_cast<DWORD>(std::numeric_limits<pid_t>::max())) return false;
     if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno != EPERM) return false;
-    QList<QByteArray> fields;
-    if (!StatFields(pid, &fields)) return true;  // no /proc: kill() is all we can know
-    if (fields[0] == "Z" || fields[0] == "X") return false;
-    return startTime == 0 || fields[19].toULongLong() == startTime;
+    Stat stat;
+    if (!ReadStat(pid, &stat)) return true;  // no /proc: kill() is all we can know
+    if (stat.state == 'Z' || stat.state == 'X') return false;
+    return startTime == 0 || stat.startTime == startTime;
 }
 
 void SetPidfdsEnabled(bool enabled) { g_pidfds = enabled; }

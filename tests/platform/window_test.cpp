@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -16,12 +17,16 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -433,6 +438,43 @@ TEST_F(WindowTest, BadHandlesFailCleanly) {
         EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
         EXPECT_FALSE(za::process::IsAlive(pid));
     }
+}
+
+// A process is known by its id and start time, whatever its name holds (the name comes before
+// the fields, and may hold spaces and parentheses); one that ended but was not yet reaped is gone.
+TEST(ProcessTest, AProcessIsKnownByItsStartTimeWhateverItsName) {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::prctl(PR_SET_NAME, "a) b (1 2 3)");
+        for (;;) ::pause();
+    }
+    const DWORD pid = static_cast<DWORD>(child);
+    const QString commFile = QStringLiteral("/proc/%1/comm").arg(child);
+    ASSERT_TRUE(RunUntil([&] {
+        QFile comm(commFile);
+        return comm.open(QIODevice::ReadOnly) && comm.readAll().startsWith("a) b (1 2 3)");
+    }));
+    // Field 22 of the file, counted from the last ')'.
+    QFile statFile(QStringLiteral("/proc/%1/stat").arg(child));
+    ASSERT_TRUE(statFile.open(QIODevice::ReadOnly));
+    const QByteArray stat = statFile.readAll();
+    const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+    ASSERT_GT(fields.size(), 19);
+    const std::uint64_t started = fields[19].toULongLong();
+    ASSERT_GT(started, 0u);
+
+    EXPECT_EQ(za::process::StartTime(pid), started);
+    EXPECT_TRUE(za::process::IsAlive(pid, started));
+    EXPECT_TRUE(za::process::IsAlive(pid));
+    EXPECT_FALSE(za::process::IsAlive(pid, started + 1)) << "another process with the same id";
+
+    ASSERT_EQ(::kill(child, SIGKILL), 0);
+    ASSERT_TRUE(RunUntil([&] { return za::process::StartTime(pid) == 0; }));  // a zombie now
+    EXPECT_FALSE(za::process::IsAlive(pid, started));
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_FALSE(za::process::IsAlive(pid, started));
 }
 
 TEST_F(WindowTest, OpenProcessFailsForAProcessThatIsGone) {
