@@ -16,27 +16,11 @@ namespace {
 // A path and what is added to it; PATH_MAX is the longest the system opens.
 using PathBuffer = char[PATH_MAX + 32];
 
-// Writes n in decimal at at (up to 20 digits); the end of what it wrote.
-char* PutNumber(char* at, unsigned long long n) {
-    char digits[20];
-    int count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + n % 10);
-        n /= 10;
-    } while (n != 0);
-    while (count > 0) *at++ = digits[--count];
-    return at;
-}
-
-// file followed by suffix and, when nonzero, a number; false when it does not fit.
-bool Join(PathBuffer& out, const char* file, const char* suffix, unsigned long long number = 0) {
-    const std::size_t fileLength = std::strlen(file);
-    const std::size_t suffixLength = std::strlen(suffix);
-    if (fileLength + suffixLength + 21 > sizeof out) return false;
-    std::memcpy(out, file, fileLength);
-    std::memcpy(out + fileLength, suffix, suffixLength + 1);
-    if (number != 0) *PutNumber(out + fileLength + suffixLength, number) = '\0';
-    return true;
+// The path made of format and its arguments; false when it does not fit.
+template <typename... Args>
+bool MakePath(PathBuffer& out, const char* format, Args... args) {
+    const int n = std::snprintf(out, sizeof out, format, args...);
+    return n >= 0 && static_cast<std::size_t>(n) < sizeof out;
 }
 
 bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
@@ -66,14 +50,9 @@ bool FileIdentity(const char* path, char (&identity)[kIdentitySize]) {
     identity[0] = '\0';
     struct stat st {};
     if (::stat(path, &st) != 0) return false;
-    char* at = identity;
-    for (const unsigned long long n : {static_cast<unsigned long long>(st.st_dev), static_cast<unsigned long long>(st.st_ino),
-                                       static_cast<unsigned long long>(st.st_size), static_cast<unsigned long long>(st.st_mtim.tv_sec),
-                                       static_cast<unsigned long long>(st.st_mtim.tv_nsec)}) {
-        at = PutNumber(at, n);
-        *at++ = ':';
-    }
-    *at = '\0';
+    std::snprintf(identity, sizeof identity, "%llu:%llu:%llu:%llu:%llu:", static_cast<unsigned long long>(st.st_dev),
+                  static_cast<unsigned long long>(st.st_ino), static_cast<unsigned long long>(st.st_size),
+                  static_cast<unsigned long long>(st.st_mtim.tv_sec), static_cast<unsigned long long>(st.st_mtim.tv_nsec));
     return true;
 }
 
@@ -86,15 +65,15 @@ std::string FileIdentity(const std::string& path) {
 bool PassedBefore(const char* file) {
     char identity[kIdentitySize];
     PathBuffer record;
-    return FileIdentity(file, identity) && Join(record, file, ".checked") && RecordHolds(record, identity);
+    return FileIdentity(file, identity) && MakePath(record, "%s.checked", file) && RecordHolds(record, identity);
 }
 
 void RememberPassed(const char* file) {
     char identity[kIdentitySize];
     PathBuffer record;
     PathBuffer aside;
-    if (!FileIdentity(file, identity) || !Join(record, file, ".checked") ||
-        !Join(aside, file, ".checked.new-", static_cast<unsigned long long>(::getpid())) || RecordHolds(record, identity)) {
+    if (!FileIdentity(file, identity) || !MakePath(record, "%s.checked", file) ||
+        !MakePath(aside, "%s.checked.new-%ld", file, static_cast<long>(::getpid())) || RecordHolds(record, identity)) {
         return;
     }
     const std::size_t length = std::strlen(identity);
